@@ -1,0 +1,8 @@
+#pragma once
+
+class Worksheet;
+
+// The calculate command: checks the worksheet in a fixed order, refuses at the first
+// failing check with a warning, and otherwise writes the egg weight and the nine
+// results. Returns true when the results were written.
+bool calculate(Worksheet &sheet);

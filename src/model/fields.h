@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+
+// Every field of the worksheet has a fixed number. Rows 1-14 have one slot per
+// column; slots a row does not have (a list in a custom row, a binder index for
+// the eggs) stay unused. The single fields follow the row columns.
+using FieldId = int;
+
+namespace field {
+
+constexpr int kRows = 14;
+constexpr int kCatalogueRows = 11;
+constexpr int kEggRow = 14;
+
+enum Column : int { Componente, Peso, Proteine, Grassi, Carbo, Dig, Legante, ColumnCount };
+
+constexpr FieldId at(Column column, int row)
+{
+    return column * kRows + (row - 1);
+}
+constexpr FieldId componente(int row) { return at(Componente, row); }
+constexpr FieldId peso(int row) { return at(Peso, row); }
+constexpr FieldId proteine(int row) { return at(Proteine, row); }
+constexpr FieldId grassi(int row) { return at(Grassi, row); }
+constexpr FieldId carbo(int row) { return at(Carbo, row); }
+constexpr FieldId dig(int row) { return at(Dig, row); }
+constexpr FieldId legante(int row) { return at(Legante, row); }
+
+enum Single : FieldId {
+    Aggiunta1 = ColumnCount * kRows,
+    Aggiunta2,
+    ChkUova,
+    NumeroUova,
+    RisPeso,
+    RisProteineGrammi,
+    RisProteinePercentuale,
+    RisGrassiGrammi,
+    RisGrassiPercentuale,
+    RisCarboidratiGrammi,
+    RisCarboidratiPercentuale,
+    RisDigeribilita,
+    RisProprietaLegante,
+    NomeRicetta,
+    Note,
+    Label17,
+    Frame2,
+    Count
+};
+
+// The name field of custom row 12 or 13.
+constexpr FieldId aggiunta(int row)
+{
+    return row == 12 ? Aggiunta1 : Aggiunta2;
+}
+
+// The nine result fields in the order the clear command empties them.
+constexpr FieldId kResultsInClearOrder[] = {
+    RisProteinePercentuale, RisGrassiPercentuale, RisCarboidratiPercentuale,
+    RisProteineGrammi,      RisGrassiGrammi,      RisCarboidratiGrammi,
+    RisDigeribilita,        RisProprietaLegante,  RisPeso};
+
+// The five value columns of a row in their usual order.
+constexpr Column kValueColumns[] = {Proteine, Grassi, Carbo, Dig, Legante};
+
+// The control name of a field ("TxtPeso3", "CmbComponente1"), empty for unused slots.
+QString name(FieldId id);
+
+// The field of that control name, or -1.
+FieldId byName(const QString &name);
+
+} // namespace field

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// The worksheet's own words, shown in warning boxes.
+namespace messages {
+
+inline const QString kTitle = QStringLiteral("AVVISO");
+
+inline const QString kNotANumber = QStringLiteral("Il valore digitato non è un numero prego reinserire il valore");
+inline const QString kNegative = QStringLiteral("Non si possono inserire numeri negativi");
+inline const QString kOver100 = QStringLiteral("Non si possono inserire valori superiori a 100");
+
+inline const QString kNoComponent = QStringLiteral("Non è stato selezionato alcun componente");
+inline const QString kChooseEggs = QStringLiteral("Devi scegliere le UOVA");
+inline const QString kEggCount = QStringLiteral("Devi inserire il NUMERO delle UOVA");
+inline const QString kZeroTotal =
+    QStringLiteral("Il peso totale del mix è zero: impostare il peso in grammi dei componenti");
+inline const QString kTooLarge =
+    QStringLiteral("I valori inseriti sono troppo grandi per il calcolo: ridurre i pesi o il numero delle uova");
+
+// "PRIMO" .. "TREDICESIMO" for rows 1 to 13.
+QString ordinal(int row);
+
+QString missingWeight(int row);
+QString missingDigestibility(int row);
+QString missingBinder(int row);
+QString sumOver100(int row);
+
+} // namespace messages

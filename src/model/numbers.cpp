@@ -1,0 +1,230 @@
+#include "numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace numbers {
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Turns a number text into the digits-and-point form that from_chars reads,
+// or returns false when the text is not a number.
+bool normalise(const QString &text, std::string &out)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+
+    out.clear();
+    qsizetype i = begin;
+    if (i < end && (text[i] == u'+' || text[i] == u'-')) {
+        if (text[i] == u'-')
+            out += '-';
+        ++i;
+    }
+
+    // Integer part: plain digits, or a first group of one to three digits followed
+    // by groups of exactly three, each after a ".".
+    int integerDigits = 0;
+    int sinceSeparator = 0;
+    bool grouped = false;
+    for (; i < end && text[i] != u','; ++i) {
+        const QChar c = text[i];
+        if (isDigit(c)) {
+            out += char(c.unicode());
+            ++integerDigits;
+            ++sinceSeparator;
+        } else if (c == u'.') {
+            const bool groupOk = grouped ? sinceSeparator == 3 : (sinceSeparator >= 1 && sinceSeparator <= 3);
+            if (!groupOk)
+                return false;
+            grouped = true;
+            sinceSeparator = 0;
+        } else {
+            return false;
+        }
+    }
+    if (grouped && sinceSeparator != 3)
+        return false;
+
+    int fractionDigits = 0;
+    if (i < end) { // at the decimal comma
+        ++i;
+        std::string fraction;
+        for (; i < end; ++i) {
+            if (!isDigit(text[i]))
+                return false;
+            fraction += char(text[i].unicode());
+            ++fractionDigits;
+        }
+        if (fractionDigits > 0)
+            out += '.' + fraction;
+    }
+    if (integerDigits + fractionDigits == 0)
+        return false;
+    if (integerDigits == 0)
+        out.insert(out.size() - size_t(fractionDigits) - 1, "0");
+    return true;
+}
+
+// A finite value as decimal digits: value = 0.d1d2d3... x 10^point, rounded to
+// `significant` digits, trailing zeros removed. Zero has no digits.
+struct Decimal
+{
+    bool negative = false;
+    std::string digits;
+    int point = 0;
+};
+
+Decimal toDecimal(double value, int significant)
+{
+    Decimal d;
+    if (value == 0 || !std::isfinite(value))
+        return d;
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1);
+    std::string text(buffer, result.ptr);
+    size_t pos = 0;
+    if (text[pos] == '-') {
+        d.negative = true;
+        ++pos;
+    }
+    const size_t e = text.find('e');
+    for (size_t k = pos; k < e; ++k)
+        if (text[k] != '.')
+            d.digits += text[k];
+    d.point = std::stoi(text.substr(e + 1)) + 1;
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+    if (d.digits.empty())
+        d.negative = false;
+    return d;
+}
+
+// Rounds half away from zero to `decimals` places, on the decimal digits themselves,
+// so 1,005 becomes 1,01 as a person reading the number would expect.
+Decimal roundDecimals(Decimal d, int decimals)
+{
+    const int keep = d.point + decimals;
+    if (int(d.digits.size()) <= keep)
+        return d;
+    if (keep < 0) {
+        d.digits.clear();
+        d.negative = false;
+        return d;
+    }
+    const bool up = d.digits[size_t(keep)] >= '5';
+    d.digits.resize(size_t(keep));
+    if (up) {
+        int k = keep - 1;
+        while (k >= 0 && d.digits[size_t(k)] == '9') {
+            d.digits[size_t(k)] = '0';
+            --k;
+        }
+        if (k < 0) {
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.point;
+        } else {
+            ++d.digits[size_t(k)];
+        }
+    }
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+    if (d.digits.empty())
+        d.negative = false;
+    return d;
+}
+
+QString format(const Decimal &d, int minDecimals, bool grouping)
+{
+    const int count = int(d.digits.size());
+    std::string integer;
+    for (int k = 0; k < d.point; ++k)
+        integer += k < count ? d.digits[size_t(k)] : '0';
+    if (integer.empty())
+        integer = "0";
+    std::string fraction;
+    if (d.point < 0)
+        fraction = std::string(size_t(-d.point), '0') + d.digits;
+    else if (d.point < count)
+        fraction = d.digits.substr(size_t(d.point));
+    if (int(fraction.size()) < minDecimals)
+        fraction.append(size_t(minDecimals) - fraction.size(), '0');
+
+    QString result;
+    if (d.negative)
+        result += u'-';
+    for (size_t k = 0; k < integer.size(); ++k) {
+        if (grouping && k > 0 && (integer.size() - k) % 3 == 0)
+            result += u'.';
+        result += QChar(integer[k]);
+    }
+    if (!fraction.empty())
+        result += u',' + QString::fromLatin1(fraction);
+    return result;
+}
+
+} // namespace
+
+bool isNumber(const QString &text)
+{
+    return toNumber(text).has_value();
+}
+
+std::optional<double> toNumber(const QString &text)
+{
+    std::string normal;
+    if (!normalise(text, normal))
+        return std::nullopt;
+    double value = 0;
+    const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (result.ec != std::errc() || result.ptr != normal.data() + normal.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value == 0 ? 0.0 : value; // never a negative zero
+}
+
+double valueOrZero(const QString &text)
+{
+    return toNumber(text).value_or(0.0);
+}
+
+QString significantText(double value, int digits)
+{
+    return format(toDecimal(value, digits), 0, false);
+}
+
+QString plainText(double value)
+{
+    return significantText(value, 15);
+}
+
+double roundTo15(double value)
+{
+    return valueOrZero(plainText(value));
+}
+
+QString twoDecimals(double value)
+{
+    return format(roundDecimals(toDecimal(value, 15), 2), 2, true);
+}
+
+QString percent(double fraction)
+{
+    return format(roundDecimals(toDecimal(fraction * 100, 15), 2), 2, true) + u'%';
+}
+
+} // namespace numbers
