@@ -1,9 +1,14 @@
-#include "catalogue.h"
+#include "formprinc.h"
 
-#include <QTextStream>
+#include <QApplication>
+#include <QStyleFactory>
 
-int main()
+int main(int argc, char *argv[])
 {
-    QTextStream(stdout) << "Vornak: " << catalogue::ingredients().size() << " ingredienti nel catalogo\n";
-    return 0;
+    QApplication app(argc, argv);
+    // One look on every desktop, so the worksheet's colours always show.
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    FormPrinc window;
+    window.show();
+    return app.exec();
 }

@@ -86,8 +86,7 @@ const EggKind kEggKinds[] = {
     {"UOVO INTERO GALLINA", "13,0", "11,1", "0", "0", 52},
 };
 
-template <typename Entry>
-QStringList entriesOf(std::span<const Entry> table)
+template <typename Entry> QStringList entriesOf(std::span<const Entry> table)
 {
     QStringList entries{QStringLiteral("-")};
     for (const Entry &entry : table)
@@ -95,8 +94,7 @@ QStringList entriesOf(std::span<const Entry> table)
     return entries;
 }
 
-template <typename Entry>
-const Entry *find(std::span<const Entry> table, const QString &name)
+template <typename Entry> const Entry *find(std::span<const Entry> table, const QString &name)
 {
     for (const Entry &entry : table)
         if (name == QLatin1String(entry.name))

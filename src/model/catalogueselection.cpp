@@ -28,7 +28,8 @@ void catalogueSelection(Worksheet &sheet, int row)
             sheet.setColour(id, Colour::Window);
         }
     } else if (const catalogue::Ingredient *entry = catalogue::findIngredient(chosen)) {
-        const char *const values[] = {entry->proteine, entry->grassi, entry->carbo, entry->dig, entry->legante};
+        const char *const values[] = {entry->proteine, entry->grassi, entry->carbo, entry->dig,
+                                      entry->legante};
         for (int k = 0; k < 5; ++k)
             sheet.setText(at(kValueColumns[k], row), QString::fromLatin1(values[k]));
     }

@@ -65,8 +65,8 @@ void eggSelection(Worksheet &sheet)
             sheet.setEnabled(id, false);
             sheet.setColour(id, Colour::Window);
         }
-        for (auto [id, text] : {std::pair{FieldId(NumeroUova), QStringLiteral("0")},
-                                std::pair{peso(kEggRow), QString()}}) {
+        for (auto [id, text] :
+             {std::pair{FieldId(NumeroUova), QStringLiteral("0")}, std::pair{peso(kEggRow), QString()}}) {
             sheet.setText(id, text);
             sheet.setEnabled(id, false);
             sheet.setColour(id, Colour::Window);

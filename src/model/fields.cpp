@@ -23,24 +23,42 @@ bool rowHasColumn(Column column, int row)
 QString singleName(FieldId id)
 {
     switch (id) {
-    case Aggiunta1: return QStringLiteral("TxtAggiunta1");
-    case Aggiunta2: return QStringLiteral("TxtAggiunta2");
-    case ChkUova: return QStringLiteral("ChkUova");
-    case NumeroUova: return QStringLiteral("TxtNumeroUova");
-    case RisPeso: return QStringLiteral("TxtRisPeso");
-    case RisProteineGrammi: return QStringLiteral("TxtRisProteineGrammi");
-    case RisProteinePercentuale: return QStringLiteral("TxtRisProteinePercentuale");
-    case RisGrassiGrammi: return QStringLiteral("TxtRisGrassiGrammi");
-    case RisGrassiPercentuale: return QStringLiteral("TxtRisGrassiPercentuale");
-    case RisCarboidratiGrammi: return QStringLiteral("TxtRisCarboidratiGrammi");
-    case RisCarboidratiPercentuale: return QStringLiteral("TxtRisCarboidratiPercentuale");
-    case RisDigeribilita: return QStringLiteral("TxtRisDigeribilità");
-    case RisProprietaLegante: return QStringLiteral("TxtRisProprietàLegante");
-    case NomeRicetta: return QStringLiteral("TxtNomeRicetta");
-    case Note: return QStringLiteral("TxtNote");
-    case Label17: return QStringLiteral("Label17");
-    case Frame2: return QStringLiteral("Frame2");
-    default: return {};
+    case Aggiunta1:
+        return QStringLiteral("TxtAggiunta1");
+    case Aggiunta2:
+        return QStringLiteral("TxtAggiunta2");
+    case ChkUova:
+        return QStringLiteral("ChkUova");
+    case NumeroUova:
+        return QStringLiteral("TxtNumeroUova");
+    case RisPeso:
+        return QStringLiteral("TxtRisPeso");
+    case RisProteineGrammi:
+        return QStringLiteral("TxtRisProteineGrammi");
+    case RisProteinePercentuale:
+        return QStringLiteral("TxtRisProteinePercentuale");
+    case RisGrassiGrammi:
+        return QStringLiteral("TxtRisGrassiGrammi");
+    case RisGrassiPercentuale:
+        return QStringLiteral("TxtRisGrassiPercentuale");
+    case RisCarboidratiGrammi:
+        return QStringLiteral("TxtRisCarboidratiGrammi");
+    case RisCarboidratiPercentuale:
+        return QStringLiteral("TxtRisCarboidratiPercentuale");
+    case RisDigeribilita:
+        return QStringLiteral("TxtRisDigeribilità");
+    case RisProprietaLegante:
+        return QStringLiteral("TxtRisProprietàLegante");
+    case NomeRicetta:
+        return QStringLiteral("TxtNomeRicetta");
+    case Note:
+        return QStringLiteral("TxtNote");
+    case Label17:
+        return QStringLiteral("Label17");
+    case Frame2:
+        return QStringLiteral("Frame2");
+    default:
+        return {};
     }
 }
 

@@ -13,21 +13,53 @@ constexpr int kRows = 14;
 constexpr int kCatalogueRows = 11;
 constexpr int kEggRow = 14;
 
-enum Column : int { Componente, Peso, Proteine, Grassi, Carbo, Dig, Legante, ColumnCount };
+enum Column : int
+{
+    Componente,
+    Peso,
+    Proteine,
+    Grassi,
+    Carbo,
+    Dig,
+    Legante,
+    ColumnCount
+};
 
 constexpr FieldId at(Column column, int row)
 {
     return column * kRows + (row - 1);
 }
-constexpr FieldId componente(int row) { return at(Componente, row); }
-constexpr FieldId peso(int row) { return at(Peso, row); }
-constexpr FieldId proteine(int row) { return at(Proteine, row); }
-constexpr FieldId grassi(int row) { return at(Grassi, row); }
-constexpr FieldId carbo(int row) { return at(Carbo, row); }
-constexpr FieldId dig(int row) { return at(Dig, row); }
-constexpr FieldId legante(int row) { return at(Legante, row); }
+constexpr FieldId componente(int row)
+{
+    return at(Componente, row);
+}
+constexpr FieldId peso(int row)
+{
+    return at(Peso, row);
+}
+constexpr FieldId proteine(int row)
+{
+    return at(Proteine, row);
+}
+constexpr FieldId grassi(int row)
+{
+    return at(Grassi, row);
+}
+constexpr FieldId carbo(int row)
+{
+    return at(Carbo, row);
+}
+constexpr FieldId dig(int row)
+{
+    return at(Dig, row);
+}
+constexpr FieldId legante(int row)
+{
+    return at(Legante, row);
+}
 
-enum Single : FieldId {
+enum Single : FieldId
+{
     Aggiunta1 = ColumnCount * kRows,
     Aggiunta2,
     ChkUova,

@@ -4,8 +4,8 @@ namespace messages {
 
 QString ordinal(int row)
 {
-    static const char *const kWords[] = {"PRIMO",   "SECONDO", "TERZO", "QUARTO",     "QUINTO",
-                                         "SESTO",   "SETTIMO", "OTTAVO", "NONO",      "DECIMO",
+    static const char *const kWords[] = {"PRIMO",      "SECONDO",    "TERZO",      "QUARTO", "QUINTO",
+                                         "SESTO",      "SETTIMO",    "OTTAVO",     "NONO",   "DECIMO",
                                          "UNDICESIMO", "DODICESIMO", "TREDICESIMO"};
     return row >= 1 && row <= 13 ? QString::fromLatin1(kWords[row - 1]) : QString();
 }
@@ -26,8 +26,10 @@ QString missingDigestibility(int row)
 QString missingBinder(int row)
 {
     return row == 12
-               ? QStringLiteral("Devi selezionare un numero per l'indice legante relativo al DODICESIMO componente")
-               : QStringLiteral("Devi selezionare un numero per l'indice di legante relativo al %1 componente")
+               ? QStringLiteral(
+                     "Devi selezionare un numero per l'indice legante relativo al DODICESIMO componente")
+               : QStringLiteral(
+                     "Devi selezionare un numero per l'indice di legante relativo al %1 componente")
                      .arg(ordinal(row));
 }
 

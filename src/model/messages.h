@@ -7,7 +7,8 @@ namespace messages {
 
 inline const QString kTitle = QStringLiteral("AVVISO");
 
-inline const QString kNotANumber = QStringLiteral("Il valore digitato non è un numero prego reinserire il valore");
+inline const QString kNotANumber =
+    QStringLiteral("Il valore digitato non è un numero prego reinserire il valore");
 inline const QString kNegative = QStringLiteral("Non si possono inserire numeri negativi");
 inline const QString kOver100 = QStringLiteral("Non si possono inserire valori superiori a 100");
 
@@ -16,8 +17,8 @@ inline const QString kChooseEggs = QStringLiteral("Devi scegliere le UOVA");
 inline const QString kEggCount = QStringLiteral("Devi inserire il NUMERO delle UOVA");
 inline const QString kZeroTotal =
     QStringLiteral("Il peso totale del mix è zero: impostare il peso in grammi dei componenti");
-inline const QString kTooLarge =
-    QStringLiteral("I valori inseriti sono troppo grandi per il calcolo: ridurre i pesi o il numero delle uova");
+inline const QString kTooLarge = QStringLiteral(
+    "I valori inseriti sono troppo grandi per il calcolo: ridurre i pesi o il numero delle uova");
 
 // "PRIMO" .. "TREDICESIMO" for rows 1 to 13.
 QString ordinal(int row);

@@ -51,7 +51,8 @@ Worksheet::Worksheet(QObject *parent) : QObject(parent)
     reactions::eggSwitch(*this, false);
 }
 
-void Worksheet::define(FieldId id, FieldKind kind, const QString &text, bool enabled, const QStringList *entries)
+void Worksheet::define(FieldId id, FieldKind kind, const QString &text, bool enabled,
+                       const QStringList *entries)
 {
     Field &f = m_fields[size_t(id)];
     f.kind = kind;
@@ -144,10 +145,14 @@ void Worksheet::react(FieldId id)
     using namespace reactions;
     if (id >= Aggiunta1) {
         switch (id) {
-        case Aggiunta1: return customNameRule(*this, 12);
-        case Aggiunta2: return customNameRule(*this, 13);
-        case NumeroUova: return quantityRule(*this, id);
-        default: return highlightRule(*this, id); // results, recipe name, notes
+        case Aggiunta1:
+            return customNameRule(*this, 12);
+        case Aggiunta2:
+            return customNameRule(*this, 13);
+        case NumeroUova:
+            return quantityRule(*this, id);
+        default:
+            return highlightRule(*this, id); // results, recipe name, notes
         }
     }
     const auto column = Column(id / kRows);

@@ -11,9 +11,22 @@
 class WarningSink;
 
 // The colour a field shows, as a role; the window maps roles to real colours.
-enum class Colour { Window, Filled, ButtonFace };
+enum class Colour
+{
+    Window,
+    Filled,
+    ButtonFace
+};
 
-enum class FieldKind { Unused, Input, Display, List, Check, Caption };
+enum class FieldKind
+{
+    Unused,
+    Input,
+    Display,
+    List,
+    Check,
+    Caption
+};
 
 struct Field
 {
@@ -21,8 +34,8 @@ struct Field
     QString text;
     bool enabled = true;
     Colour colour = Colour::Window;
-    bool checked = false;                  // only ChkUova
-    const QStringList *entries = nullptr;  // only lists
+    bool checked = false;                 // only ChkUova
+    const QStringList *entries = nullptr; // only lists
 };
 
 // The recipe being composed: every field's text, enabled state and colour, and the

@@ -74,8 +74,8 @@ private slots:
         workedExample(*sheet);
         QVERIFY(calculate(*sheet));
         QVERIFY(sink.warnings.isEmpty());
-        QCOMPARE(results(*sheet), QStringList({"300,00", "100,20", "33,40%", "15,20", "5,07%", "145,80", "48,60%",
-                                               "3,00", "4,33"}));
+        QCOMPARE(results(*sheet), QStringList({"300,00", "100,20", "33,40%", "15,20", "5,07%", "145,80",
+                                               "48,60%", "3,00", "4,33"}));
         QCOMPARE(sheet->text(peso(kEggRow)), QStringLiteral("0,00"));
         for (FieldId id : kResultsInClearOrder)
             QCOMPARE(sheet->colour(id), Colour::Filled);
@@ -105,10 +105,18 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("grams");
-        QTest::newRow("three yolks") << "TUORLO (IL ROSSO)" << "3" << "48,00";
-        QTest::newRow("one and a half whites") << "ALBUME (IL BIANCO)" << "1,5" << "55,50";
-        QTest::newRow("three whites") << "ALBUME (IL BIANCO)" << "3" << "111,00";
-        QTest::newRow("zero written with decimals") << "UOVO INTERO GALLINA" << "0,0" << "0,00";
+        QTest::newRow("three yolks") << "TUORLO (IL ROSSO)"
+                                     << "3"
+                                     << "48,00";
+        QTest::newRow("one and a half whites") << "ALBUME (IL BIANCO)"
+                                               << "1,5"
+                                               << "55,50";
+        QTest::newRow("three whites") << "ALBUME (IL BIANCO)"
+                                      << "3"
+                                      << "111,00";
+        QTest::newRow("zero written with decimals") << "UOVO INTERO GALLINA"
+                                                    << "0,0"
+                                                    << "0,00";
     }
 
     void eggWeights()
@@ -131,13 +139,11 @@ private slots:
             workedExample(s);
             customRow(s, 12, QStringLiteral("10"));
         };
-        QTest::newRow("1: both selectors of row 12 at -")
-            << Setup([=](Worksheet &s) {
-                   named12(s);
-                   s.select(dig(12), "-");
-                   s.select(legante(12), "-");
-               })
-            << messages::missingDigestibility(12);
+        QTest::newRow("1: both selectors of row 12 at -") << Setup([=](Worksheet &s) {
+            named12(s);
+            s.select(dig(12), "-");
+            s.select(legante(12), "-");
+        }) << messages::missingDigestibility(12);
         QTest::newRow("2: binder of row 12 at -") << Setup([=](Worksheet &s) {
             named12(s);
             s.select(dig(12), "3");
@@ -157,19 +163,18 @@ private slots:
                 s.select(componente(row), "-");
         }) << messages::kNoComponent;
         for (int row = 1; row <= 11; ++row) {
-            QTest::addRow("%d: row %d without grams", row + 5, row) << Setup([row](Worksheet &s) {
-                s.select(componente(row), "CASEINA");
-            }) << messages::missingWeight(row);
+            QTest::addRow("%d: row %d without grams", row + 5, row)
+                << Setup([row](Worksheet &s) { s.select(componente(row), "CASEINA"); })
+                << messages::missingWeight(row);
         }
-        QTest::newRow("3 before 6: third row named TERZO") << Setup([](Worksheet &s) {
-            s.select(componente(3), "CASEINA");
-        }) << "Impostare il peso espresso in grammi corrispondente al TERZO componente scelto.";
-        QTest::newRow("17: row 12 without grams") << Setup([](Worksheet &s) {
-            s.setText(Aggiunta1, "MIO");
-        }) << messages::missingWeight(12);
-        QTest::newRow("18: row 13 without grams") << Setup([](Worksheet &s) {
-            s.setText(Aggiunta2, "MIO");
-        }) << "Impostare il peso espresso in grammi corrispondente al TREDICESIMO componente scelto.";
+        QTest::newRow("3 before 6: third row named TERZO")
+            << Setup([](Worksheet &s) { s.select(componente(3), "CASEINA"); })
+            << "Impostare il peso espresso in grammi corrispondente al TERZO componente scelto.";
+        QTest::newRow("17: row 12 without grams")
+            << Setup([](Worksheet &s) { s.setText(Aggiunta1, "MIO"); }) << messages::missingWeight(12);
+        QTest::newRow("18: row 13 without grams")
+            << Setup([](Worksheet &s) { s.setText(Aggiunta2, "MIO"); })
+            << "Impostare il peso espresso in grammi corrispondente al TREDICESIMO componente scelto.";
         QTest::newRow("19: row 12 sums to 100,01") << Setup([](Worksheet &s) {
             customRow(s, 12, "10");
             s.setText(proteine(12), "50");

@@ -31,8 +31,8 @@ private slots:
         QCOMPARE(sheet.text(NumeroUova), QStringLiteral("0"));
         QCOMPARE(sheet.text(Label17), QStringLiteral("Totale peso senza uova"));
         QCOMPARE(sheet.text(Frame2), QStringLiteral("Risultati con uova escluse"));
-        for (FieldId id : {componente(kEggRow), FieldId(NumeroUova), peso(kEggRow), kEggValues[0], kEggValues[1],
-                           kEggValues[2], kEggValues[3]}) {
+        for (FieldId id : {componente(kEggRow), FieldId(NumeroUova), peso(kEggRow), kEggValues[0],
+                           kEggValues[1], kEggValues[2], kEggValues[3]}) {
             QVERIFY2(!sheet.isEnabled(id), qPrintable(field::name(id)));
             QCOMPARE(sheet.colour(id), Colour::ButtonFace);
         }

@@ -56,15 +56,24 @@ private slots:
         QTest::addColumn<int>("colour");
         const int filled = int(Colour::Filled);
         const int window = int(Colour::Window);
-        QTest::newRow("250 is filled") << "250" << "250" << QStringList() << filled;
-        QTest::newRow("0 is window") << "0" << "0" << QStringList() << window;
-        QTest::newRow("0,0 is zero") << "0,0" << "0,0" << QStringList() << window;
-        QTest::newRow("fraction") << "1,5" << "1,5" << QStringList() << filled;
-        QTest::newRow("12a") << "12a" << "0" << QStringList{messages::kNotANumber} << window;
-        QTest::newRow("deleted") << "" << "0" << QStringList{messages::kNotANumber} << window;
-        QTest::newRow("lone minus") << "-" << "0" << QStringList{messages::kNotANumber} << window;
-        QTest::newRow("pasted -5") << "-5" << "0" << QStringList{messages::kNegative} << window;
-        QTest::newRow("half typed 12,") << "12," << "12," << QStringList() << filled;
+        QTest::newRow("250 is filled") << "250"
+                                       << "250" << QStringList() << filled;
+        QTest::newRow("0 is window") << "0"
+                                     << "0" << QStringList() << window;
+        QTest::newRow("0,0 is zero") << "0,0"
+                                     << "0,0" << QStringList() << window;
+        QTest::newRow("fraction") << "1,5"
+                                  << "1,5" << QStringList() << filled;
+        QTest::newRow("12a") << "12a"
+                             << "0" << QStringList{messages::kNotANumber} << window;
+        QTest::newRow("deleted") << ""
+                                 << "0" << QStringList{messages::kNotANumber} << window;
+        QTest::newRow("lone minus") << "-"
+                                    << "0" << QStringList{messages::kNotANumber} << window;
+        QTest::newRow("pasted -5") << "-5"
+                                   << "0" << QStringList{messages::kNegative} << window;
+        QTest::newRow("half typed 12,") << "12,"
+                                        << "12," << QStringList() << filled;
     }
 
     void quantityRule()
@@ -99,16 +108,26 @@ private slots:
         QTest::addColumn<int>("colour"); // -1: the colour the field had before
         const int filled = int(Colour::Filled);
         const int window = int(Colour::Window);
-        QTest::newRow("exactly 100") << "100" << "100" << QStringList() << filled;
-        QTest::newRow("100,5") << "100,5" << "0" << QStringList{messages::kOver100} << window;
-        QTest::newRow("negative kept") << "-5" << "-5" << QStringList() << -1;
-        QTest::newRow("plus sign kept colour") << "+5" << "+5" << QStringList() << -1;
-        QTest::newRow("comma five kept colour") << ",5" << ",5" << QStringList() << -1;
-        QTest::newRow("0,5 filled as text") << "0,5" << "0,5" << QStringList() << filled;
-        QTest::newRow("00 filled as text") << "00" << "00" << QStringList() << filled;
-        QTest::newRow("0 window") << "0" << "0" << QStringList() << window;
-        QTest::newRow("letters") << "abc" << "0" << QStringList{messages::kNotANumber} << window;
-        QTest::newRow("deleted") << "" << "0" << QStringList{messages::kNotANumber} << window;
+        QTest::newRow("exactly 100") << "100"
+                                     << "100" << QStringList() << filled;
+        QTest::newRow("100,5") << "100,5"
+                               << "0" << QStringList{messages::kOver100} << window;
+        QTest::newRow("negative kept") << "-5"
+                                       << "-5" << QStringList() << -1;
+        QTest::newRow("plus sign kept colour") << "+5"
+                                               << "+5" << QStringList() << -1;
+        QTest::newRow("comma five kept colour") << ",5"
+                                                << ",5" << QStringList() << -1;
+        QTest::newRow("0,5 filled as text") << "0,5"
+                                            << "0,5" << QStringList() << filled;
+        QTest::newRow("00 filled as text") << "00"
+                                           << "00" << QStringList() << filled;
+        QTest::newRow("0 window") << "0"
+                                  << "0" << QStringList() << window;
+        QTest::newRow("letters") << "abc"
+                                 << "0" << QStringList{messages::kNotANumber} << window;
+        QTest::newRow("deleted") << ""
+                                 << "0" << QStringList{messages::kNotANumber} << window;
     }
 
     void percentageRule()

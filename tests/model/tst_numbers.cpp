@@ -84,7 +84,7 @@ private slots:
 
     void roundTo15()
     {
-        QVERIFY(0.2 + 83.9 + 15.9 > 100); // plain addition overshoots ...
+        QVERIFY(0.2 + 83.9 + 15.9 > 100);                       // plain addition overshoots ...
         QCOMPARE(numbers::roundTo15(0.2 + 83.9 + 15.9), 100.0); // ... the rounded sum does not
         QCOMPARE(numbers::roundTo15(33.3 + 33.3 + 33.4), 100.0);
         QVERIFY(numbers::roundTo15(100.01) > 100);

@@ -1,0 +1,215 @@
+#include "clsresize.h"
+
+#include "linecontrol.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+qint32 toTwips(double pixels)
+{
+    return qint32(std::lround(pixels * ClsResize::kTwipsPerPixel));
+}
+
+int toPixels(double twips)
+{
+    return int(std::lround(twips / ClsResize::kTwipsPerPixel));
+}
+
+// Every control of the window in one fixed order: the client area's children and,
+// inside frames, theirs. A control's own inner parts are not controls.
+void collectControls(QWidget *parent, QList<QWidget *> &controls)
+{
+    for (QObject *child : parent->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget || widget->isWindow())
+            continue;
+        controls.append(widget);
+        if (qobject_cast<QGroupBox *>(widget))
+            collectControls(widget, controls);
+    }
+}
+
+// Applies a main window's new size to its central widget at once, also while the
+// window is hidden, so the client size can be read right after a resize.
+void syncClientArea(QWidget *window)
+{
+    if (QLayout *layout = window->layout())
+        layout->setGeometry(window->rect());
+}
+
+} // namespace
+
+ClsResize::ClsResize()
+    : m_workArea([] {
+          const QScreen *screen = QGuiApplication::primaryScreen();
+          return screen ? screen->availableGeometry() : QRect();
+      })
+{}
+
+ClsResize::~ClsResize()
+{
+    m_geometry.clear();
+    m_form = nullptr;
+}
+
+QWidget *ClsResize::clientArea(QWidget *form)
+{
+    if (auto *mainWindow = qobject_cast<QMainWindow *>(form); mainWindow && mainWindow->centralWidget())
+        return mainWindow->centralWidget();
+    return form;
+}
+
+QRect ClsResize::workArea() const
+{
+    return m_workArea ? m_workArea() : QRect();
+}
+
+void ClsResize::ReInitialise()
+{
+    CaptureLayout();
+}
+
+void ClsResize::CaptureLayout()
+{
+    if (!m_form)
+        return;
+    QWidget *client = clientArea(m_form);
+    m_recordedWidth = toTwips(client->width());
+    m_recordedHeight = toTwips(client->height());
+
+    QList<QWidget *> controls;
+    collectControls(client, controls);
+    m_geometry.clear();
+    m_geometry.reserve(controls.size());
+    for (QWidget *control : controls) {
+        ControlGeometry entry;
+        entry.control = control;
+        if (auto *line = qobject_cast<LineControl *>(control)) {
+            entry.first = toTwips(line->start().x());
+            entry.second = toTwips(line->start().y());
+            entry.third = toTwips(line->end().x());
+            entry.fourth = toTwips(line->end().y());
+        } else {
+            entry.first = toTwips(control->x());
+            entry.second = toTwips(control->y());
+            entry.third = toTwips(control->width());
+            entry.fourth = toTwips(control->height());
+            entry.fontSize = float(control->font().pointSizeF()); // -1 when the font is sized in pixels
+        }
+        m_geometry.append(entry);
+    }
+    m_layoutPending = false;
+}
+
+void ClsResize::SizeFormToScreen(quint8 Percent, bool Centered)
+{
+    if (!m_form)
+        return;
+    if (m_layoutPending)
+        CaptureLayout();
+
+    const QRect area = workArea();
+    const double right = area.x() + area.width();
+    const double bottom = area.y() + area.height();
+    const qint32 height = qint32(std::floor(bottom * kTwipsPerPixel * (Percent / 100.0)));
+    const qint32 width = qint32(std::floor(right * kTwipsPerPixel * (Percent / 100.0)));
+    const qint32 fullHeight = qint32(std::lround(bottom * kTwipsPerPixel));
+    const qint32 fullWidth = qint32(std::lround(right * kTwipsPerPixel));
+
+    QWidget *window = m_form->window();
+    if (Centered)
+        window->move(toPixels((fullWidth - width) / 2), toPixels((fullHeight - height) / 2));
+    // The outer size includes the window frame, which the window system adds around the client.
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    window->resize(toPixels(width) - frame.width(), toPixels(height) - frame.height());
+    syncClientArea(window);
+    ResizeControls();
+}
+
+void ClsResize::ResizeControls()
+{
+    if (!m_form || m_form->window()->isMinimized())
+        return;
+    QWidget *client = clientArea(m_form);
+    if (client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).isEmpty())
+        return;
+    if (m_layoutPending) {
+        CaptureLayout();
+        return;
+    }
+    if (m_recordedWidth <= 0 || m_recordedHeight <= 0)
+        return;
+
+    QWidget *window = m_form->window();
+    const bool wasUpdating = window->updatesEnabled();
+    window->setUpdatesEnabled(false);
+    const double vertical = toTwips(client->height()) / double(m_recordedHeight);
+    const double horizontal = toTwips(client->width()) / double(m_recordedWidth);
+
+    for (const ControlGeometry &entry : std::as_const(m_geometry)) {
+        QWidget *control = entry.control;
+        if (!control)
+            continue; // a control that no longer exists is skipped
+        QString tag = control->property("Tag").toString().toUpper();
+        if (!tag.startsWith(u'@'))
+            tag = QStringLiteral("@L,T,W,H,F");
+        const bool l = tag.contains(u'L'), t = tag.contains(u'T'), w = tag.contains(u'W'),
+                   h = tag.contains(u'H');
+
+        if (auto *line = qobject_cast<LineControl *>(control)) {
+            QPointF start = line->start();
+            QPointF end = line->end();
+            if (l)
+                start.setX(entry.first * horizontal / kTwipsPerPixel);
+            if (t)
+                start.setY(entry.second * vertical / kTwipsPerPixel);
+            if (w)
+                end.setX(entry.third * horizontal / kTwipsPerPixel);
+            if (h)
+                end.setY(entry.fourth * vertical / kTwipsPerPixel);
+            line->setPoints(start, end);
+            continue;
+        }
+
+        if (tag.contains(u'F') && entry.fontSize > 0) {
+            const double size = entry.fontSize * std::sqrt(horizontal);
+            if (size > 0) {
+                QFont font = control->font();
+                font.setPointSizeF(size);
+                control->setFont(font);
+            }
+        }
+        QRect geometry = control->geometry();
+        if (l)
+            geometry.moveLeft(toPixels(entry.first * horizontal));
+        if (t)
+            geometry.moveTop(toPixels(entry.second * vertical));
+        if (w)
+            geometry.setWidth(toPixels(entry.third * horizontal));
+        if (h)
+            geometry.setHeight(toPixels(entry.fourth * vertical));
+        control->setGeometry(geometry);
+    }
+    window->setUpdatesEnabled(wasUpdating);
+}
+
+qint32 ClsResize::AvaibleAreaX(bool DimInPixel) const
+{
+    const QRect area = workArea();
+    const qint32 right = area.x() + area.width();
+    return DimInPixel ? right : toTwips(right);
+}
+
+qint32 ClsResize::AvaibleAreaY(bool DimInPixel) const
+{
+    const QRect area = workArea();
+    const qint32 bottom = area.y() + area.height();
+    return DimInPixel ? bottom : toTwips(bottom);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+#include <functional>
+
+// Makes a window's controls grow and shrink with it. It records once the client
+// size and every control's position, size and font size as designed (in twips),
+// and afterwards sets each control to its recorded geometry times the ratio of the
+// present client size to the recorded one. A control's "Tag" property may limit what
+// is scaled: "@" followed by the letters L, T, W, H, F.
+class ClsResize
+{
+public:
+    static constexpr double kTwipsPerPixel = 15.0;
+
+    // The screen's work area in pixels; tests hand in their own.
+    using WorkAreaQuery = std::function<QRect()>;
+
+    ClsResize();
+    ~ClsResize();
+    ClsResize(const ClsResize &) = delete;
+    ClsResize &operator=(const ClsResize &) = delete;
+
+    QWidget *SourceForm() const { return m_form; }
+    void SetSourceForm(QWidget *New_SourceForm) { m_form = New_SourceForm; }
+
+    void ReInitialise();
+    void SizeFormToScreen(quint8 Percent, bool Centered);
+    void ResizeControls();
+
+    // The work area's right (X) or bottom (Y) edge, in pixels or in twips.
+    qint32 AvaibleAreaX(bool DimInPixel) const;
+    qint32 AvaibleAreaY(bool DimInPixel) const;
+
+    void setWorkAreaQuery(WorkAreaQuery query) { m_workArea = std::move(query); }
+
+    // The widget whose size counts as the client area: a main window's central widget.
+    static QWidget *clientArea(QWidget *form);
+
+private:
+    struct ControlGeometry
+    {
+        QPointer<QWidget> control;
+        qint32 first = 0;
+        qint32 second = 0;
+        qint32 third = 0;
+        qint32 fourth = 0;
+        float fontSize = 0;
+    };
+
+    void CaptureLayout();
+    QRect workArea() const;
+
+    QPointer<QWidget> m_form;
+    qint32 m_recordedWidth = 0;
+    qint32 m_recordedHeight = 0;
+    QList<ControlGeometry> m_geometry;
+    bool m_layoutPending = true;
+    WorkAreaQuery m_workArea;
+};

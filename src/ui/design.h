@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// Helpers that build controls from the design, whose geometry is given in twips
+// (15 twips to a pixel at the standard 96 dots per inch).
+namespace design {
+
+void place(QWidget *control, int left, int top, int width, int height);
+
+// The 8.25-point sans-serif dialog font, at another size or weight when asked.
+QFont dialogFont(double pointSize = 8.25, bool bold = false);
+
+// A static text without border.
+QLabel *staticText(QWidget *parent, const QString &text, int left, int top, int width, int height,
+                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+// A read-only bordered value box with centred text that never takes the focus.
+QLabel *displayField(QWidget *parent, const QString &name, int left, int top, int width, int height);
+
+} // namespace design

@@ -1,0 +1,143 @@
+#include "fieldbinding.h"
+
+#include "worksheet.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace {
+
+// Multi-line texts keep Windows line breaks in the worksheet, as recipe files carry them.
+QString toWorksheetText(QString text)
+{
+    return text.replace(u'\n', QStringLiteral("\r\n"));
+}
+
+QString toWidgetText(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    if (palette.color(QPalette::Base) == colour && palette.color(QPalette::Button) == colour &&
+        (!qobject_cast<QLabel *>(widget) || palette.color(QPalette::Window) == colour))
+        return;
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Button, colour);
+    if (qobject_cast<QLabel *>(widget)) {
+        palette.setColor(QPalette::Window, colour);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+FieldBinding::FieldBinding(Worksheet &sheet, QWidget *root, QObject *parent) : QObject(parent), m_sheet(sheet)
+{
+    for (FieldId id = 0; id < field::Count; ++id) {
+        const QString name = field::name(id);
+        if (name.isEmpty())
+            continue;
+        if (auto *widget = root->findChild<QWidget *>(name))
+            bind(id, widget);
+    }
+    connect(&m_sheet, &Worksheet::fieldChanged, this, &FieldBinding::show);
+}
+
+QColor FieldBinding::colourFor(Colour colour)
+{
+    switch (colour) {
+    case Colour::Filled:
+        return QColor(0x00, 0xFF, 0xFF);
+    case Colour::ButtonFace:
+        return QGuiApplication::palette().color(QPalette::Button);
+    case Colour::Window:
+        break;
+    }
+    return QGuiApplication::palette().color(QPalette::Base);
+}
+
+void FieldBinding::bind(FieldId id, QWidget *widget)
+{
+    m_widgets.insert(id, widget);
+    if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+        connect(edit, &QLineEdit::textEdited, this, [this, id](const QString &text) {
+            m_editing = id;
+            m_sheet.setText(id, text);
+            m_editing = -1;
+            show(id);
+        });
+    } else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget)) {
+        connect(edit, &QPlainTextEdit::textChanged, this, [this, id, edit] {
+            m_editing = id;
+            m_sheet.setText(id, toWorksheetText(edit->toPlainText()));
+            m_editing = -1;
+        });
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        const QSignalBlocker blocker(combo);
+        combo->addItems(m_sheet.entries(id));
+        connect(combo, &QComboBox::activated, this, [this, id, combo](int index) {
+            m_sheet.select(id, combo->itemText(index));
+            show(id);
+        });
+    } else if (auto *check = qobject_cast<QCheckBox *>(widget)) {
+        connect(check, &QCheckBox::clicked, this, [this](bool checked) { m_sheet.setChecked(checked); });
+    }
+    show(id);
+}
+
+void FieldBinding::show(FieldId id)
+{
+    QWidget *widget = m_widgets.value(id);
+    if (!widget)
+        return;
+    const Field &f = m_sheet.field(id);
+
+    if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+        if (edit->text() != f.text) {
+            // A reset while the user types leaves the cursor after the new text.
+            const QSignalBlocker blocker(edit);
+            edit->setText(f.text);
+        }
+    } else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget)) {
+        const QString shown = toWidgetText(f.text);
+        if (m_editing != id && edit->toPlainText() != shown) {
+            const QSignalBlocker blocker(edit);
+            edit->setPlainText(shown);
+        }
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        const int index =
+            f.text.isEmpty() ? -1 : combo->findText(f.text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (combo->currentIndex() != index) {
+            const QSignalBlocker blocker(combo);
+            combo->setCurrentIndex(index);
+        }
+    } else if (auto *check = qobject_cast<QCheckBox *>(widget)) {
+        if (check->isChecked() != f.checked) {
+            const QSignalBlocker blocker(check);
+            check->setChecked(f.checked);
+        }
+    } else if (auto *label = qobject_cast<QLabel *>(widget)) {
+        if (label->text() != f.text)
+            label->setText(f.text);
+    } else if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
+        if (frame->title() != f.text)
+            frame->setTitle(f.text);
+    }
+
+    if (f.kind != FieldKind::Caption) {
+        if (widget->isEnabled() != f.enabled)
+            widget->setEnabled(f.enabled);
+        if (f.kind != FieldKind::Check)
+            setBackground(widget, colourFor(f.colour));
+    }
+}

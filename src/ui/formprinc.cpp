@@ -1,0 +1,120 @@
+#include "formprinc.h"
+
+#include "calculation.h"
+#include "clearing.h"
+#include "clientarea.h"
+#include "clsresize.h"
+#include "design.h"
+#include "fieldbinding.h"
+#include "frmabout.h"
+#include "frmriferimenti.h"
+#include "windowicon.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QMenuBar>
+
+FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FormPrinc"));
+    setWindowTitle(QStringLiteral("Vornak Ver. 2.0.6 - a cura del team Vornak"));
+    setWindowIcon(vornakWindowIcon());
+    setFont(design::dialogFont());
+
+    auto *client = new ClientArea(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(client);
+    buildWorksheetGrid(client);
+    buildEggFrame(client);
+    buildRecipeFields(client);
+    buildResultsFrame(client);
+    buildButtons(client);
+    buildMenus();
+    setFocusOrder();
+
+    m_sheet.setWarningSink(&m_sink);
+    m_binding = new FieldBinding(m_sheet, client, this);
+
+    // The design size of the client area; the menu bar sits above it.
+    resize(qRound(kDesignWidth / ClsResize::kTwipsPerPixel),
+           qRound(kDesignHeight / ClsResize::kTwipsPerPixel) + menuBar()->sizeHint().height());
+    client->setMinimumSize(qRound(kDesignWidth / ClsResize::kTwipsPerPixel / 2),
+                           qRound(kDesignHeight / ClsResize::kTwipsPerPixel / 2));
+    if (layout())
+        layout()->setGeometry(rect());
+    connect(client, &ClientArea::resized, this, &FormPrinc::Form_Resize);
+
+    Form_Load();
+}
+
+FormPrinc::~FormPrinc()
+{
+    // Unload: the resizer goes with the window.
+    Resizer.reset();
+}
+
+void FormPrinc::Form_Load()
+{
+    Resizer = std::make_unique<ClsResize>();
+    Resizer->SetSourceForm(this);
+    Resizer->SizeFormToScreen(100, true);
+    // The worksheet starts with the egg row switched off and Label17 "Totale peso senza uova".
+}
+
+void FormPrinc::Form_Resize()
+{
+    if (!Resizer) {
+        Resizer = std::make_unique<ClsResize>();
+        Resizer->SetSourceForm(this);
+    }
+    Resizer->ResizeControls();
+}
+
+void FormPrinc::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    // Now the window frame is known: fit the whole window, frame included, to the work area.
+    Resizer->SizeFormToScreen(100, true);
+    if (QWidget *first = findChild<QWidget *>(QStringLiteral("CmbComponente1")))
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+void FormPrinc::CmdCalcola_Click()
+{
+    calculate(m_sheet);
+}
+
+void FormPrinc::CmdCancella_Click()
+{
+    clearWorksheet(m_sheet);
+}
+
+void FormPrinc::CmdSalva_Click() {}
+
+void FormPrinc::CmdApri_Click() {}
+
+void FormPrinc::CmdStampa_Click() {}
+
+void FormPrinc::CmdConvertitore_Click() {}
+
+void FormPrinc::CmdRiferimenti_Click()
+{
+    FrmRiferimenti dialog(this);
+    dialog.exec();
+}
+
+void FormPrinc::mnuInformazioni_Click()
+{
+    FrmAbout dialog(this);
+    dialog.exec();
+}
+
+void FormPrinc::CmdEsci_Click()
+{
+    emit exitRequested();
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "messageboxsink.h"
+#include "worksheet.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class ClsResize;
+class FieldBinding;
+
+// The main window: the worksheet, the results, the recipe name and notes, the
+// command buttons and the menu bar. It only shows and binds; the worksheet and the
+// commands do the work.
+class FormPrinc : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kDesignWidth = 14850; // twips of the client area
+    static constexpr int kDesignHeight = 10665;
+
+    explicit FormPrinc(QWidget *parent = nullptr);
+    ~FormPrinc() override;
+
+    Worksheet &worksheet() { return m_sheet; }
+    ClsResize *resizer() const { return Resizer.get(); }
+
+public slots:
+    void CmdCalcola_Click();
+    void CmdCancella_Click();
+    void CmdSalva_Click();
+    void CmdApri_Click();
+    void CmdStampa_Click();
+    void CmdRiferimenti_Click();
+    void CmdConvertitore_Click();
+    void CmdEsci_Click();
+    void mnuInformazioni_Click();
+
+signals:
+    // "Esci": the program ends at once, without asking.
+    void exitRequested();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildWorksheetGrid(QWidget *client);
+    void buildEggFrame(QWidget *client);
+    void buildRecipeFields(QWidget *client);
+    void buildResultsFrame(QWidget *client);
+    void buildButtons(QWidget *client);
+    void buildMenus();
+    void setFocusOrder();
+    void Form_Load();
+    void Form_Resize();
+
+    Worksheet m_sheet;
+    MessageBoxSink m_sink{this};
+    std::unique_ptr<ClsResize> Resizer;
+    FieldBinding *m_binding = nullptr;
+    bool m_shownOnce = false;
+};

@@ -1,0 +1,74 @@
+#include "frmriferimenti.h"
+
+#include "design.h"
+#include "linecontrol.h"
+#include "piechart.h"
+#include "windowicon.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using design::place;
+
+FrmRiferimenti::FrmRiferimenti(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FrmRiferimenti"));
+    setWindowTitle(QStringLiteral("Valori di riferimento"));
+    setWindowIcon(vornakWindowIcon());
+    setModal(true);
+    setFont(design::dialogFont());
+    setFixedSize(qRound(6315 / 15.0), qRound(5880 / 15.0));
+
+    struct Text
+    {
+        int left, top, width;
+        const char *text;
+        bool bold;
+    };
+    const Text texts[] = {
+        {480, 120, 1455, "INDICE", true},
+        {480, 360, 1455, "DIGERIBILITÀ:", true},
+        {480, 720, 975, "1 - SCARSA", false},
+        {480, 1080, 855, "2 - MEDIA", false},
+        {480, 1440, 855, "3 - BUONA", false},
+        {480, 1800, 855, "4 - MOLTA ", false},
+        {480, 2160, 855, "5 - OTTIMA", false},
+        {4440, 120, 1455, "INDICE", true},
+        {4440, 360, 975, "LEGANTE:", true},
+        {4440, 720, 1335, "-1 - SLEGANTE", false},
+        {4440, 1080, 1215, "0 - NEUTRA", false},
+        {4440, 1440, 1335, "1 - LEGANTE", false},
+        {4440, 1800, 855, "2 - MEDIA", false},
+        {4440, 2160, 855, "3 - BUONA", false},
+        {4440, 2520, 855, "4 - MOLTA ", false},
+        {4440, 2880, 855, "5 - OTTIMA", false},
+        {120, 3480, 1935, "BOILIES BILANCIATE:", true},
+        {120, 3840, 975, "PROTEINE: ", false},
+        {1560, 3840, 615, "17-40%", false},
+        {120, 4200, 1215, "CARBOIDRATI:", false},
+        {1560, 4200, 615, "25-60%", false},
+        {120, 4560, 735, "GRASSI: ", false},
+        {1560, 4560, 615, "3-8%", false},
+        {120, 4920, 615, "FIBRE:", false},
+        {1560, 4920, 615, "3-10%", false},
+    };
+    for (const Text &t : texts) {
+        QLabel *label = design::staticText(this, QString::fromUtf8(t.text), t.left, t.top, t.width, 255);
+        label->setWordWrap(false);
+        if (t.bold)
+            label->setFont(design::dialogFont(8.25, true));
+    }
+
+    auto *line = new LineControl(this);
+    line->setPoints(QPointF(0, 3360 / 15.0), QPointF(6360 / 15.0, 3360 / 15.0));
+
+    auto *chart = new PieChart(this);
+    place(chart, 2760, 3600, 3105, 1500);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("CmdOk1"));
+    ok->setFont(design::dialogFont());
+    ok->setDefault(true);
+    place(ok, 2640, 5400, 1095, 375);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDialog>
+
+// "Valori di riferimento": the scales of the two indices and the nutrient ranges of
+// a balanced mix. Modal, fixed size.
+class FrmRiferimenti : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit FrmRiferimenti(QWidget *parent = nullptr);
+};

@@ -1,0 +1,10 @@
+#include "messageboxsink.h"
+
+#include <QMessageBox>
+
+void MessageBoxSink::warn(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, m_parent);
+    box.setObjectName(QStringLiteral("AvvisoBox"));
+    box.exec();
+}
