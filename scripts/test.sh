@@ -3,7 +3,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}" xvfb xauth poppler-utils
+bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils poppler-utils
 
 build="$ROOT/build-test"
 cmake -S "$ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNAK_WERROR=ON >/dev/null

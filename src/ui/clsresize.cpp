@@ -36,15 +36,15 @@ void collectControls(QWidget *parent, QList<QWidget *> &controls)
     }
 }
 
-// Applies a main window's new size to its central widget at once, also while the
-// window is hidden, so the client size can be read right after a resize.
-void syncClientArea(QWidget *window)
-{
-    if (QLayout *layout = window->layout())
-        layout->setGeometry(window->rect());
-}
-
 } // namespace
+
+void ClsResize::syncClientArea(QWidget *window)
+{
+    if (QLayout *layout = window->layout()) {
+        layout->invalidate();
+        layout->activate();
+    }
+}
 
 ClsResize::ClsResize()
     : m_workArea([] {

@@ -41,6 +41,10 @@ public:
     // The widget whose size counts as the client area: a main window's central widget.
     static QWidget *clientArea(QWidget *form);
 
+    // Lays out a window's menu bar and central widget for its present size at once,
+    // also while it is hidden, so the client size can be read right after a resize.
+    static void syncClientArea(QWidget *window);
+
 private:
     struct ControlGeometry
     {

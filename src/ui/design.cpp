@@ -31,7 +31,6 @@ QLabel *staticText(QWidget *parent, const QString &text, int left, int top, int 
     auto *label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment);
-    label->setWordWrap(true);
     label->setFont(dialogFont());
     place(label, left, top, width, height);
     return label;

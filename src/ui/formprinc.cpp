@@ -12,7 +12,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QLayout>
 #include <QMenuBar>
 
 FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
@@ -36,13 +35,15 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     m_sheet.setWarningSink(&m_sink);
     m_binding = new FieldBinding(m_sheet, client, this);
 
-    // The design size of the client area; the menu bar sits above it.
-    resize(qRound(kDesignWidth / ClsResize::kTwipsPerPixel),
-           qRound(kDesignHeight / ClsResize::kTwipsPerPixel) + menuBar()->sizeHint().height());
-    client->setMinimumSize(qRound(kDesignWidth / ClsResize::kTwipsPerPixel / 2),
-                           qRound(kDesignHeight / ClsResize::kTwipsPerPixel / 2));
-    if (layout())
-        layout()->setGeometry(rect());
+    // The client area at its design size, the menu bar above it: that is the layout
+    // the resizer records.
+    const QSize design(qRound(kDesignWidth / ClsResize::kTwipsPerPixel),
+                       qRound(kDesignHeight / ClsResize::kTwipsPerPixel));
+    client->setMinimumSize(design / 2);
+    resize(design.width(), design.height() + menuBar()->sizeHint().height());
+    ClsResize::syncClientArea(this);
+    resize(design.width(), height() + design.height() - client->height());
+    ClsResize::syncClientArea(this);
     connect(client, &ClientArea::resized, this, &FormPrinc::Form_Resize);
 
     Form_Load();

@@ -1,6 +1,7 @@
 // The main window's controls, placed at their design geometry in twips.
 #include "design.h"
 #include "formprinc.h"
+#include "widecheckbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,6 +86,7 @@ void FormPrinc::buildWorksheetGrid(QWidget *client)
         QLabel *label = design::staticText(client, QString::fromUtf8(h.text), h.left, 120, h.width, h.height,
                                            Qt::AlignHCenter | Qt::AlignTop);
         label->setObjectName(QLatin1String(h.name));
+        label->setWordWrap(h.height > 255); // the grams header has room for two lines
     }
 
     const int valueLefts[] = {3600, 5400, 7200, 9000, 10800};
@@ -112,7 +114,6 @@ void FormPrinc::buildWorksheetGrid(QWidget *client)
                                wide ? Qt::AlignRight | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
         number->setObjectName(QStringLiteral("LblRiga%1").arg(row));
         number->setFont(design::dialogFont(9.75));
-        number->setWordWrap(false);
         inputBox(client, field::name(peso(row)), kGramsLeft, top, kColumnWidth, kRowHeight);
     }
 }
@@ -124,7 +125,7 @@ void FormPrinc::buildEggFrame(QWidget *client)
     frame->setFont(design::dialogFont());
     place(frame, 120, 6600, 10572, 1572);
 
-    auto *check = new QCheckBox(frame);
+    auto *check = new WideCheckBox(frame);
     check->setObjectName(field::name(ChkUova));
     check->setToolTip(QStringLiteral("Aggiunta uova al mix"));
     check->setFont(design::dialogFont());

@@ -42,7 +42,8 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
                             Qt::AlignHCenter | Qt::AlignTop));
     design::staticText(this,
                        QStringLiteral("Software Freeware per il calclo dei valori nutrizionali nei mix."),
-                       2040, 1200, 3015, 495, Qt::AlignHCenter | Qt::AlignTop);
+                       2040, 1200, 3015, 495, Qt::AlignHCenter | Qt::AlignTop)
+        ->setWordWrap(true);
 
     auto *line = new LineControl(this);
     line->setPoints(QPointF(0, 1920 / 15.0), QPointF(6240 / 15.0, 1920 / 15.0));

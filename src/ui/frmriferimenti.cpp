@@ -54,7 +54,6 @@ FrmRiferimenti::FrmRiferimenti(QWidget *parent) : QDialog(parent)
     };
     for (const Text &t : texts) {
         QLabel *label = design::staticText(this, QString::fromUtf8(t.text), t.left, t.top, t.width, 255);
-        label->setWordWrap(false);
         if (t.bold)
             label->setFont(design::dialogFont(8.25, true));
     }

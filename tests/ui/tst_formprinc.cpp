@@ -1,0 +1,295 @@
+#include "clsresize.h"
+#include "formprinc.h"
+#include "frmriferimenti.h"
+#include "messages.h"
+#include "modalwatcher.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStyleFactory>
+#include <QTest>
+
+using namespace field;
+
+namespace {
+
+const QColor kCyan(0, 255, 255);
+
+QColor background(QWidget *widget)
+{
+    if (qobject_cast<QLabel *>(widget))
+        return widget->palette().color(QPalette::Window);
+    return widget->palette().color(QPalette::Base);
+}
+
+} // namespace
+
+class TestFormPrinc : public QObject
+{
+    Q_OBJECT
+
+    FormPrinc *form = nullptr;
+    ModalWatcher *watcher = nullptr;
+
+    template <typename T = QWidget> T *control(const QString &name)
+    {
+        T *widget = form->findChild<T *>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+
+    // Opens the list and clicks the entry, as a user does.
+    void choose(const QString &listName, const QString &entry)
+    {
+        auto *list = control<QComboBox>(listName);
+        const int index = list->findText(entry);
+        QVERIFY2(index >= 0, qPrintable(entry));
+        list->showPopup();
+        QAbstractItemView *view = list->view();
+        QTRY_VERIFY(view->isVisible());
+        view->scrollTo(view->model()->index(index, 0));
+        const QRect item = view->visualRect(view->model()->index(index, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        QTRY_VERIFY(!view->isVisible());
+    }
+
+    void typeInto(const QString &name, const QString &text)
+    {
+        auto *edit = control<QLineEdit>(name);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+private slots:
+    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+
+    void init()
+    {
+        form = new FormPrinc;
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QApplication::setActiveWindow(form);
+        watcher = new ModalWatcher;
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(watcher->unexpected.isEmpty(), qPrintable(watcher->unexpected.join(u',')));
+        delete watcher;
+        delete form;
+    }
+
+    void controlsCarryTheirNames()
+    {
+        QStringList names{"Frame1",
+                          "Frame2",
+                          "Label17",
+                          "ChkUova",
+                          "CmbComponente14",
+                          "TxtNumeroUova",
+                          "TxtRisDigeribilità",
+                          "TxtRisProprietàLegante",
+                          "TxtNote",
+                          "CmdCalcola",
+                          "CmdEsci"};
+        for (int row = 1; row <= 13; ++row)
+            names << QStringLiteral("TxtPeso%1").arg(row);
+        for (const QString &name : names)
+            QVERIFY2(form->findChild<QWidget *>(name), qPrintable(name));
+        for (const char *action : {"mnuapri", "mnuStampa", "mnusalva", "mnuEsci", "mnuRiferimenti",
+                                   "mnuConvertitore", "mnuInformazioni"})
+            QVERIFY2(form->findChild<QAction *>(QLatin1String(action)), action);
+        QVERIFY(form->windowTitle().startsWith(QStringLiteral("Vornak Ver. 2.0.6 - ")));
+        QCOMPARE(control<QPushButton>("CmdSalva")->text(), QStringLiteral("Salva "));
+        QCOMPARE(control<QPushButton>("CmdCalcola")->toolTip(), QStringLiteral("Esegue il calcolo"));
+        for (QAction *action : form->findChildren<QAction *>())
+            QVERIFY(action->shortcut().isEmpty());
+    }
+
+    void displayFieldsNeverTakeFocus()
+    {
+        for (const char *name : {"TxtProteine1", "TxtLegante11", "TxtPeso14", "TxtRisPeso"}) {
+            auto *field = control<QLabel>(QLatin1String(name));
+            QCOMPARE(field->focusPolicy(), Qt::NoFocus);
+            QVERIFY(field->alignment() & Qt::AlignHCenter);
+            QVERIFY(field->frameShape() != QFrame::NoFrame);
+        }
+    }
+
+    void fillsTheWorkAreaInProportion()
+    {
+        QWidget *client = form->centralWidget();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(form->frameGeometry().size(), area.size());
+        const double ratio = client->width() / 990.0;
+        auto *list = control("CmbComponente1");
+        QVERIFY(qAbs(list->x() - 8 * ratio) <= 1);
+        QVERIFY(qAbs(list->width() - 209 * ratio) <= 1);
+        auto *grams = control("TxtPeso13");
+        QVERIFY(qAbs(grams->x() - 872 * ratio) <= 1);
+    }
+
+    void firstFocusAndTabOrder()
+    {
+        QTRY_COMPARE(QApplication::focusWidget(), control("CmbComponente1"));
+        choose("CmbComponente11", "CASEINA");
+        control("TxtPeso11")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), control("TxtAggiunta1"));
+        control("TxtNote")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), control("CmdCalcola"));
+    }
+
+    void typingALetterGivesOneMessageAndZero()
+    {
+        choose("CmbComponente1", "FARINA DI AVENA");
+        typeInto("TxtPeso1", "12a");
+        QCOMPARE(watcher->texts(), QStringList{messages::kNotANumber});
+        QCOMPARE(watcher->boxes.first().first, QStringLiteral("AVVISO"));
+        QCOMPARE(control<QLineEdit>("TxtPeso1")->text(), QStringLiteral("0"));
+        QCOMPARE(form->worksheet().text(peso(1)), QStringLiteral("0"));
+    }
+
+    void choosingAnIngredientFillsTheRow()
+    {
+        choose("CmbComponente1", "FARINA DI AVENA");
+        QVERIFY(control("TxtPeso1")->isEnabled());
+        QCOMPARE(control<QLabel>("TxtProteine1")->text(), QStringLiteral("12,6"));
+        QCOMPARE(control<QLabel>("TxtCarbo1")->text(), QStringLiteral("72,9"));
+        for (const char *name : {"CmbComponente1", "TxtProteine1", "TxtLegante1"})
+            QCOMPARE(background(control(QLatin1String(name))), kCyan);
+    }
+
+    void eggRowStartsOff()
+    {
+        auto *kind = control<QComboBox>("CmbComponente14");
+        QVERIFY(!kind->isEnabled());
+        QCOMPARE(kind->currentText(), QStringLiteral("-"));
+        QCOMPARE(control<QLineEdit>("TxtNumeroUova")->text(), QStringLiteral("0"));
+        QVERIFY(!control("TxtNumeroUova")->isEnabled());
+        QCOMPARE(control<QLabel>("Label17")->text(), QStringLiteral("Totale peso senza uova"));
+        QCOMPARE(control<QGroupBox>("Frame2")->title(), QStringLiteral("Risultati con uova escluse"));
+        const QColor buttonFace = QGuiApplication::palette().color(QPalette::Button);
+        QCOMPARE(background(control("TxtProteine14")), buttonFace);
+        QCOMPARE(background(kind), buttonFace);
+    }
+
+    void fullCalculationThroughTheButtons()
+    {
+        choose("CmbComponente1", "ALBUMINA");
+        typeInto("TxtPeso1", "100");
+        choose("CmbComponente2", "FARINA DI AVENA");
+        typeInto("TxtPeso2", "200");
+        QTest::mouseClick(control<QCheckBox>("ChkUova"), Qt::LeftButton);
+        QCOMPARE(control<QGroupBox>("Frame2")->title(), QStringLiteral("Risultati con uova incluse"));
+        choose("CmbComponente14", "UOVO INTERO GALLINA");
+        typeInto("TxtNumeroUova", "2");
+        QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
+        QVERIFY(watcher->boxes.isEmpty());
+        QCOMPARE(control<QLabel>("TxtPeso14")->text(), QStringLiteral("104,00"));
+        QCOMPARE(control<QLabel>("TxtRisPeso")->text(), QStringLiteral("404,00"));
+        QCOMPARE(control<QLabel>("TxtRisProprietàLegante")->text(), QStringLiteral("4,33"));
+        QCOMPARE(background(control("TxtRisPeso")), kCyan);
+
+        // Clear after the calculation.
+        QTest::mouseClick(control<QPushButton>("CmdCancella"), Qt::LeftButton);
+        QVERIFY(control<QLabel>("TxtRisPeso")->text().isEmpty());
+        QVERIFY(!control<QCheckBox>("ChkUova")->isChecked());
+        QCOMPARE(control<QComboBox>("CmbComponente1")->currentText(), QStringLiteral("-"));
+        QCOMPARE(control<QLineEdit>("TxtPeso1")->text(), QStringLiteral("0"));
+        QCOMPARE(control<QComboBox>("TxtDig12")->currentText(), QStringLiteral("0"));
+        QCOMPARE(background(control("TxtRisPeso")), QGuiApplication::palette().color(QPalette::Base));
+        QVERIFY(watcher->boxes.isEmpty());
+    }
+
+    void calculateRefusalShowsItsMessage()
+    {
+        QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
+        QCOMPARE(watcher->texts(), QStringList{messages::kNoComponent});
+    }
+
+    void notesKeepWindowsLineBreaks()
+    {
+        auto *notes = control<QPlainTextEdit>("TxtNote");
+        notes->setFocus();
+        QTest::keyClicks(notes, "uno");
+        QTest::keyClick(notes, Qt::Key_Return);
+        QTest::keyClicks(notes, "due");
+        QCOMPARE(form->worksheet().text(Note), QStringLiteral("uno\r\ndue"));
+        QCOMPARE(background(notes), kCyan);
+    }
+
+    void referencesAndAboutAreModal_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("dialogName");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("references") << "mnuRiferimenti"
+                                    << "FrmRiferimenti"
+                                    << "Valori di riferimento";
+        QTest::newRow("about") << "mnuInformazioni"
+                               << "FrmAbout"
+                               << "Informazioni Vornak ";
+    }
+
+    void referencesAndAboutAreModal()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, dialogName);
+        QFETCH(QString, title);
+        int seen = 0;
+        watcher->onDialog = [&](QDialog *dialog) {
+            ++seen;
+            QCOMPARE(dialog->objectName(), dialogName);
+            QCOMPARE(dialog->windowTitle(), title);
+            QVERIFY(dialog->isModal());
+            QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+            auto *ok = dialog->findChild<QPushButton *>();
+            QVERIFY(ok);
+            ok->click();
+        };
+        form->findChild<QAction *>(action)->trigger();
+        QCOMPARE(seen, 1);
+    }
+
+    void referencesListTheScales()
+    {
+        FrmRiferimenti dialog;
+        QStringList texts;
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            texts << label->text();
+        int digestibility = 0, binder = 0;
+        for (const QString &text : texts) {
+            if (QStringList{"1 - SCARSA", "3 - BUONA", "5 - OTTIMA", "2 - MEDIA", "4 - MOLTA "}.contains(
+                    text))
+                ++digestibility;
+            if (QStringList{"-1 - SLEGANTE", "0 - NEUTRA", "1 - LEGANTE"}.contains(text))
+                ++binder;
+        }
+        QCOMPARE(digestibility, 5 + 4); // "2 - MEDIA" .. "5 - OTTIMA" appear on both scales
+        QCOMPARE(binder, 3);
+        QVERIFY(dialog.findChild<QWidget *>(QStringLiteral("PieChart")));
+    }
+
+    void esciEndsAtOnce()
+    {
+        QSignalSpy spy(form, &FormPrinc::exitRequested);
+        QTest::mouseClick(control<QPushButton>("CmdEsci"), Qt::LeftButton);
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(watcher->boxes.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFormPrinc)
+#include "tst_formprinc.moc"
