@@ -5,9 +5,13 @@
 #include "clientarea.h"
 #include "clsresize.h"
 #include "design.h"
+#include "dlgcommon.h"
 #include "fieldbinding.h"
 #include "frmabout.h"
 #include "frmriferimenti.h"
+#include "recipecommands.h"
+#include "recipesheet.h"
+#include "sheetprinter.h"
 #include "windowicon.h"
 
 #include <QComboBox>
@@ -33,6 +37,8 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     setFocusOrder();
 
     m_sheet.setWarningSink(&m_sink);
+    dlgCommon = std::make_unique<DlgCommon>(this);
+    m_printer = std::make_unique<SheetPrinter>(this);
     m_binding = new FieldBinding(m_sheet, client, this);
 
     // The client area at its design size, the menu bar above it: that is the layout

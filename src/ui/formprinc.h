@@ -9,6 +9,8 @@
 
 class ClsResize;
 class FieldBinding;
+class FileChooser;
+class SheetPrinter;
 
 // The main window: the worksheet, the results, the recipe name and notes, the
 // command buttons and the menu bar. It only shows and binds; the worksheet and the
@@ -26,6 +28,10 @@ public:
 
     Worksheet &worksheet() { return m_sheet; }
     ClsResize *resizer() const { return Resizer.get(); }
+
+    // The file dialog and the printer; tests hand in their own.
+    void setFileChooser(std::unique_ptr<FileChooser> chooser);
+    void setSheetPrinter(std::unique_ptr<SheetPrinter> printer);
 
 public slots:
     void CmdCalcola_Click();
@@ -60,5 +66,7 @@ private:
     MessageBoxSink m_sink{this};
     std::unique_ptr<ClsResize> Resizer;
     FieldBinding *m_binding = nullptr;
+    std::unique_ptr<FileChooser> dlgCommon;
+    std::unique_ptr<SheetPrinter> m_printer;
     bool m_shownOnce = false;
 };

@@ -1,0 +1,154 @@
+// vornak-cli: the worksheet's calculation, recipe files and sheets from the command line.
+#include "calculation.h"
+#include "messages.h"
+#include "recipefile.h"
+#include "recipemessages.h"
+#include "recipesheet.h"
+#include "sheetrenderer.h"
+#include "warnings.h"
+#include "worksheet.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+namespace {
+
+enum Exit
+{
+    Success = 0,
+    Refused = 1,
+    BadFile = 2
+};
+
+const char kHelp[] = R"(Uso:
+  vornak-cli calc FILE [--save OUT]
+      Apre la ricetta FILE, esegue il calcolo e scrive i risultati, uno per riga
+      (NOME=TESTO). Con --save salva la ricetta ricalcolata in OUT.
+  vornak-cli sheet FILE --pdf OUT
+      Apre la ricetta FILE (senza ricalcolarla) e scrive il foglio della ricetta
+      in OUT come PDF.
+  vornak-cli --help
+      Mostra questo aiuto.
+
+Gli avvisi vanno sullo standard error come "AVVISO: testo".
+Uscita: 0 riuscito, 1 calcolo o controllo rifiutato, 2 file non apribile come
+ricetta o comando non valido.
+)";
+
+class StderrSink : public WarningSink
+{
+public:
+    void warn(const QString &title, const QString &text) override
+    {
+        QTextStream(stderr) << title << ": " << text << '\n';
+    }
+};
+
+StderrSink sink;
+
+int usage()
+{
+    QTextStream(stderr) << kHelp;
+    return BadFile;
+}
+
+// Opens a recipe into a fresh worksheet as the open command does.
+bool openInto(Worksheet &sheet, const QString &path)
+{
+    switch (recipefile::open(sheet, path)) {
+    case recipefile::Outcome::Done:
+        return true;
+    case recipefile::Outcome::NotARecipe:
+        sink.warn(messages::kTitle, messages::kNotARecipe);
+        return false;
+    default:
+        sink.warn(messages::kTitle, messages::kCannotRead);
+        return false;
+    }
+}
+
+int saveTo(const Worksheet &sheet, const QString &path)
+{
+    QString problem;
+    const auto bytes = recipefile::encode(recipefile::recordOf(sheet), &problem);
+    if (!bytes) {
+        sink.warn(messages::kTitle, problem);
+        return Refused;
+    }
+    if (recipefile::save(*bytes, path) != recipefile::Outcome::Done) {
+        sink.warn(messages::kTitle, messages::kCannotSave);
+        return Refused;
+    }
+    return Success;
+}
+
+int calc(const QStringList &args)
+{
+    if (args.size() != 1 && !(args.size() == 3 && args[1] == QStringLiteral("--save")))
+        return usage();
+    Worksheet sheet;
+    sheet.setWarningSink(&sink);
+    if (!openInto(sheet, args[0]))
+        return BadFile;
+    if (!calculate(sheet))
+        return Refused;
+    QTextStream out(stdout);
+    using namespace field;
+    for (FieldId id :
+         {peso(kEggRow), FieldId(RisPeso), FieldId(RisProteineGrammi), FieldId(RisProteinePercentuale),
+          FieldId(RisGrassiGrammi), FieldId(RisGrassiPercentuale), FieldId(RisCarboidratiGrammi),
+          FieldId(RisCarboidratiPercentuale), FieldId(RisDigeribilita), FieldId(RisProprietaLegante)})
+        out << field::name(id) << '=' << sheet.text(id) << '\n';
+    out.flush();
+    return args.size() == 3 ? saveTo(sheet, args[2]) : Success;
+}
+
+int sheetPdf(const QStringList &args)
+{
+    if (args.size() != 3 || args[1] != QStringLiteral("--pdf"))
+        return usage();
+    Worksheet sheet;
+    sheet.setWarningSink(&sink);
+    if (!openInto(sheet, args[0]))
+        return BadFile;
+    if (const QString refusal = recipesheet::refusal(sheet); !refusal.isEmpty()) {
+        sink.warn(messages::kTitle, refusal);
+        return Refused;
+    }
+    if (!sheetrenderer::writePdf(recipesheet::build(sheet), args[2])) {
+        sink.warn(messages::kTitle, QStringLiteral("Impossibile salvare il file PDF"));
+        return Refused;
+    }
+    return Success;
+}
+
+// Qt's own notices (missing runtime folders and the like) are not the user's business here.
+void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg)
+        QTextStream(stderr) << message << '\n';
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qInstallMessageHandler(quietQtMessages);
+    // Sheets need fonts, not a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return usage();
+    const QString command = args.takeFirst();
+    if (command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
+        QTextStream(stdout) << kHelp;
+        return Success;
+    }
+    if (command == QStringLiteral("calc"))
+        return calc(args);
+    if (command == QStringLiteral("sheet"))
+        return sheetPdf(args);
+    return usage();
+}

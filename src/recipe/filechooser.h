@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The file dialog behind the save and open commands. Returns the chosen path, or an
+// empty text when the user cancels. Tests hand in their own answers.
+class FileChooser
+{
+public:
+    virtual ~FileChooser() = default;
+    virtual QString chooseSavePath() = 0;
+    virtual QString chooseOpenPath() = 0;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+class FileChooser;
+class Worksheet;
+
+// The save and open commands of the main window, reached from a button and a menu item.
+namespace recipecommands {
+
+// Refuses before a calculation; otherwise writes the worksheet to the chosen file.
+// Returns true when a file was written.
+bool save(Worksheet &sheet, FileChooser &chooser);
+
+// Reads the chosen file into the worksheet; a bad file changes nothing and says so.
+// Returns true when the file was applied.
+bool open(Worksheet &sheet, FileChooser &chooser);
+
+} // namespace recipecommands

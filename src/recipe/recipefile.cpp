@@ -1,0 +1,290 @@
+#include "recipefile.h"
+
+#include "catalogue.h"
+#include "cp1252.h"
+#include "numbers.h"
+#include "worksheet.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <array>
+
+using namespace field;
+
+namespace recipefile {
+namespace {
+
+constexpr int kEggBox = 36; // index of field 37
+
+// The worksheet field behind each of the 51 record fields (ChkUova for field 37).
+const std::array<FieldId, kFieldCount> &recordFields()
+{
+    static const std::array<FieldId, kFieldCount> fields = [] {
+        std::array<FieldId, kFieldCount> f{};
+        int k = 0;
+        for (int row = 1; row <= kCatalogueRows; ++row)
+            f[k++] = componente(row);
+        f[k++] = Aggiunta1;
+        f[k++] = Aggiunta2;
+        for (int row = 1; row <= 13; ++row)
+            f[k++] = peso(row);
+        for (int row : {12, 13})
+            for (Column column : kValueColumns)
+                f[k++] = at(column, row);
+        f[k++] = ChkUova;
+        f[k++] = componente(kEggRow);
+        f[k++] = NumeroUova;
+        f[k++] = peso(kEggRow);
+        f[k++] = NomeRicetta;
+        f[k++] = Note;
+        for (FieldId id :
+             {RisProteinePercentuale, RisGrassiPercentuale, RisCarboidratiPercentuale, RisProteineGrammi,
+              RisGrassiGrammi, RisCarboidratiGrammi, RisDigeribilita, RisProprietaLegante, RisPeso})
+            f[k++] = id;
+        return f;
+    }();
+    return fields;
+}
+
+int indexOf(FieldId id)
+{
+    const auto &fields = recordFields();
+    return int(std::find(fields.begin(), fields.end(), id) - fields.begin());
+}
+
+// How a save refusal names a free-text field to the user.
+QString describe(FieldId id)
+{
+    switch (id) {
+    case NomeRicetta:
+        return QStringLiteral("il nome della ricetta");
+    case Note:
+        return QStringLiteral("le note");
+    case Aggiunta1:
+        return QStringLiteral("il nome del DODICESIMO componente");
+    case Aggiunta2:
+        return QStringLiteral("il nome del TREDICESIMO componente");
+    default:
+        return QStringLiteral("il campo %1").arg(field::name(id));
+    }
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+bool isQuantity(const QString &text)
+{
+    const auto value = numbers::toNumber(text);
+    return value && *value >= 0;
+}
+
+bool isPercentage(const QString &text)
+{
+    const auto value = numbers::toNumber(text);
+    return value && *value <= 100;
+}
+
+} // namespace
+
+QStringList recordOf(const Worksheet &sheet)
+{
+    QStringList record;
+    record.reserve(kFieldCount);
+    for (FieldId id : recordFields())
+        record << (id == ChkUova ? QString::number(sheet.eggsChecked() ? 1 : 0) : sheet.text(id));
+    return record;
+}
+
+std::optional<QByteArray> encode(const QStringList &record, QString *problem)
+{
+    QByteArray bytes;
+    for (int k = 0; k < kFieldCount; ++k) {
+        if (k > 0)
+            bytes += ',';
+        if (k == kEggBox) {
+            bytes += record.value(k).toLatin1();
+            continue;
+        }
+        // The format has no escape for a double quote: two apostrophes stand in for it.
+        QString text = record.value(k);
+        text.replace(u'"', QStringLiteral("''"));
+        const auto encoded = cp1252::encode(text);
+        if (!encoded) {
+            if (problem) {
+                QChar missing;
+                for (QChar c : std::as_const(text))
+                    if (!cp1252::canEncode(c)) {
+                        missing = c;
+                        break;
+                    }
+                *problem =
+                    QStringLiteral("Impossibile salvare il file: %1 contiene il carattere \u00ab%2\u00bb, "
+                                   "che il file delle ricette non può contenere")
+                        .arg(describe(recordFields()[size_t(k)]), QString(missing));
+            }
+            return std::nullopt;
+        }
+        bytes += '"' + *encoded + '"';
+    }
+    bytes += "\r\n";
+    return bytes;
+}
+
+std::optional<QList<QStringList>> decode(const QByteArray &bytes)
+{
+    QList<QStringList> records;
+    QStringList current;
+    const qsizetype end = bytes.size();
+    qsizetype pos = 0;
+    while (true) {
+        if (current.isEmpty()) // between records, blank lines and blanks are nothing
+            while (pos < end && (isBlank(bytes[pos]) || isLineEnd(bytes[pos])))
+                ++pos;
+        else
+            while (pos < end && isBlank(bytes[pos]))
+                ++pos;
+        if (pos >= end) {
+            if (!current.isEmpty())
+                return std::nullopt; // a record cut short
+            break;
+        }
+
+        QByteArray value;
+        if (bytes[pos] == '"') {
+            const qsizetype close = bytes.indexOf('"', pos + 1);
+            if (close < 0)
+                return std::nullopt;
+            value = bytes.mid(pos + 1, close - pos - 1);
+            pos = close + 1;
+            while (pos < end && bytes[pos] != ',' && !isLineEnd(bytes[pos]))
+                ++pos; // anything between the closing quote and the separator is ignored
+        } else {
+            const qsizetype start = pos;
+            while (pos < end && bytes[pos] != ',' && !isLineEnd(bytes[pos]))
+                ++pos;
+            value = bytes.mid(start, pos - start).trimmed();
+        }
+        if (pos < end) {
+            if (bytes[pos] == '\r' && pos + 1 < end && bytes[pos + 1] == '\n')
+                ++pos;
+            ++pos;
+        }
+        current << cp1252::decode(value);
+        if (current.size() == kFieldCount) {
+            records << current;
+            current.clear();
+        }
+    }
+    return records;
+}
+
+bool isValid(const QStringList &record)
+{
+    if (record.size() != kFieldCount)
+        return false;
+    const QString &eggBox = record[kEggBox];
+    if (eggBox != QStringLiteral("0") && eggBox != QStringLiteral("1"))
+        return false;
+
+    const QString zero = QStringLiteral("0");
+    const QString dash = QStringLiteral("-");
+    auto text = [&](FieldId id) -> const QString & { return record[indexOf(id)]; };
+
+    for (int row = 1; row <= kCatalogueRows; ++row) {
+        if (!catalogue::ingredientEntries().contains(text(componente(row))))
+            return false;
+        if (!isQuantity(text(peso(row))))
+            return false;
+        if (text(componente(row)) == dash && text(peso(row)) != zero)
+            return false;
+    }
+    for (int row : {12, 13}) {
+        if (!catalogue::digestibilityEntries().contains(text(dig(row))) ||
+            !catalogue::binderEntries().contains(text(legante(row))))
+            return false;
+        if (!isQuantity(text(peso(row))))
+            return false;
+        for (Column column : {Proteine, Grassi, Carbo})
+            if (!isPercentage(text(at(column, row))))
+                return false;
+        // An unnamed custom row is closed: the program keeps "0" in all its fields.
+        if (text(aggiunta(row)).isEmpty())
+            for (Column column : {Peso, Proteine, Grassi, Carbo, Dig, Legante})
+                if (text(at(column, row)) != zero)
+                    return false;
+    }
+    const QString &kind = text(componente(kEggRow));
+    if (!catalogue::eggEntries().contains(kind) || !isQuantity(text(NumeroUova)))
+        return false;
+    // Without eggs, or without a kind, the egg row keeps no kind and no count.
+    if (eggBox == zero && kind != dash)
+        return false;
+    if (kind == dash && text(NumeroUova) != zero)
+        return false;
+    return true;
+}
+
+void apply(Worksheet &sheet, const QStringList &record)
+{
+    for (int k = 0; k < kFieldCount; ++k) {
+        const FieldId id = recordFields()[size_t(k)];
+        if (id == ChkUova)
+            sheet.setChecked(record[k] == QStringLiteral("1"));
+        else if (sheet.field(id).kind == FieldKind::List)
+            sheet.select(id, record[k]);
+        else
+            sheet.setText(id, record[k]);
+    }
+}
+
+Outcome open(Worksheet &sheet, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Outcome::Unreadable;
+    if (file.size() > kMaxFileSize)
+        return Outcome::NotARecipe;
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return Outcome::Unreadable;
+    if (bytes.size() > kMaxFileSize)
+        return Outcome::NotARecipe;
+    file.close();
+
+    const auto records = decode(bytes);
+    if (!records)
+        return Outcome::NotARecipe;
+    for (const QStringList &record : *records)
+        if (!isValid(record))
+            return Outcome::NotARecipe;
+    for (const QStringList &record : *records)
+        apply(sheet, record);
+    return Outcome::Done;
+}
+
+bool write(const QByteArray &bytes, QIODevice &device)
+{
+    return device.write(bytes) == bytes.size();
+}
+
+Outcome save(const QByteArray &bytes, const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists() && (!info.isFile() || !info.isWritable()))
+        return Outcome::Unwritable; // a read-only recipe stays as it is
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !write(bytes, file) || !file.commit())
+        return Outcome::Unwritable;
+    return Outcome::Done;
+}
+
+} // namespace recipefile

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QIODevice;
+class Worksheet;
+
+// The recipe file: one record of 51 comma-separated fields ending in CR LF, texts in
+// double quotes, field 37 (the egg box) a bare 0 or 1, in Windows-1252.
+namespace recipefile {
+
+constexpr int kFieldCount = 51;
+constexpr qint64 kMaxFileSize = 1024 * 1024;
+
+// The 51 texts of the worksheet in record order; field 37 as "0" or "1".
+QStringList recordOf(const Worksheet &sheet);
+
+// The record's bytes. A double quote in a text is written as two apostrophes.
+// Fails, naming the field in `problem`, when a text has a character the code page lacks.
+std::optional<QByteArray> encode(const QStringList &record, QString *problem = nullptr);
+
+// Every record of a file's bytes, or nothing when they are not recipe records.
+std::optional<QList<QStringList>> decode(const QByteArray &bytes);
+
+// True when applying the record keeps the worksheet's rules: lists name their
+// entries, quantities and percentages are numbers the input rules accept, and an
+// empty row or egg box carries the zeros the program itself always writes there.
+bool isValid(const QStringList &record);
+
+// Sets the worksheet's fields from a record in field order, each through its reaction.
+void apply(Worksheet &sheet, const QStringList &record);
+
+enum class Outcome
+{
+    Done,
+    Unreadable,
+    NotARecipe,
+    Unwritable
+};
+
+// Reads, checks and applies every record of a file; on any problem nothing changes.
+Outcome open(Worksheet &sheet, const QString &path);
+
+// Writes the record atomically: an earlier file of that name survives any failure.
+Outcome save(const QByteArray &bytes, const QString &path);
+
+// Writes the record to a device; false when the device refuses part of it.
+bool write(const QByteArray &bytes, QIODevice &device);
+
+} // namespace recipefile

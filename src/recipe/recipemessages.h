@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace messages {
+
+inline const QString kSaveBeforeCalculation =
+    QStringLiteral("Il salvataggio è stato annullato. Eseguire prima il calcolo");
+inline const QString kCannotSave = QStringLiteral("Impossibile salvare il file");
+inline const QString kNotARecipe = QStringLiteral("Impossibile aprire il file: non è una ricetta valida");
+inline const QString kCannotRead = QStringLiteral("Impossibile leggere il file");
+
+inline const QString kPrintBeforeCalculation =
+    QStringLiteral("La stampa è annullata. Eseguire prima il calcolo");
+inline const QString kPrintWithoutName = QStringLiteral("Devi dare un nome alla tua ricetta");
+
+} // namespace messages

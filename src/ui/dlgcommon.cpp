@@ -1,0 +1,35 @@
+#include "dlgcommon.h"
+
+#include <QFileDialog>
+
+QString DlgCommon::chooseSavePath()
+{
+    return choose(true);
+}
+
+QString DlgCommon::chooseOpenPath()
+{
+    return choose(false);
+}
+
+QString DlgCommon::choose(bool saving)
+{
+    QFileDialog dialog(m_parent);
+    dialog.setObjectName(QStringLiteral("dlgCommon"));
+    dialog.setNameFilter(QStringLiteral("Documenti di testo(*.txt)"));
+    // No default extension: a name given without one makes a file without one.
+    dialog.setDefaultSuffix(QString());
+    if (saving) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    dialog.selectFile(m_fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    m_fileName = dialog.selectedFiles().constFirst();
+    return m_fileName;
+}
