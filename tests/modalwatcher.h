@@ -22,6 +22,7 @@ public:
     }
 
     std::function<void(QDialog *)> onDialog;
+    QString answer; // the button to click in a question box ("Sì", "No")
     QList<QPair<QString, QString>> boxes;
     QStringList unexpected;
 
@@ -41,9 +42,19 @@ private:
             return;
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             boxes.append({box->windowTitle(), box->text()});
-            if (box->buttons().size() != 1 || box->icon() != QMessageBox::NoIcon)
-                unexpected << QStringLiteral("box without a single OK button or with an icon");
-            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+            if (box->icon() != QMessageBox::NoIcon)
+                unexpected << QStringLiteral("box with an icon");
+            if (box->buttons().size() == 1 && box->button(QMessageBox::Ok)) {
+                box->button(QMessageBox::Ok)->click();
+                return;
+            }
+            for (QAbstractButton *button : box->buttons())
+                if (!answer.isEmpty() && button->text() == answer) {
+                    button->click();
+                    return;
+                }
+            unexpected << QStringLiteral("unanswered box: ") + box->text();
+            box->reject();
         } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
             if (onDialog) {
                 onDialog(dialog);

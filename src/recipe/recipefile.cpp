@@ -279,8 +279,11 @@ bool write(const QByteArray &bytes, QIODevice &device)
 Outcome save(const QByteArray &bytes, const QString &path)
 {
     const QFileInfo info(path);
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
-        return Outcome::Unwritable; // a read-only recipe stays as it is
+    // A read-only recipe stays as it is, even for a user whom the system would let
+    // replace it: the read-only mark is the owner's wish.
+    const bool readOnly = !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
+    if (info.exists() && (!info.isFile() || readOnly))
+        return Outcome::Unwritable;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !write(bytes, file) || !file.commit())
         return Outcome::Unwritable;

@@ -100,11 +100,34 @@ void FormPrinc::CmdCancella_Click()
     clearWorksheet(m_sheet);
 }
 
-void FormPrinc::CmdSalva_Click() {}
+void FormPrinc::setFileChooser(std::unique_ptr<FileChooser> chooser)
+{
+    dlgCommon = std::move(chooser);
+}
 
-void FormPrinc::CmdApri_Click() {}
+void FormPrinc::setSheetPrinter(std::unique_ptr<SheetPrinter> printer)
+{
+    m_printer = std::move(printer);
+}
 
-void FormPrinc::CmdStampa_Click() {}
+void FormPrinc::CmdSalva_Click()
+{
+    recipecommands::save(m_sheet, *dlgCommon);
+}
+
+void FormPrinc::CmdApri_Click()
+{
+    recipecommands::open(m_sheet, *dlgCommon);
+}
+
+void FormPrinc::CmdStampa_Click()
+{
+    if (const QString refusal = recipesheet::refusal(m_sheet); !refusal.isEmpty()) {
+        m_sheet.warn(refusal);
+        return;
+    }
+    m_printer->print(recipesheet::build(m_sheet), QStringLiteral("la ricetta"), m_sink);
+}
 
 void FormPrinc::CmdConvertitore_Click() {}
 

@@ -1,12 +1,17 @@
 #include "clsresize.h"
+#include "dlgcommon.h"
+#include "fakechooser.h"
 #include "formprinc.h"
 #include "frmriferimenti.h"
 #include "messages.h"
 #include "modalwatcher.h"
+#include "recipemessages.h"
+#include "sheetprinter.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +20,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace field;
@@ -29,6 +35,25 @@ QColor background(QWidget *widget)
         return widget->palette().color(QPalette::Window);
     return widget->palette().color(QPalette::Base);
 }
+
+// The printer side of the print command; the PDF is written for real.
+class FakePrinter : public SheetPrinter
+{
+public:
+    using SheetPrinter::SheetPrinter;
+    bool printerPresent = false;
+    int printed = 0;
+    QString pdfPath;
+
+protected:
+    bool hasPrinter() override { return printerPresent; }
+    bool printOnPrinter(const Sheet &) override
+    {
+        ++printed;
+        return true;
+    }
+    QString choosePdfPath() override { return pdfPath; }
+};
 
 } // namespace
 
@@ -280,6 +305,88 @@ private slots:
         QCOMPARE(digestibility, 5 + 4); // "2 - MEDIA" .. "5 - OTTIMA" appear on both scales
         QCOMPARE(binder, 3);
         QVERIFY(dialog.findChild<QWidget *>(QStringLiteral("PieChart")));
+    }
+
+    void saveAndOpenFromButtonsAndMenus()
+    {
+        QTemporaryDir dir;
+        auto chooser = std::make_unique<FakeChooser>();
+        FakeChooser *answers = chooser.get();
+        form->setFileChooser(std::move(chooser));
+
+        QTest::mouseClick(control<QPushButton>("CmdSalva"), Qt::LeftButton);
+        QCOMPARE(watcher->texts(), QStringList{messages::kSaveBeforeCalculation});
+        QCOMPARE(answers->asked, 0);
+
+        choose("CmbComponente1", "GLM");
+        typeInto("TxtPeso1", "250");
+        typeInto("TxtNomeRicetta", "Verde");
+        QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
+        answers->savePath = dir.filePath(QStringLiteral("verde.txt"));
+        form->findChild<QAction *>(QStringLiteral("mnusalva"))->trigger();
+        QVERIFY(QFile::exists(answers->savePath));
+
+        QTest::mouseClick(control<QPushButton>("CmdCancella"), Qt::LeftButton);
+        QCOMPARE(control<QComboBox>("CmbComponente1")->currentText(), QStringLiteral("-"));
+        answers->openPath = answers->savePath;
+        QTest::mouseClick(control<QPushButton>("CmdApri"), Qt::LeftButton);
+        QCOMPARE(control<QComboBox>("CmbComponente1")->currentText(), QStringLiteral("GLM"));
+        QCOMPARE(control<QLineEdit>("TxtPeso1")->text(), QStringLiteral("250"));
+        QCOMPARE(control<QLabel>("TxtProteine1")->text(), QStringLiteral("60"));
+        QCOMPARE(control<QLabel>("TxtRisPeso")->text(), QStringLiteral("250,00"));
+        QCOMPARE(background(control("TxtRisPeso")), kCyan);
+        QCOMPARE(watcher->boxes.size(), 1);
+    }
+
+    void printGuardsThenPdfWhenNoPrinter()
+    {
+        QTemporaryDir dir;
+        auto printer = std::make_unique<FakePrinter>(form);
+        FakePrinter *fake = printer.get();
+        fake->pdfPath = dir.filePath(QStringLiteral("ricetta.pdf"));
+        form->setSheetPrinter(std::move(printer));
+
+        QTest::mouseClick(control<QPushButton>("CmdStampa"), Qt::LeftButton);
+        choose("CmbComponente1", "GLM");
+        typeInto("TxtPeso1", "250");
+        QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
+        form->findChild<QAction *>(QStringLiteral("mnuStampa"))->trigger();
+        QCOMPARE(watcher->texts(),
+                 QStringList({messages::kPrintBeforeCalculation, messages::kPrintWithoutName}));
+
+        typeInto("TxtNomeRicetta", "Verde");
+        watcher->answer = QStringLiteral("Sì");
+        QTest::mouseClick(control<QPushButton>("CmdStampa"), Qt::LeftButton);
+        QCOMPARE(watcher->texts().last(),
+                 QStringLiteral("Nessuna stampante disponibile. Salvare la ricetta in un file PDF?"));
+        QVERIFY(QFile::exists(fake->pdfPath));
+
+        fake->printerPresent = true;
+        QTest::mouseClick(control<QPushButton>("CmdStampa"), Qt::LeftButton);
+        QCOMPARE(fake->printed, 1);
+        QCOMPARE(watcher->boxes.size(), 3);
+    }
+
+    void fileDialogProposesTheLastName()
+    {
+        QTemporaryDir dir;
+        DlgCommon dialog(form);
+        QStringList proposed;
+        QString answer = dir.filePath(QStringLiteral("mia"));
+        watcher->onDialog = [&](QDialog *modal) {
+            auto *files = qobject_cast<QFileDialog *>(modal);
+            QVERIFY(files);
+            QCOMPARE(files->objectName(), QStringLiteral("dlgCommon"));
+            QCOMPARE(files->nameFilters(), QStringList{"Documenti di testo(*.txt)"});
+            QVERIFY(files->defaultSuffix().isEmpty());
+            proposed << QFileInfo(files->selectedFiles().value(0)).fileName();
+            files->selectFile(answer);
+            QMetaObject::invokeMethod(files, "accept");
+        };
+        QCOMPARE(dialog.chooseSavePath(), answer);
+        QVERIFY(QFile(answer).open(QIODevice::WriteOnly));
+        QCOMPARE(dialog.chooseOpenPath(), answer);
+        QCOMPARE(proposed, QStringList({"Ricetta", "mia"}));
     }
 
     void esciEndsAtOnce()

@@ -1,0 +1,115 @@
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString dataFile(const QString &name)
+{
+    return QStringLiteral(VORNAK_TEST_DATA "/") + name;
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(VORNAK_CLI), arguments);
+    Run run;
+    if (!process.waitForFinished(30000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void calcPrintsTheResults()
+    {
+        const Run run = cli({QStringLiteral("calc"), dataFile(QStringLiteral("ricetta_uova.txt"))});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out, QStringLiteral("TxtPeso14=104,00\nTxtRisPeso=404,00\nTxtRisProteineGrammi=113,72\n"
+                                         "TxtRisProteinePercentuale=28,15%\nTxtRisGrassiGrammi=26,74\n"
+                                         "TxtRisGrassiPercentuale=6,62%\nTxtRisCarboidratiGrammi=145,80\n"
+                                         "TxtRisCarboidratiPercentuale=36,09%\nTxtRisDigeribilità=2,23\n"
+                                         "TxtRisProprietàLegante=4,33\n"));
+    }
+
+    void refusalsAndBadFiles_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("not a recipe") << QStringList{"calc", dataFile("campo3_sconosciuto.txt")} << 2
+                                      << "AVVISO: Impossibile aprire il file: non è una ricetta valida\n";
+        QTest::newRow("missing file") << QStringList{"calc", dataFile("non-esiste.txt")} << 2
+                                      << "AVVISO: Impossibile leggere il file\n";
+        QTest::newRow("empty file: nothing chosen") << QStringList{"calc", dataFile("vuoto.txt")} << 1
+                                                    << "AVVISO: Non è stato selezionato alcun componente\n";
+        QTest::newRow("sheet before a calculation")
+            << QStringList{"sheet", dataFile("vuoto.txt"), "--pdf", "x.pdf"} << 1
+            << "AVVISO: La stampa è annullata. Eseguire prima il calcolo\n";
+        QTest::newRow("unknown command") << QStringList{"stampa"} << 2 << QString();
+    }
+
+    void refusalsAndBadFiles()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        const Run run = cli(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        if (!err.isEmpty())
+            QCOMPARE(run.err, err);
+        QVERIFY(run.out.isEmpty());
+    }
+
+    void saveWritesTheRecalculatedRecipe()
+    {
+        const QString out = dir.filePath(QStringLiteral("ricalcolata.txt"));
+        const Run run = cli({"calc", dataFile("ricetta_lf_accenti.txt"), "--save", out});
+        QCOMPARE(run.exitCode, 0);
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.endsWith("\"80,00\"\r\n"));
+        QVERIFY(bytes.contains("\"P\xe0stura \xe8 buona\""));
+        QCOMPARE(cli({"calc", out}).exitCode, 0);
+    }
+
+    void sheetAsPdf()
+    {
+        const QString pdf = dir.filePath(QStringLiteral("foglio.pdf"));
+        const Run run = cli({"sheet", dataFile("ricetta_uova.txt"), "--pdf", pdf});
+        QCOMPARE(run.exitCode, 0);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+    }
+
+    void help()
+    {
+        const Run run = cli({"--help"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains(QStringLiteral("vornak-cli calc FILE [--save OUT]")));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,374 @@
+#include "calculation.h"
+#include "clearing.h"
+#include "faildevice.h"
+#include "fakechooser.h"
+#include "recipecommands.h"
+#include "recipefile.h"
+#include "recipemessages.h"
+#include "recordingsink.h"
+#include "worksheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace field;
+
+namespace {
+
+QString dataFile(const QString &name)
+{
+    return QStringLiteral(VORNAK_TEST_DATA "/") + name;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Every text, enabled state and colour of the worksheet, to compare two worksheets.
+QStringList snapshot(const Worksheet &sheet)
+{
+    QStringList state;
+    for (FieldId id = 0; id < Count; ++id) {
+        const Field &f = sheet.field(id);
+        if (f.kind != FieldKind::Unused)
+            state << QStringLiteral("%1=%2|%3|%4|%5")
+                         .arg(field::name(id), f.text)
+                         .arg(f.enabled)
+                         .arg(int(f.colour))
+                         .arg(f.checked);
+    }
+    return state;
+}
+
+void fillAndCalculate(Worksheet &sheet)
+{
+    sheet.select(componente(1), QStringLiteral("ALBUMINA"));
+    sheet.setText(peso(1), QStringLiteral("100"));
+    sheet.select(componente(4), QStringLiteral("FARINA DI SALMONE 89 LT Drumlow"));
+    sheet.setText(peso(4), QStringLiteral("1.250,5"));
+    sheet.setText(Aggiunta2, QStringLiteral("Mio, speciale"));
+    sheet.setText(proteine(13), QStringLiteral("30"));
+    sheet.setText(carbo(13), QStringLiteral("40,5"));
+    sheet.select(dig(13), QStringLiteral("4"));
+    sheet.select(legante(13), QStringLiteral("-1"));
+    sheet.setText(peso(13), QStringLiteral("75"));
+    sheet.setChecked(true);
+    sheet.select(componente(kEggRow), QStringLiteral("TUORLO (IL ROSSO)"));
+    sheet.setText(NumeroUova, QStringLiteral("3"));
+    sheet.setText(NomeRicetta, QStringLiteral("Più pesce"));
+    sheet.setText(Note, QStringLiteral("uno, due\r\ntre"));
+    QVERIFY(calculate(sheet));
+}
+
+} // namespace
+
+class TestRecipeFile : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    Worksheet *sheet = nullptr;
+    RecordingSink sink;
+    FakeChooser chooser;
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+private slots:
+    void init()
+    {
+        sheet = new Worksheet;
+        sink.clear();
+        sheet->setWarningSink(&sink);
+        chooser = FakeChooser();
+    }
+    void cleanup() { delete sheet; }
+
+    void roundTripGivesTheSameBytes()
+    {
+        fillAndCalculate(*sheet);
+        const QStringList before = recipefile::recordOf(*sheet);
+        chooser.savePath = path("giro.txt");
+        QVERIFY(recipecommands::save(*sheet, chooser));
+        const QByteArray first = readAll(chooser.savePath);
+
+        clearWorksheet(*sheet);
+        chooser.openPath = chooser.savePath;
+        QVERIFY(recipecommands::open(*sheet, chooser));
+        QCOMPARE(recipefile::recordOf(*sheet), before);
+        for (FieldId id :
+             {componente(1), componente(4), FieldId(Aggiunta2), dig(13), peso(13), FieldId(NomeRicetta),
+              FieldId(RisPeso), FieldId(RisProprietaLegante), proteine(kEggRow)})
+            QCOMPARE(sheet->colour(id), Colour::Filled);
+
+        chooser.savePath = path("giro2.txt");
+        QVERIFY(recipecommands::save(*sheet, chooser));
+        QCOMPARE(readAll(chooser.savePath), first);
+        QVERIFY(sink.warnings.isEmpty());
+    }
+
+    void savedRecordShape()
+    {
+        fillAndCalculate(*sheet);
+        sheet->setText(NomeRicetta, QString());
+        chooser.savePath = path("forma");
+        QVERIFY(recipecommands::save(*sheet, chooser));
+        QVERIFY(QFile::exists(path("forma"))); // no extension is added
+        const QByteArray bytes = readAll(path("forma"));
+        QVERIFY(bytes.endsWith("\r\n"));
+        QCOMPARE(bytes.count("\r\n"), 2); // the record's end and the one inside the notes
+        QVERIFY(bytes.startsWith("\"ALBUMINA\",\"-\",\"-\",\"FARINA DI SALMONE 89 LT Drumlow\","));
+        QVERIFY(bytes.contains(",\"-1\",1,\"TUORLO (IL ROSSO)\",\"3\",\"48,00\",\"\",\"uno, due\r\ntre\","));
+        QVERIFY(bytes.contains("\"Mio, speciale\""));
+        const auto records = recipefile::decode(bytes);
+        QVERIFY(records);
+        QCOMPARE(records->size(), 1);
+        QCOMPARE(records->first().size(), 51);
+        QCOMPARE(records->first().at(36), QStringLiteral("1"));
+    }
+
+    void filesWrittenByHand_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("CR LF, eggs, notes with a line break")
+            << "ricetta_uova.txt"
+            << "Boilie al latte"
+            << "Bollire 2 minuti, poi asciugare\r\nConservare in freezer"
+            << "404,00";
+        QTest::newRow("LF and accented Windows-1252 bytes") << "ricetta_lf_accenti.txt"
+                                                            << "Ricetta di però"
+                                                            << "Più mais, meno ìndice, così ù"
+                                                            << "404,00";
+        QTest::newRow("two records: the last wins")
+            << "due_ricette.txt"
+            << "Seconda"
+            << "Bollire 2 minuti, poi asciugare\r\nConservare in freezer"
+            << "404,00";
+    }
+
+    void filesWrittenByHand()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, name);
+        QFETCH(QString, notes);
+        QFETCH(QString, total);
+        chooser.openPath = dataFile(file);
+        QVERIFY(recipecommands::open(*sheet, chooser));
+        QVERIFY(sink.warnings.isEmpty());
+        QCOMPARE(sheet->text(NomeRicetta), name);
+        QCOMPARE(sheet->text(Note), notes);
+        QCOMPARE(sheet->text(RisPeso), total); // shown as stored, not recomputed
+        QCOMPARE(sheet->colour(RisPeso), Colour::Filled);
+    }
+
+    void openingRefillsValuesFromTheCatalogue()
+    {
+        chooser.openPath = dataFile("ricetta_uova.txt");
+        QVERIFY(recipecommands::open(*sheet, chooser));
+        QCOMPARE(sheet->text(proteine(2)), QStringLiteral("12,6"));
+        QCOMPARE(sheet->colour(proteine(2)), Colour::Filled);
+        QVERIFY(sheet->isEnabled(peso(2)));
+        QVERIFY(sheet->eggsChecked());
+        QCOMPARE(sheet->text(proteine(kEggRow)), QStringLiteral("13,0"));
+        QCOMPARE(sheet->text(peso(kEggRow)), QStringLiteral("104,00"));
+        QCOMPARE(sheet->text(Frame2), QStringLiteral("Risultati con uova incluse"));
+
+        chooser.openPath = dataFile("ricetta_lf_accenti.txt");
+        QVERIFY(recipecommands::open(*sheet, chooser));
+        QCOMPARE(sheet->text(Aggiunta1), QStringLiteral("Pàstura è buona"));
+        QCOMPARE(sheet->text(legante(12)), QStringLiteral("-1"));
+        QCOMPARE(sheet->colour(legante(12)), Colour::Filled);
+        QVERIFY(!sheet->eggsChecked());
+        QCOMPARE(sheet->text(componente(2)), QStringLiteral("-"));
+    }
+
+    void badFilesChangeNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        const QByteArray good = readAll(dataFile("ricetta_uova.txt"));
+        auto withField = [&](int number, const QByteArray &value) {
+            auto records = recipefile::decode(good);
+            QStringList record = records->first();
+            record[number - 1] = QString::fromLatin1(value);
+            QByteArray bytes = *recipefile::encode(record);
+            if (number == 37) // encode writes field 37 bare; keep the test's own text
+                bytes.replace(",1,\"UOVO", "," + value + ",\"UOVO");
+            return bytes;
+        };
+        QTest::newRow("third field no catalogue entry")
+            << readAll(dataFile("campo3_sconosciuto.txt")) << messages::kNotARecipe;
+        QTest::newRow("fewer than 51 fields") << readAll(dataFile("troncata.txt")) << messages::kNotARecipe;
+        QTest::newRow("field 37 is 2")
+            << readAll(dataFile("campo37_non_valido.txt")) << messages::kNotARecipe;
+        QTest::newRow("field 37 is a word") << withField(37, "si") << messages::kNotARecipe;
+        QTest::newRow("empty catalogue list") << withField(5, "") << messages::kNotARecipe;
+        QTest::newRow("binder entry not in its list") << withField(31, "7") << messages::kNotARecipe;
+        QTest::newRow("egg kind in lower case")
+            << withField(38, "uovo intero gallina") << messages::kNotARecipe;
+        QTest::newRow("grams not a number") << withField(14, "cento") << messages::kNotARecipe;
+        QTest::newRow("negative grams") << withField(15, "-5") << messages::kNotARecipe;
+        QTest::newRow("percentage over 100") << withField(27, "150") << messages::kNotARecipe;
+        QTest::newRow("grams in an unnamed custom row") << withField(25, "30") << messages::kNotARecipe;
+        QTest::newRow("grams on a row without ingredient") << withField(16, "30") << messages::kNotARecipe;
+        QTest::newRow("second record broken")
+            << good + readAll(dataFile("campo3_sconosciuto.txt")) << messages::kNotARecipe;
+        QTest::newRow("unterminated quote") << QByteArray("\"ALBUMINA") << messages::kNotARecipe;
+        QTest::newRow("over one MiB")
+            << QByteArray(recipefile::kMaxFileSize + 10, ' ') << messages::kNotARecipe;
+    }
+
+    void badFilesChangeNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        fillAndCalculate(*sheet);
+        const QStringList before = snapshot(*sheet);
+        writeAll(path("cattivo.txt"), bytes);
+        chooser.openPath = path("cattivo.txt");
+        QVERIFY(!recipecommands::open(*sheet, chooser));
+        QCOMPARE(sink.texts(), QStringList{message});
+        QCOMPARE(sink.warnings.first().first, QStringLiteral("AVVISO"));
+        QCOMPARE(snapshot(*sheet), before);
+    }
+
+    void quotedEggBoxIsRead()
+    {
+        QByteArray bytes = readAll(dataFile("ricetta_uova.txt"));
+        bytes.replace(",1,\"UOVO", ",\"1\",\"UOVO");
+        writeAll(path("virgolette.txt"), bytes);
+        chooser.openPath = path("virgolette.txt");
+        QVERIFY(recipecommands::open(*sheet, chooser));
+        QVERIFY(sheet->eggsChecked());
+    }
+
+    void unreadableAndEmptyFiles()
+    {
+        chooser.openPath = path("non-esiste.txt");
+        QVERIFY(!recipecommands::open(*sheet, chooser));
+        QCOMPARE(sink.texts(), QStringList{messages::kCannotRead});
+
+        sink.clear();
+        const QStringList before = snapshot(*sheet);
+        chooser.openPath = dataFile("vuoto.txt");
+        QVERIFY(recipecommands::open(*sheet, chooser));
+        QVERIFY(sink.warnings.isEmpty());
+        QCOMPARE(snapshot(*sheet), before);
+    }
+
+    void cancelledDialogsDoNothing()
+    {
+        fillAndCalculate(*sheet);
+        const QStringList before = snapshot(*sheet);
+        const QStringList filesBefore = QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        QVERIFY(!recipecommands::open(*sheet, chooser));
+        QVERIFY(!recipecommands::save(*sheet, chooser));
+        QCOMPARE(chooser.asked, 2);
+        QCOMPARE(snapshot(*sheet), before);
+        QVERIFY(sink.warnings.isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), filesBefore);
+    }
+
+    void saveBeforeCalculationIsRefused()
+    {
+        chooser.savePath = path("prima.txt");
+        QVERIFY(!recipecommands::save(*sheet, chooser));
+        fillAndCalculate(*sheet);
+        clearWorksheet(*sheet);
+        QVERIFY(!recipecommands::save(*sheet, chooser));
+        QCOMPARE(sink.texts(), QStringList(2, messages::kSaveBeforeCalculation));
+        QCOMPARE(chooser.asked, 0);
+        QVERIFY(!QFile::exists(chooser.savePath));
+    }
+
+    void doubleQuoteIsWrittenAsTwoApostrophes()
+    {
+        fillAndCalculate(*sheet);
+        sheet->setText(NomeRicetta, QStringLiteral("La \"bomba\""));
+        chooser.savePath = path("virgolette.txt");
+        QVERIFY(recipecommands::save(*sheet, chooser));
+        QVERIFY(readAll(chooser.savePath).contains("\"La ''bomba''\""));
+        QCOMPARE(sheet->text(NomeRicetta), QStringLiteral("La \"bomba\""));
+    }
+
+    void charactersOutsideTheCodePageAreRefused_data()
+    {
+        QTest::addColumn<int>("fieldId");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("recipe name") << int(NomeRicetta) << "il nome della ricetta";
+        QTest::newRow("notes") << int(Note) << "le note";
+        QTest::newRow("custom name") << int(Aggiunta2) << "il nome del TREDICESIMO componente";
+    }
+
+    void charactersOutsideTheCodePageAreRefused()
+    {
+        QFETCH(int, fieldId);
+        QFETCH(QString, named);
+        fillAndCalculate(*sheet);
+        sheet->setText(fieldId, QStringLiteral("Carpa \u03a9"));
+        chooser.savePath = path(QStringLiteral("omega-%1.txt").arg(fieldId));
+        QVERIFY(!recipecommands::save(*sheet, chooser));
+        QCOMPARE(sink.warnings.size(), 1);
+        QVERIFY2(sink.texts().first().contains(named), qPrintable(sink.texts().first()));
+        QVERIFY(sink.texts().first().contains(QStringLiteral("\u03a9")));
+        QVERIFY(!QFile::exists(chooser.savePath));
+
+        // The euro sign is in the code page and is kept.
+        sink.clear();
+        sheet->setText(fieldId, QStringLiteral("5 \u20ac al chilo"));
+        QVERIFY(recipecommands::save(*sheet, chooser));
+        QVERIFY(readAll(chooser.savePath).contains("5 \x80 al chilo"));
+    }
+
+    void failedSaveKeepsTheEarlierFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("missing folder") << "manca/ricetta.txt";
+        QTest::newRow("read-only file") << "solalettura.txt";
+        QTest::newRow("a folder of that name") << "cartella";
+    }
+
+    void failedSaveKeepsTheEarlierFile()
+    {
+        QFETCH(QString, target);
+        const QByteArray earlier("\"vecchia ricetta\"\r\n");
+        writeAll(path("solalettura.txt"), earlier);
+        QFile::setPermissions(path("solalettura.txt"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        QDir(dir.path()).mkpath(QStringLiteral("cartella"));
+
+        fillAndCalculate(*sheet);
+        chooser.savePath = path(target);
+        QVERIFY(!recipecommands::save(*sheet, chooser));
+        QCOMPARE(sink.texts(), QStringList{messages::kCannotSave});
+        QCOMPARE(readAll(path("solalettura.txt")), earlier);
+        QFile::setPermissions(path("solalettura.txt"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
+    void deviceThatFailsHalfWay()
+    {
+        fillAndCalculate(*sheet);
+        const QByteArray bytes = *recipefile::encode(recipefile::recordOf(*sheet));
+        FailDevice device(bytes.size() / 2);
+        QVERIFY(device.open(QIODevice::WriteOnly));
+        QVERIFY(!recipefile::write(bytes, device));
+        FailDevice roomy(bytes.size());
+        QVERIFY(roomy.open(QIODevice::WriteOnly));
+        QVERIFY(recipefile::write(bytes, roomy));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRecipeFile)
+#include "tst_recipefile.moc"

@@ -1,0 +1,139 @@
+#include "calculation.h"
+#include "clearing.h"
+#include "recipemessages.h"
+#include "recipesheet.h"
+#include "worksheet.h"
+
+#include <QTest>
+
+using namespace field;
+
+namespace {
+
+// A line as text: "@N " for a move to column N, texts as they are.
+QString show(const SheetLine &line)
+{
+    QString text;
+    for (const SheetItem &item : line.items)
+        text += item.column > 0 ? QStringLiteral("@%1 ").arg(item.column) : item.text;
+    return text;
+}
+
+QStringList show(const Sheet &sheet)
+{
+    QStringList lines;
+    for (const SheetLine &line : sheet.lines)
+        lines << show(line);
+    return lines;
+}
+
+void workedExample(Worksheet &sheet, bool eggs)
+{
+    sheet.select(componente(1), QStringLiteral("ALBUMINA"));
+    sheet.setText(peso(1), QStringLiteral("100"));
+    sheet.select(componente(3), QStringLiteral("FARINA DI AVENA"));
+    sheet.setText(peso(3), QStringLiteral("200"));
+    if (eggs) {
+        sheet.setChecked(true);
+        sheet.select(componente(kEggRow), QStringLiteral("UOVO INTERO GALLINA"));
+        sheet.setText(NumeroUova, QStringLiteral("2"));
+    }
+    sheet.setText(NomeRicetta, QStringLiteral("Prova"));
+    sheet.setText(Note, QStringLiteral("riga uno\r\nriga due"));
+    QVERIFY(calculate(sheet));
+}
+
+const QString kResultsGrams = QStringLiteral("@60 Prot. 100,20gr.@80 Gras. 15,20gr.@100 Carb. 145,80gr.");
+
+} // namespace
+
+class TestRecipeSheet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void withoutEggs()
+    {
+        Worksheet sheet;
+        workedExample(sheet, false);
+        QVERIFY(recipesheet::refusal(sheet).isEmpty());
+        const Sheet out = recipesheet::build(sheet);
+        QVERIFY(out.landscape);
+        QCOMPARE(out.fontFamily, QStringLiteral("Arial"));
+        QCOMPARE(
+            show(out),
+            QStringList({
+                "",
+                "@3 Ricetta:  Prova",
+                "",
+                "",
+                "@3 ALBUMINA@60 Prot. 75%@80 Gras. 1%@100 Carb. 0%@120 Dige. 3@140 Lega. 5@160 Peso: 100gr.",
+                "@3 FARINA DI AVENA@60 Prot. 12,6%@80 Gras. 7,1%@100 Carb. 72,9%@120 Dige. 3@140 Lega. "
+                "4@160 Peso: 200gr.",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "@3 Risultati con uova escluse",
+                "",
+                "@60 Prot. 33,40%@80 Gras. 5,07%@100 Carb. 48,60%@120 Dige. 3,00@140 Lega. 4,33@160 "
+                "Peso: 300,00gr.",
+                kResultsGrams,
+                "",
+                "",
+                "@3 Note: riga uno",
+                "riga due",
+            }));
+        for (const SheetLine &line : out.lines)
+            QCOMPARE(line.pointSize, 10.0);
+    }
+
+    void withEggs()
+    {
+        Worksheet sheet;
+        workedExample(sheet, true);
+        const QStringList lines = show(recipesheet::build(sheet));
+        QCOMPARE(lines.at(6),
+                 QStringLiteral("@3 Numero di UOVO INTERO GALLINA: 2@60 Prot. 13,0%@80 Gras. 11,1%@100 "
+                                "Carb. 0%@120 Dige. 0@160 Peso: 104,00gr."));
+        QVERIFY(lines.contains(QStringLiteral("@3 Risultati con uova incluse")));
+    }
+
+    void eggLineOnlyWhileTheCountIsEnabled()
+    {
+        Worksheet sheet;
+        workedExample(sheet, true);
+        sheet.select(componente(kEggRow), QStringLiteral("-")); // count disabled, back to "0"
+        QVERIFY(!show(recipesheet::build(sheet)).join(u'\n').contains(QStringLiteral("Numero di")));
+    }
+
+    void rowsWhoseGramsAreNotExactlyZero()
+    {
+        Worksheet sheet;
+        workedExample(sheet, false);
+        sheet.select(componente(5), QStringLiteral("CASEINA"));
+        sheet.setText(peso(5), QStringLiteral("0,0"));
+        sheet.setText(Aggiunta1, QStringLiteral("Mio"));
+        sheet.setText(peso(12), QStringLiteral("5"));
+        const QStringList lines = show(recipesheet::build(sheet));
+        QVERIFY(lines.at(6).startsWith(QStringLiteral("@3 CASEINA@60")));
+        QVERIFY(lines.at(6).endsWith(QStringLiteral("Peso: 0,0gr.")));
+        QVERIFY(lines.at(7).startsWith(QStringLiteral("@3 Mio@60 Prot. 0%")));
+        QVERIFY(lines.at(7).contains(QStringLiteral("@120 Dige. 0@140 Lega. 0@")));
+    }
+
+    void guards()
+    {
+        Worksheet sheet;
+        QCOMPARE(recipesheet::refusal(sheet), messages::kPrintBeforeCalculation);
+        workedExample(sheet, false);
+        sheet.setText(NomeRicetta, QString());
+        QCOMPARE(recipesheet::refusal(sheet), messages::kPrintWithoutName);
+        clearWorksheet(sheet);
+        QCOMPARE(recipesheet::refusal(sheet), messages::kPrintBeforeCalculation);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRecipeSheet)
+#include "tst_recipesheet.moc"
