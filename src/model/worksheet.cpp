@@ -1,13 +1,11 @@
 #include "worksheet.h"
 
 #include "catalogue.h"
-#include "messages.h"
 #include "reactions.h"
-#include "warnings.h"
 
 using namespace field;
 
-Worksheet::Worksheet(QObject *parent) : QObject(parent)
+Worksheet::Worksheet(QObject *parent) : FieldStore(field::Count, parent)
 {
     const QString zero = QStringLiteral("0");
     for (int row = 1; row <= kRows; ++row) {
@@ -51,100 +49,13 @@ Worksheet::Worksheet(QObject *parent) : QObject(parent)
     reactions::eggSwitch(*this, false);
 }
 
-void Worksheet::define(FieldId id, FieldKind kind, const QString &text, bool enabled,
-                       const QStringList *entries)
-{
-    Field &f = m_fields[size_t(id)];
-    f.kind = kind;
-    f.text = text;
-    f.enabled = enabled;
-    f.entries = entries;
-}
-
-void Worksheet::warn(const QString &text)
-{
-    warn(messages::kTitle, text);
-}
-
-void Worksheet::warn(const QString &title, const QString &text)
-{
-    if (m_sink)
-        m_sink->warn(title, text);
-}
-
-QStringList Worksheet::entries(FieldId id) const
-{
-    const Field &f = field(id);
-    return f.entries ? *f.entries : QStringList();
-}
-
-void Worksheet::setText(FieldId id, const QString &text)
-{
-    Field &f = m_fields[size_t(id)];
-    Q_ASSERT(f.kind == FieldKind::Input || f.kind == FieldKind::Display);
-    if (f.text == text)
-        return;
-    f.text = text;
-    emit fieldChanged(id);
-    react(id);
-}
-
-bool Worksheet::select(FieldId id, const QString &entry)
-{
-    Field &f = m_fields[size_t(id)];
-    if (f.kind != FieldKind::List || !f.entries || !f.entries->contains(entry))
-        return false;
-    if (f.text != entry) {
-        f.text = entry;
-        emit fieldChanged(id);
-    }
-    react(id);
-    return true;
-}
-
-void Worksheet::setChecked(bool checked)
-{
-    Field &f = m_fields[size_t(ChkUova)];
-    if (f.checked == checked)
-        return;
-    f.checked = checked;
-    emit fieldChanged(ChkUova);
-    reactions::eggSwitch(*this);
-}
-
-void Worksheet::setEnabled(FieldId id, bool enabled)
-{
-    Field &f = m_fields[size_t(id)];
-    if (f.enabled == enabled)
-        return;
-    f.enabled = enabled;
-    emit fieldChanged(id);
-}
-
-void Worksheet::setColour(FieldId id, Colour colour)
-{
-    Field &f = m_fields[size_t(id)];
-    if (f.colour == colour)
-        return;
-    f.colour = colour;
-    emit fieldChanged(id);
-}
-
-void Worksheet::setCaption(FieldId id, const QString &caption)
-{
-    Field &f = m_fields[size_t(id)];
-    Q_ASSERT(f.kind == FieldKind::Caption);
-    if (f.text == caption)
-        return;
-    f.text = caption;
-    emit fieldChanged(id);
-}
-
 void Worksheet::react(FieldId id)
 {
     using namespace reactions;
     if (id >= Aggiunta1) {
         switch (id) {
+        case ChkUova:
+            return eggSwitch(*this);
         case Aggiunta1:
             return customNameRule(*this, 12);
         case Aggiunta2:

@@ -1,7 +1,5 @@
 #include "fieldbinding.h"
 
-#include "worksheet.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -41,16 +39,17 @@ void setBackground(QWidget *widget, const QColor &colour)
 
 } // namespace
 
-FieldBinding::FieldBinding(Worksheet &sheet, QWidget *root, QObject *parent) : QObject(parent), m_sheet(sheet)
+FieldBinding::FieldBinding(FieldStore &store, QWidget *root, QObject *parent)
+    : QObject(parent), m_store(store)
 {
-    for (FieldId id = 0; id < field::Count; ++id) {
-        const QString name = field::name(id);
+    for (FieldId id = 0; id < m_store.fieldCount(); ++id) {
+        const QString name = m_store.fieldName(id);
         if (name.isEmpty())
             continue;
         if (auto *widget = root->findChild<QWidget *>(name))
             bind(id, widget);
     }
-    connect(&m_sheet, &Worksheet::fieldChanged, this, &FieldBinding::show);
+    connect(&m_store, &FieldStore::fieldChanged, this, &FieldBinding::show);
 }
 
 QColor FieldBinding::colourFor(Colour colour)
@@ -72,25 +71,26 @@ void FieldBinding::bind(FieldId id, QWidget *widget)
     if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
         connect(edit, &QLineEdit::textEdited, this, [this, id](const QString &text) {
             m_editing = id;
-            m_sheet.setText(id, text);
+            m_store.setText(id, text);
             m_editing = -1;
             show(id);
         });
     } else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget)) {
         connect(edit, &QPlainTextEdit::textChanged, this, [this, id, edit] {
             m_editing = id;
-            m_sheet.setText(id, toWorksheetText(edit->toPlainText()));
+            m_store.setText(id, toWorksheetText(edit->toPlainText()));
             m_editing = -1;
         });
     } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         const QSignalBlocker blocker(combo);
-        combo->addItems(m_sheet.entries(id));
+        combo->addItems(m_store.entries(id));
         connect(combo, &QComboBox::activated, this, [this, id, combo](int index) {
-            m_sheet.select(id, combo->itemText(index));
+            m_store.select(id, combo->itemText(index));
             show(id);
         });
     } else if (auto *check = qobject_cast<QCheckBox *>(widget)) {
-        connect(check, &QCheckBox::clicked, this, [this](bool checked) { m_sheet.setChecked(checked); });
+        connect(check, &QCheckBox::clicked, this,
+                [this, id](bool checked) { m_store.setCheckState(id, checked); });
     }
     show(id);
 }
@@ -100,7 +100,7 @@ void FieldBinding::show(FieldId id)
     QWidget *widget = m_widgets.value(id);
     if (!widget)
         return;
-    const Field &f = m_sheet.field(id);
+    const Field &f = m_store.field(id);
 
     if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
         if (edit->text() != f.text) {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "fields.h"
-#include "worksheet.h"
+#include "fieldstore.h"
 
 #include <QColor>
 #include <QHash>
@@ -9,15 +8,15 @@
 
 class QWidget;
 
-// Keeps widgets and worksheet fields in step: a user's edit goes into the worksheet
-// (which runs its reactions), and every change of a field shows in its widget.
-// The widget is found by the field's control name.
+// Keeps widgets and fields in step: a user's edit goes into the field store (which
+// runs its reactions), and every change of a field shows in its widget. The widget
+// is found by the field's control name.
 class FieldBinding : public QObject
 {
     Q_OBJECT
 
 public:
-    FieldBinding(Worksheet &sheet, QWidget *root, QObject *parent = nullptr);
+    FieldBinding(FieldStore &store, QWidget *root, QObject *parent = nullptr);
 
     // The background the window shows for a colour role.
     static QColor colourFor(Colour colour);
@@ -26,7 +25,7 @@ private:
     void bind(FieldId id, QWidget *widget);
     void show(FieldId id);
 
-    Worksheet &m_sheet;
+    FieldStore &m_store;
     QHash<FieldId, QWidget *> m_widgets;
     FieldId m_editing = -1; // the field whose widget the user is editing right now
 };
