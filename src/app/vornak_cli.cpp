@@ -1,5 +1,6 @@
 // vornak-cli: the worksheet's calculation, recipe files and sheets from the command line.
 #include "calculation.h"
+#include "converter.h"
 #include "messages.h"
 #include "recipefile.h"
 #include "recipemessages.h"
@@ -27,6 +28,10 @@ const char kHelp[] = R"(Uso:
   vornak-cli sheet FILE --pdf OUT
       Apre la ricetta FILE (senza ricalcolarla) e scrive il foglio della ricetta
       in OUT come PDF.
+  vornak-cli convert --total GRAMMI NOME=PERCENTUALE ... [--pdf OUT]
+      Converte una ricetta in percentuali (fino a 13 componenti) in grammi per il
+      peso totale dato e scrive ogni riga come NOME=GRAMMI. Con --pdf scrive anche
+      il foglio della conversione in OUT.
   vornak-cli --help
       Mostra questo aiuto.
 
@@ -41,7 +46,9 @@ public:
     void warn(const QString &title, const QString &text) override
     {
         QTextStream(stderr) << title << ": " << text << '\n';
+        ++count;
     }
+    int count = 0;
 };
 
 StderrSink sink;
@@ -122,6 +129,40 @@ int sheetPdf(const QStringList &args)
     return Success;
 }
 
+int convert(QStringList args)
+{
+    QString pdf;
+    if (args.size() >= 2 && args[args.size() - 2] == QStringLiteral("--pdf")) {
+        pdf = args.takeLast();
+        args.removeLast();
+    }
+    if (args.size() < 2 || args[0] != QStringLiteral("--total") || args.size() - 2 > Converter::kRows)
+        return usage();
+    Converter converter;
+    converter.setWarningSink(&sink);
+    converter.setText(Converter::kTotal, args[1]);
+    for (int row = 1; row < args.size() - 1; ++row) {
+        const QString &entry = args[row + 1];
+        const qsizetype split = entry.lastIndexOf(u'=');
+        if (split < 0)
+            return usage();
+        converter.setText(Converter::name(row), entry.left(split));
+        converter.setText(Converter::percent(row), entry.mid(split + 1));
+    }
+    // A refused entry is never silently taken as 0.
+    if (sink.count > 0 || !converter.calculate())
+        return Refused;
+    QTextStream out(stdout);
+    for (int row = 1; row < args.size() - 1; ++row)
+        out << converter.text(Converter::name(row)) << '=' << converter.text(Converter::grams(row)) << '\n';
+    out.flush();
+    if (!pdf.isEmpty() && !sheetrenderer::writePdf(converter.sheet(), pdf)) {
+        sink.warn(messages::kTitle, QStringLiteral("Impossibile salvare il file PDF"));
+        return Refused;
+    }
+    return Success;
+}
+
 // Qt's own notices (missing runtime folders and the like) are not the user's business here.
 void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -150,5 +191,7 @@ int main(int argc, char *argv[])
         return calc(args);
     if (command == QStringLiteral("sheet"))
         return sheetPdf(args);
+    if (command == QStringLiteral("convert"))
+        return convert(args);
     return usage();
 }

@@ -217,6 +217,11 @@ double roundTo15(double value)
     return valueOrZero(plainText(value));
 }
 
+double roundToDecimals(double value, int decimals)
+{
+    return valueOrZero(format(roundDecimals(toDecimal(value, 15), decimals), 0, false));
+}
+
 QString twoDecimals(double value)
 {
     return format(roundDecimals(toDecimal(value, 15), 2), 2, true);

@@ -25,6 +25,9 @@ QString plainText(double value);
 // The value as plainText() and toNumber() round it: 15 significant digits.
 double roundTo15(double value);
 
+// The value rounded half away from zero to `decimals` places, on its decimal digits.
+double roundToDecimals(double value, int decimals);
+
 // Up to `digits` significant digits in plain form (used for single-precision sums).
 QString significantText(double value, int digits);
 

@@ -8,6 +8,7 @@
 #include "dlgcommon.h"
 #include "fieldbinding.h"
 #include "frmabout.h"
+#include "frmconvertitore.h"
 #include "frmriferimenti.h"
 #include "recipecommands.h"
 #include "recipesheet.h"
@@ -129,7 +130,25 @@ void FormPrinc::CmdStampa_Click()
     m_printer->print(recipesheet::build(m_sheet), QStringLiteral("la ricetta"), m_sink);
 }
 
-void FormPrinc::CmdConvertitore_Click() {}
+void FormPrinc::CmdConvertitore_Click()
+{
+    // One converter at a time: a second request brings the open one to the front.
+    if (!m_converter) {
+        m_converter = new FrmConvertitore(this);
+        m_converter->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_converter->show();
+    m_converter->raise();
+    m_converter->activateWindow();
+}
+
+void FormPrinc::closeEvent(QCloseEvent *event)
+{
+    // The converter closes with the main window.
+    if (m_converter)
+        m_converter->close();
+    QMainWindow::closeEvent(event);
+}
 
 void FormPrinc::CmdRiferimenti_Click()
 {
@@ -147,4 +166,9 @@ void FormPrinc::CmdEsci_Click()
 {
     emit exitRequested();
     QCoreApplication::exit(0);
+}
+
+FrmConvertitore *FormPrinc::converterWindow() const
+{
+    return m_converter;
 }

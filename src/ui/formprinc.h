@@ -4,12 +4,14 @@
 #include "worksheet.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
 class ClsResize;
 class FieldBinding;
 class FileChooser;
+class FrmConvertitore;
 class SheetPrinter;
 
 // The main window: the worksheet, the results, the recipe name and notes, the
@@ -28,6 +30,7 @@ public:
 
     Worksheet &worksheet() { return m_sheet; }
     ClsResize *resizer() const { return Resizer.get(); }
+    FrmConvertitore *converterWindow() const;
 
     // The file dialog and the printer; tests hand in their own.
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
@@ -50,6 +53,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildWorksheetGrid(QWidget *client);
@@ -68,5 +72,6 @@ private:
     FieldBinding *m_binding = nullptr;
     std::unique_ptr<FileChooser> dlgCommon;
     std::unique_ptr<SheetPrinter> m_printer;
+    QPointer<FrmConvertitore> m_converter;
     bool m_shownOnce = false;
 };

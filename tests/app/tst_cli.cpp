@@ -103,6 +103,48 @@ private slots:
         QVERIFY(file.read(5) == "%PDF-");
     }
 
+    void convertPrintsGrams()
+    {
+        const Run run =
+            cli({"convert", "--total", "1000", "Farina=33,3", "Mais=33,3", "Latte=33,3", "Miele=0,1"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("Farina=333\nMais=333\nLatte=333\nMiele=1\n"));
+    }
+
+    void convertRefusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("95 %")
+            << QStringList{"convert", "--total", "500", "A=45", "B=50"}
+            << "AVVISO: IL TOTALE ATTUALE È 95%\r\nDEVE INVECE ESSERE 100%\r\nAGGIUNGERE 5%\n";
+        QTest::newRow("no total")
+            << QStringList{"convert", "--total", "0", "A=100"}
+            << "Avviso: Impostare il Peso Totale Mix in grammi per poter proseguire nel "
+               "calcolo!\n";
+        QTest::newRow("percentage over 100") << QStringList{"convert", "--total", "500", "A=150"}
+                                             << "AVVISO: Il valore Percentuale non deve superare il 100%\n";
+    }
+
+    void convertRefusals()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, err);
+        const Run run = cli(arguments);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, err);
+        QVERIFY(run.out.isEmpty());
+    }
+
+    void convertSheetAsPdf()
+    {
+        const QString pdf = dir.filePath(QStringLiteral("conversione.pdf"));
+        QCOMPARE(cli({"convert", "--total", "333", "Mais=10", "Latte=90", "--pdf", pdf}).exitCode, 0);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+    }
+
     void help()
     {
         const Run run = cli({"--help"});

@@ -1,0 +1,126 @@
+#include "frmconvertitore.h"
+
+#include "design.h"
+#include "fieldbinding.h"
+#include "sheetprinter.h"
+#include "windowicon.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using design::place;
+
+namespace {
+
+QLineEdit *inputBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
+                    bool centred)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setFont(design::dialogFont());
+    if (centred)
+        edit->setAlignment(Qt::AlignCenter);
+    place(edit, left, top, width, height);
+    return edit;
+}
+
+} // namespace
+
+FrmConvertitore::FrmConvertitore(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FrmConvertitore"));
+    setWindowTitle(QStringLiteral("Convertitire Percentuale - Grammi"));
+    setWindowIcon(vornakWindowIcon());
+    setModal(false);
+    setFont(design::dialogFont());
+    setFixedSize(qRound(6345 / 15.0), qRound(8670 / 15.0));
+    buildControls();
+    m_converter.setWarningSink(&m_sink);
+    new FieldBinding(m_converter, this, this);
+    m_printer = std::make_unique<SheetPrinter>(this);
+}
+
+FrmConvertitore::~FrmConvertitore() = default;
+
+void FrmConvertitore::buildControls()
+{
+    const auto centred = Qt::AlignHCenter | Qt::AlignTop;
+    design::staticText(this, QStringLiteral("Peso Totale Mix espresso in grammi"), 1800, 120, 2655, 255,
+                       centred);
+    QWidget *total = inputBox(this, m_converter.fieldName(Converter::kTotal), 2400, 480, 1575, 315, true);
+    design::staticText(this, QStringLiteral("Componente"), 480, 1080, 1575, 255, centred);
+    design::staticText(this, QStringLiteral("Valore Percentuale"), 2520, 1080, 1575, 255, centred);
+    design::staticText(this, QStringLiteral("Risultato in grammi"), 4320, 1080, 1455, 255, centred);
+
+    QList<QWidget *> focusOrder{total};
+    QList<QWidget *> results;
+    for (int row = 1; row <= Converter::kRows; ++row) {
+        const int top = 960 + 480 * row;
+        focusOrder << inputBox(this, m_converter.fieldName(Converter::name(row)), 120, top, 2295, 285, false);
+        focusOrder << inputBox(this, m_converter.fieldName(Converter::percent(row)), 2640, top, 1095, 315,
+                               true);
+        design::staticText(this, QStringLiteral("%"), 3840, top, 255, 255)->setFont(design::dialogFont(12));
+        QLineEdit *grams =
+            inputBox(this, m_converter.fieldName(Converter::grams(row)), 4320, top, 1335, 315, true);
+        grams->setReadOnly(true);
+        results << grams;
+        design::staticText(this, QStringLiteral("Gr."), 5760, top, 375, 255)->setFont(design::dialogFont(12));
+    }
+
+    struct Button
+    {
+        const char *name;
+        const char *caption;
+        int left, top;
+        void (FrmConvertitore::*command)();
+    };
+    const Button buttons[] = {
+        {"CmdCalcola", "Calcola", 2520, 7680, &FrmConvertitore::CmdCalcola_Click},
+        {"CmdStampa", "Stampa", 4320, 7680, &FrmConvertitore::CmdStampa_Click},
+        {"CmdCancella", "Cancella", 2520, 8160, &FrmConvertitore::CmdCancella_Click},
+        {"CmdEsci", "Esci", 4320, 8160, &FrmConvertitore::CmdEsci_Click},
+    };
+    for (const Button &b : buttons) {
+        auto *button = new QPushButton(QString::fromLatin1(b.caption), this);
+        button->setObjectName(QLatin1String(b.name));
+        button->setFont(design::dialogFont());
+        button->setAutoDefault(false);
+        place(button, b.left, b.top, 1575, 375);
+        connect(button, &QPushButton::clicked, this, b.command);
+        focusOrder << button;
+    }
+    focusOrder << results;
+    for (qsizetype k = 1; k < focusOrder.size(); ++k)
+        setTabOrder(focusOrder[k - 1], focusOrder[k]);
+    total->setFocus();
+}
+
+void FrmConvertitore::setSheetPrinter(std::unique_ptr<SheetPrinter> printer)
+{
+    m_printer = std::move(printer);
+}
+
+void FrmConvertitore::CmdCalcola_Click()
+{
+    m_converter.calculate();
+}
+
+void FrmConvertitore::CmdStampa_Click()
+{
+    if (const QString refusal = m_converter.printRefusal(); !refusal.isEmpty()) {
+        m_converter.warn(refusal);
+        return;
+    }
+    m_printer->print(m_converter.sheet(), QStringLiteral("la conversione"), m_sink);
+}
+
+void FrmConvertitore::CmdCancella_Click()
+{
+    m_converter.clear();
+}
+
+void FrmConvertitore::CmdEsci_Click()
+{
+    close();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "converter.h"
+#include "messageboxsink.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class SheetPrinter;
+
+// "Convertitire Percentuale - Grammi": converts a percentage recipe into grams for a
+// total weight. Modeless, owned by the main window, never rescaled; each opening
+// starts from the design state and closing discards everything.
+class FrmConvertitore : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit FrmConvertitore(QWidget *parent = nullptr);
+    ~FrmConvertitore() override;
+
+    Converter &converter() { return m_converter; }
+    void setSheetPrinter(std::unique_ptr<SheetPrinter> printer);
+
+public slots:
+    void CmdCalcola_Click();
+    void CmdStampa_Click();
+    void CmdCancella_Click();
+    void CmdEsci_Click();
+
+private:
+    void buildControls();
+
+    Converter m_converter;
+    MessageBoxSink m_sink{this};
+    std::unique_ptr<SheetPrinter> m_printer;
+};
