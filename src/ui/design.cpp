@@ -3,6 +3,7 @@
 #include "clsresize.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 #include <cmath>
 
@@ -34,6 +35,18 @@ QLabel *staticText(QWidget *parent, const QString &text, int left, int top, int 
     label->setFont(dialogFont());
     place(label, left, top, width, height);
     return label;
+}
+
+QLineEdit *inputBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
+                    bool centred)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setFont(dialogFont());
+    if (centred)
+        edit->setAlignment(Qt::AlignCenter);
+    place(edit, left, top, width, height);
+    return edit;
 }
 
 QLabel *displayField(QWidget *parent, const QString &name, int left, int top, int width, int height)

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 // Helpers that build controls from the design, whose geometry is given in twips
@@ -18,6 +19,10 @@ QFont dialogFont(double pointSize = 8.25, bool bold = false);
 // A static text without border.
 QLabel *staticText(QWidget *parent, const QString &text, int left, int top, int width, int height,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+// A single-line input box, its text centred unless asked otherwise.
+QLineEdit *inputBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
+                    bool centred = true);
 
 // A read-only bordered value box with centred text that never takes the focus.
 QLabel *displayField(QWidget *parent, const QString &name, int left, int top, int width, int height);

@@ -38,18 +38,6 @@ QComboBox *dropDownList(QWidget *parent, const QString &name, int left, int top,
     return list;
 }
 
-QLineEdit *inputBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
-                    bool centred = true)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setFont(design::dialogFont());
-    if (centred)
-        edit->setAlignment(Qt::AlignCenter);
-    place(edit, left, top, width, height);
-    return edit;
-}
-
 // Children of a frame carry their own font and text colour, so the frame's bold blue
 // caption stays the frame's own.
 void keepOwnLook(QWidget *child)
@@ -94,11 +82,12 @@ void FormPrinc::buildWorksheetGrid(QWidget *client)
         const int top = rowTop(row);
         const bool customRow = row >= 12;
         if (customRow) {
-            auto *name = inputBox(client, field::name(aggiunta(row)), 120, top, 3135, kRowHeight, false);
+            auto *name =
+                design::inputBox(client, field::name(aggiunta(row)), 120, top, 3135, kRowHeight, false);
             name->setToolTip(QStringLiteral("Scrivere nuovo componente"));
             for (int k = 0; k < 3; ++k)
-                inputBox(client, field::name(at(kValueColumns[k], row)), valueLefts[k], top, kColumnWidth,
-                         kRowHeight);
+                design::inputBox(client, field::name(at(kValueColumns[k], row)), valueLefts[k], top,
+                                 kColumnWidth, kRowHeight);
             dropDownList(client, field::name(dig(row)), valueLefts[3], top, kColumnWidth, kRowHeight);
             dropDownList(client, field::name(legante(row)), valueLefts[4], top, kColumnWidth, kRowHeight);
         } else {
@@ -114,7 +103,7 @@ void FormPrinc::buildWorksheetGrid(QWidget *client)
                                wide ? Qt::AlignRight | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
         number->setObjectName(QStringLiteral("LblRiga%1").arg(row));
         number->setFont(design::dialogFont(9.75));
-        inputBox(client, field::name(peso(row)), kGramsLeft, top, kColumnWidth, kRowHeight);
+        design::inputBox(client, field::name(peso(row)), kGramsLeft, top, kColumnWidth, kRowHeight);
     }
 }
 
@@ -138,7 +127,7 @@ void FormPrinc::buildEggFrame(QWidget *client)
     design::displayField(frame, field::name(dig(kEggRow)), 8880, 600, 1572, 312);
     design::staticText(frame, QStringLiteral("Numero uova"), 120, 1080, 1215, 255)
         ->setObjectName(QStringLiteral("Label18"));
-    inputBox(frame, field::name(NumeroUova), 1440, 1080, 1695, 315);
+    design::inputBox(frame, field::name(NumeroUova), 1440, 1080, 1695, 315);
     design::staticText(frame, QStringLiteral("Peso delle uova"), 7440, 1080, 1212, 252)
         ->setObjectName(QStringLiteral("Label19"));
     design::displayField(frame, field::name(peso(kEggRow)), 8880, 1080, 1572, 312);
@@ -148,7 +137,7 @@ void FormPrinc::buildRecipeFields(QWidget *client)
 {
     design::staticText(client, QStringLiteral("Nome della  ricetta:"), 10800, 6720, 1575, 255)
         ->setObjectName(QStringLiteral("LblNomeRicetta"));
-    auto *name = inputBox(client, field::name(NomeRicetta), 10800, 6960, 3855, 315, false);
+    auto *name = design::inputBox(client, field::name(NomeRicetta), 10800, 6960, 3855, 315, false);
     name->setToolTip(QStringLiteral("Scrivere il nome della ricetta"));
     design::staticText(client, QStringLiteral("Note:"), 10800, 7320, 495, 255)
         ->setObjectName(QStringLiteral("LblNote"));

@@ -11,22 +11,6 @@
 
 using design::place;
 
-namespace {
-
-QLineEdit *inputBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
-                    bool centred)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setFont(design::dialogFont());
-    if (centred)
-        edit->setAlignment(Qt::AlignCenter);
-    place(edit, left, top, width, height);
-    return edit;
-}
-
-} // namespace
-
 FrmConvertitore::FrmConvertitore(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmConvertitore"));
@@ -48,7 +32,8 @@ void FrmConvertitore::buildControls()
     const auto centred = Qt::AlignHCenter | Qt::AlignTop;
     design::staticText(this, QStringLiteral("Peso Totale Mix espresso in grammi"), 1800, 120, 2655, 255,
                        centred);
-    QWidget *total = inputBox(this, m_converter.fieldName(Converter::kTotal), 2400, 480, 1575, 315, true);
+    QWidget *total =
+        design::inputBox(this, m_converter.fieldName(Converter::kTotal), 2400, 480, 1575, 315, true);
     design::staticText(this, QStringLiteral("Componente"), 480, 1080, 1575, 255, centred);
     design::staticText(this, QStringLiteral("Valore Percentuale"), 2520, 1080, 1575, 255, centred);
     design::staticText(this, QStringLiteral("Risultato in grammi"), 4320, 1080, 1455, 255, centred);
@@ -57,12 +42,13 @@ void FrmConvertitore::buildControls()
     QList<QWidget *> results;
     for (int row = 1; row <= Converter::kRows; ++row) {
         const int top = 960 + 480 * row;
-        focusOrder << inputBox(this, m_converter.fieldName(Converter::name(row)), 120, top, 2295, 285, false);
-        focusOrder << inputBox(this, m_converter.fieldName(Converter::percent(row)), 2640, top, 1095, 315,
-                               true);
+        focusOrder << design::inputBox(this, m_converter.fieldName(Converter::name(row)), 120, top, 2295, 285,
+                                       false);
+        focusOrder << design::inputBox(this, m_converter.fieldName(Converter::percent(row)), 2640, top, 1095,
+                                       315, true);
         design::staticText(this, QStringLiteral("%"), 3840, top, 255, 255)->setFont(design::dialogFont(12));
         QLineEdit *grams =
-            inputBox(this, m_converter.fieldName(Converter::grams(row)), 4320, top, 1335, 315, true);
+            design::inputBox(this, m_converter.fieldName(Converter::grams(row)), 4320, top, 1335, 315, true);
         grams->setReadOnly(true);
         results << grams;
         design::staticText(this, QStringLiteral("Gr."), 5760, top, 375, 255)->setFont(design::dialogFont(12));
