@@ -1,12 +1,29 @@
 #!/usr/bin/env bash
-# Builds Vornak with warnings as errors and runs every test.
+# Builds Vornak with warnings as errors and runs every test: the plain build, the
+# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzzers.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils poppler-utils
+bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils poppler-utils clang libclang-rt-14-dev
 
-build="$ROOT/build-test"
-cmake -S "$ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNAK_WERROR=ON >/dev/null
-cmake --build "$build" -j "$JOBS"
-cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS"
+run_tests() { # build-dir
+    (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
+}
+
+echo "== Build and tests"
+cmake -S "$ROOT" -B "$ROOT/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNAK_WERROR=ON >/dev/null
+cmake --build "$ROOT/build-test" -j "$JOBS"
+run_tests "$ROOT/build-test"
+
+echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S "$ROOT" -B "$ROOT/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNAK_WERROR=ON \
+    -DVORNAK_SANITIZE=ON >/dev/null
+cmake --build "$ROOT/build-asan" -j "$JOBS"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    run_tests "$ROOT/build-asan"
+
+echo "== Fuzzers"
+CC=clang CXX=clang++ cmake -S "$ROOT" -B "$ROOT/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DVORNAK_FUZZ=ON -DVORNAK_FUZZ_SECONDS="${VORNAK_FUZZ_SECONDS:-60}" >/dev/null
+cmake --build "$ROOT/build-fuzz" -j "$JOBS"
+run_tests "$ROOT/build-fuzz"

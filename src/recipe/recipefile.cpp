@@ -172,6 +172,8 @@ std::optional<QList<QStringList>> decode(const QByteArray &bytes)
             while (pos < end && bytes[pos] != ',' && !isLineEnd(bytes[pos]))
                 ++pos;
             value = bytes.mid(start, pos - start).trimmed();
+            if (value.contains('"'))
+                return std::nullopt; // a quote belongs around a text, never inside a bare field
         }
         if (pos < end) {
             if (bytes[pos] == '\r' && pos + 1 < end && bytes[pos + 1] == '\n')
