@@ -70,13 +70,17 @@ bool normalise(const QString &text, std::string &out)
             fraction += char(text[i].unicode());
             ++fractionDigits;
         }
-        if (fractionDigits > 0)
-            out += '.' + fraction;
+        if (fractionDigits > 0) {
+            out += '.';
+            out += fraction;
+        }
     }
     if (integerDigits + fractionDigits == 0)
         return false;
-    if (integerDigits == 0)
-        out.insert(out.size() - size_t(fractionDigits) - 1, "0");
+    if (integerDigits == 0) { // ",5" reads as "0.5"
+        const size_t point = out.find('.');
+        out = out.substr(0, point) + std::string(1, '0') + out.substr(point);
+    }
     return true;
 }
 
@@ -156,10 +160,12 @@ QString format(const Decimal &d, int minDecimals, bool grouping)
     for (int k = 0; k < d.point; ++k)
         integer += k < count ? d.digits[size_t(k)] : '0';
     if (integer.empty())
-        integer = "0";
+        integer.push_back('0');
     std::string fraction;
-    if (d.point < 0)
-        fraction = std::string(size_t(-d.point), '0') + d.digits;
+    if (d.point < 0) {
+        fraction.assign(size_t(-d.point), '0');
+        fraction.append(d.digits);
+    }
     else if (d.point < count)
         fraction = d.digits.substr(size_t(d.point));
     if (int(fraction.size()) < minDecimals)

@@ -180,7 +180,8 @@ void ClsResize::ResizeControls()
 
         if (tag.contains(u'F') && entry.fontSize > 0) {
             const double size = entry.fontSize * std::sqrt(horizontal);
-            if (size > 0) {
+            // Setting a font is costly even when nothing changes: skip the same size.
+            if (size > 0 && std::abs(control->font().pointSizeF() - size) > 1e-6) {
                 QFont font = control->font();
                 font.setPointSizeF(size);
                 control->setFont(font);

@@ -32,7 +32,6 @@ QComboBox *dropDownList(QWidget *parent, const QString &name, int left, int top,
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
     list->setEditable(false);
-    list->setFont(design::dialogFont());
     list->setMaxVisibleItems(20);
     place(list, left, top, width, height);
     return list;
@@ -111,13 +110,11 @@ void FormPrinc::buildEggFrame(QWidget *client)
 {
     auto *frame = new QGroupBox(QStringLiteral("Uova"), client);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setFont(design::dialogFont());
     place(frame, 120, 6600, 10572, 1572);
 
     auto *check = new WideCheckBox(frame);
     check->setObjectName(field::name(ChkUova));
     check->setToolTip(QStringLiteral("Aggiunta uova al mix"));
-    check->setFont(design::dialogFont());
     place(check, 120, 240, 975, 255);
 
     dropDownList(frame, field::name(componente(kEggRow)), 120, 600, 3015, 315);
@@ -145,7 +142,6 @@ void FormPrinc::buildRecipeFields(QWidget *client)
     auto *notes = new QPlainTextEdit(client);
     notes->setObjectName(field::name(Note));
     notes->setToolTip(QStringLiteral("Scrivere le note"));
-    notes->setFont(design::dialogFont());
     notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     notes->setTabChangesFocus(true);
     place(notes, 10800, 7560, 3855, 615);
@@ -229,7 +225,6 @@ void FormPrinc::buildButtons(QWidget *client)
         auto *button = new QPushButton(QString::fromLatin1(b.caption), client);
         button->setObjectName(QLatin1String(b.name));
         button->setToolTip(QString::fromLatin1(b.toolTip));
-        button->setFont(design::dialogFont());
         button->setAutoDefault(false);
         place(button, b.left, 10200, 1215, 375);
         connect(button, &QPushButton::clicked, this, b.command);

@@ -62,7 +62,6 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("CmdOK"));
-    ok->setFont(design::dialogFont());
     ok->setDefault(true);
     place(ok, 4800, 3840, 1215, 375);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

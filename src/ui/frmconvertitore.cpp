@@ -70,7 +70,6 @@ void FrmConvertitore::buildControls()
     for (const Button &b : buttons) {
         auto *button = new QPushButton(QString::fromLatin1(b.caption), this);
         button->setObjectName(QLatin1String(b.name));
-        button->setFont(design::dialogFont());
         button->setAutoDefault(false);
         place(button, b.left, b.top, 1575, 375);
         connect(button, &QPushButton::clicked, this, b.command);

@@ -66,7 +66,6 @@ FrmRiferimenti::FrmRiferimenti(QWidget *parent) : QDialog(parent)
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("CmdOk1"));
-    ok->setFont(design::dialogFont());
     ok->setDefault(true);
     place(ok, 2640, 5400, 1095, 375);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
