@@ -230,6 +230,10 @@ bool isValid(const QStringList &record)
     // Without eggs, or without a kind, the egg row keeps no kind and no count.
     if (eggBox == zero && kind != dash)
         return false;
+    // Without eggs the egg weight is empty or zero; any other weight would count in the total.
+    const QString &eggWeight = text(peso(kEggRow));
+    if (eggBox == zero && !eggWeight.isEmpty() && numbers::toNumber(eggWeight) != 0.0)
+        return false;
     if (kind == dash && text(NumeroUova) != zero)
         return false;
     return true;

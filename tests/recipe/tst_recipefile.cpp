@@ -223,6 +223,9 @@ private slots:
         QTest::newRow("negative grams") << withField(15, "-5") << messages::kNotARecipe;
         QTest::newRow("percentage over 100") << withField(27, "150") << messages::kNotARecipe;
         QTest::newRow("grams in an unnamed custom row") << withField(25, "30") << messages::kNotARecipe;
+        QTest::newRow("egg weight without eggs")
+            << readAll(dataFile("ricetta_lf_accenti.txt")).replace("\"0,00\"", "\"104,00\"")
+            << messages::kNotARecipe;
         QTest::newRow("grams on a row without ingredient") << withField(16, "30") << messages::kNotARecipe;
         QTest::newRow("second record broken")
             << good + readAll(dataFile("campo3_sconosciuto.txt")) << messages::kNotARecipe;
