@@ -1,6 +1,5 @@
 #include "converter.h"
 
-#include "messages.h"
 #include "numbers.h"
 
 #include <cmath>
@@ -73,14 +72,7 @@ void Converter::setRowsEnabled(bool enabled)
 
 void Converter::totalCheck()
 {
-    if (!numbers::isNumber(text(kTotal))) {
-        warn(messages::kNotANumber);
-        setText(kTotal, kZero);
-    }
-    if (numbers::valueOrZero(text(kTotal)) < 0) {
-        warn(messages::kNegative);
-        setText(kTotal, kZero);
-    }
+    resetUnlessNonNegativeNumber(kTotal);
     const bool hasTotal = numbers::valueOrZero(text(kTotal)) != 0;
     setColour(kTotal, hasTotal ? Colour::Filled : Colour::Window);
     setRowsEnabled(hasTotal);
@@ -88,14 +80,7 @@ void Converter::totalCheck()
 
 void Converter::percentageCheck(FieldId id)
 {
-    if (!numbers::isNumber(text(id))) {
-        warn(messages::kNotANumber);
-        setText(id, kZero);
-    }
-    if (numbers::valueOrZero(text(id)) < 0) {
-        warn(messages::kNegative);
-        setText(id, kZero);
-    }
+    resetUnlessNonNegativeNumber(id);
     if (numbers::valueOrZero(text(id)) > 100) {
         warn(kOver100Percent);
         setText(id, kZero);

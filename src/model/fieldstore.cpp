@@ -1,6 +1,7 @@
 #include "fieldstore.h"
 
 #include "messages.h"
+#include "numbers.h"
 #include "warnings.h"
 
 FieldStore::FieldStore(int fieldCount, QObject *parent) : QObject(parent), m_fields(size_t(fieldCount)) {}
@@ -65,6 +66,18 @@ void FieldStore::setCheckState(FieldId id, bool checked)
     f.checked = checked;
     emit fieldChanged(id);
     react(id);
+}
+
+void FieldStore::resetUnlessNonNegativeNumber(FieldId id)
+{
+    if (!numbers::isNumber(text(id))) {
+        warn(messages::kNotANumber);
+        setText(id, QStringLiteral("0"));
+    }
+    if (numbers::valueOrZero(text(id)) < 0) {
+        warn(messages::kNegative);
+        setText(id, QStringLiteral("0"));
+    }
 }
 
 void FieldStore::setEnabled(FieldId id, bool enabled)

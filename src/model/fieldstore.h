@@ -74,6 +74,11 @@ public:
     // Ticks or clears a check box; its reaction runs only when the state changes.
     void setCheckState(FieldId id, bool checked);
 
+    // The first steps of every quantity check: a text that is not a number, then a
+    // negative value, is answered with its message and reset to "0". Each step reads
+    // the field anew, so the nested run of the reset has already happened.
+    void resetUnlessNonNegativeNumber(FieldId id);
+
     // Property changes that run no reaction.
     void setEnabled(FieldId id, bool enabled);
     void setColour(FieldId id, Colour colour);

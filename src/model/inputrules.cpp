@@ -11,14 +11,7 @@ namespace reactions {
 
 void quantityRule(Worksheet &sheet, FieldId id)
 {
-    if (!numbers::isNumber(sheet.text(id))) {
-        sheet.warn(messages::kNotANumber);
-        sheet.setText(id, QStringLiteral("0"));
-    }
-    if (numbers::valueOrZero(sheet.text(id)) < 0) {
-        sheet.warn(messages::kNegative);
-        sheet.setText(id, QStringLiteral("0"));
-    }
+    sheet.resetUnlessNonNegativeNumber(id);
     sheet.setColour(id, numbers::valueOrZero(sheet.text(id)) != 0 ? Colour::Filled : Colour::Window);
 }
 

@@ -165,8 +165,7 @@ QString format(const Decimal &d, int minDecimals, bool grouping)
     if (d.point < 0) {
         fraction.assign(size_t(-d.point), '0');
         fraction.append(d.digits);
-    }
-    else if (d.point < count)
+    } else if (d.point < count)
         fraction = d.digits.substr(size_t(d.point));
     if (int(fraction.size()) < minDecimals)
         fraction.append(size_t(minDecimals) - fraction.size(), '0');

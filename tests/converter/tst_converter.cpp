@@ -1,21 +1,13 @@
 #include "converter.h"
 #include "messages.h"
 #include "recordingsink.h"
+#include "sheettext.h"
 
 #include <QTest>
 
 namespace {
 
 using C = Converter;
-
-// A line of a sheet as text: "@N " for a column move.
-QString show(const SheetLine &line)
-{
-    QString text;
-    for (const SheetItem &item : line.items)
-        text += item.column > 0 ? QStringLiteral("@%1 ").arg(item.column) : item.text;
-    return text;
-}
 
 } // namespace
 
@@ -226,17 +218,16 @@ private slots:
         QVERIFY(converter->printRefusal().isEmpty());
         const Sheet sheet = converter->sheet();
         QVERIFY(!sheet.landscape);
-        QStringList lines;
-        for (const SheetLine &line : sheet.lines)
-            lines << show(line);
-        QCOMPARE(lines, QStringList({"", "@3 Conversione Percentuale - Grammi", "", "@3 Peso totale: 200 gr.",
-                                     "", "@3 Mais@35 25 %@45 50 gr.", "@3 Latte@35 75 %@45 150 gr."}));
+        QCOMPARE(sheetText(sheet),
+                 QStringList({"", "@3 Conversione Percentuale - Grammi", "", "@3 Peso totale: 200 gr.", "",
+                              "@3 Mais@35 25 %@45 50 gr.", "@3 Latte@35 75 %@45 150 gr."}));
         QCOMPARE(sheet.lines[1].pointSize, 12.0);
         QCOMPARE(sheet.lines[3].pointSize, 10.0);
 
         // A percentage changed after the calculation: the earlier grams are printed as they stand.
         converter->setText(C::percent(5), QStringLiteral("70"));
-        QCOMPARE(show(converter->sheet().lines.last()), QStringLiteral("@3 Latte@35 70 %@45 150 gr."));
+        QCOMPARE(sheetLineText(converter->sheet().lines.last()),
+                 QStringLiteral("@3 Latte@35 70 %@45 150 gr."));
     }
 };
 

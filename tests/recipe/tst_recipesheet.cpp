@@ -2,6 +2,7 @@
 #include "clearing.h"
 #include "recipemessages.h"
 #include "recipesheet.h"
+#include "sheettext.h"
 #include "worksheet.h"
 
 #include <QTest>
@@ -9,23 +10,6 @@
 using namespace field;
 
 namespace {
-
-// A line as text: "@N " for a move to column N, texts as they are.
-QString show(const SheetLine &line)
-{
-    QString text;
-    for (const SheetItem &item : line.items)
-        text += item.column > 0 ? QStringLiteral("@%1 ").arg(item.column) : item.text;
-    return text;
-}
-
-QStringList show(const Sheet &sheet)
-{
-    QStringList lines;
-    for (const SheetLine &line : sheet.lines)
-        lines << show(line);
-    return lines;
-}
 
 void workedExample(Worksheet &sheet, bool eggs)
 {
@@ -61,7 +45,7 @@ private slots:
         QVERIFY(out.landscape);
         QCOMPARE(out.fontFamily, QStringLiteral("Arial"));
         QCOMPARE(
-            show(out),
+            sheetText(out),
             QStringList({
                 "",
                 "@3 Ricetta:  Prova",
@@ -93,7 +77,7 @@ private slots:
     {
         Worksheet sheet;
         workedExample(sheet, true);
-        const QStringList lines = show(recipesheet::build(sheet));
+        const QStringList lines = sheetText(recipesheet::build(sheet));
         QCOMPARE(lines.at(6),
                  QStringLiteral("@3 Numero di UOVO INTERO GALLINA: 2@60 Prot. 13,0%@80 Gras. 11,1%@100 "
                                 "Carb. 0%@120 Dige. 0@160 Peso: 104,00gr."));
@@ -105,7 +89,7 @@ private slots:
         Worksheet sheet;
         workedExample(sheet, true);
         sheet.select(componente(kEggRow), QStringLiteral("-")); // count disabled, back to "0"
-        QVERIFY(!show(recipesheet::build(sheet)).join(u'\n').contains(QStringLiteral("Numero di")));
+        QVERIFY(!sheetText(recipesheet::build(sheet)).join(u'\n').contains(QStringLiteral("Numero di")));
     }
 
     void rowsWhoseGramsAreNotExactlyZero()
@@ -116,7 +100,7 @@ private slots:
         sheet.setText(peso(5), QStringLiteral("0,0"));
         sheet.setText(Aggiunta1, QStringLiteral("Mio"));
         sheet.setText(peso(12), QStringLiteral("5"));
-        const QStringList lines = show(recipesheet::build(sheet));
+        const QStringList lines = sheetText(recipesheet::build(sheet));
         QVERIFY(lines.at(6).startsWith(QStringLiteral("@3 CASEINA@60")));
         QVERIFY(lines.at(6).endsWith(QStringLiteral("Peso: 0,0gr.")));
         QVERIFY(lines.at(7).startsWith(QStringLiteral("@3 Mio@60 Prot. 0%")));
