@@ -62,11 +62,15 @@ int usage()
 // Opens a recipe into a fresh worksheet as the open command does.
 bool openInto(Worksheet &sheet, const QString &path)
 {
-    switch (recipefile::open(sheet, path)) {
+    QString unknown;
+    switch (recipefile::open(sheet, path, &unknown)) {
     case recipefile::Outcome::Done:
         return true;
     case recipefile::Outcome::NotARecipe:
         sink.warn(messages::kTitle, messages::kNotARecipe);
+        return false;
+    case recipefile::Outcome::UnknownIngredient:
+        sink.warn(messages::kTitle, messages::unknownIngredient(unknown));
         return false;
     default:
         sink.warn(messages::kTitle, messages::kCannotRead);

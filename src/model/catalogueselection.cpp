@@ -1,4 +1,3 @@
-#include "catalogue.h"
 #include "reactions.h"
 #include "worksheet.h"
 
@@ -27,11 +26,9 @@ void catalogueSelection(Worksheet &sheet, int row)
             sheet.setEnabled(id, false);
             sheet.setColour(id, Colour::Window);
         }
-    } else if (const catalogue::Ingredient *entry = catalogue::findIngredient(chosen)) {
-        const char *const values[] = {entry->proteine, entry->grassi, entry->carbo, entry->dig,
-                                      entry->legante};
+    } else if (const auto values = sheet.ingredientValues(chosen)) {
         for (int k = 0; k < 5; ++k)
-            sheet.setText(at(kValueColumns[k], row), QString::fromLatin1(values[k]));
+            sheet.setText(at(kValueColumns[k], row), (*values)[size_t(k)]);
     }
 
     for (Column column : kValueColumns) {

@@ -87,6 +87,8 @@ public:
 signals:
     // Text, enabled state, colour or check state of the field changed.
     void fieldChanged(FieldId id);
+    // The entries a list offers changed; its text did not.
+    void entriesChanged(FieldId id);
 
 protected:
     void define(FieldId id, FieldKind kind, const QString &text, bool enabled,

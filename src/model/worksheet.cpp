@@ -5,14 +5,15 @@
 
 using namespace field;
 
-Worksheet::Worksheet(QObject *parent) : FieldStore(field::Count, parent)
+Worksheet::Worksheet(QObject *parent)
+    : FieldStore(field::Count, parent), m_ingredientEntries(catalogue::ingredientEntries())
 {
     const QString zero = QStringLiteral("0");
     for (int row = 1; row <= kRows; ++row) {
         const bool catalogueRow = row <= kCatalogueRows;
         const bool customRow = row == 12 || row == 13;
         if (catalogueRow)
-            define(componente(row), FieldKind::List, {}, true, &catalogue::ingredientEntries());
+            define(componente(row), FieldKind::List, {}, true, &m_ingredientEntries);
         if (row == kEggRow) {
             define(componente(row), FieldKind::List, QStringLiteral("-"), true, &catalogue::eggEntries());
             define(peso(row), FieldKind::Display, {}, true);
@@ -95,4 +96,44 @@ void Worksheet::react(FieldId id)
     default:
         return;
     }
+}
+
+void Worksheet::setLibrary(personal::Library library)
+{
+    for (const QString &name : personalInUse())
+        if (!library.find(name))
+            library.ingredients << *m_library.find(name);
+    m_library = std::move(library);
+
+    m_ingredientEntries = catalogue::ingredientEntries();
+    for (const personal::Ingredient &ingredient : std::as_const(m_library.ingredients))
+        m_ingredientEntries << ingredient.name;
+    for (int row = 1; row <= kCatalogueRows; ++row) {
+        emit entriesChanged(componente(row));
+        const QString chosen = text(componente(row));
+        if (m_library.find(chosen))
+            select(componente(row), chosen);
+    }
+}
+
+std::optional<std::array<QString, personal::kValueCount>>
+Worksheet::ingredientValues(const QString &name) const
+{
+    if (const catalogue::Ingredient *entry = catalogue::findIngredient(name))
+        return std::array<QString, personal::kValueCount>{
+            QString::fromLatin1(entry->proteine), QString::fromLatin1(entry->grassi),
+            QString::fromLatin1(entry->carbo), QString::fromLatin1(entry->dig),
+            QString::fromLatin1(entry->legante)};
+    if (const personal::Ingredient *ingredient = m_library.find(name))
+        return ingredient->values;
+    return std::nullopt;
+}
+
+QStringList Worksheet::personalInUse() const
+{
+    QStringList names;
+    for (int row = 1; row <= kCatalogueRows; ++row)
+        if (const QString &chosen = text(componente(row)); m_library.find(chosen) && !names.contains(chosen))
+            names << chosen;
+    return names;
 }

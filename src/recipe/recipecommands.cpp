@@ -34,11 +34,15 @@ bool open(Worksheet &sheet, FileChooser &chooser)
     const QString path = chooser.chooseOpenPath();
     if (path.isEmpty())
         return false;
-    switch (recipefile::open(sheet, path)) {
+    QString unknown;
+    switch (recipefile::open(sheet, path, &unknown)) {
     case recipefile::Outcome::Done:
         return true;
     case recipefile::Outcome::NotARecipe:
         sheet.warn(messages::kNotARecipe);
+        return false;
+    case recipefile::Outcome::UnknownIngredient:
+        sheet.warn(messages::unknownIngredient(unknown));
         return false;
     default:
         sheet.warn(messages::kCannotRead);

@@ -189,7 +189,7 @@ std::optional<QList<QStringList>> decode(const QByteArray &bytes)
     return records;
 }
 
-bool isValid(const QStringList &record)
+bool isValid(const QStringList &record, const QStringList &ingredients)
 {
     if (record.size() != kFieldCount)
         return false;
@@ -202,7 +202,7 @@ bool isValid(const QStringList &record)
     auto text = [&](FieldId id) -> const QString & { return record[indexOf(id)]; };
 
     for (int row = 1; row <= kCatalogueRows; ++row) {
-        if (!catalogue::ingredientEntries().contains(text(componente(row))))
+        if (!ingredients.contains(text(componente(row))))
             return false;
         if (!isQuantity(text(peso(row))))
             return false;
@@ -239,6 +239,15 @@ bool isValid(const QStringList &record)
     return true;
 }
 
+std::optional<QString> unknownIngredient(const QStringList &record, const QStringList &ingredients)
+{
+    for (int row = 1; row <= kCatalogueRows && row <= record.size(); ++row)
+        if (const QString &name = record[indexOf(componente(row))];
+            !name.isEmpty() && !ingredients.contains(name))
+            return name;
+    return std::nullopt;
+}
+
 void apply(Worksheet &sheet, const QStringList &record)
 {
     for (int k = 0; k < kFieldCount; ++k) {
@@ -252,7 +261,7 @@ void apply(Worksheet &sheet, const QStringList &record)
     }
 }
 
-Outcome open(Worksheet &sheet, const QString &path)
+Outcome open(Worksheet &sheet, const QString &path, QString *unknown)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -269,9 +278,16 @@ Outcome open(Worksheet &sheet, const QString &path)
     const auto records = decode(bytes);
     if (!records)
         return Outcome::NotARecipe;
-    for (const QStringList &record : *records)
-        if (!isValid(record))
+    const QStringList ingredients = sheet.entries(componente(1));
+    for (const QStringList &record : *records) {
+        if (const auto name = unknownIngredient(record, ingredients)) {
+            if (unknown)
+                *unknown = *name;
+            return Outcome::UnknownIngredient;
+        }
+        if (!isValid(record, ingredients))
             return Outcome::NotARecipe;
+    }
     for (const QStringList &record : *records)
         apply(sheet, record);
     return Outcome::Done;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -29,7 +31,12 @@ std::optional<QList<QStringList>> decode(const QByteArray &bytes);
 // True when applying the record keeps the worksheet's rules: lists name their
 // entries, quantities and percentages are numbers the input rules accept, and an
 // empty row or egg box carries the zeros the program itself always writes there.
-bool isValid(const QStringList &record);
+// `ingredients` are the entries the catalogue rows offer, personal ones included.
+bool isValid(const QStringList &record, const QStringList &ingredients = catalogue::ingredientEntries());
+
+// The first ingredient a record names that is not among `ingredients`, if any. An empty
+// text names nothing: such a record is simply not a recipe.
+std::optional<QString> unknownIngredient(const QStringList &record, const QStringList &ingredients);
 
 // Sets the worksheet's fields from a record in field order, each through its reaction.
 void apply(Worksheet &sheet, const QStringList &record);
@@ -39,11 +46,13 @@ enum class Outcome
     Done,
     Unreadable,
     NotARecipe,
+    UnknownIngredient,
     Unwritable
 };
 
 // Reads, checks and applies every record of a file; on any problem nothing changes.
-Outcome open(Worksheet &sheet, const QString &path);
+// An ingredient the worksheet does not offer is named in `unknown`.
+Outcome open(Worksheet &sheet, const QString &path, QString *unknown = nullptr);
 
 // Writes the record atomically: an earlier file of that name survives any failure.
 Outcome save(const QByteArray &bytes, const QString &path);

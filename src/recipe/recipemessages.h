@@ -10,6 +10,13 @@ inline const QString kCannotSave = QStringLiteral("Impossibile salvare il file")
 inline const QString kNotARecipe = QStringLiteral("Impossibile aprire il file: non è una ricetta valida");
 inline const QString kCannotRead = QStringLiteral("Impossibile leggere il file");
 
+inline QString unknownIngredient(const QString &name)
+{
+    return QStringLiteral("Impossibile aprire il file: l'ingrediente «%1» non è nel catalogo né tra gli "
+                          "ingredienti personali")
+        .arg(name);
+}
+
 inline const QString kPrintBeforeCalculation =
     QStringLiteral("La stampa è annullata. Eseguire prima il calcolo");
 inline const QString kPrintWithoutName = QStringLiteral("Devi dare un nome alla tua ricetta");

@@ -50,6 +50,20 @@ FieldBinding::FieldBinding(FieldStore &store, QWidget *root, QObject *parent)
             bind(id, widget);
     }
     connect(&m_store, &FieldStore::fieldChanged, this, &FieldBinding::show);
+    connect(&m_store, &FieldStore::entriesChanged, this, &FieldBinding::showEntries);
+}
+
+void FieldBinding::showEntries(FieldId id)
+{
+    auto *combo = qobject_cast<QComboBox *>(m_widgets.value(id));
+    if (!combo)
+        return;
+    {
+        const QSignalBlocker blocker(combo);
+        combo->clear();
+        combo->addItems(m_store.entries(id));
+    }
+    show(id);
 }
 
 QColor FieldBinding::colourFor(Colour colour)

@@ -24,6 +24,7 @@ public:
 private:
     void bind(FieldId id, QWidget *widget);
     void show(FieldId id);
+    void showEntries(FieldId id);
 
     FieldStore &m_store;
     QHash<FieldId, QWidget *> m_widgets;

@@ -56,7 +56,11 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("err");
-        QTest::newRow("not a recipe") << QStringList{"calc", dataFile("campo3_sconosciuto.txt")} << 2
+        QTest::newRow("unknown ingredient") << QStringList{"calc", dataFile("campo3_sconosciuto.txt")} << 2
+                                            << "AVVISO: Impossibile aprire il file: l'ingrediente «FARINA DI "
+                                               "LUNA» non è nel catalogo né tra gli "
+                                               "ingredienti personali\n";
+        QTest::newRow("not a recipe") << QStringList{"calc", dataFile("troncata.txt")} << 2
                                       << "AVVISO: Impossibile aprire il file: non è una ricetta valida\n";
         QTest::newRow("missing file") << QStringList{"calc", dataFile("non-esiste.txt")} << 2
                                       << "AVVISO: Impossibile leggere il file\n";

@@ -210,7 +210,7 @@ private slots:
             return bytes;
         };
         QTest::newRow("third field no catalogue entry")
-            << readAll(dataFile("campo3_sconosciuto.txt")) << messages::kNotARecipe;
+            << readAll(dataFile("campo3_sconosciuto.txt")) << messages::unknownIngredient("FARINA DI LUNA");
         QTest::newRow("fewer than 51 fields") << readAll(dataFile("troncata.txt")) << messages::kNotARecipe;
         QTest::newRow("field 37 is 2")
             << readAll(dataFile("campo37_non_valido.txt")) << messages::kNotARecipe;
@@ -227,8 +227,8 @@ private slots:
             << readAll(dataFile("ricetta_lf_accenti.txt")).replace("\"0,00\"", "\"104,00\"")
             << messages::kNotARecipe;
         QTest::newRow("grams on a row without ingredient") << withField(16, "30") << messages::kNotARecipe;
-        QTest::newRow("second record broken")
-            << good + readAll(dataFile("campo3_sconosciuto.txt")) << messages::kNotARecipe;
+        QTest::newRow("second record broken") << good + readAll(dataFile("campo3_sconosciuto.txt"))
+                                              << messages::unknownIngredient("FARINA DI LUNA");
         QTest::newRow("unterminated quote") << QByteArray("\"ALBUMINA") << messages::kNotARecipe;
         QTest::newRow("over one MiB")
             << QByteArray(recipefile::kMaxFileSize + 10, ' ') << messages::kNotARecipe;
@@ -246,6 +246,29 @@ private slots:
         QCOMPARE(sink.texts(), QStringList{message});
         QCOMPARE(sink.warnings.first().first, QStringLiteral("AVVISO"));
         QCOMPARE(snapshot(*sheet), before);
+    }
+
+    void personalIngredientsInRecipes()
+    {
+        personal::Library library;
+        library.ingredients << personal::Ingredient{"Mix Luca", {"22,5", "8", "45", "3,5", "-1"}, {}};
+        sheet->setLibrary(library);
+        sheet->select(componente(2), QStringLiteral("Mix Luca"));
+        sheet->setText(peso(2), QStringLiteral("200"));
+        QVERIFY(calculate(*sheet));
+        chooser.savePath = chooser.openPath = path("personale.txt");
+        QVERIFY(recipecommands::save(*sheet, chooser));
+
+        Worksheet withLibrary;
+        withLibrary.setLibrary(library);
+        QVERIFY(recipecommands::open(withLibrary, chooser));
+        QCOMPARE(recipefile::recordOf(withLibrary), recipefile::recordOf(*sheet));
+        QCOMPARE(withLibrary.text(proteine(2)), QStringLiteral("22,5"));
+
+        Worksheet without;
+        without.setWarningSink(&sink);
+        QVERIFY(!recipecommands::open(without, chooser));
+        QCOMPARE(sink.texts(), QStringList{messages::unknownIngredient("Mix Luca")});
     }
 
     void quotedEggBoxIsRead()
