@@ -1,7 +1,10 @@
 // vornak-cli: the worksheet's calculation, recipe files and sheets from the command line.
 #include "calculation.h"
 #include "converter.h"
+#include "ingredientfile.h"
 #include "messages.h"
+#include "mixcost.h"
+#include "numbers.h"
 #include "recipefile.h"
 #include "recipemessages.h"
 #include "recipesheet.h"
@@ -32,8 +35,14 @@ const char kHelp[] = R"(Uso:
       Converte una ricetta in percentuali (fino a 13 componenti) in grammi per il
       peso totale dato e scrive ogni riga come NOME=GRAMMI. Con --pdf scrive anche
       il foglio della conversione in OUT.
+  vornak-cli cost FILE
+      Apre la ricetta FILE, esegue il calcolo e scrive il costo del mix e il costo
+      al chilogrammo (Costo=... e Costo al kg=...) dai prezzi degli ingredienti.
   vornak-cli --help
       Mostra questo aiuto.
+
+Ogni comando accetta --ingredients FILE: gli ingredienti personali e i prezzi
+vengono da FILE invece che da ingredienti.csv nella cartella dei dati dell'utente.
 
 Gli avvisi vanno sullo standard error come "AVVISO: testo".
 Uscita: 0 riuscito, 1 calcolo o controllo rifiutato, 2 file non apribile come
@@ -59,9 +68,38 @@ int usage()
     return BadFile;
 }
 
+// The personal ingredients and prices, read once when a recipe first needs them.
+QString ingredientsPath;
+
+const personal::Library &ingredientLibrary()
+{
+    static const personal::Library library = [] {
+        const QString path = ingredientsPath.isEmpty() ? ingredientfile::defaultPath() : ingredientsPath;
+        const auto result = ingredientfile::read(path);
+        if (const QString warning = ingredientfile::warningText(path, result); !warning.isEmpty())
+            sink.warn(messages::kTitle, warning);
+        return result.library;
+    }();
+    return library;
+}
+
+// "--ingredients FILE" anywhere after the command; false when FILE is missing.
+bool takeIngredientsOption(QStringList &args)
+{
+    const qsizetype at = args.indexOf(QStringLiteral("--ingredients"));
+    if (at < 0)
+        return true;
+    if (at + 1 >= args.size())
+        return false;
+    ingredientsPath = args[at + 1];
+    args.remove(at, 2);
+    return true;
+}
+
 // Opens a recipe into a fresh worksheet as the open command does.
 bool openInto(Worksheet &sheet, const QString &path)
 {
+    sheet.setLibrary(ingredientLibrary());
     QString unknown;
     switch (recipefile::open(sheet, path, &unknown)) {
     case recipefile::Outcome::Done:
@@ -167,6 +205,27 @@ int convert(QStringList args)
     return Success;
 }
 
+// Costo=4,35 € and Costo al kg=14,50 € after a calculation; a missing price refuses.
+int cost(const QStringList &args)
+{
+    if (args.size() != 1)
+        return usage();
+    Worksheet sheet;
+    sheet.setWarningSink(&sink);
+    if (!openInto(sheet, args[0]))
+        return BadFile;
+    if (!calculate(sheet))
+        return Refused;
+    const MixCost mix = mixCost(sheet);
+    if (!mix.missingPrice.isEmpty()) {
+        sink.warn(messages::kTitle, missingPriceText(mix.missingPrice));
+        return Refused;
+    }
+    QTextStream(stdout) << "Costo=" << numbers::twoDecimals(mix.total) << " €\n"
+                        << "Costo al kg=" << numbers::twoDecimals(mix.perKg) << " €\n";
+    return Success;
+}
+
 // Qt's own notices (missing runtime folders and the like) are not the user's business here.
 void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -183,10 +242,13 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vornak")); // the window's data folder
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return usage();
     const QString command = args.takeFirst();
+    if (!takeIngredientsOption(args))
+        return usage();
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
         QTextStream(stdout) << kHelp;
         return Success;
@@ -197,5 +259,7 @@ int main(int argc, char *argv[])
         return sheetPdf(args);
     if (command == QStringLiteral("convert"))
         return convert(args);
+    if (command == QStringLiteral("cost"))
+        return cost(args);
     return usage();
 }

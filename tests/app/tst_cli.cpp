@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,9 +18,30 @@ struct Run
     QString err;
 };
 
+// The user's data folder of every run, so no test meets the real ingredienti.csv.
+QString dataHome()
+{
+    static QTemporaryDir home;
+    return home.path();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QByteArray kPrices = "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n"
+                           "ALBUMINA;;;;;;10\nFARINA DI AVENA;;;;;;2\nUOVO INTERO GALLINA;;;;;;0,25\n"
+                           "Mix Luca;22,5;8;45;3,5;-1;4\n";
+
 Run cli(const QStringList &arguments)
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VORNAK_CLI), arguments);
     Run run;
     if (!process.waitForFinished(30000))
@@ -38,7 +60,72 @@ class TestCli : public QObject
 
     QTemporaryDir dir;
 
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+
 private slots:
+    void initTestCase()
+    {
+        writeFile(path("prezzi.csv"), kPrices);
+        writeFile(path("senza_uova.csv"), QByteArray(kPrices).replace("UOVO INTERO GALLINA;;", "UOVO;;"));
+        QFile recipe(dataFile(QStringLiteral("ricetta_uova.txt")));
+        QVERIFY(recipe.open(QIODevice::ReadOnly));
+        writeFile(path("personale.txt"), recipe.readAll().replace("\"FARINA DI AVENA\"", "\"Mix Luca\""));
+    }
+
+    void costAndPersonalIngredients_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString recipe = dataFile(QStringLiteral("ricetta_uova.txt"));
+        const QString cost = QStringLiteral("Costo=1,90 €\nCosto al kg=4,70 €\n");
+        QTest::newRow("cost") << QStringList{"cost", recipe, "--ingredients", path("prezzi.csv")} << 0 << cost
+                              << QString();
+        QTest::newRow("option first")
+            << QStringList{"cost", "--ingredients", path("prezzi.csv"), recipe} << 0 << cost << QString();
+        QTest::newRow("missing egg price, bad line reported")
+            << QStringList{"cost", recipe, "--ingredients", path("senza_uova.csv")} << 1 << QString()
+            << "AVVISO: Nel file degli ingredienti «" + path("senza_uova.csv") +
+                   "» queste righe non sono valide e sono state ignorate:\nriga 4: manca il valore di "
+                   "proteine\n"
+                   "AVVISO: manca il prezzo di UOVO INTERO GALLINA\n";
+        QTest::newRow("personal ingredient in a recipe")
+            << QStringList{"calc", path("personale.txt"), "--ingredients", path("prezzi.csv")} << 0
+            << "TxtPeso14=104,00\nTxtRisPeso=404,00\nTxtRisProteineGrammi=133,52\n"
+            << QString();
+        QTest::newRow("missing ingredient file: no personal ingredients")
+            << QStringList{"calc", path("personale.txt"), "--ingredients", path("manca.csv")} << 2
+            << QString()
+            << "AVVISO: Impossibile aprire il file: l'ingrediente «Mix Luca» non è nel catalogo né tra gli "
+               "ingredienti personali\n";
+        QTest::newRow("option without a file")
+            << QStringList{"cost", recipe, "--ingredients"} << 2 << QString() << QString();
+    }
+
+    void costAndPersonalIngredients()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run run = cli(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.out.startsWith(out), qPrintable(run.out));
+        if (exitCode != 2 || !err.isEmpty())
+            QCOMPARE(run.err, err);
+    }
+
+    void defaultIngredientFileIsInTheUsersDataFolder()
+    {
+        QVERIFY(QDir().mkpath(dataHome() + QStringLiteral("/vornak")));
+        writeFile(dataHome() + QStringLiteral("/vornak/ingredienti.csv"), kPrices);
+        const Run run = cli({"cost", path("personale.txt")});
+        QVERIFY(QFile::remove(dataHome() + QStringLiteral("/vornak/ingredienti.csv")));
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("Costo=2,30 €\nCosto al kg=5,69 €\n"));
+    }
+
     void calcPrintsTheResults()
     {
         const Run run = cli({QStringLiteral("calc"), dataFile(QStringLiteral("ricetta_uova.txt"))});

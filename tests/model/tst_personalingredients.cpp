@@ -1,9 +1,12 @@
 #include "calculation.h"
 #include "catalogue.h"
+#include "mixcost.h"
 #include "recordingsink.h"
 #include "worksheet.h"
 
 #include <QTest>
+
+#include <functional>
 
 using namespace field;
 
@@ -22,7 +25,30 @@ personal::Library library()
     personal::Library lib;
     lib.ingredients << ingredient("Mix Luca", {"22,5", "8", "45", "3,5", "-1"}, "4")
                     << ingredient("Anice", {"10", "0", "0", "1", "0"});
+    lib.prices = {{"ALBUMINA", "10"}, {"FARINA DI AVENA", "2"}, {"UOVO INTERO GALLINA", "0,25"}};
     return lib;
+}
+
+using Setup = std::function<void(Worksheet &)>;
+
+void choose(Worksheet &sheet, int row, const QString &name, const QString &grams)
+{
+    sheet.select(componente(row), name);
+    sheet.setText(peso(row), grams);
+}
+
+// 100 g ALBUMINA at 10 €/kg and 200 g FARINA DI AVENA at 2 €/kg: 1,40 € for 300 g.
+void pricedMix(Worksheet &sheet)
+{
+    choose(sheet, 1, "ALBUMINA", "100");
+    choose(sheet, 2, "FARINA DI AVENA", "200");
+}
+
+void eggs(Worksheet &sheet, const QString &kind, const QString &count)
+{
+    sheet.setChecked(true);
+    sheet.select(componente(kEggRow), kind);
+    sheet.setText(NumeroUova, count);
 }
 
 QStringList rowValues(const Worksheet &sheet, int row)
@@ -34,6 +60,8 @@ QStringList rowValues(const Worksheet &sheet, int row)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Setup)
 
 class TestPersonalIngredients : public QObject
 {
@@ -97,6 +125,50 @@ private slots:
         QCOMPARE(results, QStringList({"300,00", "120,00", "40,00%", "17,00", "5,67%", "90,00", "30,00%",
                                        "3,33", "1,00"}));
         QVERIFY(sink.warnings.isEmpty());
+    }
+
+    void costOfTheMix_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("without eggs") << Setup(pricedMix) << "Costo: 1,40 € · 4,67 €/kg";
+        QTest::newRow("two eggs at 0,25 €, 404 g in all") << Setup([](Worksheet &s) {
+            pricedMix(s);
+            eggs(s, "UOVO INTERO GALLINA", "2");
+        }) << "Costo: 1,90 € · 4,70 €/kg";
+        QTest::newRow("personal ingredient, custom row named after it") << Setup([](Worksheet &s) {
+            pricedMix(s);
+            choose(s, 3, "Mix Luca", "50");
+            s.setText(Aggiunta1, "Mix Luca");
+            s.setText(peso(12), "50");
+        }) << "Costo: 1,80 € · 4,50 €/kg";
+        QTest::newRow("a row at 0,0 g needs no price") << Setup([](Worksheet &s) {
+            pricedMix(s);
+            choose(s, 3, "CASEINA", "0,0");
+        }) << "Costo: 1,40 € · 4,67 €/kg";
+        QTest::newRow("first missing price in row order") << Setup([](Worksheet &s) {
+            choose(s, 1, "Anice", "10");
+            choose(s, 2, "CASEINA", "10");
+            eggs(s, "TUORLO (IL ROSSO)", "1");
+        }) << "Costo: manca il prezzo di Anice";
+        QTest::newRow("eggs last") << Setup([](Worksheet &s) {
+            pricedMix(s);
+            eggs(s, "TUORLO (IL ROSSO)", "1");
+        }) << "Costo: manca il prezzo di TUORLO (IL ROSSO)";
+        QTest::newRow("custom row priced only by a personal line") << Setup([](Worksheet &s) {
+            pricedMix(s);
+            s.setText(Aggiunta2, "ALBUMINA");
+            s.setText(peso(13), "10");
+        }) << "Costo: manca il prezzo di ALBUMINA";
+    }
+
+    void costOfTheMix()
+    {
+        QFETCH(Setup, setup);
+        QFETCH(QString, text);
+        setup(*sheet);
+        QVERIFY(calculate(*sheet));
+        QCOMPARE(costText(mixCost(*sheet)), text);
     }
 
     void newLibraryKeepsEveryChoice()
