@@ -315,7 +315,10 @@ QString save(const Library &library, const QString &path)
             .arg(file);
     QSaveFile out(path);
     const QByteArray bytes = encode(library);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    // Unbuffered, so a write that fails half-way (a full disk) is the save's failure and commit()
+    // keeps the earlier file; a buffered write would only fail in close(), after the check.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size() ||
+        !out.commit())
         return QStringLiteral("Impossibile salvare il file degli ingredienti «%1»: %2")
             .arg(file, out.errorString());
     return QString();
