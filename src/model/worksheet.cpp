@@ -98,12 +98,17 @@ void Worksheet::react(FieldId id)
     }
 }
 
-void Worksheet::setLibrary(personal::Library library)
+personal::Library Worksheet::keepingChoices(personal::Library library) const
 {
     for (const QString &name : personalInUse())
         if (!library.find(name))
             library.ingredients << *m_library.find(name);
-    m_library = std::move(library);
+    return library;
+}
+
+void Worksheet::setLibrary(personal::Library library)
+{
+    m_library = keepingChoices(std::move(library));
 
     m_ingredientEntries = catalogue::ingredientEntries();
     for (const personal::Ingredient &ingredient : std::as_const(m_library.ingredients))

@@ -37,6 +37,10 @@ public:
     // The personal ingredients chosen in rows 1-11.
     QStringList personalInUse() const;
 
+    // `library` with every personal ingredient in use added when it lacks one, so that
+    // no row loses its choice.
+    personal::Library keepingChoices(personal::Library library) const;
+
 protected:
     void react(FieldId id) override;
 

@@ -9,7 +9,10 @@
 #include "fieldbinding.h"
 #include "frmabout.h"
 #include "frmconvertitore.h"
+#include "frmingredienti.h"
 #include "frmriferimenti.h"
+#include "ingredientfile.h"
+#include "mixcost.h"
 #include "recipecommands.h"
 #include "recipesheet.h"
 #include "sheetprinter.h"
@@ -17,7 +20,9 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 
 FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
 {
@@ -35,6 +40,7 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     buildResultsFrame(client);
     buildButtons(client);
     buildMenus();
+    buildCostLabel();
     setFocusOrder();
 
     m_sheet.setWarningSink(&m_sink);
@@ -93,7 +99,36 @@ void FormPrinc::showEvent(QShowEvent *event)
 
 void FormPrinc::CmdCalcola_Click()
 {
-    calculate(m_sheet);
+    if (calculate(m_sheet))
+        showCost();
+}
+
+void FormPrinc::buildCostLabel()
+{
+    auto *label = new QLabel(this);
+    label->setObjectName(QStringLiteral("LblCosto"));
+    statusBar()->addPermanentWidget(label);
+    // The cost belongs to the results of one calculation: any new total weight (opening,
+    // clearing, the next calculation) takes it away until a calculation shows it again.
+    connect(&m_sheet, &FieldStore::fieldChanged, label, [label](FieldId id) {
+        if (id == field::RisPeso)
+            label->clear();
+    });
+}
+
+void FormPrinc::showCost()
+{
+    if (auto *label = findChild<QLabel *>(QStringLiteral("LblCosto")))
+        label->setText(costText(mixCost(m_sheet)));
+}
+
+void FormPrinc::loadIngredients(const QString &path)
+{
+    m_ingredientsPath = path;
+    const auto result = ingredientfile::read(path);
+    m_sheet.setLibrary(result.library);
+    if (const QString warning = ingredientfile::warningText(path, result); !warning.isEmpty())
+        m_sheet.warn(warning);
 }
 
 void FormPrinc::CmdCancella_Click()
@@ -159,6 +194,13 @@ void FormPrinc::CmdRiferimenti_Click()
 void FormPrinc::mnuInformazioni_Click()
 {
     FrmAbout dialog(this);
+    dialog.exec();
+}
+
+void FormPrinc::mnuIngredienti_Click()
+{
+    const QString path = m_ingredientsPath.isEmpty() ? ingredientfile::defaultPath() : m_ingredientsPath;
+    FrmIngredienti dialog(m_sheet, path, m_sink, this);
     dialog.exec();
 }
 

@@ -32,6 +32,11 @@ public:
     ClsResize *resizer() const { return Resizer.get(); }
     FrmConvertitore *converterWindow() const;
 
+    // Reads the personal ingredients and prices into the worksheet's lists, warning
+    // about every line left out; the editor saves to this file.
+    void loadIngredients(const QString &path);
+    QString ingredientsPath() const { return m_ingredientsPath; }
+
     // The file dialog and the printer; tests hand in their own.
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
     void setSheetPrinter(std::unique_ptr<SheetPrinter> printer);
@@ -46,6 +51,7 @@ public slots:
     void CmdConvertitore_Click();
     void CmdEsci_Click();
     void mnuInformazioni_Click();
+    void mnuIngredienti_Click();
 
 signals:
     // "Esci": the program ends at once, without asking.
@@ -62,6 +68,8 @@ private:
     void buildResultsFrame(QWidget *client);
     void buildButtons(QWidget *client);
     void buildMenus();
+    void buildCostLabel();
+    void showCost();
     void setFocusOrder();
     void Form_Load();
     void Form_Resize();
@@ -74,4 +82,5 @@ private:
     std::unique_ptr<SheetPrinter> m_printer;
     QPointer<FrmConvertitore> m_converter;
     bool m_shownOnce = false;
+    QString m_ingredientsPath;
 };

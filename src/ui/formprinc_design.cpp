@@ -255,7 +255,8 @@ void FormPrinc::buildMenus()
              {"mnuEsci", "&Esci", &FormPrinc::CmdEsci_Click}});
     addMenu("mnuvisualizza", "&Visualizza",
             {{"mnuRiferimenti", "Riferimenti", &FormPrinc::CmdRiferimenti_Click},
-             {"mnuConvertitore", "Convertitore", &FormPrinc::CmdConvertitore_Click}});
+             {"mnuConvertitore", "Convertitore", &FormPrinc::CmdConvertitore_Click},
+             {"mnuIngredienti", "Ingredienti e prezzi", &FormPrinc::mnuIngredienti_Click}});
     addMenu("mnuInfo", "&?", {{"mnuInformazioni", "Informazioni", &FormPrinc::mnuInformazioni_Click}});
 }
 

@@ -1,0 +1,237 @@
+#include "ingredienttable.h"
+
+#include "catalogue.h"
+#include "messages.h"
+
+using personal::Check;
+
+namespace {
+
+const char *const kHeaders[IngredientTable::ColumnCount] = {"Nome",
+                                                            "Proteine %",
+                                                            "Grassi %",
+                                                            "Carboidrati %",
+                                                            "Indice Digeribilità",
+                                                            "Indice Legante",
+                                                            "Prezzo € al kg (uova: € per uovo)"};
+
+int catalogueRows()
+{
+    return int(catalogue::ingredients().size());
+}
+
+int builtInRows()
+{
+    return catalogueRows() + int(catalogue::eggKinds().size());
+}
+
+QString header(int column)
+{
+    return QString::fromUtf8(kHeaders[column]);
+}
+
+QString capitalised(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+// The worksheet's own message where one of its rules covers the case.
+QString valueRefusal(personal::Column column, const QString &text)
+{
+    const Check result = personal::check(column, text);
+    if (result == Check::Ok)
+        return QString();
+    if (result == Check::NotANumber)
+        return messages::kNotANumber;
+    switch (column) {
+    case personal::Digeribilita:
+        return QStringLiteral("L'indice di digeribilità deve essere compreso tra 1 e 5");
+    case personal::Legante:
+        return QStringLiteral("L'indice legante deve essere compreso tra -1 e 5");
+    default:
+        return result == Check::BelowMin ? messages::kNegative : messages::kOver100;
+    }
+}
+
+QString inUseRefusal(const QString &name, const char *what)
+{
+    return QStringLiteral("«%1» è scelto nel foglio di lavoro: non si può %2 finché una riga lo usa")
+        .arg(name, QLatin1String(what));
+}
+
+} // namespace
+
+IngredientTable::IngredientTable(personal::Library library, QStringList inUse, QObject *parent)
+    : QAbstractTableModel(parent), m_library(std::move(library)), m_inUse(std::move(inUse))
+{}
+
+int IngredientTable::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : firstPersonalRow() + int(m_library.ingredients.size());
+}
+
+int IngredientTable::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+int IngredientTable::firstPersonalRow() const
+{
+    return builtInRows();
+}
+
+personal::Ingredient &IngredientTable::personalAt(int row)
+{
+    return m_library.ingredients[row - firstPersonalRow()];
+}
+
+const personal::Ingredient &IngredientTable::personalAt(int row) const
+{
+    return m_library.ingredients[row - firstPersonalRow()];
+}
+
+QString IngredientTable::text(int row, int column) const
+{
+    if (row >= firstPersonalRow()) {
+        const personal::Ingredient &ingredient = personalAt(row);
+        if (column == Nome)
+            return ingredient.name;
+        return column == Prezzo ? ingredient.price : ingredient.values[size_t(column - 1)];
+    }
+    if (row < catalogueRows()) {
+        const catalogue::Ingredient &entry = catalogue::ingredients()[size_t(row)];
+        const char *const cells[] = {entry.name,  entry.proteine, entry.grassi,
+                                     entry.carbo, entry.dig,      entry.legante};
+        return column == Prezzo ? m_library.prices.value(QString::fromLatin1(entry.name))
+                                : QString::fromLatin1(cells[column]);
+    }
+    const catalogue::EggKind &kind = catalogue::eggKinds()[size_t(row - catalogueRows())];
+    const char *const cells[] = {kind.name, kind.proteine, kind.grassi, kind.carbo, kind.dig, ""};
+    return column == Prezzo ? m_library.prices.value(QString::fromLatin1(kind.name))
+                            : QString::fromLatin1(cells[column]);
+}
+
+QVariant IngredientTable::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return QVariant();
+    return text(index.row(), index.column());
+}
+
+QVariant IngredientTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
+        return header(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags IngredientTable::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const bool editable = index.row() >= firstPersonalRow() || index.column() == Prezzo;
+    return editable ? shown | Qt::ItemIsEditable : shown;
+}
+
+QString IngredientTable::refusal(int row, int column, const QString &entered) const
+{
+    if (column == Prezzo)
+        return entered.isEmpty() ? QString() : valueRefusal(personal::Prezzo, entered);
+    const personal::Ingredient &ingredient = personalAt(row);
+    if (column == Nome) {
+        if (m_inUse.contains(ingredient.name))
+            return inUseRefusal(ingredient.name, "rinominare");
+        if (const QString problem = personal::nameProblem(entered); !problem.isEmpty())
+            return capitalised(problem);
+        if (m_library.find(entered))
+            return QStringLiteral("«%1» è già tra gli ingredienti personali").arg(entered);
+        return QString();
+    }
+    const auto valueColumn = personal::Column(column - 1);
+    if (const QString message = valueRefusal(valueColumn, entered); !message.isEmpty())
+        return message;
+    auto values = ingredient.values;
+    values[size_t(valueColumn)] = entered;
+    if (personal::sumOver100(values[personal::Proteine], values[personal::Grassi],
+                             values[personal::Carboidrati]))
+        return QStringLiteral("La somma % di Proteine Grassi e Carboidrati non può essere superiore a 100. "
+                              "Controlla queste voci per «%1»")
+            .arg(ingredient.name);
+    return QString();
+}
+
+bool IngredientTable::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const int row = index.row();
+    const int column = index.column();
+    const QString entered =
+        column == Prezzo ? personal::cleanPrice(value.toString()) : value.toString().trimmed();
+    if (entered == text(row, column))
+        return true;
+    if (const QString message = refusal(row, column, entered); !message.isEmpty()) {
+        emit refused(message);
+        return false;
+    }
+    if (row >= firstPersonalRow()) {
+        personal::Ingredient &ingredient = personalAt(row);
+        if (column == Nome)
+            ingredient.name = entered;
+        else if (column == Prezzo)
+            ingredient.price = entered;
+        else
+            ingredient.values[size_t(column - 1)] = entered;
+    } else if (entered.isEmpty()) {
+        m_library.prices.remove(text(row, Nome));
+    } else {
+        m_library.prices.insert(text(row, Nome), entered);
+    }
+    m_modified = true;
+    emit dataChanged(index, index);
+    return true;
+}
+
+int IngredientTable::addIngredient()
+{
+    const QString base = QStringLiteral("Nuovo ingrediente");
+    QString name = base;
+    for (int k = 2; m_library.find(name); ++k)
+        name = QStringLiteral("%1 %2").arg(base).arg(k);
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row);
+    m_library.ingredients << personal::Ingredient{name, {}, {}};
+    endInsertRows();
+    m_modified = true;
+    return row;
+}
+
+bool IngredientTable::removeIngredient(int row)
+{
+    if (row < firstPersonalRow() || row >= rowCount()) {
+        emit refused(QStringLiteral("Si possono eliminare solo gli ingredienti personali"));
+        return false;
+    }
+    if (const QString &name = personalAt(row).name; m_inUse.contains(name)) {
+        emit refused(inUseRefusal(name, "eliminare"));
+        return false;
+    }
+    beginRemoveRows(QModelIndex(), row, row);
+    m_library.ingredients.removeAt(row - firstPersonalRow());
+    endRemoveRows();
+    m_modified = true;
+    return true;
+}
+
+QString IngredientTable::incomplete() const
+{
+    for (const personal::Ingredient &ingredient : m_library.ingredients)
+        for (int k = 0; k < personal::kValueCount; ++k)
+            if (ingredient.values[size_t(k)].isEmpty())
+                return QStringLiteral("Impossibile salvare: a «%1» manca il valore di %2")
+                    .arg(ingredient.name, header(k + 1));
+    return QString();
+}

@@ -1,0 +1,152 @@
+#include "frmingredienti.h"
+
+#include "ingredientfile.h"
+#include "ingredienttable.h"
+#include "messages.h"
+#include "warnings.h"
+#include "windowicon.h"
+#include "worksheet.h"
+
+#include <QBoxLayout>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+namespace {
+
+// Cells the user cannot change (the catalogue's and the eggs' values) read in grey.
+class ReadOnlyGreyDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!(index.flags() & Qt::ItemIsEditable))
+            option->palette.setColor(QPalette::Text,
+                                     option->palette.color(QPalette::Disabled, QPalette::Text));
+    }
+};
+
+} // namespace
+
+FrmIngredienti::FrmIngredienti(Worksheet &sheet, const QString &path, WarningSink &sink, QWidget *parent)
+    : QDialog(parent), m_sheet(sheet), m_path(path), m_sink(sink)
+{
+    setObjectName(QStringLiteral("FrmIngredienti"));
+    setWindowTitle(QStringLiteral("Ingredienti e prezzi"));
+    setWindowIcon(vornakWindowIcon());
+    setModal(true);
+
+    const auto read = ingredientfile::read(path);
+    m_fileHadProblems = !read.failure.isEmpty() || !read.problems.isEmpty();
+    if (const QString warning = ingredientfile::warningText(path, read); !warning.isEmpty())
+        m_sink.warn(messages::kTitle, warning);
+    m_table = new IngredientTable(sheet.keepingChoices(read.library), sheet.personalInUse(), this);
+    // After the cell's editor has closed, so the message never interrupts an edit.
+    connect(
+        m_table, &IngredientTable::refused, this,
+        [this](const QString &message) { m_sink.warn(messages::kTitle, message); }, Qt::QueuedConnection);
+
+    m_view = new QTableView(this);
+    m_view->setObjectName(QStringLiteral("TblIngredienti"));
+    m_view->setModel(m_table);
+    m_view->setItemDelegate(new ReadOnlyGreyDelegate(m_view));
+    m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_view->horizontalHeader()->setSectionResizeMode(IngredientTable::Nome, QHeaderView::Stretch);
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
+
+    auto *buttons = new QHBoxLayout;
+    auto addButton = [&](const char *name, const char *caption, const char *toolTip, auto command) {
+        auto *button = new QPushButton(QString::fromUtf8(caption), this);
+        button->setObjectName(QLatin1String(name));
+        button->setToolTip(QString::fromUtf8(toolTip));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, command);
+        buttons->addWidget(button);
+    };
+    addButton("CmdAggiungi", "Aggiungi", "Aggiunge un ingrediente personale",
+              &FrmIngredienti::CmdAggiungi_Click);
+    addButton("CmdElimina", "Elimina", "Elimina l'ingrediente personale scelto",
+              &FrmIngredienti::CmdElimina_Click);
+    buttons->addStretch();
+    addButton("CmdSalva", "Salva", "Salva ingredienti e prezzi", &FrmIngredienti::CmdSalva_Click);
+    addButton("CmdChiudi", "Chiudi", "Chiude la finestra", &FrmIngredienti::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_view);
+    layout->addLayout(buttons);
+    resize(1000, 620);
+}
+
+void FrmIngredienti::CmdAggiungi_Click()
+{
+    const QModelIndex name = m_table->index(m_table->addIngredient(), IngredientTable::Nome);
+    m_view->scrollTo(name);
+    m_view->setCurrentIndex(name);
+    m_view->edit(name);
+}
+
+void FrmIngredienti::CmdElimina_Click()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid()) {
+        m_sink.warn(messages::kTitle, QStringLiteral("Scegliere prima l'ingrediente personale da eliminare"));
+        return;
+    }
+    m_table->removeIngredient(current.row());
+}
+
+bool FrmIngredienti::CmdSalva_Click()
+{
+    if (const QString problem = m_table->incomplete(); !problem.isEmpty()) {
+        m_sink.warn(messages::kTitle, problem);
+        return false;
+    }
+    if (m_fileHadProblems &&
+        ask(QStringLiteral("Il file degli ingredienti ha righe non valide, che salvando andranno perse. "
+                           "Salvare comunque?"),
+            false) != Answer::Yes)
+        return false;
+    if (const QString failure = ingredientfile::save(m_table->library(), m_path); !failure.isEmpty()) {
+        m_sink.warn(messages::kTitle, failure);
+        return false;
+    }
+    m_fileHadProblems = false;
+    m_table->setSaved();
+    m_sheet.setLibrary(m_table->library());
+    return true;
+}
+
+void FrmIngredienti::reject()
+{
+    if (m_table->isModified()) {
+        const Answer answer = ask(
+            QStringLiteral("Le modifiche a ingredienti e prezzi non sono state salvate. Salvarle?"), true);
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !CmdSalva_Click()))
+            return;
+    }
+    QDialog::reject();
+}
+
+FrmIngredienti::Answer FrmIngredienti::ask(const QString &question, bool withCancel)
+{
+    QMessageBox box(QMessageBox::NoIcon, messages::kTitle, question, QMessageBox::NoButton, this);
+    QPushButton *yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    if (withCancel)
+        box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return Answer::Yes;
+    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class IngredientTable;
+class QTableView;
+class WarningSink;
+class Worksheet;
+
+// "Ingredienti e prezzi": the prices of the catalogue entries and the egg kinds and the
+// personal ingredients in one editable table, read from the ingredient file when the
+// window opens. Salva writes the file atomically and gives the worksheet's lists the new
+// ingredients at once; closing with changes not saved asks first. Modal.
+class FrmIngredienti : public QDialog
+{
+    Q_OBJECT
+
+public:
+    FrmIngredienti(Worksheet &sheet, const QString &path, WarningSink &sink, QWidget *parent = nullptr);
+
+    IngredientTable *table() const { return m_table; }
+    QTableView *view() const { return m_view; }
+
+public slots:
+    void CmdAggiungi_Click();
+    void CmdElimina_Click();
+    bool CmdSalva_Click();
+    void reject() override;
+
+private:
+    enum class Answer
+    {
+        Yes,
+        No,
+        Cancel
+    };
+    Answer ask(const QString &question, bool withCancel);
+
+    Worksheet &m_sheet;
+    QString m_path;
+    WarningSink &m_sink;
+    IngredientTable *m_table = nullptr;
+    QTableView *m_view = nullptr;
+    bool m_fileHadProblems = false; // saving drops the lines the reader left out
+};

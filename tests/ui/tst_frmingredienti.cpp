@@ -1,0 +1,323 @@
+#include "formprinc.h"
+#include "frmingredienti.h"
+#include "ingredientfile.h"
+#include "ingredienttable.h"
+#include "messages.h"
+#include "modalwatcher.h"
+#include "recordingsink.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace field;
+
+namespace {
+
+const QByteArray kFile = "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n"
+                         "ALBUMINA;;;;;;10\nFARINA DI AVENA;;;;;;2\nUOVO INTERO GALLINA;;;;;;0,25\n"
+                         "Mix Luca;22,5;8;45;3,5;-1;4\nAnice;10;0;0;1;0;\n";
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestFrmIngredienti : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString path;
+    Worksheet *sheet = nullptr;
+    RecordingSink sink;
+    FrmIngredienti *editor = nullptr;
+    ModalWatcher *watcher = nullptr;
+
+    QModelIndex cell(const QString &name, int column)
+    {
+        IngredientTable *table = editor->table();
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (table->index(row, IngredientTable::Nome).data().toString() == name)
+                return table->index(row, column);
+        qFatal("no row %s", qPrintable(name));
+    }
+
+    // Edits a cell as a user does: open its editor, replace the text, press Enter.
+    void type(const QModelIndex &index, const QString &text)
+    {
+        QTableView *view = editor->view();
+        view->setCurrentIndex(index);
+        view->edit(index);
+        auto *edit = qobject_cast<QLineEdit *>(view->indexWidget(index));
+        QVERIFY(edit);
+        edit->selectAll();
+        edit->insert(text); // replaces the selection, "€" included
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTRY_VERIFY(!view->indexWidget(index));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        path = dir.filePath(QStringLiteral("ingredienti.csv"));
+    }
+
+    void init()
+    {
+        writeAll(path, kFile);
+        sheet = new Worksheet;
+        sheet->setLibrary(ingredientfile::read(path).library);
+        sheet->select(componente(1), QStringLiteral("Mix Luca"));
+        sink.clear();
+        editor = new FrmIngredienti(*sheet, path, sink);
+        editor->setWindowModality(Qt::NonModal); // driven here without exec()
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        watcher = new ModalWatcher;
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(watcher->unexpected.isEmpty(), qPrintable(watcher->unexpected.join(u',')));
+        delete watcher;
+        delete editor;
+        delete sheet;
+    }
+
+    void cellsAreCheckedAsTyped_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        QTest::addColumn<QString>("shown");
+        const int name = IngredientTable::Nome, price = IngredientTable::Prezzo;
+        const int protein = IngredientTable::Proteine, fat = IngredientTable::Grassi;
+        QTest::newRow("catalogue price") << "CASEINA" << price << "12,50"
+                                         << ""
+                                         << "12,50";
+        QTest::newRow("price with a euro sign") << "CASEINA" << price << "3 €"
+                                                << ""
+                                                << "3";
+        QTest::newRow("price emptied") << "ALBUMINA" << price << ""
+                                       << ""
+                                       << "";
+        QTest::newRow("egg price not a number")
+            << "TUORLO (IL ROSSO)" << price << "tre" << messages::kNotANumber << "";
+        QTest::newRow("negative price") << "Anice" << price << "-1" << messages::kNegative << "";
+        QTest::newRow("percentage over 100") << "Anice" << protein << "100,5" << messages::kOver100 << "10";
+        QTest::newRow("negative percentage") << "Anice" << fat << "-5" << messages::kNegative << "0";
+        QTest::newRow("empty value") << "Anice" << fat << "" << messages::kNotANumber << "0";
+        QTest::newRow("sum over 100")
+            << "Mix Luca" << fat << "33"
+            << "La somma % di Proteine Grassi e Carboidrati non può essere superiore a "
+               "100. Controlla queste voci per «Mix Luca»"
+            << "8";
+        QTest::newRow("digestibility 0") << "Anice" << int(IngredientTable::Digeribilita) << "0"
+                                         << "L'indice di digeribilità deve essere compreso tra 1 e 5"
+                                         << "1";
+        QTest::newRow("binder 6") << "Anice" << int(IngredientTable::Legante) << "6"
+                                  << "L'indice legante deve essere compreso tra -1 e 5"
+                                  << "0";
+        QTest::newRow("values of a personal ingredient in use") << "Mix Luca" << fat << "9,5"
+                                                                << ""
+                                                                << "9,5";
+        QTest::newRow("name of a catalogue entry") << "Anice" << name << "CASEINA"
+                                                   << "«CASEINA» è già un ingrediente del catalogo"
+                                                   << "Anice";
+        QTest::newRow("name of an egg kind") << "Anice" << name << "TUORLO (IL ROSSO)"
+                                             << "«TUORLO (IL ROSSO)» è già un tipo di uovo"
+                                             << "Anice";
+        QTest::newRow("name taken") << "Anice" << name << "Mix Luca"
+                                    << "«Mix Luca» è già tra gli ingredienti personali"
+                                    << "Anice";
+        QTest::newRow("no name") << "Anice" << name << ""
+                                 << "Manca il nome"
+                                 << "Anice";
+        QTest::newRow("renaming one the worksheet shows")
+            << "Mix Luca" << name << "Mix Marco"
+            << "«Mix Luca» è scelto nel foglio di lavoro: non si può rinominare finché una riga lo usa"
+            << "Mix Luca";
+        QTest::newRow("renaming, blanks trimmed") << "Anice" << name << " Anice stellato "
+                                                  << ""
+                                                  << "Anice stellato";
+    }
+
+    void cellsAreCheckedAsTyped()
+    {
+        QFETCH(QString, row);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        const int tableRow = cell(row, column).row();
+        type(cell(row, column), typed);
+        if (message.isEmpty()) {
+            QVERIFY(editor->table()->isModified());
+        } else {
+            QTRY_COMPARE(sink.texts(), QStringList{message});
+            QVERIFY(!editor->table()->isModified());
+        }
+        QCOMPARE(editor->table()->index(tableRow, column).data().toString(), shown);
+        QCOMPARE(sink.warnings.size(), message.isEmpty() ? 0 : 1);
+    }
+
+    void catalogueValuesAreReadOnly()
+    {
+        IngredientTable *table = editor->table();
+        for (const QString &name : {QStringLiteral("ALBUMINA"), QStringLiteral("UOVO INTERO GALLINA")})
+            for (int column = IngredientTable::Nome; column < IngredientTable::Prezzo; ++column)
+                QVERIFY(!(table->flags(cell(name, column)) & Qt::ItemIsEditable));
+        QCOMPARE(table->rowCount(), 72 + 3 + 2);
+    }
+
+    void deleteAddAndSaveReachTheLists()
+    {
+        QTableView *view = editor->view();
+        auto click = [this](const char *button) {
+            QTest::mouseClick(editor->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+        };
+        view->setCurrentIndex(cell("Mix Luca", IngredientTable::Nome));
+        click("CmdElimina");
+        view->setCurrentIndex(cell("CASEINA", IngredientTable::Nome));
+        click("CmdElimina");
+        QTRY_COMPARE(
+            sink.texts(),
+            QStringList(
+                {"«Mix Luca» è scelto nel foglio di lavoro: non si può eliminare finché una riga lo usa",
+                 "Si possono eliminare solo gli ingredienti personali"}));
+        view->setCurrentIndex(cell("Anice", IngredientTable::Nome));
+        click("CmdElimina");
+
+        click("CmdAggiungi");
+        auto *nameEdit =
+            qobject_cast<QLineEdit *>(view->indexWidget(cell("Nuovo ingrediente", IngredientTable::Nome)));
+        QVERIFY(nameEdit);
+        nameEdit->selectAll();
+        QTest::keyClicks(nameEdit, "Pellet");
+        QTest::keyClick(nameEdit, Qt::Key_Return);
+        const QModelIndex added =
+            editor->table()->index(editor->table()->rowCount() - 1, IngredientTable::Nome);
+        QTRY_COMPARE(added.data().toString(), QStringLiteral("Pellet"));
+        sink.clear();
+        click("CmdSalva");
+        QCOMPARE(sink.texts(), QStringList{"Impossibile salvare: a «Pellet» manca il valore di Proteine %"});
+        QCOMPARE(readAll(path), kFile);
+
+        const QStringList values{"30", "12", "20", "4", "2", "6,5"};
+        for (int k = 0; k < values.size(); ++k)
+            type(cell("Pellet", IngredientTable::Proteine + k), values[k]);
+        sink.clear();
+        click("CmdSalva");
+        QCOMPARE(sink.texts(), QStringList());
+        QVERIFY(!editor->table()->isModified());
+        QCOMPARE(readAll(path), ingredientfile::encode(editor->table()->library()));
+        QCOMPARE(ingredientfile::read(path).library.ingredients.size(), 2);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"ingredienti.csv"});
+
+        // The lists follow at once; row 1 keeps its choice.
+        QCOMPARE(sheet->entries(componente(2)).mid(73), QStringList({"Mix Luca", "Pellet"}));
+        QCOMPARE(sheet->text(componente(1)), QStringLiteral("Mix Luca"));
+    }
+
+    void failedSaveKeepsTheEarlierFile()
+    {
+        type(cell("CASEINA", IngredientTable::Prezzo), "12");
+        // A disk that fills up: writes beyond 64 bytes fail.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit small = previous;
+        small.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool saved = editor->CmdSalva_Click();
+        setrlimit(RLIMIT_FSIZE, &previous);
+        QVERIFY(!saved);
+        QCOMPARE(sink.warnings.size(), 1);
+        QVERIFY(
+            sink.texts().first().startsWith("Impossibile salvare il file degli ingredienti «" + path + "»"));
+        QCOMPARE(readAll(path), kFile);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"ingredienti.csv"});
+        QVERIFY(editor->table()->isModified());
+
+        // A folder in the file's place is reported too.
+        const QString folder = dir.filePath(QStringLiteral("cartella"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(!ingredientfile::save(editor->table()->library(), folder).isEmpty());
+    }
+
+    void closingAsksAboutChanges()
+    {
+        type(cell("CASEINA", IngredientTable::Prezzo), "12");
+        watcher->answer = QStringLiteral("Annulla");
+        editor->reject();
+        QVERIFY(editor->isVisible());
+        QCOMPARE(readAll(path), kFile);
+        watcher->answer = QStringLiteral("Sì");
+        editor->reject();
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(ingredientfile::read(path).library.prices.value("CASEINA"), QStringLiteral("12"));
+        QCOMPARE(watcher->boxes.size(), 2);
+    }
+
+    void mainWindowListsCostAndEditor()
+    {
+        writeAll(path, kFile + "rotta\n");
+        FormPrinc form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.loadIngredients(path);
+        QCOMPARE(watcher->boxes.size(), 1);
+        QVERIFY(
+            watcher->boxes.first().second.endsWith("\nriga 7: servono 7 campi separati da «;», qui sono 1"));
+
+        auto *list = form.findChild<QComboBox *>("CmbComponente3");
+        QCOMPARE(list->count(), 75);
+        QCOMPARE(list->itemText(73), QStringLiteral("Mix Luca"));
+        Worksheet &ws = form.worksheet();
+        ws.select(componente(1), QStringLiteral("ALBUMINA"));
+        ws.setText(peso(1), QStringLiteral("100"));
+        ws.select(componente(2), QStringLiteral("Mix Luca"));
+        ws.setText(peso(2), QStringLiteral("200"));
+        QTest::mouseClick(form.findChild<QPushButton *>("CmdCalcola"), Qt::LeftButton);
+        auto *cost = form.findChild<QLabel *>("LblCosto");
+        QCOMPARE(cost->text(), QStringLiteral("Costo: 1,80 € · 6,00 €/kg"));
+        QTest::mouseClick(form.findChild<QPushButton *>("CmdCancella"), Qt::LeftButton);
+        QCOMPARE(cost->text(), QString());
+
+        // The menu opens the editor on the same file, warning again about the bad line.
+        QStringList opened;
+        watcher->onDialog = [&opened](QDialog *dialog) {
+            opened << dialog->objectName();
+            dialog->reject();
+        };
+        form.findChild<QAction *>("mnuIngredienti")->trigger();
+        QCOMPARE(opened, QStringList{"FrmIngredienti"});
+        QCOMPARE(watcher->boxes.size(), 2);
+    }
+};
+
+QTEST_MAIN(TestFrmIngredienti)
+#include "tst_frmingredienti.moc"
