@@ -88,21 +88,6 @@ private slots:
         QCOMPARE(sheet->entries(componente(kEggRow)), catalogue::eggEntries());
     }
 
-    void choosingAPersonalIngredientFillsTheRow()
-    {
-        sheet->setText(peso(5), QStringLiteral("0"));
-        QVERIFY(sheet->select(componente(5), QStringLiteral("Mix Luca")));
-        QCOMPARE(rowValues(*sheet, 5), QStringList({"22,5", "8", "45", "3,5", "-1"}));
-        QCOMPARE(sheet->colour(componente(5)), Colour::Filled);
-        QVERIFY(sheet->isEnabled(peso(5)));
-        for (Column column : kValueColumns)
-            QCOMPARE(sheet->colour(at(column, 5)), Colour::Filled);
-
-        // Back to "-" empties the row like any catalogue entry.
-        QVERIFY(sheet->select(componente(5), QStringLiteral("-")));
-        QCOMPARE(rowValues(*sheet, 5), QStringList({"", "", "", "", ""}));
-    }
-
     void calculationWithAPersonalIngredient()
     {
         // 100 g ALBUMINA (75, 1, 0, 3, 5) and 200 g Mix Luca (22,5, 8, 45, 3,5, -1):
@@ -111,6 +96,9 @@ private slots:
         sheet->select(componente(1), QStringLiteral("ALBUMINA"));
         sheet->setText(peso(1), QStringLiteral("100"));
         sheet->select(componente(2), QStringLiteral("Mix Luca"));
+        QCOMPARE(rowValues(*sheet, 2), QStringList({"22,5", "8", "45", "3,5", "-1"}));
+        QCOMPARE(sheet->colour(legante(2)), Colour::Filled);
+        QVERIFY(sheet->isEnabled(peso(2)));
         sheet->setText(peso(2), QStringLiteral("200"));
         QVERIFY(calculate(*sheet));
         const QStringList results{sheet->text(RisPeso),
@@ -142,10 +130,6 @@ private slots:
             s.setText(Aggiunta1, "Mix Luca");
             s.setText(peso(12), "50");
         }) << "Costo: 1,80 € · 4,50 €/kg";
-        QTest::newRow("a row at 0,0 g needs no price") << Setup([](Worksheet &s) {
-            pricedMix(s);
-            choose(s, 3, "CASEINA", "0,0");
-        }) << "Costo: 1,40 € · 4,67 €/kg";
         QTest::newRow("first missing price in row order") << Setup([](Worksheet &s) {
             choose(s, 1, "Anice", "10");
             choose(s, 2, "CASEINA", "10");
