@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Vornak with warnings as errors and runs every test: the plain build, the
-# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzzers.
+# Debian package, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then the fuzzers.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -14,6 +15,9 @@ echo "== Build and tests"
 cmake -S "$ROOT" -B "$ROOT/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNAK_WERROR=ON >/dev/null
 cmake --build "$ROOT/build-test" -j "$JOBS"
 run_tests "$ROOT/build-test"
+
+echo "== Debian package, checked from outside"
+bash "$ROOT/scripts/check-package.sh" "$ROOT/build-test/src/app/vornak-cli"
 
 echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$ROOT" -B "$ROOT/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNAK_WERROR=ON \

@@ -63,9 +63,10 @@ int main(int argc, char *argv[])
     // Qt's own options (-platform, -style...) are gone from the arguments by now.
     if (!line.parser.parse(app.arguments()) || line.parser.positionalArguments().size() > 1) {
         const QString unknown = line.parser.unknownOptionNames().value(0);
-        QTextStream(stderr) << (unknown.isEmpty() ? QStringLiteral("Troppi argomenti")
-                                                  : QStringLiteral("Opzione sconosciuta: ") +
-                                                        (unknown.size() == 1 ? u"-" : u"--") + unknown)
+        const QString dashes = unknown.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+        QTextStream(stderr) << (unknown.isEmpty()
+                                    ? QStringLiteral("Troppi argomenti")
+                                    : QStringLiteral("Opzione sconosciuta: ") + dashes + unknown)
                             << "\n\n"
                             << kHelp;
         return 2;
