@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Builds Vornak with warnings as errors and runs every test: the plain build, the
-# Debian package, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then the fuzzers.
+# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzzers.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
