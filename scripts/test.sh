@@ -15,6 +15,9 @@ cmake -S "$ROOT" -B "$ROOT/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNA
 cmake --build "$ROOT/build-test" -j "$JOBS"
 run_tests "$ROOT/build-test"
 
+echo "== Debian package, checked from outside"
+bash "$ROOT/scripts/check-package.sh" "$ROOT/build-test/src/app/vornak-cli"
+
 echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$ROOT" -B "$ROOT/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNAK_WERROR=ON \
     -DVORNAK_SANITIZE=ON >/dev/null

@@ -34,6 +34,8 @@ const char kHelp[] = R"(Uso:
       il foglio della conversione in OUT.
   vornak-cli --help
       Mostra questo aiuto.
+  vornak-cli --version
+      Mostra la versione.
 
 Gli avvisi vanno sullo standard error come "AVVISO: testo".
 Uscita: 0 riuscito, 1 calcolo o controllo rifiutato, 2 file non apribile come
@@ -185,6 +187,10 @@ int main(int argc, char *argv[])
     const QString command = args.takeFirst();
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
         QTextStream(stdout) << kHelp;
+        return Success;
+    }
+    if (command == QStringLiteral("--version") || command == QStringLiteral("-v")) {
+        QTextStream(stdout) << "vornak-cli " VORNAK_VERSION "\n";
         return Success;
     }
     if (command == QStringLiteral("calc"))

@@ -89,6 +89,19 @@ void FormPrinc::showEvent(QShowEvent *event)
     Resizer->SizeFormToScreen(100, true);
     if (QWidget *first = findChild<QWidget *>(QStringLiteral("CmbComponente1")))
         first->setFocus(Qt::OtherFocusReason);
+    if (!m_fileOnShow.isEmpty())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                dlgCommon->propose(m_fileOnShow);
+                recipecommands::openFile(m_sheet, m_fileOnShow);
+            },
+            Qt::QueuedConnection);
+}
+
+void FormPrinc::openOnShow(const QString &path)
+{
+    m_fileOnShow = path;
 }
 
 void FormPrinc::CmdCalcola_Click()

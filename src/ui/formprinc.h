@@ -36,6 +36,10 @@ public:
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
     void setSheetPrinter(std::unique_ptr<SheetPrinter> printer);
 
+    // Opens a recipe as "Apri" does, once the window is up, so a refusal shows over it
+    // (the file named on the program's command line).
+    void openOnShow(const QString &path);
+
 public slots:
     void CmdCalcola_Click();
     void CmdCancella_Click();
@@ -74,4 +78,5 @@ private:
     std::unique_ptr<SheetPrinter> m_printer;
     QPointer<FrmConvertitore> m_converter;
     bool m_shownOnce = false;
+    QString m_fileOnShow;
 };

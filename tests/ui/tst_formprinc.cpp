@@ -5,6 +5,7 @@
 #include "frmriferimenti.h"
 #include "messages.h"
 #include "modalwatcher.h"
+#include "recipefile.h"
 #include "recipemessages.h"
 #include "sheetprinter.h"
 
@@ -387,6 +388,42 @@ private slots:
         QVERIFY(QFile(answer).open(QIODevice::WriteOnly));
         QCOMPARE(dialog.chooseOpenPath(), answer);
         QCOMPARE(proposed, QStringList({"Ricetta", "mia"}));
+    }
+
+    // `vornak FILE`: the file opens as "Apri" opens it, once the window is up.
+    void startsWithARecipePath_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("warnings");
+        QTest::newRow("recipe") << "ricetta_uova.txt" << QStringList();
+        QTest::newRow("missing file") << "non-esiste.txt" << QStringList{messages::kCannotRead};
+        QTest::newRow("not a recipe") << "campo3_sconosciuto.txt" << QStringList{messages::kNotARecipe};
+        QTest::newRow("folder") << "" << QStringList{messages::kCannotRead};
+    }
+
+    void startsWithARecipePath()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, warnings);
+        const QString path = QStringLiteral(VORNAK_TEST_DATA "/") + file;
+        const QStringList startState = recipefile::recordOf(form->worksheet());
+        QStringList expected = startState;
+        if (warnings.isEmpty()) {
+            QFile recipe(path);
+            QVERIFY(recipe.open(QIODevice::ReadOnly));
+            expected = recipefile::decode(recipe.readAll()).value().last();
+        }
+
+        FormPrinc started;
+        started.openOnShow(path);
+        QCoreApplication::processEvents();
+        QCOMPARE(recipefile::recordOf(started.worksheet()), startState);
+        started.show();
+        QTRY_COMPARE(watcher->texts(), warnings);
+        QTRY_COMPARE(recipefile::recordOf(started.worksheet()), expected);
+        QCOMPARE(started.findChild<QComboBox *>(QStringLiteral("CmbComponente1"))->currentText(),
+                 expected[0]);
+        QCOMPARE(started.findChild<QLabel *>(QStringLiteral("TxtRisPeso"))->text(), expected.last());
     }
 
     void esciEndsAtOnce()
