@@ -27,8 +27,7 @@ QString suggestionLine(const Assessment &assessment);
 // share out of range.
 QStringList commandLineLines(const Report &report);
 
-inline const QString kFibreNotAssessed =
-    QStringLiteral("non valutate: il catalogo non riporta le fibre degli ingredienti");
+inline const QString kFibreNotAssessed = QStringLiteral("non valutate (il catalogo non riporta le fibre)");
 inline const QString kNoCorrection = QStringLiteral("nessun componente del mix può correggerlo");
 inline const QString kNoVerdict =
     QStringLiteral("Nessun bilancio: eseguire il calcolo del mix con \"Calcola\".");

@@ -56,8 +56,6 @@ FrmBilancio::FrmBilancio(QWidget *parent) : QDialog(parent)
 
     m_suggestions = text(QString(), this);
     m_suggestions->setObjectName(QStringLiteral("TxtSuggerimenti"));
-    m_suggestions->setWordWrap(true);
-    m_suggestions->setMinimumWidth(440);
     m_suggestions->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *close = new QPushButton(QStringLiteral("Chiudi"), this);
