@@ -116,16 +116,6 @@ private slots:
             << "Bilancio: Proteine 32,39% nel range · Carboidrati 49,63% nel range · Grassi 2,48% sotto"
             << QStringList{"Grassi 2,48%: aggiungere 78 g di FARINA DI AVENA (proteine 30,16%, carboidrati "
                            "52,24%, grassi 3,00%)"};
-        QTest::newRow("eggs the only fat: nothing can correct")
-            << Setup([](Worksheet &s) {
-                   ingredient(s, 1, "ALBUMINA", "200");
-                   ingredient(s, 2, "SEMOLINO", "300");
-                   s.setChecked(true);
-                   s.select(componente(kEggRow), QStringLiteral("TUORLO (IL ROSSO)"));
-                   s.setText(NumeroUova, QStringLiteral("1"));
-               })
-            << "Bilancio: Proteine 36,22% nel range · Carboidrati 45,12% nel range · Grassi 1,58% sotto"
-            << QStringList{"Grassi 1,58%: nessun componente del mix può correggerlo"};
         QTest::newRow("a custom row, by its name")
             << Setup([](Worksheet &s) {
                    leanMix(s);

@@ -461,7 +461,6 @@ private slots:
         QTest::addColumn<QColor>("background");
         QTest::addColumn<bool>("red");
         QTest::newRow("light status bar") << QColor(0xEF, 0xEF, 0xEF) << true;
-        QTest::newRow("white") << QColor(Qt::white) << true;
         QTest::newRow("dark theme") << QColor(0x2B, 0x2B, 0x2B) << true;
         QTest::newRow("mid grey: no red reads, plain text") << QColor(0x80, 0x80, 0x80) << false;
     }
