@@ -1,4 +1,5 @@
 // vornak-cli: the worksheet's calculation, recipe files and sheets from the command line.
+#include "balancetexts.h"
 #include "calculation.h"
 #include "converter.h"
 #include "messages.h"
@@ -25,6 +26,11 @@ const char kHelp[] = R"(Uso:
   vornak-cli calc FILE [--save OUT]
       Apre la ricetta FILE, esegue il calcolo e scrive i risultati, uno per riga
       (NOME=TESTO). Con --save salva la ricetta ricalcolata in OUT.
+  vornak-cli balance FILE
+      Apre la ricetta FILE, esegue il calcolo e confronta proteine, carboidrati e
+      grassi con gli intervalli di un mix bilanciato (NOME=QUOTA INTERVALLO ESITO);
+      per ogni valore fuori intervallo suggerisce quanti grammi aggiungere e di
+      quale componente.
   vornak-cli sheet FILE --pdf OUT
       Apre la ricetta FILE (senza ricalcolarla) e scrive il foglio della ricetta
       in OUT come PDF.
@@ -112,6 +118,23 @@ int calc(const QStringList &args)
     return args.size() == 3 ? saveTo(sheet, args[2]) : Success;
 }
 
+int balanceCheck(const QStringList &args)
+{
+    if (args.size() != 1)
+        return usage();
+    Worksheet sheet;
+    sheet.setWarningSink(&sink);
+    if (!openInto(sheet, args[0]))
+        return BadFile;
+    CalculatedRows rows;
+    if (!calculate(sheet, &rows))
+        return Refused;
+    QTextStream out(stdout);
+    for (const QString &line : balance::commandLineLines(balance::check(rows)))
+        out << line << '\n';
+    return Success;
+}
+
 int sheetPdf(const QStringList &args)
 {
     if (args.size() != 3 || args[1] != QStringLiteral("--pdf"))
@@ -195,6 +218,8 @@ int main(int argc, char *argv[])
     }
     if (command == QStringLiteral("calc"))
         return calc(args);
+    if (command == QStringLiteral("balance"))
+        return balanceCheck(args);
     if (command == QStringLiteral("sheet"))
         return sheetPdf(args);
     if (command == QStringLiteral("convert"))

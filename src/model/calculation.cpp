@@ -103,9 +103,27 @@ double writeResult(Worksheet &sheet, FieldId id, double value, Format displayFor
     return readBack;
 }
 
+// The rows as read, named as the worksheet shows them.
+void handBack(const Worksheet &sheet, const RowValues (&rows)[kRows + 1], CalculatedRows &out)
+{
+    for (int row = 1; row <= kRows; ++row) {
+        CalculatedRow &r = out[size_t(row - 1)];
+        if (isCustomRow(row))
+            r.name = sheet.text(aggiunta(row));
+        else if (row == kEggRow && !sheet.eggsChecked())
+            r.name.clear();
+        else
+            r.name = sheet.text(componente(row)) == kDash ? QString() : sheet.text(componente(row));
+        r.grams = rows[row].w;
+        r.protein = rows[row].p;
+        r.fat = rows[row].f;
+        r.carbo = rows[row].c;
+    }
+}
+
 } // namespace
 
-bool calculate(Worksheet &sheet)
+bool calculate(Worksheet &sheet, CalculatedRows *readRows)
 {
     // Step 1: a list never touched counts as "-".
     for (int row = 1; row <= kCatalogueRows; ++row)
@@ -207,5 +225,7 @@ bool calculate(Worksheet &sheet)
         const double sbRounded = numbers::valueOrZero(numbers::significantText(double(sb), 7));
         writeResult(sheet, RisProprietaLegante, sbRounded / (ti / 100), grams);
     }
+    if (readRows)
+        handBack(sheet, rows, *readRows);
     return true;
 }

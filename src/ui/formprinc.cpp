@@ -1,5 +1,6 @@
 #include "formprinc.h"
 
+#include "balance.h"
 #include "calculation.h"
 #include "clearing.h"
 #include "clientarea.h"
@@ -8,6 +9,7 @@
 #include "dlgcommon.h"
 #include "fieldbinding.h"
 #include "frmabout.h"
+#include "frmbilancio.h"
 #include "frmconvertitore.h"
 #include "frmriferimenti.h"
 #include "recipecommands.h"
@@ -18,6 +20,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QStatusBar>
 
 FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
 {
@@ -35,6 +38,8 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     buildResultsFrame(client);
     buildButtons(client);
     buildMenus();
+    addBalanceMenuItem();
+    buildBalanceStatusBar();
     setFocusOrder();
 
     m_sheet.setWarningSink(&m_sink);
@@ -42,12 +47,13 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     m_printer = std::make_unique<SheetPrinter>(this);
     m_binding = new FieldBinding(m_sheet, client, this);
 
-    // The client area at its design size, the menu bar above it: that is the layout
-    // the resizer records.
+    // The client area at its design size, the menu bar above it and the status bar
+    // below: that is the layout the resizer records.
     const QSize design(qRound(kDesignWidth / ClsResize::kTwipsPerPixel),
                        qRound(kDesignHeight / ClsResize::kTwipsPerPixel));
     client->setMinimumSize(design / 2);
-    resize(design.width(), design.height() + menuBar()->sizeHint().height());
+    resize(design.width(),
+           design.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     ClsResize::syncClientArea(this);
     resize(design.width(), height() + design.height() - client->height());
     ClsResize::syncClientArea(this);
@@ -106,12 +112,16 @@ void FormPrinc::openOnShow(const QString &path)
 
 void FormPrinc::CmdCalcola_Click()
 {
-    calculate(m_sheet);
+    // A refused calculation leaves the results, and so their balance, as they were.
+    CalculatedRows rows;
+    if (calculate(m_sheet, &rows))
+        setBalance(balance::check(rows));
 }
 
 void FormPrinc::CmdCancella_Click()
 {
     clearWorksheet(m_sheet);
+    setBalance(std::nullopt);
 }
 
 void FormPrinc::setFileChooser(std::unique_ptr<FileChooser> chooser)
@@ -131,7 +141,9 @@ void FormPrinc::CmdSalva_Click()
 
 void FormPrinc::CmdApri_Click()
 {
-    recipecommands::open(m_sheet, *dlgCommon);
+    // A file's stored results need not match its rows: no balance until the next Calcola.
+    if (recipecommands::open(m_sheet, *dlgCommon))
+        setBalance(std::nullopt);
 }
 
 void FormPrinc::CmdStampa_Click()
@@ -160,6 +172,8 @@ void FormPrinc::closeEvent(QCloseEvent *event)
     // The converter closes with the main window.
     if (m_converter)
         m_converter->close();
+    if (m_balanceWindow)
+        m_balanceWindow->close();
     QMainWindow::closeEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "balance.h"
 #include "messageboxsink.h"
 #include "worksheet.h"
 
@@ -7,11 +8,14 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class ClsResize;
 class FieldBinding;
 class FileChooser;
+class FrmBilancio;
 class FrmConvertitore;
+class QLabel;
 class SheetPrinter;
 
 // The main window: the worksheet, the results, the recipe name and notes, the
@@ -31,6 +35,7 @@ public:
     Worksheet &worksheet() { return m_sheet; }
     ClsResize *resizer() const { return Resizer.get(); }
     FrmConvertitore *converterWindow() const;
+    FrmBilancio *balanceWindow() const;
 
     // The file dialog and the printer; tests hand in their own.
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
@@ -50,6 +55,7 @@ public slots:
     void CmdConvertitore_Click();
     void CmdEsci_Click();
     void mnuInformazioni_Click();
+    void mnuBilancio_Click();
 
 signals:
     // "Esci": the program ends at once, without asking.
@@ -67,6 +73,9 @@ private:
     void buildButtons(QWidget *client);
     void buildMenus();
     void setFocusOrder();
+    void buildBalanceStatusBar();
+    void addBalanceMenuItem();
+    void setBalance(const std::optional<balance::Report> &report);
     void Form_Load();
     void Form_Resize();
 
@@ -77,6 +86,10 @@ private:
     std::unique_ptr<FileChooser> dlgCommon;
     std::unique_ptr<SheetPrinter> m_printer;
     QPointer<FrmConvertitore> m_converter;
+    // The balance check of the last calculation, empty after a clearing or an opened file.
+    std::optional<balance::Report> m_balance;
+    QLabel *m_balanceLine = nullptr;
+    QPointer<FrmBilancio> m_balanceWindow;
     bool m_shownOnce = false;
     QString m_fileOnShow;
 };

@@ -1,7 +1,10 @@
+#include "balancelook.h"
+#include "balancetexts.h"
 #include "clsresize.h"
 #include "dlgcommon.h"
 #include "fakechooser.h"
 #include "formprinc.h"
+#include "frmbilancio.h"
 #include "frmriferimenti.h"
 #include "messages.h"
 #include "modalwatcher.h"
@@ -20,9 +23,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 using namespace field;
 
@@ -424,6 +429,90 @@ private slots:
         QCOMPARE(started.findChild<QComboBox *>(QStringLiteral("CmbComponente1"))->currentText(),
                  expected[0]);
         QCOMPARE(started.findChild<QLabel *>(QStringLiteral("TxtRisPeso"))->text(), expected.last());
+    }
+
+    void balanceLineAndWindowFollowTheResults()
+    {
+        auto *line = control<QLabel>("LblBilancio");
+        auto lineText = [&] { return QTextDocumentFragment::fromHtml(line->text()).toPlainText(); };
+        auto calculateMix = [&](const char *oatGrams) {
+            typeInto("TxtPeso3", QLatin1String(oatGrams));
+            QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
+        };
+        // The worksheet sits above the status bar and scales with the client area alone.
+        QWidget *client = form->centralWidget();
+        QVERIFY(form->statusBar()->geometry().top() >= client->geometry().bottom());
+        QVERIFY(qAbs(control("CmdEsci")->y() - 680.0 * client->height() / 711) <= 1);
+
+        // ALBUMINA 200 g, SEMOLINO 300 g, FARINA DI AVENA: fat too low at 100 g.
+        Worksheet &sheet = form->worksheet();
+        const char *mix[] = {"ALBUMINA", "SEMOLINO", "FARINA DI AVENA"};
+        for (int row = 1; row <= 3; ++row)
+            sheet.select(componente(row), QLatin1String(mix[row - 1]));
+        typeInto("TxtPeso1", "200");
+        typeInto("TxtPeso2", "300");
+        QVERIFY(lineText().isEmpty());
+        calculateMix("100");
+        QCOMPARE(lineText(),
+                 QStringLiteral("Bilancio: Proteine 32,85% nel range · Carboidrati 50,95% nel range "
+                                "· Grassi 1,77% sotto"));
+        const QColor mark = balancelook::markColour(form->statusBar()->palette().color(QPalette::Window),
+                                                    form->statusBar()->palette().color(QPalette::WindowText));
+        QVERIFY(line->text().contains(QStringLiteral("color:") + mark.name()));
+
+        // A click on the line opens the window; it follows every new calculation.
+        QTest::mouseClick(line, Qt::LeftButton);
+        FrmBilancio *window = form->balanceWindow();
+        QVERIFY(window && window->isVisible() && !window->isModal());
+        auto windowText = [&](const char *name) {
+            return window->findChild<QLabel *>(QLatin1String(name))->text();
+        };
+        QCOMPARE(windowText("TxtEsitoGrassi"), QStringLiteral("sotto"));
+        QCOMPARE(windowText("TxtSuggerimenti"),
+                 QStringLiteral("Grassi 1,77%: aggiungere 180 g di FARINA DI AVENA (proteine 28,18%, "
+                                "carboidrati 56,02%, grassi 3,00%)"));
+        calculateMix("280");
+        QCOMPARE(windowText("TxtQuotaGrassi"), QStringLiteral("3,00%"));
+        QCOMPARE(windowText("TxtSuggerimenti"), balance::kBalanced);
+        QVERIFY(!line->text().contains(QStringLiteral("color:")));
+        form->findChild<QAction *>(QStringLiteral("mnuBilancio"))->trigger();
+        QCOMPARE(form->findChildren<FrmBilancio *>().size(), 1);
+
+        // Cancella and Apri take the verdict away until the next Calcola.
+        QTest::mouseClick(control<QPushButton>("CmdCancella"), Qt::LeftButton);
+        QVERIFY(lineText().isEmpty());
+        QCOMPARE(windowText("TxtSuggerimenti"), balance::kNoVerdict);
+        QCOMPARE(windowText("TxtQuotaGrassi"), QString());
+        calculateMix("0");
+        auto chooser = std::make_unique<FakeChooser>();
+        chooser->openPath = QStringLiteral(VORNAK_TEST_DATA "/ricetta_uova.txt");
+        form->setFileChooser(std::move(chooser));
+        QTest::mouseClick(control<QPushButton>("CmdApri"), Qt::LeftButton);
+        QCOMPARE(control<QLabel>("TxtRisPeso")->text(), QStringLiteral("404,00"));
+        QVERIFY(lineText().isEmpty());
+        QCOMPARE(watcher->texts(), QStringList{messages::kNoComponent});
+    }
+
+    void outOfRangeMarkIsReadable_data()
+    {
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<bool>("red");
+        QTest::newRow("light status bar") << QColor(0xEF, 0xEF, 0xEF) << true;
+        QTest::newRow("dark theme") << QColor(0x2B, 0x2B, 0x2B) << true;
+        QTest::newRow("mid grey: no red reads, plain text") << QColor(0x80, 0x80, 0x80) << false;
+    }
+
+    void outOfRangeMarkIsReadable()
+    {
+        QFETCH(QColor, background);
+        QFETCH(bool, red);
+        const QColor text(Qt::black);
+        const QColor mark = balancelook::markColour(background, text);
+        QCOMPARE(mark != text, red);
+        if (red) {
+            QCOMPARE(mark.hslHue(), 0);
+            QVERIFY(balancelook::contrastRatio(mark, background) >= 4.5);
+        }
     }
 
     void esciEndsAtOnce()
