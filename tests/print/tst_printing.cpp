@@ -24,16 +24,10 @@ enum class Way
     Cli
 };
 
-struct Outcome
-{
-    int exitCode = 0;
-    QString told; // the warning boxes' texts, or vornak-cli's output
-};
-
 struct Run
 {
     int exitCode = -1;
-    QString out;
+    QString out; // standard output and error; for a window, the texts of its boxes
 };
 
 Run run(const QString &program, const QStringList &arguments)
@@ -85,13 +79,11 @@ class TestPrinting : public QObject
     QTemporaryDir dir;
 
     // Prints the recipe (or a 40/60 conversion) one way, answering "Sì" to the offer of a PDF.
-    Outcome printThrough(Way way, const QString &pdfPath)
+    Run printThrough(Way way, const QString &pdfPath)
     {
-        if (way == Way::Cli) {
-            const Run cli = run(QStringLiteral(VORNAK_CLI), {QStringLiteral("print"), recipe});
-            return {cli.exitCode, cli.out};
-        }
-        FormPrinc form;
+        if (way == Way::Cli)
+            return run(QStringLiteral(VORNAK_CLI), {QStringLiteral("print"), recipe});
+        FormPrinc form; // with the real printer side; only the PDF path is the test's
         auto chooser = std::make_unique<FakeChooser>();
         chooser->openPath = recipe;
         form.setFileChooser(std::move(chooser));
@@ -106,11 +98,12 @@ class TestPrinting : public QObject
             click(&form, QStringLiteral("CmdConvertitore"));
             FrmConvertitore *converter = form.converterWindow();
             converter->setSheetPrinter(std::make_unique<PdfPathPrinter>(converter, pdfPath));
-            type(converter, QStringLiteral("TxtImpostaPeso"), QStringLiteral("1000"));
-            type(converter, QStringLiteral("Txt1"), QStringLiteral("Mais"));
-            type(converter, QStringLiteral("TxtPercent1"), QStringLiteral("40"));
-            type(converter, QStringLiteral("Txt2"), QStringLiteral("Latte"));
-            type(converter, QStringLiteral("TxtPercent2"), QStringLiteral("60"));
+            for (const auto &[name, text] : {std::pair{"TxtImpostaPeso", "1000"},
+                                             {"Txt1", "Mais"},
+                                             {"TxtPercent1", "40"},
+                                             {"Txt2", "Latte"},
+                                             {"TxtPercent2", "60"}})
+                type(converter, QString::fromLatin1(name), QString::fromLatin1(text));
             click(converter, QStringLiteral("CmdCalcola"));
             click(converter, QStringLiteral("CmdStampa"));
         }
@@ -157,8 +150,8 @@ private slots:
     {
         QFETCH(Way, way);
         clearPdfDir();
-        const Outcome outcome = printThrough(way, dir.filePath(QStringLiteral("unused.pdf")));
-        QCOMPARE(outcome.told,
+        const Run outcome = printThrough(way, dir.filePath(QStringLiteral("unused.pdf")));
+        QCOMPARE(outcome.out,
                  way == Way::Cli ? QStringLiteral("Stampa inviata a %1\n").arg(queue) : QString());
         QCOMPARE(outcome.exitCode, 0);
 
@@ -199,13 +192,13 @@ private slots:
     {
         QFETCH(Way, way);
         QCOMPARE(run(QStringLiteral("cupsreject"), {queue}).exitCode, 0);
-        const Outcome outcome = printThrough(way, dir.filePath(QStringLiteral("unused.pdf")));
+        const Run outcome = printThrough(way, dir.filePath(QStringLiteral("unused.pdf")));
         const QString prefix = way == Way::Cli ? QStringLiteral("AVVISO: Stampa non riuscita: ")
                                                : QStringLiteral("Stampa non riuscita: ");
         // One message: the prefix and the print system's reason, on one line.
-        QVERIFY2(outcome.told.startsWith(prefix) && outcome.told.trimmed().size() > prefix.size() &&
-                     !outcome.told.trimmed().contains(u'\n'),
-                 qPrintable(outcome.told));
+        QVERIFY2(outcome.out.startsWith(prefix) && outcome.out.trimmed().size() > prefix.size() &&
+                     !outcome.out.trimmed().contains(u'\n'),
+                 qPrintable(outcome.out));
         QCOMPARE(outcome.exitCode, way == Way::Cli ? 1 : 0);
     }
 
@@ -224,8 +217,8 @@ private slots:
         QFETCH(QString, told);
         run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue}); // the first row removes it
         const QString pdf = dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
-        const Outcome outcome = printThrough(way, pdf);
-        QCOMPARE(outcome.told, told);
+        const Run outcome = printThrough(way, pdf);
+        QCOMPARE(outcome.out, told);
         QCOMPARE(outcome.exitCode, way == Way::Cli ? 1 : 0);
         QCOMPARE(QFile::exists(pdf), way != Way::Cli);
     }

@@ -49,7 +49,7 @@ trap cleanup EXIT
 
 show_logs() {
     for log in "$dir/cupsd.out" "$dir/log/error_log" "$dir/log/cups-pdf-${queue}_log"; do
-        [[ -s "$log" ]] && { echo "--- $log"; tail -n 30 "$log"; } >&2
+        "${as_root[@]}" test -s "$log" && { echo "--- $log"; "${as_root[@]}" tail -n 30 "$log"; } >&2
     done
     return 0
 }
@@ -117,7 +117,7 @@ running || { show_logs; fail "cupsd did not answer on $CUPS_SERVER within 10 sec
 lpadmin -p "$queue" -v "cups-pdf:/$queue" -P "$ppd" -o pdftops-renderer-default=pdftocairo -E \
     2>"$dir/lpadmin.err" || { cat "$dir/lpadmin.err" >&2; show_logs; fail "cannot add the cups-pdf queue"; }
 lpadmin -d "$queue" 2>>"$dir/lpadmin.err" || { cat "$dir/lpadmin.err" >&2; fail "cannot make $queue the default"; }
-default=$(lpstat -d 2>&1)
+default=$(LC_ALL=C lpstat -d 2>&1)
 [[ "$default" == *": $queue" ]] || fail "the default printer is not the test queue ($default): LPDEST, PRINTER or ~/.cups/lpoptions?"
 
 echo "CUPS on $CUPS_SERVER and port $port (pid $pid), queue $queue writing to $dir/pdf"
