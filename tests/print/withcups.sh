@@ -41,6 +41,7 @@ cleanup() {
     if [[ -n "$pid" ]]; then
         "${as_root[@]}" kill "$pid" 2>/dev/null || true
         for _ in $(seq 50); do [[ -d /proc/$pid ]] || break; sleep 0.1; done
+        [[ -d /proc/$pid ]] && "${as_root[@]}" kill -9 "$pid" 2>/dev/null
     fi
     "${as_root[@]}" rm -f "$pdfconf"
     "${as_root[@]}" rm -rf "$dir"
