@@ -5,6 +5,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils poppler-utils clang libclang-rt-14-dev
+bash "$ROOT/scripts/deps.sh" cups printer-driver-cups-pdf # tst_printing's own CUPS server (tests/print/withcups.sh)
 
 run_tests() { # build-dir
     (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")

@@ -3,6 +3,7 @@
 #include "calculation.h"
 #include "converter.h"
 #include "messages.h"
+#include "printerjob.h"
 #include "recipefile.h"
 #include "recipemessages.h"
 #include "recipesheet.h"
@@ -34,6 +35,9 @@ const char kHelp[] = R"(Uso:
   vornak-cli sheet FILE --pdf OUT
       Apre la ricetta FILE (senza ricalcolarla) e scrive il foglio della ricetta
       in OUT come PDF.
+  vornak-cli print FILE [--printer NAME]
+      Apre la ricetta FILE (senza ricalcolarla) e stampa il foglio della ricetta
+      sulla stampante predefinita (o su NAME).
   vornak-cli convert --total GRAMMI NOME=PERCENTUALE ... [--pdf OUT]
       Converte una ricetta in percentuali (fino a 13 componenti) in grammi per il
       peso totale dato e scrive ogni riga come NOME=GRAMMI. Con --pdf scrive anche
@@ -154,6 +158,39 @@ int sheetPdf(const QStringList &args)
     return Success;
 }
 
+int print(QStringList args)
+{
+    QString printer;
+    if (args.size() == 3 && args[1] == QStringLiteral("--printer")) {
+        printer = args.takeLast();
+        args.removeLast();
+    }
+    if (args.size() != 1)
+        return usage();
+    Worksheet sheet;
+    sheet.setWarningSink(&sink);
+    if (!openInto(sheet, args[0]))
+        return BadFile;
+    if (const QString refusal = recipesheet::refusal(sheet); !refusal.isEmpty()) {
+        sink.warn(messages::kTitle, refusal);
+        return Refused;
+    }
+    if (printer.isEmpty())
+        printer = printerjob::defaultPrinter();
+    if (printer.isEmpty()) {
+        sink.warn(messages::kTitle, printerjob::kNoPrinter);
+        return Refused;
+    }
+    if (const QString reason =
+            printerjob::print(recipesheet::build(sheet), printer, QStringLiteral("Vornak"));
+        !reason.isEmpty()) {
+        sink.warn(messages::kTitle, printerjob::failure(reason));
+        return Refused;
+    }
+    QTextStream(stdout) << "Stampa inviata a " << printer << '\n';
+    return Success;
+}
+
 int convert(QStringList args)
 {
     QString pdf;
@@ -222,6 +259,8 @@ int main(int argc, char *argv[])
         return balanceCheck(args);
     if (command == QStringLiteral("sheet"))
         return sheetPdf(args);
+    if (command == QStringLiteral("print"))
+        return print(args);
     if (command == QStringLiteral("convert"))
         return convert(args);
     return usage();

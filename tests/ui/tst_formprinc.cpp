@@ -53,10 +53,10 @@ public:
 
 protected:
     bool hasPrinter() override { return printerPresent; }
-    bool printOnPrinter(const Sheet &) override
+    QString printOnPrinter(const Sheet &) override
     {
         ++printed;
-        return true;
+        return {};
     }
     QString choosePdfPath() override { return pdfPath; }
 };
