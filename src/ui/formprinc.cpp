@@ -4,6 +4,7 @@
 #include "clearing.h"
 #include "clientarea.h"
 #include "clsresize.h"
+#include "controlhabits.h"
 #include "design.h"
 #include "dlgcommon.h"
 #include "fieldbinding.h"
@@ -36,6 +37,7 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     buildButtons(client);
     buildMenus();
     setFocusOrder();
+    controlhabits::install(this);
 
     m_sheet.setWarningSink(&m_sink);
     dlgCommon = std::make_unique<DlgCommon>(this);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QGroupBox>
+
+// A frame whose caption sits in its top border, the line running through the middle
+// of the caption: controls placed just below the caption stay clear of the line.
+class FrameBox : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    using QGroupBox::QGroupBox;
+
+    // The height of the top border line in the frame, in pixels.
+    int borderTop() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
