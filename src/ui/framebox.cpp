@@ -3,22 +3,17 @@
 #include <QPainter>
 #include <QStyle>
 
-int FrameBox::borderTop() const
-{
-    return fontMetrics().height() / 2;
-}
-
 void FrameBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const int top = borderTop();
+    const QFontMetrics metrics = fontMetrics();
+    const int top = metrics.height() / 2;
     painter.setPen(palette().color(QPalette::Window).darker(125));
     painter.drawRect(QRect(0, top, width() - 1, height() - top - 1));
 
     if (title().isEmpty())
         return;
     // The caption interrupts the line, a character's width in from the left edge.
-    const QFontMetrics metrics = fontMetrics();
     const int gap = metrics.horizontalAdvance(u' ');
     QRect caption(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(title()) + 2 * gap,
                   metrics.height());

@@ -11,9 +11,6 @@ class FrameBox : public QGroupBox
 public:
     using QGroupBox::QGroupBox;
 
-    // The height of the top border line in the frame, in pixels.
-    int borderTop() const;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
