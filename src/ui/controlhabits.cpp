@@ -1,10 +1,10 @@
 #include "controlhabits.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProxyStyle>
+#include <QStyle>
 #include <QStyleFactory>
 
 namespace {
