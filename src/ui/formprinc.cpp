@@ -5,6 +5,7 @@
 #include "clearing.h"
 #include "clientarea.h"
 #include "clsresize.h"
+#include "controlhabits.h"
 #include "design.h"
 #include "dlgcommon.h"
 #include "fieldbinding.h"
@@ -41,6 +42,7 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     addBalanceMenuItem();
     buildBalanceStatusBar();
     setFocusOrder();
+    controlhabits::install(this);
 
     m_sheet.setWarningSink(&m_sink);
     dlgCommon = std::make_unique<DlgCommon>(this);

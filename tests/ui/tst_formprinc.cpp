@@ -5,6 +5,7 @@
 #include "fakechooser.h"
 #include "formprinc.h"
 #include "frmbilancio.h"
+#include "frmconvertitore.h"
 #include "frmriferimenti.h"
 #include "messages.h"
 #include "modalwatcher.h"
@@ -21,13 +22,16 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocumentFragment>
+#include <QWheelEvent>
 
 using namespace field;
 
@@ -41,6 +45,14 @@ QColor background(QWidget *widget)
         return widget->palette().color(QPalette::Window);
     return widget->palette().color(QPalette::Base);
 }
+
+// What the user does to a control in the habits test.
+enum Gesture
+{
+    Escape,
+    Wheel,
+    ClickThenType
+};
 
 // The printer side of the print command; the PDF is written for real.
 class FakePrinter : public SheetPrinter
@@ -250,15 +262,147 @@ private slots:
         QCOMPARE(watcher->texts(), QStringList{messages::kNoComponent});
     }
 
-    void notesKeepWindowsLineBreaks()
+    void notesKeepTheirCharacters_data()
     {
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("typed"); // "\r" is the Return key
+        QTest::addColumn<QString>("stored");
+        const QString nbsp(QChar(0xA0));
+        QTest::newRow("typed line break as CR LF") << ""
+                                                   << "uno\rdue"
+                                                   << "uno\r\ndue";
+        QTest::newRow("typed no-break space") << ""
+                                              << "a" + nbsp + "b"
+                                              << "a" + nbsp + "b";
+        QTest::newRow("opened no-break space survives typing") << "a" + nbsp + "b\r\nc"
+                                                               << "d"
+                                                               << "a" + nbsp + "b\r\ncd";
+    }
+
+    void notesKeepTheirCharacters()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        form->worksheet().setText(Note, opened);
         auto *notes = control<QPlainTextEdit>("TxtNote");
         notes->setFocus();
-        QTest::keyClicks(notes, "uno");
-        QTest::keyClick(notes, Qt::Key_Return);
-        QTest::keyClicks(notes, "due");
-        QCOMPARE(form->worksheet().text(Note), QStringLiteral("uno\r\ndue"));
+        notes->moveCursor(QTextCursor::End);
+        QTest::keyClicks(notes, typed);
+        QCOMPARE(form->worksheet().text(Note), stored);
         QCOMPARE(background(notes), kCyan);
+    }
+
+    // Esc, the wheel and a click behave as on the desktop the anglers know, in both windows.
+    void mouseAndKeyboardHabits_data()
+    {
+        QTest::addColumn<int>("gesture");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Esc keeps the converter and its contents")
+            << int(Escape) << "TxtImpostaPeso" << true << "500";
+        QTest::newRow("wheel over an unfocused list keeps its entry")
+            << int(Wheel) << "CmbComponente1" << false << "FARINA DI AVENA";
+        QTest::newRow("wheel over the focused list moves on")
+            << int(Wheel) << "CmbComponente1" << true << "FARINA DI CARNE";
+        QTest::newRow("typing after a click into the grams' 0 replaces it")
+            << int(ClickThenType) << "TxtPeso1" << false << "200";
+        QTest::newRow("typing after a click into the converter's 0 replaces it")
+            << int(ClickThenType) << "TxtImpostaPeso" << true << "200";
+    }
+
+    void mouseAndKeyboardHabits()
+    {
+        QFETCH(int, gesture);
+        QFETCH(QString, name);
+        QFETCH(bool, focused);
+        QFETCH(QString, shown);
+        choose("CmbComponente1", "FARINA DI AVENA");
+        QTest::mouseClick(control<QPushButton>("CmdConvertitore"), Qt::LeftButton);
+        QPointer<FrmConvertitore> converter = form->converterWindow();
+        QWidget *target = control(name);
+        QApplication::setActiveWindow(target->window());
+        (focused ? target : control("TxtNomeRicetta"))->setFocus();
+
+        if (gesture == Escape) {
+            QTest::keyClicks(target, "500");
+            QTest::keyClick(target, Qt::Key_Escape);
+            QVERIFY(converter && converter->isVisible());
+        } else if (gesture == Wheel) {
+            const QPointF centre = target->rect().center();
+            QWheelEvent wheel(centre, target->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &wheel);
+            QCOMPARE(form->worksheet().text(componente(1)), shown);
+        } else {
+            QTest::mouseClick(target, Qt::LeftButton);
+            QTest::keyClicks(QApplication::focusWidget(), "200");
+        }
+        if (auto *list = qobject_cast<QComboBox *>(target))
+            QCOMPARE(list->currentText(), shown);
+        else
+            QCOMPARE(qobject_cast<QLineEdit *>(target)->text(), shown);
+    }
+
+    void ingredientListDropsDownTwentyEntries()
+    {
+        auto *list = control<QComboBox>("CmbComponente1");
+        list->showPopup();
+        QAbstractItemView *view = list->view();
+        QTRY_VERIFY(view->isVisible());
+        QCOMPARE(view->viewport()->height() / view->sizeHintForRow(0), 20);
+        QVERIFY(view->verticalScrollBar()->maximum() > 0);
+        list->hidePopup();
+    }
+
+    // At the design size and well below it: captions on one line, display fields with a
+    // single line on all four sides, the egg check box clear of its frame's drawing.
+    void drawsCleanlyAtAnySize_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("design size") << 1.0;
+        QTest::newRow("two thirds") << 2.0 / 3;
+        QTest::newRow("half") << 0.5;
+    }
+
+    void drawsCleanlyAtAnySize()
+    {
+        QFETCH(double, scale);
+        QWidget *client = form->centralWidget();
+        const QSize size(qRound(990 * scale), qRound(711 * scale));
+        form->resize(form->size() + size - client->size());
+        QTRY_COMPARE(client->size(), size);
+
+        for (QLabel *label : client->findChildren<QLabel *>()) {
+            if (label->frameShape() != QFrame::NoFrame || label->text().isEmpty())
+                continue;
+            const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            const QFontMetrics metrics = label->fontMetrics();
+            QVERIFY2(metrics.boundingRect(label->contentsRect(), flags, label->text()).height() <
+                         2 * metrics.height(),
+                     qPrintable(label->text()));
+        }
+
+        for (const char *name : {"TxtProteine1", "TxtRisPeso", "TxtPeso14"}) {
+            const QImage image = control(QLatin1String(name))->grab().toImage();
+            const int right = image.width() - 1, bottom = image.height() - 1;
+            const QColor top = image.pixelColor(right / 2, 0);
+            QVERIFY2(top != image.pixelColor(right / 2, bottom / 2), name);
+            for (QPoint edge : {QPoint(right / 2, bottom), QPoint(0, bottom / 2), QPoint(right, bottom / 2)})
+                QCOMPARE(image.pixelColor(edge), top);
+        }
+
+        QWidget *frame = control("Frame1");
+        const QColor background = frame->palette().color(QPalette::Window);
+        QImage own(frame->size(), QImage::Format_RGB32);
+        own.fill(background);
+        frame->render(&own, {}, {}, QWidget::RenderFlags()); // the frame alone, without its controls
+        const QRect box = control("ChkUova")->geometry();
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                QVERIFY2(own.pixelColor(x, y) == background,
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
     }
 
     void referencesAndAboutAreModal_data()
