@@ -3,7 +3,6 @@
 #include "recordingsink.h"
 #include "worksheet.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 #include <functional>
@@ -233,35 +232,6 @@ private slots:
         QCOMPARE(sink.warnings.first().first, QStringLiteral("AVVISO"));
         QCOMPARE(sheet->text(RisPeso), QStringLiteral("1,00"));
         QVERIFY(sheet->text(RisProteineGrammi).isEmpty());
-    }
-
-    void resultsNearZeroShowTwoDecimals_data()
-    {
-        QTest::addColumn<Setup>("setup");
-        QTest::newRow("binder index just below zero") << Setup([](Worksheet &s) {
-            s.select(componente(1), "FARINA DI ORZO");
-            s.setText(peso(1), "449,2");
-            s.select(componente(2), "NECTARBLEND");
-            s.setText(peso(2), "1349");
-        });
-        QTest::newRow("a trace of fat") << Setup([](Worksheet &s) {
-            s.select(componente(1), "ALBUMINA");
-            s.setText(peso(1), "0,01");
-            s.select(componente(2), "FARINA DI CARNE");
-            s.setText(peso(2), "100");
-        });
-    }
-
-    void resultsNearZeroShowTwoDecimals()
-    {
-        QFETCH(Setup, setup);
-        setup(*sheet);
-        QVERIFY(calculate(*sheet));
-        static const QRegularExpression shown(QStringLiteral("^-?[0-9]{1,3}(\\.[0-9]{3})*,[0-9]{2}%?$"));
-        for (const QString &text : results(*sheet)) {
-            QVERIFY2(shown.match(text).hasMatch(), qPrintable(text));
-            QVERIFY2(!text.startsWith(QStringLiteral("-0,00")), qPrintable(text));
-        }
     }
 
     void refusalKeepsStepOneAndUnchecksForNoComponent()

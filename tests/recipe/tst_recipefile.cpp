@@ -267,16 +267,10 @@ private slots:
         const QString custom = QStringLiteral("ricetta_lf_accenti.txt");
         QTest::newRow("decimal point in grams")
             << uova << QStringList{"14=100.5"} << QStringList{messages::kNotANumber} << QStringList{"14=0"};
-        QTest::newRow("unit after grams")
-            << uova << QStringList{"15=200g"} << QStringList{messages::kNotANumber} << QStringList{"15=0"};
-        QTest::newRow("negative grams")
-            << uova << QStringList{"14=-5"} << QStringList{messages::kNegative} << QStringList{"14=0"};
         QTest::newRow("egg count with a point")
             << uova << QStringList{"39=1.5"} << QStringList{messages::kNotANumber} << QStringList{"39=0"};
-        QTest::newRow("custom percentage over 100")
-            << custom << QStringList{"27=150"} << QStringList{messages::kOver100} << QStringList{"27=0"};
         QTest::newRow("warnings in field order")
-            << custom << QStringList{"29=12.5", "14=-1", "28=101"}
+            << custom << QStringList{"29=60g", "14=-1", "28=101"}
             << QStringList{messages::kNegative, messages::kOver100, messages::kNotANumber}
             << QStringList{"14=0", "28=0", "29=0"};
         QTest::newRow("field 37 is 2: eggs off")
@@ -364,20 +358,12 @@ private slots:
     void everySavedStateOpensAgain_data()
     {
         QTest::addColumn<Setup>("setup");
-        auto calculatedWithoutEggs = [](Worksheet &s) {
+        QTest::newRow("eggs ticked after a calculation, kind -, 2 eggs") << Setup([](Worksheet &s) {
             s.select(componente(1), QStringLiteral("ALBUMINA"));
             s.setText(peso(1), QStringLiteral("100"));
             QVERIFY(calculate(s));
-        };
-        QTest::newRow("eggs ticked after a calculation, kind -, 2 eggs") << Setup([=](Worksheet &s) {
-            calculatedWithoutEggs(s);
             s.setChecked(true);
             s.setText(NumeroUova, QStringLiteral("2"));
-        });
-        QTest::newRow("kind -, 1,5 eggs") << Setup([=](Worksheet &s) {
-            calculatedWithoutEggs(s);
-            s.setChecked(true);
-            s.setText(NumeroUova, QStringLiteral("1,5"));
         });
         QTest::newRow("eggs unticked and ticked again, 2 eggs") << Setup([](Worksheet &s) {
             fillAndCalculate(s);
