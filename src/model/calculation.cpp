@@ -5,7 +5,6 @@
 #include "numbers.h"
 #include "worksheet.h"
 
-#include <cmath>
 #include <optional>
 
 using namespace field;
@@ -168,8 +167,10 @@ bool calculate(Worksheet &sheet, CalculatedRows *readRows)
     double total = eggWeight.value_or(numbers::valueOrZero(sheet.text(peso(kEggRow))));
     for (int row = 1; row <= 13; ++row)
         total += rows[row].w;
-    // Absurdly large entries must never reach a field as "inf".
-    if (!std::isfinite(total)) {
+    // Absurdly large entries must never reach a field as "inf", nor as a text that
+    // cannot be read back. The weights are never negative, so a total that fits
+    // means every weight in it fits too.
+    if (!numbers::fitsPlainText(total)) {
         sheet.warn(messages::kTooLarge);
         return false;
     }
@@ -195,13 +196,16 @@ bool calculate(Worksheet &sheet, CalculatedRows *readRows)
     }
     const float sb = float(binderSum);
 
+    // A custom row may hold a huge negative percentage, so each sum is checked alone.
+    for (double sum : {gp, gf, gc, sd, double(sb)}) {
+        if (!numbers::fitsPlainText(sum)) {
+            sheet.warn(messages::kTooLarge);
+            return false;
+        }
+    }
     // A mix that weighs nothing has no shares: refuse before any result is written.
     if (numbers::roundTo15(ti + egg.w) == 0) {
         sheet.warn(messages::kZeroTotal);
-        return false;
-    }
-    if (!std::isfinite(gp + gf + gc + sd) || !std::isfinite(sb)) {
-        sheet.warn(messages::kTooLarge);
         return false;
     }
 

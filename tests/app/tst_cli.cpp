@@ -85,6 +85,26 @@ private slots:
         QVERIFY(run.out.isEmpty());
     }
 
+    void openingWarningsGoToStandardError_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        const QString file = dataFile(QStringLiteral("ricetta_punto_decimale.txt"));
+        QTest::newRow("calc") << QStringList{"calc", file};
+        QTest::newRow("sheet") << QStringList{"sheet", file, "--pdf", dir.filePath("punto.pdf")};
+    }
+
+    void openingWarningsGoToStandardError()
+    {
+        QFETCH(QStringList, arguments);
+        const Run run = cli(arguments);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err,
+                 QStringLiteral("AVVISO: Non si possono inserire valori superiori a 100\n"
+                                "AVVISO: Il valore digitato non è un numero prego reinserire il valore\n"));
+        if (arguments.first() == QStringLiteral("calc"))
+            QVERIFY(run.out.contains(QStringLiteral("TxtRisPeso=80,00\n")));
+    }
+
     void saveWritesTheRecalculatedRecipe()
     {
         const QString out = dir.filePath(QStringLiteral("ricalcolata.txt"));
