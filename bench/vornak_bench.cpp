@@ -1,5 +1,6 @@
 // Measures what a user feels: start-up against a bare Qt window with the same menus,
 // one pass of the proportional resizer, the calculation, and opening and saving.
+#include "balancetexts.h"
 #include "calculation.h"
 #include "clsresize.h"
 #include "formprinc.h"
@@ -165,6 +166,13 @@ int main(int argc, char *argv[])
         calculate(sheet);
     });
 
+    // The balance check with two shares out of range and some ten candidate rows for each.
+    sheet.setText(peso(1), QStringLiteral("5000"));
+    CalculatedRows rows;
+    calculate(sheet, &rows);
+    const balance::Report report = balance::check(rows);
+    const double check = measure(200, [&] { balance::check(rows); });
+
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ricetta.txt"));
     const double save = measure(200, [&] {
@@ -181,6 +189,7 @@ int main(int argc, char *argv[])
     out << "window alone, FormPrinc:                   " << startup << " ms (ratio " << startup / bare << ")\n";
     out << "one ResizeControls pass:                    " << pass << " ms\n";
     out << "calculate, full worksheet:                  " << calc << " ms\n";
+    out << "balance check, " << balance::statusLine(report) << ": " << check << " ms\n";
     out << "save a recipe:                              " << save << " ms\n";
     out << "open a recipe:                              " << open << " ms\n";
     return 0;

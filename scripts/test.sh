@@ -5,6 +5,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils poppler-utils clang libclang-rt-14-dev
+bash "$ROOT/scripts/deps.sh" cups printer-driver-cups-pdf # tst_printing's own CUPS server (tests/print/withcups.sh)
 
 run_tests() { # build-dir
     (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
@@ -14,6 +15,9 @@ echo "== Build and tests"
 cmake -S "$ROOT" -B "$ROOT/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNAK_WERROR=ON >/dev/null
 cmake --build "$ROOT/build-test" -j "$JOBS"
 run_tests "$ROOT/build-test"
+
+echo "== Debian package, checked from outside"
+bash "$ROOT/scripts/check-package.sh" "$ROOT/build-test/src/app/vornak-cli"
 
 echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$ROOT" -B "$ROOT/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNAK_WERROR=ON \

@@ -1,10 +1,12 @@
 // vornak-cli: the worksheet's calculation, recipe files and sheets from the command line.
+#include "balancetexts.h"
 #include "calculation.h"
 #include "converter.h"
 #include "ingredientfile.h"
 #include "messages.h"
 #include "mixcost.h"
 #include "numbers.h"
+#include "printerjob.h"
 #include "recipefile.h"
 #include "recipemessages.h"
 #include "recipesheet.h"
@@ -28,9 +30,17 @@ const char kHelp[] = R"(Uso:
   vornak-cli calc FILE [--save OUT]
       Apre la ricetta FILE, esegue il calcolo e scrive i risultati, uno per riga
       (NOME=TESTO). Con --save salva la ricetta ricalcolata in OUT.
+  vornak-cli balance FILE
+      Apre la ricetta FILE, esegue il calcolo e confronta proteine, carboidrati e
+      grassi con gli intervalli di un mix bilanciato (NOME=QUOTA INTERVALLO ESITO);
+      per ogni valore fuori intervallo suggerisce quanti grammi aggiungere e di
+      quale componente.
   vornak-cli sheet FILE --pdf OUT
       Apre la ricetta FILE (senza ricalcolarla) e scrive il foglio della ricetta
       in OUT come PDF.
+  vornak-cli print FILE [--printer NAME]
+      Apre la ricetta FILE (senza ricalcolarla) e stampa il foglio della ricetta
+      sulla stampante predefinita (o su NAME).
   vornak-cli convert --total GRAMMI NOME=PERCENTUALE ... [--pdf OUT]
       Converte una ricetta in percentuali (fino a 13 componenti) in grammi per il
       peso totale dato e scrive ogni riga come NOME=GRAMMI. Con --pdf scrive anche
@@ -40,6 +50,8 @@ const char kHelp[] = R"(Uso:
       al chilogrammo (Costo=... e Costo al kg=...) dai prezzi degli ingredienti.
   vornak-cli --help
       Mostra questo aiuto.
+  vornak-cli --version
+      Mostra la versione.
 
 Ogni comando accetta --ingredients FILE: gli ingredienti personali e i prezzi
 vengono da FILE invece che da ingredienti.csv nella cartella dei dati dell'utente.
@@ -152,6 +164,23 @@ int calc(const QStringList &args)
     return args.size() == 3 ? saveTo(sheet, args[2]) : Success;
 }
 
+int balanceCheck(const QStringList &args)
+{
+    if (args.size() != 1)
+        return usage();
+    Worksheet sheet;
+    sheet.setWarningSink(&sink);
+    if (!openInto(sheet, args[0]))
+        return BadFile;
+    CalculatedRows rows;
+    if (!calculate(sheet, &rows))
+        return Refused;
+    QTextStream out(stdout);
+    for (const QString &line : balance::commandLineLines(balance::check(rows)))
+        out << line << '\n';
+    return Success;
+}
+
 int sheetPdf(const QStringList &args)
 {
     if (args.size() != 3 || args[1] != QStringLiteral("--pdf"))
@@ -168,6 +197,39 @@ int sheetPdf(const QStringList &args)
         sink.warn(messages::kTitle, QStringLiteral("Impossibile salvare il file PDF"));
         return Refused;
     }
+    return Success;
+}
+
+int print(QStringList args)
+{
+    QString printer;
+    if (args.size() == 3 && args[1] == QStringLiteral("--printer")) {
+        printer = args.takeLast();
+        args.removeLast();
+    }
+    if (args.size() != 1)
+        return usage();
+    Worksheet sheet;
+    sheet.setWarningSink(&sink);
+    if (!openInto(sheet, args[0]))
+        return BadFile;
+    if (const QString refusal = recipesheet::refusal(sheet); !refusal.isEmpty()) {
+        sink.warn(messages::kTitle, refusal);
+        return Refused;
+    }
+    if (printer.isEmpty())
+        printer = printerjob::defaultPrinter();
+    if (printer.isEmpty()) {
+        sink.warn(messages::kTitle, printerjob::kNoPrinter);
+        return Refused;
+    }
+    if (const QString reason =
+            printerjob::print(recipesheet::build(sheet), printer, QStringLiteral("Vornak"));
+        !reason.isEmpty()) {
+        sink.warn(messages::kTitle, printerjob::failure(reason));
+        return Refused;
+    }
+    QTextStream(stdout) << "Stampa inviata a " << printer << '\n';
     return Success;
 }
 
@@ -253,10 +315,18 @@ int main(int argc, char *argv[])
         QTextStream(stdout) << kHelp;
         return Success;
     }
+    if (command == QStringLiteral("--version") || command == QStringLiteral("-v")) {
+        QTextStream(stdout) << "vornak-cli " VORNAK_VERSION "\n";
+        return Success;
+    }
     if (command == QStringLiteral("calc"))
         return calc(args);
+    if (command == QStringLiteral("balance"))
+        return balanceCheck(args);
     if (command == QStringLiteral("sheet"))
         return sheetPdf(args);
+    if (command == QStringLiteral("print"))
+        return print(args);
     if (command == QStringLiteral("convert"))
         return convert(args);
     if (command == QStringLiteral("cost"))

@@ -17,11 +17,14 @@ const QString kPrintBeforeCalculation = QStringLiteral("La stampa è annullata. 
 // The three-line message for percentages that do not add up to 100.
 QString wrongTotal(double sum)
 {
-    // The difference keeps the decimals the sum itself carries, so 99,9 asks for
-    // 0,1 more rather than 0,0999999999999943.
-    const int integerDigits = int(std::floor(std::log10(std::max(sum, 100.0)))) + 1;
-    const double difference = numbers::roundToDecimals(std::abs(sum - 100), 15 - integerDigits);
-    return QStringLiteral("IL TOTALE ATTUALE È ") + numbers::plainText(sum) + QStringLiteral("%\r\n") +
+    // The sum and 100 both have no more decimals than the sum's text shows, and so has
+    // their exact difference: rounding to those decimals asks 99,9 for 0,1 more rather
+    // than 0,0999999999999943, and 99,9999999999999 for 0,0000000000001, never for 0.
+    const QString sumText = numbers::plainText(sum);
+    const qsizetype comma = sumText.indexOf(u',');
+    const int decimals = comma < 0 ? 0 : int(sumText.size() - comma - 1);
+    const double difference = numbers::roundToDecimals(std::abs(sum - 100), decimals);
+    return QStringLiteral("IL TOTALE ATTUALE È ") + sumText + QStringLiteral("%\r\n") +
            QStringLiteral("DEVE INVECE ESSERE 100%\r\n") +
            (sum > 100 ? QStringLiteral("TOGLIERE ") : QStringLiteral("AGGIUNGERE ")) +
            numbers::plainText(difference) + QStringLiteral("%");

@@ -5,7 +5,6 @@
 #include "numbers.h"
 #include "worksheet.h"
 
-#include <cmath>
 #include <optional>
 
 using namespace field;
@@ -103,9 +102,27 @@ double writeResult(Worksheet &sheet, FieldId id, double value, Format displayFor
     return readBack;
 }
 
+// The rows as read, named as the worksheet shows them.
+void handBack(const Worksheet &sheet, const RowValues (&rows)[kRows + 1], CalculatedRows &out)
+{
+    for (int row = 1; row <= kRows; ++row) {
+        CalculatedRow &r = out[size_t(row - 1)];
+        if (isCustomRow(row))
+            r.name = sheet.text(aggiunta(row));
+        else if (row == kEggRow && !sheet.eggsChecked())
+            r.name.clear();
+        else
+            r.name = sheet.text(componente(row)) == kDash ? QString() : sheet.text(componente(row));
+        r.grams = rows[row].w;
+        r.protein = rows[row].p;
+        r.fat = rows[row].f;
+        r.carbo = rows[row].c;
+    }
+}
+
 } // namespace
 
-bool calculate(Worksheet &sheet)
+bool calculate(Worksheet &sheet, CalculatedRows *readRows)
 {
     // Step 1: a list never touched counts as "-".
     for (int row = 1; row <= kCatalogueRows; ++row)
@@ -150,8 +167,10 @@ bool calculate(Worksheet &sheet)
     double total = eggWeight.value_or(numbers::valueOrZero(sheet.text(peso(kEggRow))));
     for (int row = 1; row <= 13; ++row)
         total += rows[row].w;
-    // Absurdly large entries must never reach a field as "inf".
-    if (!std::isfinite(total)) {
+    // Absurdly large entries must never reach a field as "inf", nor as a text that
+    // cannot be read back. The weights are never negative, so a total that fits
+    // means every weight in it fits too.
+    if (!numbers::fitsPlainText(total)) {
         sheet.warn(messages::kTooLarge);
         return false;
     }
@@ -177,13 +196,16 @@ bool calculate(Worksheet &sheet)
     }
     const float sb = float(binderSum);
 
+    // A custom row may hold a huge negative percentage, so each sum is checked alone.
+    for (double sum : {gp, gf, gc, sd, double(sb)}) {
+        if (!numbers::fitsPlainText(sum)) {
+            sheet.warn(messages::kTooLarge);
+            return false;
+        }
+    }
     // A mix that weighs nothing has no shares: refuse before any result is written.
     if (numbers::roundTo15(ti + egg.w) == 0) {
         sheet.warn(messages::kZeroTotal);
-        return false;
-    }
-    if (!std::isfinite(gp + gf + gc + sd) || !std::isfinite(sb)) {
-        sheet.warn(messages::kTooLarge);
         return false;
     }
 
@@ -207,5 +229,7 @@ bool calculate(Worksheet &sheet)
         const double sbRounded = numbers::valueOrZero(numbers::significantText(double(sb), 7));
         writeResult(sheet, RisProprietaLegante, sbRounded / (ti / 100), grams);
     }
+    if (readRows)
+        handBack(sheet, rows, *readRows);
     return true;
 }

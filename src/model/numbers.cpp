@@ -126,11 +126,8 @@ Decimal roundDecimals(Decimal d, int decimals)
     const int keep = d.point + decimals;
     if (int(d.digits.size()) <= keep)
         return d;
-    if (keep < 0) {
-        d.digits.clear();
-        d.negative = false;
-        return d;
-    }
+    if (keep < 0)
+        return Decimal{}; // far below the last kept decimal: zero, whatever the leading zeros
     const bool up = d.digits[size_t(keep)] >= '5';
     d.digits.resize(size_t(keep));
     if (up) {
@@ -149,7 +146,7 @@ Decimal roundDecimals(Decimal d, int decimals)
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
     if (d.digits.empty())
-        d.negative = false;
+        return Decimal{}; // a negative value that rounds to zero shows no sign
     return d;
 }
 
@@ -197,7 +194,17 @@ std::optional<double> toNumber(const QString &text)
         return std::nullopt;
     double value = 0;
     const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (result.ec != std::errc() || result.ptr != normal.data() + normal.size() || !std::isfinite(value))
+    if (result.ptr != normal.data() + normal.size())
+        return std::nullopt;
+    if (result.ec == std::errc::result_out_of_range) {
+        // Below 1 the only way out of range is a value too small for a double: it is 0.
+        // At 1 or more it is too large, which is no number the program can use.
+        const size_t start = normal[0] == '-' ? 1 : 0;
+        if (normal.find_first_not_of('0', start) != normal.find('.'))
+            return std::nullopt;
+        return 0.0;
+    }
+    if (result.ec != std::errc() || !std::isfinite(value))
         return std::nullopt;
     return value == 0 ? 0.0 : value; // never a negative zero
 }
@@ -220,6 +227,11 @@ QString plainText(double value)
 double roundTo15(double value)
 {
     return valueOrZero(plainText(value));
+}
+
+bool fitsPlainText(double value)
+{
+    return std::isfinite(value) && toNumber(plainText(value)).has_value();
 }
 
 double roundToDecimals(double value, int decimals)

@@ -25,6 +25,10 @@ QString plainText(double value);
 // The value as plainText() and toNumber() round it: 15 significant digits.
 double roundTo15(double value);
 
+// True when the value's plain text reads back as a number: false for inf and nan, and
+// for the few finite values so near the largest double that 15 digits round past it.
+bool fitsPlainText(double value);
+
 // The value rounded half away from zero to `decimals` places, on its decimal digits.
 double roundToDecimals(double value, int decimals);
 

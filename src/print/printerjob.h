@@ -2,12 +2,23 @@
 
 #include "sheet.h"
 
-// The default printer, reached through Qt's print support.
+#include <QString>
+
+// Printers reached through CUPS. A sheet goes to the printer as the same PDF the
+// "save as PDF" fallback writes, so both look alike and the print system tells
+// at once whether it took the job.
 namespace printerjob {
 
-bool hasDefaultPrinter();
+inline const QString kNoPrinter = QStringLiteral("Nessuna stampante disponibile");
 
-// Prints the sheet as one job on the default printer; false when that fails.
-bool printOnDefaultPrinter(const Sheet &sheet, const QString &jobName);
+// "Stampa non riuscita: " and the print system's reason.
+QString failure(const QString &reason);
+
+// The default printer's name ("name" or "name/instance"); empty when there is none.
+QString defaultPrinter();
+
+// Sends the sheet to `printer` as one job named `jobName`. Empty when the print
+// system accepted the job; otherwise its reason for refusing it.
+QString print(const Sheet &sheet, const QString &printer, const QString &jobName);
 
 } // namespace printerjob

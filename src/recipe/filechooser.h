@@ -10,4 +10,6 @@ public:
     virtual ~FileChooser() = default;
     virtual QString chooseSavePath() = 0;
     virtual QString chooseOpenPath() = 0;
+    // A file opened without the dialog: the next dialog proposes it, as if chosen there.
+    virtual void propose(const QString &) {}
 };

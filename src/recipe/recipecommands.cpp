@@ -34,6 +34,11 @@ bool open(Worksheet &sheet, FileChooser &chooser)
     const QString path = chooser.chooseOpenPath();
     if (path.isEmpty())
         return false;
+    return openFile(sheet, path);
+}
+
+bool openFile(Worksheet &sheet, const QString &path)
+{
     QString unknown;
     switch (recipefile::open(sheet, path, &unknown)) {
     case recipefile::Outcome::Done:

@@ -1,6 +1,7 @@
 #pragma once
 
 class FileChooser;
+class QString;
 class Worksheet;
 
 // The save and open commands of the main window, reached from a button and a menu item.
@@ -13,5 +14,9 @@ bool save(Worksheet &sheet, FileChooser &chooser);
 // Reads the chosen file into the worksheet; a bad file changes nothing and says so.
 // Returns true when the file was applied.
 bool open(Worksheet &sheet, FileChooser &chooser);
+
+// The open command for a path already chosen (a file named on the command line):
+// the same checks and warnings as after the dialog.
+bool openFile(Worksheet &sheet, const QString &path);
 
 } // namespace recipecommands

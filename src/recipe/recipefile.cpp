@@ -71,6 +71,25 @@ QString describe(FieldId id)
     }
 }
 
+// The field named with its verb: "le note contengono", "il nome della ricetta contiene".
+QString describeContaining(FieldId id)
+{
+    return describe(id) + (id == Note ? QStringLiteral(" contengono") : QStringLiteral(" contiene"));
+}
+
+// The first character of the text that the code page lacks, whole: both halves of
+// a character written with two UTF-16 units, such as an emoji.
+QString firstMissingCharacter(const QString &text)
+{
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        if (cp1252::canEncode(text[k]))
+            continue;
+        const bool pair = text[k].isHighSurrogate() && k + 1 < text.size() && text[k + 1].isLowSurrogate();
+        return text.mid(k, pair ? 2 : 1);
+    }
+    return {};
+}
+
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -81,16 +100,20 @@ bool isLineEnd(char c)
     return c == '\r' || c == '\n';
 }
 
-bool isQuantity(const QString &text)
+// Field 37: any number; exactly 1 ticks the egg box, every other number leaves it off.
+std::optional<bool> eggBoxOf(const QString &text)
 {
     const auto value = numbers::toNumber(text);
-    return value && *value >= 0;
+    if (!value)
+        return std::nullopt;
+    return *value == 1;
 }
 
-bool isPercentage(const QString &text)
+// What a row showing "-", a custom row without a name and the egg row without eggs
+// hold: texts that read as zero.
+bool isZero(const QString &text)
 {
-    const auto value = numbers::toNumber(text);
-    return value && *value <= 100;
+    return numbers::toNumber(text) == 0.0;
 }
 
 } // namespace
@@ -119,23 +142,31 @@ std::optional<QByteArray> encode(const QStringList &record, QString *problem)
         text.replace(u'"', QStringLiteral("''"));
         const auto encoded = cp1252::encode(text);
         if (!encoded) {
-            if (problem) {
-                QChar missing;
-                for (QChar c : std::as_const(text))
-                    if (!cp1252::canEncode(c)) {
-                        missing = c;
-                        break;
-                    }
+            if (problem)
                 *problem =
-                    QStringLiteral("Impossibile salvare il file: %1 contiene il carattere \u00ab%2\u00bb, "
+                    QStringLiteral("Impossibile salvare il file: %1 il carattere \u00ab%2\u00bb, "
                                    "che il file delle ricette non può contenere")
-                        .arg(describe(recordFields()[size_t(k)]), QString(missing));
-            }
+                        .arg(describeContaining(recordFields()[size_t(k)]), firstMissingCharacter(text));
             return std::nullopt;
         }
         bytes += '"' + *encoded + '"';
     }
     bytes += "\r\n";
+    // Open refuses a larger file, so save refuses it too, naming the longest text:
+    // only the free texts can grow that long.
+    if (bytes.size() > kMaxFileSize) {
+        if (problem) {
+            int longest = 0;
+            for (int k = 1; k < kFieldCount; ++k)
+                if (record.value(k).size() > record.value(longest).size())
+                    longest = k;
+            *problem = QStringLiteral("Impossibile salvare il file: la ricetta supera %1 MiB, il limite del "
+                                      "file delle ricette. Accorciare %2.")
+                           .arg(kMaxFileSize / (1024 * 1024))
+                           .arg(describe(recordFields()[size_t(longest)]));
+        }
+        return std::nullopt;
+    }
     return bytes;
 }
 
@@ -193,49 +224,45 @@ bool isValid(const QStringList &record, const QStringList &ingredients)
 {
     if (record.size() != kFieldCount)
         return false;
-    const QString &eggBox = record[kEggBox];
-    if (eggBox != QStringLiteral("0") && eggBox != QStringLiteral("1"))
+    const auto eggBox = eggBoxOf(record[kEggBox]);
+    if (!eggBox)
         return false;
-
-    const QString zero = QStringLiteral("0");
     const QString dash = QStringLiteral("-");
     auto text = [&](FieldId id) -> const QString & { return record[indexOf(id)]; };
 
-    for (int row = 1; row <= kCatalogueRows; ++row) {
+    // Entries the lists do not have: the file is no recipe of this program.
+    for (int row = 1; row <= kCatalogueRows; ++row)
         if (!ingredients.contains(text(componente(row))))
             return false;
-        if (!isQuantity(text(peso(row))))
-            return false;
-        if (text(componente(row)) == dash && text(peso(row)) != zero)
-            return false;
-    }
-    for (int row : {12, 13}) {
+    for (int row : {12, 13})
         if (!catalogue::digestibilityEntries().contains(text(dig(row))) ||
             !catalogue::binderEntries().contains(text(legante(row))))
             return false;
-        if (!isQuantity(text(peso(row))))
-            return false;
-        for (Column column : {Proteine, Grassi, Carbo})
-            if (!isPercentage(text(at(column, row))))
-                return false;
-        // An unnamed custom row is closed: the program keeps "0" in all its fields.
-        if (text(aggiunta(row)).isEmpty())
-            for (Column column : {Peso, Proteine, Grassi, Carbo, Dig, Legante})
-                if (text(at(column, row)) != zero)
-                    return false;
-    }
     const QString &kind = text(componente(kEggRow));
-    if (!catalogue::eggEntries().contains(kind) || !isQuantity(text(NumeroUova)))
+    if (!catalogue::eggEntries().contains(kind))
         return false;
-    // Without eggs, or without a kind, the egg row keeps no kind and no count.
-    if (eggBox == zero && kind != dash)
-        return false;
-    // Without eggs the egg weight is empty or zero; any other weight would count in the total.
-    const QString &eggWeight = text(peso(kEggRow));
-    if (eggBox == zero && !eggWeight.isEmpty() && numbers::toNumber(eggWeight) != 0.0)
-        return false;
-    if (kind == dash && text(NumeroUova) != zero)
-        return false;
+
+    // Values where the program keeps none would count in a calculation without
+    // showing on the worksheet.
+    for (int row = 1; row <= kCatalogueRows; ++row)
+        if (text(componente(row)) == dash && !isZero(text(peso(row))))
+            return false;
+    for (int row : {12, 13}) {
+        if (!text(aggiunta(row)).isEmpty())
+            continue;
+        for (Column column : {Peso, Proteine, Grassi, Carbo})
+            if (!isZero(text(at(column, row))))
+                return false;
+        if (text(dig(row)) != QStringLiteral("0") || text(legante(row)) != QStringLiteral("0"))
+            return false;
+    }
+    if (!*eggBox) {
+        const QString &eggWeight = text(peso(kEggRow));
+        if (kind != dash || !isZero(text(NumeroUova)) || !(eggWeight.isEmpty() || isZero(eggWeight)))
+            return false;
+    }
+    // Every other value goes through the input rules as it is set, which answer a bad
+    // one with their warning and "0".
     return true;
 }
 
@@ -253,7 +280,7 @@ void apply(Worksheet &sheet, const QStringList &record)
     for (int k = 0; k < kFieldCount; ++k) {
         const FieldId id = recordFields()[size_t(k)];
         if (id == ChkUova)
-            sheet.setChecked(record[k] == QStringLiteral("1"));
+            sheet.setChecked(eggBoxOf(record[k]).value_or(false));
         else if (sheet.field(id).kind == FieldKind::List)
             sheet.select(id, record[k]);
         else
@@ -307,7 +334,9 @@ Outcome save(const QByteArray &bytes, const QString &path)
     if (info.exists() && (!info.isFile() || readOnly))
         return Outcome::Unwritable;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !write(bytes, file) || !file.commit())
+    // Unbuffered, so a write that fails (a full disk) fails the save and commit() keeps the
+    // earlier file: a buffered write would only fail inside commit(), which ignores it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !write(bytes, file) || !file.commit())
         return Outcome::Unwritable;
     return Outcome::Done;
 }

@@ -22,15 +22,16 @@ constexpr qint64 kMaxFileSize = 1024 * 1024;
 QStringList recordOf(const Worksheet &sheet);
 
 // The record's bytes. A double quote in a text is written as two apostrophes.
-// Fails, naming the field in `problem`, when a text has a character the code page lacks.
+// Fails, naming the field in `problem`, when a text has a character the code page
+// lacks or the record would be larger than open accepts.
 std::optional<QByteArray> encode(const QStringList &record, QString *problem = nullptr);
 
 // Every record of a file's bytes, or nothing when they are not recipe records.
 std::optional<QList<QStringList>> decode(const QByteArray &bytes);
 
-// True when applying the record keeps the worksheet's rules: lists name their
-// entries, quantities and percentages are numbers the input rules accept, and an
-// empty row or egg box carries the zeros the program itself always writes there.
+// True when the record is a recipe: every list names one of its entries, field 37 is
+// a number, and a row showing "-", a custom row without a name and the egg row with
+// the box off hold only zeros. Other bad values are left to the input rules.
 // `ingredients` are the entries the catalogue rows offer, personal ones included.
 bool isValid(const QStringList &record, const QStringList &ingredients = catalogue::ingredientEntries());
 
@@ -50,8 +51,10 @@ enum class Outcome
     Unwritable
 };
 
-// Reads, checks and applies every record of a file; on any problem nothing changes.
-// An ingredient the worksheet does not offer is named in `unknown`.
+// Reads, checks and applies every record of a file; a file that is not a recipe
+// changes nothing. A value the input rules refuse is answered by their warning and
+// "0" as the field is set, and the rest of the recipe opens. An ingredient the
+// worksheet does not offer is named in `unknown`.
 Outcome open(Worksheet &sheet, const QString &path, QString *unknown = nullptr);
 
 // Writes the record atomically: an earlier file of that name survives any failure.

@@ -55,7 +55,8 @@ QLabel *displayField(QWidget *parent, const QString &name, int left, int top, in
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The style's thin single-line frame, the same line as around an input box.
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
     label->setLineWidth(1);
     label->setFocusPolicy(Qt::NoFocus);
     label->setAutoFillBackground(true);

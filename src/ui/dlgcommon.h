@@ -14,6 +14,7 @@ public:
 
     QString chooseSavePath() override;
     QString chooseOpenPath() override;
+    void propose(const QString &path) override { m_fileName = path; }
 
     QString fileName() const { return m_fileName; }
 

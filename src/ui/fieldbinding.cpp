@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextDocument>
 
 namespace {
 
@@ -22,25 +23,40 @@ QString toWidgetText(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-void setBackground(QWidget *widget, const QColor &colour)
+// The text of a multi-line box with its line breaks as "\n". Unlike toPlainText() it
+// keeps a no-break space as it is: recipe files store it as its own character.
+QString plainText(const QPlainTextEdit *edit)
+{
+    QString text = edit->document()->toRawText();
+    for (QChar &c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    }
+    return text;
+}
+
+void setBackground(QWidget *widget, const QColor &colour, bool greyWhenDisabled)
 {
     QPalette palette = widget->palette();
-    if (palette.color(QPalette::Base) == colour && palette.color(QPalette::Button) == colour &&
-        (!qobject_cast<QLabel *>(widget) || palette.color(QPalette::Window) == colour))
-        return;
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Button, colour);
-    if (qobject_cast<QLabel *>(widget)) {
+    const bool label = qobject_cast<QLabel *>(widget);
+    if (label)
         palette.setColor(QPalette::Window, colour);
+    if (greyWhenDisabled)
+        palette.setColor(QPalette::Disabled, QPalette::Base,
+                         QGuiApplication::palette().color(QPalette::Disabled, QPalette::Base));
+    if (palette == widget->palette())
+        return;
+    if (label)
         widget->setAutoFillBackground(true);
-    }
     widget->setPalette(palette);
 }
 
 } // namespace
 
-FieldBinding::FieldBinding(FieldStore &store, QWidget *root, QObject *parent)
-    : QObject(parent), m_store(store)
+FieldBinding::FieldBinding(FieldStore &store, QWidget *root, QObject *parent, DisabledLook disabledLook)
+    : QObject(parent), m_store(store), m_disabledLook(disabledLook)
 {
     for (FieldId id = 0; id < m_store.fieldCount(); ++id) {
         const QString name = m_store.fieldName(id);
@@ -92,7 +108,7 @@ void FieldBinding::bind(FieldId id, QWidget *widget)
     } else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget)) {
         connect(edit, &QPlainTextEdit::textChanged, this, [this, id, edit] {
             m_editing = id;
-            m_store.setText(id, toWorksheetText(edit->toPlainText()));
+            m_store.setText(id, toWorksheetText(plainText(edit)));
             m_editing = -1;
         });
     } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
@@ -124,7 +140,7 @@ void FieldBinding::show(FieldId id)
         }
     } else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget)) {
         const QString shown = toWidgetText(f.text);
-        if (m_editing != id && edit->toPlainText() != shown) {
+        if (m_editing != id && plainText(edit) != shown) {
             const QSignalBlocker blocker(edit);
             edit->setPlainText(shown);
         }
@@ -152,6 +168,7 @@ void FieldBinding::show(FieldId id)
         if (widget->isEnabled() != f.enabled)
             widget->setEnabled(f.enabled);
         if (f.kind != FieldKind::Check)
-            setBackground(widget, colourFor(f.colour));
+            setBackground(widget, colourFor(f.colour),
+                          m_disabledLook == DisabledLook::Greyed && f.colour == Colour::Window);
     }
 }

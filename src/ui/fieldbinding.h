@@ -16,7 +16,17 @@ class FieldBinding : public QObject
     Q_OBJECT
 
 public:
-    FieldBinding(FieldStore &store, QWidget *root, QObject *parent = nullptr);
+    // How a disabled box that shows the window colour looks: like an enabled one (the
+    // worksheet, whose disabled boxes show a greyed "0"), or greyed as the style draws
+    // disabled boxes (the converter, whose disabled rows are empty).
+    enum class DisabledLook
+    {
+        WindowColour,
+        Greyed
+    };
+
+    FieldBinding(FieldStore &store, QWidget *root, QObject *parent = nullptr,
+                 DisabledLook disabledLook = DisabledLook::WindowColour);
 
     // The background the window shows for a colour role.
     static QColor colourFor(Colour colour);
@@ -28,5 +38,6 @@ private:
 
     FieldStore &m_store;
     QHash<FieldId, QWidget *> m_widgets;
+    DisabledLook m_disabledLook;
     FieldId m_editing = -1; // the field whose widget the user is editing right now
 };

@@ -1,13 +1,16 @@
 #include "formprinc.h"
 
+#include "balance.h"
 #include "calculation.h"
 #include "clearing.h"
 #include "clientarea.h"
 #include "clsresize.h"
+#include "controlhabits.h"
 #include "design.h"
 #include "dlgcommon.h"
 #include "fieldbinding.h"
 #include "frmabout.h"
+#include "frmbilancio.h"
 #include "frmconvertitore.h"
 #include "frmingredienti.h"
 #include "frmriferimenti.h"
@@ -40,20 +43,24 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     buildResultsFrame(client);
     buildButtons(client);
     buildMenus();
+    addBalanceMenuItem();
+    buildBalanceStatusBar();
     buildCostLabel();
     setFocusOrder();
+    controlhabits::install(this);
 
     m_sheet.setWarningSink(&m_sink);
     dlgCommon = std::make_unique<DlgCommon>(this);
     m_printer = std::make_unique<SheetPrinter>(this);
     m_binding = new FieldBinding(m_sheet, client, this);
 
-    // The client area at its design size, the menu bar above it: that is the layout
-    // the resizer records.
+    // The client area at its design size, the menu bar above it and the status bar
+    // below: that is the layout the resizer records.
     const QSize design(qRound(kDesignWidth / ClsResize::kTwipsPerPixel),
                        qRound(kDesignHeight / ClsResize::kTwipsPerPixel));
     client->setMinimumSize(design / 2);
-    resize(design.width(), design.height() + menuBar()->sizeHint().height());
+    resize(design.width(),
+           design.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     ClsResize::syncClientArea(this);
     resize(design.width(), height() + design.height() - client->height());
     ClsResize::syncClientArea(this);
@@ -95,12 +102,29 @@ void FormPrinc::showEvent(QShowEvent *event)
     Resizer->SizeFormToScreen(100, true);
     if (QWidget *first = findChild<QWidget *>(QStringLiteral("CmbComponente1")))
         first->setFocus(Qt::OtherFocusReason);
+    if (!m_fileOnShow.isEmpty())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                dlgCommon->propose(m_fileOnShow);
+                recipecommands::openFile(m_sheet, m_fileOnShow);
+            },
+            Qt::QueuedConnection);
+}
+
+void FormPrinc::openOnShow(const QString &path)
+{
+    m_fileOnShow = path;
 }
 
 void FormPrinc::CmdCalcola_Click()
 {
-    if (calculate(m_sheet))
+    // A refused calculation leaves the results, and so their balance, as they were.
+    CalculatedRows rows;
+    if (calculate(m_sheet, &rows)) {
+        setBalance(balance::check(rows));
         showCost();
+    }
 }
 
 void FormPrinc::buildCostLabel()
@@ -134,6 +158,7 @@ void FormPrinc::loadIngredients(const QString &path)
 void FormPrinc::CmdCancella_Click()
 {
     clearWorksheet(m_sheet);
+    setBalance(std::nullopt);
 }
 
 void FormPrinc::setFileChooser(std::unique_ptr<FileChooser> chooser)
@@ -153,7 +178,9 @@ void FormPrinc::CmdSalva_Click()
 
 void FormPrinc::CmdApri_Click()
 {
-    recipecommands::open(m_sheet, *dlgCommon);
+    // A file's stored results need not match its rows: no balance until the next Calcola.
+    if (recipecommands::open(m_sheet, *dlgCommon))
+        setBalance(std::nullopt);
 }
 
 void FormPrinc::CmdStampa_Click()
@@ -182,6 +209,8 @@ void FormPrinc::closeEvent(QCloseEvent *event)
     // The converter closes with the main window.
     if (m_converter)
         m_converter->close();
+    if (m_balanceWindow)
+        m_balanceWindow->close();
     QMainWindow::closeEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "balance.h"
 #include "messageboxsink.h"
 #include "worksheet.h"
 
@@ -7,11 +8,14 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class ClsResize;
 class FieldBinding;
 class FileChooser;
+class FrmBilancio;
 class FrmConvertitore;
+class QLabel;
 class SheetPrinter;
 
 // The main window: the worksheet, the results, the recipe name and notes, the
@@ -31,6 +35,7 @@ public:
     Worksheet &worksheet() { return m_sheet; }
     ClsResize *resizer() const { return Resizer.get(); }
     FrmConvertitore *converterWindow() const;
+    FrmBilancio *balanceWindow() const;
 
     // Reads the personal ingredients and prices into the worksheet's lists, warning
     // about every line left out; the editor saves to this file.
@@ -40,6 +45,10 @@ public:
     // The file dialog and the printer; tests hand in their own.
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
     void setSheetPrinter(std::unique_ptr<SheetPrinter> printer);
+
+    // Opens a recipe as "Apri" does, once the window is up, so a refusal shows over it
+    // (the file named on the program's command line).
+    void openOnShow(const QString &path);
 
 public slots:
     void CmdCalcola_Click();
@@ -52,6 +61,7 @@ public slots:
     void CmdEsci_Click();
     void mnuInformazioni_Click();
     void mnuIngredienti_Click();
+    void mnuBilancio_Click();
 
 signals:
     // "Esci": the program ends at once, without asking.
@@ -71,6 +81,9 @@ private:
     void buildCostLabel();
     void showCost();
     void setFocusOrder();
+    void buildBalanceStatusBar();
+    void addBalanceMenuItem();
+    void setBalance(const std::optional<balance::Report> &report);
     void Form_Load();
     void Form_Resize();
 
@@ -81,6 +94,11 @@ private:
     std::unique_ptr<FileChooser> dlgCommon;
     std::unique_ptr<SheetPrinter> m_printer;
     QPointer<FrmConvertitore> m_converter;
+    // The balance check of the last calculation, empty after a clearing or an opened file.
+    std::optional<balance::Report> m_balance;
+    QLabel *m_balanceLine = nullptr;
+    QPointer<FrmBilancio> m_balanceWindow;
     bool m_shownOnce = false;
     QString m_ingredientsPath;
+    QString m_fileOnShow;
 };

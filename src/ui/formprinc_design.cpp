@@ -1,11 +1,11 @@
 // The main window's controls, placed at their design geometry in twips.
 #include "design.h"
 #include "formprinc.h"
+#include "framebox.h"
 #include "widecheckbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,7 +73,6 @@ void FormPrinc::buildWorksheetGrid(QWidget *client)
         QLabel *label = design::staticText(client, QString::fromUtf8(h.text), h.left, 120, h.width, h.height,
                                            Qt::AlignHCenter | Qt::AlignTop);
         label->setObjectName(QLatin1String(h.name));
-        label->setWordWrap(h.height > 255); // the grams header has room for two lines
     }
 
     const int valueLefts[] = {3600, 5400, 7200, 9000, 10800};
@@ -108,7 +107,7 @@ void FormPrinc::buildWorksheetGrid(QWidget *client)
 
 void FormPrinc::buildEggFrame(QWidget *client)
 {
-    auto *frame = new QGroupBox(QStringLiteral("Uova"), client);
+    auto *frame = new FrameBox(QStringLiteral("Uova"), client);
     frame->setObjectName(QStringLiteral("Frame1"));
     place(frame, 120, 6600, 10572, 1572);
 
@@ -149,7 +148,7 @@ void FormPrinc::buildRecipeFields(QWidget *client)
 
 void FormPrinc::buildResultsFrame(QWidget *client)
 {
-    auto *frame = new QGroupBox(client);
+    auto *frame = new FrameBox(client);
     frame->setObjectName(field::name(Frame2));
     frame->setFont(design::dialogFont(8.25, true));
     QPalette palette = frame->palette();

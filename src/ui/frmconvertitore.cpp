@@ -1,10 +1,12 @@
 #include "frmconvertitore.h"
 
+#include "controlhabits.h"
 #include "design.h"
 #include "fieldbinding.h"
 #include "sheetprinter.h"
 #include "windowicon.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,8 +22,9 @@ FrmConvertitore::FrmConvertitore(QWidget *parent) : QDialog(parent)
     setFont(design::dialogFont());
     setFixedSize(qRound(6345 / 15.0), qRound(8670 / 15.0));
     buildControls();
+    controlhabits::install(this);
     m_converter.setWarningSink(&m_sink);
-    new FieldBinding(m_converter, this, this);
+    new FieldBinding(m_converter, this, this, FieldBinding::DisabledLook::Greyed);
     m_printer = std::make_unique<SheetPrinter>(this);
 }
 
@@ -108,4 +111,14 @@ void FrmConvertitore::CmdCancella_Click()
 void FrmConvertitore::CmdEsci_Click()
 {
     close();
+}
+
+void FrmConvertitore::keyPressEvent(QKeyEvent *event)
+{
+    // Only "Esci" and the close box end the window: Esc would throw its contents away.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

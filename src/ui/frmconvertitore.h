@@ -29,6 +29,9 @@ public slots:
     void CmdCancella_Click();
     void CmdEsci_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void buildControls();
 

@@ -12,12 +12,11 @@
 void SheetPrinter::print(const Sheet &sheet, const QString &what, WarningSink &sink)
 {
     if (hasPrinter()) {
-        if (!printOnPrinter(sheet))
-            sink.warn(messages::kTitle,
-                      QStringLiteral("Impossibile stampare: la stampante non ha accettato il lavoro"));
+        if (const QString reason = printOnPrinter(sheet); !reason.isEmpty())
+            sink.warn(messages::kTitle, printerjob::failure(reason));
         return;
     }
-    if (!askForPdf(QStringLiteral("Nessuna stampante disponibile. Salvare %1 in un file PDF?").arg(what)))
+    if (!askForPdf(printerjob::kNoPrinter + QStringLiteral(". Salvare %1 in un file PDF?").arg(what)))
         return;
     const QString path = choosePdfPath();
     if (path.isEmpty())
@@ -28,12 +27,15 @@ void SheetPrinter::print(const Sheet &sheet, const QString &what, WarningSink &s
 
 bool SheetPrinter::hasPrinter()
 {
-    return printerjob::hasDefaultPrinter();
+    return !printerjob::defaultPrinter().isEmpty();
 }
 
-bool SheetPrinter::printOnPrinter(const Sheet &sheet)
+QString SheetPrinter::printOnPrinter(const Sheet &sheet)
 {
-    return printerjob::printOnDefaultPrinter(sheet, QStringLiteral("Vornak"));
+    const QString printer = printerjob::defaultPrinter();
+    if (printer.isEmpty()) // gone since hasPrinter()
+        return printerjob::kNoPrinter;
+    return printerjob::print(sheet, printer, QStringLiteral("Vornak"));
 }
 
 bool SheetPrinter::askForPdf(const QString &question)

@@ -7,8 +7,9 @@
 
 class WarningSink;
 
-// Sends a sheet to the default printer. Without a printer it offers to save the
-// sheet as a PDF file instead. Tests override the steps that reach the outside.
+// Sends a sheet to the default printer and reports a job the print system refuses.
+// Without a printer it offers to save the sheet as a PDF file instead. Tests
+// override the steps that reach the outside.
 class SheetPrinter
 {
 public:
@@ -20,7 +21,8 @@ public:
 
 protected:
     virtual bool hasPrinter();
-    virtual bool printOnPrinter(const Sheet &sheet);
+    // Empty when the print system accepted the job; otherwise its reason.
+    virtual QString printOnPrinter(const Sheet &sheet);
     virtual bool askForPdf(const QString &question);
     virtual QString choosePdfPath();
     virtual bool writePdf(const Sheet &sheet, const QString &path);

@@ -13,4 +13,7 @@ public:
 
 protected:
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+
+    // Scaled below the style's square, the box draws a smaller square instead of a cut one.
+    void paintEvent(QPaintEvent *event) override;
 };

@@ -3,44 +3,120 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTextStream>
 
 namespace {
 
+// The boilie's look, read by the painter below and by the SVG writer, so the program's
+// window and the desktop's menus show one and the same picture.
+const QColor kIconColour(214, 120, 40);
+const QPointF kSpecks[] = {{0.35, 0.6}, {0.62, 0.4}, {0.55, 0.7}, {0.7, 0.62}, {0.42, 0.38}};
+struct GradientStop
+{
+    double at;
+    QColor colour;
+};
+
+QPointF shadeCentre(QRectF box)
+{
+    return box.center() - QPointF(box.width() / 5, box.height() / 5);
+}
+double shadeRadius(QRectF box)
+{
+    return box.width() * 0.7;
+}
+QList<GradientStop> shadeStops(QColor colour)
+{
+    return {{0, colour.lighter(170)}, {0.6, colour}, {1, colour.darker(160)}};
+}
+QColor rimColour(QColor colour)
+{
+    return colour.darker(200);
+}
+double rimWidth(QRectF box)
+{
+    return box.width() / 24;
+}
+QColor speckColour(QColor colour)
+{
+    return colour.darker(180);
+}
+double speckRadius(QRectF box)
+{
+    return box.width() / 22;
+}
+QPointF speckCentre(QRectF box, QPointF speck)
+{
+    return {box.left() + speck.x() * box.width(), box.top() + speck.y() * box.height()};
+}
+QRectF iconBox(int size)
+{
+    return QRectF(1, 1, size - 2, size - 2);
+}
+
 void drawBoilie(QPainter &painter, QRectF box, QColor colour)
 {
-    QRadialGradient shade(box.center() - QPointF(box.width() / 5, box.height() / 5), box.width() * 0.7);
-    shade.setColorAt(0, colour.lighter(170));
-    shade.setColorAt(0.6, colour);
-    shade.setColorAt(1, colour.darker(160));
-    painter.setPen(QPen(colour.darker(200), box.width() / 24));
+    QRadialGradient shade(shadeCentre(box), shadeRadius(box));
+    for (const GradientStop &stop : shadeStops(colour))
+        shade.setColorAt(stop.at, stop.colour);
+    painter.setPen(QPen(rimColour(colour), rimWidth(box)));
     painter.setBrush(shade);
     painter.drawEllipse(box);
     // Specks of seed and meal in the bait.
     painter.setPen(Qt::NoPen);
-    painter.setBrush(colour.darker(180));
-    const QPointF specks[] = {{0.35, 0.6}, {0.62, 0.4}, {0.55, 0.7}, {0.7, 0.62}, {0.42, 0.38}};
-    for (QPointF s : specks)
-        painter.drawEllipse(QPointF(box.left() + s.x() * box.width(), box.top() + s.y() * box.height()),
-                            box.width() / 22, box.width() / 22);
-}
-
-QPixmap iconPixmap(int size)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    drawBoilie(painter, QRectF(1, 1, size - 2, size - 2), QColor(214, 120, 40));
-    return pixmap;
+    painter.setBrush(speckColour(colour));
+    for (QPointF speck : kSpecks)
+        painter.drawEllipse(speckCentre(box, speck), speckRadius(box), speckRadius(box));
 }
 
 } // namespace
+
+QImage vornakIconImage(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawBoilie(painter, iconBox(size), kIconColour);
+    return image;
+}
+
+QByteArray vornakIconSvg(int size)
+{
+    const QRectF box = iconBox(size);
+    const auto number = [](double value) { return QString::number(value, 'g', 6); };
+    const auto centre = [&](QPointF p) {
+        return QStringLiteral("cx=\"%1\" cy=\"%2\"").arg(number(p.x()), number(p.y()));
+    };
+    QString svg;
+    QTextStream out(&svg);
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << size << "\" height=\"" << size
+        << "\" viewBox=\"0 0 " << size << ' ' << size << "\">\n"
+        << "  <defs>\n"
+        << "    <radialGradient id=\"shade\" gradientUnits=\"userSpaceOnUse\" " << centre(shadeCentre(box))
+        << " r=\"" << number(shadeRadius(box)) << "\">\n";
+    for (const GradientStop &stop : shadeStops(kIconColour))
+        out << "      <stop offset=\"" << number(stop.at) << "\" stop-color=\"" << stop.colour.name()
+            << "\"/>\n";
+    out << "    </radialGradient>\n"
+        << "  </defs>\n"
+        << "  <ellipse " << centre(box.center()) << " rx=\"" << number(box.width() / 2) << "\" ry=\""
+        << number(box.height() / 2) << "\" fill=\"url(#shade)\" stroke=\"" << rimColour(kIconColour).name()
+        << "\" stroke-width=\"" << number(rimWidth(box)) << "\"/>\n";
+    for (QPointF speck : kSpecks)
+        out << "  <circle " << centre(speckCentre(box, speck)) << " r=\"" << number(speckRadius(box))
+            << "\" fill=\"" << speckColour(kIconColour).name() << "\"/>\n";
+    out << "</svg>\n";
+    out.flush();
+    return svg.toUtf8();
+}
 
 QIcon vornakWindowIcon()
 {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(iconPixmap(size));
+        icon.addPixmap(QPixmap::fromImage(vornakIconImage(size)));
     return icon;
 }
 

@@ -153,6 +153,11 @@ private slots:
         QTest::newRow("sheet before a calculation")
             << QStringList{"sheet", dataFile("vuoto.txt"), "--pdf", "x.pdf"} << 1
             << "AVVISO: La stampa è annullata. Eseguire prima il calcolo\n";
+        QTest::newRow("balance of an empty file") << QStringList{"balance", dataFile("vuoto.txt")} << 1
+                                                  << "AVVISO: Non è stato selezionato alcun componente\n";
+        QTest::newRow("balance of a file that is not a recipe")
+            << QStringList{"balance", dataFile("troncata.txt")} << 2
+            << "AVVISO: Impossibile aprire il file: non è una ricetta valida\n";
         QTest::newRow("unknown command") << QStringList{"stampa"} << 2 << QString();
     }
 
@@ -168,6 +173,26 @@ private slots:
         QVERIFY(run.out.isEmpty());
     }
 
+    void openingWarningsGoToStandardError_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        const QString file = dataFile(QStringLiteral("ricetta_punto_decimale.txt"));
+        QTest::newRow("calc") << QStringList{"calc", file};
+        QTest::newRow("sheet") << QStringList{"sheet", file, "--pdf", dir.filePath("punto.pdf")};
+    }
+
+    void openingWarningsGoToStandardError()
+    {
+        QFETCH(QStringList, arguments);
+        const Run run = cli(arguments);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err,
+                 QStringLiteral("AVVISO: Non si possono inserire valori superiori a 100\n"
+                                "AVVISO: Il valore digitato non è un numero prego reinserire il valore\n"));
+        if (arguments.first() == QStringLiteral("calc"))
+            QVERIFY(run.out.contains(QStringLiteral("TxtRisPeso=80,00\n")));
+    }
+
     void saveWritesTheRecalculatedRecipe()
     {
         const QString out = dir.filePath(QStringLiteral("ricalcolata.txt"));
@@ -179,6 +204,31 @@ private slots:
         QVERIFY(bytes.endsWith("\"80,00\"\r\n"));
         QVERIFY(bytes.contains("\"P\xe0stura \xe8 buona\""));
         QCOMPARE(cli({"calc", out}).exitCode, 0);
+    }
+
+    void balancePrintsVerdictsAndSuggestions_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("fat too low")
+            << "ricetta_sbilanciata.txt"
+            << "Proteine=32,85% 17-40% nel range\nCarboidrati=50,95% 25-60% nel range\n"
+               "Grassi=1,77% 3-8% sotto\n"
+               "Suggerimento Grassi: aggiungere 180 g di FARINA DI AVENA\n";
+        QTest::newRow("balanced, eggs included") << "ricetta_uova.txt"
+                                                 << "Proteine=28,15% 17-40% nel range\n"
+                                                    "Carboidrati=36,09% 25-60% nel range\n"
+                                                    "Grassi=6,62% 3-8% nel range\n";
+    }
+
+    void balancePrintsVerdictsAndSuggestions()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, out);
+        const Run run = cli({QStringLiteral("balance"), dataFile(file)});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out, out);
     }
 
     void sheetAsPdf()

@@ -155,6 +155,10 @@ private slots:
         QTest::newRow("99,9 asks for 0,1")
             << QStringList{"33,3", "33,3", "33,3"}
             << "IL TOTALE ATTUALE È 99,9%\r\nDEVE INVECE ESSERE 100%\r\nAGGIUNGERE 0,1%";
+        QTest::newRow("fifteen digits short of 100: never 0")
+            << QStringList{"33,3333333333333", "33,3333333333333", "33,3333333333333"}
+            << "IL TOTALE ATTUALE È 99,9999999999999%\r\nDEVE INVECE ESSERE 100%\r\nAGGIUNGERE "
+               "0,0000000000001%";
         QTest::newRow("100,01") << QStringList{"50", "50,01"}
                                 << "IL TOTALE ATTUALE È 100,01%\r\nDEVE INVECE ESSERE 100%\r\nTOGLIERE 0,01%";
     }

@@ -38,10 +38,17 @@ void check(const QString &text)
     const auto back = numbers::toNumber(plain);
     if (!back || std::abs(*back - *value) > std::abs(*value) * 1e-14)
         broken("plain number text does not read back", text);
-    if (!numbers::isNumber(numbers::twoDecimals(*value)))
+    // Shown results have exactly two decimals, whatever the value, and no "-0,00".
+    static const QRegularExpression shown(
+        QStringLiteral("^(-?[1-9][0-9]{0,2}(\\.[0-9]{3})*|-?0),[0-9]{2}%?\\z"));
+    const QString twoDecimals = numbers::twoDecimals(*value);
+    if (!shown.match(twoDecimals).hasMatch() || twoDecimals == QStringLiteral("-0,00"))
+        broken("two-decimal text is not shown with two decimals", text);
+    if (!numbers::isNumber(twoDecimals))
         broken("two-decimal text does not read back", text);
-    if (!numbers::percent(*value / 100).endsWith(u'%'))
-        broken("percent text has no percent sign", text);
+    const QString percent = numbers::percent(*value / 100);
+    if (!percent.endsWith(u'%') || !shown.match(percent).hasMatch() || percent == QStringLiteral("-0,00%"))
+        broken("percent text is not shown with two decimals and a percent sign", text);
 }
 
 } // namespace

@@ -207,6 +207,11 @@ private slots:
             s.select(componente(1), "CASEINA");
             s.setText(peso(1), "0,0");
         }) << messages::kZeroTotal;
+        QTest::newRow("total too large to write back") << Setup([](Worksheet &s) {
+            s.select(componente(1), "CASEINA");
+            s.setText(peso(1),
+                      QStringLiteral("17976931348623157") + QString(292, u'0')); // the largest double
+        }) << messages::kTooLarge;
         QTest::newRow("too large mended") << Setup([](Worksheet &s) {
             for (int row : {1, 2}) {
                 s.select(componente(row), "CASEINA");

@@ -45,6 +45,8 @@ private slots:
         QTest::newRow("non-ASCII digits") << QString::fromUtf8("\u0661\u0662") << false << 0.0;
         QTest::newRow("too large for a double") << QString(400, u'9') << false << 0.0;
         QTest::newRow("long but finite") << QString(300, u'9') << true << 1e300;
+        QTest::newRow("too small for a double reads as zero")
+            << QString(u',') + QString(330, u'0') + u'1' << true << 0.0;
     }
 
     void reading()
@@ -103,6 +105,8 @@ private slots:
         QTest::newRow("negative tie") << -0.125 << "-0,13";
         QTest::newRow("carry into integer") << 9.999 << "10,00";
         QTest::newRow("tiny negative is zero") << -0.001 << "0,00";
+        QTest::newRow("negative below a thousandth") << -0.00078 << "0,00";
+        QTest::newRow("positive below a thousandth") << 0.0001 << "0,00";
         QTest::newRow("zero") << 0.0 << "0,00";
         QTest::newRow("hundred thousand") << 100000.0 << "100.000,00";
     }
@@ -123,6 +127,8 @@ private slots:
         QTest::newRow("third") << 100.2 / 300 << "33,40%";
         QTest::newRow("whole") << 1.0 << "100,00%";
         QTest::newRow("zero") << 0.0 << "0,00%";
+        QTest::newRow("a millionth") << 0.000001 << "0,00%";
+        QTest::newRow("negative, below a hundred-thousandth") << -0.0000078 << "0,00%";
     }
 
     void percent()

@@ -2,6 +2,7 @@
 #include "clearing.h"
 #include "faildevice.h"
 #include "fakechooser.h"
+#include "messages.h"
 #include "recipecommands.h"
 #include "recipefile.h"
 #include "recipemessages.h"
@@ -12,6 +13,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace field;
 
@@ -72,6 +78,9 @@ void fillAndCalculate(Worksheet &sheet)
 }
 
 } // namespace
+
+using Setup = std::function<void(Worksheet &)>;
+Q_DECLARE_METATYPE(Setup)
 
 class TestRecipeFile : public QObject
 {
@@ -212,21 +221,22 @@ private slots:
         QTest::newRow("third field no catalogue entry")
             << readAll(dataFile("campo3_sconosciuto.txt")) << messages::unknownIngredient("FARINA DI LUNA");
         QTest::newRow("fewer than 51 fields") << readAll(dataFile("troncata.txt")) << messages::kNotARecipe;
-        QTest::newRow("field 37 is 2")
+        QTest::newRow("field 37 is 2: eggs off, yet a kind")
             << readAll(dataFile("campo37_non_valido.txt")) << messages::kNotARecipe;
         QTest::newRow("field 37 is a word") << withField(37, "si") << messages::kNotARecipe;
         QTest::newRow("empty catalogue list") << withField(5, "") << messages::kNotARecipe;
         QTest::newRow("binder entry not in its list") << withField(31, "7") << messages::kNotARecipe;
         QTest::newRow("egg kind in lower case")
             << withField(38, "uovo intero gallina") << messages::kNotARecipe;
-        QTest::newRow("grams not a number") << withField(14, "cento") << messages::kNotARecipe;
-        QTest::newRow("negative grams") << withField(15, "-5") << messages::kNotARecipe;
-        QTest::newRow("percentage over 100") << withField(27, "150") << messages::kNotARecipe;
+        QTest::newRow("percentage in an unnamed custom row") << withField(27, "150") << messages::kNotARecipe;
         QTest::newRow("grams in an unnamed custom row") << withField(25, "30") << messages::kNotARecipe;
         QTest::newRow("egg weight without eggs")
             << readAll(dataFile("ricetta_lf_accenti.txt")).replace("\"0,00\"", "\"104,00\"")
             << messages::kNotARecipe;
         QTest::newRow("grams on a row without ingredient") << withField(16, "30") << messages::kNotARecipe;
+        QTest::newRow("egg count without eggs")
+            << readAll(dataFile("ricetta_lf_accenti.txt")).replace(",0,\"-\",\"0\",", ",0,\"-\",\"2\",")
+            << messages::kNotARecipe;
         QTest::newRow("second record broken") << good + readAll(dataFile("campo3_sconosciuto.txt"))
                                               << messages::unknownIngredient("FARINA DI LUNA");
         QTest::newRow("unterminated quote") << QByteArray("\"ALBUMINA") << messages::kNotARecipe;
@@ -269,6 +279,55 @@ private slots:
         without.setWarningSink(&sink);
         QVERIFY(!recipecommands::open(without, chooser));
         QCOMPARE(sink.texts(), QStringList{messages::unknownIngredient("Mix Luca")});
+    }
+
+    // A value the input rules refuse opens as if typed: the rule's warning, "0", and
+    // the rest of the recipe as stored. Edits and the expected record are "N=text".
+    void handEditedValuesOpenThroughTheInputRules_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<QStringList>("warnings");
+        QTest::addColumn<QStringList>("opened");
+        const QString uova = QStringLiteral("ricetta_uova.txt");
+        const QString custom = QStringLiteral("ricetta_lf_accenti.txt");
+        QTest::newRow("decimal point in grams")
+            << uova << QStringList{"14=100.5"} << QStringList{messages::kNotANumber} << QStringList{"14=0"};
+        QTest::newRow("egg count with a point")
+            << uova << QStringList{"39=1.5"} << QStringList{messages::kNotANumber} << QStringList{"39=0"};
+        QTest::newRow("warnings in field order")
+            << custom << QStringList{"29=60g", "14=-1", "28=101"}
+            << QStringList{messages::kNegative, messages::kOver100, messages::kNotANumber}
+            << QStringList{"14=0", "28=0", "29=0"};
+        QTest::newRow("field 37 is 2: eggs off")
+            << custom << QStringList{"37=2"} << QStringList{} << QStringList{"37=0"};
+        QTest::newRow("field 37 is 0,0 in quotes: eggs off") // bare, its comma would split it
+            << custom << QStringList{"37=\"0,0\""} << QStringList{} << QStringList{"37=0"};
+        QTest::newRow("field 37 is 01: the number 1, eggs on")
+            << uova << QStringList{"37=01"} << QStringList{} << QStringList{"37=1"};
+        QTest::newRow("eggs on without a kind keep their count")
+            << uova << QStringList{"38=-", "39=2", "40=0,00"} << QStringList{} << QStringList{};
+    }
+
+    void handEditedValuesOpenThroughTheInputRules()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, edits);
+        QFETCH(QStringList, warnings);
+        QFETCH(QStringList, opened);
+        QStringList record = recipefile::decode(readAll(dataFile(file)))->first();
+        auto change = [](QStringList &target, const QStringList &changes) {
+            for (const QString &edit : changes)
+                target[edit.section(u'=', 0, 0).toInt() - 1] = edit.section(u'=', 1);
+        };
+        change(record, edits);
+        writeAll(path("a-mano.txt"), *recipefile::encode(record)); // field 37 is written as it stands
+
+        chooser.openPath = path("a-mano.txt");
+        QVERIFY(recipecommands::open(*sheet, chooser));
+        QCOMPARE(sink.texts(), warnings);
+        change(record, opened);
+        QCOMPARE(recipefile::recordOf(*sheet), record);
     }
 
     void quotedEggBoxIsRead()
@@ -320,6 +379,61 @@ private slots:
         QVERIFY(!QFile::exists(chooser.savePath));
     }
 
+    // Every state the program can save opens again, into a fresh worksheet, to the
+    // same 51 texts and without a warning.
+    void everySavedStateOpensAgain_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::newRow("eggs ticked after a calculation, kind -, 2 eggs") << Setup([](Worksheet &s) {
+            s.select(componente(1), QStringLiteral("ALBUMINA"));
+            s.setText(peso(1), QStringLiteral("100"));
+            QVERIFY(calculate(s));
+            s.setChecked(true);
+            s.setText(NumeroUova, QStringLiteral("2"));
+        });
+        QTest::newRow("eggs unticked and ticked again, 2 eggs") << Setup([](Worksheet &s) {
+            fillAndCalculate(s);
+            s.setChecked(false);
+            s.setChecked(true);
+            s.setText(NumeroUova, QStringLiteral("2"));
+        });
+        QTest::newRow("notes filling the file to its limit") << Setup([](Worksheet &s) {
+            fillAndCalculate(s);
+            s.setText(Note, QString());
+            const qsizetype room =
+                recipefile::kMaxFileSize - recipefile::encode(recipefile::recordOf(s))->size();
+            s.setText(Note, QString(room, u'n'));
+        });
+    }
+
+    void everySavedStateOpensAgain()
+    {
+        QFETCH(Setup, setup);
+        setup(*sheet);
+        const QStringList saved = recipefile::recordOf(*sheet);
+        chooser.savePath = path("di-nuovo.txt");
+        QVERIFY(recipecommands::save(*sheet, chooser));
+        sink.clear();
+        Worksheet fresh;
+        fresh.setWarningSink(&sink);
+        chooser.openPath = chooser.savePath;
+        QVERIFY(recipecommands::open(fresh, chooser));
+        QVERIFY(sink.warnings.isEmpty());
+        QCOMPARE(recipefile::recordOf(fresh), saved);
+    }
+
+    void recipeTooLargeToOpenIsNotSaved()
+    {
+        fillAndCalculate(*sheet);
+        sheet->setText(Note, QString(1100 * 1024, u'n'));
+        chooser.savePath = path("enorme.txt");
+        QVERIFY(!recipecommands::save(*sheet, chooser));
+        QCOMPARE(chooser.asked, 0); // refused before the dialog
+        QCOMPARE(sink.warnings.size(), 1);
+        QVERIFY2(sink.texts().first().contains(QStringLiteral("le note")), qPrintable(sink.texts().first()));
+        QVERIFY(!QFile::exists(chooser.savePath));
+    }
+
     void doubleQuoteIsWrittenAsTwoApostrophes()
     {
         fillAndCalculate(*sheet);
@@ -333,23 +447,29 @@ private slots:
     void charactersOutsideTheCodePageAreRefused_data()
     {
         QTest::addColumn<int>("fieldId");
+        QTest::addColumn<QString>("character");
         QTest::addColumn<QString>("named");
-        QTest::newRow("recipe name") << int(NomeRicetta) << "il nome della ricetta";
-        QTest::newRow("notes") << int(Note) << "le note";
-        QTest::newRow("custom name") << int(Aggiunta2) << "il nome del TREDICESIMO componente";
+        QTest::newRow("recipe name") << int(NomeRicetta) << QStringLiteral("\u03a9")
+                                     << "il nome della ricetta contiene il carattere \u00ab\u03a9\u00bb";
+        QTest::newRow("notes") << int(Note) << QStringLiteral("\u03a9")
+                               << "le note contengono il carattere \u00ab\u03a9\u00bb";
+        QTest::newRow("custom name") << int(Aggiunta2) << QStringLiteral("\u03a9")
+                                     << "il nome del TREDICESIMO componente contiene il carattere";
+        QTest::newRow("an emoji is named whole") << int(Note) << QStringLiteral("\U0001F41F")
+                                                 << "le note contengono il carattere \u00ab\U0001F41F\u00bb";
     }
 
     void charactersOutsideTheCodePageAreRefused()
     {
         QFETCH(int, fieldId);
+        QFETCH(QString, character);
         QFETCH(QString, named);
         fillAndCalculate(*sheet);
-        sheet->setText(fieldId, QStringLiteral("Carpa \u03a9"));
-        chooser.savePath = path(QStringLiteral("omega-%1.txt").arg(fieldId));
+        sheet->setText(fieldId, QStringLiteral("Carpa ") + character);
+        chooser.savePath = path(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".txt"));
         QVERIFY(!recipecommands::save(*sheet, chooser));
         QCOMPARE(sink.warnings.size(), 1);
         QVERIFY2(sink.texts().first().contains(named), qPrintable(sink.texts().first()));
-        QVERIFY(sink.texts().first().contains(QStringLiteral("\u03a9")));
         QVERIFY(!QFile::exists(chooser.savePath));
 
         // The euro sign is in the code page and is kept.
@@ -362,24 +482,39 @@ private slots:
     void failedSaveKeepsTheEarlierFile_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::newRow("missing folder") << "manca/ricetta.txt";
-        QTest::newRow("read-only file") << "solalettura.txt";
-        QTest::newRow("a folder of that name") << "cartella";
+        QTest::addColumn<int>("diskRoom"); // bytes a file may grow to; 0: no limit
+        QTest::newRow("missing folder") << "manca/ricetta.txt" << 0;
+        QTest::newRow("read-only file") << "solalettura.txt" << 0;
+        QTest::newRow("a folder of that name") << "cartella" << 0;
+        QTest::newRow("a disk that fills up") << "vecchia.txt" << 64;
     }
 
     void failedSaveKeepsTheEarlierFile()
     {
         QFETCH(QString, target);
+        QFETCH(int, diskRoom);
         const QByteArray earlier("\"vecchia ricetta\"\r\n");
         writeAll(path("solalettura.txt"), earlier);
+        writeAll(path("vecchia.txt"), earlier);
         QFile::setPermissions(path("solalettura.txt"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
         QDir(dir.path()).mkpath(QStringLiteral("cartella"));
 
         fillAndCalculate(*sheet);
         chooser.savePath = path(target);
-        QVERIFY(!recipecommands::save(*sheet, chooser));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        if (diskRoom) {
+            rlimit small = previous;
+            small.rlim_cur = rlim_t(diskRoom);
+            setrlimit(RLIMIT_FSIZE, &small);
+        }
+        const bool saved = recipecommands::save(*sheet, chooser);
+        setrlimit(RLIMIT_FSIZE, &previous);
+        QVERIFY(!saved);
         QCOMPARE(sink.texts(), QStringList{messages::kCannotSave});
         QCOMPARE(readAll(path("solalettura.txt")), earlier);
+        QCOMPARE(readAll(path("vecchia.txt")), earlier);
         QFile::setPermissions(path("solalettura.txt"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 

@@ -4,8 +4,10 @@
 set -euo pipefail
 program=$1 grab=$2 out=$3
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number to the descriptor, so runs
+# side by side never share a server.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 app=
 cleanup() {
@@ -14,6 +16,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
+for _ in $(seq 100); do [[ -s "$displayfile" ]] && break; sleep 0.1; done
+display=:$(head -n 1 "$displayfile")
+rm -f "$displayfile"
+[[ "$display" != : ]] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 

@@ -1,10 +1,15 @@
+#include "balancelook.h"
+#include "balancetexts.h"
 #include "clsresize.h"
 #include "dlgcommon.h"
 #include "fakechooser.h"
 #include "formprinc.h"
+#include "frmbilancio.h"
+#include "frmconvertitore.h"
 #include "frmriferimenti.h"
 #include "messages.h"
 #include "modalwatcher.h"
+#include "recipefile.h"
 #include "recipemessages.h"
 #include "sheetprinter.h"
 
@@ -17,11 +22,16 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
+#include <QWheelEvent>
 
 using namespace field;
 
@@ -36,6 +46,14 @@ QColor background(QWidget *widget)
     return widget->palette().color(QPalette::Base);
 }
 
+// What the user does to a control in the habits test.
+enum Gesture
+{
+    Escape,
+    Wheel,
+    ClickThenType
+};
+
 // The printer side of the print command; the PDF is written for real.
 class FakePrinter : public SheetPrinter
 {
@@ -47,10 +65,10 @@ public:
 
 protected:
     bool hasPrinter() override { return printerPresent; }
-    bool printOnPrinter(const Sheet &) override
+    QString printOnPrinter(const Sheet &) override
     {
         ++printed;
-        return true;
+        return {};
     }
     QString choosePdfPath() override { return pdfPath; }
 };
@@ -244,15 +262,147 @@ private slots:
         QCOMPARE(watcher->texts(), QStringList{messages::kNoComponent});
     }
 
-    void notesKeepWindowsLineBreaks()
+    void notesKeepTheirCharacters_data()
     {
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("typed"); // "\r" is the Return key
+        QTest::addColumn<QString>("stored");
+        const QString nbsp(QChar(0xA0));
+        QTest::newRow("typed line break as CR LF") << ""
+                                                   << "uno\rdue"
+                                                   << "uno\r\ndue";
+        QTest::newRow("typed no-break space") << ""
+                                              << "a" + nbsp + "b"
+                                              << "a" + nbsp + "b";
+        QTest::newRow("opened no-break space survives typing") << "a" + nbsp + "b\r\nc"
+                                                               << "d"
+                                                               << "a" + nbsp + "b\r\ncd";
+    }
+
+    void notesKeepTheirCharacters()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        form->worksheet().setText(Note, opened);
         auto *notes = control<QPlainTextEdit>("TxtNote");
         notes->setFocus();
-        QTest::keyClicks(notes, "uno");
-        QTest::keyClick(notes, Qt::Key_Return);
-        QTest::keyClicks(notes, "due");
-        QCOMPARE(form->worksheet().text(Note), QStringLiteral("uno\r\ndue"));
+        notes->moveCursor(QTextCursor::End);
+        QTest::keyClicks(notes, typed);
+        QCOMPARE(form->worksheet().text(Note), stored);
         QCOMPARE(background(notes), kCyan);
+    }
+
+    // Esc, the wheel and a click behave as on the desktop the anglers know, in both windows.
+    void mouseAndKeyboardHabits_data()
+    {
+        QTest::addColumn<int>("gesture");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Esc keeps the converter and its contents")
+            << int(Escape) << "TxtImpostaPeso" << true << "500";
+        QTest::newRow("wheel over an unfocused list keeps its entry")
+            << int(Wheel) << "CmbComponente1" << false << "FARINA DI AVENA";
+        QTest::newRow("wheel over the focused list moves on")
+            << int(Wheel) << "CmbComponente1" << true << "FARINA DI CARNE";
+        QTest::newRow("typing after a click into the grams' 0 replaces it")
+            << int(ClickThenType) << "TxtPeso1" << false << "200";
+        QTest::newRow("typing after a click into the converter's 0 replaces it")
+            << int(ClickThenType) << "TxtImpostaPeso" << true << "200";
+    }
+
+    void mouseAndKeyboardHabits()
+    {
+        QFETCH(int, gesture);
+        QFETCH(QString, name);
+        QFETCH(bool, focused);
+        QFETCH(QString, shown);
+        choose("CmbComponente1", "FARINA DI AVENA");
+        QTest::mouseClick(control<QPushButton>("CmdConvertitore"), Qt::LeftButton);
+        QPointer<FrmConvertitore> converter = form->converterWindow();
+        QWidget *target = control(name);
+        QApplication::setActiveWindow(target->window());
+        (focused ? target : control("TxtNomeRicetta"))->setFocus();
+
+        if (gesture == Escape) {
+            QTest::keyClicks(target, "500");
+            QTest::keyClick(target, Qt::Key_Escape);
+            QVERIFY(converter && converter->isVisible());
+        } else if (gesture == Wheel) {
+            const QPointF centre = target->rect().center();
+            QWheelEvent wheel(centre, target->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &wheel);
+            QCOMPARE(form->worksheet().text(componente(1)), shown);
+        } else {
+            QTest::mouseClick(target, Qt::LeftButton);
+            QTest::keyClicks(QApplication::focusWidget(), "200");
+        }
+        if (auto *list = qobject_cast<QComboBox *>(target))
+            QCOMPARE(list->currentText(), shown);
+        else
+            QCOMPARE(qobject_cast<QLineEdit *>(target)->text(), shown);
+    }
+
+    void ingredientListDropsDownTwentyEntries()
+    {
+        auto *list = control<QComboBox>("CmbComponente1");
+        list->showPopup();
+        QAbstractItemView *view = list->view();
+        QTRY_VERIFY(view->isVisible());
+        QCOMPARE(view->viewport()->height() / view->sizeHintForRow(0), 20);
+        QVERIFY(view->verticalScrollBar()->maximum() > 0);
+        list->hidePopup();
+    }
+
+    // At the design size and well below it: captions on one line, display fields with a
+    // single line on all four sides, the egg check box clear of its frame's drawing.
+    void drawsCleanlyAtAnySize_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("design size") << 1.0;
+        QTest::newRow("two thirds") << 2.0 / 3;
+        QTest::newRow("half") << 0.5;
+    }
+
+    void drawsCleanlyAtAnySize()
+    {
+        QFETCH(double, scale);
+        QWidget *client = form->centralWidget();
+        const QSize size(qRound(990 * scale), qRound(711 * scale));
+        form->resize(form->size() + size - client->size());
+        QTRY_COMPARE(client->size(), size);
+
+        for (QLabel *label : client->findChildren<QLabel *>()) {
+            if (label->frameShape() != QFrame::NoFrame || label->text().isEmpty())
+                continue;
+            const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            const QFontMetrics metrics = label->fontMetrics();
+            QVERIFY2(metrics.boundingRect(label->contentsRect(), flags, label->text()).height() <
+                         2 * metrics.height(),
+                     qPrintable(label->text()));
+        }
+
+        for (const char *name : {"TxtProteine1", "TxtRisPeso", "TxtPeso14"}) {
+            const QImage image = control(QLatin1String(name))->grab().toImage();
+            const int right = image.width() - 1, bottom = image.height() - 1;
+            const QColor top = image.pixelColor(right / 2, 0);
+            QVERIFY2(top != image.pixelColor(right / 2, bottom / 2), name);
+            for (QPoint edge : {QPoint(right / 2, bottom), QPoint(0, bottom / 2), QPoint(right, bottom / 2)})
+                QCOMPARE(image.pixelColor(edge), top);
+        }
+
+        QWidget *frame = control("Frame1");
+        const QColor background = frame->palette().color(QPalette::Window);
+        QImage own(frame->size(), QImage::Format_RGB32);
+        own.fill(background);
+        frame->render(&own, {}, {}, QWidget::RenderFlags()); // the frame alone, without its controls
+        const QRect box = control("ChkUova")->geometry();
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                QVERIFY2(own.pixelColor(x, y) == background,
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
     }
 
     void referencesAndAboutAreModal_data()
@@ -387,6 +537,126 @@ private slots:
         QVERIFY(QFile(answer).open(QIODevice::WriteOnly));
         QCOMPARE(dialog.chooseOpenPath(), answer);
         QCOMPARE(proposed, QStringList({"Ricetta", "mia"}));
+    }
+
+    // `vornak FILE`: the file opens as "Apri" opens it, once the window is up.
+    void startsWithARecipePath_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("warnings");
+        QTest::newRow("recipe") << "ricetta_uova.txt" << QStringList();
+        QTest::newRow("missing file") << "non-esiste.txt" << QStringList{messages::kCannotRead};
+        QTest::newRow("not a recipe") << "troncata.txt" << QStringList{messages::kNotARecipe};
+        QTest::newRow("folder") << "" << QStringList{messages::kCannotRead};
+    }
+
+    void startsWithARecipePath()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, warnings);
+        const QString path = QStringLiteral(VORNAK_TEST_DATA "/") + file;
+        const QStringList startState = recipefile::recordOf(form->worksheet());
+        QStringList expected = startState;
+        if (warnings.isEmpty()) {
+            QFile recipe(path);
+            QVERIFY(recipe.open(QIODevice::ReadOnly));
+            expected = recipefile::decode(recipe.readAll()).value().last();
+        }
+
+        FormPrinc started;
+        started.openOnShow(path);
+        QCoreApplication::processEvents();
+        QCOMPARE(recipefile::recordOf(started.worksheet()), startState);
+        started.show();
+        QTRY_COMPARE(watcher->texts(), warnings);
+        QTRY_COMPARE(recipefile::recordOf(started.worksheet()), expected);
+        QCOMPARE(started.findChild<QComboBox *>(QStringLiteral("CmbComponente1"))->currentText(),
+                 expected[0]);
+        QCOMPARE(started.findChild<QLabel *>(QStringLiteral("TxtRisPeso"))->text(), expected.last());
+    }
+
+    void balanceLineAndWindowFollowTheResults()
+    {
+        auto *line = control<QLabel>("LblBilancio");
+        auto lineText = [&] { return QTextDocumentFragment::fromHtml(line->text()).toPlainText(); };
+        auto calculateMix = [&](const char *oatGrams) {
+            typeInto("TxtPeso3", QLatin1String(oatGrams));
+            QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
+        };
+        // The worksheet sits above the status bar and scales with the client area alone.
+        QWidget *client = form->centralWidget();
+        QVERIFY(form->statusBar()->geometry().top() >= client->geometry().bottom());
+        QVERIFY(qAbs(control("CmdEsci")->y() - 680.0 * client->height() / 711) <= 1);
+
+        // ALBUMINA 200 g, SEMOLINO 300 g, FARINA DI AVENA: fat too low at 100 g.
+        Worksheet &sheet = form->worksheet();
+        const char *mix[] = {"ALBUMINA", "SEMOLINO", "FARINA DI AVENA"};
+        for (int row = 1; row <= 3; ++row)
+            sheet.select(componente(row), QLatin1String(mix[row - 1]));
+        typeInto("TxtPeso1", "200");
+        typeInto("TxtPeso2", "300");
+        QVERIFY(lineText().isEmpty());
+        calculateMix("100");
+        QCOMPARE(lineText(),
+                 QStringLiteral("Bilancio: Proteine 32,85% nel range · Carboidrati 50,95% nel range "
+                                "· Grassi 1,77% sotto"));
+        const QColor mark = balancelook::markColour(form->statusBar()->palette().color(QPalette::Window),
+                                                    form->statusBar()->palette().color(QPalette::WindowText));
+        QVERIFY(line->text().contains(QStringLiteral("color:") + mark.name()));
+
+        // A click on the line opens the window; it follows every new calculation.
+        QTest::mouseClick(line, Qt::LeftButton);
+        FrmBilancio *window = form->balanceWindow();
+        QVERIFY(window && window->isVisible() && !window->isModal());
+        auto windowText = [&](const char *name) {
+            return window->findChild<QLabel *>(QLatin1String(name))->text();
+        };
+        QCOMPARE(windowText("TxtEsitoGrassi"), QStringLiteral("sotto"));
+        QCOMPARE(windowText("TxtSuggerimenti"),
+                 QStringLiteral("Grassi 1,77%: aggiungere 180 g di FARINA DI AVENA (proteine 28,18%, "
+                                "carboidrati 56,02%, grassi 3,00%)"));
+        calculateMix("280");
+        QCOMPARE(windowText("TxtQuotaGrassi"), QStringLiteral("3,00%"));
+        QCOMPARE(windowText("TxtSuggerimenti"), balance::kBalanced);
+        QVERIFY(!line->text().contains(QStringLiteral("color:")));
+        form->findChild<QAction *>(QStringLiteral("mnuBilancio"))->trigger();
+        QCOMPARE(form->findChildren<FrmBilancio *>().size(), 1);
+
+        // Cancella and Apri take the verdict away until the next Calcola.
+        QTest::mouseClick(control<QPushButton>("CmdCancella"), Qt::LeftButton);
+        QVERIFY(lineText().isEmpty());
+        QCOMPARE(windowText("TxtSuggerimenti"), balance::kNoVerdict);
+        QCOMPARE(windowText("TxtQuotaGrassi"), QString());
+        calculateMix("0");
+        auto chooser = std::make_unique<FakeChooser>();
+        chooser->openPath = QStringLiteral(VORNAK_TEST_DATA "/ricetta_uova.txt");
+        form->setFileChooser(std::move(chooser));
+        QTest::mouseClick(control<QPushButton>("CmdApri"), Qt::LeftButton);
+        QCOMPARE(control<QLabel>("TxtRisPeso")->text(), QStringLiteral("404,00"));
+        QVERIFY(lineText().isEmpty());
+        QCOMPARE(watcher->texts(), QStringList{messages::kNoComponent});
+    }
+
+    void outOfRangeMarkIsReadable_data()
+    {
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<bool>("red");
+        QTest::newRow("light status bar") << QColor(0xEF, 0xEF, 0xEF) << true;
+        QTest::newRow("dark theme") << QColor(0x2B, 0x2B, 0x2B) << true;
+        QTest::newRow("mid grey: no red reads, plain text") << QColor(0x80, 0x80, 0x80) << false;
+    }
+
+    void outOfRangeMarkIsReadable()
+    {
+        QFETCH(QColor, background);
+        QFETCH(bool, red);
+        const QColor text(Qt::black);
+        const QColor mark = balancelook::markColour(background, text);
+        QCOMPARE(mark != text, red);
+        if (red) {
+            QCOMPARE(mark.hslHue(), 0);
+            QVERIFY(balancelook::contrastRatio(mark, background) >= 4.5);
+        }
     }
 
     void esciEndsAtOnce()

@@ -85,6 +85,17 @@ private slots:
         QVERIFY(name->text().isEmpty());
     }
 
+    void disabledBoxesLookDisabled()
+    {
+        FrmConvertitore *window = openConverter();
+        auto *name = window->findChild<QLineEdit *>(QStringLiteral("Txt1"));
+        auto background = [name] { return name->grab().toImage().pixelColor(4, name->height() / 2); };
+        const QColor disabled = background();
+        type(window, QStringLiteral("TxtImpostaPeso"), QStringLiteral("1000"));
+        QVERIFY(name->isEnabled());
+        QVERIFY(background() != disabled);
+    }
+
     void closingDiscardsAndReopeningStartsAfresh()
     {
         QPointer<FrmConvertitore> window = openConverter();

@@ -1,0 +1,141 @@
+#include "balance.h"
+
+#include "numbers.h"
+
+using namespace field;
+
+namespace balance {
+namespace {
+
+double percentOf(const CalculatedRow &row, Nutrient nutrient)
+{
+    switch (nutrient) {
+    case Nutrient::Protein:
+        return row.protein;
+    case Nutrient::Carbo:
+        return row.carbo;
+    case Nutrient::Fat:
+        break;
+    }
+    return row.fat;
+}
+
+// The three shares as fractions, computed as the calculation computes them (same sums
+// in the same order, each rounded to 15 significant digits), with `extra` grams added
+// to row `extraRow`.
+std::array<double, 3> sharesWith(const CalculatedRows &rows, int extraRow, double extra)
+{
+    double grams[3] = {0, 0, 0};
+    double ingredients = 0;
+    for (int row = 1; row <= kRows; ++row) {
+        const CalculatedRow &r = rows[size_t(row - 1)];
+        const double w = row == extraRow ? r.grams + extra : r.grams;
+        for (int k = 0; k < 3; ++k)
+            grams[k] += w * percentOf(r, kNutrients[k]) / 100;
+        if (row != kEggRow)
+            ingredients += w;
+    }
+    const double total = numbers::roundTo15(ingredients + rows[size_t(kEggRow - 1)].grams);
+    std::array<double, 3> shares{};
+    for (int k = 0; k < 3; ++k)
+        shares[size_t(k)] = numbers::roundTo15(numbers::roundTo15(grams[k]) / total);
+    return shares;
+}
+
+// The share as the result field shows it, two decimals, as a number.
+double shown(double fraction)
+{
+    return numbers::roundToDecimals(fraction * 100, 2);
+}
+
+Verdict verdictOf(double shownPercent, Range range)
+{
+    if (shownPercent < range.low)
+        return Verdict::Below;
+    if (shownPercent > range.high)
+        return Verdict::Above;
+    return Verdict::InRange;
+}
+
+// Whether the row's own percentage lies beyond the edge the share has crossed, so
+// that adding it pulls the share back towards the range.
+bool canPullBack(double rowPercent, Verdict verdict, Range range)
+{
+    return verdict == Verdict::Below ? rowPercent > range.low : rowPercent < range.high;
+}
+
+// The smallest whole number of grams of `row` that brings the share of nutrient k into
+// range, or nothing within kMaxGrams. The share moves monotonically towards the row's
+// own percentage as grams are added, so once it has reached the edge it was outside of
+// it stays there: a binary search over 1..kMaxGrams finds the first such g in about 30
+// checks. If that g already overshoots the far edge (a few grams in a tiny mix), no g
+// can land inside.
+std::optional<qint64> gramsToCorrect(const CalculatedRows &rows, int row, int k, Verdict verdict, Range range)
+{
+    auto shareWith = [&](qint64 g) { return shown(sharesWith(rows, row, double(g))[size_t(k)]); };
+    auto reached = [&](qint64 g) {
+        return verdict == Verdict::Below ? shareWith(g) >= range.low : shareWith(g) <= range.high;
+    };
+    if (!reached(kMaxGrams))
+        return std::nullopt;
+    qint64 notEnough = 0, enough = kMaxGrams;
+    while (enough - notEnough > 1) {
+        const qint64 middle = notEnough + (enough - notEnough) / 2;
+        (reached(middle) ? enough : notEnough) = middle;
+    }
+    if (verdictOf(shareWith(enough), range) != Verdict::InRange)
+        return std::nullopt;
+    return enough;
+}
+
+std::optional<Suggestion> suggest(const CalculatedRows &rows, int k, Verdict verdict, Range range)
+{
+    std::optional<Suggestion> best;
+    for (int row = 1; row < kEggRow; ++row) { // eggs come whole: never suggested
+        const CalculatedRow &r = rows[size_t(row - 1)];
+        if (r.name.isEmpty() || !(r.grams > 0) || !canPullBack(percentOf(r, kNutrients[k]), verdict, range))
+            continue;
+        const std::optional<qint64> grams = gramsToCorrect(rows, row, k, verdict, range);
+        if (grams && (!best || *grams < best->grams)) // a tie keeps the first row
+            best = Suggestion{row, r.name, *grams, {}};
+    }
+    if (best) {
+        const std::array<double, 3> after = sharesWith(rows, best->row, double(best->grams));
+        for (int j = 0; j < 3; ++j)
+            best->shares[size_t(j)] = numbers::percent(after[size_t(j)]);
+    }
+    return best;
+}
+
+} // namespace
+
+Range rangeOf(Nutrient nutrient)
+{
+    switch (nutrient) {
+    case Nutrient::Protein:
+        return {17, 40};
+    case Nutrient::Carbo:
+        return {25, 60};
+    case Nutrient::Fat:
+        break;
+    }
+    return {3, 8};
+}
+
+Report check(const CalculatedRows &rows)
+{
+    const std::array<double, 3> shares = sharesWith(rows, 0, 0);
+    Report report;
+    for (int k = 0; k < 3; ++k) {
+        Assessment &a = report[size_t(k)];
+        a.nutrient = kNutrients[k];
+        a.share = numbers::percent(shares[size_t(k)]);
+        const Range range = rangeOf(a.nutrient);
+        a.verdict = verdictOf(shown(shares[size_t(k)]), range);
+        if (a.verdict != Verdict::InRange)
+            a.suggestion = suggest(rows, k, a.verdict, range);
+    }
+    return report;
+}
+
+} // namespace balance

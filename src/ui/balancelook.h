@@ -1,0 +1,22 @@
+#pragma once
+
+#include "balance.h"
+
+#include <QColor>
+#include <QString>
+
+// How the balance check marks a share out of range on screen: besides the words
+// "sotto" and "sopra", bold type in a red that stays readable on the background.
+namespace balancelook {
+
+// A red with a contrast ratio of at least 4.5:1 against the background (dark red on a
+// light background, light red on a dark one), or the plain text colour when neither is.
+QColor markColour(const QColor &background, const QColor &text);
+
+// The contrast ratio of two colours, from 1:1 to 21:1, by their relative luminance.
+double contrastRatio(const QColor &a, const QColor &b);
+
+// The status line as rich text, each share out of range in bold and markColour.
+QString statusHtml(const balance::Report &report, const QColor &mark);
+
+} // namespace balancelook

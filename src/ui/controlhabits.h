@@ -1,0 +1,16 @@
+#pragma once
+
+class QWidget;
+
+// How the lists and input boxes of a window answer the mouse, the same in every window:
+// - a list reacts to the wheel only while it has the focus, so scrolling over the
+//   worksheet never swaps an ingredient by accident;
+// - a click into an input box that shows just "0" selects it, as Tab does, so typing
+//   replaces the zero instead of adding to it;
+// - a list opens as a drop-down of at most its visible-items count, scrolling beyond.
+namespace controlhabits {
+
+// Gives every list and input box inside `window` these habits; call once its controls exist.
+void install(QWidget *window);
+
+} // namespace controlhabits

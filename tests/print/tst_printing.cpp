@@ -1,0 +1,228 @@
+// Printing through a real print system: run by withcups.sh, which starts a CUPS server
+// of its own with a cups-pdf queue as the default printer.
+#include "fakechooser.h"
+#include "formprinc.h"
+#include "frmconvertitore.h"
+#include "modalwatcher.h"
+#include "sheetprinter.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+enum class Way
+{
+    RecipeWindow,
+    ConverterWindow,
+    Cli
+};
+
+struct Run
+{
+    int exitCode = -1;
+    QString out; // standard output and error; for a window, the texts of its boxes
+};
+
+Run run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError())};
+}
+
+// The real printer side; only the PDF file dialog answers with a path the test chose.
+class PdfPathPrinter : public SheetPrinter
+{
+public:
+    PdfPathPrinter(QWidget *parent, const QString &path) : SheetPrinter(parent), m_path(path) {}
+
+protected:
+    QString choosePdfPath() override { return m_path; }
+
+private:
+    QString m_path;
+};
+
+void type(QWidget *window, const QString &name, const QString &text)
+{
+    auto *edit = window->findChild<QLineEdit *>(name);
+    QVERIFY2(edit, qPrintable(name));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void click(QWidget *window, const QString &name)
+{
+    QTest::mouseClick(window->findChild<QPushButton *>(name), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestPrinting : public QObject
+{
+    Q_OBJECT
+
+    const QString queue = qEnvironmentVariable("VORNAK_TEST_QUEUE");
+    QDir pdfDir{qEnvironmentVariable("VORNAK_TEST_PDF_DIR")};
+    const QString recipe = QStringLiteral(VORNAK_TEST_DATA "/ricetta_uova.txt");
+    QTemporaryDir dir;
+
+    // Prints the recipe (or a 40/60 conversion) one way, answering "Sì" to the offer of a PDF.
+    Run printThrough(Way way, const QString &pdfPath)
+    {
+        if (way == Way::Cli)
+            return run(QStringLiteral(VORNAK_CLI), {QStringLiteral("print"), recipe});
+        FormPrinc form; // with the real printer side; only the PDF path is the test's
+        auto chooser = std::make_unique<FakeChooser>();
+        chooser->openPath = recipe;
+        form.setFileChooser(std::move(chooser));
+        form.setSheetPrinter(std::make_unique<PdfPathPrinter>(&form, pdfPath));
+        form.show();
+        ModalWatcher watcher;
+        watcher.answer = QStringLiteral("Sì");
+        if (way == Way::RecipeWindow) {
+            click(&form, QStringLiteral("CmdApri"));
+            click(&form, QStringLiteral("CmdStampa"));
+        } else {
+            click(&form, QStringLiteral("CmdConvertitore"));
+            FrmConvertitore *converter = form.converterWindow();
+            converter->setSheetPrinter(std::make_unique<PdfPathPrinter>(converter, pdfPath));
+            for (const auto &[name, text] : {std::pair{"TxtImpostaPeso", "1000"},
+                                             {"Txt1", "Mais"},
+                                             {"TxtPercent1", "40"},
+                                             {"Txt2", "Latte"},
+                                             {"TxtPercent2", "60"}})
+                type(converter, QString::fromLatin1(name), QString::fromLatin1(text));
+            click(converter, QStringLiteral("CmdCalcola"));
+            click(converter, QStringLiteral("CmdStampa"));
+        }
+        return {0, (watcher.texts() + watcher.unexpected).join(u'\n')};
+    }
+
+    // The PDF cups-pdf wrote for the one job sent, once the queue has finished it.
+    QString waitForPrintedPdf()
+    {
+        const QDeadlineTimer deadline(30000);
+        while (!deadline.hasExpired()) {
+            const QStringList pdfs = pdfDir.entryList({QStringLiteral("*.pdf")});
+            if (!pdfs.isEmpty() && run(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).out.isEmpty())
+                return pdfs.size() == 1 ? pdfDir.filePath(pdfs.constFirst()) : QString();
+            QTest::qWait(200);
+        }
+        return {};
+    }
+
+    void clearPdfDir()
+    {
+        for (const QString &pdf : pdfDir.entryList({QStringLiteral("*.pdf")}))
+            QVERIFY(pdfDir.remove(pdf));
+    }
+
+    void setUpWays()
+    {
+        QTest::addColumn<Way>("way");
+        QTest::newRow("recipe window") << Way::RecipeWindow;
+        QTest::newRow("converter window") << Way::ConverterWindow;
+        QTest::newRow("vornak-cli") << Way::Cli;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(!queue.isEmpty() && pdfDir.exists(), "run this test through tests/print/withcups.sh");
+        QVERIFY(dir.isValid());
+    }
+
+    void acceptedJobsArriveOnePageA4_data() { setUpWays(); }
+
+    void acceptedJobsArriveOnePageA4()
+    {
+        QFETCH(Way, way);
+        clearPdfDir();
+        const Run outcome = printThrough(way, dir.filePath(QStringLiteral("unused.pdf")));
+        QCOMPARE(outcome.out,
+                 way == Way::Cli ? QStringLiteral("Stampa inviata a %1\n").arg(queue) : QString());
+        QCOMPARE(outcome.exitCode, 0);
+
+        const QString pdf = waitForPrintedPdf();
+        QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote no PDF (or more than one) within 30 seconds");
+        const QString info = run(QStringLiteral("pdfinfo"), {pdf}).out;
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size: .*\\(A4\\)"))),
+                 qPrintable(info));
+
+        const QString text =
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}).out;
+        const bool recipe = way != Way::ConverterWindow;
+        for (const QString &expected : recipe ? QStringList{"Boilie al latte", "Prot. 28,15%"}
+                                              : QStringList{"Conversione Percentuale - Grammi", "600 gr."})
+            QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" missing in:\n") + text));
+
+        // Landscape: the lines run along the paper's long side, however the page is turned.
+        const QString boxes =
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}).out;
+        const auto page =
+            QRegularExpression(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\"")).match(boxes);
+        const auto word =
+            QRegularExpression(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                                              "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">%1<")
+                                   .arg(recipe ? QStringLiteral("Ricetta:") : QStringLiteral("Conversione")))
+                .match(boxes);
+        QVERIFY2(page.hasMatch() && word.hasMatch(), qPrintable(boxes));
+        const bool pageWide = page.captured(1).toDouble() > page.captured(2).toDouble();
+        const bool lineWide = word.captured(3).toDouble() - word.captured(1).toDouble() >
+                              word.captured(4).toDouble() - word.captured(2).toDouble();
+        QCOMPARE(pageWide == lineWide, recipe);
+    }
+
+    void refusedJobsAreReported_data() { setUpWays(); }
+
+    void refusedJobsAreReported()
+    {
+        QFETCH(Way, way);
+        QCOMPARE(run(QStringLiteral("cupsreject"), {queue}).exitCode, 0);
+        const Run outcome = printThrough(way, dir.filePath(QStringLiteral("unused.pdf")));
+        const QString prefix = way == Way::Cli ? QStringLiteral("AVVISO: Stampa non riuscita: ")
+                                               : QStringLiteral("Stampa non riuscita: ");
+        // One message: the prefix and the print system's reason, on one line.
+        QVERIFY2(outcome.out.startsWith(prefix) && outcome.out.trimmed().size() > prefix.size() &&
+                     !outcome.out.trimmed().contains(u'\n'),
+                 qPrintable(outcome.out));
+        QCOMPARE(outcome.exitCode, way == Way::Cli ? 1 : 0);
+    }
+
+    void withoutPrinterThePdfIsOffered_data()
+    {
+        QTest::addColumn<Way>("way");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("recipe window")
+            << Way::RecipeWindow << "Nessuna stampante disponibile. Salvare la ricetta in un file PDF?";
+        QTest::newRow("vornak-cli") << Way::Cli << "AVVISO: Nessuna stampante disponibile\n";
+    }
+
+    void withoutPrinterThePdfIsOffered()
+    {
+        QFETCH(Way, way);
+        QFETCH(QString, told);
+        run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue}); // the first row removes it
+        const QString pdf = dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
+        const Run outcome = printThrough(way, pdf);
+        QCOMPARE(outcome.out, told);
+        QCOMPARE(outcome.exitCode, way == Way::Cli ? 1 : 0);
+        QCOMPARE(QFile::exists(pdf), way != Way::Cli);
+    }
+};
+
+QTEST_MAIN(TestPrinting)
+#include "tst_printing.moc"
