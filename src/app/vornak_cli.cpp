@@ -38,9 +38,9 @@ const char kHelp[] = R"(Uso:
   vornak-cli sheet FILE --pdf OUT
       Apre la ricetta FILE (senza ricalcolarla) e scrive il foglio della ricetta
       in OUT come PDF.
-  vornak-cli print FILE [--printer NAME]
+  vornak-cli print FILE [--printer NOME]
       Apre la ricetta FILE (senza ricalcolarla) e stampa il foglio della ricetta
-      sulla stampante predefinita (o su NAME).
+      sulla stampante predefinita (o su NOME).
   vornak-cli convert --total GRAMMI NOME=PERCENTUALE ... [--pdf OUT]
       Converte una ricetta in percentuali (fino a 13 componenti) in grammi per il
       peso totale dato e scrive ogni riga come NOME=GRAMMI. Con --pdf scrive anche
