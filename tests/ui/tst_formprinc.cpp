@@ -293,6 +293,33 @@ private slots:
         QCOMPARE(background(notes), kCyan);
     }
 
+    // A word longer than any line is broken anywhere, so a megabyte of notes without a blank
+    // lays out in linear time; ordinary notes keep breaking between words.
+    void notesBreakLongWordsAnywhere_data()
+    {
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("words") << QString("parola ").repeated(2000)
+                               << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QTest::newRow("one word of a megabyte") << QString(1 << 20, u'x') << int(QTextOption::WrapAnywhere);
+        QTest::newRow("back to words") << "breve" << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+
+    void notesBreakLongWordsAnywhere()
+    {
+        QFETCH(QString, notes);
+        QFETCH(int, mode);
+        auto *box = control<QPlainTextEdit>("TxtNote");
+        form->worksheet().setText(Note, QString(1 << 20, u'x'));
+        form->worksheet().setText(Note, notes);
+        QCOMPARE(int(box->wordWrapMode()), mode);
+        box->setFocus();
+        box->moveCursor(QTextCursor::End);
+        QTest::keyClicks(box, "y");
+        QCOMPARE(int(box->wordWrapMode()), mode);
+        QCOMPARE(form->worksheet().text(Note), notes + "y");
+    }
+
     // Esc, the wheel and a click behave as on the desktop the anglers know, in both windows.
     void mouseAndKeyboardHabits_data()
     {
