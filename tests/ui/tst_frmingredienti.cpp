@@ -63,16 +63,20 @@ class TestFrmIngredienti : public QObject
         qFatal("no row %s", qPrintable(name));
     }
 
-    // Edits a cell as a user does: open its editor, replace the text, press Enter.
+    // Edits a cell as a user does: click the selected cell and type over its text at once
+    // (the first key on its own: no row search may take it elsewhere), press Enter.
     void type(const QModelIndex &index, const QString &text)
     {
         QTableView *view = editor->view();
         view->setCurrentIndex(index);
-        view->edit(index);
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+        QWidget *focus = view->indexWidget(index);
+        QTest::keyClick(focus ? focus : view, text[0].toLatin1());
+        QCOMPARE(view->currentIndex(), index);
         auto *edit = qobject_cast<QLineEdit *>(view->indexWidget(index));
         QVERIFY(edit);
-        edit->selectAll();
-        edit->insert(text); // replaces the selection, "€" included
+        edit->insert(text.mid(1)); // "€" included
         QTest::keyClick(edit, Qt::Key_Return);
         QTRY_VERIFY(!view->indexWidget(index));
     }
@@ -143,6 +147,10 @@ private slots:
             << "Mix Luca" << name << "Mix Marco"
             << "«Mix Luca» è scelto nel foglio di lavoro: non si può rinominare finché una riga lo usa"
             << "Mix Luca";
+        QTest::newRow("name Windows-1252 lacks")
+            << "Anice" << name << "Cocco ✓ Ω"
+            << "Il nome non può contenere il carattere «✓», che il file delle ricette non può contenere"
+            << "Anice";
         QTest::newRow("renaming, blanks trimmed") << "Anice" << name << " Anice stellato "
                                                   << ""
                                                   << "Anice stellato";
