@@ -230,7 +230,15 @@ void FormPrinc::mnuIngredienti_Click()
 {
     const QString path = m_ingredientsPath.isEmpty() ? ingredientfile::defaultPath() : m_ingredientsPath;
     FrmIngredienti dialog(m_sheet, path, m_sink, this);
+    const personal::Library before = m_sheet.library();
     dialog.exec();
+    // New values or prices make the last calculation's balance and cost stale: both wait
+    // for the next Calcola.
+    if (m_sheet.library() != before) {
+        setBalance(std::nullopt);
+        if (auto *label = findChild<QLabel *>(QStringLiteral("LblCosto")))
+            label->clear();
+    }
 }
 
 void FormPrinc::CmdEsci_Click()

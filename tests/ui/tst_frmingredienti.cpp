@@ -282,12 +282,15 @@ private slots:
         auto *list = form.findChild<QComboBox *>("CmbComponente3");
         QCOMPARE(list->count(), 75);
         QCOMPARE(list->itemText(73), QStringLiteral("Mix Luca"));
-        Worksheet &ws = form.worksheet();
-        ws.select(componente(1), QStringLiteral("ALBUMINA"));
-        ws.setText(peso(1), QStringLiteral("100"));
-        ws.select(componente(2), QStringLiteral("Mix Luca"));
-        ws.setText(peso(2), QStringLiteral("200"));
-        QTest::mouseClick(form.findChild<QPushButton *>("CmdCalcola"), Qt::LeftButton);
+        auto calculateMix = [&form] {
+            Worksheet &ws = form.worksheet();
+            ws.select(componente(1), QStringLiteral("ALBUMINA"));
+            ws.setText(peso(1), QStringLiteral("100"));
+            ws.select(componente(2), QStringLiteral("Mix Luca"));
+            ws.setText(peso(2), QStringLiteral("200"));
+            QTest::mouseClick(form.findChild<QPushButton *>("CmdCalcola"), Qt::LeftButton);
+        };
+        calculateMix();
         auto *cost = form.findChild<QLabel *>("LblCosto");
         QCOMPARE(cost->text(), QStringLiteral("Costo: 1,80 € · 6,00 €/kg"));
         QTest::mouseClick(form.findChild<QPushButton *>("CmdCancella"), Qt::LeftButton);
@@ -302,6 +305,22 @@ private slots:
         form.findChild<QAction *>("mnuIngredienti")->trigger();
         QCOMPARE(opened, QStringList{"FrmIngredienti"});
         QCOMPARE(watcher->boxes.size(), 2);
+
+        // A new price saved there empties the figures of the last calculation.
+        calculateMix();
+        auto *balanceLine = form.findChild<QLabel *>("LblBilancio");
+        QVERIFY(!cost->text().isEmpty() && !balanceLine->text().isEmpty());
+        writeAll(path, kFile); // no bad line: Salva asks nothing
+        watcher->onDialog = [](QDialog *dialog) {
+            auto *editor = qobject_cast<FrmIngredienti *>(dialog);
+            IngredientTable *table = editor->table();
+            QVERIFY(table->setData(table->index(0, IngredientTable::Prezzo), QStringLiteral("20")));
+            QVERIFY(editor->CmdSalva_Click());
+            dialog->reject();
+        };
+        form.findChild<QAction *>("mnuIngredienti")->trigger();
+        QCOMPARE(cost->text(), QString());
+        QCOMPARE(balanceLine->text(), QString());
     }
 };
 
