@@ -146,11 +146,13 @@ void FormPrinc::showCost()
         label->setText(costText(mixCost(m_sheet)));
 }
 
-void FormPrinc::loadIngredients(const QString &path)
+void FormPrinc::loadIngredients(const QString &path, bool named)
 {
     m_ingredientsPath = path;
     const auto result = ingredientfile::read(path);
     m_sheet.setLibrary(result.library);
+    if (named && result.missing)
+        m_sheet.warn(ingredientfile::missingText(path));
     if (const QString warning = ingredientfile::warningText(path, result); !warning.isEmpty())
         m_sheet.warn(warning);
 }

@@ -274,6 +274,12 @@ private slots:
         FormPrinc form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // A file named on the command line must exist; the default one need not.
+        const QString missing = dir.filePath(QStringLiteral("manca.csv"));
+        form.loadIngredients(missing);
+        form.loadIngredients(missing, true);
+        QCOMPARE(watcher->texts(), QStringList{"Il file degli ingredienti «" + missing + "» non esiste"});
+        watcher->boxes.clear();
         form.loadIngredients(path);
         QCOMPARE(watcher->boxes.size(), 1);
         QVERIFY(
