@@ -101,6 +101,6 @@ int main(int argc, char *argv[])
     window.show();
     // The recipe named on the command line opens once the event loop runs, so its
     // ingredients are known by then.
-    window.loadIngredients(line.ingredientsPath());
+    window.loadIngredients(line.ingredientsPath(), line.parser.isSet(line.ingredients));
     return app.exec();
 }

@@ -74,10 +74,42 @@ public:
 
 StderrSink sink;
 
-int usage()
+// A command line that cannot run: what is wrong, then the help.
+int usage(const QString &problem)
 {
-    QTextStream(stderr) << kHelp;
+    QTextStream(stderr) << problem << "\n\n" << kHelp;
     return BadFile;
+}
+
+// Takes "OPTION VALUE" from anywhere in `args` into `value`; false, with the problem,
+// when VALUE is missing or empty. `value` stays empty when the option is absent.
+bool takeOption(QStringList &args, const QString &option, const char *valueName, QString &value,
+                QString &problem)
+{
+    const qsizetype at = args.indexOf(option);
+    if (at < 0)
+        return true;
+    if (at + 1 >= args.size() || args[at + 1].isEmpty()) {
+        problem = option + QStringLiteral(" vuole ") + QString::fromUtf8(valueName);
+        return false;
+    }
+    value = args[at + 1];
+    args.remove(at, 2);
+    return true;
+}
+
+// What is wrong with the arguments of a command that takes one recipe FILE, once its
+// options are taken out; an empty text when nothing is.
+QString fileProblem(const QStringList &args)
+{
+    for (const QString &arg : args)
+        if (arg.startsWith(u'-') && arg.size() > 1)
+            return QStringLiteral("Opzione sconosciuta: ") + arg;
+    if (args.isEmpty())
+        return QStringLiteral("Manca il file della ricetta");
+    if (args.size() > 1)
+        return QStringLiteral("Troppi argomenti: ") + args.mid(1).join(u' ');
+    return QString();
 }
 
 // The personal ingredients and prices, read once when a recipe first needs them.
@@ -88,24 +120,13 @@ const personal::Library &ingredientLibrary()
     static const personal::Library library = [] {
         const QString path = ingredientsPath.isEmpty() ? ingredientfile::defaultPath() : ingredientsPath;
         const auto result = ingredientfile::read(path);
+        if (result.missing && !ingredientsPath.isEmpty())
+            sink.warn(messages::kTitle, ingredientfile::missingText(path));
         if (const QString warning = ingredientfile::warningText(path, result); !warning.isEmpty())
             sink.warn(messages::kTitle, warning);
         return result.library;
     }();
     return library;
-}
-
-// "--ingredients FILE" anywhere after the command; false when FILE is missing.
-bool takeIngredientsOption(QStringList &args)
-{
-    const qsizetype at = args.indexOf(QStringLiteral("--ingredients"));
-    if (at < 0)
-        return true;
-    if (at + 1 >= args.size())
-        return false;
-    ingredientsPath = args[at + 1];
-    args.remove(at, 2);
-    return true;
 }
 
 // Opens a recipe into a fresh worksheet as the open command does.
@@ -143,10 +164,12 @@ int saveTo(const Worksheet &sheet, const QString &path)
     return Success;
 }
 
-int calc(const QStringList &args)
+int calc(QStringList args)
 {
-    if (args.size() != 1 && !(args.size() == 3 && args[1] == QStringLiteral("--save")))
-        return usage();
+    QString saveAs, problem;
+    if (!takeOption(args, QStringLiteral("--save"), "il nome di un file", saveAs, problem) ||
+        !(problem = fileProblem(args)).isEmpty())
+        return usage(problem);
     Worksheet sheet;
     sheet.setWarningSink(&sink);
     if (!openInto(sheet, args[0]))
@@ -161,13 +184,13 @@ int calc(const QStringList &args)
           FieldId(RisCarboidratiPercentuale), FieldId(RisDigeribilita), FieldId(RisProprietaLegante)})
         out << field::name(id) << '=' << sheet.text(id) << '\n';
     out.flush();
-    return args.size() == 3 ? saveTo(sheet, args[2]) : Success;
+    return saveAs.isEmpty() ? Success : saveTo(sheet, saveAs);
 }
 
 int balanceCheck(const QStringList &args)
 {
-    if (args.size() != 1)
-        return usage();
+    if (const QString problem = fileProblem(args); !problem.isEmpty())
+        return usage(problem);
     Worksheet sheet;
     sheet.setWarningSink(&sink);
     if (!openInto(sheet, args[0]))
@@ -181,10 +204,14 @@ int balanceCheck(const QStringList &args)
     return Success;
 }
 
-int sheetPdf(const QStringList &args)
+int sheetPdf(QStringList args)
 {
-    if (args.size() != 3 || args[1] != QStringLiteral("--pdf"))
-        return usage();
+    QString pdf, problem;
+    if (!takeOption(args, QStringLiteral("--pdf"), "il nome di un file", pdf, problem) ||
+        !(problem = fileProblem(args)).isEmpty())
+        return usage(problem);
+    if (pdf.isEmpty())
+        return usage(QStringLiteral("sheet vuole --pdf e il nome del file PDF da scrivere"));
     Worksheet sheet;
     sheet.setWarningSink(&sink);
     if (!openInto(sheet, args[0]))
@@ -193,7 +220,7 @@ int sheetPdf(const QStringList &args)
         sink.warn(messages::kTitle, refusal);
         return Refused;
     }
-    if (!sheetrenderer::writePdf(recipesheet::build(sheet), args[2])) {
+    if (!sheetrenderer::writePdf(recipesheet::build(sheet), pdf)) {
         sink.warn(messages::kTitle, QStringLiteral("Impossibile salvare il file PDF"));
         return Refused;
     }
@@ -202,13 +229,10 @@ int sheetPdf(const QStringList &args)
 
 int print(QStringList args)
 {
-    QString printer;
-    if (args.size() == 3 && args[1] == QStringLiteral("--printer")) {
-        printer = args.takeLast();
-        args.removeLast();
-    }
-    if (args.size() != 1)
-        return usage();
+    QString printer, problem;
+    if (!takeOption(args, QStringLiteral("--printer"), "il nome di una stampante", printer, problem) ||
+        !(problem = fileProblem(args)).isEmpty())
+        return usage(problem);
     Worksheet sheet;
     sheet.setWarningSink(&sink);
     if (!openInto(sheet, args[0]))
@@ -235,13 +259,13 @@ int print(QStringList args)
 
 int convert(QStringList args)
 {
-    QString pdf;
-    if (args.size() >= 2 && args[args.size() - 2] == QStringLiteral("--pdf")) {
-        pdf = args.takeLast();
-        args.removeLast();
-    }
-    if (args.size() < 2 || args[0] != QStringLiteral("--total") || args.size() - 2 > Converter::kRows)
-        return usage();
+    QString pdf, problem;
+    if (!takeOption(args, QStringLiteral("--pdf"), "il nome di un file", pdf, problem))
+        return usage(problem);
+    if (args.size() < 2 || args[0] != QStringLiteral("--total"))
+        return usage(QStringLiteral("convert vuole prima --total e il peso totale in grammi"));
+    if (args.size() - 2 > Converter::kRows)
+        return usage(QStringLiteral("Troppi componenti: al massimo %1").arg(Converter::kRows));
     Converter converter;
     converter.setWarningSink(&sink);
     converter.setText(Converter::kTotal, args[1]);
@@ -249,7 +273,9 @@ int convert(QStringList args)
         const QString &entry = args[row + 1];
         const qsizetype split = entry.lastIndexOf(u'=');
         if (split < 0)
-            return usage();
+            return usage(entry.startsWith(u'-')
+                             ? QStringLiteral("Opzione sconosciuta: ") + entry
+                             : QStringLiteral("«%1» non è nella forma NOME=PERCENTUALE").arg(entry));
         converter.setText(Converter::name(row), entry.left(split));
         converter.setText(Converter::percent(row), entry.mid(split + 1));
     }
@@ -270,8 +296,8 @@ int convert(QStringList args)
 // Costo=4,35 € and Costo al kg=14,50 € after a calculation; a missing price refuses.
 int cost(const QStringList &args)
 {
-    if (args.size() != 1)
-        return usage();
+    if (const QString problem = fileProblem(args); !problem.isEmpty())
+        return usage(problem);
     Worksheet sheet;
     sheet.setWarningSink(&sink);
     if (!openInto(sheet, args[0]))
@@ -306,11 +332,12 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vornak")); // the window's data folder
     QStringList args = app.arguments().mid(1);
+    if (QString problem;
+        !takeOption(args, QStringLiteral("--ingredients"), "il nome di un file", ingredientsPath, problem))
+        return usage(problem);
     if (args.isEmpty())
-        return usage();
+        return usage(QStringLiteral("Manca il comando"));
     const QString command = args.takeFirst();
-    if (!takeIngredientsOption(args))
-        return usage();
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
         QTextStream(stdout) << kHelp;
         return Success;
@@ -331,5 +358,7 @@ int main(int argc, char *argv[])
         return convert(args);
     if (command == QStringLiteral("cost"))
         return cost(args);
-    return usage();
+    return usage((command.startsWith(u'-') ? QStringLiteral("Opzione sconosciuta: ")
+                                           : QStringLiteral("Comando sconosciuto: ")) +
+                 command);
 }

@@ -245,8 +245,10 @@ ReadResult read(const QString &path)
 {
     ReadResult result;
     const QFileInfo info(path);
-    if (!info.exists())
+    if (!info.exists()) {
+        result.missing = true;
         return result;
+    }
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
         result.failure = QStringLiteral("non si può leggere");
@@ -280,6 +282,11 @@ QString warningText(const QString &path, const ReadResult &result)
     if (result.problems.size() > kShownProblems)
         text += QStringLiteral("\n… e altre %1").arg(result.problems.size() - kShownProblems);
     return text;
+}
+
+QString missingText(const QString &path)
+{
+    return QStringLiteral("Il file degli ingredienti «%1» non esiste").arg(QDir::toNativeSeparators(path));
 }
 
 QByteArray encode(const Library &library)

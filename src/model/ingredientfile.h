@@ -21,6 +21,7 @@ struct ReadResult
     personal::Library library;
     QString failure;      // why the whole file was not used; empty when it was
     QStringList problems; // "riga N: reason" for each line left out
+    bool missing = false; // no file at the path: no personal ingredients and no prices
 };
 
 // Reads a file's bytes. Every good line is used; each bad one is left out with its reason.
@@ -31,6 +32,10 @@ ReadResult read(const QString &path);
 
 // The warning for the user about a read, or an empty text when all went well.
 QString warningText(const QString &path, const ReadResult &result);
+
+// "Il file degli ingredienti «X» non esiste": for a file the user named, whose absence is
+// a mistake to point out (the default file is simply not made yet).
+QString missingText(const QString &path);
 
 // The file's bytes: catalogue prices, egg prices, then the personal ingredients in order.
 QByteArray encode(const personal::Library &library);

@@ -1,6 +1,7 @@
 #include "ingredientlibrary.h"
 
 #include "catalogue.h"
+#include "cp1252.h"
 #include "numbers.h"
 
 #include <limits>
@@ -80,6 +81,12 @@ QString nameProblem(const QString &name)
     for (QChar c : name)
         if (c.category() == QChar::Other_Control)
             return QStringLiteral("il nome non può contenere caratteri di controllo");
+    // Recipe files are in Windows-1252: a recipe naming the ingredient could never be saved.
+    if (const QString missing = cp1252::firstMissing(name); !missing.isEmpty())
+        return QStringLiteral(
+                   "il nome non può contenere il carattere «%1», che il file delle ricette non può "
+                   "contenere")
+            .arg(missing);
     return QString();
 }
 

@@ -77,19 +77,6 @@ QString describeContaining(FieldId id)
     return describe(id) + (id == Note ? QStringLiteral(" contengono") : QStringLiteral(" contiene"));
 }
 
-// The first character of the text that the code page lacks, whole: both halves of
-// a character written with two UTF-16 units, such as an emoji.
-QString firstMissingCharacter(const QString &text)
-{
-    for (qsizetype k = 0; k < text.size(); ++k) {
-        if (cp1252::canEncode(text[k]))
-            continue;
-        const bool pair = text[k].isHighSurrogate() && k + 1 < text.size() && text[k + 1].isLowSurrogate();
-        return text.mid(k, pair ? 2 : 1);
-    }
-    return {};
-}
-
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -146,7 +133,7 @@ std::optional<QByteArray> encode(const QStringList &record, QString *problem)
                 *problem =
                     QStringLiteral("Impossibile salvare il file: %1 il carattere \u00ab%2\u00bb, "
                                    "che il file delle ricette non può contenere")
-                        .arg(describeContaining(recordFields()[size_t(k)]), firstMissingCharacter(text));
+                        .arg(describeContaining(recordFields()[size_t(k)]), cp1252::firstMissing(text));
             return std::nullopt;
         }
         bytes += '"' + *encoded + '"';

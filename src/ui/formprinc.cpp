@@ -146,11 +146,13 @@ void FormPrinc::showCost()
         label->setText(costText(mixCost(m_sheet)));
 }
 
-void FormPrinc::loadIngredients(const QString &path)
+void FormPrinc::loadIngredients(const QString &path, bool named)
 {
     m_ingredientsPath = path;
     const auto result = ingredientfile::read(path);
     m_sheet.setLibrary(result.library);
+    if (named && result.missing)
+        m_sheet.warn(ingredientfile::missingText(path));
     if (const QString warning = ingredientfile::warningText(path, result); !warning.isEmpty())
         m_sheet.warn(warning);
 }
@@ -230,7 +232,15 @@ void FormPrinc::mnuIngredienti_Click()
 {
     const QString path = m_ingredientsPath.isEmpty() ? ingredientfile::defaultPath() : m_ingredientsPath;
     FrmIngredienti dialog(m_sheet, path, m_sink, this);
+    const personal::Library before = m_sheet.library();
     dialog.exec();
+    // New values or prices make the last calculation's balance and cost stale: both wait
+    // for the next Calcola.
+    if (m_sheet.library() != before) {
+        setBalance(std::nullopt);
+        if (auto *label = findChild<QLabel *>(QStringLiteral("LblCosto")))
+            label->clear();
+    }
 }
 
 void FormPrinc::CmdEsci_Click()

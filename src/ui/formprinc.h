@@ -38,8 +38,9 @@ public:
     FrmBilancio *balanceWindow() const;
 
     // Reads the personal ingredients and prices into the worksheet's lists, warning
-    // about every line left out; the editor saves to this file.
-    void loadIngredients(const QString &path);
+    // about every line left out, and about a missing file when the user `named` it;
+    // the editor saves to this file.
+    void loadIngredients(const QString &path, bool named = false);
     QString ingredientsPath() const { return m_ingredientsPath; }
 
     // The file dialog and the printer; tests hand in their own.

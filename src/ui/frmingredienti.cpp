@@ -32,6 +32,26 @@ protected:
     }
 };
 
+// Typing on a cell edits that cell. Qt's view would first search the rows for the typed
+// text and move the selection, so the keys went on into another ingredient; and after a
+// click on the selected cell it waits the double-click interval before opening the editor,
+// and the keys typed meanwhile went to that search.
+class CellTableView : public QTableView
+{
+public:
+    using QTableView::QTableView;
+
+    void keyboardSearch(const QString &) override {}
+
+protected:
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override
+    {
+        if (trigger == SelectedClicked && (editTriggers() & SelectedClicked))
+            return QTableView::edit(index, AllEditTriggers, event);
+        return QTableView::edit(index, trigger, event);
+    }
+};
+
 } // namespace
 
 FrmIngredienti::FrmIngredienti(Worksheet &sheet, const QString &path, WarningSink &sink, QWidget *parent)
@@ -52,7 +72,7 @@ FrmIngredienti::FrmIngredienti(Worksheet &sheet, const QString &path, WarningSin
         m_table, &IngredientTable::refused, this,
         [this](const QString &message) { m_sink.warn(messages::kTitle, message); }, Qt::QueuedConnection);
 
-    m_view = new QTableView(this);
+    m_view = new CellTableView(this);
     m_view->setObjectName(QStringLiteral("TblIngredienti"));
     m_view->setModel(m_table);
     m_view->setItemDelegate(new ReadOnlyGreyDelegate(m_view));

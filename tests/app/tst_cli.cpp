@@ -97,8 +97,9 @@ private slots:
         QTest::newRow("missing ingredient file: no personal ingredients")
             << QStringList{"calc", path("personale.txt"), "--ingredients", path("manca.csv")} << 2
             << QString()
-            << "AVVISO: Impossibile aprire il file: l'ingrediente «Mix Luca» non è nel catalogo né tra gli "
-               "ingredienti personali\n";
+            << "AVVISO: Il file degli ingredienti «" + path("manca.csv") +
+                   "» non esiste\nAVVISO: Impossibile aprire il file: l'ingrediente «Mix Luca» non è nel "
+                   "catalogo né tra gli ingredienti personali\n";
     }
 
     void costAndPersonalIngredients()
@@ -158,7 +159,15 @@ private slots:
         QTest::newRow("balance of a file that is not a recipe")
             << QStringList{"balance", dataFile("troncata.txt")} << 2
             << "AVVISO: Impossibile aprire il file: non è una ricetta valida\n";
-        QTest::newRow("unknown command") << QStringList{"stampa"} << 2 << QString();
+        // A command line that cannot run says what is wrong, then shows the help.
+        QTest::newRow("unknown command") << QStringList{"stampa"} << 2 << "Comando sconosciuto: stampa\n\n";
+        QTest::newRow("unknown option")
+            << QStringList{"calc", "x.txt", "--salva", "y.txt"} << 2 << "Opzione sconosciuta: --salva\n\n";
+        QTest::newRow("--ingredients without a value") << QStringList{"cost", "x.txt", "--ingredients"} << 2
+                                                       << "--ingredients vuole il nome di un file\n\n";
+        QTest::newRow("no FILE") << QStringList{"balance"} << 2 << "Manca il file della ricetta\n\n";
+        QTest::newRow("sheet without --pdf") << QStringList{"sheet", "x.txt"} << 2
+                                             << "sheet vuole --pdf e il nome del file PDF da scrivere\n\n";
     }
 
     void refusalsAndBadFiles()
@@ -168,8 +177,7 @@ private slots:
         QFETCH(QString, err);
         const Run run = cli(arguments);
         QCOMPARE(run.exitCode, exitCode);
-        if (!err.isEmpty())
-            QCOMPARE(run.err, err);
+        QCOMPARE(run.err, err.endsWith(u"\n\n") ? err + cli({"--help"}).out : err);
         QVERIFY(run.out.isEmpty());
     }
 

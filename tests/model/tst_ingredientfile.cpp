@@ -83,6 +83,11 @@ private slots:
             << QStringList{"riga 3: il nome non può contenere virgolette (\")",
                            "riga 4: virgolette non chiuse o seguite da altro testo",
                            "riga 5: virgolette non chiuse o seguite da altro testo"};
+        QTest::newRow("names a recipe file cannot hold")
+            << QByteArray("Cocco \xe2\x9c\x93 \xce\xa9;1;1;1;3;3;\nCaff\xc3\xa8 \xe2\x82\xac;1;1;1;3;3;\n")
+            << QStringList{"Caffè €|1|1|1|3|3|"}
+            << QStringList{"riga 2: il nome non può contenere il carattere «✓», che il file delle ricette "
+                           "non può contenere"};
         QTest::newRow("field count, empty rows, bad UTF-8")
             << QByteArray(
                    "A;1;1;1;3;3\n\n;;;;;;\n  \nB;1;1;1;3;3;;\nC\xe8;1;1;1;3;3;\nD\xc3\xa8;1;1;1;3;3;\n")

@@ -63,16 +63,20 @@ class TestFrmIngredienti : public QObject
         qFatal("no row %s", qPrintable(name));
     }
 
-    // Edits a cell as a user does: open its editor, replace the text, press Enter.
+    // Edits a cell as a user does: click the selected cell and type over its text at once
+    // (the first key on its own: no row search may take it elsewhere), press Enter.
     void type(const QModelIndex &index, const QString &text)
     {
         QTableView *view = editor->view();
         view->setCurrentIndex(index);
-        view->edit(index);
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+        QWidget *focus = view->indexWidget(index);
+        QTest::keyClick(focus ? focus : view, text[0].toLatin1());
+        QCOMPARE(view->currentIndex(), index);
         auto *edit = qobject_cast<QLineEdit *>(view->indexWidget(index));
         QVERIFY(edit);
-        edit->selectAll();
-        edit->insert(text); // replaces the selection, "€" included
+        edit->insert(text.mid(1)); // "€" included
         QTest::keyClick(edit, Qt::Key_Return);
         QTRY_VERIFY(!view->indexWidget(index));
     }
@@ -143,6 +147,10 @@ private slots:
             << "Mix Luca" << name << "Mix Marco"
             << "«Mix Luca» è scelto nel foglio di lavoro: non si può rinominare finché una riga lo usa"
             << "Mix Luca";
+        QTest::newRow("name Windows-1252 lacks")
+            << "Anice" << name << "Cocco ✓ Ω"
+            << "Il nome non può contenere il carattere «✓», che il file delle ricette non può contenere"
+            << "Anice";
         QTest::newRow("renaming, blanks trimmed") << "Anice" << name << " Anice stellato "
                                                   << ""
                                                   << "Anice stellato";
@@ -266,6 +274,12 @@ private slots:
         FormPrinc form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // A file named on the command line must exist; the default one need not.
+        const QString missing = dir.filePath(QStringLiteral("manca.csv"));
+        form.loadIngredients(missing);
+        form.loadIngredients(missing, true);
+        QCOMPARE(watcher->texts(), QStringList{"Il file degli ingredienti «" + missing + "» non esiste"});
+        watcher->boxes.clear();
         form.loadIngredients(path);
         QCOMPARE(watcher->boxes.size(), 1);
         QVERIFY(
@@ -274,12 +288,15 @@ private slots:
         auto *list = form.findChild<QComboBox *>("CmbComponente3");
         QCOMPARE(list->count(), 75);
         QCOMPARE(list->itemText(73), QStringLiteral("Mix Luca"));
-        Worksheet &ws = form.worksheet();
-        ws.select(componente(1), QStringLiteral("ALBUMINA"));
-        ws.setText(peso(1), QStringLiteral("100"));
-        ws.select(componente(2), QStringLiteral("Mix Luca"));
-        ws.setText(peso(2), QStringLiteral("200"));
-        QTest::mouseClick(form.findChild<QPushButton *>("CmdCalcola"), Qt::LeftButton);
+        auto calculateMix = [&form] {
+            Worksheet &ws = form.worksheet();
+            ws.select(componente(1), QStringLiteral("ALBUMINA"));
+            ws.setText(peso(1), QStringLiteral("100"));
+            ws.select(componente(2), QStringLiteral("Mix Luca"));
+            ws.setText(peso(2), QStringLiteral("200"));
+            QTest::mouseClick(form.findChild<QPushButton *>("CmdCalcola"), Qt::LeftButton);
+        };
+        calculateMix();
         auto *cost = form.findChild<QLabel *>("LblCosto");
         QCOMPARE(cost->text(), QStringLiteral("Costo: 1,80 € · 6,00 €/kg"));
         QTest::mouseClick(form.findChild<QPushButton *>("CmdCancella"), Qt::LeftButton);
@@ -294,6 +311,22 @@ private slots:
         form.findChild<QAction *>("mnuIngredienti")->trigger();
         QCOMPARE(opened, QStringList{"FrmIngredienti"});
         QCOMPARE(watcher->boxes.size(), 2);
+
+        // A new price saved there empties the figures of the last calculation.
+        calculateMix();
+        auto *balanceLine = form.findChild<QLabel *>("LblBilancio");
+        QVERIFY(!cost->text().isEmpty() && !balanceLine->text().isEmpty());
+        writeAll(path, kFile); // no bad line: Salva asks nothing
+        watcher->onDialog = [](QDialog *dialog) {
+            auto *editor = qobject_cast<FrmIngredienti *>(dialog);
+            IngredientTable *table = editor->table();
+            QVERIFY(table->setData(table->index(0, IngredientTable::Prezzo), QStringLiteral("20")));
+            QVERIFY(editor->CmdSalva_Click());
+            dialog->reject();
+        };
+        form.findChild<QAction *>("mnuIngredienti")->trigger();
+        QCOMPARE(cost->text(), QString());
+        QCOMPARE(balanceLine->text(), QString());
     }
 };
 

@@ -39,6 +39,17 @@ bool canEncode(QChar c)
     return byteFor(c).has_value();
 }
 
+QString firstMissing(const QString &text)
+{
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        if (canEncode(text[k]))
+            continue;
+        const bool pair = text[k].isHighSurrogate() && k + 1 < text.size() && text[k + 1].isLowSurrogate();
+        return text.mid(k, pair ? 2 : 1);
+    }
+    return {};
+}
+
 std::optional<QByteArray> encode(const QString &text)
 {
     QByteArray bytes;
