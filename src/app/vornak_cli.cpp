@@ -17,6 +17,8 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <optional>
+
 namespace {
 
 enum Exit
@@ -132,6 +134,7 @@ const personal::Library &ingredientLibrary()
 // Opens a recipe into a fresh worksheet as the open command does.
 bool openInto(Worksheet &sheet, const QString &path)
 {
+    sheet.setWarningSink(&sink);
     sheet.setLibrary(ingredientLibrary());
     QString unknown;
     switch (recipefile::open(sheet, path, &unknown)) {
@@ -147,6 +150,29 @@ bool openInto(Worksheet &sheet, const QString &path)
         sink.warn(messages::kTitle, messages::kCannotRead);
         return false;
     }
+}
+
+// Opens the recipe and calculates it as "Apri" then "Calcola" would; the exit status
+// when either refuses.
+std::optional<int> openAndCalculate(Worksheet &sheet, const QString &path, CalculatedRows *rows = nullptr)
+{
+    if (!openInto(sheet, path))
+        return BadFile;
+    if (!calculate(sheet, rows))
+        return Refused;
+    return std::nullopt;
+}
+
+// Opens the recipe for its sheet, as it stands; the exit status when it cannot have one.
+std::optional<int> openForSheet(Worksheet &sheet, const QString &path)
+{
+    if (!openInto(sheet, path))
+        return BadFile;
+    if (const QString refusal = recipesheet::refusal(sheet); !refusal.isEmpty()) {
+        sink.warn(messages::kTitle, refusal);
+        return Refused;
+    }
+    return std::nullopt;
 }
 
 int saveTo(const Worksheet &sheet, const QString &path)
@@ -171,11 +197,8 @@ int calc(QStringList args)
         !(problem = fileProblem(args)).isEmpty())
         return usage(problem);
     Worksheet sheet;
-    sheet.setWarningSink(&sink);
-    if (!openInto(sheet, args[0]))
-        return BadFile;
-    if (!calculate(sheet))
-        return Refused;
+    if (const auto refused = openAndCalculate(sheet, args[0]))
+        return *refused;
     QTextStream out(stdout);
     using namespace field;
     for (FieldId id :
@@ -192,12 +215,9 @@ int balanceCheck(const QStringList &args)
     if (const QString problem = fileProblem(args); !problem.isEmpty())
         return usage(problem);
     Worksheet sheet;
-    sheet.setWarningSink(&sink);
-    if (!openInto(sheet, args[0]))
-        return BadFile;
     CalculatedRows rows;
-    if (!calculate(sheet, &rows))
-        return Refused;
+    if (const auto refused = openAndCalculate(sheet, args[0], &rows))
+        return *refused;
     QTextStream out(stdout);
     for (const QString &line : balance::commandLineLines(balance::check(rows)))
         out << line << '\n';
@@ -213,13 +233,8 @@ int sheetPdf(QStringList args)
     if (pdf.isEmpty())
         return usage(QStringLiteral("sheet vuole --pdf e il nome del file PDF da scrivere"));
     Worksheet sheet;
-    sheet.setWarningSink(&sink);
-    if (!openInto(sheet, args[0]))
-        return BadFile;
-    if (const QString refusal = recipesheet::refusal(sheet); !refusal.isEmpty()) {
-        sink.warn(messages::kTitle, refusal);
-        return Refused;
-    }
+    if (const auto refused = openForSheet(sheet, args[0]))
+        return *refused;
     if (!sheetrenderer::writePdf(recipesheet::build(sheet), pdf)) {
         sink.warn(messages::kTitle, QStringLiteral("Impossibile salvare il file PDF"));
         return Refused;
@@ -234,13 +249,8 @@ int print(QStringList args)
         !(problem = fileProblem(args)).isEmpty())
         return usage(problem);
     Worksheet sheet;
-    sheet.setWarningSink(&sink);
-    if (!openInto(sheet, args[0]))
-        return BadFile;
-    if (const QString refusal = recipesheet::refusal(sheet); !refusal.isEmpty()) {
-        sink.warn(messages::kTitle, refusal);
-        return Refused;
-    }
+    if (const auto refused = openForSheet(sheet, args[0]))
+        return *refused;
     if (printer.isEmpty())
         printer = printerjob::defaultPrinter();
     if (printer.isEmpty()) {
@@ -299,11 +309,8 @@ int cost(const QStringList &args)
     if (const QString problem = fileProblem(args); !problem.isEmpty())
         return usage(problem);
     Worksheet sheet;
-    sheet.setWarningSink(&sink);
-    if (!openInto(sheet, args[0]))
-        return BadFile;
-    if (!calculate(sheet))
-        return Refused;
+    if (const auto refused = openAndCalculate(sheet, args[0]))
+        return *refused;
     const MixCost mix = mixCost(sheet);
     if (!mix.missingPrice.isEmpty()) {
         sink.warn(messages::kTitle, missingPriceText(mix.missingPrice));
