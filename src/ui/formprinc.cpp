@@ -232,15 +232,17 @@ void FormPrinc::mnuIngredienti_Click()
 {
     const QString path = m_ingredientsPath.isEmpty() ? ingredientfile::defaultPath() : m_ingredientsPath;
     FrmIngredienti dialog(m_sheet, path, m_sink, this);
-    const personal::Library before = m_sheet.library();
-    dialog.exec();
-    // New values or prices make the last calculation's balance and cost stale: both wait
-    // for the next Calcola.
-    if (m_sheet.library() != before) {
+    // New values or prices make the last calculation's balance and cost stale: both are
+    // emptied as soon as such a save happens and wait for the next Calcola.
+    connect(&dialog, &FrmIngredienti::librarySaved, this, [this, before = m_sheet.library()]() mutable {
+        if (m_sheet.library() == before)
+            return;
+        before = m_sheet.library();
         setBalance(std::nullopt);
         if (auto *label = findChild<QLabel *>(QStringLiteral("LblCosto")))
             label->clear();
-    }
+    });
+    dialog.exec();
 }
 
 void FormPrinc::CmdEsci_Click()

@@ -143,6 +143,7 @@ bool FrmIngredienti::CmdSalva_Click()
     m_fileHadProblems = false;
     m_table->setSaved();
     m_sheet.setLibrary(m_table->library());
+    emit librarySaved();
     return true;
 }
 

@@ -27,6 +27,10 @@ public slots:
     bool CmdSalva_Click();
     void reject() override;
 
+signals:
+    // Salva gave the worksheet's lists the saved ingredients and prices.
+    void librarySaved();
+
 private:
     enum class Answer
     {

@@ -317,14 +317,17 @@ private slots:
         auto *balanceLine = form.findChild<QLabel *>("LblBilancio");
         QVERIFY(!cost->text().isEmpty() && !balanceLine->text().isEmpty());
         writeAll(path, kFile); // no bad line: Salva asks nothing
-        watcher->onDialog = [](QDialog *dialog) {
+        bool emptiedOnSave = false;
+        watcher->onDialog = [&](QDialog *dialog) {
             auto *editor = qobject_cast<FrmIngredienti *>(dialog);
             IngredientTable *table = editor->table();
             QVERIFY(table->setData(table->index(0, IngredientTable::Prezzo), QStringLiteral("20")));
             QVERIFY(editor->CmdSalva_Click());
+            emptiedOnSave = cost->text().isEmpty() && balanceLine->text().isEmpty();
             dialog->reject();
         };
         form.findChild<QAction *>("mnuIngredienti")->trigger();
+        QVERIFY(emptiedOnSave); // at once, while the editor is still open
         QCOMPARE(cost->text(), QString());
         QCOMPARE(balanceLine->text(), QString());
     }
