@@ -1,3 +1,5 @@
+#include "testfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -5,11 +7,6 @@
 #include <QTest>
 
 namespace {
-
-QString dataFile(const QString &name)
-{
-    return QStringLiteral(VORNAK_TEST_DATA "/") + name;
-}
 
 struct Run
 {

@@ -7,6 +7,7 @@
 #include "recipefile.h"
 #include "recipemessages.h"
 #include "recordingsink.h"
+#include "testfiles.h"
 #include "worksheet.h"
 
 #include <QDir>
@@ -22,24 +23,6 @@
 using namespace field;
 
 namespace {
-
-QString dataFile(const QString &name)
-{
-    return QStringLiteral(VORNAK_TEST_DATA "/") + name;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Every text, enabled state and colour of the worksheet, to compare two worksheets.
 QStringList snapshot(const Worksheet &sheet)

@@ -6,6 +6,8 @@
 #include "modalwatcher.h"
 #include "recordingsink.h"
 
+#include "testfiles.h"
+
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -27,19 +29,6 @@ namespace {
 const QByteArray kFile = "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n"
                          "ALBUMINA;;;;;;10\nFARINA DI AVENA;;;;;;2\nUOVO INTERO GALLINA;;;;;;0,25\n"
                          "Mix Luca;22,5;8;45;3,5;-1;4\nAnice;10;0;0;1;0;\n";
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 
