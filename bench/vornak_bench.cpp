@@ -8,10 +8,10 @@
 #include "worksheet.h"
 
 #include <QApplication>
-#include <QProcess>
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QProcess>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -68,9 +68,10 @@ void showAndWaitForPaint(QWidget &window)
 void bareWindowWithMenus()
 {
     QMainWindow window;
-    for (const auto &[menu, items] : {std::pair{"&File", QStringList{"&Apri", "&Stampa", "&Salva con nome", "&Esci"}},
-                                      std::pair{"&Visualizza", QStringList{"Riferimenti", "Convertitore"}},
-                                      std::pair{"&?", QStringList{"Informazioni"}}}) {
+    for (const auto &[menu, items] :
+         {std::pair{"&File", QStringList{"&Apri", "&Stampa", "&Salva con nome", "&Esci"}},
+          std::pair{"&Visualizza", QStringList{"Riferimenti", "Convertitore"}},
+          std::pair{"&?", QStringList{"Informazioni"}}}) {
         QMenu *m = window.menuBar()->addMenu(QString::fromLatin1(menu));
         for (const QString &item : items)
             m->addAction(item);
@@ -79,14 +80,14 @@ void bareWindowWithMenus()
     showAndWaitForPaint(window);
 }
 
-void fullWorksheet(Worksheet &sheet)
+void fullWorksheet(Worksheet &worksheet)
 {
-    static const char *const names[] = {"ALBUMINA", "CASEINA", "FARINA DI MAIS", "FARINA DI AVENA", "GLM",
-                                        "SEMOLINO", "CRUSCA", "ROBIN RED", "LATTE IN POLVERE", "SOYA TOSTATA",
-                                        "TIGER NUTS"};
+    static const char *const names[] = {
+        "ALBUMINA", "CASEINA",   "FARINA DI MAIS",   "FARINA DI AVENA", "GLM",       "SEMOLINO",
+        "CRUSCA",   "ROBIN RED", "LATTE IN POLVERE", "SOYA TOSTATA",    "TIGER NUTS"};
     for (int row = 1; row <= kCatalogueRows; ++row) {
-        sheet.select(componente(row), QString::fromLatin1(names[row - 1]));
-        sheet.setText(peso(row), QString::number(row * 25));
+        worksheet.select(componente(row), QString::fromLatin1(names[row - 1]));
+        worksheet.setText(peso(row), QString::number(row * 25));
     }
 }
 
@@ -122,7 +123,10 @@ int main(int argc, char *argv[])
 
     // Warm both up once: fonts and styles load on first use for either window.
     bareWindowWithMenus();
-    { FormPrinc warm; showAndWaitForPaint(warm); }
+    {
+        FormPrinc warm;
+        showAndWaitForPaint(warm);
+    }
 
     const double bare = measure(15, bareWindowWithMenus);
     const double startup = measure(15, [] {
@@ -145,39 +149,38 @@ int main(int argc, char *argv[])
     }
     const double pass = medianOf(passes);
 
-    Worksheet sheet;
-    fullWorksheet(sheet);
-    sheet.setText(Aggiunta1, QStringLiteral("Mio 1"));
-    sheet.setText(peso(12), QStringLiteral("40"));
-    sheet.select(dig(12), QStringLiteral("3"));
-    sheet.select(legante(12), QStringLiteral("2"));
-    sheet.setText(Aggiunta2, QStringLiteral("Mio 2"));
-    sheet.setText(peso(13), QStringLiteral("60"));
-    sheet.setText(proteine(13), QStringLiteral("30"));
-    sheet.select(dig(13), QStringLiteral("4"));
-    sheet.select(legante(13), QStringLiteral("1"));
-    sheet.setChecked(true);
-    sheet.select(componente(kEggRow), QStringLiteral("UOVO INTERO GALLINA"));
-    sheet.setText(NumeroUova, QStringLiteral("4"));
-    sheet.setText(NomeRicetta, QStringLiteral("Prova"));
+    Worksheet worksheet;
+    fullWorksheet(worksheet);
+    worksheet.setText(Aggiunta1, QStringLiteral("Mio 1"));
+    worksheet.setText(peso(12), QStringLiteral("40"));
+    worksheet.select(dig(12), QStringLiteral("3"));
+    worksheet.select(legante(12), QStringLiteral("2"));
+    worksheet.setText(Aggiunta2, QStringLiteral("Mio 2"));
+    worksheet.setText(peso(13), QStringLiteral("60"));
+    worksheet.setText(proteine(13), QStringLiteral("30"));
+    worksheet.select(dig(13), QStringLiteral("4"));
+    worksheet.select(legante(13), QStringLiteral("1"));
+    worksheet.setChecked(true);
+    worksheet.select(componente(kEggRow), QStringLiteral("UOVO INTERO GALLINA"));
+    worksheet.setText(NumeroUova, QStringLiteral("4"));
+    worksheet.setText(NomeRicetta, QStringLiteral("Prova"));
     int grams = 0;
     const double calc = measure(1000, [&] {
-        sheet.setText(peso(1), QString::number(100 + grams++ % 2)); // results change every time
-        calculate(sheet);
+        worksheet.setText(peso(1), QString::number(100 + grams++ % 2)); // results change every time
+        calculate(worksheet);
     });
 
     // The balance check with two shares out of range and some ten candidate rows for each.
-    sheet.setText(peso(1), QStringLiteral("5000"));
+    worksheet.setText(peso(1), QStringLiteral("5000"));
     CalculatedRows rows;
-    calculate(sheet, &rows);
+    calculate(worksheet, &rows);
     const balance::Report report = balance::check(rows);
     const double check = measure(200, [&] { balance::check(rows); });
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ricetta.txt"));
-    const double save = measure(200, [&] {
-        recipefile::save(*recipefile::encode(recipefile::recordOf(sheet)), path);
-    });
+    const double save =
+        measure(200, [&] { recipefile::save(*recipefile::encode(recipefile::recordOf(worksheet)), path); });
     Worksheet target;
     const double open = measure(200, [&] { recipefile::open(target, path); });
 
@@ -186,7 +189,8 @@ int main(int argc, char *argv[])
     out << "program start to first paint, FormPrinc:   " << coldForm << " ms (ratio " << coldForm / coldBare
         << ")\n";
     out << "window alone, bare window with the menus:  " << bare << " ms\n";
-    out << "window alone, FormPrinc:                   " << startup << " ms (ratio " << startup / bare << ")\n";
+    out << "window alone, FormPrinc:                   " << startup << " ms (ratio " << startup / bare
+        << ")\n";
     out << "one ResizeControls pass:                    " << pass << " ms\n";
     out << "calculate, full worksheet:                  " << calc << " ms\n";
     out << "balance check, " << balance::statusLine(report) << ": " << check << " ms\n";

@@ -6,11 +6,11 @@
 #include "messages.h"
 #include "mixcost.h"
 #include "numbers.h"
+#include "pagerenderer.h"
 #include "printerjob.h"
 #include "recipefile.h"
 #include "recipemessages.h"
-#include "recipesheet.h"
-#include "sheetrenderer.h"
+#include "recipepage.h"
 #include "warnings.h"
 #include "worksheet.h"
 
@@ -132,12 +132,12 @@ const personal::Library &ingredientLibrary()
 }
 
 // Opens a recipe into a fresh worksheet as the open command does.
-bool openInto(Worksheet &sheet, const QString &path)
+bool openInto(Worksheet &worksheet, const QString &path)
 {
-    sheet.setWarningSink(&sink);
-    sheet.setLibrary(ingredientLibrary());
+    worksheet.setWarningSink(&sink);
+    worksheet.setLibrary(ingredientLibrary());
     QString unknown;
-    switch (recipefile::open(sheet, path, &unknown)) {
+    switch (recipefile::open(worksheet, path, &unknown)) {
     case recipefile::Outcome::Done:
         return true;
     case recipefile::Outcome::NotARecipe:
@@ -154,31 +154,31 @@ bool openInto(Worksheet &sheet, const QString &path)
 
 // Opens the recipe and calculates it as "Apri" then "Calcola" would; the exit status
 // when either refuses.
-std::optional<int> openAndCalculate(Worksheet &sheet, const QString &path, CalculatedRows *rows = nullptr)
+std::optional<int> openAndCalculate(Worksheet &worksheet, const QString &path, CalculatedRows *rows = nullptr)
 {
-    if (!openInto(sheet, path))
+    if (!openInto(worksheet, path))
         return BadFile;
-    if (!calculate(sheet, rows))
+    if (!calculate(worksheet, rows))
         return Refused;
     return std::nullopt;
 }
 
 // Opens the recipe for its sheet, as it stands; the exit status when it cannot have one.
-std::optional<int> openForSheet(Worksheet &sheet, const QString &path)
+std::optional<int> openForSheet(Worksheet &worksheet, const QString &path)
 {
-    if (!openInto(sheet, path))
+    if (!openInto(worksheet, path))
         return BadFile;
-    if (const QString refusal = recipesheet::refusal(sheet); !refusal.isEmpty()) {
+    if (const QString refusal = recipepage::refusal(worksheet); !refusal.isEmpty()) {
         sink.warn(messages::kTitle, refusal);
         return Refused;
     }
     return std::nullopt;
 }
 
-int saveTo(const Worksheet &sheet, const QString &path)
+int saveTo(const Worksheet &worksheet, const QString &path)
 {
     QString problem;
-    const auto bytes = recipefile::encode(recipefile::recordOf(sheet), &problem);
+    const auto bytes = recipefile::encode(recipefile::recordOf(worksheet), &problem);
     if (!bytes) {
         sink.warn(messages::kTitle, problem);
         return Refused;
@@ -196,8 +196,8 @@ int calc(QStringList args)
     if (!takeOption(args, QStringLiteral("--save"), "il nome di un file", saveAs, problem) ||
         !(problem = fileProblem(args)).isEmpty())
         return usage(problem);
-    Worksheet sheet;
-    if (const auto refused = openAndCalculate(sheet, args[0]))
+    Worksheet worksheet;
+    if (const auto refused = openAndCalculate(worksheet, args[0]))
         return *refused;
     QTextStream out(stdout);
     using namespace field;
@@ -205,18 +205,18 @@ int calc(QStringList args)
          {peso(kEggRow), FieldId(RisPeso), FieldId(RisProteineGrammi), FieldId(RisProteinePercentuale),
           FieldId(RisGrassiGrammi), FieldId(RisGrassiPercentuale), FieldId(RisCarboidratiGrammi),
           FieldId(RisCarboidratiPercentuale), FieldId(RisDigeribilita), FieldId(RisProprietaLegante)})
-        out << field::name(id) << '=' << sheet.text(id) << '\n';
+        out << field::name(id) << '=' << worksheet.text(id) << '\n';
     out.flush();
-    return saveAs.isEmpty() ? Success : saveTo(sheet, saveAs);
+    return saveAs.isEmpty() ? Success : saveTo(worksheet, saveAs);
 }
 
 int balanceCheck(const QStringList &args)
 {
     if (const QString problem = fileProblem(args); !problem.isEmpty())
         return usage(problem);
-    Worksheet sheet;
+    Worksheet worksheet;
     CalculatedRows rows;
-    if (const auto refused = openAndCalculate(sheet, args[0], &rows))
+    if (const auto refused = openAndCalculate(worksheet, args[0], &rows))
         return *refused;
     QTextStream out(stdout);
     for (const QString &line : balance::commandLineLines(balance::check(rows)))
@@ -232,10 +232,10 @@ int sheetPdf(QStringList args)
         return usage(problem);
     if (pdf.isEmpty())
         return usage(QStringLiteral("sheet vuole --pdf e il nome del file PDF da scrivere"));
-    Worksheet sheet;
-    if (const auto refused = openForSheet(sheet, args[0]))
+    Worksheet worksheet;
+    if (const auto refused = openForSheet(worksheet, args[0]))
         return *refused;
-    if (!sheetrenderer::writePdf(recipesheet::build(sheet), pdf)) {
+    if (!pagerenderer::writePdf(recipepage::build(worksheet), pdf)) {
         sink.warn(messages::kTitle, QStringLiteral("Impossibile salvare il file PDF"));
         return Refused;
     }
@@ -248,8 +248,8 @@ int print(QStringList args)
     if (!takeOption(args, QStringLiteral("--printer"), "il nome di una stampante", printer, problem) ||
         !(problem = fileProblem(args)).isEmpty())
         return usage(problem);
-    Worksheet sheet;
-    if (const auto refused = openForSheet(sheet, args[0]))
+    Worksheet worksheet;
+    if (const auto refused = openForSheet(worksheet, args[0]))
         return *refused;
     if (printer.isEmpty())
         printer = printerjob::defaultPrinter();
@@ -258,7 +258,7 @@ int print(QStringList args)
         return Refused;
     }
     if (const QString reason =
-            printerjob::print(recipesheet::build(sheet), printer, QStringLiteral("Vornak"));
+            printerjob::print(recipepage::build(worksheet), printer, QStringLiteral("Vornak"));
         !reason.isEmpty()) {
         sink.warn(messages::kTitle, printerjob::failure(reason));
         return Refused;
@@ -296,7 +296,7 @@ int convert(QStringList args)
     for (int row = 1; row < args.size() - 1; ++row)
         out << converter.text(Converter::name(row)) << '=' << converter.text(Converter::grams(row)) << '\n';
     out.flush();
-    if (!pdf.isEmpty() && !sheetrenderer::writePdf(converter.sheet(), pdf)) {
+    if (!pdf.isEmpty() && !pagerenderer::writePdf(converter.page(), pdf)) {
         sink.warn(messages::kTitle, QStringLiteral("Impossibile salvare il file PDF"));
         return Refused;
     }
@@ -308,10 +308,10 @@ int cost(const QStringList &args)
 {
     if (const QString problem = fileProblem(args); !problem.isEmpty())
         return usage(problem);
-    Worksheet sheet;
-    if (const auto refused = openAndCalculate(sheet, args[0]))
+    Worksheet worksheet;
+    if (const auto refused = openAndCalculate(worksheet, args[0]))
         return *refused;
-    const MixCost mix = mixCost(sheet);
+    const MixCost mix = mixCost(worksheet);
     if (!mix.missingPrice.isEmpty()) {
         sink.warn(messages::kTitle, missingPriceText(mix.missingPrice));
         return Refused;

@@ -136,9 +136,9 @@ QString Converter::printRefusal() const
     return text(kTotal) == kZero || !anyGrams ? kPrintBeforeCalculation : QString();
 }
 
-Sheet Converter::sheet() const
+Page Converter::page() const
 {
-    Sheet out;
+    Page out;
     out.addLine(12);
     out.addLine(12).at(3).text(QStringLiteral("Conversione Percentuale - Grammi"));
     out.addLine(10);

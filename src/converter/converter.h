@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fieldstore.h"
-#include "sheet.h"
+#include "page.h"
 
 // The percentage-to-grams converter: a total weight, thirteen rows of name,
 // percentage and grams, checked as they are typed and converted on request.
@@ -27,9 +27,9 @@ public:
     // "Cancella": back to the design state.
     void clear();
 
-    // The message that refuses printing, or empty; and the sheet to print.
+    // The message that refuses printing, or empty; and the page to print.
     QString printRefusal() const;
-    Sheet sheet() const;
+    Page page() const;
 
 protected:
     void react(FieldId id) override;

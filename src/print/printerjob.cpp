@@ -1,6 +1,6 @@
 #include "printerjob.h"
 
-#include "sheetrenderer.h"
+#include "pagerenderer.h"
 
 #include <QDir>
 #include <QTemporaryFile>
@@ -36,10 +36,10 @@ QString defaultPrinter()
     return name;
 }
 
-QString print(const Sheet &sheet, const QString &printer, const QString &jobName)
+QString print(const Page &page, const QString &printer, const QString &jobName)
 {
     QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/vornak-XXXXXX.pdf"));
-    if (!pdf.open() || !sheetrenderer::writePdf(sheet, pdf.fileName()))
+    if (!pdf.open() || !pagerenderer::writePdf(page, pdf.fileName()))
         return QStringLiteral("impossibile preparare il foglio da stampare");
 
     const qsizetype slash = printer.indexOf(u'/');

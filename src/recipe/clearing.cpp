@@ -4,50 +4,50 @@
 
 using namespace field;
 
-void clearWorksheet(Worksheet &sheet)
+void clearWorksheet(Worksheet &worksheet)
 {
     const QString zero = QStringLiteral("0");
 
-    sheet.setChecked(false);
+    worksheet.setChecked(false);
     for (int row = 1; row <= kCatalogueRows; ++row)
-        sheet.select(componente(row), QStringLiteral("-"));
-    sheet.setText(Aggiunta1, QString());
-    sheet.setText(Aggiunta2, QString());
+        worksheet.select(componente(row), QStringLiteral("-"));
+    worksheet.setText(Aggiunta1, QString());
+    worksheet.setText(Aggiunta2, QString());
     for (int row = 1; row <= kCatalogueRows; ++row)
         for (Column column : kValueColumns)
-            sheet.setText(at(column, row), QString());
+            worksheet.setText(at(column, row), QString());
     for (int row : {12, 13}) {
         for (Column column : {Proteine, Grassi, Carbo})
-            sheet.setText(at(column, row), zero);
-        sheet.select(dig(row), zero);
-        sheet.select(legante(row), zero);
+            worksheet.setText(at(column, row), zero);
+        worksheet.select(dig(row), zero);
+        worksheet.select(legante(row), zero);
     }
     for (int row = 1; row <= 13; ++row)
-        sheet.setText(peso(row), zero);
+        worksheet.setText(peso(row), zero);
 
     for (FieldId id : kResultsInClearOrder) {
         if (id == RisPeso) {
             // The total goes last: it is the guard that save and print look at.
-            sheet.setText(NomeRicetta, QString());
-            sheet.setText(Note, QString());
+            worksheet.setText(NomeRicetta, QString());
+            worksheet.setText(Note, QString());
         }
-        sheet.setText(id, QString());
+        worksheet.setText(id, QString());
     }
 
     for (int row = 1; row <= kCatalogueRows; ++row)
         for (Column column : kValueColumns)
-            sheet.setColour(at(column, row), Colour::Window);
+            worksheet.setColour(at(column, row), Colour::Window);
     for (int row : {12, 13})
         for (Column column : kValueColumns)
-            sheet.setColour(at(column, row), Colour::Window);
+            worksheet.setColour(at(column, row), Colour::Window);
     for (int row = 1; row <= kCatalogueRows; ++row)
-        sheet.setColour(componente(row), Colour::Window);
-    sheet.setColour(Aggiunta1, Colour::Window);
-    sheet.setColour(Aggiunta2, Colour::Window);
+        worksheet.setColour(componente(row), Colour::Window);
+    worksheet.setColour(Aggiunta1, Colour::Window);
+    worksheet.setColour(Aggiunta2, Colour::Window);
     for (int row = 1; row <= 13; ++row)
-        sheet.setColour(peso(row), Colour::Window);
+        worksheet.setColour(peso(row), Colour::Window);
     for (FieldId id : kResultsInClearOrder)
-        sheet.setColour(id, Colour::Window);
-    sheet.setColour(NomeRicetta, Colour::Window);
-    sheet.setColour(Note, Colour::Window);
+        worksheet.setColour(id, Colour::Window);
+    worksheet.setColour(NomeRicetta, Colour::Window);
+    worksheet.setColour(Note, Colour::Window);
 }

@@ -7,50 +7,50 @@
 
 namespace recipecommands {
 
-bool save(Worksheet &sheet, FileChooser &chooser)
+bool save(Worksheet &worksheet, FileChooser &chooser)
 {
-    if (sheet.text(field::RisPeso).isEmpty()) {
-        sheet.warn(messages::kSaveBeforeCalculation);
+    if (worksheet.text(field::RisPeso).isEmpty()) {
+        worksheet.warn(messages::kSaveBeforeCalculation);
         return false;
     }
     QString problem;
-    const auto bytes = recipefile::encode(recipefile::recordOf(sheet), &problem);
+    const auto bytes = recipefile::encode(recipefile::recordOf(worksheet), &problem);
     if (!bytes) {
-        sheet.warn(problem);
+        worksheet.warn(problem);
         return false;
     }
     const QString path = chooser.chooseSavePath();
     if (path.isEmpty())
         return false;
     if (recipefile::save(*bytes, path) != recipefile::Outcome::Done) {
-        sheet.warn(messages::kCannotSave);
+        worksheet.warn(messages::kCannotSave);
         return false;
     }
     return true;
 }
 
-bool open(Worksheet &sheet, FileChooser &chooser)
+bool open(Worksheet &worksheet, FileChooser &chooser)
 {
     const QString path = chooser.chooseOpenPath();
     if (path.isEmpty())
         return false;
-    return openFile(sheet, path);
+    return openFile(worksheet, path);
 }
 
-bool openFile(Worksheet &sheet, const QString &path)
+bool openFile(Worksheet &worksheet, const QString &path)
 {
     QString unknown;
-    switch (recipefile::open(sheet, path, &unknown)) {
+    switch (recipefile::open(worksheet, path, &unknown)) {
     case recipefile::Outcome::Done:
         return true;
     case recipefile::Outcome::NotARecipe:
-        sheet.warn(messages::kNotARecipe);
+        worksheet.warn(messages::kNotARecipe);
         return false;
     case recipefile::Outcome::UnknownIngredient:
-        sheet.warn(messages::unknownIngredient(unknown));
+        worksheet.warn(messages::unknownIngredient(unknown));
         return false;
     default:
-        sheet.warn(messages::kCannotRead);
+        worksheet.warn(messages::kCannotRead);
         return false;
     }
 }

@@ -9,14 +9,14 @@ namespace recipecommands {
 
 // Refuses before a calculation; otherwise writes the worksheet to the chosen file.
 // Returns true when a file was written.
-bool save(Worksheet &sheet, FileChooser &chooser);
+bool save(Worksheet &worksheet, FileChooser &chooser);
 
 // Reads the chosen file into the worksheet; a bad file changes nothing and says so.
 // Returns true when the file was applied.
-bool open(Worksheet &sheet, FileChooser &chooser);
+bool open(Worksheet &worksheet, FileChooser &chooser);
 
 // The open command for a path already chosen (a file named on the command line):
 // the same checks and warnings as after the dialog.
-bool openFile(Worksheet &sheet, const QString &path);
+bool openFile(Worksheet &worksheet, const QString &path);
 
 } // namespace recipecommands

@@ -105,12 +105,12 @@ bool isZero(const QString &text)
 
 } // namespace
 
-QStringList recordOf(const Worksheet &sheet)
+QStringList recordOf(const Worksheet &worksheet)
 {
     QStringList record;
     record.reserve(kFieldCount);
     for (FieldId id : recordFields())
-        record << (id == ChkUova ? QString::number(sheet.eggsChecked() ? 1 : 0) : sheet.text(id));
+        record << (id == ChkUova ? QString::number(worksheet.eggsChecked() ? 1 : 0) : worksheet.text(id));
     return record;
 }
 
@@ -262,20 +262,20 @@ std::optional<QString> unknownIngredient(const QStringList &record, const QStrin
     return std::nullopt;
 }
 
-void apply(Worksheet &sheet, const QStringList &record)
+void apply(Worksheet &worksheet, const QStringList &record)
 {
     for (int k = 0; k < kFieldCount; ++k) {
         const FieldId id = recordFields()[size_t(k)];
         if (id == ChkUova)
-            sheet.setChecked(eggBoxOf(record[k]).value_or(false));
-        else if (sheet.field(id).kind == FieldKind::List)
-            sheet.select(id, record[k]);
+            worksheet.setChecked(eggBoxOf(record[k]).value_or(false));
+        else if (worksheet.field(id).kind == FieldKind::List)
+            worksheet.select(id, record[k]);
         else
-            sheet.setText(id, record[k]);
+            worksheet.setText(id, record[k]);
     }
 }
 
-Outcome open(Worksheet &sheet, const QString &path, QString *unknown)
+Outcome open(Worksheet &worksheet, const QString &path, QString *unknown)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -292,7 +292,7 @@ Outcome open(Worksheet &sheet, const QString &path, QString *unknown)
     const auto records = decode(bytes);
     if (!records)
         return Outcome::NotARecipe;
-    const QStringList ingredients = sheet.entries(componente(1));
+    const QStringList ingredients = worksheet.entries(componente(1));
     for (const QStringList &record : *records) {
         if (const auto name = unknownIngredient(record, ingredients)) {
             if (unknown)
@@ -303,7 +303,7 @@ Outcome open(Worksheet &sheet, const QString &path, QString *unknown)
             return Outcome::NotARecipe;
     }
     for (const QStringList &record : *records)
-        apply(sheet, record);
+        apply(worksheet, record);
     return Outcome::Done;
 }
 

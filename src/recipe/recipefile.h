@@ -19,7 +19,7 @@ constexpr int kFieldCount = 51;
 constexpr qint64 kMaxFileSize = 1024 * 1024;
 
 // The 51 texts of the worksheet in record order; field 37 as "0" or "1".
-QStringList recordOf(const Worksheet &sheet);
+QStringList recordOf(const Worksheet &worksheet);
 
 // The record's bytes. A double quote in a text is written as two apostrophes.
 // Fails, naming the field in `problem`, when a text has a character the code page
@@ -40,7 +40,7 @@ bool isValid(const QStringList &record, const QStringList &ingredients = catalog
 std::optional<QString> unknownIngredient(const QStringList &record, const QStringList &ingredients);
 
 // Sets the worksheet's fields from a record in field order, each through its reaction.
-void apply(Worksheet &sheet, const QStringList &record);
+void apply(Worksheet &worksheet, const QStringList &record);
 
 enum class Outcome
 {
@@ -55,7 +55,7 @@ enum class Outcome
 // changes nothing. A value the input rules refuse is answered by their warning and
 // "0" as the field is set, and the rest of the recipe opens. An ingredient the
 // worksheet does not offer is named in `unknown`.
-Outcome open(Worksheet &sheet, const QString &path, QString *unknown = nullptr);
+Outcome open(Worksheet &worksheet, const QString &path, QString *unknown = nullptr);
 
 // Writes the record atomically: an earlier file of that name survives any failure.
 Outcome save(const QByteArray &bytes, const QString &path);

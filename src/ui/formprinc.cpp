@@ -16,9 +16,9 @@
 #include "frmriferimenti.h"
 #include "ingredientfile.h"
 #include "mixcost.h"
+#include "pageprinter.h"
 #include "recipecommands.h"
-#include "recipesheet.h"
-#include "sheetprinter.h"
+#include "recipepage.h"
 #include "windowicon.h"
 
 #include <QComboBox>
@@ -49,10 +49,10 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     setFocusOrder();
     controlhabits::install(this);
 
-    m_sheet.setWarningSink(&m_sink);
+    m_worksheet.setWarningSink(&m_sink);
     dlgCommon = std::make_unique<DlgCommon>(this);
-    m_printer = std::make_unique<SheetPrinter>(this);
-    m_binding = new FieldBinding(m_sheet, client, this);
+    m_printer = std::make_unique<PagePrinter>(this);
+    m_binding = new FieldBinding(m_worksheet, client, this);
 
     // The client area at its design size, the menu bar above it and the status bar
     // below: that is the layout the resizer records.
@@ -107,7 +107,7 @@ void FormPrinc::showEvent(QShowEvent *event)
             this,
             [this] {
                 dlgCommon->propose(m_fileOnShow);
-                recipecommands::openFile(m_sheet, m_fileOnShow);
+                recipecommands::openFile(m_worksheet, m_fileOnShow);
             },
             Qt::QueuedConnection);
 }
@@ -121,7 +121,7 @@ void FormPrinc::CmdCalcola_Click()
 {
     // A refused calculation leaves the results, and so their balance, as they were.
     CalculatedRows rows;
-    if (calculate(m_sheet, &rows)) {
+    if (calculate(m_worksheet, &rows)) {
         setBalance(balance::check(rows));
         showCost();
     }
@@ -134,7 +134,7 @@ void FormPrinc::buildCostLabel()
     statusBar()->addPermanentWidget(label);
     // The cost belongs to the results of one calculation: any new total weight (opening,
     // clearing, the next calculation) takes it away until a calculation shows it again.
-    connect(&m_sheet, &FieldStore::fieldChanged, label, [label](FieldId id) {
+    connect(&m_worksheet, &FieldStore::fieldChanged, label, [label](FieldId id) {
         if (id == field::RisPeso)
             label->clear();
     });
@@ -143,23 +143,23 @@ void FormPrinc::buildCostLabel()
 void FormPrinc::showCost()
 {
     if (auto *label = findChild<QLabel *>(QStringLiteral("LblCosto")))
-        label->setText(costText(mixCost(m_sheet)));
+        label->setText(costText(mixCost(m_worksheet)));
 }
 
 void FormPrinc::loadIngredients(const QString &path, bool named)
 {
     m_ingredientsPath = path;
     const auto result = ingredientfile::read(path);
-    m_sheet.setLibrary(result.library);
+    m_worksheet.setLibrary(result.library);
     if (named && result.missing)
-        m_sheet.warn(ingredientfile::missingText(path));
+        m_worksheet.warn(ingredientfile::missingText(path));
     if (const QString warning = ingredientfile::warningText(path, result); !warning.isEmpty())
-        m_sheet.warn(warning);
+        m_worksheet.warn(warning);
 }
 
 void FormPrinc::CmdCancella_Click()
 {
-    clearWorksheet(m_sheet);
+    clearWorksheet(m_worksheet);
     setBalance(std::nullopt);
 }
 
@@ -168,30 +168,30 @@ void FormPrinc::setFileChooser(std::unique_ptr<FileChooser> chooser)
     dlgCommon = std::move(chooser);
 }
 
-void FormPrinc::setSheetPrinter(std::unique_ptr<SheetPrinter> printer)
+void FormPrinc::setPagePrinter(std::unique_ptr<PagePrinter> printer)
 {
     m_printer = std::move(printer);
 }
 
 void FormPrinc::CmdSalva_Click()
 {
-    recipecommands::save(m_sheet, *dlgCommon);
+    recipecommands::save(m_worksheet, *dlgCommon);
 }
 
 void FormPrinc::CmdApri_Click()
 {
     // A file's stored results need not match its rows: no balance until the next Calcola.
-    if (recipecommands::open(m_sheet, *dlgCommon))
+    if (recipecommands::open(m_worksheet, *dlgCommon))
         setBalance(std::nullopt);
 }
 
 void FormPrinc::CmdStampa_Click()
 {
-    if (const QString refusal = recipesheet::refusal(m_sheet); !refusal.isEmpty()) {
-        m_sheet.warn(refusal);
+    if (const QString refusal = recipepage::refusal(m_worksheet); !refusal.isEmpty()) {
+        m_worksheet.warn(refusal);
         return;
     }
-    m_printer->print(recipesheet::build(m_sheet), QStringLiteral("la ricetta"), m_sink);
+    m_printer->print(recipepage::build(m_worksheet), QStringLiteral("la ricetta"), m_sink);
 }
 
 void FormPrinc::CmdConvertitore_Click()
@@ -231,13 +231,13 @@ void FormPrinc::mnuInformazioni_Click()
 void FormPrinc::mnuIngredienti_Click()
 {
     const QString path = m_ingredientsPath.isEmpty() ? ingredientfile::defaultPath() : m_ingredientsPath;
-    FrmIngredienti dialog(m_sheet, path, m_sink, this);
+    FrmIngredienti dialog(m_worksheet, path, m_sink, this);
     // New values or prices make the last calculation's balance and cost stale: both are
     // emptied as soon as such a save happens and wait for the next Calcola.
-    connect(&dialog, &FrmIngredienti::librarySaved, this, [this, before = m_sheet.library()]() mutable {
-        if (m_sheet.library() == before)
+    connect(&dialog, &FrmIngredienti::librarySaved, this, [this, before = m_worksheet.library()]() mutable {
+        if (m_worksheet.library() == before)
             return;
-        before = m_sheet.library();
+        before = m_worksheet.library();
         setBalance(std::nullopt);
         if (auto *label = findChild<QLabel *>(QStringLiteral("LblCosto")))
             label->clear();

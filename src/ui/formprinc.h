@@ -16,7 +16,7 @@ class FileChooser;
 class FrmBilancio;
 class FrmConvertitore;
 class QLabel;
-class SheetPrinter;
+class PagePrinter;
 
 // The main window: the worksheet, the results, the recipe name and notes, the
 // command buttons and the menu bar. It only shows and binds; the worksheet and the
@@ -32,7 +32,7 @@ public:
     explicit FormPrinc(QWidget *parent = nullptr);
     ~FormPrinc() override;
 
-    Worksheet &worksheet() { return m_sheet; }
+    Worksheet &worksheet() { return m_worksheet; }
     ClsResize *resizer() const { return Resizer.get(); }
     FrmConvertitore *converterWindow() const;
     FrmBilancio *balanceWindow() const;
@@ -45,7 +45,7 @@ public:
 
     // The file dialog and the printer; tests hand in their own.
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
-    void setSheetPrinter(std::unique_ptr<SheetPrinter> printer);
+    void setPagePrinter(std::unique_ptr<PagePrinter> printer);
 
     // Opens a recipe as "Apri" does, once the window is up, so a refusal shows over it
     // (the file named on the program's command line).
@@ -88,12 +88,12 @@ private:
     void Form_Load();
     void Form_Resize();
 
-    Worksheet m_sheet;
+    Worksheet m_worksheet;
     MessageBoxSink m_sink{this};
     std::unique_ptr<ClsResize> Resizer;
     FieldBinding *m_binding = nullptr;
     std::unique_ptr<FileChooser> dlgCommon;
-    std::unique_ptr<SheetPrinter> m_printer;
+    std::unique_ptr<PagePrinter> m_printer;
     QPointer<FrmConvertitore> m_converter;
     // The balance check of the last calculation, empty after a clearing or an opened file.
     std::optional<balance::Report> m_balance;

@@ -3,7 +3,7 @@
 #include "controlhabits.h"
 #include "design.h"
 #include "fieldbinding.h"
-#include "sheetprinter.h"
+#include "pageprinter.h"
 #include "windowicon.h"
 
 #include <QKeyEvent>
@@ -25,7 +25,7 @@ FrmConvertitore::FrmConvertitore(QWidget *parent) : QDialog(parent)
     controlhabits::install(this);
     m_converter.setWarningSink(&m_sink);
     new FieldBinding(m_converter, this, this, FieldBinding::DisabledLook::Greyed);
-    m_printer = std::make_unique<SheetPrinter>(this);
+    m_printer = std::make_unique<PagePrinter>(this);
 }
 
 FrmConvertitore::~FrmConvertitore() = default;
@@ -84,7 +84,7 @@ void FrmConvertitore::buildControls()
     total->setFocus();
 }
 
-void FrmConvertitore::setSheetPrinter(std::unique_ptr<SheetPrinter> printer)
+void FrmConvertitore::setPagePrinter(std::unique_ptr<PagePrinter> printer)
 {
     m_printer = std::move(printer);
 }
@@ -100,7 +100,7 @@ void FrmConvertitore::CmdStampa_Click()
         m_converter.warn(refusal);
         return;
     }
-    m_printer->print(m_converter.sheet(), QStringLiteral("la conversione"), m_sink);
+    m_printer->print(m_converter.page(), QStringLiteral("la conversione"), m_sink);
 }
 
 void FrmConvertitore::CmdCancella_Click()

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-class SheetPrinter;
+class PagePrinter;
 
 // "Convertitire Percentuale - Grammi": converts a percentage recipe into grams for a
 // total weight. Modeless, owned by the main window, never rescaled; each opening
@@ -21,7 +21,7 @@ public:
     ~FrmConvertitore() override;
 
     Converter &converter() { return m_converter; }
-    void setSheetPrinter(std::unique_ptr<SheetPrinter> printer);
+    void setPagePrinter(std::unique_ptr<PagePrinter> printer);
 
 public slots:
     void CmdCalcola_Click();
@@ -37,5 +37,5 @@ private:
 
     Converter m_converter;
     MessageBoxSink m_sink{this};
-    std::unique_ptr<SheetPrinter> m_printer;
+    std::unique_ptr<PagePrinter> m_printer;
 };

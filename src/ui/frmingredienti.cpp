@@ -1,7 +1,7 @@
 #include "frmingredienti.h"
 
+#include "ingredienteditormodel.h"
 #include "ingredientfile.h"
-#include "ingredienttable.h"
 #include "messages.h"
 #include "warnings.h"
 #include "windowicon.h"
@@ -54,8 +54,8 @@ protected:
 
 } // namespace
 
-FrmIngredienti::FrmIngredienti(Worksheet &sheet, const QString &path, WarningSink &sink, QWidget *parent)
-    : QDialog(parent), m_sheet(sheet), m_path(path), m_sink(sink)
+FrmIngredienti::FrmIngredienti(Worksheet &worksheet, const QString &path, WarningSink &sink, QWidget *parent)
+    : QDialog(parent), m_worksheet(worksheet), m_path(path), m_sink(sink)
 {
     setObjectName(QStringLiteral("FrmIngredienti"));
     setWindowTitle(QStringLiteral("Ingredienti e prezzi"));
@@ -66,10 +66,11 @@ FrmIngredienti::FrmIngredienti(Worksheet &sheet, const QString &path, WarningSin
     m_fileHadProblems = !read.failure.isEmpty() || !read.problems.isEmpty();
     if (const QString warning = ingredientfile::warningText(path, read); !warning.isEmpty())
         m_sink.warn(messages::kTitle, warning);
-    m_table = new IngredientTable(sheet.keepingChoices(read.library), sheet.personalInUse(), this);
+    m_table =
+        new IngredientEditorModel(worksheet.keepingChoices(read.library), worksheet.personalInUse(), this);
     // After the cell's editor has closed, so the message never interrupts an edit.
     connect(
-        m_table, &IngredientTable::refused, this,
+        m_table, &IngredientEditorModel::refused, this,
         [this](const QString &message) { m_sink.warn(messages::kTitle, message); }, Qt::QueuedConnection);
 
     m_view = new CellTableView(this);
@@ -81,7 +82,7 @@ FrmIngredienti::FrmIngredienti(Worksheet &sheet, const QString &path, WarningSin
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_view->horizontalHeader()->setSectionResizeMode(IngredientTable::Nome, QHeaderView::Stretch);
+    m_view->horizontalHeader()->setSectionResizeMode(IngredientEditorModel::Nome, QHeaderView::Stretch);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
 
     auto *buttons = new QHBoxLayout;
@@ -109,7 +110,7 @@ FrmIngredienti::FrmIngredienti(Worksheet &sheet, const QString &path, WarningSin
 
 void FrmIngredienti::CmdAggiungi_Click()
 {
-    const QModelIndex name = m_table->index(m_table->addIngredient(), IngredientTable::Nome);
+    const QModelIndex name = m_table->index(m_table->addIngredient(), IngredientEditorModel::Nome);
     m_view->scrollTo(name);
     m_view->setCurrentIndex(name);
     m_view->edit(name);
@@ -142,7 +143,7 @@ bool FrmIngredienti::CmdSalva_Click()
     }
     m_fileHadProblems = false;
     m_table->setSaved();
-    m_sheet.setLibrary(m_table->library());
+    m_worksheet.setLibrary(m_table->library());
     emit librarySaved();
     return true;
 }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class IngredientTable;
+class IngredientEditorModel;
 class QTableView;
 class WarningSink;
 class Worksheet;
@@ -16,9 +16,9 @@ class FrmIngredienti : public QDialog
     Q_OBJECT
 
 public:
-    FrmIngredienti(Worksheet &sheet, const QString &path, WarningSink &sink, QWidget *parent = nullptr);
+    FrmIngredienti(Worksheet &worksheet, const QString &path, WarningSink &sink, QWidget *parent = nullptr);
 
-    IngredientTable *table() const { return m_table; }
+    IngredientEditorModel *table() const { return m_table; }
     QTableView *view() const { return m_view; }
 
 public slots:
@@ -40,10 +40,10 @@ private:
     };
     Answer ask(const QString &question, bool withCancel);
 
-    Worksheet &m_sheet;
+    Worksheet &m_worksheet;
     QString m_path;
     WarningSink &m_sink;
-    IngredientTable *m_table = nullptr;
+    IngredientEditorModel *m_table = nullptr;
     QTableView *m_view = nullptr;
     bool m_fileHadProblems = false; // saving drops the lines the reader left out
 };

@@ -1,7 +1,7 @@
 #include "converter.h"
 #include "messages.h"
+#include "pagetext.h"
 #include "recordingsink.h"
-#include "sheettext.h"
 
 #include <QTest>
 
@@ -220,18 +220,17 @@ private slots:
                  QStringLiteral("La stampa è annullata. Eseguire prima il calcolo"));
         QVERIFY(converter->calculate());
         QVERIFY(converter->printRefusal().isEmpty());
-        const Sheet sheet = converter->sheet();
-        QVERIFY(!sheet.landscape);
-        QCOMPARE(sheetText(sheet),
+        const Page page = converter->page();
+        QVERIFY(!page.landscape);
+        QCOMPARE(pageText(page),
                  QStringList({"", "@3 Conversione Percentuale - Grammi", "", "@3 Peso totale: 200 gr.", "",
                               "@3 Mais@35 25 %@45 50 gr.", "@3 Latte@35 75 %@45 150 gr."}));
-        QCOMPARE(sheet.lines[1].pointSize, 12.0);
-        QCOMPARE(sheet.lines[3].pointSize, 10.0);
+        QCOMPARE(page.lines[1].pointSize, 12.0);
+        QCOMPARE(page.lines[3].pointSize, 10.0);
 
         // A percentage changed after the calculation: the earlier grams are printed as they stand.
         converter->setText(C::percent(5), QStringLiteral("70"));
-        QCOMPARE(sheetLineText(converter->sheet().lines.last()),
-                 QStringLiteral("@3 Latte@35 70 %@45 150 gr."));
+        QCOMPARE(pageLineText(converter->page().lines.last()), QStringLiteral("@3 Latte@35 70 %@45 150 gr."));
     }
 };
 

@@ -4,7 +4,7 @@
 #include "formprinc.h"
 #include "frmconvertitore.h"
 #include "modalwatcher.h"
-#include "sheetprinter.h"
+#include "pageprinter.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -41,10 +41,10 @@ Run run(const QString &program, const QStringList &arguments)
 }
 
 // The real printer side; only the PDF file dialog answers with a path the test chose.
-class PdfPathPrinter : public SheetPrinter
+class PdfPathPrinter : public PagePrinter
 {
 public:
-    PdfPathPrinter(QWidget *parent, const QString &path) : SheetPrinter(parent), m_path(path) {}
+    PdfPathPrinter(QWidget *parent, const QString &path) : PagePrinter(parent), m_path(path) {}
 
 protected:
     QString choosePdfPath() override { return m_path; }
@@ -87,7 +87,7 @@ class TestPrinting : public QObject
         auto chooser = std::make_unique<FakeChooser>();
         chooser->openPath = recipe;
         form.setFileChooser(std::move(chooser));
-        form.setSheetPrinter(std::make_unique<PdfPathPrinter>(&form, pdfPath));
+        form.setPagePrinter(std::make_unique<PdfPathPrinter>(&form, pdfPath));
         form.show();
         ModalWatcher watcher;
         watcher.answer = QStringLiteral("Sì");
@@ -97,7 +97,7 @@ class TestPrinting : public QObject
         } else {
             click(&form, QStringLiteral("CmdConvertitore"));
             FrmConvertitore *converter = form.converterWindow();
-            converter->setSheetPrinter(std::make_unique<PdfPathPrinter>(converter, pdfPath));
+            converter->setPagePrinter(std::make_unique<PdfPathPrinter>(converter, pdfPath));
             for (const auto &[name, text] : {std::pair{"TxtImpostaPeso", "1000"},
                                              {"Txt1", "Mais"},
                                              {"TxtPercent1", "40"},

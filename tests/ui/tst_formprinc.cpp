@@ -9,9 +9,9 @@
 #include "frmriferimenti.h"
 #include "messages.h"
 #include "modalwatcher.h"
+#include "pageprinter.h"
 #include "recipefile.h"
 #include "recipemessages.h"
-#include "sheetprinter.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -55,17 +55,17 @@ enum Gesture
 };
 
 // The printer side of the print command; the PDF is written for real.
-class FakePrinter : public SheetPrinter
+class FakePrinter : public PagePrinter
 {
 public:
-    using SheetPrinter::SheetPrinter;
+    using PagePrinter::PagePrinter;
     bool printerPresent = false;
     int printed = 0;
     QString pdfPath;
 
 protected:
     bool hasPrinter() override { return printerPresent; }
-    QString printOnPrinter(const Sheet &) override
+    QString printOnPrinter(const Page &) override
     {
         ++printed;
         return {};
@@ -521,7 +521,7 @@ private slots:
         auto printer = std::make_unique<FakePrinter>(form);
         FakePrinter *fake = printer.get();
         fake->pdfPath = dir.filePath(QStringLiteral("ricetta.pdf"));
-        form->setSheetPrinter(std::move(printer));
+        form->setPagePrinter(std::move(printer));
 
         QTest::mouseClick(control<QPushButton>("CmdStampa"), Qt::LeftButton);
         choose("CmbComponente1", "GLM");

@@ -1,7 +1,7 @@
 #include "formprinc.h"
 #include "frmingredienti.h"
+#include "ingredienteditormodel.h"
 #include "ingredientfile.h"
-#include "ingredienttable.h"
 #include "messages.h"
 #include "modalwatcher.h"
 #include "recordingsink.h"
@@ -45,9 +45,9 @@ class TestFrmIngredienti : public QObject
 
     QModelIndex cell(const QString &name, int column)
     {
-        IngredientTable *table = editor->table();
+        IngredientEditorModel *table = editor->table();
         for (int row = 0; row < table->rowCount(); ++row)
-            if (table->index(row, IngredientTable::Nome).data().toString() == name)
+            if (table->index(row, IngredientEditorModel::Nome).data().toString() == name)
                 return table->index(row, column);
         qFatal("no row %s", qPrintable(name));
     }
@@ -106,8 +106,8 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message"); // empty: accepted
         QTest::addColumn<QString>("shown");
-        const int name = IngredientTable::Nome, price = IngredientTable::Prezzo;
-        const int protein = IngredientTable::Proteine, fat = IngredientTable::Grassi;
+        const int name = IngredientEditorModel::Nome, price = IngredientEditorModel::Prezzo;
+        const int protein = IngredientEditorModel::Proteine, fat = IngredientEditorModel::Grassi;
         QTest::newRow("price with a euro sign") << "CASEINA" << price << "3 €"
                                                 << ""
                                                 << "3";
@@ -120,10 +120,10 @@ private slots:
             << "La somma % di Proteine Grassi e Carboidrati non può essere superiore a "
                "100. Controlla queste voci per «Mix Luca»"
             << "8";
-        QTest::newRow("digestibility 0") << "Anice" << int(IngredientTable::Digeribilita) << "0"
+        QTest::newRow("digestibility 0") << "Anice" << int(IngredientEditorModel::Digeribilita) << "0"
                                          << "L'indice di digeribilità deve essere compreso tra 1 e 5"
                                          << "1";
-        QTest::newRow("binder 6") << "Anice" << int(IngredientTable::Legante) << "6"
+        QTest::newRow("binder 6") << "Anice" << int(IngredientEditorModel::Legante) << "6"
                                   << "L'indice legante deve essere compreso tra -1 e 5"
                                   << "0";
         QTest::newRow("name of a catalogue entry") << "Anice" << name << "CASEINA"
@@ -166,9 +166,9 @@ private slots:
 
     void catalogueValuesAreReadOnly()
     {
-        IngredientTable *table = editor->table();
+        IngredientEditorModel *table = editor->table();
         for (const QString &name : {QStringLiteral("ALBUMINA"), QStringLiteral("UOVO INTERO GALLINA")})
-            for (int column = IngredientTable::Nome; column < IngredientTable::Prezzo; ++column)
+            for (int column = IngredientEditorModel::Nome; column < IngredientEditorModel::Prezzo; ++column)
                 QVERIFY(!(table->flags(cell(name, column)) & Qt::ItemIsEditable));
         QCOMPARE(table->rowCount(), 72 + 3 + 2);
     }
@@ -179,27 +179,27 @@ private slots:
         auto click = [this](const char *button) {
             QTest::mouseClick(editor->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
         };
-        view->setCurrentIndex(cell("Mix Luca", IngredientTable::Nome));
+        view->setCurrentIndex(cell("Mix Luca", IngredientEditorModel::Nome));
         click("CmdElimina");
-        view->setCurrentIndex(cell("CASEINA", IngredientTable::Nome));
+        view->setCurrentIndex(cell("CASEINA", IngredientEditorModel::Nome));
         click("CmdElimina");
         QTRY_COMPARE(
             sink.texts(),
             QStringList(
                 {"«Mix Luca» è scelto nel foglio di lavoro: non si può eliminare finché una riga lo usa",
                  "Si possono eliminare solo gli ingredienti personali"}));
-        view->setCurrentIndex(cell("Anice", IngredientTable::Nome));
+        view->setCurrentIndex(cell("Anice", IngredientEditorModel::Nome));
         click("CmdElimina");
 
         click("CmdAggiungi");
-        auto *nameEdit =
-            qobject_cast<QLineEdit *>(view->indexWidget(cell("Nuovo ingrediente", IngredientTable::Nome)));
+        auto *nameEdit = qobject_cast<QLineEdit *>(
+            view->indexWidget(cell("Nuovo ingrediente", IngredientEditorModel::Nome)));
         QVERIFY(nameEdit);
         nameEdit->selectAll();
         QTest::keyClicks(nameEdit, "Pellet");
         QTest::keyClick(nameEdit, Qt::Key_Return);
         const QModelIndex added =
-            editor->table()->index(editor->table()->rowCount() - 1, IngredientTable::Nome);
+            editor->table()->index(editor->table()->rowCount() - 1, IngredientEditorModel::Nome);
         QTRY_COMPARE(added.data().toString(), QStringLiteral("Pellet"));
         sink.clear();
         click("CmdSalva");
@@ -208,7 +208,7 @@ private slots:
 
         const QStringList values{"30", "12", "20", "4", "2", "6,5"};
         for (int k = 0; k < values.size(); ++k)
-            type(cell("Pellet", IngredientTable::Proteine + k), values[k]);
+            type(cell("Pellet", IngredientEditorModel::Proteine + k), values[k]);
         sink.clear();
         click("CmdSalva");
         QCOMPARE(sink.texts(), QStringList());
@@ -224,7 +224,7 @@ private slots:
 
     void failedSaveKeepsTheEarlierFile()
     {
-        type(cell("CASEINA", IngredientTable::Prezzo), "12");
+        type(cell("CASEINA", IngredientEditorModel::Prezzo), "12");
         // A disk that fills up: writes beyond 64 bytes fail.
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit previous{};
@@ -245,7 +245,7 @@ private slots:
 
     void closingAsksAboutChanges()
     {
-        type(cell("CASEINA", IngredientTable::Prezzo), "12");
+        type(cell("CASEINA", IngredientEditorModel::Prezzo), "12");
         watcher->answer = QStringLiteral("Annulla");
         editor->reject();
         QVERIFY(editor->isVisible());
@@ -309,8 +309,8 @@ private slots:
         bool emptiedOnSave = false;
         watcher->onDialog = [&](QDialog *dialog) {
             auto *editor = qobject_cast<FrmIngredienti *>(dialog);
-            IngredientTable *table = editor->table();
-            QVERIFY(table->setData(table->index(0, IngredientTable::Prezzo), QStringLiteral("20")));
+            IngredientEditorModel *table = editor->table();
+            QVERIFY(table->setData(table->index(0, IngredientEditorModel::Prezzo), QStringLiteral("20")));
             QVERIFY(editor->CmdSalva_Click());
             emptiedOnSave = cost->text().isEmpty() && balanceLine->text().isEmpty();
             dialog->reject();

@@ -3,44 +3,44 @@
 #include <QList>
 #include <QString>
 
-// A printed sheet as data: lines of items printed back to back, each item a text or
+// A printed page as data: lines of items printed back to back, each item a text or
 // a move to a print column (column n starts n - 1 average character widths from the
 // left edge of the printable area).
-struct SheetItem
+struct PageItem
 {
     int column = 0; // > 0: move to this column; otherwise print `text`
     QString text;
 
-    bool operator==(const SheetItem &) const = default;
+    bool operator==(const PageItem &) const = default;
 };
 
-struct SheetLine
+struct PageLine
 {
     double pointSize = 10;
-    QList<SheetItem> items;
+    QList<PageItem> items;
 
-    SheetLine &at(int column)
+    PageLine &at(int column)
     {
-        items.append(SheetItem{column, {}});
+        items.append(PageItem{column, {}});
         return *this;
     }
-    SheetLine &text(const QString &text)
+    PageLine &text(const QString &text)
     {
-        items.append(SheetItem{0, text});
+        items.append(PageItem{0, text});
         return *this;
     }
-    bool operator==(const SheetLine &) const = default;
+    bool operator==(const PageLine &) const = default;
 };
 
-struct Sheet
+struct Page
 {
     QString fontFamily = QStringLiteral("Arial");
     bool landscape = false;
-    QList<SheetLine> lines;
+    QList<PageLine> lines;
 
-    SheetLine &addLine(double pointSize = 10)
+    PageLine &addLine(double pointSize = 10)
     {
-        lines.append(SheetLine{pointSize, {}});
+        lines.append(PageLine{pointSize, {}});
         return lines.last();
     }
     void addEmptyLines(int count)

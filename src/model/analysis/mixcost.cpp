@@ -5,9 +5,9 @@
 
 using namespace field;
 
-MixCost mixCost(const Worksheet &sheet)
+MixCost mixCost(const Worksheet &worksheet)
 {
-    const personal::Library &library = sheet.library();
+    const personal::Library &library = worksheet.library();
     MixCost cost;
     auto add = [&cost](const QString &name, std::optional<double> price, double amount) {
         if (!price) {
@@ -18,15 +18,15 @@ MixCost mixCost(const Worksheet &sheet)
         cost.total += amount * *price;
     };
     for (int row = 1; row <= 13; ++row) {
-        const double grams = numbers::valueOrZero(sheet.text(peso(row)));
+        const double grams = numbers::valueOrZero(worksheet.text(peso(row)));
         if (grams <= 0)
             continue;
         if (row <= kCatalogueRows) {
-            const QString &name = sheet.text(componente(row));
+            const QString &name = worksheet.text(componente(row));
             add(name, library.price(name), grams / 1000);
         } else {
             // A custom row is priced only by a personal line of exactly its name.
-            const QString &name = sheet.text(aggiunta(row));
+            const QString &name = worksheet.text(aggiunta(row));
             const personal::Ingredient *ingredient = library.find(name);
             const auto price = ingredient && !ingredient->price.isEmpty()
                                    ? numbers::toNumber(ingredient->price)
@@ -34,13 +34,13 @@ MixCost mixCost(const Worksheet &sheet)
             add(name, price, grams / 1000);
         }
     }
-    if (sheet.eggsChecked()) {
-        const double eggs = numbers::valueOrZero(sheet.text(NumeroUova));
-        const QString &kind = sheet.text(componente(kEggRow));
+    if (worksheet.eggsChecked()) {
+        const double eggs = numbers::valueOrZero(worksheet.text(NumeroUova));
+        const QString &kind = worksheet.text(componente(kEggRow));
         if (eggs > 0)
             add(kind, library.price(kind), eggs);
     }
-    const double totalWeight = numbers::valueOrZero(sheet.text(RisPeso));
+    const double totalWeight = numbers::valueOrZero(worksheet.text(RisPeso));
     if (totalWeight > 0)
         cost.perKg = cost.total / (totalWeight / 1000);
     return cost;

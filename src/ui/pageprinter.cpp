@@ -1,18 +1,18 @@
-#include "sheetprinter.h"
+#include "pageprinter.h"
 
 #include "messages.h"
+#include "pagerenderer.h"
 #include "printerjob.h"
-#include "sheetrenderer.h"
 #include "warnings.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-void SheetPrinter::print(const Sheet &sheet, const QString &what, WarningSink &sink)
+void PagePrinter::print(const Page &page, const QString &what, WarningSink &sink)
 {
     if (hasPrinter()) {
-        if (const QString reason = printOnPrinter(sheet); !reason.isEmpty())
+        if (const QString reason = printOnPrinter(page); !reason.isEmpty())
             sink.warn(messages::kTitle, printerjob::failure(reason));
         return;
     }
@@ -21,24 +21,24 @@ void SheetPrinter::print(const Sheet &sheet, const QString &what, WarningSink &s
     const QString path = choosePdfPath();
     if (path.isEmpty())
         return;
-    if (!writePdf(sheet, path))
+    if (!writePdf(page, path))
         sink.warn(messages::kTitle, QStringLiteral("Impossibile salvare il file PDF"));
 }
 
-bool SheetPrinter::hasPrinter()
+bool PagePrinter::hasPrinter()
 {
     return !printerjob::defaultPrinter().isEmpty();
 }
 
-QString SheetPrinter::printOnPrinter(const Sheet &sheet)
+QString PagePrinter::printOnPrinter(const Page &page)
 {
     const QString printer = printerjob::defaultPrinter();
     if (printer.isEmpty()) // gone since hasPrinter()
         return printerjob::kNoPrinter;
-    return printerjob::print(sheet, printer, QStringLiteral("Vornak"));
+    return printerjob::print(page, printer, QStringLiteral("Vornak"));
 }
 
-bool SheetPrinter::askForPdf(const QString &question)
+bool PagePrinter::askForPdf(const QString &question)
 {
     QMessageBox box(QMessageBox::NoIcon, messages::kTitle, question, QMessageBox::NoButton, m_parent);
     QPushButton *yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
@@ -48,7 +48,7 @@ bool SheetPrinter::askForPdf(const QString &question)
     return box.clickedButton() == yes;
 }
 
-QString SheetPrinter::choosePdfPath()
+QString PagePrinter::choosePdfPath()
 {
     QFileDialog dialog(m_parent);
     dialog.setObjectName(QStringLiteral("dlgPdf"));
@@ -60,7 +60,7 @@ QString SheetPrinter::choosePdfPath()
     return dialog.selectedFiles().constFirst();
 }
 
-bool SheetPrinter::writePdf(const Sheet &sheet, const QString &path)
+bool PagePrinter::writePdf(const Page &page, const QString &path)
 {
-    return sheetrenderer::writePdf(sheet, path);
+    return pagerenderer::writePdf(page, path);
 }

@@ -1,8 +1,8 @@
 #include "calculation.h"
 #include "clearing.h"
+#include "pagetext.h"
 #include "recipemessages.h"
-#include "recipesheet.h"
-#include "sheettext.h"
+#include "recipepage.h"
 #include "worksheet.h"
 
 #include <QTest>
@@ -31,7 +31,7 @@ const QString kResultsGrams = QStringLiteral("@60 Prot. 100,20gr.@80 Gras. 15,20
 
 } // namespace
 
-class TestRecipeSheet : public QObject
+class TestRecipePage : public QObject
 {
     Q_OBJECT
 
@@ -40,12 +40,12 @@ private slots:
     {
         Worksheet sheet;
         workedExample(sheet, false);
-        QVERIFY(recipesheet::refusal(sheet).isEmpty());
-        const Sheet out = recipesheet::build(sheet);
+        QVERIFY(recipepage::refusal(sheet).isEmpty());
+        const Page out = recipepage::build(sheet);
         QVERIFY(out.landscape);
         QCOMPARE(out.fontFamily, QStringLiteral("Arial"));
         QCOMPARE(
-            sheetText(out),
+            pageText(out),
             QStringList({
                 "",
                 "@3 Ricetta:  Prova",
@@ -69,7 +69,7 @@ private slots:
                 "@3 Note: riga uno",
                 "riga due",
             }));
-        for (const SheetLine &line : out.lines)
+        for (const PageLine &line : out.lines)
             QCOMPARE(line.pointSize, 10.0);
     }
 
@@ -77,7 +77,7 @@ private slots:
     {
         Worksheet sheet;
         workedExample(sheet, true);
-        const QStringList lines = sheetText(recipesheet::build(sheet));
+        const QStringList lines = pageText(recipepage::build(sheet));
         QCOMPARE(lines.at(6),
                  QStringLiteral("@3 Numero di UOVO INTERO GALLINA: 2@60 Prot. 13,0%@80 Gras. 11,1%@100 "
                                 "Carb. 0%@120 Dige. 0@160 Peso: 104,00gr."));
@@ -89,7 +89,7 @@ private slots:
         Worksheet sheet;
         workedExample(sheet, true);
         sheet.select(componente(kEggRow), QStringLiteral("-")); // count disabled, back to "0"
-        QVERIFY(!sheetText(recipesheet::build(sheet)).join(u'\n').contains(QStringLiteral("Numero di")));
+        QVERIFY(!pageText(recipepage::build(sheet)).join(u'\n').contains(QStringLiteral("Numero di")));
     }
 
     void rowsWhoseGramsAreNotExactlyZero()
@@ -100,7 +100,7 @@ private slots:
         sheet.setText(peso(5), QStringLiteral("0,0"));
         sheet.setText(Aggiunta1, QStringLiteral("Mio"));
         sheet.setText(peso(12), QStringLiteral("5"));
-        const QStringList lines = sheetText(recipesheet::build(sheet));
+        const QStringList lines = pageText(recipepage::build(sheet));
         QVERIFY(lines.at(6).startsWith(QStringLiteral("@3 CASEINA@60")));
         QVERIFY(lines.at(6).endsWith(QStringLiteral("Peso: 0,0gr.")));
         QVERIFY(lines.at(7).startsWith(QStringLiteral("@3 Mio@60 Prot. 0%")));
@@ -110,14 +110,14 @@ private slots:
     void guards()
     {
         Worksheet sheet;
-        QCOMPARE(recipesheet::refusal(sheet), messages::kPrintBeforeCalculation);
+        QCOMPARE(recipepage::refusal(sheet), messages::kPrintBeforeCalculation);
         workedExample(sheet, false);
         sheet.setText(NomeRicetta, QString());
-        QCOMPARE(recipesheet::refusal(sheet), messages::kPrintWithoutName);
+        QCOMPARE(recipepage::refusal(sheet), messages::kPrintWithoutName);
         clearWorksheet(sheet);
-        QCOMPARE(recipesheet::refusal(sheet), messages::kPrintBeforeCalculation);
+        QCOMPARE(recipepage::refusal(sheet), messages::kPrintBeforeCalculation);
     }
 };
 
-QTEST_APPLESS_MAIN(TestRecipeSheet)
-#include "tst_recipesheet.moc"
+QTEST_APPLESS_MAIN(TestRecipePage)
+#include "tst_recipepage.moc"

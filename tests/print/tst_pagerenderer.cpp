@@ -1,6 +1,6 @@
 #include "calculation.h"
-#include "recipesheet.h"
-#include "sheetrenderer.h"
+#include "pagerenderer.h"
+#include "recipepage.h"
 #include "worksheet.h"
 
 #include <QImage>
@@ -11,7 +11,7 @@
 #include <QTest>
 
 using namespace field;
-using sheetrenderer::PlacedText;
+using pagerenderer::PlacedText;
 
 namespace {
 
@@ -34,7 +34,7 @@ QString run(const QString &program, const QStringList &arguments)
 
 } // namespace
 
-class TestSheetRenderer : public QObject
+class TestPageRenderer : public QObject
 {
     Q_OBJECT
 
@@ -43,15 +43,15 @@ class TestSheetRenderer : public QObject
 private slots:
     void columnsAreAverageCharacterWidths()
     {
-        Sheet sheet;
-        sheet.addLine()
+        Page page;
+        page.addLine()
             .at(60)
             .text(QStringLiteral("a"))
             .at(80)
             .text(QStringLiteral("b"))
             .at(1)
             .text(QStringLiteral("c"));
-        const auto placed = sheetrenderer::layout(sheet, device, 1e6);
+        const auto placed = pagerenderer::layout(page, device, 1e6);
         const PlacedText *a = find(placed, QStringLiteral("a"));
         const PlacedText *b = find(placed, QStringLiteral("b"));
         QVERIFY(a && b);
@@ -67,11 +67,11 @@ private slots:
 
     void longNameContinuesOnTheNextLine()
     {
-        Sheet sheet;
+        Page page;
         const QString longName(90, u'M');
-        sheet.addLine().at(3).text(longName).at(60).text(QStringLiteral("Prot. ")).text(QStringLiteral("5"));
-        sheet.addLine().at(3).text(QStringLiteral("next"));
-        const auto placed = sheetrenderer::layout(sheet, device, 1e6);
+        page.addLine().at(3).text(longName).at(60).text(QStringLiteral("Prot. ")).text(QStringLiteral("5"));
+        page.addLine().at(3).text(QStringLiteral("next"));
+        const auto placed = pagerenderer::layout(page, device, 1e6);
         const PlacedText *name = find(placed, longName);
         const PlacedText *prot = find(placed, QStringLiteral("Prot. "));
         const PlacedText *next = find(placed, QStringLiteral("next"));
@@ -82,10 +82,10 @@ private slots:
 
     void pagesBreakWhenFull()
     {
-        Sheet sheet;
+        Page page;
         for (int k = 0; k < 300; ++k)
-            sheet.addLine().at(3).text(QString::number(k));
-        const auto placed = sheetrenderer::layout(sheet, device, 500);
+            page.addLine().at(3).text(QString::number(k));
+        const auto placed = pagerenderer::layout(page, device, 500);
         QCOMPARE(placed.size(), 300);
         QVERIFY(placed.last().page > 0);
         for (const PlacedText &p : placed)
@@ -106,7 +106,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("ricetta.pdf"));
-        QVERIFY(sheetrenderer::writePdf(recipesheet::build(worksheet), pdf));
+        QVERIFY(pagerenderer::writePdf(recipepage::build(worksheet), pdf));
         const QString text =
             run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         for (const char *expected :
@@ -122,9 +122,9 @@ private slots:
 
     void unwritablePdfFails()
     {
-        QVERIFY(!sheetrenderer::writePdf(Sheet(), QStringLiteral("/nonexistent-folder/x.pdf")));
+        QVERIFY(!pagerenderer::writePdf(Page(), QStringLiteral("/nonexistent-folder/x.pdf")));
     }
 };
 
-QTEST_MAIN(TestSheetRenderer)
-#include "tst_sheetrenderer.moc"
+QTEST_MAIN(TestPageRenderer)
+#include "tst_pagerenderer.moc"

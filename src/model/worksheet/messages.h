@@ -1,16 +1,11 @@
 #pragma once
 
+#include "entrymessages.h"
+
 #include <QString>
 
-// The worksheet's own words, shown in warning boxes.
+// The worksheet's own words, shown in warning boxes; with those of a refused entry.
 namespace messages {
-
-inline const QString kTitle = QStringLiteral("AVVISO");
-
-inline const QString kNotANumber =
-    QStringLiteral("Il valore digitato non è un numero prego reinserire il valore");
-inline const QString kNegative = QStringLiteral("Non si possono inserire numeri negativi");
-inline const QString kOver100 = QStringLiteral("Non si possono inserire valori superiori a 100");
 
 inline const QString kNoComponent = QStringLiteral("Non è stato selezionato alcun componente");
 inline const QString kChooseEggs = QStringLiteral("Devi scegliere le UOVA");

@@ -9,7 +9,7 @@
 // with their values read-only and an editable price, then the personal ingredients, fully
 // editable. Every edit is checked as the worksheet checks a typed value; a refused edit
 // changes nothing and says why through refused().
-class IngredientTable : public QAbstractTableModel
+class IngredientEditorModel : public QAbstractTableModel
 {
     Q_OBJECT
 
@@ -27,7 +27,7 @@ public:
     };
 
     // `inUse` are the personal ingredients the worksheet shows: they cannot be deleted or renamed.
-    IngredientTable(personal::Library library, QStringList inUse, QObject *parent = nullptr);
+    IngredientEditorModel(personal::Library library, QStringList inUse, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -1,4 +1,4 @@
-#include "sheetrenderer.h"
+#include "pagerenderer.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -6,14 +6,14 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-namespace sheetrenderer {
+namespace pagerenderer {
 namespace {
 
-QFont sheetFont(const Sheet &sheet, double pointSize)
+QFont pageFont(const Page &page, double pointSize)
 {
-    QFont font(sheet.fontFamily);
+    QFont font(page.fontFamily);
     // Liberation Sans has Arial's metrics where Arial itself is missing.
-    font.setFamilies({sheet.fontFamily, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies({page.fontFamily, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(pointSize);
     return font;
 }
@@ -34,27 +34,27 @@ double averageCharWidth(const QFontMetricsF &metrics)
 
 } // namespace
 
-QList<PlacedText> layout(const Sheet &sheet, QPaintDevice &device, double pageHeight)
+QList<PlacedText> layout(const Page &page, QPaintDevice &device, double pageHeight)
 {
     QList<PlacedText> placed;
-    int page = 0;
+    int pageNumber = 0;
     double y = 0;
     bool pageHasText = false;
     auto nextLine = [&](double lineHeight) {
         y += lineHeight;
         if (y + lineHeight > pageHeight && pageHasText) {
-            ++page;
+            ++pageNumber;
             y = 0;
             pageHasText = false;
         }
     };
 
-    for (const SheetLine &line : sheet.lines) {
-        const QFontMetricsF metrics(sheetFont(sheet, line.pointSize), &device);
+    for (const PageLine &line : page.lines) {
+        const QFontMetricsF metrics(pageFont(page, line.pointSize), &device);
         const double lineHeight = metrics.lineSpacing();
         const double columnWidth = averageCharWidth(metrics);
         double x = 0;
-        for (const SheetItem &item : line.items) {
+        for (const PageItem &item : line.items) {
             if (item.column > 0) {
                 const double columnX = (item.column - 1) * columnWidth;
                 if (x > columnX + 0.01)
@@ -63,7 +63,7 @@ QList<PlacedText> layout(const Sheet &sheet, QPaintDevice &device, double pageHe
                 continue;
             }
             if (!item.text.isEmpty()) {
-                placed.append({page, x, y, item.text, line.pointSize});
+                placed.append({pageNumber, x, y, item.text, line.pointSize});
                 pageHasText = true;
             }
             x += metrics.horizontalAdvance(item.text);
@@ -73,32 +73,32 @@ QList<PlacedText> layout(const Sheet &sheet, QPaintDevice &device, double pageHe
     return placed;
 }
 
-bool render(const Sheet &sheet, QPagedPaintDevice &device)
+bool render(const Page &page, QPagedPaintDevice &device)
 {
-    device.setPageOrientation(sheet.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    device.setPageOrientation(page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    int page = 0;
-    for (const PlacedText &text : layout(sheet, device, painter.viewport().height())) {
-        while (page < text.page) {
+    int pageNumber = 0;
+    for (const PlacedText &text : layout(page, device, painter.viewport().height())) {
+        while (pageNumber < text.page) {
             device.newPage();
-            ++page;
+            ++pageNumber;
         }
-        const QFont font = sheetFont(sheet, text.pointSize);
+        const QFont font = pageFont(page, text.pointSize);
         painter.setFont(font);
         painter.drawText(QPointF(text.x, text.y + QFontMetricsF(font, &device).ascent()), text.text);
     }
     return painter.end();
 }
 
-bool writePdf(const Sheet &sheet, const QString &path)
+bool writePdf(const Page &page, const QString &path)
 {
     QPdfWriter writer(path);
     writer.setTitle(QStringLiteral("Vornak"));
     writer.setCreator(QStringLiteral("Vornak 2.0.6"));
     writer.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
-    return render(sheet, writer);
+    return render(page, writer);
 }
 
-} // namespace sheetrenderer
+} // namespace pagerenderer

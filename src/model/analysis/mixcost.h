@@ -15,7 +15,7 @@ struct MixCost
 
 // The cost of the worksheet as the last successful calculation left it: the grams it
 // read and the total weight it wrote.
-MixCost mixCost(const Worksheet &sheet);
+MixCost mixCost(const Worksheet &worksheet);
 
 // "Costo: 4,35 € · 14,50 €/kg", or "Costo: manca il prezzo di NAME".
 QString costText(const MixCost &cost);

@@ -20,25 +20,31 @@ double percentOf(const CalculatedRow &row, Nutrient nutrient)
     return row.fat;
 }
 
-// The three shares as fractions, computed as the calculation computes them (same sums
-// in the same order, each rounded to 15 significant digits), with `extra` grams added
-// to row `extraRow`.
-std::array<double, 3> sharesWith(const CalculatedRows &rows, int extraRow, double extra)
+// The three shares as fractions, as the calculation gives them with `extra` grams added
+// to row `extraRow`; nothing when the mix could not be calculated.
+std::optional<std::array<double, 3>> sharesWith(const CalculatedRows &rows, int extraRow, double extra)
 {
-    double grams[3] = {0, 0, 0};
-    double ingredients = 0;
-    for (int row = 1; row <= kRows; ++row) {
-        const CalculatedRow &r = rows[size_t(row - 1)];
-        const double w = row == extraRow ? r.grams + extra : r.grams;
-        for (int k = 0; k < 3; ++k)
-            grams[k] += w * percentOf(r, kNutrients[k]) / 100;
-        if (row != kEggRow)
-            ingredients += w;
-    }
-    const double total = numbers::roundTo15(ingredients + rows[size_t(kEggRow - 1)].grams);
+    CalculatedRows changed = rows;
+    if (extraRow > 0)
+        changed[size_t(extraRow - 1)].grams += extra;
+    const MixOutcome outcome = computeMix(changed);
+    if (outcome.problem != MixProblem::None)
+        return std::nullopt;
+    const MixResults &r = outcome.results;
     std::array<double, 3> shares{};
-    for (int k = 0; k < 3; ++k)
-        shares[size_t(k)] = numbers::roundTo15(numbers::roundTo15(grams[k]) / total);
+    for (int k = 0; k < 3; ++k) {
+        switch (kNutrients[k]) {
+        case Nutrient::Protein:
+            shares[size_t(k)] = r.proteinShare;
+            break;
+        case Nutrient::Carbo:
+            shares[size_t(k)] = r.carboShare;
+            break;
+        case Nutrient::Fat:
+            shares[size_t(k)] = r.fatShare;
+            break;
+        }
+    }
     return shares;
 }
 
@@ -72,9 +78,14 @@ bool canPullBack(double rowPercent, Verdict verdict, Range range)
 // can land inside.
 std::optional<qint64> gramsToCorrect(const CalculatedRows &rows, int row, int k, Verdict verdict, Range range)
 {
-    auto shareWith = [&](qint64 g) { return shown(sharesWith(rows, row, double(g))[size_t(k)]); };
+    auto shareWith = [&](qint64 g) -> std::optional<double> {
+        if (const auto shares = sharesWith(rows, row, double(g)))
+            return shown((*shares)[size_t(k)]);
+        return std::nullopt;
+    };
     auto reached = [&](qint64 g) {
-        return verdict == Verdict::Below ? shareWith(g) >= range.low : shareWith(g) <= range.high;
+        const std::optional<double> share = shareWith(g);
+        return share && (verdict == Verdict::Below ? *share >= range.low : *share <= range.high);
     };
     if (!reached(kMaxGrams))
         return std::nullopt;
@@ -83,7 +94,7 @@ std::optional<qint64> gramsToCorrect(const CalculatedRows &rows, int row, int k,
         const qint64 middle = notEnough + (enough - notEnough) / 2;
         (reached(middle) ? enough : notEnough) = middle;
     }
-    if (verdictOf(shareWith(enough), range) != Verdict::InRange)
+    if (verdictOf(*shareWith(enough), range) != Verdict::InRange)
         return std::nullopt;
     return enough;
 }
@@ -100,7 +111,7 @@ std::optional<Suggestion> suggest(const CalculatedRows &rows, int k, Verdict ver
             best = Suggestion{row, r.name, *grams, {}};
     }
     if (best) {
-        const std::array<double, 3> after = sharesWith(rows, best->row, double(best->grams));
+        const std::array<double, 3> after = *sharesWith(rows, best->row, double(best->grams));
         for (int j = 0; j < 3; ++j)
             best->shares[size_t(j)] = numbers::percent(after[size_t(j)]);
     }
@@ -124,7 +135,8 @@ Range rangeOf(Nutrient nutrient)
 
 Report check(const CalculatedRows &rows)
 {
-    const std::array<double, 3> shares = sharesWith(rows, 0, 0);
+    // The rows of a successful calculation always calculate again.
+    const std::array<double, 3> shares = sharesWith(rows, 0, 0).value_or(std::array<double, 3>{});
     Report report;
     for (int k = 0; k < 3; ++k) {
         Assessment &a = report[size_t(k)];

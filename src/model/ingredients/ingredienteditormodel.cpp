@@ -1,19 +1,19 @@
-#include "ingredienttable.h"
+#include "ingredienteditormodel.h"
 
 #include "catalogue.h"
-#include "messages.h"
+#include "entrymessages.h"
 
 using personal::Check;
 
 namespace {
 
-const char *const kHeaders[IngredientTable::ColumnCount] = {"Nome",
-                                                            "Proteine %",
-                                                            "Grassi %",
-                                                            "Carboidrati %",
-                                                            "Indice Digeribilità",
-                                                            "Indice Legante",
-                                                            "Prezzo € al kg (uova: € per uovo)"};
+const char *const kHeaders[IngredientEditorModel::ColumnCount] = {"Nome",
+                                                                  "Proteine %",
+                                                                  "Grassi %",
+                                                                  "Carboidrati %",
+                                                                  "Indice Digeribilità",
+                                                                  "Indice Legante",
+                                                                  "Prezzo € al kg (uova: € per uovo)"};
 
 int catalogueRows()
 {
@@ -63,36 +63,36 @@ QString inUseRefusal(const QString &name, const char *what)
 
 } // namespace
 
-IngredientTable::IngredientTable(personal::Library library, QStringList inUse, QObject *parent)
+IngredientEditorModel::IngredientEditorModel(personal::Library library, QStringList inUse, QObject *parent)
     : QAbstractTableModel(parent), m_library(std::move(library)), m_inUse(std::move(inUse))
 {}
 
-int IngredientTable::rowCount(const QModelIndex &parent) const
+int IngredientEditorModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : firstPersonalRow() + int(m_library.ingredients.size());
 }
 
-int IngredientTable::columnCount(const QModelIndex &parent) const
+int IngredientEditorModel::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-int IngredientTable::firstPersonalRow() const
+int IngredientEditorModel::firstPersonalRow() const
 {
     return builtInRows();
 }
 
-personal::Ingredient &IngredientTable::personalAt(int row)
+personal::Ingredient &IngredientEditorModel::personalAt(int row)
 {
     return m_library.ingredients[row - firstPersonalRow()];
 }
 
-const personal::Ingredient &IngredientTable::personalAt(int row) const
+const personal::Ingredient &IngredientEditorModel::personalAt(int row) const
 {
     return m_library.ingredients[row - firstPersonalRow()];
 }
 
-QString IngredientTable::text(int row, int column) const
+QString IngredientEditorModel::text(int row, int column) const
 {
     if (row >= firstPersonalRow()) {
         const personal::Ingredient &ingredient = personalAt(row);
@@ -113,21 +113,21 @@ QString IngredientTable::text(int row, int column) const
                             : QString::fromLatin1(cells[column]);
 }
 
-QVariant IngredientTable::data(const QModelIndex &index, int role) const
+QVariant IngredientEditorModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return QVariant();
     return text(index.row(), index.column());
 }
 
-QVariant IngredientTable::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant IngredientEditorModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
         return header(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-Qt::ItemFlags IngredientTable::flags(const QModelIndex &index) const
+Qt::ItemFlags IngredientEditorModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
@@ -136,7 +136,7 @@ Qt::ItemFlags IngredientTable::flags(const QModelIndex &index) const
     return editable ? shown | Qt::ItemIsEditable : shown;
 }
 
-QString IngredientTable::refusal(int row, int column, const QString &entered) const
+QString IngredientEditorModel::refusal(int row, int column, const QString &entered) const
 {
     if (column == Prezzo)
         return entered.isEmpty() ? QString() : valueRefusal(personal::Prezzo, entered);
@@ -163,7 +163,7 @@ QString IngredientTable::refusal(int row, int column, const QString &entered) co
     return QString();
 }
 
-bool IngredientTable::setData(const QModelIndex &index, const QVariant &value, int role)
+bool IngredientEditorModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
@@ -195,7 +195,7 @@ bool IngredientTable::setData(const QModelIndex &index, const QVariant &value, i
     return true;
 }
 
-int IngredientTable::addIngredient()
+int IngredientEditorModel::addIngredient()
 {
     const QString base = QStringLiteral("Nuovo ingrediente");
     QString name = base;
@@ -209,7 +209,7 @@ int IngredientTable::addIngredient()
     return row;
 }
 
-bool IngredientTable::removeIngredient(int row)
+bool IngredientEditorModel::removeIngredient(int row)
 {
     if (row < firstPersonalRow() || row >= rowCount()) {
         emit refused(QStringLiteral("Si possono eliminare solo gli ingredienti personali"));
@@ -226,7 +226,7 @@ bool IngredientTable::removeIngredient(int row)
     return true;
 }
 
-QString IngredientTable::incomplete() const
+QString IngredientEditorModel::incomplete() const
 {
     for (const personal::Ingredient &ingredient : m_library.ingredients)
         for (int k = 0; k < personal::kValueCount; ++k)

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "sheet.h"
+#include "page.h"
 
 #include <QList>
 
 class QPagedPaintDevice;
 class QPaintDevice;
 
-// Paints a sheet on a printer or a PDF file: the sheet's font, text at character
+// Paints a page on a printer or a PDF file: the page's font, text at character
 // columns, a new page whenever the next line would not fit.
-namespace sheetrenderer {
+namespace pagerenderer {
 
 // A text at its place on a page, in device pixels from the printable area's corner.
 struct PlacedText
@@ -21,17 +21,17 @@ struct PlacedText
     double pointSize = 10;
 };
 
-// Where every text of the sheet goes, with the font metrics of `device`: column n at
+// Where every text of the page goes, with the font metrics of `device`: column n at
 // n - 1 average character widths; an item that would start left of where the line
 // already reaches continues at its column on the next line; a new page when the
 // next line would pass `pageHeight`.
-QList<PlacedText> layout(const Sheet &sheet, QPaintDevice &device, double pageHeight);
+QList<PlacedText> layout(const Page &page, QPaintDevice &device, double pageHeight);
 
 // Sets the device's orientation and paints every line. False when the device
 // cannot be painted on (a printer that refuses the job, a file that cannot be written).
-bool render(const Sheet &sheet, QPagedPaintDevice &device);
+bool render(const Page &page, QPagedPaintDevice &device);
 
-// Writes the sheet as a PDF file.
-bool writePdf(const Sheet &sheet, const QString &path);
+// Writes the page as a PDF file.
+bool writePdf(const Page &page, const QString &path);
 
-} // namespace sheetrenderer
+} // namespace pagerenderer

@@ -1,0 +1,43 @@
+#include "reactions.h"
+#include "worksheet.h"
+
+using namespace field;
+
+namespace reactions {
+
+void catalogueSelection(Worksheet &worksheet, int row)
+{
+    const QString chosen = worksheet.text(componente(row));
+    const bool isDash = chosen == QStringLiteral("-");
+
+    if (!chosen.isEmpty() && !isDash) {
+        worksheet.setColour(componente(row), Colour::Filled);
+        worksheet.setEnabled(peso(row), true);
+    } else {
+        worksheet.setColour(componente(row), Colour::Window);
+        worksheet.setEnabled(peso(row), false);
+        worksheet.setText(peso(row), QStringLiteral("0"));
+    }
+
+    if (isDash) {
+        for (Column column : kValueColumns) {
+            const FieldId id = at(column, row);
+            worksheet.setText(id, QString());
+            worksheet.setEnabled(id, false);
+            worksheet.setColour(id, Colour::Window);
+        }
+    } else if (const auto values = worksheet.ingredientValues(chosen)) {
+        for (int k = 0; k < 5; ++k)
+            worksheet.setText(at(kValueColumns[k], row), (*values)[size_t(k)]);
+    }
+
+    for (Column column : kValueColumns) {
+        const FieldId id = at(column, row);
+        if (!worksheet.text(id).isEmpty()) {
+            worksheet.setEnabled(id, true);
+            worksheet.setColour(id, Colour::Filled);
+        }
+    }
+}
+
+} // namespace reactions
