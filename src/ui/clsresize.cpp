@@ -2,6 +2,7 @@
 
 #include "linecontrol.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLayout>
@@ -9,6 +10,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -36,6 +38,48 @@ void collectControls(QWidget *parent, QList<QWidget *> &controls)
     }
 }
 
+QSize frameSize(const QWidget *window)
+{
+    return window->frameGeometry().size() - window->geometry().size();
+}
+
+// Waits for the window system to frame a shown window. A window manager puts its frame
+// around the window with a move, before the window is first painted, so sizing the window
+// again right then is not seen as a jump; other systems tell at the latest by the first paint.
+class FrameWatch : public QObject
+{
+public:
+    FrameWatch(QWidget *window, std::function<void()> framed)
+        : QObject(window), m_window(window), m_framed(std::move(framed))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const auto type = event->type();
+        if ((type != QEvent::Move && type != QEvent::Resize && type != QEvent::Paint) ||
+            !m_window->isVisible() || m_window->windowState() != Qt::WindowNoState ||
+            frameSize(m_window).isNull())
+            return false;
+        m_window->removeEventFilter(this);
+        auto framed = [this] {
+            deleteLater();
+            m_framed();
+        };
+        if (type == QEvent::Paint) // not in the middle of painting
+            QMetaObject::invokeMethod(this, framed, Qt::QueuedConnection);
+        else
+            framed();
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    std::function<void()> m_framed;
+};
+
 } // namespace
 
 void ClsResize::syncClientArea(QWidget *window)
@@ -55,6 +99,7 @@ ClsResize::ClsResize()
 
 ClsResize::~ClsResize()
 {
+    delete m_frameWatch;
     m_geometry.clear();
     m_form = nullptr;
 }
@@ -105,6 +150,7 @@ void ClsResize::CaptureLayout()
         }
         m_geometry.append(entry);
     }
+    m_scaledClientSize = client->size();
     m_layoutPending = false;
 }
 
@@ -123,14 +169,35 @@ void ClsResize::SizeFormToScreen(quint8 Percent, bool Centered)
     const qint32 fullHeight = qint32(std::lround(bottom * kTwipsPerPixel));
     const qint32 fullWidth = qint32(std::lround(right * kTwipsPerPixel));
 
-    QWidget *window = m_form->window();
-    if (Centered)
-        window->move(toPixels((fullWidth - width) / 2), toPixels((fullHeight - height) / 2));
-    // The outer size includes the window frame, which the window system adds around the client.
-    const QSize frame = window->frameGeometry().size() - window->geometry().size();
-    window->resize(toPixels(width) - frame.width(), toPixels(height) - frame.height());
-    syncClientArea(window);
+    const int left = Centered ? toPixels((fullWidth - width) / 2) : m_form->window()->frameGeometry().x();
+    const int top = Centered ? toPixels((fullHeight - height) / 2) : m_form->window()->frameGeometry().y();
+    const QRect outer(left, top, toPixels(width), toPixels(height));
+    placeWindow(outer);
     ResizeControls();
+    watchForFrame(outer);
+}
+
+void ClsResize::placeWindow(const QRect &outer)
+{
+    QWidget *window = m_form->window();
+    // A top-level window's position is that of its frame; its size is that of its client.
+    window->move(outer.topLeft());
+    window->resize(outer.size() - frameSize(window));
+    syncClientArea(window);
+}
+
+void ClsResize::watchForFrame(const QRect &outer)
+{
+    delete m_frameWatch;
+    QWidget *window = m_form->window();
+    if (!frameSize(window).isNull())
+        return; // framed already: the outer size counted it
+    m_frameWatch = new FrameWatch(window, [this, outer] {
+        if (!m_form)
+            return;
+        placeWindow(outer);
+        ResizeControls();
+    });
 }
 
 void ClsResize::ResizeControls()
@@ -144,7 +211,7 @@ void ClsResize::ResizeControls()
         CaptureLayout();
         return;
     }
-    if (m_recordedWidth <= 0 || m_recordedHeight <= 0)
+    if (m_recordedWidth <= 0 || m_recordedHeight <= 0 || client->size() == m_scaledClientSize)
         return;
 
     QWidget *window = m_form->window();
@@ -198,6 +265,7 @@ void ClsResize::ResizeControls()
             geometry.setHeight(toPixels(entry.fourth * vertical));
         control->setGeometry(geometry);
     }
+    m_scaledClientSize = client->size();
     window->setUpdatesEnabled(wasUpdating);
 }
 

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPointer>
 #include <QRect>
+#include <QSize>
 #include <QWidget>
 
 #include <functional>
@@ -12,6 +13,10 @@
 // and afterwards sets each control to its recorded geometry times the ratio of the
 // present client size to the recorded one. A control's "Tag" property may limit what
 // is scaled: "@" followed by the letters L, T, W, H, F.
+//
+// The size it gives a window is the outer size, frame included. A window manager frames
+// a window only once it is shown; until then the frame counts as nothing, so the window
+// is sized again, once, as soon as its frame is known.
 class ClsResize
 {
 public:
@@ -58,6 +63,9 @@ private:
 
     void CaptureLayout();
     QRect workArea() const;
+    // Gives the window the outer geometry `outer`, its frame (as far as known) included.
+    void placeWindow(const QRect &outer);
+    void watchForFrame(const QRect &outer);
 
     QPointer<QWidget> m_form;
     qint32 m_recordedWidth = 0;
@@ -65,4 +73,8 @@ private:
     QList<ControlGeometry> m_geometry;
     bool m_layoutPending = true;
     WorkAreaQuery m_workArea;
+    // The client size the controls were last scaled to: a pass for the same size would
+    // set every control to what it already has.
+    QSize m_scaledClientSize;
+    QPointer<QObject> m_frameWatch; // alive while a shown window waits for its frame
 };

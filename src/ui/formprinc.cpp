@@ -24,7 +24,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QMenuBar>
 #include <QStatusBar>
 
 FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
@@ -54,16 +53,12 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     m_printer = std::make_unique<PagePrinter>(this);
     m_binding = new FieldBinding(m_worksheet, client, this);
 
-    // The client area at its design size, the menu bar above it and the status bar
-    // below: that is the layout the resizer records.
+    // The client area at its design size is the layout the resizer records; loading then
+    // gives the window the work area in one step.
     const QSize design(qRound(kDesignWidth / ClsResize::kTwipsPerPixel),
                        qRound(kDesignHeight / ClsResize::kTwipsPerPixel));
     client->setMinimumSize(design / 2);
-    resize(design.width(),
-           design.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    ClsResize::syncClientArea(this);
-    resize(design.width(), height() + design.height() - client->height());
-    ClsResize::syncClientArea(this);
+    client->resize(design);
     connect(client, &ClientArea::resized, this, &FormPrinc::Form_Resize);
 
     Form_Load();
@@ -75,21 +70,25 @@ FormPrinc::~FormPrinc()
     Resizer.reset();
 }
 
+ClsResize &FormPrinc::resizerInUse()
+{
+    // Made when the window loads, and on first use should it ever be missing.
+    if (!Resizer) {
+        Resizer = std::make_unique<ClsResize>();
+        Resizer->SetSourceForm(this);
+    }
+    return *Resizer;
+}
+
 void FormPrinc::Form_Load()
 {
-    Resizer = std::make_unique<ClsResize>();
-    Resizer->SetSourceForm(this);
-    Resizer->SizeFormToScreen(100, true);
+    resizerInUse().SizeFormToScreen(100, true);
     // The worksheet starts with the egg row switched off and Label17 "Totale peso senza uova".
 }
 
 void FormPrinc::Form_Resize()
 {
-    if (!Resizer) {
-        Resizer = std::make_unique<ClsResize>();
-        Resizer->SetSourceForm(this);
-    }
-    Resizer->ResizeControls();
+    resizerInUse().ResizeControls();
 }
 
 void FormPrinc::showEvent(QShowEvent *event)
@@ -98,8 +97,6 @@ void FormPrinc::showEvent(QShowEvent *event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    // Now the window frame is known: fit the whole window, frame included, to the work area.
-    Resizer->SizeFormToScreen(100, true);
     if (QWidget *first = findChild<QWidget *>(QStringLiteral("CmbComponente1")))
         first->setFocus(Qt::OtherFocusReason);
     if (!m_fileOnShow.isEmpty())

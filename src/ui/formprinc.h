@@ -85,6 +85,7 @@ private:
     void buildBalanceStatusBar();
     void addBalanceMenuItem();
     void setBalance(const std::optional<balance::Report> &report);
+    ClsResize &resizerInUse();
     void Form_Load();
     void Form_Resize();
 
