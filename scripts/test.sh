@@ -4,7 +4,9 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils poppler-utils clang libclang-rt-14-dev
+# What the build needs, Xvfb with openbox and the X tools for the real-window checks
+# (tests/ui/xsession.sh), poppler for the printing test, clang for the fuzzers.
+bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils openbox xdotool poppler-utils clang libclang-rt-14-dev
 bash "$ROOT/scripts/deps.sh" cups printer-driver-cups-pdf # tst_printing's own CUPS server (tests/print/withcups.sh)
 
 run_tests() { # build-dir

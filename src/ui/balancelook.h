@@ -13,9 +13,6 @@ namespace balancelook {
 // light background, light red on a dark one), or the plain text colour when neither is.
 QColor markColour(const QColor &background, const QColor &text);
 
-// The contrast ratio of two colours, from 1:1 to 21:1, by their relative luminance.
-double contrastRatio(const QColor &a, const QColor &b);
-
 // The status line as rich text, each share out of range in bold and markColour.
 QString statusHtml(const balance::Report &report, const QColor &mark);
 

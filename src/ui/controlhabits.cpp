@@ -1,11 +1,19 @@
 #include "controlhabits.h"
 
+#include "design.h"
+
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
 #include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionComboBox>
+
+#include <cmath>
 
 namespace {
 
@@ -36,10 +44,19 @@ protected:
     }
 };
 
+// How much larger than the design type a control's type is; 1 at the design size and below,
+// where the style's own sizes already fit.
+double typeScale(const QWidget *widget)
+{
+    const double size = widget ? widget->font().pointSizeF() : 0;
+    return size > design::kDialogPointSize ? size / design::kDialogPointSize : 1.0;
+}
+
 // The window's own style, except that a list pops up below itself with at most its
 // visible-items count of entries (Fusion would otherwise show all 72 ingredients over
-// the whole screen height).
-class DropDownListStyle : public QProxyStyle
+// the whole screen height), and that a list's arrow and a check box's square scale with
+// the control's type.
+class ControlStyle : public QProxyStyle
 {
 public:
     using QProxyStyle::QProxyStyle;
@@ -51,6 +68,65 @@ public:
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight)
+            return int(std::lround(size * typeScale(widget)));
+        return size;
+    }
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
+                         const QWidget *widget) const override
+    {
+        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        const double scale = typeScale(widget);
+        if (control != CC_ComboBox || scale == 1.0 || option->direction != Qt::LeftToRight)
+            return rect;
+        // The arrow's button grows leftwards; the text gives up as much room.
+        const int arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget).width();
+        const int extra = int(std::lround(arrow * (scale - 1)));
+        if (part == SC_ComboBoxArrow)
+            rect.setLeft(rect.left() - extra);
+        else if (part == SC_ComboBoxEditField)
+            rect.setRight(rect.right() - extra);
+        return rect;
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        const auto *list = qstyleoption_cast<const QStyleOptionComboBox *>(option);
+        const double scale = typeScale(widget);
+        if (control != CC_ComboBox || !list || list->editable || scale == 1.0) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        // The style draws the arrow at a fixed size: the list's face comes from the style,
+        // the arrow is drawn here at the style's proportions times the type's scale.
+        QStyleOptionButton face;
+        face.QStyleOption::operator=(*list);
+        face.state =
+            list->state & (State_Enabled | State_MouseOver | State_HasFocus | State_KeyboardFocusChange);
+        if (list->state & State_On)
+            face.state = (face.state | State_Sunken) & ~State_MouseOver;
+        proxy()->drawPrimitive(PE_PanelButtonCommand, &face, painter, widget);
+
+        const QRectF button = subControlRect(CC_ComboBox, list, SC_ComboBoxArrow, widget);
+        const double width = 8 * scale, height = width * 8 / 14;
+        const QPointF topLeft = button.center() - QPointF(width / 2, height / 2);
+        QPainterPath arrow(topLeft);
+        arrow.lineTo(topLeft + QPointF(width, 0));
+        arrow.lineTo(topLeft + QPointF(width / 2, height));
+        arrow.closeSubpath();
+        QColor colour = list->palette.buttonText().color();
+        colour.setAlpha(160);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->fillPath(arrow, colour);
+        painter->restore();
+    }
 };
 
 } // namespace
@@ -60,15 +136,20 @@ namespace controlhabits {
 void install(QWidget *window)
 {
     auto *filter = new HabitsFilter(window);
-    QStyle *listStyle = nullptr;
-    for (auto *list : window->findChildren<QComboBox *>()) {
-        if (!listStyle) {
-            listStyle = new DropDownListStyle(QStyleFactory::create(window->style()->name()));
-            listStyle->setParent(filter);
+    QStyle *controlStyle = nullptr;
+    auto styled = [&](QWidget *control) {
+        if (!controlStyle) {
+            controlStyle = new ControlStyle(QStyleFactory::create(window->style()->name()));
+            controlStyle->setParent(filter);
         }
-        list->setStyle(listStyle);
+        control->setStyle(controlStyle);
+    };
+    for (auto *list : window->findChildren<QComboBox *>()) {
+        styled(list);
         list->installEventFilter(filter);
     }
+    for (auto *check : window->findChildren<QCheckBox *>())
+        styled(check);
     for (auto *edit : window->findChildren<QLineEdit *>())
         edit->installEventFilter(filter);
 }

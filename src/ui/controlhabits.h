@@ -7,10 +7,13 @@ class QWidget;
 //   worksheet never swaps an ingredient by accident;
 // - a click into an input box that shows just "0" selects it, as Tab does, so typing
 //   replaces the zero instead of adding to it;
-// - a list opens as a drop-down of at most its visible-items count, scrolling beyond.
+// - a list opens as a drop-down of at most its visible-items count, scrolling beyond;
+// - a list's arrow and a check box's square grow with the control's type when the window
+//   scales it above the design size, as the text and the boxes do.
 namespace controlhabits {
 
-// Gives every list and input box inside `window` these habits; call once its controls exist.
+// Gives every list, check box and input box inside `window` these habits; call once its
+// controls exist.
 void install(QWidget *window);
 
 } // namespace controlhabits

@@ -13,8 +13,11 @@ namespace design {
 
 void place(QWidget *control, int left, int top, int width, int height);
 
+// The point size of the dialog font as designed.
+constexpr double kDialogPointSize = 8.25;
+
 // The 8.25-point sans-serif dialog font, at another size or weight when asked.
-QFont dialogFont(double pointSize = 8.25, bool bold = false);
+QFont dialogFont(double pointSize = kDialogPointSize, bool bold = false);
 
 // A static text without border.
 QLabel *staticText(QWidget *parent, const QString &text, int left, int top, int width, int height,

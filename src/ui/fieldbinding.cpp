@@ -163,9 +163,12 @@ void FieldBinding::show(FieldId id)
 
     if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
         if (edit->text() != f.text) {
-            // A reset while the user types leaves the cursor after the new text.
             const QSignalBlocker blocker(edit);
             edit->setText(f.text);
+            // A rule that refused the user's keystroke put its "0" back: selected, as after
+            // a click or Tab, so the next key replaces it.
+            if (m_editing == id)
+                edit->selectAll();
         }
     } else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget)) {
         const QString shown = toWidgetText(f.text);

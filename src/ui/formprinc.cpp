@@ -25,6 +25,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
+#include <QStyle>
 
 FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
 {
@@ -89,6 +90,7 @@ void FormPrinc::Form_Load()
 void FormPrinc::Form_Resize()
 {
     resizerInUse().ResizeControls();
+    lendTypeToDialogs();
 }
 
 void FormPrinc::showEvent(QShowEvent *event)
@@ -128,6 +130,7 @@ void FormPrinc::buildCostLabel()
 {
     auto *label = new QLabel(this);
     label->setObjectName(QStringLiteral("LblCosto"));
+    label->setContentsMargins(0, 0, style()->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
     statusBar()->addPermanentWidget(label);
     // The cost belongs to the results of one calculation: any new total weight (opening,
     // clearing, the next calculation) takes it away until a calculation shows it again.

@@ -82,6 +82,9 @@ private:
     void buildCostLabel();
     void showCost();
     void setFocusOrder();
+    // The warnings and the balance window take the worksheet's type at its present size,
+    // never smaller than the design type.
+    void lendTypeToDialogs();
     void buildBalanceStatusBar();
     void addBalanceMenuItem();
     void setBalance(const std::optional<balance::Report> &report);

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 
 void FormPrinc::buildBalanceStatusBar()
 {
@@ -16,6 +17,8 @@ void FormPrinc::buildBalanceStatusBar()
     line->setObjectName(QStringLiteral("LblBilancio"));
     line->setTextFormat(Qt::RichText);
     line->setToolTip(QStringLiteral("Fare clic per il bilancio del mix e i suggerimenti"));
+    // The text keeps the style's usual margin from the window's edge.
+    line->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), 0, 0, 0);
     statusBar()->addWidget(line, 1);
     connect(line, &ClickableLabel::clicked, this, &FormPrinc::mnuBilancio_Click);
     m_balanceLine = line;
@@ -50,6 +53,7 @@ void FormPrinc::mnuBilancio_Click()
     if (!m_balanceWindow) {
         m_balanceWindow = new FrmBilancio(this);
         m_balanceWindow->setAttribute(Qt::WA_DeleteOnClose);
+        lendTypeToDialogs();
         m_balanceWindow->showReport(m_balance);
     }
     m_balanceWindow->show();

@@ -2,6 +2,7 @@
 #include "design.h"
 #include "formprinc.h"
 #include "framebox.h"
+#include "frmbilancio.h"
 #include "widecheckbox.h"
 
 #include <QCheckBox>
@@ -67,7 +68,9 @@ void FormPrinc::buildWorksheetGrid(QWidget *client)
         {"Label4", "Carboidrati %", 7200, kColumnWidth, 255},
         {"Label5", "Indice Digeribilità", 9000, kColumnWidth, 255},
         {"Label6", "Indice Legante", 10800, kColumnWidth, 255},
-        {"Label7", "Imposta peso in gr.", kGramsLeft, kColumnWidth, 345},
+        // Wider than its column around the same centre: the type shrinks more slowly than
+        // the boxes, so on small screens the caption would be cut.
+        {"Label7", "Imposta peso in gr.", kGramsLeft - 90, kColumnWidth + 180, 345},
     };
     for (const Header &h : headers) {
         QLabel *label = design::staticText(client, QString::fromUtf8(h.text), h.left, 120, h.width, h.height,
@@ -124,14 +127,17 @@ void FormPrinc::buildEggFrame(QWidget *client)
     design::staticText(frame, QStringLiteral("Numero uova"), 120, 1080, 1215, 255)
         ->setObjectName(QStringLiteral("Label18"));
     design::inputBox(frame, field::name(NumeroUova), 1440, 1080, 1695, 315);
-    design::staticText(frame, QStringLiteral("Peso delle uova"), 7440, 1080, 1212, 252)
+    // Right-aligned in a box that reaches further left, so the caption stays whole next to
+    // its field on small screens too.
+    design::staticText(frame, QStringLiteral("Peso delle uova"), 7080, 1080, 1572, 252,
+                       Qt::AlignRight | Qt::AlignTop)
         ->setObjectName(QStringLiteral("Label19"));
     design::displayField(frame, field::name(peso(kEggRow)), 8880, 1080, 1572, 312);
 }
 
 void FormPrinc::buildRecipeFields(QWidget *client)
 {
-    design::staticText(client, QStringLiteral("Nome della  ricetta:"), 10800, 6720, 1575, 255)
+    design::staticText(client, QStringLiteral("Nome della  ricetta:"), 10800, 6720, 3855, 255)
         ->setObjectName(QStringLiteral("LblNomeRicetta"));
     auto *name = design::inputBox(client, field::name(NomeRicetta), 10800, 6960, 3855, 315, false);
     name->setToolTip(QStringLiteral("Scrivere il nome della ricetta"));
@@ -194,8 +200,10 @@ void FormPrinc::buildResultsFrame(QWidget *client)
         }
         keepOwnLook(control);
     }
+    // Over the total's field, right-aligned with it in a box that reaches left into the free
+    // space: "Totale peso senza uova" stays whole on small screens too.
     QLabel *label17 =
-        design::staticText(frame, QString(), 12840, 600, 1695, 255, Qt::AlignHCenter | Qt::AlignTop);
+        design::staticText(frame, QString(), 12270, 600, 2265, 255, Qt::AlignRight | Qt::AlignTop);
     label17->setObjectName(field::name(Label17));
     keepOwnLook(label17);
 }
@@ -283,4 +291,16 @@ void FormPrinc::setFocusOrder()
             setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+void FormPrinc::lendTypeToDialogs()
+{
+    // The column header carries the dialog font as the resizer scales it with the window.
+    const auto *header = centralWidget()->findChild<QLabel *>(QStringLiteral("Label1"));
+    QFont type = design::dialogFont();
+    if (header && header->font().pointSizeF() > type.pointSizeF())
+        type = header->font();
+    m_sink.setFont(type);
+    if (m_balanceWindow && m_balanceWindow->font() != type)
+        m_balanceWindow->setFont(type);
 }

@@ -14,11 +14,21 @@ using namespace balance;
 
 namespace {
 
+// Only the weight is a label's own: family and size come from the window, which takes the
+// main window's type.
+QFont weight(bool bold)
+{
+    QFont font;
+    font.setBold(bold);
+    return font;
+}
+
 QLabel *text(const QString &words, QWidget *parent, bool bold = false)
 {
     auto *label = new QLabel(words, parent);
     label->setTextFormat(Qt::PlainText);
-    label->setFont(design::dialogFont(8.25, bold));
+    if (bold)
+        label->setFont(weight(true));
     return label;
 }
 
@@ -89,7 +99,7 @@ void FrmBilancio::showReport(const std::optional<Report> &report)
         m_rows[k].share->setText(a.share);
         verdict->setText(verdictText(a.verdict));
         const bool out = a.verdict != Verdict::InRange;
-        verdict->setFont(design::dialogFont(8.25, out));
+        verdict->setFont(weight(out));
         QPalette palette = verdict->palette();
         palette.setColor(QPalette::WindowText, out ? mark : this->palette().color(QPalette::WindowText));
         verdict->setPalette(palette);

@@ -1,5 +1,6 @@
 #include "frmingredienti.h"
 
+#include "contrast.h"
 #include "ingredienteditormodel.h"
 #include "ingredientfile.h"
 #include "messages.h"
@@ -11,12 +12,14 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
 namespace {
 
-// Cells the user cannot change (the catalogue's and the eggs' values) read in grey.
+// Cells the user cannot change (the catalogue's and the eggs' values) read in grey, one
+// still readable on the cell's background, as the balance line's marks are.
 class ReadOnlyGreyDelegate : public QStyledItemDelegate
 {
 public:
@@ -26,10 +29,20 @@ protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        if (!(index.flags() & Qt::ItemIsEditable))
-            option->palette.setColor(QPalette::Text,
-                                     option->palette.color(QPalette::Disabled, QPalette::Text));
+        if (index.flags() & Qt::ItemIsEditable)
+            return;
+        const QColor text = option->palette.color(QPalette::Text);
+        const QColor base = option->palette.color(QPalette::Base);
+        if (text != m_text || base != m_base) { // the palette rarely changes: work it out once
+            m_text = text;
+            m_base = base;
+            m_grey = contrast::mutedText(text, base);
+        }
+        option->palette.setColor(QPalette::Text, m_grey);
     }
+
+private:
+    mutable QColor m_text, m_base, m_grey;
 };
 
 // Typing on a cell edits that cell. Qt's view would first search the rows for the typed
@@ -84,6 +97,8 @@ FrmIngredienti::FrmIngredienti(Worksheet &worksheet, const QString &path, Warnin
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_view->horizontalHeader()->setSectionResizeMode(IngredientEditorModel::Nome, QHeaderView::Stretch);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
+    // Tab goes on to the buttons; the arrow keys move between the cells.
+    m_view->setTabKeyNavigation(false);
 
     auto *buttons = new QHBoxLayout;
     auto addButton = [&](const char *name, const char *caption, const char *toolTip, auto command) {
@@ -94,18 +109,28 @@ FrmIngredienti::FrmIngredienti(Worksheet &worksheet, const QString &path, Warnin
         connect(button, &QPushButton::clicked, this, command);
         buttons->addWidget(button);
     };
-    addButton("CmdAggiungi", "Aggiungi", "Aggiunge un ingrediente personale",
+    addButton("CmdAggiungi", "&Aggiungi", "Aggiunge un ingrediente personale",
               &FrmIngredienti::CmdAggiungi_Click);
-    addButton("CmdElimina", "Elimina", "Elimina l'ingrediente personale scelto",
+    addButton("CmdElimina", "&Elimina", "Elimina l'ingrediente personale scelto",
               &FrmIngredienti::CmdElimina_Click);
     buttons->addStretch();
-    addButton("CmdSalva", "Salva", "Salva ingredienti e prezzi", &FrmIngredienti::CmdSalva_Click);
-    addButton("CmdChiudi", "Chiudi", "Chiude la finestra", &FrmIngredienti::reject);
+    addButton("CmdSalva", "&Salva", "Salva ingredienti e prezzi", &FrmIngredienti::CmdSalva_Click);
+    addButton("CmdChiudi", "&Chiudi", "Chiude la finestra", &FrmIngredienti::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view);
     layout->addLayout(buttons);
-    resize(1000, 620);
+    fitScreen();
+}
+
+void FrmIngredienti::fitScreen()
+{
+    // As large as the table wants, but the whole window, frame included, within the work
+    // area. Its own frame is known only once shown; the main window's frame stands in.
+    const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QSize frame = owner ? owner->frameGeometry().size() - owner->geometry().size() : QSize();
+    const QScreen *screen = owner ? owner->screen() : this->screen();
+    resize(QSize(1000, 620).boundedTo(screen->availableGeometry().size() - frame));
 }
 
 void FrmIngredienti::CmdAggiungi_Click()

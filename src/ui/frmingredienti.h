@@ -39,6 +39,7 @@ private:
         Cancel
     };
     Answer ask(const QString &question, bool withCancel);
+    void fitScreen();
 
     Worksheet &m_worksheet;
     QString m_path;

@@ -1,10 +1,24 @@
 #include "messageboxsink.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 void MessageBoxSink::warn(const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, m_parent);
     box.setObjectName(QStringLiteral("AvvisoBox"));
+    if (m_font)
+        box.setFont(*m_font);
+    // A short text makes a narrow box, whose title bar cut "AVVISO" to "A…": the box is at
+    // least as wide as the title in bold type with room for an icon and three title-bar
+    // buttons of a line's height each. The box sizes itself from its layout's minimum.
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int titleRoom = metrics.horizontalAdvance(title) + 8 * metrics.height();
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
 }

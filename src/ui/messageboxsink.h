@@ -2,16 +2,24 @@
 
 #include "warnings.h"
 
+#include <QFont>
 #include <QPointer>
 #include <QWidget>
 
-// Shows each warning as a modal box with its title, its text, one OK button and no icon.
+#include <optional>
+
+// Shows each warning as a modal box with its title, its text, one OK button and no icon,
+// wide enough for a window manager to show the whole title beside its buttons.
 class MessageBoxSink : public WarningSink
 {
 public:
     explicit MessageBoxSink(QWidget *parent) : m_parent(parent) {}
     void warn(const QString &title, const QString &text) override;
 
+    // The type the boxes use from now on (the main window's at its present size).
+    void setFont(const QFont &font) { m_font = font; }
+
 private:
     QPointer<QWidget> m_parent;
+    std::optional<QFont> m_font;
 };

@@ -1,6 +1,7 @@
 #include "balancelook.h"
 #include "balancetexts.h"
 #include "clsresize.h"
+#include "contrast.h"
 #include "dlgcommon.h"
 #include "fakechooser.h"
 #include "formprinc.h"
@@ -683,7 +684,7 @@ private slots:
         QCOMPARE(mark != text, red);
         if (red) {
             QCOMPARE(mark.hslHue(), 0);
-            QVERIFY(balancelook::contrastRatio(mark, background) >= 4.5);
+            QVERIFY(contrast::ratio(mark, background) >= contrast::kReadable);
         }
     }
 
