@@ -22,7 +22,8 @@ public:
     }
 
     std::function<void(QDialog *)> onDialog;
-    QString answer; // the button to click in a question box ("Sì", "No")
+    std::function<void(QMessageBox *)> onBox; // sees each message box before it is answered
+    QString answer;                           // the button to click in a question box ("Sì", "No")
     QList<QPair<QString, QString>> boxes;
     QStringList unexpected;
 
@@ -42,6 +43,8 @@ private:
             return;
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             boxes.append({box->windowTitle(), box->text()});
+            if (onBox)
+                onBox(box);
             if (box->icon() != QMessageBox::NoIcon)
                 unexpected << QStringLiteral("box with an icon");
             if (box->buttons().size() == 1 && box->button(QMessageBox::Ok)) {

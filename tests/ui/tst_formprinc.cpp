@@ -2,17 +2,21 @@
 #include "balancetexts.h"
 #include "clsresize.h"
 #include "contrast.h"
+#include "design.h"
 #include "dlgcommon.h"
 #include "fakechooser.h"
 #include "formprinc.h"
 #include "frmbilancio.h"
 #include "frmconvertitore.h"
+#include "frmingredienti.h"
 #include "frmriferimenti.h"
+#include "messageboxsink.h"
 #include "messages.h"
 #include "modalwatcher.h"
 #include "pageprinter.h"
 #include "recipefile.h"
 #include "recipemessages.h"
+#include "recordingsink.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -29,6 +33,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QStyleFactory>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocumentFragment>
@@ -46,6 +51,41 @@ QColor background(QWidget *widget)
         return widget->palette().color(QPalette::Window);
     return widget->palette().color(QPalette::Base);
 }
+
+// The box around the pixels of `image` inside `area` that `differs` picks out.
+QRect extentOf(const QImage &image, const QRect &area, const std::function<bool(QColor)> &differs)
+{
+    QRect extent;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (differs(image.pixelColor(x, y)))
+                extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
+QColor darkest(const QImage &image)
+{
+    QColor result(Qt::white);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).lightness() < result.lightness())
+                result = image.pixelColor(x, y);
+    return result;
+}
+
+// What a new user met on a real desktop, in the order of the report that listed them.
+enum Finding
+{
+    ZeroSelected = 2,
+    CaptionsWhole,
+    IndicatorsScaled,
+    StatusMargin,
+    EditorFits,
+    EditorGreyReadable,
+    EditorKeys,
+    DialogsTakeTheType,
+    ShortWarningKeepsTitle
+};
 
 // What the user does to a control in the habits test.
 enum Gesture
@@ -685,6 +725,182 @@ private slots:
         if (red) {
             QCOMPARE(mark.hslHue(), 0);
             QVERIFY(contrast::ratio(mark, background) >= contrast::kReadable);
+        }
+    }
+
+    void newUserFindings_data()
+    {
+        QTest::addColumn<int>("finding");
+        QTest::addColumn<QSize>("screen"); // shown as on a screen of this size under a window manager
+        QTest::newRow("2 a refused key's 0 is selected") << int(ZeroSelected) << QSize();
+        QTest::newRow("3 captions whole at 800x600") << int(CaptionsWhole) << QSize(800, 600);
+        QTest::newRow("3 captions whole at 1024x768") << int(CaptionsWhole) << QSize(1024, 768);
+        QTest::newRow("4 check box and list arrow scaled at 2560x1440")
+            << int(IndicatorsScaled) << QSize(2560, 1440);
+        QTest::newRow("5 status bar text off the window's edge") << int(StatusMargin) << QSize();
+        QTest::newRow("6 ingredient editor within the work area") << int(EditorFits) << QSize();
+        QTest::newRow("7 editor's read-only values readable") << int(EditorGreyReadable) << QSize();
+        QTest::newRow("8 editor's access keys, Tab leaves the table") << int(EditorKeys) << QSize();
+        QTest::newRow("9 balance window and warnings in the window's type at 2560x1440")
+            << int(DialogsTakeTheType) << QSize(2560, 1440);
+        QTest::newRow("9 a short warning keeps its title whole") << int(ShortWarningKeepsTitle) << QSize();
+    }
+
+    void newUserFindings()
+    {
+        QFETCH(int, finding);
+        QFETCH(QSize, screen);
+        // The window has taken the work area, frame included, before it is set to another size.
+        QTRY_COMPARE(form->frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
+        if (screen.isValid()) {
+            form->resize(screen - QSize(2, 25)); // openbox's frame
+            QTRY_COMPARE(form->size(), screen - QSize(2, 25));
+        }
+        QWidget *client = form->centralWidget();
+        QTemporaryDir dir;
+        RecordingSink sink;
+        std::unique_ptr<FrmIngredienti> editor;
+        if (finding == EditorFits || finding == EditorGreyReadable || finding == EditorKeys) {
+            const QString path = dir.filePath("ingredienti.csv");
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\nALBUMINA;;;;;;10\n");
+            file.close();
+            editor = std::make_unique<FrmIngredienti>(form->worksheet(), path, sink, form);
+            editor->setWindowModality(Qt::NonModal); // driven here without exec()
+            editor->show();
+            QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        }
+
+        switch (Finding(finding)) {
+        case ZeroSelected: {
+            choose("CmbComponente1", "FARINA DI AVENA");
+            control("CmbComponente1")->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), control("TxtPeso1"));
+            QTest::keyClicks(QApplication::focusWidget(), ",");
+            QApplication::setActiveWindow(form); // as the window manager does once the box is gone
+            QTRY_COMPARE(QApplication::focusWidget(), control("TxtPeso1"));
+            QTest::keyClicks(QApplication::focusWidget(), "5");
+            QCOMPARE(watcher->texts(), QStringList{messages::kNotANumber});
+            QCOMPARE(control<QLineEdit>("TxtPeso1")->text(), QStringLiteral("5"));
+            break;
+        }
+        case CaptionsWhole:
+            for (QLabel *label : client->findChildren<QLabel *>()) {
+                if (label->frameShape() == QFrame::NoFrame && !label->text().isEmpty())
+                    QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
+                                 label->contentsRect().width(),
+                             qPrintable(label->text()));
+            }
+            for (QPushButton *button : client->findChildren<QPushButton *>())
+                QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width() - 2,
+                         qPrintable(button->text()));
+            break;
+        case IndicatorsScaled: {
+            const double scale = control("Label1")->font().pointSizeF() / design::kDialogPointSize;
+            QVERIFY(scale > 1.5);
+            auto *check = control<QCheckBox>("ChkUova");
+            check->setEnabled(true);
+            check->setChecked(true);
+            const QImage box = check->grab().toImage();
+            const QColor around = box.pixelColor(box.width() - 1, box.height() / 2);
+            const int plain = QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth);
+            QVERIFY(extentOf(box, box.rect(), [&](QColor c) { return c != around; }).width() >= 1.3 * plain);
+
+            const QImage list = control("CmbComponente1")->grab().toImage();
+            const QRect arrowSide(list.width() * 3 / 4, 0, list.width() / 4, list.height());
+            const QRect arrow = extentOf(list, arrowSide, [](QColor c) { return c.lightness() < 140; });
+            QVERIFY2(arrow.width() >= 1.3 * 8,
+                     qPrintable(QString::number(arrow.width()))); // the style draws 8
+            break;
+        }
+        case StatusMargin: {
+            choose("CmbComponente1", "FARINA DI AVENA");
+            typeInto("TxtPeso1", "100");
+            QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
+            QStatusBar *bar = form->statusBar();
+            const QImage image = bar->grab().toImage();
+            const QRect text = extentOf(image, image.rect(), [](QColor c) { return c.lightness() < 100; });
+            QVERIFY(!text.isEmpty());
+            QVERIFY2(bar->x() + text.left() >=
+                         QApplication::style()->pixelMetric(QStyle::PM_LayoutLeftMargin),
+                     qPrintable(QString::number(text.left())));
+            break;
+        }
+        case EditorFits: {
+            const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+            QTRY_VERIFY2(area.contains(editor->frameGeometry()),
+                         qPrintable(QStringLiteral("%1x%2").arg(editor->width()).arg(editor->height())));
+            QVERIFY(editor->minimumSize() != editor->maximumSize()); // the user may resize it
+            for (QPushButton *button : editor->findChildren<QPushButton *>())
+                QVERIFY2(button->isVisible() && editor->rect().contains(button->geometry()),
+                         qPrintable(button->objectName()));
+            break;
+        }
+        case EditorGreyReadable: {
+            QTableView *view = editor->view();
+            QModelIndex readOnly, editable;
+            for (int row = 0; row < view->model()->rowCount() && !readOnly.isValid(); ++row)
+                for (int column = 0; column < view->model()->columnCount(); ++column) {
+                    const QModelIndex cell = view->model()->index(row, column);
+                    if (cell.data().toString().isEmpty())
+                        continue;
+                    (cell.flags() & Qt::ItemIsEditable ? editable : readOnly) = cell;
+                }
+            QVERIFY(readOnly.isValid() && editable.isValid());
+            auto ink = [&](const QModelIndex &cell) {
+                view->scrollTo(cell);
+                return darkest(view->viewport()->grab(view->visualRect(cell)).toImage());
+            };
+            const QColor base = view->palette().color(QPalette::Base);
+            QVERIFY(contrast::ratio(ink(readOnly), base) >= contrast::kReadable);
+            QVERIFY(ink(readOnly).lightness() > ink(editable).lightness()); // still told apart
+            break;
+        }
+        case EditorKeys: {
+            QSet<QString> keys;
+            for (QPushButton *button : editor->findChildren<QPushButton *>())
+                keys << QKeySequence::mnemonic(button->text()).toString();
+            QCOMPARE(keys.size(), 4);
+            QVERIFY(!keys.contains(QString()));
+            QTableView *view = editor->view();
+            QApplication::setActiveWindow(editor.get());
+            view->setFocus();
+            view->setCurrentIndex(
+                view->model()->index(view->model()->rowCount() - 1, view->model()->columnCount() - 1));
+            QTest::keyClick(view, Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() && !view->isAncestorOf(QApplication::focusWidget()) &&
+                    QApplication::focusWidget() != view);
+            QTest::keyClick(editor.get(), Qt::Key_C, Qt::AltModifier);
+            QTRY_VERIFY(!editor->isVisible());
+            break;
+        }
+        case DialogsTakeTheType: {
+            const double type = control("Label1")->font().pointSizeF();
+            form->findChild<QAction *>(QStringLiteral("mnuBilancio"))->trigger();
+            for (QLabel *label : form->balanceWindow()->findChildren<QLabel *>())
+                QCOMPARE(label->font().pointSizeF(), type);
+            double boxType = 0;
+            watcher->onBox = [&](QMessageBox *box) { boxType = box->font().pointSizeF(); };
+            QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
+            QCOMPARE(boxType, type);
+            break;
+        }
+        case ShortWarningKeepsTitle: {
+            int width = 0, needed = 0;
+            watcher->onBox = [&](QMessageBox *box) {
+                QFont bold = box->font();
+                bold.setBold(true);
+                const QFontMetrics metrics(bold);
+                // The title beside an icon and three title-bar buttons, each a line high.
+                needed = metrics.horizontalAdvance(box->windowTitle()) + 4 * metrics.height();
+                width = box->width();
+            };
+            MessageBoxSink(form).warn(QStringLiteral("AVVISO"), QStringLiteral("0"));
+            QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
+            break;
+        }
         }
     }
 
