@@ -30,7 +30,7 @@ fi
 dir=$(mktemp -d /tmp/vornak-cups.XXXXXX)
 # cupsd's filters run as the lp user and read the spool and the queue's PPD from here.
 chmod 755 "$dir"
-mkdir -p "$dir"/{etc,log,pdf,client,spool/tmp,cache,state}
+mkdir -p "$dir"/{etc,log,pdf,client,home,spool/tmp,cache,state}
 queue=vornak-test-${dir##*.}
 # cups-pdf reads the configuration of a queue whose device is cups-pdf:/NAME from this
 # fixed place; it sends this queue's PDF, spool and log into the temporary folder.
@@ -102,8 +102,9 @@ printf 'Out %s\nAnonDirName %s\nSpool %s\nLog %s\n' "$dir/pdf" "$dir/pdf" "$dir/
 pid=$!
 
 export CUPS_SERVER=$dir/cups.sock
-# No system or user setting may choose another printer for the tests.
-export CUPS_SERVERROOT=$dir/client
+# No system or user setting may choose another printer for the tests: the client's settings
+# folder, the home folder (~/.cups/lpoptions) and the printer variables are the test's own.
+export CUPS_SERVERROOT=$dir/client HOME=$dir/home
 unset LPDEST PRINTER
 running() { [[ "$(LC_ALL=C lpstat -r 2>&1)" == "scheduler is running" ]]; }
 for _ in $(seq 100); do
@@ -119,7 +120,7 @@ lpadmin -p "$queue" -v "cups-pdf:/$queue" -P "$ppd" -o pdftops-renderer-default=
     2>"$dir/lpadmin.err" || { cat "$dir/lpadmin.err" >&2; show_logs; fail "cannot add the cups-pdf queue"; }
 lpadmin -d "$queue" 2>>"$dir/lpadmin.err" || { cat "$dir/lpadmin.err" >&2; fail "cannot make $queue the default"; }
 default=$(LC_ALL=C lpstat -d 2>&1)
-[[ "$default" == *": $queue" ]] || fail "the default printer is not the test queue ($default): LPDEST, PRINTER or ~/.cups/lpoptions?"
+[[ "$default" == *": $queue" ]] || fail "the default printer is not the test queue ($default)"
 
 echo "CUPS on $CUPS_SERVER and port $port (pid $pid), queue $queue writing to $dir/pdf"
 export VORNAK_TEST_QUEUE=$queue VORNAK_TEST_PDF_DIR=$dir/pdf
