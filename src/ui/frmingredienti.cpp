@@ -94,8 +94,10 @@ FrmIngredienti::FrmIngredienti(Worksheet &worksheet, const QString &path, Warnin
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    // Every column as wide as its contents, the names included, so a narrow window scrolls
+    // sideways rather than cutting the names short; the price column takes what is left over.
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_view->horizontalHeader()->setSectionResizeMode(IngredientEditorModel::Nome, QHeaderView::Stretch);
+    m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
     // Tab goes on to the buttons; the arrow keys move between the cells.
     m_view->setTabKeyNavigation(false);
