@@ -43,9 +43,10 @@ QSize frameSize(const QWidget *window)
     return window->frameGeometry().size() - window->geometry().size();
 }
 
-// Waits for the window system to frame a shown window. A window manager puts its frame
-// around the window with a move, before the window is first painted, so sizing the window
-// again right then is not seen as a jump; other systems tell at the latest by the first paint.
+// Waits for the window system to frame a shown window. Some tell the frame as the window is
+// shown; a window manager puts its frame around the window with a move, before the window is
+// first painted, so sizing the window again right then is not seen as a jump; any other
+// system tells at the latest by the first paint.
 class FrameWatch : public QObject
 {
 public:
@@ -59,7 +60,8 @@ protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
         const auto type = event->type();
-        if ((type != QEvent::Move && type != QEvent::Resize && type != QEvent::Paint) ||
+        if ((type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize &&
+             type != QEvent::Paint) ||
             !m_window->isVisible() || m_window->windowState() != Qt::WindowNoState ||
             frameSize(m_window).isNull())
             return false;
