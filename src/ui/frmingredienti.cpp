@@ -63,6 +63,17 @@ protected:
             return QTableView::edit(index, AllEditTriggers, event);
         return QTableView::edit(index, trigger, event);
     }
+
+    // Tab in a cell being edited commits it and leaves the table, as Tab does from a cell
+    // that is not being edited; the arrow keys move between the cells.
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override
+    {
+        const bool tab =
+            hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+        QTableView::closeEditor(editor, tab ? QAbstractItemDelegate::NoHint : hint);
+        if (tab)
+            focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+    }
 };
 
 } // namespace

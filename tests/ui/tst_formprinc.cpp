@@ -866,12 +866,24 @@ private slots:
             QVERIFY(!keys.contains(QString()));
             QTableView *view = editor->view();
             QApplication::setActiveWindow(editor.get());
+            // From the last cell, browsing and while editing: Tab leaves the table.
+            const QModelIndex last =
+                view->model()->index(view->model()->rowCount() - 1, view->model()->columnCount() - 1);
             view->setFocus();
-            view->setCurrentIndex(
-                view->model()->index(view->model()->rowCount() - 1, view->model()->columnCount() - 1));
+            view->setCurrentIndex(last);
+            auto leftTheTable = [&] {
+                QWidget *focus = QApplication::focusWidget();
+                return focus && focus != view && !view->isAncestorOf(focus);
+            };
             QTest::keyClick(view, Qt::Key_Tab);
-            QVERIFY(QApplication::focusWidget() && !view->isAncestorOf(QApplication::focusWidget()) &&
-                    QApplication::focusWidget() != view);
+            QVERIFY(leftTheTable());
+            view->setFocus();
+            view->edit(last);
+            QTest::keyClicks(QApplication::focusWidget(), "3");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(leftTheTable());
+            QCOMPARE(last.data().toString(), QStringLiteral("3"));
+            watcher->answer = QStringLiteral("No"); // the price typed above stays unsaved
             QTest::keyClick(editor.get(), Qt::Key_C, Qt::AltModifier);
             QTRY_VERIFY(!editor->isVisible());
             break;

@@ -32,7 +32,9 @@ try_desktop() { # WIDTHxHEIGHT
     # starting at the same moment (another test run on the machine) can both claim a number
     # and one then gives up: the server must still be running once it answers.
     local displayfile=$desktop_home/display xvfb
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+    # -noreset: the server would otherwise reset when its last client leaves (the probe
+    # below) and refuse the window manager's connection meanwhile.
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$displayfile" >/dev/null 2>&1 &
     xvfb=$!
     desktop_pids+=("$xvfb")
     for _ in $(seq 100); do [[ -s "$displayfile" ]] && break; sleep 0.1; done
