@@ -16,8 +16,7 @@ trap stop_desktop EXIT
 
 start_desktop() { # WIDTHxHEIGHT
     desktop_home=$(mktemp -d)
-    local attempt
-    for attempt in 1 2 3; do
+    for _ in 1 2 3; do
         try_desktop "$1" && return 0
         stop_desktop
         desktop_pids=()
