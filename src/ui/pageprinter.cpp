@@ -22,7 +22,7 @@ void PagePrinter::print(const Page &page, const QString &what, WarningSink &sink
     if (path.isEmpty())
         return;
     if (!writePdf(page, path))
-        sink.warn(messages::kTitle, QStringLiteral("Impossibile salvare il file PDF"));
+        sink.warn(messages::kTitle, printerjob::kCannotSavePdf);
 }
 
 bool PagePrinter::hasPrinter()
