@@ -1,5 +1,6 @@
 #include "formprinc.h"
 #include "ingredientfile.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

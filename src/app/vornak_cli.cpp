@@ -8,6 +8,7 @@
 #include "pagerenderer.h"
 #include "printerjob.h"
 #include "session.h"
+#include "version.h"
 #include "warnings.h"
 
 #include <QGuiApplication>

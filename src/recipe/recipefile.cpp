@@ -28,9 +28,9 @@ const std::array<FieldId, kFieldCount> &recordFields()
             f[k++] = componente(row);
         f[k++] = Aggiunta1;
         f[k++] = Aggiunta2;
-        for (int row = 1; row <= 13; ++row)
+        for (int row = 1; row <= kIngredientRows; ++row)
             f[k++] = peso(row);
-        for (int row : {12, 13})
+        for (int row : kCustomRows)
             for (Column column : kValueColumns)
                 f[k++] = at(column, row);
         f[k++] = ChkUova;
@@ -221,7 +221,7 @@ bool isValid(const QStringList &record, const QStringList &ingredients)
     for (int row = 1; row <= kCatalogueRows; ++row)
         if (!ingredients.contains(text(componente(row))))
             return false;
-    for (int row : {12, 13})
+    for (int row : kCustomRows)
         if (!catalogue::digestibilityEntries().contains(text(dig(row))) ||
             !catalogue::binderEntries().contains(text(legante(row))))
             return false;
@@ -234,7 +234,7 @@ bool isValid(const QStringList &record, const QStringList &ingredients)
     for (int row = 1; row <= kCatalogueRows; ++row)
         if (text(componente(row)) == dash && !isZero(text(peso(row))))
             return false;
-    for (int row : {12, 13}) {
+    for (int row : kCustomRows) {
         if (!text(aggiunta(row)).isEmpty())
             continue;
         for (Column column : {Peso, Proteine, Grassi, Carbo})

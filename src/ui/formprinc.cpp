@@ -16,6 +16,7 @@
 #include "pageprinter.h"
 #include "recipecommands.h"
 #include "recipepage.h"
+#include "version.h"
 #include "windowicon.h"
 
 #include <QComboBox>
@@ -27,7 +28,7 @@
 FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FormPrinc"));
-    setWindowTitle(QStringLiteral("Vornak Ver. 2.0.6 - a cura del team Vornak"));
+    setWindowTitle(QStringLiteral("Vornak Ver. " VORNAK_VERSION " - a cura del team Vornak"));
     setWindowIcon(vornakWindowIcon());
     setFont(design::dialogFont());
 

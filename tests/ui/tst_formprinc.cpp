@@ -12,6 +12,8 @@
 #include "pageprinter.h"
 #include "recipefile.h"
 #include "recipemessages.h"
+#include "testfiles.h"
+#include "version.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -152,7 +154,7 @@ private slots:
         for (const char *action : {"mnuapri", "mnuStampa", "mnusalva", "mnuEsci", "mnuRiferimenti",
                                    "mnuConvertitore", "mnuInformazioni"})
             QVERIFY2(form->findChild<QAction *>(QLatin1String(action)), action);
-        QVERIFY(form->windowTitle().startsWith(QStringLiteral("Vornak Ver. 2.0.6 - ")));
+        QVERIFY(form->windowTitle().startsWith(QStringLiteral("Vornak Ver. " VORNAK_VERSION " - ")));
         QCOMPARE(control<QPushButton>("CmdSalva")->text(), QStringLiteral("Salva "));
         QCOMPARE(control<QPushButton>("CmdCalcola")->toolTip(), QStringLiteral("Esegue il calcolo"));
         for (QAction *action : form->findChildren<QAction *>())
@@ -662,6 +664,19 @@ private slots:
         QCOMPARE(control<QLabel>("TxtRisPeso")->text(), QStringLiteral("404,00"));
         QVERIFY(lineText().isEmpty());
         QCOMPARE(watcher->texts(), QStringList{messages::kNoComponent});
+
+        // The cost goes with the balance, also when the file opened shows the same total.
+        QTemporaryDir dir;
+        const QString prices = dir.filePath(QStringLiteral("ingredienti.csv"));
+        writeAll(prices, "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n"
+                         "ALBUMINA;;;;;;12\nFARINA DI AVENA;;;;;;2\nUOVO INTERO GALLINA;;;;;;0,3\n");
+        form->loadIngredients(prices);
+        QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
+        QCOMPARE(control<QLabel>("TxtRisPeso")->text(), QStringLiteral("404,00"));
+        QVERIFY(!control<QLabel>("LblCosto")->text().isEmpty());
+        QTest::mouseClick(control<QPushButton>("CmdApri"), Qt::LeftButton);
+        QVERIFY(lineText().isEmpty());
+        QCOMPARE(control<QLabel>("LblCosto")->text(), QString());
     }
 
     void outOfRangeMarkIsReadable_data()

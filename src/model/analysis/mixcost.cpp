@@ -17,7 +17,7 @@ MixCost mixCost(const Worksheet &worksheet)
         }
         cost.total += amount * *price;
     };
-    for (int row = 1; row <= 13; ++row) {
+    for (int row = 1; row <= kIngredientRows; ++row) {
         const double grams = numbers::valueOrZero(worksheet.text(peso(row)));
         if (grams <= 0)
             continue;
