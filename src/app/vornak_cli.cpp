@@ -8,6 +8,7 @@
 #include "pagerenderer.h"
 #include "printerjob.h"
 #include "session.h"
+#include "usertext.h"
 #include "version.h"
 #include "warnings.h"
 
@@ -27,33 +28,35 @@ enum Exit
 
 const char kHelp[] = R"(Uso:
   vornak-cli calc FILE [--save OUT]
-      Apre la ricetta FILE, esegue il calcolo e scrive i risultati, uno per riga
-      (NOME=TESTO). Con --save salva la ricetta ricalcolata in OUT.
+      Apre la ricetta FILE, esegue il calcolo e scrive i risultati, uno per
+      riga (NOME=TESTO). Con --save salva la ricetta ricalcolata in OUT.
   vornak-cli balance FILE
-      Apre la ricetta FILE, esegue il calcolo e confronta proteine, carboidrati e
-      grassi con gli intervalli di un mix bilanciato (NOME=QUOTA INTERVALLO ESITO);
-      per ogni valore fuori intervallo suggerisce quanti grammi aggiungere e di
-      quale componente.
+      Apre la ricetta FILE, esegue il calcolo e confronta proteine,
+      carboidrati e grassi con gli intervalli di un mix bilanciato (NOME=QUOTA
+      INTERVALLO ESITO); per ogni valore fuori intervallo suggerisce quanti
+      grammi aggiungere e di quale componente.
   vornak-cli sheet FILE --pdf OUT
-      Apre la ricetta FILE (senza ricalcolarla) e scrive il foglio della ricetta
-      in OUT come PDF.
+      Apre la ricetta FILE (senza ricalcolarla) e scrive il foglio della
+      ricetta in OUT come PDF.
   vornak-cli print FILE [--printer NOME]
-      Apre la ricetta FILE (senza ricalcolarla) e stampa il foglio della ricetta
-      sulla stampante predefinita (o su NOME).
+      Apre la ricetta FILE (senza ricalcolarla) e stampa il foglio della
+      ricetta sulla stampante predefinita (o su NOME).
   vornak-cli convert --total GRAMMI NOME=PERCENTUALE ... [--pdf OUT]
-      Converte una ricetta in percentuali (fino a 13 componenti) in grammi per il
-      peso totale dato e scrive ogni riga come NOME=GRAMMI. Con --pdf scrive anche
-      il foglio della conversione in OUT.
+      Converte una ricetta in percentuali (fino a 13 componenti) in grammi per
+      il peso totale dato e scrive ogni riga come NOME=GRAMMI. Con --pdf
+      scrive anche il foglio della conversione in OUT.
   vornak-cli cost FILE
-      Apre la ricetta FILE, esegue il calcolo e scrive il costo del mix e il costo
-      al chilogrammo (Costo=... e Costo al kg=...) dai prezzi degli ingredienti.
+      Apre la ricetta FILE, esegue il calcolo e scrive il costo del mix e il
+      costo al chilogrammo (Costo=... e Costo al kg=...) dai prezzi degli
+      ingredienti.
   vornak-cli --help
       Mostra questo aiuto.
   vornak-cli --version
       Mostra la versione.
 
 Ogni comando accetta --ingredients FILE: gli ingredienti personali e i prezzi
-vengono da FILE invece che da ingredienti.csv nella cartella dei dati dell'utente.
+vengono da FILE invece che da ingredienti.csv nella cartella dei dati
+dell'utente.
 
 Gli avvisi vanno sullo standard error come "AVVISO: testo".
 Uscita: 0 riuscito, 1 calcolo o controllo rifiutato, 2 file non apribile come
@@ -65,7 +68,7 @@ class StderrSink : public WarningSink
 public:
     void warn(const QString &title, const QString &text) override
     {
-        QTextStream(stderr) << title << ": " << text << '\n';
+        QTextStream(stderr) << title << ": " << usertext::printable(text) << '\n';
         ++count;
     }
     int count = 0;
@@ -193,7 +196,7 @@ int balanceCheck(Context &context, const QStringList &args)
         return *refused;
     QTextStream out(stdout);
     for (const QString &line : balance::commandLineLines(context.session.lastCalculation()->balance))
-        out << line << '\n';
+        out << usertext::printable(line) << '\n';
     return Success;
 }
 
@@ -210,7 +213,7 @@ int sheetPdf(Context &context, QStringList args)
     if (!page)
         return refused;
     if (!pagerenderer::writePdf(*page, pdf)) {
-        context.warn(printerjob::kCannotSavePdf);
+        context.warn(usertext::aboutFile(printerjob::kCannotSavePdf, pdf, usertext::whyUnwritable(pdf)));
         return Refused;
     }
     return Success;
@@ -272,7 +275,7 @@ int convert(Context &context, QStringList args)
         out << converter.text(Converter::name(row)) << '=' << converter.text(Converter::grams(row)) << '\n';
     out.flush();
     if (!pdf.isEmpty() && !pagerenderer::writePdf(converter.page(), pdf)) {
-        context.warn(printerjob::kCannotSavePdf);
+        context.warn(usertext::aboutFile(printerjob::kCannotSavePdf, pdf, usertext::whyUnwritable(pdf)));
         return Refused;
     }
     return Success;

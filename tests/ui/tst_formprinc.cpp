@@ -13,6 +13,7 @@
 #include "recipefile.h"
 #include "recipemessages.h"
 #include "testfiles.h"
+#include "usertext.h"
 #include "version.h"
 
 #include <QAbstractItemView>
@@ -572,18 +573,25 @@ private slots:
     void startsWithARecipePath_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("warnings");
-        QTest::newRow("recipe") << "ricetta_uova.txt" << QStringList();
-        QTest::newRow("missing file") << "non-esiste.txt" << QStringList{messages::kCannotRead};
-        QTest::newRow("not a recipe") << "troncata.txt" << QStringList{messages::kNotARecipe};
-        QTest::newRow("folder") << "" << QStringList{messages::kCannotRead};
+        QTest::addColumn<QString>("warning"); // the message's first line, then the reason
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("recipe") << "ricetta_uova.txt" << QString() << QString();
+        QTest::newRow("missing file") << "non-esiste.txt" << messages::kCannotRead << "il file non esiste";
+        QTest::newRow("not a recipe")
+            << "troncata.txt" << messages::kNotARecipe << "il campo 40 apre le virgolette e non le chiude";
+        QTest::newRow("folder") << "" << messages::kCannotRead << "è una cartella";
+        QTest::newRow("control characters in a name")
+            << "nome_con_escape.txt" << messages::unknownIngredient("ALBUMINA\\x1b[31m") << QString();
     }
 
     void startsWithARecipePath()
     {
         QFETCH(QString, file);
-        QFETCH(QStringList, warnings);
+        QFETCH(QString, warning);
+        QFETCH(QString, reason);
         const QString path = QStringLiteral(VORNAK_TEST_DATA "/") + file;
+        const QStringList warnings =
+            warning.isEmpty() ? QStringList() : QStringList{usertext::aboutFile(warning, path, reason)};
         const QStringList startState = recipefile::recordOf(form->worksheet());
         QStringList expected = startState;
         if (warnings.isEmpty()) {
