@@ -121,22 +121,28 @@ void checkPrices(const Input &input, QStringList &reasons)
     }
 }
 
-// Which way a limit's reach is looked for, and the words for it.
-enum class Among
+QString limitText(Limit limit, double edge)
 {
-    BoundsAlone,
-    OtherLimits,
-};
+    return QStringLiteral("%1 %2 %3")
+        .arg(limitSubject(limit), isMin(limit) ? QStringLiteral("almeno") : QStringLiteral("al massimo"),
+             edgeText(edge, limit));
+}
 
-QString unreachableText(Limit limit, double edge, double reached, Among among)
+// "Grassi almeno 3%: con questi ingredienti si arriva al massimo a 2,10%", or with the
+// limits it conflicts with: "Grassi almeno 3%: insieme a Proteine almeno 30% si arriva
+// al massimo a 2,50%".
+QString unreachableText(const Bands &bands, Limit limit, double reached, const QList<Limit> &with)
 {
-    const QString within = among == Among::BoundsAlone ? QStringLiteral("con questi ingredienti")
-                                                       : QStringLiteral("rispettando gli altri limiti");
+    QStringList others;
+    for (Limit other : with)
+        others << limitText(other, *edgeOf(bands, other));
+    const QString within = others.isEmpty()
+                               ? QStringLiteral("con questi ingredienti")
+                               : QStringLiteral("insieme a ") + others.join(QStringLiteral(" e "));
     const QString reach =
         isMin(limit) ? QStringLiteral("si arriva al massimo a") : QStringLiteral("non si scende sotto");
-    return QStringLiteral("%1 %2 %3: %4 %5 %6")
-        .arg(limitSubject(limit), isMin(limit) ? QStringLiteral("almeno") : QStringLiteral("al massimo"),
-             edgeText(edge, limit), within, reach, shownText(reached, limit));
+    return QStringLiteral("%1: %2 %3 %4")
+        .arg(limitText(limit, *edgeOf(bands, limit)), within, reach, shownText(reached, limit));
 }
 
 bool solved(const MipSolution &solution)
@@ -203,21 +209,27 @@ BinderReach highestBinder(const Input &input, MipSolver &solver, MipProblem prob
     return reach;
 }
 
-// The reason a limit cannot be met, or nothing when it can (or when the other limits
-// leave no mix at all to look at).
-std::optional<QString> unreachable(const Input &input, MipSolver &solver, Limit limit, Among among,
-                                   const Tightening &tightening)
+QList<Limit> allBut(const QList<Limit> &limits, const QList<Limit> &kept)
 {
-    const QList<Limit> without =
-        among == Among::BoundsAlone ? activeLimits(input.bands) : QList<Limit>{limit};
-    const MipProblem problem = buildFeasibility(input, without, tightening);
-    const double edge = *edgeOf(input.bands, limit);
+    QList<Limit> rest;
+    for (Limit limit : limits)
+        if (!kept.contains(limit))
+            rest << limit;
+    return rest;
+}
+
+// The reason a limit cannot be met together with the limits `with` (none: the bounds
+// alone), or nothing when it can, or when no reach could be found in time.
+std::optional<QString> unreachable(const Input &input, MipSolver &solver, Limit limit,
+                                   const QList<Limit> &with, const Tightening &tightening)
+{
+    const MipProblem problem = buildFeasibility(input, allBut(activeLimits(input.bands), with), tightening);
     std::optional<Proposal> best;
     if (limit == Limit::BinderMin) {
         const BinderReach reach = highestBinder(input, solver, problem);
-        if (reach.onlyEggs && among == Among::BoundsAlone)
-            return QStringLiteral("%1 almeno %2: nel mix pesano solo le uova, che non hanno indice legante")
-                .arg(limitSubject(limit), edgeText(edge, limit));
+        if (reach.onlyEggs && with.isEmpty())
+            return limitText(limit, *edgeOf(input.bands, limit)) +
+                   QStringLiteral(": nel mix pesano solo le uova, che non hanno indice legante");
         best = reach.best;
     } else {
         best = furthestLinear(input, solver, problem, limit);
@@ -228,7 +240,28 @@ std::optional<QString> unreachable(const Input &input, MipSolver &solver, Limit 
     const std::optional<double> shown = mix.calculated ? shownValue(mix.results, limit) : std::nullopt;
     if (!shown || meets(mix.results, input.bands, limit))
         return std::nullopt;
-    return unreachableText(limit, edge, *shown, among);
+    return unreachableText(input.bands, limit, *shown, with);
+}
+
+MipStatus feasibility(const Input &input, MipSolver &solver, const QList<Limit> &with,
+                      const Tightening &tightening)
+{
+    return solver.solve(buildFeasibility(input, allBut(activeLimits(input.bands), with), tightening)).status;
+}
+
+// A smallest set of limits that no mix meets together: each limit in turn is left out
+// for good if the others still admit no mix. Leaving any one of those that remain out
+// admits a mix, so each of them can be told with the others.
+QList<Limit> conflictingLimits(const Input &input, MipSolver &solver, const Tightening &tightening)
+{
+    QList<Limit> conflict = activeLimits(input.bands);
+    for (Limit limit : activeLimits(input.bands)) {
+        QList<Limit> without = conflict;
+        without.removeOne(limit);
+        if (feasibility(input, solver, without, tightening) == MipStatus::Infeasible)
+            conflict = without;
+    }
+    return conflict;
 }
 
 } // namespace
@@ -272,8 +305,7 @@ QStringList inputProblems(const Input &input)
 
 QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening &tightening)
 {
-    const QList<Limit> active = activeLimits(input.bands);
-    switch (solver.solve(buildFeasibility(input, active)).status) {
+    switch (feasibility(input, solver, {}, tightening)) {
     case MipStatus::Optimal:
     case MipStatus::Feasible:
         break;
@@ -289,13 +321,21 @@ QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening
     }
 
     QStringList reasons;
-    for (Among among : {Among::BoundsAlone, Among::OtherLimits}) {
-        for (Limit limit : active)
-            if (const std::optional<QString> reason = unreachable(input, solver, limit, among, tightening))
-                reasons << *reason;
-        if (!reasons.isEmpty())
-            return reasons;
+    for (Limit limit : activeLimits(input.bands))
+        if (const std::optional<QString> reason = unreachable(input, solver, limit, {}, tightening))
+            reasons << *reason;
+    if (!reasons.isEmpty())
+        return reasons;
+
+    const QList<Limit> conflict = conflictingLimits(input, solver, tightening);
+    for (Limit limit : conflict) {
+        QList<Limit> others = conflict;
+        others.removeOne(limit);
+        if (const std::optional<QString> reason = unreachable(input, solver, limit, others, tightening))
+            reasons << *reason;
     }
+    if (!reasons.isEmpty())
+        return reasons;
     return {QStringLiteral("I limiti scelti si escludono a vicenda: nessun mix in grammi interi li rispetta "
                            "tutti insieme")};
 }

@@ -431,8 +431,8 @@ private slots:
         both.fat = {true, 3, 100};
         QTest::newRow("two limits, each reachable alone")
             << input({ing(1, "A", 40, 0, 0, 1), ing(2, "B", 0, 10, 0, 1)}, 1000, both)
-            << QStringList{"Proteine almeno 30%: rispettando gli altri limiti si arriva al massimo a 28,00%",
-                           "Grassi almeno 3%: rispettando gli altri limiti si arriva al massimo a 2,50%"};
+            << QStringList{"Proteine almeno 30%: insieme a Grassi almeno 3% si arriva al massimo a 28,00%",
+                           "Grassi almeno 3%: insieme a Proteine almeno 30% si arriva al massimo a 2,50%"};
         Bands binder = noBands();
         binder.minBinder = 3;
         QTest::newRow("binder out of reach, eggs free")
