@@ -5,5 +5,6 @@ source "$(dirname "$0")/common.sh"
 
 bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}"
 cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$ROOT/build" -j "$JOBS" --target vornak_bench
+cmake --build "$ROOT/build" -j "$JOBS" --target vornak_bench formula_bench
+"$ROOT/build/bench/formula_bench"
 exec "$ROOT/build/bench/vornak_bench"

@@ -145,20 +145,26 @@ QString unreachableText(const Bands &bands, Limit limit, double reached, const Q
         .arg(limitText(limit, *edgeOf(bands, limit)), within, reach, shownText(reached, limit));
 }
 
-bool solved(const MipSolution &solution)
+// A reach is only told when the solver proved it: a mix found when the time ran out may
+// fall short of what the ingredients reach. Anything else marks the search as cut short.
+bool proved(const MipSolution &solution, bool &cutShort)
 {
-    return solution.status == MipStatus::Optimal || solution.status == MipStatus::Feasible;
+    if (solution.status == MipStatus::Optimal)
+        return true;
+    cutShort = cutShort || solution.status != MipStatus::Infeasible;
+    return false;
 }
 
 // The mix that takes a share or the digestibility index furthest towards the limit's side.
-std::optional<Proposal> furthestLinear(const Input &input, MipSolver &solver, MipProblem problem, Limit limit)
+std::optional<Proposal> furthestLinear(const Input &input, MipSolver &solver, MipProblem problem, Limit limit,
+                                       bool &cutShort)
 {
     const Layout layout = layoutOf(input);
     for (const auto &[index, coefficient] : limitConstraint(input, layout, limit, 0).terms)
         problem.variables[index].objective = coefficient;
     problem.maximise = isMin(limit);
     const MipSolution solution = solver.solve(problem);
-    if (!solved(solution))
+    if (!proved(solution, cutShort))
         return std::nullopt;
     return proposalOf(input, layout, solution.values);
 }
@@ -173,7 +179,7 @@ struct BinderReach
     bool onlyEggs = false; // no mix of these bounds weighs anything in rows 1-13
 };
 
-BinderReach highestBinder(const Input &input, MipSolver &solver, MipProblem problem)
+BinderReach highestBinder(const Input &input, MipSolver &solver, MipProblem problem, bool &cutShort)
 {
     const Layout layout = layoutOf(input);
     MipConstraint weighed{QStringLiteral("legante peso"), {}, 1.0, std::nullopt};
@@ -190,8 +196,10 @@ BinderReach highestBinder(const Input &input, MipSolver &solver, MipProblem prob
         for (int k = 0; k < input.rows.size(); ++k)
             problem.variables[layout.grams[k]].objective = input.rows[k].binder - ratio;
         const MipSolution solution = solver.solve(problem);
-        if (!solved(solution)) {
+        if (!proved(solution, cutShort)) {
             reach.onlyEggs = step == 0 && solution.status == MipStatus::Infeasible;
+            if (solution.status != MipStatus::Infeasible)
+                reach.best.reset();
             break;
         }
         const Proposal proposal = proposalOf(input, layout, solution.values);
@@ -221,18 +229,18 @@ QList<Limit> allBut(const QList<Limit> &limits, const QList<Limit> &kept)
 // The reason a limit cannot be met together with the limits `with` (none: the bounds
 // alone), or nothing when it can, or when no reach could be found in time.
 std::optional<QString> unreachable(const Input &input, MipSolver &solver, Limit limit,
-                                   const QList<Limit> &with, const Tightening &tightening)
+                                   const QList<Limit> &with, const Tightening &tightening, bool &cutShort)
 {
     const MipProblem problem = buildFeasibility(input, allBut(activeLimits(input.bands), with), tightening);
     std::optional<Proposal> best;
     if (limit == Limit::BinderMin) {
-        const BinderReach reach = highestBinder(input, solver, problem);
+        const BinderReach reach = highestBinder(input, solver, problem, cutShort);
         if (reach.onlyEggs && with.isEmpty())
             return limitText(limit, *edgeOf(input.bands, limit)) +
                    QStringLiteral(": nel mix pesano solo le uova, che non hanno indice legante");
         best = reach.best;
     } else {
-        best = furthestLinear(input, solver, problem, limit);
+        best = furthestLinear(input, solver, problem, limit, cutShort);
     }
     if (!best)
         return std::nullopt;
@@ -252,14 +260,17 @@ MipStatus feasibility(const Input &input, MipSolver &solver, const QList<Limit> 
 // A smallest set of limits that no mix meets together: each limit in turn is left out
 // for good if the others still admit no mix. Leaving any one of those that remain out
 // admits a mix, so each of them can be told with the others.
-QList<Limit> conflictingLimits(const Input &input, MipSolver &solver, const Tightening &tightening)
+QList<Limit> conflictingLimits(const Input &input, MipSolver &solver, const Tightening &tightening,
+                               bool &cutShort)
 {
     QList<Limit> conflict = activeLimits(input.bands);
     for (Limit limit : activeLimits(input.bands)) {
         QList<Limit> without = conflict;
         without.removeOne(limit);
-        if (feasibility(input, solver, without, tightening) == MipStatus::Infeasible)
+        const MipStatus status = feasibility(input, solver, without, tightening);
+        if (status == MipStatus::Infeasible)
             conflict = without;
+        cutShort = cutShort || status == MipStatus::TimedOut || status == MipStatus::Failed;
     }
     return conflict;
 }
@@ -321,21 +332,25 @@ QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening
     }
 
     QStringList reasons;
+    bool cutShort = false;
     for (Limit limit : activeLimits(input.bands))
-        if (const std::optional<QString> reason = unreachable(input, solver, limit, {}, tightening))
+        if (const std::optional<QString> reason = unreachable(input, solver, limit, {}, tightening, cutShort))
             reasons << *reason;
     if (!reasons.isEmpty())
         return reasons;
 
-    const QList<Limit> conflict = conflictingLimits(input, solver, tightening);
+    const QList<Limit> conflict = conflictingLimits(input, solver, tightening, cutShort);
     for (Limit limit : conflict) {
         QList<Limit> others = conflict;
         others.removeOne(limit);
-        if (const std::optional<QString> reason = unreachable(input, solver, limit, others, tightening))
+        if (const std::optional<QString> reason =
+                unreachable(input, solver, limit, others, tightening, cutShort))
             reasons << *reason;
     }
     if (!reasons.isEmpty())
         return reasons;
+    if (cutShort)
+        return {kTimedOut};
     return {QStringLiteral("I limiti scelti si escludono a vicenda: nessun mix in grammi interi li rispetta "
                            "tutti insieme")};
 }
