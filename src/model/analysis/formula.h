@@ -121,7 +121,8 @@ struct Result
     QStringList reasons;
 };
 
-// Solves with GLPK, within one second per solve.
+// Solves with GLPK: one second for each solve, four for all of them (the formula, the
+// checks that tighten it, and the reasons when there is none).
 Result solve(const Input &input);
 Result solve(const Input &input, MipSolver &solver);
 

@@ -274,6 +274,14 @@ MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs)
         solution.objective = glp_mip_obj_val(lp.get());
         for (int j = 1; j <= int(problem.variables.size()); ++j)
             solution.values << glp_mip_col_val(lp.get(), j);
+    } else if (solution.status == MipStatus::TimedOut && !start.values.empty()) {
+        // The time ran out before branch and bound took the dived solution: it is still
+        // the best whole-number solution known.
+        solution.status = MipStatus::Feasible;
+        for (int j = 1; j <= int(problem.variables.size()); ++j) {
+            solution.values << start.values[size_t(j)];
+            solution.objective += problem.variables[j - 1].objective * start.values[size_t(j)];
+        }
     }
     return solution;
 }

@@ -58,6 +58,16 @@ Input input(const QList<Candidate> &rows, qint64 total, const Bands &bands, Goal
 
 using Terms = QMap<QString, double>;
 
+// Five bait ingredients with the catalogue's values, 1150 g today: fat 4,88 %.
+QList<Candidate> baitRows()
+{
+    return {ing(1, "ALBUMINA", 75, 1, 0, 9.5, 100, 3, 5),
+            ing(2, "FARINA DI AVENA", 12.6, 7.1, 72.9, 2.1, 300, 3, 4),
+            ing(3, "SEMOLINO", 11.5, 0.5, 77.6, 1.4, 200, 5, 5),
+            ing(4, "TIGER NUTS", 12, 20, 50, 4.2, 150, 3, -1),
+            ing(5, "SOYA TOSTATA", 45.3, 7.2, 28.2, 2.8, 400, 4, 4)};
+}
+
 // A solver that answers from a script and keeps every program it was asked to solve.
 class ScriptedSolver : public MipSolver
 {
@@ -410,6 +420,31 @@ private slots:
         QCOMPARE(result.status, Status::MaybeNotBest);
         QCOMPARE(result.rows[0].grams, 428);
         QCOMPARE(result.reasons, QStringList{kMaybeNotBest});
+    }
+
+    // With no time at all for branch and bound, the dived first solution is still a
+    // verified mix, marked as maybe not the best.
+    void timeRunsOutWithAMix_data()
+    {
+        QTest::addColumn<Input>("in");
+        QTest::newRow("1 kg, cheapest, four eggs kept")
+            << input(baitRows(), 1000, defaultBands(), Goal::LowestCost, wholeEggs(4, false, 0.3));
+        QTest::newRow("25 kg, closest, eggs free")
+            << input(baitRows(), 25000, defaultBands(), Goal::ClosestToCurrent, wholeEggs(4, true));
+        QTest::newRow("10 t, closest, no eggs")
+            << input(baitRows(), kMaxTotalGrams, defaultBands(), Goal::ClosestToCurrent);
+    }
+
+    void timeRunsOutWithAMix()
+    {
+        QFETCH(Input, in);
+        GlpkSolver solver(0);
+        const Result result = solve(in, solver);
+        QCOMPARE(result.reasons, QStringList{kMaybeNotBest});
+        QCOMPARE(result.status, Status::MaybeNotBest);
+        const MixOutcome outcome = computeMix(result.mix);
+        QCOMPARE(outcome.results.totalWeight, double(in.totalGrams));
+        QVERIFY(meetsBands(outcome.results, in.bands));
     }
 
     void noMix_data()
