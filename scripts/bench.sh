@@ -9,12 +9,21 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}"
+# The window and file figures, and the formula's where the revision has one.
 build_bench() { # source-dir build-dir
     cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$2" -j "$JOBS" --target vornak_bench >/dev/null
+    cmake --build "$2" -j "$JOBS" --target formula_bench >/dev/null 2>&1 || true
+}
+run_bench() { # build-dir
+    "$1/bench/vornak_bench"
+    [[ ! -x "$1/bench/formula_bench" ]] || "$1/bench/formula_bench"
 }
 build_bench "$ROOT" "$ROOT/build-bench"
-[[ $# -eq 0 ]] && exec "$ROOT/build-bench/bench/vornak_bench"
+if [[ $# -eq 0 ]]; then
+    run_bench "$ROOT/build-bench"
+    exit
+fi
 
 base=$1 rounds=${2:-3}
 scratch=$(mktemp -d)
@@ -28,8 +37,8 @@ echo "Building $base ($(git -C "$ROOT" rev-parse --short "$base")) beside the wo
 build_bench "$scratch/base" "$scratch/base/build"
 
 for round in $(seq "$rounds"); do
-    "$scratch/base/build/bench/vornak_bench" >"$scratch/base.$round"
-    "$ROOT/build-bench/bench/vornak_bench" >"$scratch/now.$round"
+    run_bench "$scratch/base/build" >"$scratch/base.$round"
+    run_bench "$ROOT/build-bench" >"$scratch/now.$round"
 done
 
 # Each figure is a line "what: N ms ..."; its median over the rounds, then the two side by side.

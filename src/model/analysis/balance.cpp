@@ -48,17 +48,11 @@ std::optional<std::array<double, 3>> sharesWith(const CalculatedRows &rows, int 
     return shares;
 }
 
-// The share as the result field shows it, two decimals, as a number.
-double shown(double fraction)
+Verdict verdictOf(double shown, Range range)
 {
-    return numbers::roundToDecimals(fraction * 100, 2);
-}
-
-Verdict verdictOf(double shownPercent, Range range)
-{
-    if (shownPercent < range.low)
+    if (shown < range.low)
         return Verdict::Below;
-    if (shownPercent > range.high)
+    if (shown > range.high)
         return Verdict::Above;
     return Verdict::InRange;
 }
@@ -80,7 +74,7 @@ std::optional<qint64> gramsToCorrect(const CalculatedRows &rows, int row, int k,
 {
     auto shareWith = [&](qint64 g) -> std::optional<double> {
         if (const auto shares = sharesWith(rows, row, double(g)))
-            return shown((*shares)[size_t(k)]);
+            return shownPercent((*shares)[size_t(k)]);
         return std::nullopt;
     };
     auto reached = [&](qint64 g) {
@@ -120,6 +114,11 @@ std::optional<Suggestion> suggest(const CalculatedRows &rows, int k, Verdict ver
 
 } // namespace
 
+double shownPercent(double fraction)
+{
+    return numbers::roundToDecimals(fraction * 100, 2);
+}
+
 Range rangeOf(Nutrient nutrient)
 {
     switch (nutrient) {
@@ -143,7 +142,7 @@ Report check(const CalculatedRows &rows)
         a.nutrient = kNutrients[k];
         a.share = numbers::percent(shares[size_t(k)]);
         const Range range = rangeOf(a.nutrient);
-        a.verdict = verdictOf(shown(shares[size_t(k)]), range);
+        a.verdict = verdictOf(shownPercent(shares[size_t(k)]), range);
         if (a.verdict != Verdict::InRange)
             a.suggestion = suggest(rows, k, a.verdict, range);
     }
