@@ -5,5 +5,5 @@ source "$(dirname "$0")/common.sh"
 
 bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}"
 cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$ROOT/build" -j "$JOBS" --target vornak
+cmake --build "$ROOT/build" -j "$JOBS" --target vornak vornak-cli
 exec "$ROOT/build/src/app/vornak" "$@"

@@ -1,5 +1,6 @@
 #include "formprinc.h"
 #include "ingredientfile.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,14 +16,53 @@ const char kHelp[] = R"(Uso: vornak [opzioni] [FILE]
 Vornak: calcolatore per mix di esche per la carpa.
 
 Opzioni:
-  -h, --help                Mostra questo aiuto.
-  -v, --version             Mostra la versione.
-  --ingredients FILE        Legge ingredienti personali e prezzi da FILE invece che
-                            da ingredienti.csv nella cartella dei dati dell'utente.
+  -h, --help           Mostra questo aiuto.
+  -v, --version        Mostra la versione.
+  --ingredients FILE   Legge ingredienti personali e prezzi da FILE invece che
+                       da ingredienti.csv nella cartella dei dati dell'utente.
 
 Argomenti:
-  FILE                      Ricetta da aprire all'avvio, come con il comando "Apri".
+  FILE                 Ricetta da aprire all'avvio, come con il comando "Apri".
 )";
+
+// The options Qt itself takes from any program's command line (QGuiApplication,
+// QApplication, the X11 platform), with and without a value. They are left to Qt.
+const QStringList kQtOptionsWithValue = {
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
+    QStringLiteral("display"),         QStringLiteral("geometry"),
+    QStringLiteral("style"),           QStringLiteral("stylesheet"),
+    QStringLiteral("qmljsdebugger")};
+const QStringList kQtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                              QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("sync")};
+
+// The arguments without Qt's own options, so that ours can be checked before the window
+// system starts (and an unknown option fails without a display, as --help works without one).
+QStringList withoutQtOptions(const QStringList &arguments)
+{
+    QStringList kept;
+    for (qsizetype k = 0; k < arguments.size(); ++k) {
+        const QString &arg = arguments[k];
+        if (k == 0 || !arg.startsWith(u'-') || arg == QStringLiteral("--")) {
+            kept << arg;
+            continue;
+        }
+        QString name = arg.mid(arg.startsWith(QStringLiteral("--")) ? 2 : 1);
+        const bool valueAttached = name.contains(u'=');
+        name = name.section(u'=', 0, 0);
+        if (kQtFlags.contains(name))
+            continue;
+        if (kQtOptionsWithValue.contains(name)) {
+            if (!valueAttached)
+                ++k; // its value
+            continue;
+        }
+        kept << arg;
+    }
+    return kept;
+}
 
 struct CommandLine
 {
@@ -52,41 +92,37 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("vornak"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VORNAK_VERSION));
 
-    // --help and --version answer before the window system is touched, so they also work
-    // in a terminal without a display.
+    // The command line is checked before the window system is touched: --help, --version
+    // and a wrong option answer in a terminal without a display too.
     CommandLine line;
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    line.parser.parse(raw);
-    if (line.parser.isSet(line.help)) {
+    const bool parsed = line.parser.parse(withoutQtOptions(raw));
+    if (parsed && line.parser.isSet(line.help)) {
         QTextStream(stdout) << kHelp;
         return 0;
     }
-    if (line.parser.isSet(line.version)) {
+    if (parsed && line.parser.isSet(line.version)) {
         QTextStream(stdout) << "vornak " VORNAK_VERSION "\n";
         return 0;
+    }
+    if (!parsed || line.parser.positionalArguments().size() > 1 ||
+        (line.parser.isSet(line.ingredients) && line.parser.value(line.ingredients).isEmpty())) {
+        const QString unknown = line.parser.unknownOptionNames().value(0);
+        const QString dashes = unknown.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+        QString problem = QStringLiteral("--ingredients vuole il nome di un file");
+        if (!unknown.isEmpty())
+            problem = QStringLiteral("Opzione sconosciuta: ") + dashes + unknown;
+        else if (line.parser.positionalArguments().size() > 1)
+            problem = QStringLiteral("Troppi argomenti");
+        QTextStream(stderr) << problem << "\n\n" << kHelp;
+        return 2;
     }
 
     QApplication app(argc, argv);
     // Ties the running window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORNAK_APP_ID));
-    // Qt's own options (-platform, -style...) are gone from the arguments by now.
-    if (!line.parser.parse(app.arguments()) || line.parser.positionalArguments().size() > 1) {
-        const QString unknown = line.parser.unknownOptionNames().value(0);
-        const QString dashes = unknown.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-        QString problem = QStringLiteral("Troppi argomenti");
-        if (!unknown.isEmpty())
-            problem = QStringLiteral("Opzione sconosciuta: ") + dashes + unknown;
-        else if (line.parser.positionalArguments().size() <= 1)
-            problem = QStringLiteral("--ingredients vuole il nome di un file");
-        QTextStream(stderr) << problem << "\n\n" << kHelp;
-        return 2;
-    }
-    if (line.parser.isSet(line.ingredients) && line.parser.value(line.ingredients).isEmpty()) {
-        QTextStream(stderr) << "--ingredients vuole il nome di un file\n\n" << kHelp;
-        return 2;
-    }
 
     // One look on every desktop, so the worksheet's colours always show.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -1,18 +1,16 @@
 // vornak-cli: the worksheet's calculation, recipe files and sheets from the command line.
 #include "balancetexts.h"
-#include "calculation.h"
 #include "converter.h"
+#include "filechooser.h"
 #include "ingredientfile.h"
 #include "messages.h"
-#include "mixcost.h"
 #include "numbers.h"
 #include "pagerenderer.h"
 #include "printerjob.h"
-#include "recipefile.h"
-#include "recipemessages.h"
-#include "recipepage.h"
+#include "session.h"
+#include "usertext.h"
+#include "version.h"
 #include "warnings.h"
-#include "worksheet.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -30,33 +28,35 @@ enum Exit
 
 const char kHelp[] = R"(Uso:
   vornak-cli calc FILE [--save OUT]
-      Apre la ricetta FILE, esegue il calcolo e scrive i risultati, uno per riga
-      (NOME=TESTO). Con --save salva la ricetta ricalcolata in OUT.
+      Apre la ricetta FILE, esegue il calcolo e scrive i risultati, uno per
+      riga (NOME=TESTO). Con --save salva la ricetta ricalcolata in OUT.
   vornak-cli balance FILE
-      Apre la ricetta FILE, esegue il calcolo e confronta proteine, carboidrati e
-      grassi con gli intervalli di un mix bilanciato (NOME=QUOTA INTERVALLO ESITO);
-      per ogni valore fuori intervallo suggerisce quanti grammi aggiungere e di
-      quale componente.
+      Apre la ricetta FILE, esegue il calcolo e confronta proteine,
+      carboidrati e grassi con gli intervalli di un mix bilanciato (NOME=QUOTA
+      INTERVALLO ESITO); per ogni valore fuori intervallo suggerisce quanti
+      grammi aggiungere e di quale componente.
   vornak-cli sheet FILE --pdf OUT
-      Apre la ricetta FILE (senza ricalcolarla) e scrive il foglio della ricetta
-      in OUT come PDF.
+      Apre la ricetta FILE (senza ricalcolarla) e scrive il foglio della
+      ricetta in OUT come PDF.
   vornak-cli print FILE [--printer NOME]
-      Apre la ricetta FILE (senza ricalcolarla) e stampa il foglio della ricetta
-      sulla stampante predefinita (o su NOME).
+      Apre la ricetta FILE (senza ricalcolarla) e stampa il foglio della
+      ricetta sulla stampante predefinita (o su NOME).
   vornak-cli convert --total GRAMMI NOME=PERCENTUALE ... [--pdf OUT]
-      Converte una ricetta in percentuali (fino a 13 componenti) in grammi per il
-      peso totale dato e scrive ogni riga come NOME=GRAMMI. Con --pdf scrive anche
-      il foglio della conversione in OUT.
+      Converte una ricetta in percentuali (fino a 13 componenti) in grammi per
+      il peso totale dato e scrive ogni riga come NOME=GRAMMI. Con --pdf
+      scrive anche il foglio della conversione in OUT.
   vornak-cli cost FILE
-      Apre la ricetta FILE, esegue il calcolo e scrive il costo del mix e il costo
-      al chilogrammo (Costo=... e Costo al kg=...) dai prezzi degli ingredienti.
+      Apre la ricetta FILE, esegue il calcolo e scrive il costo del mix e il
+      costo al chilogrammo (Costo=... e Costo al kg=...) dai prezzi degli
+      ingredienti.
   vornak-cli --help
       Mostra questo aiuto.
   vornak-cli --version
       Mostra la versione.
 
 Ogni comando accetta --ingredients FILE: gli ingredienti personali e i prezzi
-vengono da FILE invece che da ingredienti.csv nella cartella dei dati dell'utente.
+vengono da FILE invece che da ingredienti.csv nella cartella dei dati
+dell'utente.
 
 Gli avvisi vanno sullo standard error come "AVVISO: testo".
 Uscita: 0 riuscito, 1 calcolo o controllo rifiutato, 2 file non apribile come
@@ -68,13 +68,64 @@ class StderrSink : public WarningSink
 public:
     void warn(const QString &title, const QString &text) override
     {
-        QTextStream(stderr) << title << ": " << text << '\n';
+        QTextStream(stderr) << title << ": " << usertext::printable(text) << '\n';
         ++count;
     }
     int count = 0;
 };
 
-StderrSink sink;
+// The file named on the command line, as the save dialog's answer.
+class GivenPath : public FileChooser
+{
+public:
+    explicit GivenPath(QString path) : m_path(std::move(path)) {}
+    QString chooseSavePath() override { return m_path; }
+    QString chooseOpenPath() override { return m_path; }
+
+private:
+    QString m_path;
+};
+
+// One run of vornak-cli: where warnings go, and the session its command works in.
+struct Context
+{
+    StderrSink sink;
+    Session session{sink};
+    QString ingredientsPath; // --ingredients; empty for the user's own file
+
+    // Opens a recipe as the window's "Apri" does, the personal ingredients read first.
+    bool openRecipe(const QString &path)
+    {
+        session.loadLibrary(ingredientsPath.isEmpty() ? ingredientfile::defaultPath() : ingredientsPath,
+                            !ingredientsPath.isEmpty());
+        return session.open(path);
+    }
+
+    // Opens the recipe and calculates it as "Apri" then "Calcola" would; the exit status
+    // when either refuses.
+    std::optional<int> openAndCalculate(const QString &path)
+    {
+        if (!openRecipe(path))
+            return BadFile;
+        if (!session.calculate())
+            return Refused;
+        return std::nullopt;
+    }
+
+    // Opens the recipe for its sheet, as it stands: the sheet, or the exit status when it
+    // cannot have one.
+    std::optional<Page> openForPage(const QString &path, int &refused)
+    {
+        if (!openRecipe(path)) {
+            refused = BadFile;
+            return std::nullopt;
+        }
+        refused = Refused;
+        return session.recipePage();
+    }
+
+    void warn(const QString &text) { sink.warn(messages::kTitle, text); }
+};
 
 // A command line that cannot run: what is wrong, then the help.
 int usage(const QString &problem)
@@ -114,117 +165,42 @@ QString fileProblem(const QStringList &args)
     return QString();
 }
 
-// The personal ingredients and prices, read once when a recipe first needs them.
-QString ingredientsPath;
-
-const personal::Library &ingredientLibrary()
-{
-    static const personal::Library library = [] {
-        const QString path = ingredientsPath.isEmpty() ? ingredientfile::defaultPath() : ingredientsPath;
-        const auto result = ingredientfile::read(path);
-        if (result.missing && !ingredientsPath.isEmpty())
-            sink.warn(messages::kTitle, ingredientfile::missingText(path));
-        if (const QString warning = ingredientfile::warningText(path, result); !warning.isEmpty())
-            sink.warn(messages::kTitle, warning);
-        return result.library;
-    }();
-    return library;
-}
-
-// Opens a recipe into a fresh worksheet as the open command does.
-bool openInto(Worksheet &worksheet, const QString &path)
-{
-    worksheet.setWarningSink(&sink);
-    worksheet.setLibrary(ingredientLibrary());
-    QString unknown;
-    switch (recipefile::open(worksheet, path, &unknown)) {
-    case recipefile::Outcome::Done:
-        return true;
-    case recipefile::Outcome::NotARecipe:
-        sink.warn(messages::kTitle, messages::kNotARecipe);
-        return false;
-    case recipefile::Outcome::UnknownIngredient:
-        sink.warn(messages::kTitle, messages::unknownIngredient(unknown));
-        return false;
-    default:
-        sink.warn(messages::kTitle, messages::kCannotRead);
-        return false;
-    }
-}
-
-// Opens the recipe and calculates it as "Apri" then "Calcola" would; the exit status
-// when either refuses.
-std::optional<int> openAndCalculate(Worksheet &worksheet, const QString &path, CalculatedRows *rows = nullptr)
-{
-    if (!openInto(worksheet, path))
-        return BadFile;
-    if (!calculate(worksheet, rows))
-        return Refused;
-    return std::nullopt;
-}
-
-// Opens the recipe for its sheet, as it stands; the exit status when it cannot have one.
-std::optional<int> openForSheet(Worksheet &worksheet, const QString &path)
-{
-    if (!openInto(worksheet, path))
-        return BadFile;
-    if (const QString refusal = recipepage::refusal(worksheet); !refusal.isEmpty()) {
-        sink.warn(messages::kTitle, refusal);
-        return Refused;
-    }
-    return std::nullopt;
-}
-
-int saveTo(const Worksheet &worksheet, const QString &path)
-{
-    QString problem;
-    const auto bytes = recipefile::encode(recipefile::recordOf(worksheet), &problem);
-    if (!bytes) {
-        sink.warn(messages::kTitle, problem);
-        return Refused;
-    }
-    if (recipefile::save(*bytes, path) != recipefile::Outcome::Done) {
-        sink.warn(messages::kTitle, messages::kCannotSave);
-        return Refused;
-    }
-    return Success;
-}
-
-int calc(QStringList args)
+int calc(Context &context, QStringList args)
 {
     QString saveAs, problem;
     if (!takeOption(args, QStringLiteral("--save"), "il nome di un file", saveAs, problem) ||
         !(problem = fileProblem(args)).isEmpty())
         return usage(problem);
-    Worksheet worksheet;
-    if (const auto refused = openAndCalculate(worksheet, args[0]))
+    if (const auto refused = context.openAndCalculate(args[0]))
         return *refused;
     QTextStream out(stdout);
     using namespace field;
+    const Worksheet &worksheet = context.session.worksheet();
     for (FieldId id :
          {peso(kEggRow), FieldId(RisPeso), FieldId(RisProteineGrammi), FieldId(RisProteinePercentuale),
           FieldId(RisGrassiGrammi), FieldId(RisGrassiPercentuale), FieldId(RisCarboidratiGrammi),
           FieldId(RisCarboidratiPercentuale), FieldId(RisDigeribilita), FieldId(RisProprietaLegante)})
         out << field::name(id) << '=' << worksheet.text(id) << '\n';
     out.flush();
-    return saveAs.isEmpty() ? Success : saveTo(worksheet, saveAs);
+    if (saveAs.isEmpty())
+        return Success;
+    GivenPath target(saveAs);
+    return context.session.save(target) ? Success : Refused;
 }
 
-int balanceCheck(const QStringList &args)
+int balanceCheck(Context &context, const QStringList &args)
 {
     if (const QString problem = fileProblem(args); !problem.isEmpty())
         return usage(problem);
-    Worksheet worksheet;
-    CalculatedRows rows;
-    if (const auto refused = openAndCalculate(worksheet, args[0], &rows))
+    if (const auto refused = context.openAndCalculate(args[0]))
         return *refused;
     QTextStream out(stdout);
-    for (const QString &line : balance::commandLineLines(balance::check(rows)))
-        out << line << '\n';
+    for (const QString &line : balance::commandLineLines(context.session.lastCalculation()->balance))
+        out << usertext::printable(line) << '\n';
     return Success;
 }
 
-int sheetPdf(QStringList args)
+int sheetPdf(Context &context, QStringList args)
 {
     QString pdf, problem;
     if (!takeOption(args, QStringLiteral("--pdf"), "il nome di un file", pdf, problem) ||
@@ -232,42 +208,43 @@ int sheetPdf(QStringList args)
         return usage(problem);
     if (pdf.isEmpty())
         return usage(QStringLiteral("sheet vuole --pdf e il nome del file PDF da scrivere"));
-    Worksheet worksheet;
-    if (const auto refused = openForSheet(worksheet, args[0]))
-        return *refused;
-    if (!pagerenderer::writePdf(recipepage::build(worksheet), pdf)) {
-        sink.warn(messages::kTitle, QStringLiteral("Impossibile salvare il file PDF"));
+    int refused = Success;
+    const std::optional<Page> page = context.openForPage(args[0], refused);
+    if (!page)
+        return refused;
+    if (!pagerenderer::writePdf(*page, pdf)) {
+        context.warn(usertext::aboutFile(printerjob::kCannotSavePdf, pdf, usertext::whyUnwritable(pdf)));
         return Refused;
     }
     return Success;
 }
 
-int print(QStringList args)
+int print(Context &context, QStringList args)
 {
     QString printer, problem;
     if (!takeOption(args, QStringLiteral("--printer"), "il nome di una stampante", printer, problem) ||
         !(problem = fileProblem(args)).isEmpty())
         return usage(problem);
-    Worksheet worksheet;
-    if (const auto refused = openForSheet(worksheet, args[0]))
-        return *refused;
+    int refused = Success;
+    const std::optional<Page> page = context.openForPage(args[0], refused);
+    if (!page)
+        return refused;
     if (printer.isEmpty())
         printer = printerjob::defaultPrinter();
     if (printer.isEmpty()) {
-        sink.warn(messages::kTitle, printerjob::kNoPrinter);
+        context.warn(printerjob::kNoPrinter);
         return Refused;
     }
-    if (const QString reason =
-            printerjob::print(recipepage::build(worksheet), printer, QStringLiteral("Vornak"));
+    if (const QString reason = printerjob::print(*page, printer, QStringLiteral("Vornak"));
         !reason.isEmpty()) {
-        sink.warn(messages::kTitle, printerjob::failure(reason));
+        context.warn(printerjob::failure(reason));
         return Refused;
     }
     QTextStream(stdout) << "Stampa inviata a " << printer << '\n';
     return Success;
 }
 
-int convert(QStringList args)
+int convert(Context &context, QStringList args)
 {
     QString pdf, problem;
     if (!takeOption(args, QStringLiteral("--pdf"), "il nome di un file", pdf, problem))
@@ -277,7 +254,8 @@ int convert(QStringList args)
     if (args.size() - 2 > Converter::kRows)
         return usage(QStringLiteral("Troppi componenti: al massimo %1").arg(Converter::kRows));
     Converter converter;
-    converter.setWarningSink(&sink);
+    converter.setWarningSink(&context.sink);
+    const int warningsBefore = context.sink.count;
     converter.setText(Converter::kTotal, args[1]);
     for (int row = 1; row < args.size() - 1; ++row) {
         const QString &entry = args[row + 1];
@@ -290,30 +268,29 @@ int convert(QStringList args)
         converter.setText(Converter::percent(row), entry.mid(split + 1));
     }
     // A refused entry is never silently taken as 0.
-    if (sink.count > 0 || !converter.calculate())
+    if (context.sink.count > warningsBefore || !converter.calculate())
         return Refused;
     QTextStream out(stdout);
     for (int row = 1; row < args.size() - 1; ++row)
         out << converter.text(Converter::name(row)) << '=' << converter.text(Converter::grams(row)) << '\n';
     out.flush();
     if (!pdf.isEmpty() && !pagerenderer::writePdf(converter.page(), pdf)) {
-        sink.warn(messages::kTitle, QStringLiteral("Impossibile salvare il file PDF"));
+        context.warn(usertext::aboutFile(printerjob::kCannotSavePdf, pdf, usertext::whyUnwritable(pdf)));
         return Refused;
     }
     return Success;
 }
 
 // Costo=4,35 € and Costo al kg=14,50 € after a calculation; a missing price refuses.
-int cost(const QStringList &args)
+int cost(Context &context, const QStringList &args)
 {
     if (const QString problem = fileProblem(args); !problem.isEmpty())
         return usage(problem);
-    Worksheet worksheet;
-    if (const auto refused = openAndCalculate(worksheet, args[0]))
+    if (const auto refused = context.openAndCalculate(args[0]))
         return *refused;
-    const MixCost mix = mixCost(worksheet);
+    const MixCost &mix = context.session.lastCalculation()->cost;
     if (!mix.missingPrice.isEmpty()) {
-        sink.warn(messages::kTitle, missingPriceText(mix.missingPrice));
+        context.warn(missingPriceText(mix.missingPrice));
         return Refused;
     }
     QTextStream(stdout) << "Costo=" << numbers::twoDecimals(mix.total) << " €\n"
@@ -339,8 +316,9 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vornak")); // the window's data folder
     QStringList args = app.arguments().mid(1);
-    if (QString problem;
-        !takeOption(args, QStringLiteral("--ingredients"), "il nome di un file", ingredientsPath, problem))
+    Context context;
+    if (QString problem; !takeOption(args, QStringLiteral("--ingredients"), "il nome di un file",
+                                     context.ingredientsPath, problem))
         return usage(problem);
     if (args.isEmpty())
         return usage(QStringLiteral("Manca il comando"));
@@ -354,17 +332,17 @@ int main(int argc, char *argv[])
         return Success;
     }
     if (command == QStringLiteral("calc"))
-        return calc(args);
+        return calc(context, args);
     if (command == QStringLiteral("balance"))
-        return balanceCheck(args);
+        return balanceCheck(context, args);
     if (command == QStringLiteral("sheet"))
-        return sheetPdf(args);
+        return sheetPdf(context, args);
     if (command == QStringLiteral("print"))
-        return print(args);
+        return print(context, args);
     if (command == QStringLiteral("convert"))
-        return convert(args);
+        return convert(context, args);
     if (command == QStringLiteral("cost"))
-        return cost(args);
+        return cost(context, args);
     return usage((command.startsWith(u'-') ? QStringLiteral("Opzione sconosciuta: ")
                                            : QStringLiteral("Comando sconosciuto: ")) +
                  command);

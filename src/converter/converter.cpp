@@ -1,5 +1,6 @@
 #include "converter.h"
 
+#include "entrymessages.h"
 #include "numbers.h"
 
 #include <cmath>
@@ -12,7 +13,6 @@ const QString kOver100Percent = QStringLiteral("Il valore Percentuale non deve s
 const QString kMissingTotal =
     QStringLiteral("Impostare il Peso Totale Mix in grammi per poter proseguire nel calcolo!");
 const QString kMissingTotalTitle = QStringLiteral("Avviso");
-const QString kPrintBeforeCalculation = QStringLiteral("La stampa è annullata. Eseguire prima il calcolo");
 
 // The three-line message for percentages that do not add up to 100.
 QString wrongTotal(double sum)
@@ -133,7 +133,7 @@ QString Converter::printRefusal() const
     bool anyGrams = false;
     for (int row = 1; row <= kRows; ++row)
         anyGrams = anyGrams || !text(grams(row)).isEmpty();
-    return text(kTotal) == kZero || !anyGrams ? kPrintBeforeCalculation : QString();
+    return text(kTotal) == kZero || !anyGrams ? messages::kPrintBeforeCalculation : QString();
 }
 
 Page Converter::page() const

@@ -1,4 +1,5 @@
 #include "pagerenderer.h"
+#include "version.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -96,7 +97,7 @@ bool writePdf(const Page &page, const QString &path)
 {
     QPdfWriter writer(path);
     writer.setTitle(QStringLiteral("Vornak"));
-    writer.setCreator(QStringLiteral("Vornak 2.0.6"));
+    writer.setCreator(QStringLiteral("Vornak " VORNAK_VERSION));
     writer.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
     return render(page, writer);
 }

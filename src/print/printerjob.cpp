@@ -19,11 +19,6 @@ QString lastError()
 
 } // namespace
 
-QString failure(const QString &reason)
-{
-    return QStringLiteral("Stampa non riuscita: ") + reason;
-}
-
 QString defaultPrinter()
 {
     cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);

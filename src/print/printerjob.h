@@ -1,6 +1,7 @@
 #pragma once
 
 #include "page.h"
+#include "printmessages.h"
 
 #include <QString>
 
@@ -8,11 +9,6 @@
 // "save as PDF" fallback writes, so both look alike and the print system tells
 // at once whether it took the job.
 namespace printerjob {
-
-inline const QString kNoPrinter = QStringLiteral("Nessuna stampante disponibile");
-
-// "Stampa non riuscita: " and the print system's reason.
-QString failure(const QString &reason);
 
 // The default printer's name ("name" or "name/instance"); empty when there is none.
 QString defaultPrinter();

@@ -16,13 +16,13 @@ void clearWorksheet(Worksheet &worksheet)
     for (int row = 1; row <= kCatalogueRows; ++row)
         for (Column column : kValueColumns)
             worksheet.setText(at(column, row), QString());
-    for (int row : {12, 13}) {
+    for (int row : kCustomRows) {
         for (Column column : {Proteine, Grassi, Carbo})
             worksheet.setText(at(column, row), zero);
         worksheet.select(dig(row), zero);
         worksheet.select(legante(row), zero);
     }
-    for (int row = 1; row <= 13; ++row)
+    for (int row = 1; row <= kIngredientRows; ++row)
         worksheet.setText(peso(row), zero);
 
     for (FieldId id : kResultsInClearOrder) {
@@ -37,14 +37,14 @@ void clearWorksheet(Worksheet &worksheet)
     for (int row = 1; row <= kCatalogueRows; ++row)
         for (Column column : kValueColumns)
             worksheet.setColour(at(column, row), Colour::Window);
-    for (int row : {12, 13})
+    for (int row : kCustomRows)
         for (Column column : kValueColumns)
             worksheet.setColour(at(column, row), Colour::Window);
     for (int row = 1; row <= kCatalogueRows; ++row)
         worksheet.setColour(componente(row), Colour::Window);
     worksheet.setColour(Aggiunta1, Colour::Window);
     worksheet.setColour(Aggiunta2, Colour::Window);
-    for (int row = 1; row <= 13; ++row)
+    for (int row = 1; row <= kIngredientRows; ++row)
         worksheet.setColour(peso(row), Colour::Window);
     for (FieldId id : kResultsInClearOrder)
         worksheet.setColour(id, Colour::Window);

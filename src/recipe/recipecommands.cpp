@@ -3,6 +3,7 @@
 #include "filechooser.h"
 #include "recipefile.h"
 #include "recipemessages.h"
+#include "usertext.h"
 #include "worksheet.h"
 
 namespace recipecommands {
@@ -22,8 +23,8 @@ bool save(Worksheet &worksheet, FileChooser &chooser)
     const QString path = chooser.chooseSavePath();
     if (path.isEmpty())
         return false;
-    if (recipefile::save(*bytes, path) != recipefile::Outcome::Done) {
-        worksheet.warn(messages::kCannotSave);
+    if (QString why; recipefile::save(*bytes, path, &why) != recipefile::Outcome::Done) {
+        worksheet.warn(usertext::aboutFile(messages::kCannotSave, path, why));
         return false;
     }
     return true;
@@ -39,18 +40,18 @@ bool open(Worksheet &worksheet, FileChooser &chooser)
 
 bool openFile(Worksheet &worksheet, const QString &path)
 {
-    QString unknown;
-    switch (recipefile::open(worksheet, path, &unknown)) {
+    QString detail;
+    switch (recipefile::open(worksheet, path, &detail)) {
     case recipefile::Outcome::Done:
         return true;
     case recipefile::Outcome::NotARecipe:
-        worksheet.warn(messages::kNotARecipe);
+        worksheet.warn(usertext::aboutFile(messages::kNotARecipe, path, detail));
         return false;
     case recipefile::Outcome::UnknownIngredient:
-        worksheet.warn(messages::unknownIngredient(unknown));
+        worksheet.warn(usertext::aboutFile(messages::unknownIngredient(detail), path, QString()));
         return false;
     default:
-        worksheet.warn(messages::kCannotRead);
+        worksheet.warn(usertext::aboutFile(messages::kCannotRead, path, detail));
         return false;
     }
 }

@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "cp1252.h"
 #include "numbers.h"
+#include "usertext.h"
 #include "worksheet.h"
 
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QSaveFile>
 
 #include <array>
+#include <cerrno>
 
 using namespace field;
 
@@ -28,9 +30,9 @@ const std::array<FieldId, kFieldCount> &recordFields()
             f[k++] = componente(row);
         f[k++] = Aggiunta1;
         f[k++] = Aggiunta2;
-        for (int row = 1; row <= 13; ++row)
+        for (int row = 1; row <= kIngredientRows; ++row)
             f[k++] = peso(row);
-        for (int row : {12, 13})
+        for (int row : kCustomRows)
             for (Column column : kValueColumns)
                 f[k++] = at(column, row);
         f[k++] = ChkUova;
@@ -157,8 +159,15 @@ std::optional<QByteArray> encode(const QStringList &record, QString *problem)
     return bytes;
 }
 
-std::optional<QList<QStringList>> decode(const QByteArray &bytes)
+std::optional<QList<QStringList>> decode(const QByteArray &bytes, QString *problem)
 {
+    auto refuse = [problem](const QString &why) -> std::optional<QList<QStringList>> {
+        if (problem)
+            *problem = why;
+        return std::nullopt;
+    };
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return refuse(QStringLiteral("il file inizia con un BOM UTF-8"));
     QList<QStringList> records;
     QStringList current;
     const qsizetype end = bytes.size();
@@ -172,15 +181,19 @@ std::optional<QList<QStringList>> decode(const QByteArray &bytes)
                 ++pos;
         if (pos >= end) {
             if (!current.isEmpty())
-                return std::nullopt; // a record cut short
+                return refuse(QStringLiteral("la ricetta finisce dopo %1 campi invece di %2")
+                                  .arg(current.size())
+                                  .arg(kFieldCount));
             break;
         }
 
+        const qsizetype fieldNumber = current.size() + 1;
         QByteArray value;
         if (bytes[pos] == '"') {
             const qsizetype close = bytes.indexOf('"', pos + 1);
             if (close < 0)
-                return std::nullopt;
+                return refuse(
+                    QStringLiteral("il campo %1 apre le virgolette e non le chiude").arg(fieldNumber));
             value = bytes.mid(pos + 1, close - pos - 1);
             pos = close + 1;
             while (pos < end && bytes[pos] != ',' && !isLineEnd(bytes[pos]))
@@ -190,8 +203,9 @@ std::optional<QList<QStringList>> decode(const QByteArray &bytes)
             while (pos < end && bytes[pos] != ',' && !isLineEnd(bytes[pos]))
                 ++pos;
             value = bytes.mid(start, pos - start).trimmed();
-            if (value.contains('"'))
-                return std::nullopt; // a quote belongs around a text, never inside a bare field
+            if (value.contains('"')) // a quote belongs around a text, never inside a bare field
+                return refuse(QStringLiteral("il campo %1 ha una virgoletta fuori da un testo tra virgolette")
+                                  .arg(fieldNumber));
         }
         if (pos < end) {
             if (bytes[pos] == '\r' && pos + 1 < end && bytes[pos + 1] == '\n')
@@ -207,50 +221,76 @@ std::optional<QList<QStringList>> decode(const QByteArray &bytes)
     return records;
 }
 
-bool isValid(const QStringList &record, const QStringList &ingredients)
+QString whyNotARecipe(const QStringList &record, const QStringList &ingredients)
 {
     if (record.size() != kFieldCount)
-        return false;
+        return QStringLiteral("la ricetta ha %1 campi invece di %2").arg(record.size()).arg(kFieldCount);
+    auto number = [](FieldId id) { return indexOf(id) + 1; };
+    auto text = [&](FieldId id) -> const QString & { return record[indexOf(id)]; };
+    auto quoted = [](const QString &value) { return QStringLiteral("«%1»").arg(value); };
     const auto eggBox = eggBoxOf(record[kEggBox]);
     if (!eggBox)
-        return false;
+        return QStringLiteral("il campo %1 (%2) non è un numero")
+            .arg(kEggBox + 1)
+            .arg(quoted(record[kEggBox]));
     const QString dash = QStringLiteral("-");
-    auto text = [&](FieldId id) -> const QString & { return record[indexOf(id)]; };
 
     // Entries the lists do not have: the file is no recipe of this program.
     for (int row = 1; row <= kCatalogueRows; ++row)
         if (!ingredients.contains(text(componente(row))))
-            return false;
-    for (int row : {12, 13})
-        if (!catalogue::digestibilityEntries().contains(text(dig(row))) ||
-            !catalogue::binderEntries().contains(text(legante(row))))
-            return false;
+            return QStringLiteral("il campo %1 (%2) non è un componente della lista")
+                .arg(number(componente(row)))
+                .arg(quoted(text(componente(row))));
+    for (int row : kCustomRows) {
+        if (!catalogue::digestibilityEntries().contains(text(dig(row))))
+            return QStringLiteral("il campo %1 (%2) non è un indice di digeribilità della lista")
+                .arg(number(dig(row)))
+                .arg(quoted(text(dig(row))));
+        if (!catalogue::binderEntries().contains(text(legante(row))))
+            return QStringLiteral("il campo %1 (%2) non è un indice legante della lista")
+                .arg(number(legante(row)))
+                .arg(quoted(text(legante(row))));
+    }
     const QString &kind = text(componente(kEggRow));
     if (!catalogue::eggEntries().contains(kind))
-        return false;
+        return QStringLiteral("il campo %1 (%2) non è un tipo di uovo")
+            .arg(number(componente(kEggRow)))
+            .arg(quoted(kind));
 
     // Values where the program keeps none would count in a calculation without
     // showing on the worksheet.
     for (int row = 1; row <= kCatalogueRows; ++row)
         if (text(componente(row)) == dash && !isZero(text(peso(row))))
-            return false;
-    for (int row : {12, 13}) {
+            return QStringLiteral("il campo %1 dà dei grammi alla riga %2, che non ha un componente")
+                .arg(number(peso(row)))
+                .arg(row);
+    for (int row : kCustomRows) {
         if (!text(aggiunta(row)).isEmpty())
             continue;
         for (Column column : {Peso, Proteine, Grassi, Carbo})
             if (!isZero(text(at(column, row))))
-                return false;
-        if (text(dig(row)) != QStringLiteral("0") || text(legante(row)) != QStringLiteral("0"))
-            return false;
+                return QStringLiteral("il campo %1 dà un valore alla riga %2, che non ha un nome")
+                    .arg(number(at(column, row)))
+                    .arg(row);
+        for (FieldId id : {dig(row), legante(row)})
+            if (text(id) != QStringLiteral("0"))
+                return QStringLiteral("il campo %1 dà un indice alla riga %2, che non ha un nome")
+                    .arg(number(id))
+                    .arg(row);
     }
     if (!*eggBox) {
         const QString &eggWeight = text(peso(kEggRow));
         if (kind != dash || !isZero(text(NumeroUova)) || !(eggWeight.isEmpty() || isZero(eggWeight)))
-            return false;
+            return QStringLiteral("dati delle uova con la casella spenta (campo %1)").arg(kEggBox + 1);
     }
     // Every other value goes through the input rules as it is set, which answer a bad
     // one with their warning and "0".
-    return true;
+    return QString();
+}
+
+bool isValid(const QStringList &record, const QStringList &ingredients)
+{
+    return whyNotARecipe(record, ingredients).isEmpty();
 }
 
 std::optional<QString> unknownIngredient(const QStringList &record, const QStringList &ingredients)
@@ -275,32 +315,36 @@ void apply(Worksheet &worksheet, const QStringList &record)
     }
 }
 
-Outcome open(Worksheet &worksheet, const QString &path, QString *unknown)
+Outcome open(Worksheet &worksheet, const QString &path, QString *detail)
 {
+    auto fail = [detail](Outcome outcome, const QString &why) {
+        if (detail)
+            *detail = why;
+        return outcome;
+    };
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Outcome::Unreadable;
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return fail(Outcome::Unreadable, usertext::whyUnreadable(path, errno));
+    const QString tooLarge = QStringLiteral("il file supera %1 MiB").arg(kMaxFileSize / (1024 * 1024));
     if (file.size() > kMaxFileSize)
-        return Outcome::NotARecipe;
+        return fail(Outcome::NotARecipe, tooLarge);
     const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return Outcome::Unreadable;
+        return fail(Outcome::Unreadable, usertext::whyUnreadable(path, errno));
     if (bytes.size() > kMaxFileSize)
-        return Outcome::NotARecipe;
+        return fail(Outcome::NotARecipe, tooLarge);
     file.close();
 
-    const auto records = decode(bytes);
+    QString problem;
+    const auto records = decode(bytes, &problem);
     if (!records)
-        return Outcome::NotARecipe;
+        return fail(Outcome::NotARecipe, problem);
     const QStringList ingredients = worksheet.entries(componente(1));
     for (const QStringList &record : *records) {
-        if (const auto name = unknownIngredient(record, ingredients)) {
-            if (unknown)
-                *unknown = *name;
-            return Outcome::UnknownIngredient;
-        }
-        if (!isValid(record, ingredients))
-            return Outcome::NotARecipe;
+        if (const auto name = unknownIngredient(record, ingredients))
+            return fail(Outcome::UnknownIngredient, *name);
+        if (const QString why = whyNotARecipe(record, ingredients); !why.isEmpty())
+            return fail(Outcome::NotARecipe, why);
     }
     for (const QStringList &record : *records)
         apply(worksheet, record);
@@ -312,19 +356,31 @@ bool write(const QByteArray &bytes, QIODevice &device)
     return device.write(bytes) == bytes.size();
 }
 
-Outcome save(const QByteArray &bytes, const QString &path)
+Outcome save(const QByteArray &bytes, const QString &path, QString *problem)
 {
+    auto fail = [&](int systemError) {
+        if (problem)
+            *problem = usertext::whyUnwritable(path, systemError);
+        return Outcome::Unwritable;
+    };
     const QFileInfo info(path);
     // A read-only recipe stays as it is, even for a user whom the system would let
     // replace it: the read-only mark is the owner's wish.
     const bool readOnly = !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
     if (info.exists() && (!info.isFile() || readOnly))
-        return Outcome::Unwritable;
+        return fail(0);
     QSaveFile file(path);
     // Unbuffered, so a write that fails (a full disk) fails the save and commit() keeps the
     // earlier file: a buffered write would only fail inside commit(), which ignores it.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !write(bytes, file) || !file.commit())
-        return Outcome::Unwritable;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(errno);
+    if (!write(bytes, file)) {
+        const int error = file.error() == QFileDevice::ResourceError ? ENOSPC : errno;
+        file.cancelWriting();
+        return fail(error);
+    }
+    if (!file.commit())
+        return fail(errno);
     return Outcome::Done;
 }
 

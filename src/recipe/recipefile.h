@@ -26,14 +26,19 @@ QStringList recordOf(const Worksheet &worksheet);
 // lacks or the record would be larger than open accepts.
 std::optional<QByteArray> encode(const QStringList &record, QString *problem = nullptr);
 
-// Every record of a file's bytes, or nothing when they are not recipe records.
-std::optional<QList<QStringList>> decode(const QByteArray &bytes);
+// Every record of a file's bytes, or nothing when they are not recipe records; then
+// `problem` says why.
+std::optional<QList<QStringList>> decode(const QByteArray &bytes, QString *problem = nullptr);
 
 // True when the record is a recipe: every list names one of its entries, field 37 is
 // a number, and a row showing "-", a custom row without a name and the egg row with
 // the box off hold only zeros. Other bad values are left to the input rules.
 // `ingredients` are the entries the catalogue rows offer, personal ones included.
 bool isValid(const QStringList &record, const QStringList &ingredients = catalogue::ingredientEntries());
+
+// Why a record is no recipe, naming the first field that makes it none ("il campo 37
+// («a») non è un numero"); empty for a recipe.
+QString whyNotARecipe(const QStringList &record, const QStringList &ingredients);
 
 // The first ingredient a record names that is not among `ingredients`, if any. An empty
 // text names nothing: such a record is simply not a recipe.
@@ -53,12 +58,14 @@ enum class Outcome
 
 // Reads, checks and applies every record of a file; a file that is not a recipe
 // changes nothing. A value the input rules refuse is answered by their warning and
-// "0" as the field is set, and the rest of the recipe opens. An ingredient the
-// worksheet does not offer is named in `unknown`.
-Outcome open(Worksheet &worksheet, const QString &path, QString *unknown = nullptr);
+// "0" as the field is set, and the rest of the recipe opens. `detail` names an
+// ingredient the worksheet does not offer, or says why the file is unreadable or no
+// recipe.
+Outcome open(Worksheet &worksheet, const QString &path, QString *detail = nullptr);
 
-// Writes the record atomically: an earlier file of that name survives any failure.
-Outcome save(const QByteArray &bytes, const QString &path);
+// Writes the record atomically: an earlier file of that name survives any failure,
+// whose reason goes to `problem`.
+Outcome save(const QByteArray &bytes, const QString &path, QString *problem = nullptr);
 
 // Writes the record to a device; false when the device refuses part of it.
 bool write(const QByteArray &bytes, QIODevice &device);

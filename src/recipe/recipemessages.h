@@ -1,5 +1,7 @@
 #pragma once
 
+#include "entrymessages.h"
+
 #include <QString>
 
 namespace messages {
@@ -17,8 +19,6 @@ inline QString unknownIngredient(const QString &name)
         .arg(name);
 }
 
-inline const QString kPrintBeforeCalculation =
-    QStringLiteral("La stampa è annullata. Eseguire prima il calcolo");
 inline const QString kPrintWithoutName = QStringLiteral("Devi dare un nome alla tua ricetta");
 
 } // namespace messages

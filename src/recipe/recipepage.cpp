@@ -37,7 +37,7 @@ Page build(const Worksheet &worksheet)
     out.addLine().at(3).text(QStringLiteral("Ricetta:  ")).text(worksheet.text(NomeRicetta));
     out.addEmptyLines(2);
 
-    for (int row = 1; row <= 13; ++row) {
+    for (int row = 1; row <= kIngredientRows; ++row) {
         if (worksheet.text(peso(row)) == QStringLiteral("0"))
             continue;
         const FieldId name = row <= kCatalogueRows ? componente(row) : aggiunta(row);

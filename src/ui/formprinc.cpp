@@ -1,8 +1,5 @@
 #include "formprinc.h"
 
-#include "balance.h"
-#include "calculation.h"
-#include "clearing.h"
 #include "clientarea.h"
 #include "clsresize.h"
 #include "controlhabits.h"
@@ -19,18 +16,18 @@
 #include "pageprinter.h"
 #include "recipecommands.h"
 #include "recipepage.h"
+#include "version.h"
 #include "windowicon.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
-#include <QStyle>
 
 FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FormPrinc"));
-    setWindowTitle(QStringLiteral("Vornak Ver. 2.0.6 - a cura del team Vornak"));
+    setWindowTitle(QStringLiteral("Vornak Ver. " VORNAK_VERSION " - a cura del team Vornak"));
     setWindowIcon(vornakWindowIcon());
     setFont(design::dialogFont());
 
@@ -44,15 +41,13 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     buildButtons(client);
     buildMenus();
     addBalanceMenuItem();
-    buildBalanceStatusBar();
-    buildCostLabel();
+    buildStatusBar();
     setFocusOrder();
     controlhabits::install(this);
 
-    m_worksheet.setWarningSink(&m_sink);
     dlgCommon = std::make_unique<DlgCommon>(this);
     m_printer = std::make_unique<PagePrinter>(this);
-    m_binding = new FieldBinding(m_worksheet, client, this);
+    m_binding = new FieldBinding(m_session.worksheet(), client, this);
 
     // The client area at its design size is the layout the resizer records; loading then
     // gives the window the work area in one step.
@@ -67,6 +62,8 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
 
 FormPrinc::~FormPrinc()
 {
+    // The binding holds the worksheet, which goes before the widgets do.
+    delete m_binding;
     // Unload: the resizer goes with the window.
     Resizer.reset();
 }
@@ -106,7 +103,7 @@ void FormPrinc::showEvent(QShowEvent *event)
             this,
             [this] {
                 dlgCommon->propose(m_fileOnShow);
-                recipecommands::openFile(m_worksheet, m_fileOnShow);
+                m_session.open(m_fileOnShow);
             },
             Qt::QueuedConnection);
 }
@@ -118,49 +115,17 @@ void FormPrinc::openOnShow(const QString &path)
 
 void FormPrinc::CmdCalcola_Click()
 {
-    // A refused calculation leaves the results, and so their balance, as they were.
-    CalculatedRows rows;
-    if (calculate(m_worksheet, &rows)) {
-        setBalance(balance::check(rows));
-        showCost();
-    }
-}
-
-void FormPrinc::buildCostLabel()
-{
-    auto *label = new QLabel(this);
-    label->setObjectName(QStringLiteral("LblCosto"));
-    label->setContentsMargins(0, 0, style()->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
-    statusBar()->addPermanentWidget(label);
-    // The cost belongs to the results of one calculation: any new total weight (opening,
-    // clearing, the next calculation) takes it away until a calculation shows it again.
-    connect(&m_worksheet, &FieldStore::fieldChanged, label, [label](FieldId id) {
-        if (id == field::RisPeso)
-            label->clear();
-    });
-}
-
-void FormPrinc::showCost()
-{
-    if (auto *label = findChild<QLabel *>(QStringLiteral("LblCosto")))
-        label->setText(costText(mixCost(m_worksheet)));
+    m_session.calculate();
 }
 
 void FormPrinc::loadIngredients(const QString &path, bool named)
 {
-    m_ingredientsPath = path;
-    const auto result = ingredientfile::read(path);
-    m_worksheet.setLibrary(result.library);
-    if (named && result.missing)
-        m_worksheet.warn(ingredientfile::missingText(path));
-    if (const QString warning = ingredientfile::warningText(path, result); !warning.isEmpty())
-        m_worksheet.warn(warning);
+    m_session.loadLibrary(path, named);
 }
 
 void FormPrinc::CmdCancella_Click()
 {
-    clearWorksheet(m_worksheet);
-    setBalance(std::nullopt);
+    m_session.clear();
 }
 
 void FormPrinc::setFileChooser(std::unique_ptr<FileChooser> chooser)
@@ -175,23 +140,19 @@ void FormPrinc::setPagePrinter(std::unique_ptr<PagePrinter> printer)
 
 void FormPrinc::CmdSalva_Click()
 {
-    recipecommands::save(m_worksheet, *dlgCommon);
+    m_session.save(*dlgCommon);
 }
 
 void FormPrinc::CmdApri_Click()
 {
-    // A file's stored results need not match its rows: no balance until the next Calcola.
-    if (recipecommands::open(m_worksheet, *dlgCommon))
-        setBalance(std::nullopt);
+    if (const QString path = dlgCommon->chooseOpenPath(); !path.isEmpty())
+        m_session.open(path);
 }
 
 void FormPrinc::CmdStampa_Click()
 {
-    if (const QString refusal = recipepage::refusal(m_worksheet); !refusal.isEmpty()) {
-        m_worksheet.warn(refusal);
-        return;
-    }
-    m_printer->print(recipepage::build(m_worksheet), QStringLiteral("la ricetta"), m_sink);
+    if (const std::optional<Page> page = m_session.recipePage())
+        m_printer->print(*page, QStringLiteral("la ricetta"), m_sink);
 }
 
 void FormPrinc::CmdConvertitore_Click()
@@ -230,18 +191,7 @@ void FormPrinc::mnuInformazioni_Click()
 
 void FormPrinc::mnuIngredienti_Click()
 {
-    const QString path = m_ingredientsPath.isEmpty() ? ingredientfile::defaultPath() : m_ingredientsPath;
-    FrmIngredienti dialog(m_worksheet, path, m_sink, this);
-    // New values or prices make the last calculation's balance and cost stale: both are
-    // emptied as soon as such a save happens and wait for the next Calcola.
-    connect(&dialog, &FrmIngredienti::librarySaved, this, [this, before = m_worksheet.library()]() mutable {
-        if (m_worksheet.library() == before)
-            return;
-        before = m_worksheet.library();
-        setBalance(std::nullopt);
-        if (auto *label = findChild<QLabel *>(QStringLiteral("LblCosto")))
-            label->clear();
-    });
+    FrmIngredienti dialog(m_session, this);
     dialog.exec();
 }
 

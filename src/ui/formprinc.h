@@ -1,8 +1,7 @@
 #pragma once
 
-#include "balance.h"
 #include "messageboxsink.h"
-#include "worksheet.h"
+#include "session.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,7 +31,8 @@ public:
     explicit FormPrinc(QWidget *parent = nullptr);
     ~FormPrinc() override;
 
-    Worksheet &worksheet() { return m_worksheet; }
+    Session &session() { return m_session; }
+    Worksheet &worksheet() { return m_session.worksheet(); }
     ClsResize *resizer() const { return Resizer.get(); }
     FrmConvertitore *converterWindow() const;
     FrmBilancio *balanceWindow() const;
@@ -41,7 +41,6 @@ public:
     // about every line left out, and about a missing file when the user `named` it;
     // the editor saves to this file.
     void loadIngredients(const QString &path, bool named = false);
-    QString ingredientsPath() const { return m_ingredientsPath; }
 
     // The file dialog and the printer; tests hand in their own.
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
@@ -79,31 +78,27 @@ private:
     void buildResultsFrame(QWidget *client);
     void buildButtons(QWidget *client);
     void buildMenus();
-    void buildCostLabel();
-    void showCost();
     void setFocusOrder();
     // The warnings and the balance window take the worksheet's type at its present size,
     // never smaller than the design type.
     void lendTypeToDialogs();
-    void buildBalanceStatusBar();
+    void buildStatusBar();
     void addBalanceMenuItem();
-    void setBalance(const std::optional<balance::Report> &report);
+    void showCalculation();
     ClsResize &resizerInUse();
     void Form_Load();
     void Form_Resize();
 
-    Worksheet m_worksheet;
     MessageBoxSink m_sink{this};
+    Session m_session{m_sink};
     std::unique_ptr<ClsResize> Resizer;
     FieldBinding *m_binding = nullptr;
     std::unique_ptr<FileChooser> dlgCommon;
     std::unique_ptr<PagePrinter> m_printer;
     QPointer<FrmConvertitore> m_converter;
-    // The balance check of the last calculation, empty after a clearing or an opened file.
-    std::optional<balance::Report> m_balance;
     QLabel *m_balanceLine = nullptr;
+    QLabel *m_costLine = nullptr;
     QPointer<FrmBilancio> m_balanceWindow;
     bool m_shownOnce = false;
-    QString m_ingredientsPath;
     QString m_fileOnShow;
 };

@@ -1,17 +1,18 @@
-// The balance check in the main window: its line in the status bar, its menu item and
-// its window.
+// The last calculation in the main window: the balance and cost lines of the status bar,
+// the balance window and its menu item.
 #include "balancelook.h"
 #include "balancetexts.h"
 #include "clickablelabel.h"
 #include "formprinc.h"
 #include "frmbilancio.h"
+#include "mixcost.h"
 
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
 
-void FormPrinc::buildBalanceStatusBar()
+void FormPrinc::buildStatusBar()
 {
     auto *line = new ClickableLabel(statusBar());
     line->setObjectName(QStringLiteral("LblBilancio"));
@@ -22,6 +23,12 @@ void FormPrinc::buildBalanceStatusBar()
     statusBar()->addWidget(line, 1);
     connect(line, &ClickableLabel::clicked, this, &FormPrinc::mnuBilancio_Click);
     m_balanceLine = line;
+
+    m_costLine = new QLabel(statusBar());
+    m_costLine->setObjectName(QStringLiteral("LblCosto"));
+    m_costLine->setContentsMargins(0, 0, style()->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
+    statusBar()->addPermanentWidget(m_costLine);
+    connect(&m_session, &Session::calculationChanged, this, &FormPrinc::showCalculation);
 }
 
 void FormPrinc::addBalanceMenuItem()
@@ -32,19 +39,21 @@ void FormPrinc::addBalanceMenuItem()
     connect(action, &QAction::triggered, this, &FormPrinc::mnuBilancio_Click);
 }
 
-void FormPrinc::setBalance(const std::optional<balance::Report> &report)
+void FormPrinc::showCalculation()
 {
-    m_balance = report;
-    if (report) {
+    const std::optional<Calculation> &last = m_session.lastCalculation();
+    if (last) {
         const QPalette palette = statusBar()->palette();
         const QColor mark =
             balancelook::markColour(palette.color(QPalette::Window), palette.color(QPalette::WindowText));
-        m_balanceLine->setText(balancelook::statusHtml(*report, mark));
+        m_balanceLine->setText(balancelook::statusHtml(last->balance, mark));
+        m_costLine->setText(costText(last->cost));
     } else {
         m_balanceLine->clear();
+        m_costLine->clear();
     }
     if (m_balanceWindow)
-        m_balanceWindow->showReport(m_balance);
+        m_balanceWindow->showReport(last ? std::optional(last->balance) : std::nullopt);
 }
 
 void FormPrinc::mnuBilancio_Click()
@@ -54,7 +63,8 @@ void FormPrinc::mnuBilancio_Click()
         m_balanceWindow = new FrmBilancio(this);
         m_balanceWindow->setAttribute(Qt::WA_DeleteOnClose);
         lendTypeToDialogs();
-        m_balanceWindow->showReport(m_balance);
+        const std::optional<Calculation> &last = m_session.lastCalculation();
+        m_balanceWindow->showReport(last ? std::optional(last->balance) : std::nullopt);
     }
     m_balanceWindow->show();
     m_balanceWindow->raise();

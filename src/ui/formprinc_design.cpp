@@ -79,9 +79,9 @@ void FormPrinc::buildWorksheetGrid(QWidget *client)
     }
 
     const int valueLefts[] = {3600, 5400, 7200, 9000, 10800};
-    for (int row = 1; row <= 13; ++row) {
+    for (int row = 1; row <= kIngredientRows; ++row) {
         const int top = rowTop(row);
-        const bool customRow = row >= 12;
+        const bool customRow = isCustomRow(row);
         if (customRow) {
             auto *name =
                 design::inputBox(client, field::name(aggiunta(row)), 120, top, 3135, kRowHeight, false);
@@ -272,7 +272,7 @@ void FormPrinc::setFocusOrder()
     QStringList order;
     for (int row = 1; row <= kCatalogueRows; ++row)
         order << field::name(componente(row)) << field::name(peso(row));
-    for (int row : {12, 13})
+    for (int row : kCustomRows)
         order << field::name(aggiunta(row)) << field::name(proteine(row)) << field::name(grassi(row))
               << field::name(carbo(row)) << field::name(dig(row)) << field::name(legante(row))
               << field::name(peso(row));

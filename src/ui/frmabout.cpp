@@ -2,6 +2,7 @@
 
 #include "design.h"
 #include "linecontrol.h"
+#include "version.h"
 #include "windowicon.h"
 
 #include <QLabel>
@@ -38,7 +39,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
         label->setFont(design::dialogFont(8.25, true));
         return label;
     };
-    bold(design::staticText(this, QStringLiteral("Versione 2.0.6"), 2880, 720, 1455, 255,
+    bold(design::staticText(this, QStringLiteral("Versione " VORNAK_VERSION), 2880, 720, 1455, 255,
                             Qt::AlignHCenter | Qt::AlignTop));
     design::staticText(this,
                        QStringLiteral("Software Freeware per il calclo dei valori nutrizionali nei mix."),

@@ -2,11 +2,10 @@
 
 #include "contrast.h"
 #include "ingredienteditormodel.h"
-#include "ingredientfile.h"
 #include "messages.h"
+#include "session.h"
 #include "warnings.h"
 #include "windowicon.h"
-#include "worksheet.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -78,24 +77,23 @@ protected:
 
 } // namespace
 
-FrmIngredienti::FrmIngredienti(Worksheet &worksheet, const QString &path, WarningSink &sink, QWidget *parent)
-    : QDialog(parent), m_worksheet(worksheet), m_path(path), m_sink(sink)
+FrmIngredienti::FrmIngredienti(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("FrmIngredienti"));
     setWindowTitle(QStringLiteral("Ingredienti e prezzi"));
     setWindowIcon(vornakWindowIcon());
     setModal(true);
 
-    const auto read = ingredientfile::read(path);
+    const auto read = m_session.readLibraryFile();
     m_fileHadProblems = !read.failure.isEmpty() || !read.problems.isEmpty();
-    if (const QString warning = ingredientfile::warningText(path, read); !warning.isEmpty())
-        m_sink.warn(messages::kTitle, warning);
+    const Worksheet &worksheet = m_session.worksheet();
     m_table =
         new IngredientEditorModel(worksheet.keepingChoices(read.library), worksheet.personalInUse(), this);
     // After the cell's editor has closed, so the message never interrupts an edit.
     connect(
         m_table, &IngredientEditorModel::refused, this,
-        [this](const QString &message) { m_sink.warn(messages::kTitle, message); }, Qt::QueuedConnection);
+        [this](const QString &message) { m_session.sink().warn(messages::kTitle, message); },
+        Qt::QueuedConnection);
 
     m_view = new CellTableView(this);
     m_view->setObjectName(QStringLiteral("TblIngredienti"));
@@ -158,7 +156,8 @@ void FrmIngredienti::CmdElimina_Click()
 {
     const QModelIndex current = m_view->currentIndex();
     if (!current.isValid()) {
-        m_sink.warn(messages::kTitle, QStringLiteral("Scegliere prima l'ingrediente personale da eliminare"));
+        m_session.sink().warn(messages::kTitle,
+                              QStringLiteral("Scegliere prima l'ingrediente personale da eliminare"));
         return;
     }
     m_table->removeIngredient(current.row());
@@ -167,7 +166,7 @@ void FrmIngredienti::CmdElimina_Click()
 bool FrmIngredienti::CmdSalva_Click()
 {
     if (const QString problem = m_table->incomplete(); !problem.isEmpty()) {
-        m_sink.warn(messages::kTitle, problem);
+        m_session.sink().warn(messages::kTitle, problem);
         return false;
     }
     if (m_fileHadProblems &&
@@ -175,14 +174,10 @@ bool FrmIngredienti::CmdSalva_Click()
                            "Salvare comunque?"),
             false) != Answer::Yes)
         return false;
-    if (const QString failure = ingredientfile::save(m_table->library(), m_path); !failure.isEmpty()) {
-        m_sink.warn(messages::kTitle, failure);
+    if (!m_session.saveLibrary(m_table->library()))
         return false;
-    }
     m_fileHadProblems = false;
     m_table->setSaved();
-    m_worksheet.setLibrary(m_table->library());
-    emit librarySaved();
     return true;
 }
 

@@ -4,8 +4,7 @@
 
 class IngredientEditorModel;
 class QTableView;
-class WarningSink;
-class Worksheet;
+class Session;
 
 // "Ingredienti e prezzi": the prices of the catalogue entries and the egg kinds and the
 // personal ingredients in one editable table, read from the ingredient file when the
@@ -16,7 +15,7 @@ class FrmIngredienti : public QDialog
     Q_OBJECT
 
 public:
-    FrmIngredienti(Worksheet &worksheet, const QString &path, WarningSink &sink, QWidget *parent = nullptr);
+    explicit FrmIngredienti(Session &session, QWidget *parent = nullptr);
 
     IngredientEditorModel *table() const { return m_table; }
     QTableView *view() const { return m_view; }
@@ -26,10 +25,6 @@ public slots:
     void CmdElimina_Click();
     bool CmdSalva_Click();
     void reject() override;
-
-signals:
-    // Salva gave the worksheet's lists the saved ingredients and prices.
-    void librarySaved();
 
 private:
     enum class Answer
@@ -41,9 +36,7 @@ private:
     Answer ask(const QString &question, bool withCancel);
     void fitScreen();
 
-    Worksheet &m_worksheet;
-    QString m_path;
-    WarningSink &m_sink;
+    Session &m_session;
     IngredientEditorModel *m_table = nullptr;
     QTableView *m_view = nullptr;
     bool m_fileHadProblems = false; // saving drops the lines the reader left out

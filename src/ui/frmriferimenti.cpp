@@ -1,5 +1,6 @@
 #include "frmriferimenti.h"
 
+#include "balancetexts.h"
 #include "design.h"
 #include "linecontrol.h"
 #include "piechart.h"
@@ -44,19 +45,23 @@ FrmRiferimenti::FrmRiferimenti(QWidget *parent) : QDialog(parent)
         {4440, 2880, 855, "5 - OTTIMA", false},
         {120, 3480, 1935, "BOILIES BILANCIATE:", true},
         {120, 3840, 975, "PROTEINE: ", false},
-        {1560, 3840, 615, "17-40%", false},
         {120, 4200, 1215, "CARBOIDRATI:", false},
-        {1560, 4200, 615, "25-60%", false},
         {120, 4560, 735, "GRASSI: ", false},
-        {1560, 4560, 615, "3-8%", false},
         {120, 4920, 615, "FIBRE:", false},
-        {1560, 4920, 615, "3-10%", false},
     };
     for (const Text &t : texts) {
         QLabel *label = design::staticText(this, QString::fromUtf8(t.text), t.left, t.top, t.width, 255);
         if (t.bold)
             label->setFont(design::dialogFont(8.25, true));
     }
+    // The ranges are the balance check's own.
+    using namespace balance;
+    const std::pair<int, Range> ranges[] = {{3840, rangeOf(Nutrient::Protein)},
+                                            {4200, rangeOf(Nutrient::Carbo)},
+                                            {4560, rangeOf(Nutrient::Fat)},
+                                            {4920, kFibreRange}};
+    for (const auto &[top, range] : ranges)
+        design::staticText(this, rangeText(range), 1560, top, 615, 255);
 
     auto *line = new LineControl(this);
     line->setPoints(QPointF(0, 3360 / 15.0), QPointF(6360 / 15.0, 3360 / 15.0));

@@ -1,12 +1,14 @@
 #include "messageboxsink.h"
 
+#include "usertext.h"
+
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
 
 void MessageBoxSink::warn(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, m_parent);
+    QMessageBox box(QMessageBox::NoIcon, title, usertext::printable(text), QMessageBox::Ok, m_parent);
     box.setObjectName(QStringLiteral("AvvisoBox"));
     if (m_font)
         box.setFont(*m_font);

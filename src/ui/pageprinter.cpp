@@ -3,6 +3,7 @@
 #include "messages.h"
 #include "pagerenderer.h"
 #include "printerjob.h"
+#include "usertext.h"
 #include "warnings.h"
 
 #include <QFileDialog>
@@ -22,7 +23,8 @@ void PagePrinter::print(const Page &page, const QString &what, WarningSink &sink
     if (path.isEmpty())
         return;
     if (!writePdf(page, path))
-        sink.warn(messages::kTitle, QStringLiteral("Impossibile salvare il file PDF"));
+        sink.warn(messages::kTitle,
+                  usertext::aboutFile(printerjob::kCannotSavePdf, path, usertext::whyUnwritable(path)));
 }
 
 bool PagePrinter::hasPrinter()

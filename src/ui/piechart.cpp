@@ -1,22 +1,30 @@
 #include "piechart.h"
 
+#include "balancetexts.h"
+
 #include <QPainter>
 
 namespace {
 
 struct Slice
 {
-    const char *label;
+    QString label;
     double low, high;
     QColor colour;
 };
 
-const Slice kSlices[] = {
-    {"Proteine 17-40%", 17, 40, QColor(200, 60, 50)},
-    {"Carboidrati 25-60%", 25, 60, QColor(230, 190, 60)},
-    {"Grassi 3-8%", 3, 8, QColor(90, 140, 190)},
-    {"Fibre 3-10%", 3, 10, QColor(110, 170, 80)},
-};
+// One slice per range of the balance check, fibre last.
+QList<Slice> slices()
+{
+    using namespace balance;
+    auto slice = [](const QString &name, Range range, QColor colour) {
+        return Slice{name + u' ' + rangeText(range), double(range.low), double(range.high), colour};
+    };
+    return {slice(nutrientName(Nutrient::Protein), rangeOf(Nutrient::Protein), QColor(200, 60, 50)),
+            slice(nutrientName(Nutrient::Carbo), rangeOf(Nutrient::Carbo), QColor(230, 190, 60)),
+            slice(nutrientName(Nutrient::Fat), rangeOf(Nutrient::Fat), QColor(90, 140, 190)),
+            slice(QStringLiteral("Fibre"), kFibreRange, QColor(110, 170, 80))};
+}
 
 } // namespace
 
@@ -29,15 +37,16 @@ void PieChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    const QList<Slice> all = slices();
     double total = 0;
-    for (const Slice &s : kSlices)
+    for (const Slice &s : all)
         total += (s.low + s.high) / 2;
 
     const double diameter = std::min(height(), width() / 2) - 4;
     const QRectF pie(2, (height() - diameter) / 2, diameter, diameter);
     int angle = 90 * 16;
     painter.setPen(QPen(Qt::white, 1));
-    for (const Slice &s : kSlices) {
+    for (const Slice &s : all) {
         const int span = -qRound((s.low + s.high) / 2 / total * 360 * 16);
         painter.setBrush(s.colour);
         painter.drawPie(pie, angle, span);
@@ -52,10 +61,10 @@ void PieChart::paintEvent(QPaintEvent *)
     for (int k = 0; k < 4; ++k) {
         const QRectF swatch(legendLeft, k * rowHeight + rowHeight / 2 - 4, 8, 8);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(kSlices[k].colour);
+        painter.setBrush(all[k].colour);
         painter.drawRect(swatch);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRectF(swatch.right() + 4, k * rowHeight, width() - swatch.right() - 4, rowHeight),
-                         Qt::AlignVCenter | Qt::AlignLeft, QString::fromLatin1(kSlices[k].label));
+                         Qt::AlignVCenter | Qt::AlignLeft, all[k].label);
     }
 }

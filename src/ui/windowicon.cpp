@@ -5,6 +5,8 @@
 #include <QRadialGradient>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 // The boilie's look, read by the painter below and by the SVG writer, so the program's
@@ -33,9 +35,10 @@ QColor rimColour(QColor colour)
 {
     return colour.darker(200);
 }
+constexpr double kRimShare = 1.0 / 24; // the rim's width, as a share of the boilie's width
 double rimWidth(QRectF box)
 {
-    return box.width() / 24;
+    return box.width() * kRimShare;
 }
 QColor speckColour(QColor colour)
 {
@@ -49,9 +52,15 @@ QPointF speckCentre(QRectF box, QPointF speck)
 {
     return {box.left() + speck.x() * box.width(), box.top() + speck.y() * box.height()};
 }
+// The rim is stroked on the circle's outline, half of it outside: the circle is shrunk so
+// that the rim, too, stays inside the picture with a margin, at every size. At least a
+// pixel and a half, since antialiasing lets an edge tint the pixel beside it.
 QRectF iconBox(int size)
 {
-    return QRectF(1, 1, size - 2, size - 2);
+    const double margin = std::max(1.5, size / 64.0);
+    const double width = (size - 2 * margin) / (1 + kRimShare);
+    const double inset = (size - width) / 2;
+    return QRectF(inset, inset, width, width);
 }
 
 void drawBoilie(QPainter &painter, QRectF box, QColor colour)

@@ -1,4 +1,5 @@
 #include "testfiles.h"
+#include "version.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,13 +34,17 @@ const QByteArray kPrices = "nome;proteine;grassi;carboidrati;digeribilita;legant
                            "ALBUMINA;;;;;;10\nFARINA DI AVENA;;;;;;2\nUOVO INTERO GALLINA;;;;;;0,25\n"
                            "Mix Luca;22,5;8;45;3,5;-1;4\n";
 
-Run cli(const QStringList &arguments)
+// Runs `program` (vornak-cli unless told) without a display: neither program needs one to
+// answer its command line.
+Run cli(const QStringList &arguments, const QString &program = QStringLiteral(VORNAK_CLI))
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
+    for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(display));
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VORNAK_CLI), arguments);
+    process.start(program, arguments);
     Run run;
     if (!process.waitForFinished(30000))
         return run;
@@ -66,7 +71,9 @@ private slots:
         writeFile(path("senza_uova.csv"), QByteArray(kPrices).replace("UOVO INTERO GALLINA;;", "UOVO;;"));
         QFile recipe(dataFile(QStringLiteral("ricetta_uova.txt")));
         QVERIFY(recipe.open(QIODevice::ReadOnly));
-        writeFile(path("personale.txt"), recipe.readAll().replace("\"FARINA DI AVENA\"", "\"Mix Luca\""));
+        const QByteArray bytes = recipe.readAll();
+        writeFile(path("personale.txt"), QByteArray(bytes).replace("\"FARINA DI AVENA\"", "\"Mix Luca\""));
+        writeFile(path("escape.txt"), QByteArray(bytes).replace("\"ALBUMINA\"", "\"ALBUMINA\x1b[31m\""));
     }
 
     void costAndPersonalIngredients_data()
@@ -96,7 +103,8 @@ private slots:
             << QString()
             << "AVVISO: Il file degli ingredienti «" + path("manca.csv") +
                    "» non esiste\nAVVISO: Impossibile aprire il file: l'ingrediente «Mix Luca» non è nel "
-                   "catalogo né tra gli ingredienti personali\n";
+                   "catalogo né tra gli ingredienti personali\nFile «" +
+                   path("personale.txt") + "»\n";
     }
 
     void costAndPersonalIngredients()
@@ -138,14 +146,33 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("err");
-        QTest::newRow("unknown ingredient") << QStringList{"calc", dataFile("campo3_sconosciuto.txt")} << 2
-                                            << "AVVISO: Impossibile aprire il file: l'ingrediente «FARINA DI "
-                                               "LUNA» non è nel catalogo né tra gli "
-                                               "ingredienti personali\n";
-        QTest::newRow("not a recipe") << QStringList{"calc", dataFile("troncata.txt")} << 2
-                                      << "AVVISO: Impossibile aprire il file: non è una ricetta valida\n";
+        // A file that cannot be used is named, with the reason, on a second line.
+        QTest::newRow("unknown ingredient")
+            << QStringList{"calc", dataFile("campo3_sconosciuto.txt")} << 2
+            << "AVVISO: Impossibile aprire il file: l'ingrediente «FARINA DI "
+               "LUNA» non è nel catalogo né tra gli ingredienti personali\nFile «" +
+                   dataFile("campo3_sconosciuto.txt") + "»\n";
+        QTest::newRow("not a recipe")
+            << QStringList{"calc", dataFile("troncata.txt")} << 2
+            << "AVVISO: Impossibile aprire il file: non è una ricetta valida\nFile «" +
+                   dataFile("troncata.txt") + "»: il campo 40 apre le virgolette e non le chiude\n";
         QTest::newRow("missing file") << QStringList{"calc", dataFile("non-esiste.txt")} << 2
-                                      << "AVVISO: Impossibile leggere il file\n";
+                                      << "AVVISO: Impossibile leggere il file\nFile «" +
+                                             dataFile("non-esiste.txt") + "»: il file non esiste\n";
+        QTest::newRow("save into a missing folder")
+            << QStringList{"calc", dataFile("ricetta_uova.txt"), "--save", "/non-esiste/r.txt"} << 1
+            << "AVVISO: Impossibile salvare il file\nFile «/non-esiste/r.txt»: la cartella «/non-esiste» non "
+               "esiste\n";
+        QTest::newRow("a PDF into a missing folder")
+            << QStringList{"sheet", dataFile("ricetta_uova.txt"), "--pdf", "/non-esiste/r.pdf"} << 1
+            << "AVVISO: Impossibile salvare il file PDF\nFile «/non-esiste/r.pdf»: la cartella «/non-esiste» "
+               "non esiste\n";
+        // A name read from a file never drives the terminal.
+        QTest::newRow("control characters in a name")
+            << QStringList{"calc", path("escape.txt")} << 2
+            << "AVVISO: Impossibile aprire il file: l'ingrediente «ALBUMINA\\x1b[31m» non è nel catalogo né "
+               "tra gli ingredienti personali\nFile «" +
+                   path("escape.txt") + "»\n";
         QTest::newRow("empty file: nothing chosen") << QStringList{"calc", dataFile("vuoto.txt")} << 1
                                                     << "AVVISO: Non è stato selezionato alcun componente\n";
         QTest::newRow("sheet before a calculation")
@@ -155,7 +182,8 @@ private slots:
                                                   << "AVVISO: Non è stato selezionato alcun componente\n";
         QTest::newRow("balance of a file that is not a recipe")
             << QStringList{"balance", dataFile("troncata.txt")} << 2
-            << "AVVISO: Impossibile aprire il file: non è una ricetta valida\n";
+            << "AVVISO: Impossibile aprire il file: non è una ricetta valida\nFile «" +
+                   dataFile("troncata.txt") + "»: il campo 40 apre le virgolette e non le chiude\n";
         // A command line that cannot run says what is wrong, then shows the help.
         QTest::newRow("unknown command") << QStringList{"stampa"} << 2 << "Comando sconosciuto: stampa\n\n";
         QTest::newRow("unknown option")
@@ -175,7 +203,7 @@ private slots:
         const Run run = cli(arguments);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.err, err.endsWith(u"\n\n") ? err + cli({"--help"}).out : err);
-        QVERIFY(run.out.isEmpty());
+        QVERIFY(run.out.isEmpty() || arguments.contains(QStringLiteral("--save"))); // calc prints, then saves
     }
 
     void openingWarningsGoToStandardError_data()
@@ -288,11 +316,41 @@ private slots:
         QVERIFY(file.read(5) == "%PDF-");
     }
 
-    void help()
+    // Both programs answer their command line before any window system starts, and their
+    // help fits a terminal of 80 columns.
+    void commandLinesOfBothPrograms_data()
     {
-        const Run run = cli({"--help"});
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.out.contains(QStringLiteral("vornak-cli calc FILE [--save OUT]")));
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("firstLine");
+        const QString gui = QStringLiteral(VORNAK_GUI);
+        QTest::newRow("vornak-cli --help") << QString(VORNAK_CLI) << QStringList{"--help"} << 0 << "Uso:";
+        QTest::newRow("vornak --help") << gui << QStringList{"--help"} << 0 << "Uso: vornak [opzioni] [FILE]";
+        QTest::newRow("vornak --version") << gui << QStringList{"--version"} << 0 << "vornak " VORNAK_VERSION;
+        QTest::newRow("vornak --bogus")
+            << gui << QStringList{"--bogus"} << 2 << "Opzione sconosciuta: --bogus";
+        QTest::newRow("vornak with two files")
+            << gui << QStringList{"a.txt", "b.txt"} << 2 << "Troppi argomenti";
+        QTest::newRow("vornak --ingredients without a file")
+            << gui << QStringList{"--ingredients"} << 2 << "--ingredients vuole il nome di un file";
+        QTest::newRow("Qt's own options are Qt's")
+            << gui << QStringList{"-style", "Fusion", "--reverse", "--bogus"} << 2
+            << "Opzione sconosciuta: --bogus";
+    }
+
+    void commandLinesOfBothPrograms()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, firstLine);
+        const Run run = cli(arguments, program);
+        QCOMPARE(run.exitCode, exitCode);
+        const QString text = exitCode == 0 ? run.out : run.err;
+        QCOMPARE(text.section(u'\n', 0, 0), firstLine);
+        for (const QString &line : text.split(u'\n'))
+            QVERIFY2(line.size() <= 80, qPrintable(line));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "recipemessages.h"
 #include "recordingsink.h"
 #include "testfiles.h"
+#include "usertext.h"
 #include "worksheet.h"
 
 #include <QDir>
@@ -187,10 +188,13 @@ private slots:
         QCOMPARE(sheet->text(componente(2)), QStringLiteral("-"));
     }
 
+    // A refused file changes nothing and says which file and the first thing that makes it
+    // no recipe.
     void badFilesChangeNothing_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("reason");
         const QByteArray good = readAll(dataFile("ricetta_uova.txt"));
         auto withField = [&](int number, const QByteArray &value) {
             auto records = recipefile::decode(good);
@@ -201,42 +205,65 @@ private slots:
                 bytes.replace(",1,\"UOVO", "," + value + ",\"UOVO");
             return bytes;
         };
+        const QString notARecipe = messages::kNotARecipe;
         QTest::newRow("third field no catalogue entry")
-            << readAll(dataFile("campo3_sconosciuto.txt")) << messages::unknownIngredient("FARINA DI LUNA");
-        QTest::newRow("fewer than 51 fields") << readAll(dataFile("troncata.txt")) << messages::kNotARecipe;
+            << readAll(dataFile("campo3_sconosciuto.txt")) << messages::unknownIngredient("FARINA DI LUNA")
+            << "";
+        QTest::newRow("fewer than 51 fields") << readAll(dataFile("troncata.txt")) << notARecipe
+                                              << "il campo 40 apre le virgolette e non le chiude";
         QTest::newRow("field 37 is 2: eggs off, yet a kind")
-            << readAll(dataFile("campo37_non_valido.txt")) << messages::kNotARecipe;
-        QTest::newRow("field 37 is a word") << withField(37, "si") << messages::kNotARecipe;
-        QTest::newRow("empty catalogue list") << withField(5, "") << messages::kNotARecipe;
-        QTest::newRow("binder entry not in its list") << withField(31, "7") << messages::kNotARecipe;
+            << readAll(dataFile("campo37_non_valido.txt")) << notARecipe
+            << "dati delle uova con la casella spenta (campo 37)";
+        QTest::newRow("field 37 is a word")
+            << withField(37, "si") << notARecipe << "il campo 37 («si») non è un numero";
+        QTest::newRow("empty catalogue list")
+            << withField(5, "") << notARecipe << "il campo 5 («») non è un componente della lista";
+        QTest::newRow("binder entry not in its list")
+            << withField(31, "7") << notARecipe << "il campo 31 («7») non è un indice legante della lista";
         QTest::newRow("egg kind in lower case")
-            << withField(38, "uovo intero gallina") << messages::kNotARecipe;
-        QTest::newRow("percentage in an unnamed custom row") << withField(27, "150") << messages::kNotARecipe;
-        QTest::newRow("grams in an unnamed custom row") << withField(25, "30") << messages::kNotARecipe;
+            << withField(38, "uovo intero gallina") << notARecipe
+            << "il campo 38 («uovo intero gallina») non è un tipo di uovo";
+        QTest::newRow("percentage in an unnamed custom row")
+            << withField(27, "150") << notARecipe
+            << "il campo 27 dà un valore alla riga 12, che non ha un nome";
+        QTest::newRow("grams in an unnamed custom row")
+            << withField(25, "30") << notARecipe
+            << "il campo 25 dà un valore alla riga 12, che non ha un nome";
         QTest::newRow("egg weight without eggs")
-            << readAll(dataFile("ricetta_lf_accenti.txt")).replace("\"0,00\"", "\"104,00\"")
-            << messages::kNotARecipe;
-        QTest::newRow("grams on a row without ingredient") << withField(16, "30") << messages::kNotARecipe;
+            << readAll(dataFile("ricetta_lf_accenti.txt")).replace("\"0,00\"", "\"104,00\"") << notARecipe
+            << "dati delle uova con la casella spenta (campo 37)";
+        QTest::newRow("grams on a row without ingredient")
+            << withField(16, "30") << notARecipe
+            << "il campo 16 dà dei grammi alla riga 3, che non ha un componente";
         QTest::newRow("egg count without eggs")
             << readAll(dataFile("ricetta_lf_accenti.txt")).replace(",0,\"-\",\"0\",", ",0,\"-\",\"2\",")
-            << messages::kNotARecipe;
+            << notARecipe << "dati delle uova con la casella spenta (campo 37)";
         QTest::newRow("second record broken") << good + readAll(dataFile("campo3_sconosciuto.txt"))
-                                              << messages::unknownIngredient("FARINA DI LUNA");
-        QTest::newRow("unterminated quote") << QByteArray("\"ALBUMINA") << messages::kNotARecipe;
+                                              << messages::unknownIngredient("FARINA DI LUNA") << "";
+        QTest::newRow("unterminated quote")
+            << QByteArray("\"ALBUMINA") << notARecipe << "il campo 1 apre le virgolette e non le chiude";
+        QTest::newRow("a quote inside a bare field")
+            << QByteArray("ALB\"UMINA,") << notARecipe
+            << "il campo 1 ha una virgoletta fuori da un testo tra virgolette";
+        QTest::newRow("a record cut short") << QByteArray("\"ALBUMINA\",\"-\"\r\n") << notARecipe
+                                            << "la ricetta finisce dopo 2 campi invece di 51";
+        QTest::newRow("UTF-8 byte-order mark")
+            << "\xEF\xBB\xBF" + good << notARecipe << "il file inizia con un BOM UTF-8";
         QTest::newRow("over one MiB")
-            << QByteArray(recipefile::kMaxFileSize + 10, ' ') << messages::kNotARecipe;
+            << QByteArray(recipefile::kMaxFileSize + 10, ' ') << notARecipe << "il file supera 1 MiB";
     }
 
     void badFilesChangeNothing()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
+        QFETCH(QString, reason);
         fillAndCalculate(*sheet);
         const QStringList before = snapshot(*sheet);
         writeAll(path("cattivo.txt"), bytes);
         chooser.openPath = path("cattivo.txt");
         QVERIFY(!recipecommands::open(*sheet, chooser));
-        QCOMPARE(sink.texts(), QStringList{message});
+        QCOMPARE(sink.texts(), QStringList{usertext::aboutFile(message, chooser.openPath, reason)});
         QCOMPARE(sink.warnings.first().first, QStringLiteral("AVVISO"));
         QCOMPARE(snapshot(*sheet), before);
     }
@@ -261,7 +288,8 @@ private slots:
         Worksheet without;
         without.setWarningSink(&sink);
         QVERIFY(!recipecommands::open(without, chooser));
-        QCOMPARE(sink.texts(), QStringList{messages::unknownIngredient("Mix Luca")});
+        QCOMPARE(sink.texts(), QStringList{usertext::aboutFile(messages::unknownIngredient("Mix Luca"),
+                                                               chooser.openPath, QString())});
     }
 
     // A value the input rules refuse opens as if typed: the rule's warning, "0", and
@@ -327,7 +355,13 @@ private slots:
     {
         chooser.openPath = path("non-esiste.txt");
         QVERIFY(!recipecommands::open(*sheet, chooser));
-        QCOMPARE(sink.texts(), QStringList{messages::kCannotRead});
+        QCOMPARE(sink.texts(), QStringList{usertext::aboutFile(messages::kCannotRead, chooser.openPath,
+                                                               QStringLiteral("il file non esiste"))});
+        sink.clear();
+        chooser.openPath = dir.path();
+        QVERIFY(!recipecommands::open(*sheet, chooser));
+        QCOMPARE(sink.texts(), QStringList{usertext::aboutFile(messages::kCannotRead, chooser.openPath,
+                                                               QStringLiteral("è una cartella"))});
 
         sink.clear();
         const QStringList before = snapshot(*sheet);
@@ -466,16 +500,20 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<int>("diskRoom"); // bytes a file may grow to; 0: no limit
-        QTest::newRow("missing folder") << "manca/ricetta.txt" << 0;
-        QTest::newRow("read-only file") << "solalettura.txt" << 0;
-        QTest::newRow("a folder of that name") << "cartella" << 0;
-        QTest::newRow("a disk that fills up") << "vecchia.txt" << 64;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder")
+            << "manca/ricetta.txt" << 0 << QStringLiteral("la cartella «%1» non esiste").arg(path("manca"));
+        QTest::newRow("read-only file") << "solalettura.txt" << 0 << "il file è di sola lettura";
+        QTest::newRow("a folder of that name") << "cartella" << 0 << "è una cartella";
+        QTest::newRow("a file that cannot grow")
+            << "vecchia.txt" << 64 << "il file supera la dimensione consentita";
     }
 
     void failedSaveKeepsTheEarlierFile()
     {
         QFETCH(QString, target);
         QFETCH(int, diskRoom);
+        QFETCH(QString, reason);
         const QByteArray earlier("\"vecchia ricetta\"\r\n");
         writeAll(path("solalettura.txt"), earlier);
         writeAll(path("vecchia.txt"), earlier);
@@ -495,7 +533,8 @@ private slots:
         const bool saved = recipecommands::save(*sheet, chooser);
         setrlimit(RLIMIT_FSIZE, &previous);
         QVERIFY(!saved);
-        QCOMPARE(sink.texts(), QStringList{messages::kCannotSave});
+        QCOMPARE(sink.texts(),
+                 QStringList{usertext::aboutFile(messages::kCannotSave, chooser.savePath, reason)});
         QCOMPARE(readAll(path("solalettura.txt")), earlier);
         QCOMPARE(readAll(path("vecchia.txt")), earlier);
         QFile::setPermissions(path("solalettura.txt"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);

@@ -16,7 +16,9 @@
 #include "pageprinter.h"
 #include "recipefile.h"
 #include "recipemessages.h"
-#include "recordingsink.h"
+#include "testfiles.h"
+#include "usertext.h"
+#include "version.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -193,7 +195,7 @@ private slots:
         for (const char *action : {"mnuapri", "mnuStampa", "mnusalva", "mnuEsci", "mnuRiferimenti",
                                    "mnuConvertitore", "mnuInformazioni"})
             QVERIFY2(form->findChild<QAction *>(QLatin1String(action)), action);
-        QVERIFY(form->windowTitle().startsWith(QStringLiteral("Vornak Ver. 2.0.6 - ")));
+        QVERIFY(form->windowTitle().startsWith(QStringLiteral("Vornak Ver. " VORNAK_VERSION " - ")));
         QCOMPARE(control<QPushButton>("CmdSalva")->text(), QStringLiteral("Salva "));
         QCOMPARE(control<QPushButton>("CmdCalcola")->toolTip(), QStringLiteral("Esegue il calcolo"));
         for (QAction *action : form->findChildren<QAction *>())
@@ -612,18 +614,25 @@ private slots:
     void startsWithARecipePath_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("warnings");
-        QTest::newRow("recipe") << "ricetta_uova.txt" << QStringList();
-        QTest::newRow("missing file") << "non-esiste.txt" << QStringList{messages::kCannotRead};
-        QTest::newRow("not a recipe") << "troncata.txt" << QStringList{messages::kNotARecipe};
-        QTest::newRow("folder") << "" << QStringList{messages::kCannotRead};
+        QTest::addColumn<QString>("warning"); // the message's first line, then the reason
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("recipe") << "ricetta_uova.txt" << QString() << QString();
+        QTest::newRow("missing file") << "non-esiste.txt" << messages::kCannotRead << "il file non esiste";
+        QTest::newRow("not a recipe")
+            << "troncata.txt" << messages::kNotARecipe << "il campo 40 apre le virgolette e non le chiude";
+        QTest::newRow("folder") << "" << messages::kCannotRead << "è una cartella";
+        QTest::newRow("control characters in a name")
+            << "nome_con_escape.txt" << messages::unknownIngredient("ALBUMINA\\x1b[31m") << QString();
     }
 
     void startsWithARecipePath()
     {
         QFETCH(QString, file);
-        QFETCH(QStringList, warnings);
+        QFETCH(QString, warning);
+        QFETCH(QString, reason);
         const QString path = QStringLiteral(VORNAK_TEST_DATA "/") + file;
+        const QStringList warnings =
+            warning.isEmpty() ? QStringList() : QStringList{usertext::aboutFile(warning, path, reason)};
         const QStringList startState = recipefile::recordOf(form->worksheet());
         QStringList expected = startState;
         if (warnings.isEmpty()) {
@@ -704,6 +713,19 @@ private slots:
         QCOMPARE(control<QLabel>("TxtRisPeso")->text(), QStringLiteral("404,00"));
         QVERIFY(lineText().isEmpty());
         QCOMPARE(watcher->texts(), QStringList{messages::kNoComponent});
+
+        // The cost goes with the balance, also when the file opened shows the same total.
+        QTemporaryDir dir;
+        const QString prices = dir.filePath(QStringLiteral("ingredienti.csv"));
+        writeAll(prices, "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n"
+                         "ALBUMINA;;;;;;12\nFARINA DI AVENA;;;;;;2\nUOVO INTERO GALLINA;;;;;;0,3\n");
+        form->loadIngredients(prices);
+        QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
+        QCOMPARE(control<QLabel>("TxtRisPeso")->text(), QStringLiteral("404,00"));
+        QVERIFY(!control<QLabel>("LblCosto")->text().isEmpty());
+        QTest::mouseClick(control<QPushButton>("CmdApri"), Qt::LeftButton);
+        QVERIFY(lineText().isEmpty());
+        QCOMPARE(control<QLabel>("LblCosto")->text(), QString());
     }
 
     void outOfRangeMarkIsReadable_data()
@@ -758,7 +780,6 @@ private slots:
         }
         QWidget *client = form->centralWidget();
         QTemporaryDir dir;
-        RecordingSink sink;
         std::unique_ptr<FrmIngredienti> editor;
         if (finding == EditorFits || finding == EditorGreyReadable || finding == EditorKeys) {
             const QString path = dir.filePath("ingredienti.csv");
@@ -766,7 +787,8 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\nALBUMINA;;;;;;10\n");
             file.close();
-            editor = std::make_unique<FrmIngredienti>(form->worksheet(), path, sink, form);
+            form->session().loadLibrary(path);
+            editor = std::make_unique<FrmIngredienti>(form->session(), form);
             editor->setWindowModality(Qt::NonModal); // driven here without exec()
             editor->show();
             QVERIFY(QTest::qWaitForWindowExposed(editor.get()));

@@ -38,6 +38,7 @@ class TestFrmIngredienti : public QObject
 
     QTemporaryDir dir;
     QString path;
+    Session *session = nullptr;
     Worksheet *sheet = nullptr;
     RecordingSink sink;
     FrmIngredienti *editor = nullptr;
@@ -80,11 +81,12 @@ private slots:
     void init()
     {
         writeAll(path, kFile);
-        sheet = new Worksheet;
-        sheet->setLibrary(ingredientfile::read(path).library);
+        session = new Session(sink);
+        session->loadLibrary(path);
+        sheet = &session->worksheet();
         sheet->select(componente(1), QStringLiteral("Mix Luca"));
         sink.clear();
-        editor = new FrmIngredienti(*sheet, path, sink);
+        editor = new FrmIngredienti(*session);
         editor->setWindowModality(Qt::NonModal); // driven here without exec()
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor));
@@ -96,7 +98,7 @@ private slots:
         QVERIFY2(watcher->unexpected.isEmpty(), qPrintable(watcher->unexpected.join(u',')));
         delete watcher;
         delete editor;
-        delete sheet;
+        delete session;
     }
 
     void cellsAreCheckedAsTyped_data()

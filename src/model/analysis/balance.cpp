@@ -20,14 +20,11 @@ double percentOf(const CalculatedRow &row, Nutrient nutrient)
     return row.fat;
 }
 
-// The three shares as fractions, as the calculation gives them with `extra` grams added
-// to row `extraRow`; nothing when the mix could not be calculated.
-std::optional<std::array<double, 3>> sharesWith(const CalculatedRows &rows, int extraRow, double extra)
+// The three shares as fractions, as the calculation gives them; nothing when the mix
+// could not be calculated.
+std::optional<std::array<double, 3>> sharesOf(const CalculatedRows &rows)
 {
-    CalculatedRows changed = rows;
-    if (extraRow > 0)
-        changed[size_t(extraRow - 1)].grams += extra;
-    const MixOutcome outcome = computeMix(changed);
+    const MixOutcome outcome = computeMix(rows, false);
     if (outcome.problem != MixProblem::None)
         return std::nullopt;
     const MixResults &r = outcome.results;
@@ -48,17 +45,30 @@ std::optional<std::array<double, 3>> sharesWith(const CalculatedRows &rows, int 
     return shares;
 }
 
-// The share as the result field shows it, two decimals, as a number.
-double shown(double fraction)
+// The rows with extra grams added to one row; the copy is made once per row tried.
+class WithExtra
 {
-    return numbers::roundToDecimals(fraction * 100, 2);
-}
+public:
+    WithExtra(const CalculatedRows &rows, int row)
+        : m_rows(rows), m_row(size_t(row - 1)), m_base(rows[m_row].grams)
+    {}
+    std::optional<std::array<double, 3>> shares(double extra)
+    {
+        m_rows[m_row].grams = m_base + extra;
+        return sharesOf(m_rows);
+    }
 
-Verdict verdictOf(double shownPercent, Range range)
+private:
+    CalculatedRows m_rows;
+    size_t m_row;
+    double m_base;
+};
+
+Verdict verdictOf(double shown, Range range)
 {
-    if (shownPercent < range.low)
+    if (shown < range.low)
         return Verdict::Below;
-    if (shownPercent > range.high)
+    if (shown > range.high)
         return Verdict::Above;
     return Verdict::InRange;
 }
@@ -78,9 +88,10 @@ bool canPullBack(double rowPercent, Verdict verdict, Range range)
 // can land inside.
 std::optional<qint64> gramsToCorrect(const CalculatedRows &rows, int row, int k, Verdict verdict, Range range)
 {
+    WithExtra mix(rows, row);
     auto shareWith = [&](qint64 g) -> std::optional<double> {
-        if (const auto shares = sharesWith(rows, row, double(g)))
-            return shown((*shares)[size_t(k)]);
+        if (const auto shares = mix.shares(double(g)))
+            return shownPercent((*shares)[size_t(k)]);
         return std::nullopt;
     };
     auto reached = [&](qint64 g) {
@@ -111,7 +122,7 @@ std::optional<Suggestion> suggest(const CalculatedRows &rows, int k, Verdict ver
             best = Suggestion{row, r.name, *grams, {}};
     }
     if (best) {
-        const std::array<double, 3> after = *sharesWith(rows, best->row, double(best->grams));
+        const std::array<double, 3> after = *WithExtra(rows, best->row).shares(double(best->grams));
         for (int j = 0; j < 3; ++j)
             best->shares[size_t(j)] = numbers::percent(after[size_t(j)]);
     }
@@ -119,6 +130,11 @@ std::optional<Suggestion> suggest(const CalculatedRows &rows, int k, Verdict ver
 }
 
 } // namespace
+
+double shownPercent(double fraction)
+{
+    return numbers::roundToDecimals(fraction * 100, 2);
+}
 
 Range rangeOf(Nutrient nutrient)
 {
@@ -136,14 +152,14 @@ Range rangeOf(Nutrient nutrient)
 Report check(const CalculatedRows &rows)
 {
     // The rows of a successful calculation always calculate again.
-    const std::array<double, 3> shares = sharesWith(rows, 0, 0).value_or(std::array<double, 3>{});
+    const std::array<double, 3> shares = sharesOf(rows).value_or(std::array<double, 3>{});
     Report report;
     for (int k = 0; k < 3; ++k) {
         Assessment &a = report[size_t(k)];
         a.nutrient = kNutrients[k];
         a.share = numbers::percent(shares[size_t(k)]);
         const Range range = rangeOf(a.nutrient);
-        a.verdict = verdictOf(shown(shares[size_t(k)]), range);
+        a.verdict = verdictOf(shownPercent(shares[size_t(k)]), range);
         if (a.verdict != Verdict::InRange)
             a.suggestion = suggest(rows, k, a.verdict, range);
     }

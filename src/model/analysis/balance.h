@@ -40,6 +40,10 @@ inline constexpr Nutrient kNutrients[] = {Nutrient::Protein, Nutrient::Carbo, Nu
 // The ranges of a balanced mix, as the References window lists them.
 Range rangeOf(Nutrient nutrient);
 
+// A share (a fraction) as the result field shows it, in percent with two decimals, as
+// a number: what every verdict on a share compares.
+double shownPercent(double fraction);
+
 // Fibre has a range too, but the catalogue holds no fibre values: it is never assessed.
 inline constexpr Range kFibreRange{3, 10};
 

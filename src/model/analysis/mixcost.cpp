@@ -5,6 +5,16 @@
 
 using namespace field;
 
+std::optional<double> rowPrice(const personal::Library &library, int row, const QString &name)
+{
+    if (row <= kCatalogueRows)
+        return library.price(name);
+    const personal::Ingredient *ingredient = library.find(name);
+    if (!ingredient || ingredient->price.isEmpty())
+        return std::nullopt;
+    return numbers::toNumber(ingredient->price);
+}
+
 MixCost mixCost(const Worksheet &worksheet)
 {
     const personal::Library &library = worksheet.library();
@@ -17,22 +27,12 @@ MixCost mixCost(const Worksheet &worksheet)
         }
         cost.total += amount * *price;
     };
-    for (int row = 1; row <= 13; ++row) {
+    for (int row = 1; row <= kIngredientRows; ++row) {
         const double grams = numbers::valueOrZero(worksheet.text(peso(row)));
         if (grams <= 0)
             continue;
-        if (row <= kCatalogueRows) {
-            const QString &name = worksheet.text(componente(row));
-            add(name, library.price(name), grams / 1000);
-        } else {
-            // A custom row is priced only by a personal line of exactly its name.
-            const QString &name = worksheet.text(aggiunta(row));
-            const personal::Ingredient *ingredient = library.find(name);
-            const auto price = ingredient && !ingredient->price.isEmpty()
-                                   ? numbers::toNumber(ingredient->price)
-                                   : std::nullopt;
-            add(name, price, grams / 1000);
-        }
+        const QString &name = worksheet.text(row <= kCatalogueRows ? componente(row) : aggiunta(row));
+        add(name, rowPrice(library, row, name), grams / 1000);
     }
     if (worksheet.eggsChecked()) {
         const double eggs = numbers::valueOrZero(worksheet.text(NumeroUova));

@@ -231,6 +231,9 @@ double roundTo15(double value)
 
 bool fitsPlainText(double value)
 {
+    // Far from the largest double, 15 digits can never round past it.
+    if (std::abs(value) < 1e300)
+        return true;
     return std::isfinite(value) && toNumber(plainText(value)).has_value();
 }
 

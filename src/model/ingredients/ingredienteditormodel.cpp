@@ -157,9 +157,7 @@ QString IngredientEditorModel::refusal(int row, int column, const QString &enter
     values[size_t(valueColumn)] = entered;
     if (personal::sumOver100(values[personal::Proteine], values[personal::Grassi],
                              values[personal::Carboidrati]))
-        return QStringLiteral("La somma % di Proteine Grassi e Carboidrati non può essere superiore a 100. "
-                              "Controlla queste voci per «%1»")
-            .arg(ingredient.name);
+        return messages::sumOver100(QStringLiteral("per «%1»").arg(ingredient.name));
     return QString();
 }
 

@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "numbers.h"
+#include "usertext.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 using namespace personal;
@@ -251,12 +253,12 @@ ReadResult read(const QString &path)
     }
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        result.failure = QStringLiteral("non si può leggere");
+        result.failure = usertext::whyUnreadable(path, errno);
         return result;
     }
     const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        result.failure = QStringLiteral("non si può leggere");
+        result.failure = usertext::whyUnreadable(path, errno);
         return result;
     }
     if (bytes.size() > kMaxFileSize) {
@@ -325,9 +327,11 @@ QString save(const Library &library, const QString &path)
     // Unbuffered, so a write that fails half-way (a full disk) is the save's failure and commit()
     // keeps the earlier file; a buffered write would only fail in close(), after the check.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size() ||
-        !out.commit())
+        !out.commit()) {
+        const int error = out.error() == QFileDevice::ResourceError ? ENOSPC : errno;
         return QStringLiteral("Impossibile salvare il file degli ingredienti «%1»: %2")
-            .arg(file, out.errorString());
+            .arg(file, usertext::whyUnwritable(path, error));
+    }
     return QString();
 }
 

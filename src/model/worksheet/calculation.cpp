@@ -14,15 +14,10 @@ namespace {
 const QString kDash = QStringLiteral("-");
 const QString kZero = QStringLiteral("0");
 
-bool isCustomRow(int row)
-{
-    return row == 12 || row == 13;
-}
-
 // Step 2: the first check that applies gives its message; nothing means all passed.
 std::optional<QString> firstFailingCheck(Worksheet &worksheet)
 {
-    for (int row : {12, 13}) {
+    for (int row : kCustomRows) {
         if (!worksheet.isEnabled(peso(row)))
             continue;
         if (worksheet.text(dig(row)) == kDash)
@@ -42,21 +37,21 @@ std::optional<QString> firstFailingCheck(Worksheet &worksheet)
     for (int row = 1; row <= kCatalogueRows; ++row)
         if (worksheet.text(componente(row)) != kDash && worksheet.text(peso(row)) == kZero)
             return messages::missingWeight(row);
-    for (int row : {12, 13})
+    for (int row : kCustomRows)
         if (!worksheet.text(aggiunta(row)).isEmpty() && worksheet.text(peso(row)) == kZero)
             return messages::missingWeight(row);
 
     // Both sums are formed before either is compared; 15 significant digits make
     // 33,3 + 33,3 + 33,4 exactly 100.
     double sums[2];
-    for (int row : {12, 13}) {
+    for (int row : kCustomRows) {
         const double sum = numbers::valueOrZero(worksheet.text(proteine(row))) +
                            numbers::valueOrZero(worksheet.text(grassi(row))) +
                            numbers::valueOrZero(worksheet.text(carbo(row)));
-        sums[row - 12] = numbers::roundTo15(sum);
+        sums[row - kCustomRows[0]] = numbers::roundTo15(sum);
     }
-    for (int row : {12, 13})
-        if (sums[row - 12] > 100)
+    for (int row : kCustomRows)
+        if (sums[row - kCustomRows[0]] > 100)
             return messages::sumOver100(row);
 
     if (worksheet.eggsChecked()) {
@@ -112,7 +107,7 @@ bool calculate(Worksheet &worksheet, CalculatedRows *readRows)
     }
 
     CalculatedRows rows;
-    for (int row = 1; row <= 13; ++row) {
+    for (int row = 1; row <= kIngredientRows; ++row) {
         CalculatedRow &r = rows[size_t(row - 1)];
         r.name = rowName(worksheet, row);
         r.grams = readOrZero(worksheet, peso(row));
@@ -144,7 +139,7 @@ bool calculate(Worksheet &worksheet, CalculatedRows *readRows)
         eggWeight = eggCount * (kind ? kind->gramsPerEgg : 0);
     }
     double total = eggWeight.value_or(numbers::valueOrZero(worksheet.text(peso(kEggRow))));
-    for (int row = 1; row <= 13; ++row)
+    for (int row = 1; row <= kIngredientRows; ++row)
         total += rows[size_t(row - 1)].grams;
     // Absurdly large entries must never reach a field as "inf", nor as a text that
     // cannot be read back. The weights are never negative, so a total that fits

@@ -10,8 +10,15 @@ using FieldId = int;
 namespace field {
 
 constexpr int kRows = 14;
-constexpr int kCatalogueRows = 11;
+constexpr int kCatalogueRows = 11;      // rows 1-11 choose from the lists
+constexpr int kCustomRows[] = {12, 13}; // the user's own two ingredients, by name
+constexpr int kIngredientRows = 13;     // every row but the eggs
 constexpr int kEggRow = 14;
+
+constexpr bool isCustomRow(int row)
+{
+    return row == kCustomRows[0] || row == kCustomRows[1];
+}
 
 enum Column : int
 {

@@ -35,9 +35,7 @@ QString missingBinder(int row)
 
 QString sumOver100(int row)
 {
-    return QStringLiteral("La somma % di Proteine Grassi e Carboidrati non può essere superiore a 100. "
-                          "Controlla queste voci per il %1 componente")
-        .arg(ordinal(row));
+    return sumOver100(QStringLiteral("per il %1 componente").arg(ordinal(row)));
 }
 
 } // namespace messages

@@ -14,7 +14,7 @@ double asWritten(double value)
 
 } // namespace
 
-MixOutcome computeMix(const CalculatedRows &rows)
+MixOutcome computeMix(const CalculatedRows &rows, bool indices)
 {
     double gp = 0, gf = 0, gc = 0, sd = 0;
     for (const CalculatedRow &r : rows) {
@@ -35,20 +35,23 @@ MixOutcome computeMix(const CalculatedRows &rows)
     const double eggs = rows[size_t(kEggRow - 1)].grams;
 
     // A custom row may hold a huge negative percentage, so each sum is checked alone.
-    for (double sum : {ingredients + eggs, gp, gf, gc, sd, double(sb)})
+    for (double sum : {ingredients + eggs, gp, gf, gc})
         if (!numbers::fitsPlainText(sum))
             return {MixProblem::TooLarge, {}};
-    if (numbers::roundTo15(ingredients + eggs) == 0)
-        return {MixProblem::ZeroTotal, {}};
-
+    if (indices && !(numbers::fitsPlainText(sd) && numbers::fitsPlainText(double(sb))))
+        return {MixProblem::TooLarge, {}};
     MixResults out;
     const double t = out.totalWeight = asWritten(ingredients + eggs);
+    if (t == 0)
+        return {MixProblem::ZeroTotal, {}};
     out.proteinGrams = asWritten(gp);
     out.proteinShare = asWritten(out.proteinGrams / t);
     out.fatGrams = asWritten(gf);
     out.fatShare = asWritten(out.fatGrams / t);
     out.carboGrams = asWritten(gc);
     out.carboShare = asWritten(out.carboGrams / t);
+    if (!indices)
+        return {MixProblem::None, out};
     out.digestibility = asWritten(numbers::roundTo15(sd) / (t / 100));
 
     // Only eggs weigh: there is no ingredient weight to average the binder over.

@@ -55,4 +55,6 @@ struct MixOutcome
 // The results of a mix from its rows as read: the calculation's own sums, in its order
 // and with its rounding (the binder sum in single precision), so every figure is the one
 // the worksheet shows. The calculation, the balance check and the formula all use it.
-MixOutcome computeMix(const CalculatedRows &rows);
+// Without `indices` the two indices are left at zero, unchecked: the balance check,
+// which asks for thousands of mixes, needs only the weights and shares.
+MixOutcome computeMix(const CalculatedRows &rows, bool indices = true);

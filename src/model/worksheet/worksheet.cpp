@@ -11,7 +11,7 @@ Worksheet::Worksheet(QObject *parent)
     const QString zero = QStringLiteral("0");
     for (int row = 1; row <= kRows; ++row) {
         const bool catalogueRow = row <= kCatalogueRows;
-        const bool customRow = row == 12 || row == 13;
+        const bool customRow = isCustomRow(row);
         if (catalogueRow)
             define(componente(row), FieldKind::List, {}, true, &m_ingredientEntries);
         if (row == kEggRow) {
@@ -69,7 +69,7 @@ void Worksheet::react(FieldId id)
     }
     const auto column = Column(id / kRows);
     const int row = id % kRows + 1;
-    const bool customRow = row == 12 || row == 13;
+    const bool customRow = isCustomRow(row);
     switch (column) {
     case Componente:
         return row == kEggRow ? eggSelection(*this) : catalogueSelection(*this, row);

@@ -1,0 +1,121 @@
+#include "formula.h"
+
+#include "balance.h"
+#include "formulaexplain.h"
+#include "formulamix.h"
+#include "glpksolver.h"
+
+// How the closest goal treats the eggs. A row's target is its current grams scaled so
+// that, with the eggs of the proposal, the rows make the new total; with the egg count
+// fixed that is the current mix scaled to the total. With a free count the targets move
+// with the eggs, so eggs alone would cost nothing: adding ten yolks and shrinking every
+// row in proportion would count as no change at all. The eggs' own weight therefore
+// counts too, as the grams of egg away from the current count scaled to the new total
+// (grams per egg x |eggs - target count|): one egg more or less weighs as much as moving
+// those grams between rows, and the current mix scaled to the total is the only mix at
+// distance zero.
+
+namespace formula {
+namespace {
+
+// How far inside the shown edge a limit is asked to be after each failed check, in
+// percent or index points: first exactly on the edge, last a whole step of the last
+// decimal inside it.
+constexpr double kTightenings[] = {0, 1e-9, 1e-7, 1e-5, 1e-3, 0.005, 0.01};
+constexpr int kTighteningCount = int(std::size(kTightenings));
+
+Result noMix(const QStringList &reasons)
+{
+    Result result;
+    result.reasons = reasons;
+    return result;
+}
+
+Result resultOf(const Input &input, const Proposal &proposal, const Check &checked, bool maybeNotBest)
+{
+    Result result;
+    result.status = maybeNotBest ? Status::MaybeNotBest : Status::Best;
+    for (int k = 0; k < input.rows.size(); ++k) {
+        const Candidate &c = input.rows[k];
+        result.rows << ProposedRow{c.row, c.name, c.currentGrams, proposal.grams[k]};
+    }
+    if (input.eggs)
+        result.eggCount = proposal.eggCount;
+    result.mix = mixOf(input, proposal.grams, proposal.eggCount);
+    result.results = checked.results;
+    result.cost = costOf(input, proposal);
+    if (result.cost)
+        result.costPerKg = *result.cost / (double(input.totalGrams) / 1000);
+    result.distance = distanceOf(input, proposal);
+    if (maybeNotBest)
+        result.reasons << kMaybeNotBest;
+    return result;
+}
+
+QString missedText(const QList<Limit> &missed)
+{
+    QStringList subjects;
+    for (Limit limit : missed)
+        subjects << limitSubject(limit);
+    return QStringLiteral("Il calcolo non conferma la formula trovata (%1): nessun mix verificato")
+        .arg(subjects.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+Bands defaultBands()
+{
+    auto bandOf = [](balance::Nutrient nutrient) {
+        const balance::Range range = balance::rangeOf(nutrient);
+        return Band{true, double(range.low), double(range.high)};
+    };
+    return {bandOf(balance::Nutrient::Protein), bandOf(balance::Nutrient::Fat),
+            bandOf(balance::Nutrient::Carbo), std::nullopt, std::nullopt};
+}
+
+Result solve(const Input &input)
+{
+    GlpkSolver solver;
+    return solve(input, solver);
+}
+
+// Solves, then recomputes the mix with the calculation. A limit whose shown value falls
+// outside (a value sitting on a rounding edge) is asked to stay further inside, and the
+// program solved again; a mix is only ever returned once the calculation confirms it.
+Result solve(const Input &input, MipSolver &solver)
+{
+    if (const QStringList problems = inputProblems(input); !problems.isEmpty())
+        return noMix(problems);
+
+    const Layout layout = layoutOf(input);
+    Tightening tightening{};
+    std::array<int, kLimitCount> level{};
+    for (;;) {
+        const MipSolution solution = solver.solve(buildProblem(input, tightening));
+        switch (solution.status) {
+        case MipStatus::Optimal:
+        case MipStatus::Feasible:
+            break;
+        case MipStatus::Infeasible:
+            return noMix(explainNoMix(input, solver, tightening));
+        case MipStatus::TimedOut:
+            return noMix({kTimedOut});
+        case MipStatus::Failed:
+            return noMix({kSolverFailed});
+        }
+        const Proposal proposal = proposalOf(input, layout, solution.values);
+        const Check checked = check(input, proposal);
+        if (checked.passed())
+            return resultOf(input, proposal, checked, solution.status == MipStatus::Feasible);
+        if (!checked.calculated || !checked.totalAndBounds || checked.missed.isEmpty())
+            return noMix({kSolverFailed});
+        for (Limit limit : checked.missed) {
+            int &l = level[size_t(limit)];
+            if (++l == kTighteningCount)
+                return noMix({missedText(checked.missed)});
+            tightening[size_t(limit)] = kTightenings[l];
+        }
+    }
+}
+
+} // namespace formula

@@ -1,0 +1,358 @@
+#include "formulaexplain.h"
+
+#include "formulamix.h"
+#include "mixcost.h"
+#include "numbers.h"
+
+#include <cmath>
+
+namespace formula {
+namespace {
+
+QString rowLabel(const Candidate &c)
+{
+    return QStringLiteral("Riga %1 (%2)").arg(c.row).arg(c.name);
+}
+
+QString grams(double value)
+{
+    return numbers::plainText(value) + QStringLiteral(" g");
+}
+
+bool isWhole(double value)
+{
+    return value >= 0 && std::floor(value) == value;
+}
+
+double currentRowGrams(const Input &input)
+{
+    double sum = 0;
+    for (const Candidate &c : input.rows)
+        sum += c.currentGrams;
+    return sum;
+}
+
+// The smallest and largest weight the rows and the eggs can make, each bound taken alone.
+struct Span
+{
+    double min = 0;
+    double max = 0;
+    bool eggsInMin = false;
+    bool eggsInMax = false;
+};
+
+void checkRows(const Input &input, QStringList &reasons, Span &span)
+{
+    for (const Candidate &c : input.rows) {
+        if (c.keep) {
+            if (!isWhole(c.currentGrams))
+                reasons << rowLabel(c) +
+                               QStringLiteral(": %1 non sono grammi interi, quindi la riga non si può "
+                                              "mantenere com'è")
+                                   .arg(grams(c.currentGrams));
+            span.min += c.currentGrams;
+            span.max += c.currentGrams;
+            continue;
+        }
+        const qint64 max = c.maxGrams.value_or(input.totalGrams);
+        if (c.minGrams < 0 || max < 0)
+            reasons << rowLabel(c) + QStringLiteral(": i grammi non possono essere negativi");
+        else if (c.minGrams > max)
+            reasons << rowLabel(c) + QStringLiteral(": il minimo di %1 supera il massimo di %2")
+                                         .arg(grams(double(c.minGrams)), grams(double(max)));
+        span.min += double(qMax<qint64>(c.minGrams, 0));
+        span.max += double(qMax<qint64>(max, 0));
+    }
+}
+
+void checkEggs(const Input &input, QStringList &reasons, Span &span)
+{
+    const Eggs &eggs = *input.eggs;
+    if (eggs.gramsPerEgg <= 0) {
+        reasons << QStringLiteral("Uova: «%1» non è un tipo di uovo conosciuto").arg(eggs.kind);
+        return;
+    }
+    if (!eggs.free) {
+        if (!isWhole(eggs.currentCount))
+            reasons << QStringLiteral("Uova: %1 non è un numero intero di uova: lasciare libero il numero "
+                                      "delle uova o scriverne uno intero")
+                           .arg(numbers::plainText(eggs.currentCount));
+        const double weight = eggs.currentCount * eggs.gramsPerEgg;
+        span.min += weight;
+        span.max += weight;
+        span.eggsInMin = span.eggsInMax = weight > 0;
+        return;
+    }
+    if (eggs.minCount < 0 || (eggs.maxCount && *eggs.maxCount < 0))
+        reasons << QStringLiteral("Uova: il numero delle uova non può essere negativo");
+    else if (eggs.maxCount && *eggs.maxCount < eggs.minCount)
+        reasons << QStringLiteral("Uova: il minimo di %1 uova supera il massimo di %2")
+                       .arg(eggs.minCount)
+                       .arg(*eggs.maxCount);
+    span.min += double(qMax<qint64>(eggs.minCount, 0)) * eggs.gramsPerEgg;
+    span.max +=
+        eggs.maxCount ? double(qMax<qint64>(*eggs.maxCount, 0)) * eggs.gramsPerEgg : double(input.totalGrams);
+    span.eggsInMin = eggs.minCount > 0;
+    span.eggsInMax = true;
+}
+
+void checkBands(const Bands &bands, QStringList &reasons)
+{
+    for (Limit limit : {Limit::ProteinMin, Limit::FatMin, Limit::CarboMin}) {
+        const Limit upper = Limit(int(limit) + 1);
+        const std::optional<double> low = edgeOf(bands, limit), high = edgeOf(bands, upper);
+        if (low && high && *low > *high)
+            reasons << QStringLiteral("%1: il minimo %2 supera il massimo %3")
+                           .arg(limitSubject(limit), edgeText(*low, limit), edgeText(*high, upper));
+    }
+}
+
+void checkPrices(const Input &input, QStringList &reasons)
+{
+    for (const Candidate &c : input.rows) {
+        const bool mayWeigh = c.keep ? c.currentGrams > 0 : c.maxGrams.value_or(input.totalGrams) > 0;
+        if (mayWeigh && !c.pricePerKg)
+            reasons << missingPriceText(c.name);
+    }
+    if (const std::optional<Eggs> &eggs = input.eggs) {
+        const bool mayWeigh = eggs->free ? eggs->maxCount.value_or(1) > 0 : eggs->currentCount > 0;
+        if (mayWeigh && !eggs->pricePerEgg)
+            reasons << missingPriceText(eggs->kind);
+    }
+}
+
+QString limitText(Limit limit, double edge)
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(limitSubject(limit), isMin(limit) ? QStringLiteral("almeno") : QStringLiteral("al massimo"),
+             edgeText(edge, limit));
+}
+
+// "Grassi almeno 3%: con questi ingredienti si arriva al massimo a 2,10%", or with the
+// limits it conflicts with: "Grassi almeno 3%: insieme a Proteine almeno 30% si arriva
+// al massimo a 2,50%".
+QString unreachableText(const Bands &bands, Limit limit, double reached, const QList<Limit> &with)
+{
+    QStringList others;
+    for (Limit other : with)
+        others << limitText(other, *edgeOf(bands, other));
+    const QString within = others.isEmpty()
+                               ? QStringLiteral("con questi ingredienti")
+                               : QStringLiteral("insieme a ") + others.join(QStringLiteral(" e "));
+    const QString reach =
+        isMin(limit) ? QStringLiteral("si arriva al massimo a") : QStringLiteral("non si scende sotto");
+    return QStringLiteral("%1: %2 %3 %4")
+        .arg(limitText(limit, *edgeOf(bands, limit)), within, reach, shownText(reached, limit));
+}
+
+// A reach is only told when the solver proved it: a mix found when the time ran out may
+// fall short of what the ingredients reach. Anything else marks the search as cut short.
+bool proved(const MipSolution &solution, bool &cutShort)
+{
+    if (solution.status == MipStatus::Optimal)
+        return true;
+    cutShort = cutShort || solution.status != MipStatus::Infeasible;
+    return false;
+}
+
+// The mix that takes a share or the digestibility index furthest towards the limit's side.
+std::optional<Proposal> furthestLinear(const Input &input, MipSolver &solver, MipProblem problem, Limit limit,
+                                       bool &cutShort)
+{
+    const Layout layout = layoutOf(input);
+    for (const auto &[index, coefficient] : limitConstraint(input, layout, limit, 0).terms)
+        problem.variables[index].objective = coefficient;
+    problem.maximise = isMin(limit);
+    const MipSolution solution = solver.solve(problem);
+    if (!proved(solution, cutShort))
+        return std::nullopt;
+    return proposalOf(input, layout, solution.values);
+}
+
+// The mix with the highest binder index. The index is a ratio over the weight of rows
+// 1-13, which moves with the eggs, so it is found by Dinkelbach's method: maximise
+// sum(grams x (binder - m)) for the best ratio m so far, until no mix beats m. Each step
+// raises m to the ratio of a real mix, and there are finitely many, so it ends.
+struct BinderReach
+{
+    std::optional<Proposal> best;
+    bool onlyEggs = false; // no mix of these bounds weighs anything in rows 1-13
+};
+
+BinderReach highestBinder(const Input &input, MipSolver &solver, MipProblem problem, bool &cutShort)
+{
+    const Layout layout = layoutOf(input);
+    MipConstraint weighed{QStringLiteral("legante peso"), {}, 1.0, std::nullopt};
+    double ratio = 0;
+    for (int k = 0; k < input.rows.size(); ++k) {
+        weighed.terms << qMakePair(layout.grams[k], 1.0);
+        ratio = k == 0 ? input.rows[k].binder : qMin(ratio, input.rows[k].binder);
+    }
+    problem.constraints << weighed;
+    problem.maximise = true;
+
+    BinderReach reach;
+    for (int step = 0; step < 50; ++step) {
+        for (int k = 0; k < input.rows.size(); ++k)
+            problem.variables[layout.grams[k]].objective = input.rows[k].binder - ratio;
+        const MipSolution solution = solver.solve(problem);
+        if (!proved(solution, cutShort)) {
+            reach.onlyEggs = step == 0 && solution.status == MipStatus::Infeasible;
+            if (solution.status != MipStatus::Infeasible)
+                reach.best.reset();
+            break;
+        }
+        const Proposal proposal = proposalOf(input, layout, solution.values);
+        double sum = 0, weight = 0;
+        for (int k = 0; k < input.rows.size(); ++k) {
+            sum += input.rows[k].binder * double(proposal.grams[k]);
+            weight += double(proposal.grams[k]);
+        }
+        const double next = sum / weight;
+        if (reach.best && next <= ratio + 1e-12)
+            break;
+        reach.best = proposal;
+        ratio = next;
+    }
+    return reach;
+}
+
+QList<Limit> allBut(const QList<Limit> &limits, const QList<Limit> &kept)
+{
+    QList<Limit> rest;
+    for (Limit limit : limits)
+        if (!kept.contains(limit))
+            rest << limit;
+    return rest;
+}
+
+// The reason a limit cannot be met together with the limits `with` (none: the bounds
+// alone), or nothing when it can, or when no reach could be found in time.
+std::optional<QString> unreachable(const Input &input, MipSolver &solver, Limit limit,
+                                   const QList<Limit> &with, const Tightening &tightening, bool &cutShort)
+{
+    const MipProblem problem = buildFeasibility(input, allBut(activeLimits(input.bands), with), tightening);
+    std::optional<Proposal> best;
+    if (limit == Limit::BinderMin) {
+        const BinderReach reach = highestBinder(input, solver, problem, cutShort);
+        if (reach.onlyEggs && with.isEmpty())
+            return limitText(limit, *edgeOf(input.bands, limit)) +
+                   QStringLiteral(": nel mix pesano solo le uova, che non hanno indice legante");
+        best = reach.best;
+    } else {
+        best = furthestLinear(input, solver, problem, limit, cutShort);
+    }
+    if (!best)
+        return std::nullopt;
+    const Check mix = check(input, *best);
+    const std::optional<double> shown = mix.calculated ? shownValue(mix.results, limit) : std::nullopt;
+    if (!shown || meets(mix.results, input.bands, limit))
+        return std::nullopt;
+    return unreachableText(input.bands, limit, *shown, with);
+}
+
+MipStatus feasibility(const Input &input, MipSolver &solver, const QList<Limit> &with,
+                      const Tightening &tightening)
+{
+    return solver.solve(buildFeasibility(input, allBut(activeLimits(input.bands), with), tightening)).status;
+}
+
+// A smallest set of limits that no mix meets together: each limit in turn is left out
+// for good if the others still admit no mix. Leaving any one of those that remain out
+// admits a mix, so each of them can be told with the others.
+QList<Limit> conflictingLimits(const Input &input, MipSolver &solver, const Tightening &tightening,
+                               bool &cutShort)
+{
+    QList<Limit> conflict = activeLimits(input.bands);
+    for (Limit limit : activeLimits(input.bands)) {
+        QList<Limit> without = conflict;
+        without.removeOne(limit);
+        const MipStatus status = feasibility(input, solver, without, tightening);
+        if (status == MipStatus::Infeasible)
+            conflict = without;
+        cutShort = cutShort || status == MipStatus::TimedOut || status == MipStatus::Failed;
+    }
+    return conflict;
+}
+
+} // namespace
+
+QStringList inputProblems(const Input &input)
+{
+    const qint64 total = input.totalGrams;
+    if (total <= 0)
+        return {QStringLiteral("Il peso totale deve essere un numero intero di grammi maggiore di zero")};
+    if (total > kMaxTotalGrams)
+        return {
+            QStringLiteral("Il peso totale può essere al massimo di %1").arg(grams(double(kMaxTotalGrams)))};
+    if (input.rows.isEmpty() && !input.eggs)
+        return {QStringLiteral("Nessun componente nel mix: scegliere almeno un ingrediente")};
+
+    QStringList reasons;
+    Span span;
+    checkRows(input, reasons, span);
+    if (input.eggs)
+        checkEggs(input, reasons, span);
+    checkBands(input.bands, reasons);
+    if (!reasons.isEmpty())
+        return reasons;
+
+    if (span.min > double(total))
+        reasons << QStringLiteral("%1 superano il peso totale (%2 contro %3)")
+                       .arg(span.eggsInMin ? QStringLiteral("i minimi delle righe e le uova")
+                                           : QStringLiteral("i minimi delle righe"),
+                            grams(span.min), grams(double(total)));
+    if (span.max < double(total))
+        reasons << QStringLiteral("%1 non arrivano al peso totale (%2 contro %3)")
+                       .arg(span.eggsInMax ? QStringLiteral("i massimi delle righe e le uova")
+                                           : QStringLiteral("i massimi delle righe"),
+                            grams(span.max), grams(double(total)));
+    if (input.goal == Goal::ClosestToCurrent && !(currentRowGrams(input) > 0))
+        reasons << QStringLiteral("Le righe 1-13 non hanno grammi: non c'è un mix attuale a cui avvicinarsi");
+    if (input.goal == Goal::LowestCost)
+        checkPrices(input, reasons);
+    return reasons;
+}
+
+QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening &tightening)
+{
+    switch (feasibility(input, solver, {}, tightening)) {
+    case MipStatus::Optimal:
+    case MipStatus::Feasible:
+        break;
+    case MipStatus::Infeasible:
+        return {
+            QStringLiteral("le righe mantenute, i minimi e i massimi non permettono un mix di esattamente %1 "
+                           "in grammi interi")
+                .arg(grams(double(input.totalGrams)))};
+    case MipStatus::TimedOut:
+        return {kTimedOut};
+    case MipStatus::Failed:
+        return {kSolverFailed};
+    }
+
+    QStringList reasons;
+    bool cutShort = false;
+    for (Limit limit : activeLimits(input.bands))
+        if (const std::optional<QString> reason = unreachable(input, solver, limit, {}, tightening, cutShort))
+            reasons << *reason;
+    if (!reasons.isEmpty())
+        return reasons;
+
+    const QList<Limit> conflict = conflictingLimits(input, solver, tightening, cutShort);
+    for (Limit limit : conflict) {
+        QList<Limit> others = conflict;
+        others.removeOne(limit);
+        if (const std::optional<QString> reason =
+                unreachable(input, solver, limit, others, tightening, cutShort))
+            reasons << *reason;
+    }
+    if (!reasons.isEmpty())
+        return reasons;
+    if (cutShort)
+        return {kTimedOut};
+    return {QStringLiteral("I limiti scelti si escludono a vicenda: nessun mix in grammi interi li rispetta "
+                           "tutti insieme")};
+}
+
+} // namespace formula

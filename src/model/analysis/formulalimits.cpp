@@ -1,0 +1,178 @@
+#include "formulalimits.h"
+
+#include "balancetexts.h"
+#include "numbers.h"
+
+namespace formula {
+namespace {
+
+enum class Measure
+{
+    Protein,
+    Fat,
+    Carbo,
+    Digestibility,
+    Binder
+};
+
+Measure measureOf(Limit limit)
+{
+    switch (limit) {
+    case Limit::ProteinMin:
+    case Limit::ProteinMax:
+        return Measure::Protein;
+    case Limit::FatMin:
+    case Limit::FatMax:
+        return Measure::Fat;
+    case Limit::CarboMin:
+    case Limit::CarboMax:
+        return Measure::Carbo;
+    case Limit::DigestibilityMin:
+        return Measure::Digestibility;
+    case Limit::BinderMin:
+        break;
+    }
+    return Measure::Binder;
+}
+
+bool isShare(Limit limit)
+{
+    const Measure m = measureOf(limit);
+    return m != Measure::Digestibility && m != Measure::Binder;
+}
+
+const Band &bandOf(const Bands &bands, Measure measure)
+{
+    return measure == Measure::Protein ? bands.protein : measure == Measure::Fat ? bands.fat : bands.carbo;
+}
+
+// Half a step of the last shown decimal: the rounding that the results use.
+constexpr double kHalfStep = 0.005;
+
+} // namespace
+
+bool isMin(Limit limit)
+{
+    return limit != Limit::ProteinMax && limit != Limit::FatMax && limit != Limit::CarboMax;
+}
+
+std::optional<double> edgeOf(const Bands &bands, Limit limit)
+{
+    switch (measureOf(limit)) {
+    case Measure::Digestibility:
+        return bands.minDigestibility;
+    case Measure::Binder:
+        return bands.minBinder;
+    default:
+        break;
+    }
+    const Band &band = bandOf(bands, measureOf(limit));
+    if (!band.on)
+        return std::nullopt;
+    return isMin(limit) ? band.min : band.max;
+}
+
+QList<Limit> activeLimits(const Bands &bands)
+{
+    QList<Limit> active;
+    for (Limit limit : kLimits)
+        if (edgeOf(bands, limit))
+            active << limit;
+    return active;
+}
+
+std::optional<double> shownValue(const MixResults &results, Limit limit)
+{
+    switch (measureOf(limit)) {
+    case Measure::Protein:
+        return balance::shownPercent(results.proteinShare);
+    case Measure::Fat:
+        return balance::shownPercent(results.fatShare);
+    case Measure::Carbo:
+        return balance::shownPercent(results.carboShare);
+    case Measure::Digestibility:
+        return numbers::roundToDecimals(results.digestibility, 2);
+    case Measure::Binder:
+        break;
+    }
+    if (!results.binder)
+        return std::nullopt;
+    return numbers::roundToDecimals(*results.binder, 2);
+}
+
+bool meets(const MixResults &results, const Bands &bands, Limit limit)
+{
+    const std::optional<double> edge = edgeOf(bands, limit);
+    if (!edge)
+        return true;
+    const std::optional<double> shown = shownValue(results, limit);
+    return shown && (isMin(limit) ? *shown >= *edge : *shown <= *edge);
+}
+
+double rowCoefficient(const Candidate &row, Limit limit)
+{
+    switch (measureOf(limit)) {
+    case Measure::Protein:
+        return row.protein;
+    case Measure::Fat:
+        return row.fat;
+    case Measure::Carbo:
+        return row.carbo;
+    case Measure::Digestibility:
+        return row.digestibility;
+    case Measure::Binder:
+        break;
+    }
+    return row.binder;
+}
+
+double eggCoefficient(const Eggs &eggs, Limit limit)
+{
+    switch (measureOf(limit)) {
+    case Measure::Protein:
+        return eggs.protein;
+    case Measure::Fat:
+        return eggs.fat;
+    case Measure::Carbo:
+        return eggs.carbo;
+    case Measure::Digestibility:
+        return eggs.digestibility;
+    case Measure::Binder: // eggs never enter the binder index
+        break;
+    }
+    return 0;
+}
+
+double constraintEdge(double edge, Limit limit, double tightening)
+{
+    return isMin(limit) ? edge - kHalfStep + tightening : edge + kHalfStep - tightening;
+}
+
+QString limitSubject(Limit limit)
+{
+    switch (measureOf(limit)) {
+    case Measure::Protein:
+        return balance::nutrientName(balance::Nutrient::Protein);
+    case Measure::Fat:
+        return balance::nutrientName(balance::Nutrient::Fat);
+    case Measure::Carbo:
+        return balance::nutrientName(balance::Nutrient::Carbo);
+    case Measure::Digestibility:
+        return QStringLiteral("Indice di digeribilità");
+    case Measure::Binder:
+        break;
+    }
+    return QStringLiteral("Indice legante");
+}
+
+QString edgeText(double edge, Limit limit)
+{
+    return numbers::plainText(edge) + (isShare(limit) ? QStringLiteral("%") : QString());
+}
+
+QString shownText(double shown, Limit limit)
+{
+    return isShare(limit) ? numbers::percent(shown / 100) : numbers::twoDecimals(shown);
+}
+
+} // namespace formula

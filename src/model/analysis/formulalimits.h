@@ -1,0 +1,63 @@
+#pragma once
+
+#include "formula.h"
+
+#include <array>
+
+// The limits the bands put on a mix, one per edge: what each measures, how it enters the
+// program as a linear constraint and how the results judge it.
+namespace formula {
+
+enum class Limit
+{
+    ProteinMin,
+    ProteinMax,
+    FatMin,
+    FatMax,
+    CarboMin,
+    CarboMax,
+    DigestibilityMin,
+    BinderMin,
+};
+inline constexpr int kLimitCount = 8;
+inline constexpr std::array<Limit, kLimitCount> kLimits = {
+    Limit::ProteinMin, Limit::ProteinMax, Limit::FatMin,           Limit::FatMax,
+    Limit::CarboMin,   Limit::CarboMax,   Limit::DigestibilityMin, Limit::BinderMin};
+
+bool isMin(Limit limit);
+
+// The edge the user set, or nothing when the band or index is off.
+std::optional<double> edgeOf(const Bands &bands, Limit limit);
+
+// The limits that are on, in the order of kLimits.
+QList<Limit> activeLimits(const Bands &bands);
+
+// The value the results show for what the limit measures: a share in percent or an
+// index, rounded to two decimals as the worksheet shows it; nothing when the mix has no
+// such value (no binder index when only the eggs weigh).
+std::optional<double> shownValue(const MixResults &results, Limit limit);
+
+// Whether the shown value is inside the limit.
+bool meets(const MixResults &results, const Bands &bands, Limit limit);
+
+// What the limit measures as a sum over the mix: each row's (and the egg's) value per
+// gram. A share or the digestibility index is that sum over the total weight; the binder
+// index is it over the weight of rows 1-13.
+double rowCoefficient(const Candidate &row, Limit limit);
+double eggCoefficient(const Eggs &eggs, Limit limit); // per gram of egg; 0 for the binder
+
+// Per limit, how far inside the shown edge the program asks the true value to be
+// (percent or index points). 0 puts the constraint exactly on the edge the two-decimal
+// rounding allows (a minimum of 3 % admits 2,995 %).
+using Tightening = std::array<double, kLimitCount>;
+
+// The edge of the linear constraint for a limit, after tightening: 2,995 for "at least
+// 3 %" untightened, 8,005 for "at most 8 %".
+double constraintEdge(double edge, Limit limit, double tightening);
+
+// Words for messages: "Proteine", "Indice di digeribilità"; "3%" or "3"; "2,10%" or "2,10".
+QString limitSubject(Limit limit);
+QString edgeText(double edge, Limit limit);
+QString shownText(double shown, Limit limit);
+
+} // namespace formula

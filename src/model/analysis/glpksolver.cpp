@@ -1,0 +1,306 @@
+#include "glpksolver.h"
+
+#include <glpk.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace formula {
+namespace {
+
+// GLPK's bound type for a pair of optional bounds.
+int boundType(std::optional<double> lower, std::optional<double> upper)
+{
+    if (lower && upper)
+        return *lower == *upper ? GLP_FX : GLP_DB;
+    if (lower)
+        return GLP_LO;
+    return upper ? GLP_UP : GLP_FR;
+}
+
+struct ProblemDeleter
+{
+    void operator()(glp_prob *p) const { glp_delete_prob(p); }
+};
+using Problem = std::unique_ptr<glp_prob, ProblemDeleter>;
+
+Problem glpkProblemOf(const MipProblem &problem)
+{
+    Problem lp(glp_create_prob());
+    glp_set_obj_dir(lp.get(), problem.maximise ? GLP_MAX : GLP_MIN);
+    const int columns = int(problem.variables.size());
+    if (columns > 0)
+        glp_add_cols(lp.get(), columns);
+    for (int j = 0; j < columns; ++j) {
+        const MipVariable &v = problem.variables[j];
+        glp_set_col_kind(lp.get(), j + 1, v.integer ? GLP_IV : GLP_CV);
+        glp_set_col_bnds(lp.get(), j + 1, boundType(v.lower, v.upper), v.lower, v.upper.value_or(0));
+        glp_set_obj_coef(lp.get(), j + 1, v.objective);
+    }
+    const int rows = int(problem.constraints.size());
+    if (rows > 0)
+        glp_add_rows(lp.get(), rows);
+    std::vector<int> index;
+    std::vector<double> value;
+    for (int i = 0; i < rows; ++i) {
+        const MipConstraint &c = problem.constraints[i];
+        glp_set_row_bnds(lp.get(), i + 1, boundType(c.lower, c.upper), c.lower.value_or(0),
+                         c.upper.value_or(0));
+        index.assign(1, 0); // GLPK counts from 1
+        value.assign(1, 0);
+        for (const auto &[variable, coefficient] : c.terms) {
+            index.push_back(variable + 1);
+            value.push_back(coefficient);
+        }
+        glp_set_mat_row(lp.get(), i + 1, int(c.terms.size()), index.data(), value.data());
+    }
+    glp_scale_prob(lp.get(), GLP_SF_AUTO);
+    return lp;
+}
+
+// Solves the relaxation (integers taken as real) from the problem's current basis.
+bool solveRelaxation(glp_prob *lp)
+{
+    glp_smcp parameters;
+    glp_init_smcp(&parameters);
+    parameters.msg_lev = GLP_MSG_OFF;
+    parameters.meth = GLP_DUALP;
+    return glp_simplex(lp, &parameters) == 0 && glp_get_status(lp) == GLP_OPT;
+}
+
+double fractionOf(double value)
+{
+    return std::abs(value - std::round(value));
+}
+
+// The largest change of each row's value when every integer variable moves by less
+// than one: how far inside its bounds a row must be for rounding to keep it there.
+std::vector<double> roundingMargins(glp_prob *lp)
+{
+    const int rows = glp_get_num_rows(lp), columns = glp_get_num_cols(lp);
+    std::vector<double> margins(size_t(rows) + 1, 0);
+    std::vector<int> index(size_t(rows) + 1);
+    std::vector<double> value(size_t(rows) + 1);
+    for (int j = 1; j <= columns; ++j) {
+        if (glp_get_col_kind(lp, j) != GLP_IV)
+            continue;
+        const int count = glp_get_mat_col(lp, j, index.data(), value.data());
+        for (int k = 1; k <= count; ++k)
+            margins[size_t(index[size_t(k)])] += std::abs(value[size_t(k)]);
+    }
+    return margins;
+}
+
+// Moves every inequality row inside its bounds by its margin (never past its middle).
+void tightenRows(glp_prob *lp, const std::vector<double> &margins)
+{
+    for (int i = 1; i <= glp_get_num_rows(lp); ++i) {
+        const int type = glp_get_row_type(lp, i);
+        double lower = glp_get_row_lb(lp, i), upper = glp_get_row_ub(lp, i);
+        const double margin =
+            type == GLP_DB ? std::min(margins[size_t(i)], (upper - lower) / 2) : margins[size_t(i)];
+        if (type == GLP_LO || type == GLP_DB)
+            lower += margin;
+        if (type == GLP_UP || type == GLP_DB)
+            upper -= margin;
+        if (type == GLP_LO || type == GLP_UP || type == GLP_DB)
+            glp_set_row_bnds(lp, i, type, lower, upper);
+    }
+}
+
+// The largest coefficient of a column: the egg count, worth grams per egg in the total,
+// is fixed before the grams that can make up for it gram by gram.
+double coarseness(glp_prob *lp, int column, std::vector<int> &index, std::vector<double> &value)
+{
+    double largest = 0;
+    const int count = glp_get_mat_col(lp, column, index.data(), value.data());
+    for (int k = 1; k <= count; ++k)
+        largest = std::max(largest, std::abs(value[size_t(k)]));
+    return largest;
+}
+
+// The fractional integer variable to fix next: the coarsest, then the nearest to whole.
+int nextToFix(glp_prob *lp, std::vector<int> &index, std::vector<double> &value)
+{
+    int chosen = 0;
+    double chosenCoarseness = 0, chosenFraction = 0;
+    for (int j = 1; j <= glp_get_num_cols(lp); ++j) {
+        if (glp_get_col_kind(lp, j) != GLP_IV || glp_get_col_type(lp, j) == GLP_FX)
+            continue;
+        const double f = fractionOf(glp_get_col_prim(lp, j));
+        if (f <= 1e-9)
+            continue;
+        const double c = coarseness(lp, j, index, value);
+        if (chosen == 0 || c > chosenCoarseness || (c == chosenCoarseness && f < chosenFraction)) {
+            chosen = j;
+            chosenCoarseness = c;
+            chosenFraction = f;
+        }
+    }
+    return chosen;
+}
+
+void restoreRows(glp_prob *lp, glp_prob *original)
+{
+    for (int i = 1; i <= glp_get_num_rows(lp); ++i)
+        glp_set_row_bnds(lp, i, glp_get_row_type(original, i), glp_get_row_lb(original, i),
+                         glp_get_row_ub(original, i));
+}
+
+// Fixes an integer variable to the whole number nearest its value, or failing that to
+// the other one next to it; false when neither leaves a feasible relaxation.
+bool fixToWhole(glp_prob *lp, int column)
+{
+    const double current = glp_get_col_prim(lp, column);
+    const double nearest = std::round(current);
+    const double other = nearest > current ? nearest - 1 : nearest + 1;
+    for (double whole : {nearest, other}) {
+        glp_set_col_bnds(lp, column, GLP_FX, whole, whole);
+        if (solveRelaxation(lp))
+            return true;
+    }
+    glp_set_col_bnds(lp, column, GLP_DB, std::min(nearest, other), std::max(nearest, other));
+    return false;
+}
+
+// A first whole-number solution, found by diving. Branch and bound alone can search for
+// seconds before its first solution when the relaxation's optimum sits on the edges of
+// the shares and the grams run to thousands; with one in hand it only has to improve it.
+// The dive fixes one fractional variable after another to a whole value and solves the
+// relaxation again. It runs with every row moved inside its bounds by its rounding
+// margin, so that the vertices it visits keep room for the rounding still to come; when
+// a variable can no longer be fixed that way, the real bounds come back and take the
+// last steps. Empty when a dive ends nowhere.
+std::vector<double> divedSolution(glp_prob *relaxed)
+{
+    Problem dive(glp_create_prob());
+    glp_copy_prob(dive.get(), relaxed, GLP_OFF);
+    tightenRows(dive.get(), roundingMargins(relaxed));
+    bool margined = solveRelaxation(dive.get());
+    if (!margined) {
+        restoreRows(dive.get(), relaxed);
+        if (!solveRelaxation(dive.get()))
+            return {};
+    }
+    const int rows = glp_get_num_rows(dive.get()), columns = glp_get_num_cols(dive.get());
+    std::vector<int> index(size_t(rows) + 1);
+    std::vector<double> value(size_t(rows) + 1);
+    for (int step = 0; step <= 2 * columns; ++step) {
+        const int chosen = nextToFix(dive.get(), index, value);
+        if (chosen == 0) {
+            std::vector<double> values(size_t(columns) + 1, 0);
+            for (int j = 1; j <= columns; ++j) {
+                const double v = glp_get_col_prim(dive.get(), j);
+                values[size_t(j)] = glp_get_col_kind(dive.get(), j) == GLP_IV ? std::round(v) : v;
+            }
+            return values;
+        }
+        if (fixToWhole(dive.get(), chosen))
+            continue;
+        if (!margined)
+            return {};
+        margined = false;
+        restoreRows(dive.get(), relaxed);
+        if (!solveRelaxation(dive.get()))
+            return {};
+    }
+    return {};
+}
+
+struct Start
+{
+    std::vector<double> values; // from 1, as GLPK counts
+    bool offered = false;
+};
+
+// Hands the dived solution to branch and bound the first time it asks for one.
+void offerStart(glp_tree *tree, void *info)
+{
+    auto *start = static_cast<Start *>(info);
+    if (glp_ios_reason(tree) != GLP_IHEUR || start->offered || start->values.empty())
+        return;
+    start->offered = true;
+    glp_ios_heur_sol(tree, start->values.data());
+}
+
+MipStatus statusOf(int returned, int mipStatus)
+{
+    switch (returned) {
+    case 0:
+        break;
+    case GLP_ETMLIM:
+        return mipStatus == GLP_FEAS || mipStatus == GLP_OPT ? MipStatus::Feasible : MipStatus::TimedOut;
+    default:
+        return MipStatus::Failed;
+    }
+    switch (mipStatus) {
+    case GLP_OPT:
+        return MipStatus::Optimal;
+    case GLP_NOFEAS:
+        return MipStatus::Infeasible;
+    default:
+        return MipStatus::Failed;
+    }
+}
+
+MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    // Vornak's command line prints its results on standard output: GLPK must say nothing.
+    glp_term_out(GLP_OFF);
+    const Problem lp = glpkProblemOf(problem);
+
+    MipSolution solution;
+    if (!solveRelaxation(lp.get())) {
+        // Without a relaxed solution there is no whole one either.
+        solution.status = glp_get_status(lp.get()) == GLP_NOFEAS ? MipStatus::Infeasible : MipStatus::Failed;
+        return solution;
+    }
+    Start start{divedSolution(lp.get())};
+
+    glp_iocp parameters;
+    glp_init_iocp(&parameters);
+    parameters.msg_lev = GLP_MSG_OFF;
+    parameters.tm_lim = int(qMax<qint64>(1, timeLimitMs - clock.elapsed()));
+    parameters.cb_func = offerStart;
+    parameters.cb_info = &start;
+    const int returned = glp_intopt(lp.get(), &parameters);
+
+    solution.status = statusOf(returned, glp_mip_status(lp.get()));
+    if (solution.status == MipStatus::Optimal || solution.status == MipStatus::Feasible) {
+        solution.objective = glp_mip_obj_val(lp.get());
+        for (int j = 1; j <= int(problem.variables.size()); ++j)
+            solution.values << glp_mip_col_val(lp.get(), j);
+    } else if (solution.status == MipStatus::TimedOut && !start.values.empty()) {
+        // The time ran out before branch and bound took the dived solution: it is still
+        // the best whole-number solution known.
+        solution.status = MipStatus::Feasible;
+        for (int j = 1; j <= int(problem.variables.size()); ++j) {
+            solution.values << start.values[size_t(j)];
+            solution.objective += problem.variables[j - 1].objective * start.values[size_t(j)];
+        }
+    }
+    return solution;
+}
+
+} // namespace
+
+GlpkSolver::GlpkSolver(int timeLimitMs, int budgetMs) : m_timeLimitMs(timeLimitMs), m_budgetMs(budgetMs)
+{
+    m_clock.start();
+}
+
+MipSolution GlpkSolver::solve(const MipProblem &problem)
+{
+    const qint64 left = m_budgetMs - m_clock.elapsed();
+    if (left <= 0)
+        return {MipStatus::TimedOut, {}, 0};
+    MipSolution solution = solveWithGlpk(problem, int(qMin<qint64>(m_timeLimitMs, left)));
+    glp_free_env();
+    return solution;
+}
+
+} // namespace formula

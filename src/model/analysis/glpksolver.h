@@ -1,0 +1,26 @@
+#pragma once
+
+#include "mipsolver.h"
+
+#include <QElapsedTimer>
+
+namespace formula {
+
+// Solves a program with GLPK's branch and cut, silently (nothing on standard output),
+// each solve within a time limit and all of them within a budget that starts with the
+// solver, so that a formula and the reasons for its absence never keep the program busy
+// for long. The GLPK environment is freed after each solve, so no memory of GLPK's
+// outlives a call, whatever thread made it.
+class GlpkSolver : public MipSolver
+{
+public:
+    explicit GlpkSolver(int timeLimitMs = 1000, int budgetMs = 4000);
+    MipSolution solve(const MipProblem &problem) override;
+
+private:
+    int m_timeLimitMs;
+    int m_budgetMs;
+    QElapsedTimer m_clock;
+};
+
+} // namespace formula

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <optional>
+
+// A mixed-integer linear program in plain data, and the small interface of whatever
+// solves it. The formula builds the program; a test can look at it without solving.
+namespace formula {
+
+struct MipVariable
+{
+    QString name;
+    double lower = 0;
+    std::optional<double> upper; // none: no upper bound
+    bool integer = true;
+    double objective = 0; // coefficient in the objective
+};
+
+struct MipConstraint
+{
+    QString name;
+    QList<QPair<int, double>> terms; // variable index, coefficient
+    std::optional<double> lower;
+    std::optional<double> upper;
+};
+
+struct MipProblem
+{
+    bool maximise = false;
+    QList<MipVariable> variables;
+    QList<MipConstraint> constraints;
+
+    // The index of the variable or constraint with this name, or -1.
+    int variableIndex(const QString &name) const;
+    int constraintIndex(const QString &name) const;
+};
+
+enum class MipStatus
+{
+    Optimal,
+    Feasible, // stopped at the time limit with a solution that may not be the best
+    Infeasible,
+    TimedOut, // stopped at the time limit without any solution
+    Failed,   // the solver gave up for a reason of its own
+};
+
+struct MipSolution
+{
+    MipStatus status = MipStatus::Failed;
+    QList<double> values; // one per variable, for Optimal and Feasible
+    double objective = 0;
+};
+
+class MipSolver
+{
+public:
+    virtual ~MipSolver() = default;
+    virtual MipSolution solve(const MipProblem &problem) = 0;
+};
+
+} // namespace formula

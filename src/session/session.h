@@ -1,0 +1,79 @@
+#pragma once
+
+#include "balance.h"
+#include "ingredientfile.h"
+#include "mixcost.h"
+#include "page.h"
+#include "worksheet.h"
+
+#include <QObject>
+
+#include <optional>
+
+class FileChooser;
+class WarningSink;
+
+// What the last successful "Calcola" found: the rows as it read them, the balance of the
+// mix and what it costs.
+struct Calculation
+{
+    CalculatedRows rows;
+    balance::Report balance;
+    MixCost cost;
+};
+
+// One user's work: the worksheet with the personal ingredients and prices, the commands
+// both programs run on it, and the last calculation. Every command that makes the last
+// calculation stale says so through calculationChanged(); the window's status lines and
+// windows only follow it.
+class Session : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Session(WarningSink &sink, QObject *parent = nullptr);
+
+    Worksheet &worksheet() { return m_worksheet; }
+    const Worksheet &worksheet() const { return m_worksheet; }
+    WarningSink &sink() { return m_sink; }
+
+    // The last successful calculation, or nothing since a clearing, an opened file or new
+    // ingredient values and prices.
+    const std::optional<Calculation> &lastCalculation() const { return m_last; }
+
+    // The personal ingredients and prices: the file is read, every line left out is
+    // reported, and a missing file is pointed out when the user `named` it. The worksheet's
+    // lists take what was read; the editor saves to this file.
+    void loadLibrary(const QString &path, bool named = false);
+    // The file loaded, or ingredienti.csv in the user's data folder before any.
+    QString libraryPath() const;
+
+    // The library file as it is now, with the same warnings; the worksheet keeps its own.
+    ingredientfile::ReadResult readLibraryFile();
+
+    // Writes the library to the file and gives it to the worksheet's lists; false, with a
+    // warning, when the file cannot be written.
+    bool saveLibrary(const personal::Library &library);
+
+    // The commands of the main window's buttons.
+    bool calculate();
+    void clear();
+    bool open(const QString &path);
+    bool save(FileChooser &chooser);
+
+    // The recipe sheet to print, or nothing after the refusal's warning.
+    std::optional<Page> recipePage();
+
+signals:
+    // The last calculation was replaced or went stale.
+    void calculationChanged();
+
+private:
+    void setLast(std::optional<Calculation> calculation);
+
+    WarningSink &m_sink;
+    Worksheet m_worksheet;
+    std::optional<Calculation> m_last;
+    QString m_libraryPath;
+    bool m_libraryNamed = false;
+};

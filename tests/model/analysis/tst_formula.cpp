@@ -1,0 +1,638 @@
+#include "formula.h"
+#include "formulaproblem.h"
+#include "glpksolver.h"
+#include "numbers.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <cmath>
+
+using namespace formula;
+
+namespace {
+
+Candidate ing(int row, const char *name, double p, double f, double c, std::optional<double> price = {},
+              double current = 0, double dig = 0, double binder = 0)
+{
+    return {row, QString::fromLatin1(name), p, f, c, dig, binder, price, current, 0, std::nullopt, false};
+}
+
+Eggs eggs(const char *kind, double p, double f, double dig, int perEgg, double count, bool free,
+          std::optional<double> price = {})
+{
+    Eggs e;
+    e.kind = QString::fromLatin1(kind);
+    e.protein = p;
+    e.fat = f;
+    e.digestibility = dig;
+    e.gramsPerEgg = perEgg;
+    e.currentCount = count;
+    e.free = free;
+    e.pricePerEgg = price;
+    return e;
+}
+
+Eggs wholeEggs(double count, bool free = false, std::optional<double> price = {})
+{
+    return eggs("UOVO INTERO GALLINA", 13, 11.1, 0, 52, count, free, price);
+}
+
+Bands noBands()
+{
+    return {{false}, {false}, {false}, std::nullopt, std::nullopt};
+}
+
+Bands fatBand(double min, double max)
+{
+    Bands b = noBands();
+    b.fat = {true, min, max};
+    return b;
+}
+
+Input input(const QList<Candidate> &rows, qint64 total, const Bands &bands, Goal goal = Goal::LowestCost,
+            std::optional<Eggs> eggRow = std::nullopt)
+{
+    return {rows, eggRow, total, bands, goal};
+}
+
+using Terms = QMap<QString, double>;
+
+// Five bait ingredients with the catalogue's values, 1150 g today: fat 4,88 %.
+QList<Candidate> baitRows()
+{
+    return {ing(1, "ALBUMINA", 75, 1, 0, 9.5, 100, 3, 5),
+            ing(2, "FARINA DI AVENA", 12.6, 7.1, 72.9, 2.1, 300, 3, 4),
+            ing(3, "SEMOLINO", 11.5, 0.5, 77.6, 1.4, 200, 5, 5),
+            ing(4, "TIGER NUTS", 12, 20, 50, 4.2, 150, 3, -1),
+            ing(5, "SOYA TOSTATA", 45.3, 7.2, 28.2, 2.8, 400, 4, 4)};
+}
+
+// A solver that answers from a script and keeps every program it was asked to solve.
+class ScriptedSolver : public MipSolver
+{
+public:
+    QList<MipSolution> answers;
+    QList<MipProblem> asked;
+    MipSolution solve(const MipProblem &problem) override
+    {
+        asked << problem;
+        return answers.isEmpty() ? MipSolution{MipStatus::Failed, {}, 0} : answers.takeFirst();
+    }
+};
+
+// The shown value of a share or index, as the results write it.
+double shown(double value)
+{
+    return numbers::roundToDecimals(value, 2);
+}
+
+// Whether a mix meets every limit of the bands, judged on the calculation's own results.
+bool meetsBands(const MixResults &r, const Bands &b)
+{
+    const std::pair<const Band *, double> shares[] = {
+        {&b.protein, r.proteinShare}, {&b.fat, r.fatShare}, {&b.carbo, r.carboShare}};
+    for (const auto &[band, share] : shares)
+        if (band->on && (shown(share * 100) < band->min || shown(share * 100) > band->max))
+            return false;
+    if (b.minDigestibility && shown(r.digestibility) < *b.minDigestibility)
+        return false;
+    return !b.minBinder || (r.binder && shown(*r.binder) >= *b.minBinder);
+}
+
+// The goal's measure of a mix, written out here from its definition.
+double objectiveOf(const Input &in, const QList<qint64> &grams, qint64 eggCount)
+{
+    const int perEgg = in.eggs ? in.eggs->gramsPerEgg : 0;
+    double value = 0;
+    if (in.goal == Goal::LowestCost) {
+        for (int k = 0; k < in.rows.size(); ++k)
+            value += double(grams[k]) / 1000 * in.rows[k].pricePerKg.value_or(0);
+        return value + (in.eggs ? double(eggCount) * in.eggs->pricePerEgg.value_or(0) : 0);
+    }
+    double current = 0;
+    for (const Candidate &c : in.rows)
+        current += c.currentGrams;
+    const double left = double(in.totalGrams - perEgg * eggCount);
+    for (int k = 0; k < in.rows.size(); ++k)
+        value += std::abs(double(grams[k]) - in.rows[k].currentGrams / current * left);
+    if (in.eggs && in.eggs->free) {
+        const double scaled =
+            in.eggs->currentCount * double(in.totalGrams) / (current + perEgg * in.eggs->currentCount);
+        value += perEgg * std::abs(double(eggCount) - scaled);
+    }
+    return value;
+}
+
+// Every whole-gram mix of up to three rows (and the eggs) that the calculation accepts;
+// the best measure among them, or nothing.
+std::optional<double> enumeratedBest(const Input &in)
+{
+    const int n = int(in.rows.size());
+    const qint64 total = in.totalGrams;
+    QList<qint64> counts;
+    if (in.eggs)
+        for (qint64 e = 0; e * in.eggs->gramsPerEgg <= total; ++e)
+            if (in.eggs->free ? e >= in.eggs->minCount : double(e) == in.eggs->currentCount)
+                counts << e;
+    if (!in.eggs)
+        counts << 0;
+    std::optional<double> best;
+    for (qint64 e : counts) {
+        const qint64 rows = total - e * (in.eggs ? in.eggs->gramsPerEgg : 0);
+        for (qint64 a = 0; a <= rows; ++a) {
+            for (qint64 b = 0; b <= (n > 1 ? rows - a : 0); ++b) {
+                QList<qint64> grams = {a, b, rows - a - b};
+                grams.resize(n);
+                if (n == 1 ? a != rows : n == 2 ? a + b != rows : false)
+                    continue;
+                bool inside = true;
+                for (int k = 0; k < n; ++k) {
+                    const Candidate &c = in.rows[k];
+                    inside =
+                        inside && (c.keep ? double(grams[k]) == c.currentGrams
+                                          : grams[k] >= c.minGrams && grams[k] <= c.maxGrams.value_or(total));
+                }
+                if (!inside)
+                    continue;
+                const MixOutcome outcome = computeMix(mixOf(in, grams, e));
+                if (outcome.problem != MixProblem::None || !meetsBands(outcome.results, in.bands))
+                    continue;
+                const double value = objectiveOf(in, grams, e);
+                if (!best || value < *best)
+                    best = value;
+            }
+        }
+    }
+    return best;
+}
+
+// Up to three rows with random values, bounds and prices; eggs now and then.
+Input randomInput(QRandomGenerator &random, qint64 total, int maxRows)
+{
+    auto uniform = [&](double low, double high) { return low + (high - low) * random.generateDouble(); };
+    auto twoDecimals = [](double v) { return std::round(v * 100) / 100; };
+    Input in;
+    in.totalGrams = total;
+    const int n = 1 + int(random.bounded(maxRows));
+    for (int k = 0; k < n; ++k) {
+        const double p = twoDecimals(uniform(0, 90));
+        const double f = twoDecimals(uniform(0, 100 - p) * 0.4);
+        const double c = twoDecimals(uniform(0, 100 - p - f));
+        Candidate cand =
+            ing(k + 1, "R", p, f, c, twoDecimals(uniform(0.5, 15)), 1 + double(random.bounded(total)),
+                double(random.bounded(6)), double(random.bounded(7)) - 1);
+        cand.name = QStringLiteral("R%1").arg(k + 1);
+        if (random.bounded(4) == 0)
+            cand.minGrams = random.bounded(total / 2);
+        if (random.bounded(4) == 0)
+            cand.maxGrams = cand.minGrams + random.bounded(total);
+        cand.keep = random.bounded(8) == 0;
+        in.rows << cand;
+    }
+    if (random.bounded(3) == 0) {
+        const bool free = random.bounded(2) == 0;
+        in.eggs = random.bounded(2) == 0
+                      ? eggs("TUORLO (IL ROSSO)", 15, 29.1, 0, 16, double(random.bounded(4)), free, 0.2)
+                      : wholeEggs(double(random.bounded(3)), free, 0.3);
+        in.eggs->minCount = random.bounded(2);
+    }
+    in.bands = random.bounded(2) == 0 ? defaultBands() : noBands();
+    if (random.bounded(3) == 0)
+        in.bands.fat = {true, twoDecimals(uniform(0, 10)), twoDecimals(uniform(5, 30))};
+    if (random.bounded(4) == 0)
+        in.bands.minDigestibility = twoDecimals(uniform(0, 4));
+    if (random.bounded(4) == 0)
+        in.bands.minBinder = twoDecimals(uniform(-1, 4));
+    in.goal = random.bounded(2) == 0 ? Goal::LowestCost : Goal::ClosestToCurrent;
+    return in;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(formula::Input)
+
+class TestFormula : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void handSolved_data()
+    {
+        QTest::addColumn<Input>("in");
+        QTest::addColumn<QList<qint64>>("grams");
+        QTest::addColumn<qint64>("eggCount"); // -1: no egg row
+        QTest::addColumn<double>("value");    // cost or distance
+
+        QTest::newRow("cheapest: the carbohydrate maximum decides")
+            << input({ing(1, "A", 50, 5, 40, 10), ing(2, "B", 10, 5, 80, 2)}, 1000, defaultBands())
+            << QList<qint64>{500, 500} << qint64(-1) << 6.0;
+        QTest::newRow("fat 2,999% shows 3,00%: 428 g are enough")
+            << input({ing(1, "A", 0, 7, 0, 10), ing(2, "B", 0, 0, 0, 1)}, 999, fatBand(3, 100))
+            << QList<qint64>{428, 571} << qint64(-1) << 4.851;
+        QTest::newRow("fat at most 8%: 7,998% is in, 8,008% is out")
+            << input({ing(1, "A", 0, 0, 0, 10), ing(2, "B", 0, 10, 0, 1)}, 999, fatBand(0, 8))
+            << QList<qint64>{200, 799} << qint64(-1) << 2.799;
+        QTest::newRow("free yolks bring the fat, seven whole ones")
+            << input({ing(1, "A", 0, 0, 0, 1)}, 1000, fatBand(3, 100), Goal::LowestCost,
+                     eggs("TUORLO (IL ROSSO)", 15, 29.1, 0, 16, 2, true, 0.2))
+            << QList<qint64>{888} << qint64(7) << 2.288;
+        {
+            Candidate kept = ing(1, "A", 0, 0, 0, 10, 300);
+            kept.keep = true;
+            QTest::newRow("a kept row stays, the cheapest fills the rest")
+                << input({kept, ing(2, "B", 0, 10, 0, 1), ing(3, "C", 0, 0, 0, 2)}, 1000, fatBand(0, 8))
+                << QList<qint64>{300, 700, 0} << qint64(-1) << 3.7;
+        }
+        Bands binder = noBands();
+        binder.minBinder = 3;
+        QTest::newRow("binder over rows 1-13 only: 2,996 shows 3,00")
+            << input({ing(1, "A", 0, 0, 0, 10, 0, 0, 5), ing(2, "B", 0, 0, 0, 1, 0, 0, 1)}, 1104, binder,
+                     Goal::LowestCost, wholeEggs(2, false, 0.25))
+            << QList<qint64>{499, 501} << qint64(2) << 5.991;
+        Bands digestibility = noBands();
+        digestibility.minDigestibility = 3;
+        QTest::newRow("digestibility with the eggs in the average")
+            << input({ing(1, "A", 0, 0, 0, 10, 0, 5), ing(2, "B", 0, 0, 0, 1, 0, 1)}, 1104, digestibility,
+                     Goal::LowestCost, wholeEggs(2, false, 0.25))
+            << QList<qint64>{577, 423} << qint64(2) << 6.693;
+        QTest::newRow("closest: a mix inside every band, scaled to the new total")
+            << input({ing(1, "A", 0, 0, 0, {}, 100), ing(2, "B", 0, 0, 0, {}, 200)}, 600, noBands(),
+                     Goal::ClosestToCurrent)
+            << QList<qint64>{200, 400} << qint64(-1) << 0.0;
+        QTest::newRow("closest: two kept eggs, the rows fill what they leave")
+            << input({ing(1, "A", 0, 0, 0, {}, 100), ing(2, "B", 0, 0, 0, {}, 200)}, 1000, noBands(),
+                     Goal::ClosestToCurrent, wholeEggs(2))
+            << QList<qint64>{299, 597} << qint64(2) << 2.0 / 3;
+        QTest::newRow("closest: the smallest move that lifts the fat to 8%")
+            << input({ing(1, "A", 0, 1, 0, {}, 100), ing(2, "B", 0, 10, 0, {}, 100)}, 200, fatBand(8, 100),
+                     Goal::ClosestToCurrent)
+            << QList<qint64>{44, 156} << qint64(-1) << 112.0;
+        QTest::newRow("closest, free eggs: the count scales with the total")
+            << input({ing(1, "A", 0, 0, 0, {}, 400)}, 1000, noBands(), Goal::ClosestToCurrent,
+                     wholeEggs(2, true))
+            << QList<qint64>{792} << qint64(4) << 52.0 * 16 / 504;
+    }
+
+    void handSolved()
+    {
+        QFETCH(Input, in);
+        QFETCH(QList<qint64>, grams);
+        QFETCH(qint64, eggCount);
+        QFETCH(double, value);
+        const Result result = solve(in);
+        QCOMPARE(result.reasons, QStringList());
+        QCOMPARE(result.status, Status::Best);
+        QList<qint64> proposed;
+        for (const ProposedRow &row : result.rows)
+            proposed << row.grams;
+        QCOMPARE(proposed, grams);
+        QCOMPARE(result.eggCount.value_or(-1), eggCount);
+        const double measured = in.goal == Goal::LowestCost ? *result.cost : result.distance;
+        QVERIFY2(std::abs(measured - value) < 1e-9, qPrintable(QString::number(measured, 'g', 17)));
+    }
+
+    void problemVariables_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("lower");
+        QTest::addColumn<double>("upper"); // NaN: none
+        QTest::addColumn<bool>("integer");
+        QTest::addColumn<double>("objective");
+
+        const double none = std::nan("");
+        QTest::newRow("row with bounds") << "riga 1" << 10.0 << 800.0 << true << 0.0;
+        QTest::newRow("row up to the total") << "riga 3" << 0.0 << 1000.0 << true << 0.0;
+        QTest::newRow("kept row fixed") << "riga 12" << 50.0 << 50.0 << true << 0.0;
+        QTest::newRow("free eggs, as many as the total holds") << "uova" << 1.0 << 19.0 << true << 0.0;
+        QTest::newRow("a row's distance") << "distanza riga 3" << 0.0 << none << false << 1.0;
+        QTest::newRow("the eggs' distance") << "distanza uova" << 0.0 << none << false << 1.0;
+    }
+
+    void problemVariables()
+    {
+        QFETCH(QString, name);
+        QFETCH(double, lower);
+        QFETCH(double, upper);
+        QFETCH(bool, integer);
+        QFETCH(double, objective);
+        const MipProblem problem = builtProblem();
+        const int j = problem.variableIndex(name);
+        QVERIFY(j >= 0);
+        const MipVariable &v = problem.variables[j];
+        QCOMPARE(v.lower, lower);
+        QCOMPARE(v.upper.has_value(), !std::isnan(upper));
+        if (v.upper)
+            QCOMPARE(*v.upper, upper);
+        QCOMPARE(v.integer, integer);
+        QCOMPARE(v.objective, objective);
+    }
+
+    void problemConstraints_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Terms>("terms");
+        QTest::addColumn<double>("lower"); // NaN: none
+        QTest::addColumn<double>("upper");
+
+        const double none = std::nan("");
+        QTest::newRow("total, eggs by their weight")
+            << "totale" << Terms{{"riga 1", 1}, {"riga 3", 1}, {"riga 12", 1}, {"uova", 52}} << 1000.0
+            << 1000.0;
+        QTest::newRow("fat from 2,995% of the total")
+            << "grassi min" << Terms{{"riga 1", 5}, {"riga 3", 6}, {"riga 12", 0}, {"uova", 11.1 * 52}}
+            << 2995.0 << none;
+        QTest::newRow("protein below 40,005% of the total")
+            << "proteine max" << Terms{{"riga 1", 50}, {"riga 3", 10}, {"riga 12", 30}, {"uova", 13 * 52}}
+            << none << 40005.0;
+        QTest::newRow("binder over rows 1-13, no eggs")
+            << "legante min" << Terms{{"riga 1", 4 - 1.995}, {"riga 3", 1 - 1.995}, {"riga 12", 2 - 1.995}}
+            << 0.0 << none;
+        QTest::newRow("binder needs weight in rows 1-13")
+            << "legante peso" << Terms{{"riga 1", 1}, {"riga 3", 1}, {"riga 12", 1}} << 1.0 << none;
+        // Row 3 is 300 of the 450 current grams: its target is 2/3 of (1000 - 52 x eggs).
+        QTest::newRow("distance above a target that moves with the eggs")
+            << "distanza riga 3 sopra"
+            << Terms{{"distanza riga 3", 1}, {"riga 3", -1}, {"uova", -2.0 / 3 * 52}} << -2000.0 / 3 << none;
+        QTest::newRow("distance below it")
+            << "distanza riga 3 sotto" << Terms{{"distanza riga 3", 1}, {"riga 3", 1}, {"uova", 2.0 / 3 * 52}}
+            << 2000.0 / 3 << none;
+        // Two eggs in 450 + 104 g, scaled to 1000 g: 3,61 eggs.
+        QTest::newRow("eggs' distance in grams of egg")
+            << "distanza uova sotto" << Terms{{"distanza uova", 1}, {"uova", 52}} << 52 * 2 * 1000.0 / 554
+            << none;
+    }
+
+    void problemConstraints()
+    {
+        QFETCH(QString, name);
+        QFETCH(Terms, terms);
+        QFETCH(double, lower);
+        QFETCH(double, upper);
+        const MipProblem problem = builtProblem();
+        const int i = problem.constraintIndex(name);
+        QVERIFY(i >= 0);
+        const MipConstraint &c = problem.constraints[i];
+        Terms built;
+        for (const auto &[j, coefficient] : c.terms)
+            built[problem.variables[j].name] += coefficient;
+        QCOMPARE(built.keys(), terms.keys());
+        for (auto it = terms.cbegin(); it != terms.cend(); ++it)
+            QVERIFY2(std::abs(built[it.key()] - it.value()) < 1e-9, qPrintable(it.key()));
+        QCOMPARE(c.lower.has_value(), !std::isnan(lower));
+        QCOMPARE(c.upper.has_value(), !std::isnan(upper));
+        if (c.lower)
+            QVERIFY(std::abs(*c.lower - lower) < 1e-9);
+        if (c.upper)
+            QVERIFY(std::abs(*c.upper - upper) < 1e-9);
+    }
+
+    void costObjective()
+    {
+        ScriptedSolver solver;
+        solve(input({ing(1, "A", 20, 5, 50, 2.5)}, 1000, defaultBands(), Goal::LowestCost,
+                    wholeEggs(2, false, 0.3)),
+              solver);
+        QCOMPARE(solver.asked.size(), 1);
+        const MipProblem &p = solver.asked.first();
+        QVERIFY(!p.maximise);
+        QCOMPARE(p.variables[p.variableIndex("riga 1")].objective, 0.0025);
+        QCOMPARE(p.variables[p.variableIndex("uova")].objective, 0.3);
+        QCOMPARE(p.variables.size(), 2); // no distances
+    }
+
+    // A mix the calculation rejects is never returned: the limit it misses is asked to
+    // stay further inside, and the program solved again.
+    void tightensWhatTheCalculationRejects()
+    {
+        ScriptedSolver solver;
+        // 427 g of A show 2,99% of fat: outside; 428 g show 3,00%.
+        solver.answers << MipSolution{MipStatus::Optimal, {427, 572}, 0}
+                       << MipSolution{MipStatus::Feasible, {428, 571}, 0};
+        const Result result =
+            solve(input({ing(1, "A", 0, 7, 0, 10), ing(2, "B", 0, 0, 0, 1)}, 999, fatBand(3, 100)), solver);
+        QCOMPARE(solver.asked.size(), 2);
+        const auto edge = [&](int k) {
+            const MipProblem &p = solver.asked[k];
+            return *p.constraints[p.constraintIndex("grassi min")].lower;
+        };
+        QVERIFY(edge(1) > edge(0));
+        QCOMPARE(result.status, Status::MaybeNotBest);
+        QCOMPARE(result.rows[0].grams, 428);
+        QCOMPARE(result.reasons, QStringList{kMaybeNotBest});
+    }
+
+    // With no time at all for branch and bound, the dived first solution is still a
+    // verified mix, marked as maybe not the best.
+    void timeRunsOutWithAMix_data()
+    {
+        QTest::addColumn<Input>("in");
+        QTest::newRow("1 kg, cheapest, four eggs kept")
+            << input(baitRows(), 1000, defaultBands(), Goal::LowestCost, wholeEggs(4, false, 0.3));
+        QTest::newRow("25 kg, closest, eggs free")
+            << input(baitRows(), 25000, defaultBands(), Goal::ClosestToCurrent, wholeEggs(4, true));
+        QTest::newRow("10 t, closest, no eggs")
+            << input(baitRows(), kMaxTotalGrams, defaultBands(), Goal::ClosestToCurrent);
+    }
+
+    void timeRunsOutWithAMix()
+    {
+        QFETCH(Input, in);
+        GlpkSolver solver(0);
+        const Result result = solve(in, solver);
+        QCOMPARE(result.reasons, QStringList{kMaybeNotBest});
+        QCOMPARE(result.status, Status::MaybeNotBest);
+        const MixOutcome outcome = computeMix(result.mix);
+        QCOMPARE(outcome.results.totalWeight, double(in.totalGrams));
+        QVERIFY(meetsBands(outcome.results, in.bands));
+    }
+
+    void noMix_data()
+    {
+        QTest::addColumn<Input>("in");
+        QTest::addColumn<QStringList>("reasons");
+
+        const QList<Candidate> lean = {ing(1, "A", 20, 1, 50, 2), ing(2, "B", 45, 2, 40, 3)};
+        QTest::newRow("fat out of reach")
+            << input(lean, 1000, defaultBands())
+            << QStringList{"Grassi almeno 3%: con questi ingredienti si arriva al massimo a 2,00%"};
+        Bands protein = noBands();
+        protein.protein = {true, 17, 19.5};
+        QTest::newRow("protein cannot come down")
+            << input(lean, 1000, protein)
+            << QStringList{"Proteine al massimo 19,5%: con questi ingredienti non si scende sotto 20,00%"};
+        Bands both = noBands();
+        both.protein = {true, 30, 100};
+        both.fat = {true, 3, 100};
+        QTest::newRow("two limits, each reachable alone")
+            << input({ing(1, "A", 40, 0, 0, 1), ing(2, "B", 0, 10, 0, 1)}, 1000, both)
+            << QStringList{"Proteine almeno 30%: insieme a Grassi almeno 3% si arriva al massimo a 28,00%",
+                           "Grassi almeno 3%: insieme a Proteine almeno 30% si arriva al massimo a 2,50%"};
+        Bands binder = noBands();
+        binder.minBinder = 3;
+        QTest::newRow("binder out of reach, eggs free")
+            << input({ing(1, "A", 0, 0, 0, 1, 0, 0, 1), ing(2, "B", 0, 0, 0, 1, 0, 0, 2)}, 1000, binder,
+                     Goal::LowestCost, wholeEggs(2, true, 0.3))
+            << QStringList{"Indice legante almeno 3: con questi ingredienti si arriva al massimo a 2,00"};
+        Candidate none = ing(1, "A", 0, 0, 0, 1, 0, 0, 5);
+        none.maxGrams = 0;
+        QTest::newRow("binder with only eggs weighing")
+            << input({none}, 1040, binder, Goal::LowestCost, wholeEggs(2, true, 0.3))
+            << QStringList{
+                   "Indice legante almeno 3: nel mix pesano solo le uova, che non hanno indice legante"};
+        Bands digestibility = noBands();
+        digestibility.minDigestibility = 4;
+        QTest::newRow("eggs pull the digestibility down")
+            << input({ing(1, "A", 0, 0, 0, 1, 0, 5)}, 1040, digestibility, Goal::LowestCost,
+                     wholeEggs(10, false, 0.3))
+            << QStringList{
+                   "Indice di digeribilità almeno 4: con questi ingredienti si arriva al massimo a 2,50"};
+        Candidate heavyA = ing(1, "A", 20, 5, 50, 2), heavyB = ing(2, "B", 20, 5, 50, 2);
+        heavyA.minGrams = heavyB.minGrams = 600;
+        QTest::newRow("row minimums over the total")
+            << input({heavyA, heavyB}, 1000, defaultBands())
+            << QStringList{"i minimi delle righe superano il peso totale (1200 g contro 1000 g)"};
+        heavyB.minGrams = 0;
+        QTest::newRow("row minimum and kept eggs over the total")
+            << input({heavyA, heavyB}, 1000, defaultBands(), Goal::LowestCost, wholeEggs(8, false, 1))
+            << QStringList{"i minimi delle righe e le uova superano il peso totale (1016 g contro 1000 g)"};
+        Candidate smallA = ing(1, "A", 20, 5, 50, 2), smallB = ing(2, "B", 20, 5, 50, 2);
+        smallA.maxGrams = smallB.maxGrams = 400;
+        QTest::newRow("row maximums short of the total")
+            << input({smallA, smallB}, 1000, defaultBands())
+            << QStringList{"i massimi delle righe non arrivano al peso totale (800 g contro 1000 g)"};
+        Candidate kept = ing(1, "A", 20, 5, 50, 2, 300);
+        kept.keep = true;
+        QTest::newRow("kept row and free eggs cannot make the total")
+            << input({kept}, 1000, noBands(), Goal::LowestCost, wholeEggs(2, true, 1))
+            << QStringList{
+                   "le righe mantenute, i minimi e i massimi non permettono un mix di esattamente 1000 g "
+                   "in grammi interi"};
+        kept.currentGrams = 100.5;
+        QTest::newRow("kept row with a fraction of a gram")
+            << input({kept, ing(2, "B", 20, 5, 50, 2)}, 1000, defaultBands())
+            << QStringList{
+                   "Riga 1 (A): 100,5 g non sono grammi interi, quindi la riga non si può mantenere com'è"};
+        QTest::newRow("kept egg count with a fraction")
+            << input(lean, 1000, defaultBands(), Goal::LowestCost, wholeEggs(1.5, false, 1))
+            << QStringList{"Uova: 1,5 non è un numero intero di uova: lasciare libero il numero delle uova o "
+                           "scriverne uno intero"};
+        Candidate crossed = ing(3, "C", 20, 5, 50, 2);
+        crossed.minGrams = 300;
+        crossed.maxGrams = 200;
+        Bands upside = defaultBands();
+        upside.protein = {true, 40, 17};
+        QTest::newRow("bounds the wrong way round")
+            << input({crossed}, 1000, upside)
+            << QStringList{"Riga 3 (C): il minimo di 300 g supera il massimo di 200 g",
+                           "Proteine: il minimo 40% supera il massimo 17%"};
+        QTest::newRow("prices missing for the cheapest mix")
+            << input({ing(1, "A", 20, 5, 50), ing(2, "B", 20, 5, 50, 1)}, 1000, defaultBands(),
+                     Goal::LowestCost, wholeEggs(2))
+            << QStringList{"manca il prezzo di A", "manca il prezzo di UOVO INTERO GALLINA"};
+        QTest::newRow("closest without a current mix")
+            << input(lean, 1000, defaultBands(), Goal::ClosestToCurrent)
+            << QStringList{"Le righe 1-13 non hanno grammi: non c'è un mix attuale a cui avvicinarsi"};
+        QTest::newRow("no total") << input(lean, 0, defaultBands())
+                                  << QStringList{
+                                         "Il peso totale deve essere un numero intero di grammi maggiore "
+                                         "di zero"};
+        QTest::newRow("nothing to mix")
+            << input({}, 1000, defaultBands())
+            << QStringList{"Nessun componente nel mix: scegliere almeno un ingrediente"};
+    }
+
+    void noMix()
+    {
+        QFETCH(Input, in);
+        QFETCH(QStringList, reasons);
+        const Result result = solve(in);
+        QCOMPARE(result.status, Status::NoMix);
+        QCOMPARE(result.reasons, reasons);
+    }
+
+    // Whatever the instance, a mix returned meets, by the calculation's own results,
+    // every band, bound and the total.
+    void everyMixMeetsEveryLimit()
+    {
+        QRandomGenerator random(21);
+        int mixes = 0;
+        for (int run = 0; run < 300; ++run) {
+            const Input in = randomInput(random, 50 + random.bounded(5000), 5);
+            const Result result = solve(in);
+            const QString what = QStringLiteral("run %1").arg(run);
+            if (result.status == Status::NoMix) {
+                QVERIFY2(!result.reasons.isEmpty(), qPrintable(what));
+                continue;
+            }
+            ++mixes;
+            QList<qint64> grams;
+            for (const ProposedRow &row : result.rows)
+                grams << row.grams;
+            const MixOutcome outcome = computeMix(mixOf(in, grams, result.eggCount.value_or(0)));
+            QVERIFY2(outcome.problem == MixProblem::None, qPrintable(what));
+            QCOMPARE(outcome.results.totalWeight, double(in.totalGrams));
+            QVERIFY2(meetsBands(outcome.results, in.bands), qPrintable(what));
+            for (int k = 0; k < in.rows.size(); ++k) {
+                const Candidate &c = in.rows[k];
+                if (c.keep)
+                    QCOMPARE(double(grams[k]), c.currentGrams);
+                else
+                    QVERIFY2(grams[k] >= c.minGrams && grams[k] <= c.maxGrams.value_or(in.totalGrams),
+                             qPrintable(what));
+            }
+            if (in.eggs && !in.eggs->free)
+                QCOMPARE(double(*result.eggCount), in.eggs->currentCount);
+            if (in.eggs && in.eggs->free)
+                QVERIFY2(*result.eggCount >= in.eggs->minCount, qPrintable(what));
+        }
+        QVERIFY2(mixes > 100, qPrintable(QString::number(mixes))); // the property was really exercised
+    }
+
+    // On instances small enough to try every whole-gram mix, the formula finds the best
+    // one, and says there is none exactly when there is none.
+    void bestOfAllWholeGramMixes()
+    {
+        QRandomGenerator random(60);
+        int mixes = 0;
+        for (int run = 0; run < 150; ++run) {
+            const Input in = randomInput(random, 60, 3);
+            const std::optional<double> best = enumeratedBest(in);
+            const Result result = solve(in);
+            const QString what = QStringLiteral("run %1: %2").arg(run).arg(result.reasons.join(u';'));
+            QCOMPARE(result.status == Status::NoMix, !best);
+            if (!best)
+                continue;
+            ++mixes;
+            QList<qint64> grams;
+            for (const ProposedRow &row : result.rows)
+                grams << row.grams;
+            const double found = objectiveOf(in, grams, result.eggCount.value_or(0));
+            QVERIFY2(std::abs(found - *best) < 1e-6, qPrintable(what));
+        }
+        QVERIFY2(mixes > 30, qPrintable(QString::number(mixes)));
+    }
+
+private:
+    // A closest-goal program with bounds, a kept row, free eggs and every kind of limit,
+    // caught before it is solved.
+    static MipProblem builtProblem()
+    {
+        Candidate a = ing(1, "A", 50, 5, 40, 10, 100, 3, 4);
+        a.minGrams = 10;
+        a.maxGrams = 800;
+        Candidate c = ing(12, "Mio", 30, 0, 0, {}, 50, 4, 2);
+        c.keep = true;
+        Bands bands = defaultBands();
+        bands.minDigestibility = 3;
+        bands.minBinder = 2;
+        Eggs e = wholeEggs(2, true);
+        ScriptedSolver solver;
+        solve(input({a, ing(3, "B", 10, 6, 80, 2, 300, 5, 1), c}, 1000, bands, Goal::ClosestToCurrent, e),
+              solver);
+        return solver.asked.value(0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFormula)
+#include "tst_formula.moc"
