@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -147,6 +148,10 @@ void install(QWidget *window)
     for (auto *list : window->findChildren<QComboBox *>()) {
         styled(list);
         list->installEventFilter(filter);
+        // Every entry is one line of the same type: the popup measures one and not all of
+        // them, also each time the resizer gives the list a new type size.
+        if (auto *entries = qobject_cast<QListView *>(list->view()))
+            entries->setUniformItemSizes(true);
     }
     for (auto *check : window->findChildren<QCheckBox *>())
         styled(check);

@@ -8,7 +8,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QTextDocument>
+
+#include <vector>
 
 namespace {
 
@@ -82,31 +85,59 @@ void setBackground(QWidget *widget, const QColor &colour, bool greyWhenDisabled)
 
 } // namespace
 
-FieldBinding::FieldBinding(FieldStore &store, QWidget *root, QObject *parent, DisabledLook disabledLook)
+FieldBinding::FieldBinding(FieldStore &store, const FieldWidgets &widgets, QObject *parent,
+                           DisabledLook disabledLook)
     : QObject(parent), m_store(store), m_disabledLook(disabledLook)
 {
-    for (FieldId id = 0; id < m_store.fieldCount(); ++id) {
-        const QString name = m_store.fieldName(id);
-        if (name.isEmpty())
-            continue;
-        if (auto *widget = root->findChild<QWidget *>(name))
-            bind(id, widget);
-    }
+    for (auto it = widgets.cbegin(); it != widgets.cend(); ++it)
+        bind(it.key(), it.value());
+    Q_ASSERT_X(unbound().isEmpty(), "FieldBinding", "a field of the store has no widget");
     connect(&m_store, &FieldStore::fieldChanged, this, &FieldBinding::show);
     connect(&m_store, &FieldStore::entriesChanged, this, &FieldBinding::showEntries);
 }
 
+QList<FieldId> FieldBinding::unbound() const
+{
+    QList<FieldId> missing;
+    for (FieldId id = 0; id < m_store.fieldCount(); ++id)
+        if (!m_store.fieldName(id).isEmpty() && !m_widgets.value(id))
+            missing << id;
+    return missing;
+}
+
+QStringListModel *FieldBinding::listModel(FieldId id)
+{
+    const QStringList *entries = m_store.field(id).entries;
+    QStringListModel *&model = m_listModels[entries];
+    if (!model)
+        model = new QStringListModel(entries ? *entries : QStringList(), this);
+    return model;
+}
+
 void FieldBinding::showEntries(FieldId id)
 {
-    auto *combo = qobject_cast<QComboBox *>(m_widgets.value(id));
-    if (!combo)
+    if (!qobject_cast<QComboBox *>(m_widgets.value(id)))
         return;
+    // The first list to hear of new entries updates the shared model; every list showing
+    // it then shows its own choice again.
+    QStringListModel *model = listModel(id);
+    const QStringList entries = m_store.entries(id);
+    if (model->stringList() == entries)
+        return;
+    QList<FieldId> sharing;
+    for (auto it = m_widgets.cbegin(); it != m_widgets.cend(); ++it)
+        if (qobject_cast<QComboBox *>(it.value()) &&
+            m_store.field(it.key()).entries == m_store.field(id).entries)
+            sharing << it.key();
     {
-        const QSignalBlocker blocker(combo);
-        combo->clear();
-        combo->addItems(m_store.entries(id));
+        std::vector<QSignalBlocker> blockers;
+        blockers.reserve(size_t(sharing.size()));
+        for (FieldId list : std::as_const(sharing))
+            blockers.emplace_back(m_widgets.value(list));
+        model->setStringList(entries);
     }
-    show(id);
+    for (FieldId list : std::as_const(sharing))
+        show(list);
 }
 
 QColor FieldBinding::colourFor(Colour colour)
@@ -142,7 +173,7 @@ void FieldBinding::bind(FieldId id, QWidget *widget)
         });
     } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         const QSignalBlocker blocker(combo);
-        combo->addItems(m_store.entries(id));
+        combo->setModel(listModel(id));
         connect(combo, &QComboBox::activated, this, [this, id, combo](int index) {
             m_store.select(id, combo->itemText(index));
             show(id);

@@ -47,7 +47,7 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
 
     dlgCommon = std::make_unique<DlgCommon>(this);
     m_printer = std::make_unique<PagePrinter>(this);
-    m_binding = new FieldBinding(m_session.worksheet(), client, this);
+    m_binding = new FieldBinding(m_session.worksheet(), m_fieldWidgets, this);
 
     // The client area at its design size is the layout the resizer records; loading then
     // gives the window the work area in one step.
@@ -96,8 +96,7 @@ void FormPrinc::showEvent(QShowEvent *event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    if (QWidget *first = findChild<QWidget *>(QStringLiteral("CmbComponente1")))
-        first->setFocus(Qt::OtherFocusReason);
+    m_fieldWidgets.value(field::componente(1))->setFocus(Qt::OtherFocusReason);
     if (!m_fileOnShow.isEmpty())
         QMetaObject::invokeMethod(
             this,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fieldbinding.h"
 #include "messageboxsink.h"
 #include "session.h"
 
@@ -11,10 +12,14 @@
 
 class ClsResize;
 class FieldBinding;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
 class FileChooser;
 class FrmBilancio;
 class FrmConvertitore;
 class QLabel;
+class QMenu;
 class PagePrinter;
 
 // The main window: the worksheet, the results, the recipe name and notes, the
@@ -34,6 +39,7 @@ public:
     Session &session() { return m_session; }
     Worksheet &worksheet() { return m_session.worksheet(); }
     ClsResize *resizer() const { return Resizer.get(); }
+    const FieldBinding *binding() const { return m_binding; }
     FrmConvertitore *converterWindow() const;
     FrmBilancio *balanceWindow() const;
 
@@ -79,6 +85,11 @@ private:
     void buildButtons(QWidget *client);
     void buildMenus();
     void setFocusOrder();
+    // The worksheet's controls, each made from its field and kept in m_fieldWidgets.
+    QLineEdit *inputBox(QWidget *parent, FieldId id, int left, int top, int width, int height,
+                        bool centred = true);
+    QLabel *displayField(QWidget *parent, FieldId id, int left, int top, int width, int height);
+    QComboBox *dropDownList(QWidget *parent, FieldId id, int left, int top, int width, int height);
     // The warnings and the balance window take the worksheet's type at its present size,
     // never smaller than the design type.
     void lendTypeToDialogs();
@@ -92,6 +103,9 @@ private:
     MessageBoxSink m_sink{this};
     Session m_session{m_sink};
     std::unique_ptr<ClsResize> Resizer;
+    FieldWidgets m_fieldWidgets;
+    QHash<QString, QPushButton *> m_buttons;
+    QMenu *m_viewMenu = nullptr;
     FieldBinding *m_binding = nullptr;
     std::unique_ptr<FileChooser> dlgCommon;
     std::unique_ptr<PagePrinter> m_printer;

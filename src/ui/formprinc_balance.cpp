@@ -33,8 +33,7 @@ void FormPrinc::buildStatusBar()
 
 void FormPrinc::addBalanceMenuItem()
 {
-    QMenu *view = menuBar()->findChild<QMenu *>(QStringLiteral("mnuvisualizza"));
-    QAction *action = view->addAction(QStringLiteral("Bilancio del mix"));
+    QAction *action = m_viewMenu->addAction(QStringLiteral("Bilancio del mix"));
     action->setObjectName(QStringLiteral("mnuBilancio"));
     connect(action, &QAction::triggered, this, &FormPrinc::mnuBilancio_Click);
 }

@@ -28,16 +28,6 @@ int rowTop(int row)
     return 480 * row;
 }
 
-QComboBox *dropDownList(QWidget *parent, const QString &name, int left, int top, int width, int height)
-{
-    auto *list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setEditable(false);
-    list->setMaxVisibleItems(20);
-    place(list, left, top, width, height);
-    return list;
-}
-
 // Children of a frame carry their own font and text colour, so the frame's bold blue
 // caption stays the frame's own.
 void keepOwnLook(QWidget *child)
@@ -52,6 +42,32 @@ void keepOwnLook(QWidget *child)
 }
 
 } // namespace
+
+QLineEdit *FormPrinc::inputBox(QWidget *parent, FieldId id, int left, int top, int width, int height,
+                               bool centred)
+{
+    auto *edit = design::inputBox(parent, field::name(id), left, top, width, height, centred);
+    m_fieldWidgets.insert(id, edit);
+    return edit;
+}
+
+QLabel *FormPrinc::displayField(QWidget *parent, FieldId id, int left, int top, int width, int height)
+{
+    QLabel *label = design::displayField(parent, field::name(id), left, top, width, height);
+    m_fieldWidgets.insert(id, label);
+    return label;
+}
+
+QComboBox *FormPrinc::dropDownList(QWidget *parent, FieldId id, int left, int top, int width, int height)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(field::name(id));
+    list->setEditable(false);
+    list->setMaxVisibleItems(20);
+    place(list, left, top, width, height);
+    m_fieldWidgets.insert(id, list);
+    return list;
+}
 
 void FormPrinc::buildWorksheetGrid(QWidget *client)
 {
@@ -83,20 +99,17 @@ void FormPrinc::buildWorksheetGrid(QWidget *client)
         const int top = rowTop(row);
         const bool customRow = isCustomRow(row);
         if (customRow) {
-            auto *name =
-                design::inputBox(client, field::name(aggiunta(row)), 120, top, 3135, kRowHeight, false);
+            auto *name = inputBox(client, aggiunta(row), 120, top, 3135, kRowHeight, false);
             name->setToolTip(QStringLiteral("Scrivere nuovo componente"));
             for (int k = 0; k < 3; ++k)
-                design::inputBox(client, field::name(at(kValueColumns[k], row)), valueLefts[k], top,
-                                 kColumnWidth, kRowHeight);
-            dropDownList(client, field::name(dig(row)), valueLefts[3], top, kColumnWidth, kRowHeight);
-            dropDownList(client, field::name(legante(row)), valueLefts[4], top, kColumnWidth, kRowHeight);
+                inputBox(client, at(kValueColumns[k], row), valueLefts[k], top, kColumnWidth, kRowHeight);
+            dropDownList(client, dig(row), valueLefts[3], top, kColumnWidth, kRowHeight);
+            dropDownList(client, legante(row), valueLefts[4], top, kColumnWidth, kRowHeight);
         } else {
-            auto *list = dropDownList(client, field::name(componente(row)), 120, top, 3135, kRowHeight);
+            auto *list = dropDownList(client, componente(row), 120, top, 3135, kRowHeight);
             list->setToolTip(QStringLiteral("Scegliere un componente"));
             for (int k = 0; k < 5; ++k)
-                design::displayField(client, field::name(at(kValueColumns[k], row)), valueLefts[k], top,
-                                     kColumnWidth, kRowHeight);
+                displayField(client, at(kValueColumns[k], row), valueLefts[k], top, kColumnWidth, kRowHeight);
         }
         const bool wide = row >= 10;
         QLabel *number =
@@ -104,7 +117,7 @@ void FormPrinc::buildWorksheetGrid(QWidget *client)
                                wide ? Qt::AlignRight | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
         number->setObjectName(QStringLiteral("LblRiga%1").arg(row));
         number->setFont(design::dialogFont(9.75));
-        design::inputBox(client, field::name(peso(row)), kGramsLeft, top, kColumnWidth, kRowHeight);
+        inputBox(client, peso(row), kGramsLeft, top, kColumnWidth, kRowHeight);
     }
 }
 
@@ -116,36 +129,38 @@ void FormPrinc::buildEggFrame(QWidget *client)
 
     auto *check = new WideCheckBox(frame);
     check->setObjectName(field::name(ChkUova));
+    m_fieldWidgets.insert(ChkUova, check);
     check->setToolTip(QStringLiteral("Aggiunta uova al mix"));
     place(check, 120, 240, 975, 255);
 
-    dropDownList(frame, field::name(componente(kEggRow)), 120, 600, 3015, 315);
-    design::displayField(frame, field::name(proteine(kEggRow)), 3480, 600, 1575, 315);
-    design::displayField(frame, field::name(grassi(kEggRow)), 5280, 600, 1575, 315);
-    design::displayField(frame, field::name(carbo(kEggRow)), 7080, 600, 1575, 315);
-    design::displayField(frame, field::name(dig(kEggRow)), 8880, 600, 1572, 312);
+    dropDownList(frame, componente(kEggRow), 120, 600, 3015, 315);
+    displayField(frame, proteine(kEggRow), 3480, 600, 1575, 315);
+    displayField(frame, grassi(kEggRow), 5280, 600, 1575, 315);
+    displayField(frame, carbo(kEggRow), 7080, 600, 1575, 315);
+    displayField(frame, dig(kEggRow), 8880, 600, 1572, 312);
     design::staticText(frame, QStringLiteral("Numero uova"), 120, 1080, 1215, 255)
         ->setObjectName(QStringLiteral("Label18"));
-    design::inputBox(frame, field::name(NumeroUova), 1440, 1080, 1695, 315);
+    inputBox(frame, NumeroUova, 1440, 1080, 1695, 315);
     // Right-aligned in a box that reaches further left, so the caption stays whole next to
     // its field on small screens too.
     design::staticText(frame, QStringLiteral("Peso delle uova"), 7080, 1080, 1572, 252,
                        Qt::AlignRight | Qt::AlignTop)
         ->setObjectName(QStringLiteral("Label19"));
-    design::displayField(frame, field::name(peso(kEggRow)), 8880, 1080, 1572, 312);
+    displayField(frame, peso(kEggRow), 8880, 1080, 1572, 312);
 }
 
 void FormPrinc::buildRecipeFields(QWidget *client)
 {
     design::staticText(client, QStringLiteral("Nome della  ricetta:"), 10800, 6720, 3855, 255)
         ->setObjectName(QStringLiteral("LblNomeRicetta"));
-    auto *name = design::inputBox(client, field::name(NomeRicetta), 10800, 6960, 3855, 315, false);
+    auto *name = inputBox(client, NomeRicetta, 10800, 6960, 3855, 315, false);
     name->setToolTip(QStringLiteral("Scrivere il nome della ricetta"));
     design::staticText(client, QStringLiteral("Note:"), 10800, 7320, 495, 255)
         ->setObjectName(QStringLiteral("LblNote"));
 
     auto *notes = new QPlainTextEdit(client);
     notes->setObjectName(field::name(Note));
+    m_fieldWidgets.insert(Note, notes);
     notes->setToolTip(QStringLiteral("Scrivere le note"));
     notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     notes->setTabChangesFocus(true);
@@ -156,6 +171,7 @@ void FormPrinc::buildResultsFrame(QWidget *client)
 {
     auto *frame = new FrameBox(client);
     frame->setObjectName(field::name(Frame2));
+    m_fieldWidgets.insert(Frame2, frame);
     frame->setFont(design::dialogFont(8.25, true));
     QPalette palette = frame->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
@@ -163,48 +179,44 @@ void FormPrinc::buildResultsFrame(QWidget *client)
     frame->setPalette(palette);
     place(frame, 120, 8280, 14655, 1815);
 
-    struct Item
+    struct Caption
     {
         const char *name;
-        const char *caption; // nullptr for a display field
+        const char *text;
         int left, top;
     };
-    const Item items[] = {
-        {"Label9", "Proteine %", 3480, 240},
-        {"Label10", "Grassi %", 5280, 240},
-        {"Label11", "Carboidrati %", 7080, 240},
-        {"TxtRisProteinePercentuale", nullptr, 3480, 600},
-        {"TxtRisGrassiPercentuale", nullptr, 5280, 600},
-        {"TxtRisCarboidratiPercentuale", nullptr, 7080, 600},
-        {"Label15", "Indice Digeribilità", 8880, 600},
-        {"Label16", "Indice Legante", 10680, 600},
-        {"Label12", "Proteine gr.", 3480, 960},
-        {"Label13", "Grassi gr.", 5280, 960},
-        {"Label14", "Carboidrati gr.", 7080, 960},
-        {"TxtRisDigeribilità", nullptr, 8880, 960},
-        {"TxtRisProprietàLegante", nullptr, 10680, 960},
-        {"TxtRisPeso", nullptr, 12960, 960},
-        {"TxtRisProteineGrammi", nullptr, 3480, 1320},
-        {"TxtRisGrassiGrammi", nullptr, 5280, 1320},
-        {"TxtRisCarboidratiGrammi", nullptr, 7080, 1320},
+    const Caption captions[] = {
+        {"Label9", "Proteine %", 3480, 240},       {"Label10", "Grassi %", 5280, 240},
+        {"Label11", "Carboidrati %", 7080, 240},   {"Label15", "Indice Digeribilità", 8880, 600},
+        {"Label16", "Indice Legante", 10680, 600}, {"Label12", "Proteine gr.", 3480, 960},
+        {"Label13", "Grassi gr.", 5280, 960},      {"Label14", "Carboidrati gr.", 7080, 960},
     };
-    for (const Item &item : items) {
-        QWidget *control;
-        if (item.caption) {
-            control = design::staticText(frame, QString::fromUtf8(item.caption), item.left, item.top, 1575,
-                                         255, Qt::AlignHCenter | Qt::AlignTop);
-            control->setObjectName(QLatin1String(item.name));
-        } else {
-            control =
-                design::displayField(frame, QString::fromUtf8(item.name), item.left, item.top, 1575, 315);
-        }
-        keepOwnLook(control);
+    for (const Caption &caption : captions) {
+        QLabel *label = design::staticText(frame, QString::fromUtf8(caption.text), caption.left, caption.top,
+                                           1575, 255, Qt::AlignHCenter | Qt::AlignTop);
+        label->setObjectName(QLatin1String(caption.name));
+        keepOwnLook(label);
     }
+    struct Result
+    {
+        FieldId id;
+        int left, top;
+    };
+    const Result results[] = {
+        {RisProteinePercentuale, 3480, 600},    {RisGrassiPercentuale, 5280, 600},
+        {RisCarboidratiPercentuale, 7080, 600}, {RisDigeribilita, 8880, 960},
+        {RisProprietaLegante, 10680, 960},      {RisPeso, 12960, 960},
+        {RisProteineGrammi, 3480, 1320},        {RisGrassiGrammi, 5280, 1320},
+        {RisCarboidratiGrammi, 7080, 1320},
+    };
+    for (const Result &result : results)
+        keepOwnLook(displayField(frame, result.id, result.left, result.top, 1575, 315));
     // Over the total's field, right-aligned with it in a box that reaches left into the free
     // space: "Totale peso senza uova" stays whole on small screens too.
     QLabel *label17 =
         design::staticText(frame, QString(), 12270, 600, 2265, 255, Qt::AlignRight | Qt::AlignTop);
     label17->setObjectName(field::name(Label17));
+    m_fieldWidgets.insert(Label17, label17);
     keepOwnLook(label17);
 }
 
@@ -234,6 +246,7 @@ void FormPrinc::buildButtons(QWidget *client)
         button->setToolTip(QString::fromLatin1(b.toolTip));
         button->setAutoDefault(false);
         place(button, b.left, 10200, 1215, 375);
+        m_buttons.insert(QLatin1String(b.name), button);
         connect(button, &QPushButton::clicked, this, b.command);
     }
 }
@@ -254,37 +267,38 @@ void FormPrinc::buildMenus()
             action->setObjectName(QLatin1String(item.name));
             connect(action, &QAction::triggered, this, item.command);
         }
+        return menu;
     };
     addMenu("mnuFile", "&File",
             {{"mnuapri", "&Apri", &FormPrinc::CmdApri_Click},
              {"mnuStampa", "&Stampa", &FormPrinc::CmdStampa_Click},
              {"mnusalva", "&Salva con nome", &FormPrinc::CmdSalva_Click},
              {"mnuEsci", "&Esci", &FormPrinc::CmdEsci_Click}});
-    addMenu("mnuvisualizza", "&Visualizza",
-            {{"mnuRiferimenti", "Riferimenti", &FormPrinc::CmdRiferimenti_Click},
-             {"mnuConvertitore", "Convertitore", &FormPrinc::CmdConvertitore_Click},
-             {"mnuIngredienti", "Ingredienti e prezzi", &FormPrinc::mnuIngredienti_Click}});
+    m_viewMenu = addMenu("mnuvisualizza", "&Visualizza",
+                         {{"mnuRiferimenti", "Riferimenti", &FormPrinc::CmdRiferimenti_Click},
+                          {"mnuConvertitore", "Convertitore", &FormPrinc::CmdConvertitore_Click},
+                          {"mnuIngredienti", "Ingredienti e prezzi", &FormPrinc::mnuIngredienti_Click}});
     addMenu("mnuInfo", "&?", {{"mnuInformazioni", "Informazioni", &FormPrinc::mnuInformazioni_Click}});
 }
 
 void FormPrinc::setFocusOrder()
 {
-    QStringList order;
+    QList<QWidget *> order;
     for (int row = 1; row <= kCatalogueRows; ++row)
-        order << field::name(componente(row)) << field::name(peso(row));
+        order << m_fieldWidgets.value(componente(row)) << m_fieldWidgets.value(peso(row));
     for (int row : kCustomRows)
-        order << field::name(aggiunta(row)) << field::name(proteine(row)) << field::name(grassi(row))
-              << field::name(carbo(row)) << field::name(dig(row)) << field::name(legante(row))
-              << field::name(peso(row));
-    order << field::name(ChkUova) << field::name(componente(kEggRow)) << field::name(NumeroUova)
-          << field::name(NomeRicetta) << field::name(Note);
-    order << QStringLiteral("CmdCalcola") << QStringLiteral("CmdCancella") << QStringLiteral("CmdSalva")
-          << QStringLiteral("CmdApri") << QStringLiteral("CmdStampa") << QStringLiteral("CmdEsci")
-          << QStringLiteral("CmdRiferimenti") << QStringLiteral("CmdConvertitore");
+        for (FieldId id :
+             {aggiunta(row), proteine(row), grassi(row), carbo(row), dig(row), legante(row), peso(row)})
+            order << m_fieldWidgets.value(id);
+    for (FieldId id :
+         {FieldId(ChkUova), componente(kEggRow), FieldId(NumeroUova), FieldId(NomeRicetta), FieldId(Note)})
+        order << m_fieldWidgets.value(id);
+    for (const char *button : {"CmdCalcola", "CmdCancella", "CmdSalva", "CmdApri", "CmdStampa", "CmdEsci",
+                               "CmdRiferimenti", "CmdConvertitore"})
+        order << m_buttons.value(QLatin1String(button));
 
     QWidget *previous = nullptr;
-    for (const QString &name : std::as_const(order)) {
-        QWidget *widget = findChild<QWidget *>(name);
+    for (QWidget *widget : std::as_const(order)) {
         Q_ASSERT(widget);
         widget->setFocusPolicy(Qt::StrongFocus);
         if (previous)

@@ -24,19 +24,28 @@ FrmConvertitore::FrmConvertitore(QWidget *parent) : QDialog(parent)
     buildControls();
     controlhabits::install(this);
     m_converter.setWarningSink(&m_sink);
-    new FieldBinding(m_converter, this, this, FieldBinding::DisabledLook::Greyed);
+    m_binding = new FieldBinding(m_converter, m_fieldWidgets, this, FieldBinding::DisabledLook::Greyed);
     m_printer = std::make_unique<PagePrinter>(this);
 }
 
-FrmConvertitore::~FrmConvertitore() = default;
+FrmConvertitore::~FrmConvertitore()
+{
+    // The binding holds the converter, which goes before the widgets do.
+    delete m_binding;
+}
 
 void FrmConvertitore::buildControls()
 {
     const auto centred = Qt::AlignHCenter | Qt::AlignTop;
     design::staticText(this, QStringLiteral("Peso Totale Mix espresso in grammi"), 1800, 120, 2655, 255,
                        centred);
-    QWidget *total =
-        design::inputBox(this, m_converter.fieldName(Converter::kTotal), 2400, 480, 1575, 315, true);
+    auto inputBox = [this](FieldId id, int left, int top, int width, int height, bool centred) {
+        QLineEdit *edit =
+            design::inputBox(this, m_converter.fieldName(id), left, top, width, height, centred);
+        m_fieldWidgets.insert(id, edit);
+        return edit;
+    };
+    QWidget *total = inputBox(Converter::kTotal, 2400, 480, 1575, 315, true);
     design::staticText(this, QStringLiteral("Componente"), 480, 1080, 1575, 255, centred);
     design::staticText(this, QStringLiteral("Valore Percentuale"), 2520, 1080, 1575, 255, centred);
     design::staticText(this, QStringLiteral("Risultato in grammi"), 4320, 1080, 1455, 255, centred);
@@ -45,13 +54,10 @@ void FrmConvertitore::buildControls()
     QList<QWidget *> results;
     for (int row = 1; row <= Converter::kRows; ++row) {
         const int top = 960 + 480 * row;
-        focusOrder << design::inputBox(this, m_converter.fieldName(Converter::name(row)), 120, top, 2295, 285,
-                                       false);
-        focusOrder << design::inputBox(this, m_converter.fieldName(Converter::percent(row)), 2640, top, 1095,
-                                       315, true);
+        focusOrder << inputBox(Converter::name(row), 120, top, 2295, 285, false);
+        focusOrder << inputBox(Converter::percent(row), 2640, top, 1095, 315, true);
         design::staticText(this, QStringLiteral("%"), 3840, top, 255, 255)->setFont(design::dialogFont(12));
-        QLineEdit *grams =
-            design::inputBox(this, m_converter.fieldName(Converter::grams(row)), 4320, top, 1335, 315, true);
+        QLineEdit *grams = inputBox(Converter::grams(row), 4320, top, 1335, 315, true);
         grams->setReadOnly(true);
         results << grams;
         design::staticText(this, QStringLiteral("Gr."), 5760, top, 375, 255)->setFont(design::dialogFont(12));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "converter.h"
+#include "fieldbinding.h"
 #include "messageboxsink.h"
 
 #include <QDialog>
@@ -21,6 +22,7 @@ public:
     ~FrmConvertitore() override;
 
     Converter &converter() { return m_converter; }
+    const FieldBinding *binding() const { return m_binding; }
     void setPagePrinter(std::unique_ptr<PagePrinter> printer);
 
 public slots:
@@ -37,5 +39,7 @@ private:
 
     Converter m_converter;
     MessageBoxSink m_sink{this};
+    FieldWidgets m_fieldWidgets;
+    FieldBinding *m_binding = nullptr;
     std::unique_ptr<PagePrinter> m_printer;
 };

@@ -5,6 +5,7 @@
 #include "design.h"
 #include "dlgcommon.h"
 #include "fakechooser.h"
+#include "fieldbinding.h"
 #include "formprinc.h"
 #include "frmbilancio.h"
 #include "frmconvertitore.h"
@@ -935,6 +936,21 @@ private slots:
             QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
             break;
         }
+        }
+    }
+
+    // Every field of both windows has its widget, named as the field.
+    void everyFieldIsBound()
+    {
+        form->CmdConvertitore_Click();
+        const FieldBinding *converter = form->converterWindow()->binding();
+        for (const auto &[binding, store] :
+             {std::pair<const FieldBinding *, const FieldStore *>{form->binding(), &form->worksheet()},
+              {converter, &form->converterWindow()->converter()}}) {
+            QCOMPARE(binding->unbound(), QList<FieldId>());
+            for (FieldId id = 0; id < store->fieldCount(); ++id)
+                if (!store->fieldName(id).isEmpty())
+                    QCOMPARE(binding->widget(id)->objectName(), store->fieldName(id));
         }
     }
 
