@@ -1,8 +1,10 @@
 #include "formulaargs.h"
 
+#include "formulaentry.h"
 #include "numbers.h"
 
-#include <cmath>
+using formulaentry::percentEdge;
+using formulaentry::wholeGrams;
 
 namespace {
 
@@ -37,26 +39,11 @@ const Option *optionNamed(const QString &name)
     return nullptr;
 }
 
-// Whole grams from 0 up to what a double holds exactly.
-std::optional<qint64> wholeGrams(const QString &text)
-{
-    const std::optional<double> value = numbers::toNumber(text);
-    if (!value || *value < 0 || *value > 1e15 || std::floor(*value) != *value)
-        return std::nullopt;
-    return qint64(*value);
-}
-
 std::optional<int> rowNumber(const QString &text)
 {
     bool ok = false;
     const int row = text.trimmed().toInt(&ok);
     return ok && row >= 1 && row <= 13 ? std::optional(row) : std::nullopt;
-}
-
-std::optional<double> percentage(const QString &text)
-{
-    const std::optional<double> value = numbers::toNumber(text);
-    return value && *value >= 0 && *value <= 100 ? value : std::nullopt;
 }
 
 // "MIN:MAX" or "off".
@@ -69,7 +56,7 @@ bool readBand(const QString &text, formula::Band &band)
     const QStringList edges = text.split(u':');
     if (edges.size() != 2)
         return false;
-    const std::optional<double> min = percentage(edges[0]), max = percentage(edges[1]);
+    const std::optional<double> min = percentEdge(edges[0]), max = percentEdge(edges[1]);
     if (!min || !max)
         return false;
     band = {true, *min, *max};

@@ -1,6 +1,7 @@
 // The formula on the session's worksheet: its problem read from the rows as they show,
 // and its proposal written back as the user would type it.
 #include "catalogue.h"
+#include "formulaentry.h"
 #include "messages.h"
 #include "numbers.h"
 #include "session.h"
@@ -14,11 +15,6 @@ using namespace field;
 namespace {
 
 const QString kDash = QStringLiteral("-");
-
-// A row the formula leaves without grams. "0" would make "Calcola" ask for the row's
-// grams; "0,0" is zero by the number convention, keeps the ingredient on its row and
-// is stored in a recipe as typed.
-const QString kNoGrams = QStringLiteral("0,0");
 
 const QString kStaleProposal = QStringLiteral(
     "Il foglio è cambiato dopo il calcolo della formula: calcolare di nuovo la formula prima di applicarla");
@@ -40,12 +36,6 @@ QString ingredientOf(const Worksheet &worksheet, int row)
 const catalogue::EggKind *eggKindOf(const Worksheet &worksheet)
 {
     return worksheet.eggsChecked() ? catalogue::findEggKind(worksheet.text(componente(kEggRow))) : nullptr;
-}
-
-// The grams as the user would type them: a whole number, or "0,0" for none.
-QString gramsText(qint64 grams)
-{
-    return grams == 0 ? kNoGrams : QString::number(grams);
 }
 
 // Writes `text` unless the field already holds that value in a form "Calcola" accepts.
@@ -149,7 +139,8 @@ bool Session::applyFormula(const formula::Result &result)
     }
 
     for (const formula::ProposedRow &proposed : result.rows)
-        writeNumber(sheet, peso(proposed.row), double(proposed.grams), gramsText(proposed.grams));
+        writeNumber(sheet, peso(proposed.row), double(proposed.grams),
+                    formulaentry::typedGrams(proposed.grams));
     if (result.eggCount)
         writeNumber(sheet, NumeroUova, double(*result.eggCount), QString::number(*result.eggCount));
     return calculate();

@@ -14,6 +14,7 @@ class FieldBinding;
 class FileChooser;
 class FrmBilancio;
 class FrmConvertitore;
+class FrmFormula;
 class QLabel;
 class PagePrinter;
 
@@ -62,6 +63,7 @@ public slots:
     void mnuInformazioni_Click();
     void mnuIngredienti_Click();
     void mnuBilancio_Click();
+    void mnuFormula_Click();
 
 signals:
     // "Esci": the program ends at once, without asking.
@@ -95,6 +97,7 @@ private:
     QLabel *m_balanceLine = nullptr;
     QLabel *m_costLine = nullptr;
     QPointer<FrmBilancio> m_balanceWindow;
+    QPointer<FrmFormula> m_formulaWindow;
     bool m_shownOnce = false;
     QString m_fileOnShow;
 };
