@@ -142,6 +142,7 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
     m_shown = session.formulaInput();
     m_rows->showCandidates(m_shown);
     m_total->setText(QString::number(m_shown.totalGrams));
+    fitToScreen();
 }
 
 FrmFormula::BandControls FrmFormula::addBand(QGridLayout *grid, int line, const QString &name,
@@ -254,19 +255,18 @@ QWidget *FrmFormula::buildResults()
     return box;
 }
 
-void FrmFormula::showEvent(QShowEvent *event)
+void FrmFormula::fitToScreen()
 {
-    QDialog::showEvent(event);
-    if (m_sized)
-        return;
-    m_sized = true;
-    // As tall as the rows need, within the screen, leaving room for the title bar.
-    // A little to spare, so that a proposal shown in bold never needs a scroll bar.
+    layout()->activate();
+    // As tall as the rows need, with a little to spare so that a proposal shown in bold
+    // never needs a scroll bar; within the screen, leaving room for the title bar.
+    QSize size = sizeHint();
     const int extra = m_rows->fullHeight() + fontMetrics().height() / 2 - m_scroll->viewport()->height();
+    size.rheight() += qMax(0, extra);
     const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
-    const int room = screen ? screen->availableGeometry().height() - 60 : height();
-    if (extra > 0 && height() < room)
-        resize(width(), qMin(room, height() + extra));
+    if (screen)
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(20, 60));
+    resize(size.expandedTo(minimumSizeHint()));
 }
 
 void FrmFormula::worksheetChanged()

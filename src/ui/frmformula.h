@@ -33,9 +33,6 @@ public slots:
     void CmdCalcolaFormula_Click();
     void CmdApplica_Click();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     struct BandControls
     {
@@ -55,6 +52,9 @@ private:
     BandControls addBand(class QGridLayout *grid, int line, const QString &name, const QString &caption,
                          const formula::Band &band);
     IndexControls addIndex(QGridLayout *grid, int line, const QString &name, const QString &caption);
+
+    // The size that shows every row, within the screen.
+    void fitToScreen();
 
     // The worksheet changed: the rows follow it on the next turn of the event loop.
     void worksheetChanged();
@@ -82,5 +82,4 @@ private:
     std::optional<formula::Result> m_result; // the proposal shown, until the worksheet changes
     bool m_followPending = false;
     bool m_applying = false;
-    bool m_sized = false;
 };
