@@ -39,6 +39,7 @@ QLabel *valueBox(QWidget *parent, const QString &name)
     label->setObjectName(name);
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("0000000 uova")));
+    label->setMinimumHeight(QLineEdit().sizeHint().height()); // as tall as the rows' input boxes
     return label;
 }
 
@@ -234,6 +235,16 @@ void FormulaRows::showProposal(const formula::Result *result)
         if (double(*result->eggCount) != m_eggCount)
             m_eggProposal->setFont(changed);
     }
+}
+
+QList<QWidget *> FormulaRows::inputs() const
+{
+    QList<QWidget *> chain;
+    for (const Row &row : m_rows)
+        chain << row.min << row.max << row.keep;
+    if (m_keepEggs)
+        chain << m_keepEggs;
+    return chain;
 }
 
 int FormulaRows::fullHeight() const

@@ -36,6 +36,9 @@ public:
     // The proposed grams and eggs, or nothing to empty the column.
     void showProposal(const formula::Result *result);
 
+    // The boxes the user fills in, in row order, for the keyboard's focus.
+    QList<QWidget *> inputs() const;
+
     // The height that shows every row without scrolling.
     int fullHeight() const;
 

@@ -15,6 +15,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -107,25 +108,31 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
     auto *rowsBox = new QGroupBox(QStringLiteral("Componenti del foglio"), this);
     auto *rowsLayout = new QVBoxLayout(rowsBox);
     rowsLayout->addWidget(m_scroll);
+    QLabel *hint =
+        caption(rowsBox, QStringLiteral("Minimo e massimo in grammi interi (massimo vuoto: fino al peso "
+                                        "totale). «Mantieni» lascia la riga com'è; tolto alle uova, la "
+                                        "formula sceglie quante uova usare."));
+    hint->setWordWrap(true);
+    rowsLayout->addWidget(hint);
 
-    auto *calculate = new QPushButton(QStringLiteral("Calcola formula"), this);
-    calculate->setObjectName(QStringLiteral("CmdCalcolaFormula"));
-    calculate->setToolTip(QStringLiteral("Cerca i grammi interi che rispettano i limiti"));
-    calculate->setDefault(true);
-    connect(calculate, &QPushButton::clicked, this, &FrmFormula::CmdCalcolaFormula_Click);
+    m_calculate = new QPushButton(QStringLiteral("Calcola formula"), this);
+    m_calculate->setObjectName(QStringLiteral("CmdCalcolaFormula"));
+    m_calculate->setToolTip(QStringLiteral("Cerca i grammi interi che rispettano i limiti"));
+    m_calculate->setDefault(true);
+    connect(m_calculate, &QPushButton::clicked, this, &FrmFormula::CmdCalcolaFormula_Click);
     m_apply = new QPushButton(QStringLiteral("Applica"), this);
     m_apply->setObjectName(QStringLiteral("CmdApplica"));
     m_apply->setToolTip(QStringLiteral("Scrive i grammi proposti nel foglio ed esegue Calcola"));
     m_apply->setEnabled(false);
     connect(m_apply, &QPushButton::clicked, this, &FrmFormula::CmdApplica_Click);
-    auto *close = new QPushButton(QStringLiteral("Chiudi"), this);
-    close->setObjectName(QStringLiteral("CmdChiudi"));
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    m_close = new QPushButton(QStringLiteral("Chiudi"), this);
+    m_close->setObjectName(QStringLiteral("CmdChiudi"));
+    connect(m_close, &QPushButton::clicked, this, &QDialog::close);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(calculate);
+    buttons->addWidget(m_calculate);
     buttons->addWidget(m_apply);
-    buttons->addWidget(close);
+    buttons->addWidget(m_close);
 
     auto *top = new QHBoxLayout;
     top->addWidget(buildLimits(), 3);
@@ -139,8 +146,7 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
     controlhabits::install(this);
     connect(&session.worksheet(), &FieldStore::fieldChanged, this, &FrmFormula::worksheetChanged);
     connect(&session, &Session::calculationChanged, this, &FrmFormula::worksheetChanged);
-    m_shown = session.formulaInput();
-    m_rows->showCandidates(m_shown);
+    showCandidates(session.formulaInput());
     m_total->setText(QString::number(m_shown.totalGrams));
     fitToScreen();
 }
@@ -261,12 +267,41 @@ void FrmFormula::fitToScreen()
     // As tall as the rows need, with a little to spare so that a proposal shown in bold
     // never needs a scroll bar; within the screen, leaving room for the title bar.
     QSize size = sizeHint();
-    const int extra = m_rows->fullHeight() + fontMetrics().height() / 2 - m_scroll->viewport()->height();
-    size.rheight() += qMax(0, extra);
+    const int rows = m_rows->fullHeight() + 2 * m_scroll->frameWidth() + fontMetrics().height() / 2;
+    size.rheight() += qMax(0, rows - m_scroll->sizeHint().height());
     const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
     if (screen)
         size = size.boundedTo(screen->availableGeometry().size() - QSize(20, 60));
     resize(size.expandedTo(minimumSizeHint()));
+}
+
+void FrmFormula::showCandidates(const formula::Input &input)
+{
+    m_shown = input;
+    m_rows->showCandidates(input);
+    setFocusOrder();
+}
+
+void FrmFormula::setFocusOrder()
+{
+    QList<QWidget *> chain;
+    for (const BandControls &band : {m_protein, m_fat, m_carbo})
+        chain << band.on << band.min << band.max;
+    for (const IndexControls &index : {m_digestibility, m_binder})
+        chain << index.on << index.min;
+    chain << m_total << m_goal << m_rows->inputs() << m_calculate << m_apply << m_close;
+    for (qsizetype k = 1; k < chain.size(); ++k)
+        setTabOrder(chain[k - 1], chain[k]);
+}
+
+void FrmFormula::keyPressEvent(QKeyEvent *event)
+{
+    // Only "Chiudi" and the close box end the window: Esc would throw the limits away.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void FrmFormula::worksheetChanged()
@@ -286,8 +321,7 @@ void FrmFormula::followWorksheet()
         m_total->setText(QString::number(now.totalGrams));
     if (sameWorksheet(now, m_shown))
         return;
-    m_shown = now;
-    m_rows->showCandidates(now);
+    showCandidates(now);
     if (m_result) {
         m_result.reset();
         showResult();
@@ -368,6 +402,7 @@ void FrmFormula::CmdCalcolaFormula_Click()
     // The search ends within a few seconds at worst.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_result = m_session.solveFormula(*input);
+    m_resultGoal = input->goal;
     QApplication::restoreOverrideCursor();
     showResult();
 }
@@ -380,8 +415,7 @@ void FrmFormula::CmdApplica_Click()
     const bool applied = m_session.applyFormula(*m_result);
     m_applying = false;
     // The rows show the grams the worksheet has now.
-    m_shown = m_session.formulaInput();
-    m_rows->showCandidates(m_shown);
+    showCandidates(m_session.formulaInput());
     if (!m_totalTyped)
         m_total->setText(QString::number(m_shown.totalGrams));
     if (!applied) {
@@ -426,5 +460,9 @@ void FrmFormula::showResult()
                                             : noPrice);
     m_results[CostPerKg]->setText(
         m_result->costPerKg ? numbers::twoDecimals(*m_result->costPerKg) + QStringLiteral(" €") : noPrice);
-    m_note->setText(m_result->reasons.join(u'\n')); // the note of a search cut short, if any
+    QStringList notes = m_result->reasons; // the note of a search cut short, if any
+    if (m_resultGoal == formula::Goal::ClosestToCurrent)
+        notes.prepend(QStringLiteral("Grammi spostati rispetto al mix attuale portato al peso totale: %1")
+                          .arg(numbers::twoDecimals(m_result->distance)));
+    m_note->setText(notes.join(u'\n'));
 }

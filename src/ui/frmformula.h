@@ -53,8 +53,14 @@ private:
                          const formula::Band &band);
     IndexControls addIndex(QGridLayout *grid, int line, const QString &name, const QString &caption);
 
+    void keyPressEvent(QKeyEvent *event) override;
+
     // The size that shows every row, within the screen.
     void fitToScreen();
+
+    // Tab goes through the limits, the total and the goal, the rows, then the buttons.
+    void setFocusOrder();
+    void showCandidates(const formula::Input &input);
 
     // The worksheet changed: the rows follow it on the next turn of the event loop.
     void worksheetChanged();
@@ -76,10 +82,13 @@ private:
     FormulaRows *m_rows = nullptr;
     QLabel *m_results[8] = {};
     QLabel *m_note = nullptr;
+    QPushButton *m_calculate = nullptr;
     QPushButton *m_apply = nullptr;
+    QPushButton *m_close = nullptr;
 
     formula::Input m_shown;                  // the worksheet's problem the rows show
     std::optional<formula::Result> m_result; // the proposal shown, until the worksheet changes
+    formula::Goal m_resultGoal = formula::Goal::LowestCost;
     bool m_followPending = false;
     bool m_applying = false;
 };
