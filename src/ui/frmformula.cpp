@@ -28,8 +28,8 @@
 namespace {
 
 // The rows scroll inside the window: it asks for the width of the rows and the height of
-// about six, so the whole window fits a small screen; showing it makes it taller when the
-// screen has room for more.
+// about five, so the whole window fits a small screen; the window is then made taller
+// where the screen has room for more (fitToScreen).
 class RowsArea : public QScrollArea
 {
 public:
@@ -39,7 +39,7 @@ public:
     {
         const int frame = 2 * frameWidth();
         const int width = widget() ? widget()->sizeHint().width() : 0;
-        return {width + verticalScrollBar()->sizeHint().width() + frame, 14 * fontMetrics().height() + frame};
+        return {width + verticalScrollBar()->sizeHint().width() + frame, 12 * fontMetrics().height() + frame};
     }
 };
 
