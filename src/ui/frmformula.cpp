@@ -28,8 +28,8 @@
 namespace {
 
 // The rows scroll inside the window: it asks for the width of the rows and the height of
-// about five, so the whole window fits a small screen; the window is then made taller
-// where the screen has room for more (fitToScreen).
+// at most about five, so the whole window fits a small screen; the window is then made
+// taller where the screen has room for more (fitToScreen).
 class RowsArea : public QScrollArea
 {
 public:
@@ -38,8 +38,9 @@ public:
     QSize sizeHint() const override
     {
         const int frame = 2 * frameWidth();
-        const int width = widget() ? widget()->sizeHint().width() : 0;
-        return {width + verticalScrollBar()->sizeHint().width() + frame, 12 * fontMetrics().height() + frame};
+        const QSize rows = widget() ? widget()->sizeHint() : QSize();
+        const int height = qMin(rows.height() + fontMetrics().height() / 2, 12 * fontMetrics().height());
+        return {rows.width() + verticalScrollBar()->sizeHint().width() + frame, height + frame};
     }
 };
 
@@ -257,6 +258,7 @@ QWidget *FrmFormula::buildResults()
     m_note->setObjectName(QStringLiteral("TxtFormulaNote"));
     m_note->setWordWrap(true);
     m_note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_note->setMinimumHeight(m_note->fontMetrics().lineSpacing()); // a line kept free for it
     grid->addWidget(m_note, 2, 0, 1, ResultCount);
     return box;
 }
@@ -325,8 +327,7 @@ void FrmFormula::followWorksheet()
     if (m_result) {
         m_result.reset();
         showResult();
-        m_note->setText(
-            QStringLiteral("Il foglio è cambiato: premere «Calcola formula» per una nuova proposta."));
+        setNote(QStringLiteral("Il foglio è cambiato: premere «Calcola formula» per una nuova proposta."));
     }
 }
 
@@ -397,8 +398,6 @@ void FrmFormula::CmdCalcolaFormula_Click()
     const std::optional<formula::Input> input = readInput();
     if (!input)
         return;
-    m_note->setText(QStringLiteral("Ricerca della formula…"));
-    m_note->repaint();
     // The search ends within a few seconds at worst.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_result = m_session.solveFormula(*input);
@@ -421,15 +420,20 @@ void FrmFormula::CmdApplica_Click()
     if (!applied) {
         m_result.reset();
         showResult();
-        m_note->setText(
-            QStringLiteral("Applica non è riuscito (vedere l'avviso): premere «Calcola formula» per "
-                           "una nuova proposta."));
+        setNote(QStringLiteral("Applica non è riuscito (vedere l'avviso): premere «Calcola formula» per "
+                               "una nuova proposta."));
         return;
     }
     // The proposal stays on show, as the worksheet now has it.
     showResult();
     m_apply->setEnabled(false);
-    m_note->setText(QStringLiteral("La formula è nel foglio ed è stato eseguito Calcola."));
+    setNote(QStringLiteral("La formula è nel foglio ed è stato eseguito Calcola."));
+}
+
+void FrmFormula::setNote(const QString &text, bool bold)
+{
+    m_note->setText(text);
+    m_note->setFont(design::dialogFont(8.25, bold));
 }
 
 void FrmFormula::showResult()
@@ -439,13 +443,12 @@ void FrmFormula::showResult()
     m_apply->setEnabled(mix);
     for (QLabel *value : m_results)
         value->clear();
-    m_note->setFont(design::dialogFont(8.25, m_result && !mix));
     if (!m_result) {
-        m_note->clear();
+        setNote(QString());
         return;
     }
     if (!mix) {
-        m_note->setText(QStringLiteral("Nessun mix possibile:\n") + m_result->reasons.join(u'\n'));
+        setNote(QStringLiteral("Nessun mix possibile:\n") + m_result->reasons.join(u'\n'), true);
         return;
     }
     const MixResults &r = m_result->results;
@@ -464,5 +467,5 @@ void FrmFormula::showResult()
     if (m_resultGoal == formula::Goal::ClosestToCurrent)
         notes.prepend(QStringLiteral("Grammi spostati rispetto al mix attuale portato al peso totale: %1")
                           .arg(numbers::twoDecimals(m_result->distance)));
-    m_note->setText(notes.join(u'\n'));
+    setNote(notes.join(u'\n'));
 }

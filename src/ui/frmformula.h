@@ -69,6 +69,7 @@ private:
     // The problem as the user set it, or nothing after a warning on the field to correct.
     std::optional<formula::Input> readInput();
     void showResult();
+    void setNote(const QString &text, bool bold = false);
     void warn(const QString &text, QWidget *field);
 
     Session &m_session;
