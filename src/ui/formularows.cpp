@@ -177,6 +177,8 @@ void FormulaRows::showCandidates(const formula::Input &input)
 std::optional<FormulaRows::Problem> FormulaRows::readBounds(formula::Input &input) const
 {
     for (formula::Candidate &c : input.rows) {
+        if (!m_rows.contains(c.row))
+            continue; // not shown yet: no bounds of the user's
         const Row &row = m_rows[c.row];
         if (row.keep->isChecked()) {
             c.keep = true;

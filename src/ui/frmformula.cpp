@@ -393,8 +393,7 @@ std::optional<formula::Input> FrmFormula::readInput()
 
 void FrmFormula::CmdCalcolaFormula_Click()
 {
-    if (m_followPending)
-        followWorksheet();
+    followWorksheet(); // the rows as the worksheet has them now, the user's bounds kept
     const std::optional<formula::Input> input = readInput();
     if (!input)
         return;
