@@ -433,6 +433,17 @@ void FrmFormula::setNote(const QString &text, bool bold)
 {
     m_note->setText(text);
     m_note->setFont(design::dialogFont(8.25, bold));
+    // A longer note makes the window taller where the screen has room, rather than
+    // squeezing the rows.
+    layout()->activate();
+    const int wanted = sizeHint().height();
+    const QScreen *shown = screen();
+    if (!isVisible() || wanted <= height() || !shown)
+        return;
+    const QRect room = shown->availableGeometry();
+    resize(width(), qMin(wanted, room.height() - 60));
+    if (frameGeometry().bottom() > room.bottom())
+        move(x(), qMax(room.top(), room.bottom() - frameGeometry().height()));
 }
 
 void FrmFormula::showResult()
