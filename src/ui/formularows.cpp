@@ -1,5 +1,6 @@
 #include "formularows.h"
 
+#include "controlhabits.h"
 #include "design.h"
 #include "formulaentry.h"
 #include "numbers.h"
@@ -8,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -60,20 +62,25 @@ QString eggsText(double count)
 
 } // namespace
 
-FormulaRows::FormulaRows(QWidget *parent) : QWidget(parent), m_grid(new QGridLayout(this))
+FormulaRows::FormulaRows(QWidget *parent) : QWidget(parent)
 {
-    m_grid->setContentsMargins(4, 4, 4, 4);
-    m_grid->setHorizontalSpacing(10);
-    m_grid->setVerticalSpacing(3);
-    m_grid->setColumnStretch(Name, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(1);
 }
 
 void FormulaRows::clearRows()
 {
-    while (QLayoutItem *item = m_grid->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    // The rows are made anew on a page of their own, which takes the program's habits of
+    // the mouse and keyboard (a click into a box showing "0" selects it).
+    delete m_page;
+    m_page = new QWidget(this);
+    m_grid = new QGridLayout(m_page);
+    m_grid->setContentsMargins(4, 4, 4, 4);
+    m_grid->setHorizontalSpacing(10);
+    m_grid->setVerticalSpacing(3);
+    m_grid->setColumnStretch(Name, 1);
+    static_cast<QVBoxLayout *>(layout())->insertWidget(0, m_page);
     m_rows.clear();
     m_keepEggs = nullptr;
     m_eggProposal = m_eggCurrent = nullptr;
@@ -85,7 +92,7 @@ void FormulaRows::addHeader()
     const char *headers[ColumnCount] = {"Riga",        "Componente", "Attuali gr.", "Minimo gr.",
                                         "Massimo gr.", "Mantieni",   "Proposta gr."};
     for (int column = 0; column < ColumnCount; ++column) {
-        QLabel *header = text(this, QString::fromUtf8(headers[column]),
+        QLabel *header = text(m_page, QString::fromUtf8(headers[column]),
                               column == Name ? Qt::AlignLeft | Qt::AlignBottom : Qt::AlignCenter);
         header->setFont(design::dialogFont(8.25, true));
         m_grid->addWidget(header, 0, column);
@@ -97,24 +104,24 @@ void FormulaRows::addRow(int line, const formula::Candidate &c)
     const QString suffix = QString::number(c.row);
     Row row;
     row.name = c.name;
-    m_grid->addWidget(text(this, suffix, Qt::AlignCenter), line, RowNumber);
-    m_grid->addWidget(text(this, c.name), line, Name);
-    row.current = valueBox(this, QStringLiteral("TxtAttuale") + suffix);
+    m_grid->addWidget(text(m_page, suffix, Qt::AlignCenter), line, RowNumber);
+    m_grid->addWidget(text(m_page, c.name), line, Name);
+    row.current = valueBox(m_page, QStringLiteral("TxtAttuale") + suffix);
     row.current->setText(numbers::plainText(c.currentGrams));
     m_grid->addWidget(row.current, line, Current);
 
     const Settings kept = m_settings.value(c.row);
     const bool same = kept.name == c.name;
-    row.min = gramsBox(this, QStringLiteral("TxtMinimo") + suffix, same ? kept.min : QStringLiteral("0"),
+    row.min = gramsBox(m_page, QStringLiteral("TxtMinimo") + suffix, same ? kept.min : QStringLiteral("0"),
                        QStringLiteral("Grammi interi che la riga deve avere almeno"));
-    row.max = gramsBox(this, QStringLiteral("TxtMassimo") + suffix, same ? kept.max : QString(),
+    row.max = gramsBox(m_page, QStringLiteral("TxtMassimo") + suffix, same ? kept.max : QString(),
                        QStringLiteral("Grammi interi che la riga può avere al massimo; vuoto: fino al peso "
                                       "totale"));
     row.max->setPlaceholderText(QStringLiteral("totale"));
     m_grid->addWidget(row.min, line, Min, Qt::AlignHCenter);
     m_grid->addWidget(row.max, line, Max, Qt::AlignHCenter);
 
-    row.keep = new QCheckBox(this);
+    row.keep = new QCheckBox(m_page);
     row.keep->setObjectName(QStringLiteral("ChkMantieni") + suffix);
     row.keep->setToolTip(QStringLiteral("La riga tiene i grammi che ha ora nel foglio"));
     row.keep->setChecked(same && kept.keep);
@@ -127,20 +134,20 @@ void FormulaRows::addRow(int line, const formula::Candidate &c)
     connect(row.keep, &QCheckBox::toggled, this, bounds);
     m_grid->addWidget(row.keep, line, Keep, Qt::AlignHCenter);
 
-    row.proposal = valueBox(this, QStringLiteral("TxtProposta") + suffix);
+    row.proposal = valueBox(m_page, QStringLiteral("TxtProposta") + suffix);
     m_grid->addWidget(row.proposal, line, Proposal);
     m_rows.insert(c.row, row);
 }
 
 void FormulaRows::addEggRow(int line, const formula::Eggs &eggs)
 {
-    m_grid->addWidget(text(this, QStringLiteral("Uova"), Qt::AlignCenter), line, RowNumber);
-    m_grid->addWidget(text(this, eggs.kind), line, Name);
-    m_eggCurrent = valueBox(this, QStringLiteral("TxtAttualeUova"));
+    m_grid->addWidget(text(m_page, QStringLiteral("Uova"), Qt::AlignCenter), line, RowNumber);
+    m_grid->addWidget(text(m_page, eggs.kind), line, Name);
+    m_eggCurrent = valueBox(m_page, QStringLiteral("TxtAttualeUova"));
     m_eggCurrent->setText(eggsText(eggs.currentCount));
     m_eggCount = eggs.currentCount;
     m_grid->addWidget(m_eggCurrent, line, Current);
-    m_keepEggs = new QCheckBox(this);
+    m_keepEggs = new QCheckBox(m_page);
     m_keepEggs->setObjectName(QStringLiteral("ChkMantieniUova"));
     m_keepEggs->setToolTip(
         QStringLiteral("Con il segno la formula tiene il numero di uova del foglio; senza, "
@@ -149,7 +156,7 @@ void FormulaRows::addEggRow(int line, const formula::Eggs &eggs)
     connect(m_keepEggs, &QCheckBox::toggled, this, [this](bool keep) { m_eggsFree = !keep; });
     m_eggKind = eggs.kind;
     m_grid->addWidget(m_keepEggs, line, Keep, Qt::AlignHCenter);
-    m_eggProposal = valueBox(this, QStringLiteral("TxtPropostaUova"));
+    m_eggProposal = valueBox(m_page, QStringLiteral("TxtPropostaUova"));
     m_grid->addWidget(m_eggProposal, line, Proposal);
 }
 
@@ -166,12 +173,12 @@ void FormulaRows::showCandidates(const formula::Input &input)
     if (input.eggs)
         addEggRow(line++, *input.eggs);
     if (line == 1) {
-        m_empty = text(this, QStringLiteral("Nessun componente nel foglio: scegliere gli ingredienti nella "
-                                            "finestra principale"));
+        m_empty = text(m_page, QStringLiteral("Nessun componente nel foglio: scegliere gli ingredienti nella "
+                                              "finestra principale"));
         m_empty->setObjectName(QStringLiteral("TxtNessunComponente"));
         m_grid->addWidget(m_empty, line++, 0, 1, ColumnCount);
     }
-    m_grid->setRowStretch(line, 1);
+    controlhabits::install(m_page);
 }
 
 std::optional<FormulaRows::Problem> FormulaRows::readBounds(formula::Input &input) const

@@ -66,7 +66,8 @@ private:
     void addRow(int line, const formula::Candidate &candidate);
     void addEggRow(int line, const formula::Eggs &eggs);
 
-    QGridLayout *m_grid;
+    QWidget *m_page = nullptr; // holds the rows shown
+    QGridLayout *m_grid = nullptr;
     QMap<int, Row> m_rows; // by worksheet row
     QMap<int, Settings> m_settings;
     QCheckBox *m_keepEggs = nullptr;

@@ -97,6 +97,10 @@ private slots:
         QCOMPARE(text(window, "TxtAttuale2"), QStringLiteral("300"));
         QVERIFY(!control<QPushButton>(window, "CmdApplica")->isEnabled());
 
+        // A click into a row's "0" selects it, as in every window, so typing replaces it.
+        QTest::mouseClick(control<QLineEdit>(window, "TxtMinimo3"), Qt::LeftButton);
+        QTest::keyClicks(control<QLineEdit>(window, "TxtMinimo3"), QStringLiteral("5"));
+        QCOMPARE(control<QLineEdit>(window, "TxtMinimo3")->text(), QStringLiteral("5"));
         typeInto(window, "TxtMassimo2", QStringLiteral("0"));
         click(window, "CmdCalcolaFormula");
         QCOMPARE(text(window, "TxtProposta2"), QStringLiteral("0,0"));
