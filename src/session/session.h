@@ -72,8 +72,8 @@ public:
     formula::Input formulaInput() const;
 
     // Solves `input`, unless the worksheet holds what "Calcola" refuses whatever the grams
-    // (an index left at "-", custom percentages over 100, eggs without a kind or count):
-    // then no mix, with those reasons.
+    // (no ingredient at all, an index left at "-", custom percentages over 100, eggs
+    // without a kind or count): then no mix, with those reasons.
     formula::Result solveFormula(const formula::Input &input) const;
 
     // Writes a proposal into the worksheet as if typed (a row left without grams as

@@ -94,6 +94,8 @@ formula::Result Session::solveFormula(const formula::Input &input) const
 {
     const Worksheet &sheet = m_worksheet;
     QStringList refusals;
+    if (input.rows.isEmpty() && !sheet.eggsChecked())
+        refusals << messages::kNoComponent; // before any word on the total it would need
     for (int row : kCustomRows) {
         if (ingredientOf(sheet, row).isEmpty())
             continue;

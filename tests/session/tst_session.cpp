@@ -193,6 +193,8 @@ private slots:
         QTest::addColumn<Setup>("setup");
         QTest::addColumn<bool>("freeEggs");
         QTest::addColumn<QStringList>("reasons");
+        QTest::newRow("nothing chosen")
+            << Setup([](Worksheet &) {}) << false << QStringList{messages::kNoComponent};
         QTest::newRow("custom row without its indices") << Setup([](Worksheet &w) {
             fullMix(w);
             w.select(dig(12), QStringLiteral("-"));
