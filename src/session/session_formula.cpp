@@ -94,8 +94,9 @@ formula::Result Session::solveFormula(const formula::Input &input) const
 {
     const Worksheet &sheet = m_worksheet;
     QStringList refusals;
-    if (input.rows.isEmpty() && !sheet.eggsChecked())
-        refusals << messages::kNoComponent; // before any word on the total it would need
+    // Eggs alone are no mix to "Calcola"; said before any word on the total it would need.
+    if (input.rows.isEmpty())
+        refusals << messages::kNoComponent;
     for (int row : kCustomRows) {
         if (ingredientOf(sheet, row).isEmpty())
             continue;
