@@ -2,6 +2,7 @@
 #include "balancetexts.h"
 #include "converter.h"
 #include "filechooser.h"
+#include "formulaargs.h"
 #include "ingredientfile.h"
 #include "messages.h"
 #include "numbers.h"
@@ -49,6 +50,21 @@ const char kHelp[] = R"(Uso:
       Apre la ricetta FILE, esegue il calcolo e scrive il costo del mix e il
       costo al chilogrammo (Costo=... e Costo al kg=...) dai prezzi degli
       ingredienti.
+  vornak-cli formula FILE [--total G] [--goal cost|closest]
+          [--protein MIN:MAX] [--fat MIN:MAX] [--carbs MIN:MAX]
+          [--digestibility MIN] [--binder MIN]
+          [--min ROW=G] [--max ROW=G] [--keep ROW] [--eggs free]
+          [--save OUT]
+      Apre la ricetta FILE e cerca i grammi interi dei suoi componenti per un
+      mix di G grammi (uova incluse; se manca, il peso attuale) con proteine,
+      grassi e carboidrati tra MIN e MAX percento (virgola decimale; "off"
+      toglie il limite; se manca, 17:40, 3:8 e 25:60) e gli indici di
+      digeribilità e legante almeno MIN. cost: il mix più economico;
+      closest: il mix più vicino a quello attuale. ROW è una riga da 1 a 13
+      (--min, --max e --keep si ripetono); --eggs free lascia scegliere il
+      numero delle uova. Scrive ROW NOME: VECCHI g -> NUOVI g per ogni riga e
+      Uova: VECCHIE -> NUOVE, poi i risultati come calc e, con i prezzi, il
+      costo come cost. Con --save salva la ricetta con i nuovi grammi.
   vornak-cli --help
       Mostra questo aiuto.
   vornak-cli --version
@@ -59,8 +75,9 @@ vengono da FILE invece che da ingredienti.csv nella cartella dei dati
 dell'utente.
 
 Gli avvisi vanno sullo standard error come "AVVISO: testo".
-Uscita: 0 riuscito, 1 calcolo o controllo rifiutato, 2 file non apribile come
-ricetta o comando non valido.
+Uscita: 0 riuscito, 1 calcolo o controllo rifiutato (per formula: nessun mix
+possibile, con i motivi), 2 file non apribile come ricetta o comando non
+valido.
 )";
 
 class StderrSink : public WarningSink
@@ -125,7 +142,34 @@ struct Context
     }
 
     void warn(const QString &text) { sink.warn(messages::kTitle, text); }
+
+    // Saves the recipe as "Salva " would, to `path` when one was given.
+    int saveAs(const QString &path)
+    {
+        if (path.isEmpty())
+            return Success;
+        GivenPath target(path);
+        return session.save(target) ? Success : Refused;
+    }
 };
+
+// The egg weight and the nine results as NAME=TEXT lines.
+void printResults(const Worksheet &worksheet)
+{
+    QTextStream out(stdout);
+    using namespace field;
+    for (FieldId id :
+         {peso(kEggRow), FieldId(RisPeso), FieldId(RisProteineGrammi), FieldId(RisProteinePercentuale),
+          FieldId(RisGrassiGrammi), FieldId(RisGrassiPercentuale), FieldId(RisCarboidratiGrammi),
+          FieldId(RisCarboidratiPercentuale), FieldId(RisDigeribilita), FieldId(RisProprietaLegante)})
+        out << field::name(id) << '=' << worksheet.text(id) << '\n';
+}
+
+void printCost(const MixCost &mix)
+{
+    QTextStream(stdout) << "Costo=" << numbers::twoDecimals(mix.total) << " €\n"
+                        << "Costo al kg=" << numbers::twoDecimals(mix.perKg) << " €\n";
+}
 
 // A command line that cannot run: what is wrong, then the help.
 int usage(const QString &problem)
@@ -173,19 +217,8 @@ int calc(Context &context, QStringList args)
         return usage(problem);
     if (const auto refused = context.openAndCalculate(args[0]))
         return *refused;
-    QTextStream out(stdout);
-    using namespace field;
-    const Worksheet &worksheet = context.session.worksheet();
-    for (FieldId id :
-         {peso(kEggRow), FieldId(RisPeso), FieldId(RisProteineGrammi), FieldId(RisProteinePercentuale),
-          FieldId(RisGrassiGrammi), FieldId(RisGrassiPercentuale), FieldId(RisCarboidratiGrammi),
-          FieldId(RisCarboidratiPercentuale), FieldId(RisDigeribilita), FieldId(RisProprietaLegante)})
-        out << field::name(id) << '=' << worksheet.text(id) << '\n';
-    out.flush();
-    if (saveAs.isEmpty())
-        return Success;
-    GivenPath target(saveAs);
-    return context.session.save(target) ? Success : Refused;
+    printResults(context.session.worksheet());
+    return context.saveAs(saveAs);
 }
 
 int balanceCheck(Context &context, const QStringList &args)
@@ -293,9 +326,44 @@ int cost(Context &context, const QStringList &args)
         context.warn(missingPriceText(mix.missingPrice));
         return Refused;
     }
-    QTextStream(stdout) << "Costo=" << numbers::twoDecimals(mix.total) << " €\n"
-                        << "Costo al kg=" << numbers::twoDecimals(mix.perKg) << " €\n";
+    printCost(mix);
     return Success;
+}
+
+// One line per candidate row and the eggs, old grams against new, then the results and
+// the cost of the mix applied to the recipe; no mix exits 1 with the reasons.
+int formulaCommand(Context &context, const QStringList &args)
+{
+    FormulaArgs parsed;
+    if (const QString problem = parseFormulaArgs(args, parsed); !problem.isEmpty())
+        return usage(problem);
+    if (!context.openRecipe(parsed.file))
+        return BadFile;
+    formula::Input input = context.session.formulaInput();
+    if (const QString problem = applyFormulaArgs(parsed, input); !problem.isEmpty()) {
+        context.warn(problem);
+        return BadFile;
+    }
+    const formula::Result result = context.session.solveFormula(input);
+    for (const QString &reason : result.reasons) // with a mix, the note that it may not be the best
+        context.warn(reason);
+    if (result.status == formula::Status::NoMix)
+        return Refused;
+    {
+        QTextStream out(stdout);
+        for (const formula::ProposedRow &row : result.rows)
+            out << row.row << ' ' << usertext::printable(row.name) << ": "
+                << numbers::plainText(row.currentGrams) << " g -> " << row.grams << " g\n";
+        if (result.eggCount)
+            out << "Uova: " << numbers::plainText(input.eggs->currentCount) << " -> " << *result.eggCount
+                << '\n';
+    }
+    if (!context.session.applyFormula(result))
+        return Refused;
+    printResults(context.session.worksheet());
+    if (const MixCost &mix = context.session.lastCalculation()->cost; mix.missingPrice.isEmpty())
+        printCost(mix);
+    return context.saveAs(parsed.saveAs);
 }
 
 // Qt's own notices (missing runtime folders and the like) are not the user's business here.
@@ -343,6 +411,8 @@ int main(int argc, char *argv[])
         return convert(context, args);
     if (command == QStringLiteral("cost"))
         return cost(context, args);
+    if (command == QStringLiteral("formula"))
+        return formulaCommand(context, args);
     return usage((command.startsWith(u'-') ? QStringLiteral("Opzione sconosciuta: ")
                                            : QStringLiteral("Comando sconosciuto: ")) +
                  command);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "balance.h"
+#include "formula.h"
 #include "ingredientfile.h"
 #include "mixcost.h"
 #include "page.h"
@@ -63,6 +64,24 @@ public:
 
     // The recipe sheet to print, or nothing after the refusal's warning.
     std::optional<Page> recipePage();
+
+    // The formula for the worksheet as it shows now: a candidate for every row 1-13 that
+    // names an ingredient (its values, its grams, its price as the cost prices it), the
+    // eggs while they are ticked with a kind, the current total as the calculation adds
+    // it (eggs included, to the nearest gram), the default bands and the lowest cost.
+    formula::Input formulaInput() const;
+
+    // Solves `input`, unless the worksheet holds what "Calcola" refuses whatever the grams
+    // (no ingredient at all, an index left at "-", custom percentages over 100, eggs
+    // without a kind or count): then no mix, with those reasons.
+    formula::Result solveFormula(const formula::Input &input) const;
+
+    // Writes a proposal into the worksheet as if typed (a row left without grams as
+    // "0,0", so that it keeps its ingredient and "Calcola" accepts it; rows whose grams do
+    // not change keep their text), then runs "Calcola". False, changing nothing, with a
+    // warning, when the worksheet no longer has the proposal's rows; false when the
+    // calculation refuses.
+    bool applyFormula(const formula::Result &result);
 
 signals:
     // The last calculation was replaced or went stale.

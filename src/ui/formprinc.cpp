@@ -9,6 +9,7 @@
 #include "frmabout.h"
 #include "frmbilancio.h"
 #include "frmconvertitore.h"
+#include "frmformula.h"
 #include "frmingredienti.h"
 #include "frmriferimenti.h"
 #include "ingredientfile.h"
@@ -192,6 +193,18 @@ void FormPrinc::mnuIngredienti_Click()
 {
     FrmIngredienti dialog(m_session, this);
     dialog.exec();
+}
+
+void FormPrinc::mnuFormula_Click()
+{
+    // One window at a time: a second request brings the open one to the front.
+    if (!m_formulaWindow) {
+        m_formulaWindow = new FrmFormula(m_session, this);
+        m_formulaWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_formulaWindow->show();
+    m_formulaWindow->raise();
+    m_formulaWindow->activateWindow();
 }
 
 void FormPrinc::CmdEsci_Click()

@@ -18,6 +18,7 @@ class QPushButton;
 class FileChooser;
 class FrmBilancio;
 class FrmConvertitore;
+class FrmFormula;
 class QLabel;
 class QMenu;
 class PagePrinter;
@@ -68,6 +69,7 @@ public slots:
     void mnuInformazioni_Click();
     void mnuIngredienti_Click();
     void mnuBilancio_Click();
+    void mnuFormula_Click();
 
 signals:
     // "Esci": the program ends at once, without asking.
@@ -113,6 +115,7 @@ private:
     QLabel *m_balanceLine = nullptr;
     QLabel *m_costLine = nullptr;
     QPointer<FrmBilancio> m_balanceWindow;
+    QPointer<FrmFormula> m_formulaWindow;
     bool m_shownOnce = false;
     QString m_fileOnShow;
 };

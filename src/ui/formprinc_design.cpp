@@ -263,7 +263,7 @@ void FormPrinc::buildMenus()
         QMenu *menu = menuBar()->addMenu(QString::fromLatin1(caption));
         menu->setObjectName(QLatin1String(name));
         for (const Item &item : items) {
-            QAction *action = menu->addAction(QString::fromLatin1(item.caption));
+            QAction *action = menu->addAction(QString::fromUtf8(item.caption));
             action->setObjectName(QLatin1String(item.name));
             connect(action, &QAction::triggered, this, item.command);
         }
@@ -277,7 +277,8 @@ void FormPrinc::buildMenus()
     m_viewMenu = addMenu("mnuvisualizza", "&Visualizza",
                          {{"mnuRiferimenti", "Riferimenti", &FormPrinc::CmdRiferimenti_Click},
                           {"mnuConvertitore", "Convertitore", &FormPrinc::CmdConvertitore_Click},
-                          {"mnuIngredienti", "Ingredienti e prezzi", &FormPrinc::mnuIngredienti_Click}});
+                          {"mnuIngredienti", "Ingredienti e prezzi", &FormPrinc::mnuIngredienti_Click},
+                          {"mnuFormula", "Formula del mix…", &FormPrinc::mnuFormula_Click}});
     addMenu("mnuInfo", "&?", {{"mnuInformazioni", "Informazioni", &FormPrinc::mnuInformazioni_Click}});
 }
 

@@ -32,7 +32,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 const QByteArray kPrices = "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n"
                            "ALBUMINA;;;;;;10\nFARINA DI AVENA;;;;;;2\nUOVO INTERO GALLINA;;;;;;0,25\n"
-                           "Mix Luca;22,5;8;45;3,5;-1;4\n";
+                           "Mix Luca;22,5;8;45;3,5;-1;4\nSEMOLINO;;;;;;1\n";
 
 // Runs `program` (vornak-cli unless told) without a display: neither program needs one to
 // answer its command line.
@@ -314,6 +314,107 @@ private slots:
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.read(5) == "%PDF-");
+    }
+
+    // The formula on a recipe: old and new grams, then the results as calc prints them and
+    // the cost as cost prints it; no mix exits 1 with the reasons; a command line that
+    // does not fit the recipe exits 2.
+    void formula_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString unbalanced = dataFile(QStringLiteral("ricetta_sbilanciata.txt"));
+        const QString eggs = dataFile(QStringLiteral("ricetta_uova.txt"));
+        const QString prices = path("prezzi.csv");
+        QTest::newRow("cheapest balanced mix")
+            << QStringList{"formula", unbalanced, "--ingredients", prices} << 0
+            << "1 ALBUMINA: 200 g -> 123 g\n2 SEMOLINO: 300 g -> 259 g\n3 FARINA DI AVENA: 100 g -> 218 g\n"
+               "TxtPeso14=0,00\nTxtRisPeso=600,00\nTxtRisProteineGrammi=149,50\nTxtRisProteinePercentuale=24,"
+               "92%\n"
+               "TxtRisGrassiGrammi=18,00\nTxtRisGrassiPercentuale=3,00%\nTxtRisCarboidratiGrammi=359,91\n"
+               "TxtRisCarboidratiPercentuale=59,98%\nTxtRisDigeribilità=3,86\nTxtRisProprietàLegante=4,64\n"
+               "Costo=1,93 €\nCosto al kg=3,21 €\n"
+            << QString();
+        QTest::newRow("closest without prices, a row held to 0 g, no cost lines")
+            << QStringList{"formula", unbalanced, "--goal", "closest", "--max", "2=0"} << 0
+            << "1 ALBUMINA: 200 g -> 200 g\n2 SEMOLINO: 300 g -> 0 g\n3 FARINA DI AVENA: 100 g -> 400 g\n"
+               "TxtPeso14=0,00\nTxtRisPeso=600,00\nTxtRisProteineGrammi=200,40\nTxtRisProteinePercentuale=33,"
+               "40%\n"
+               "TxtRisGrassiGrammi=30,40\nTxtRisGrassiPercentuale=5,07%\nTxtRisCarboidratiGrammi=291,60\n"
+               "TxtRisCarboidratiPercentuale=48,60%\nTxtRisDigeribilità=3,00\nTxtRisProprietàLegante=4,33\n"
+            << QString();
+        QTest::newRow("eggs free, 1 kg, bands with a decimal comma and one off")
+            << QStringList{"formula", eggs,    "--total", "1000", "--eggs", "free", "--goal", "closest",
+                           "--fat",   "4,5:8", "--carbs", "off",  "--keep", "1",    "--min",  "2=300"}
+            << 0 << "1 ALBUMINA: 100 g -> 100 g\n2 FARINA DI AVENA: 200 g -> " << QString();
+        QTest::newRow("no mix: the reason")
+            << QStringList{"formula", unbalanced, "--fat", "9:10", "--ingredients", prices} << 1 << QString()
+            << "AVVISO: Grassi almeno 9%: con questi ingredienti si arriva al massimo a 7,10%\n";
+        QTest::newRow("no mix: a missing price for the cheapest")
+            << QStringList{"formula", eggs} << 1 << QString()
+            << "AVVISO: manca il prezzo di ALBUMINA\nAVVISO: manca il prezzo di FARINA DI AVENA\n"
+               "AVVISO: manca il prezzo di UOVO INTERO GALLINA\n";
+        QTest::newRow("a bound on a row without an ingredient")
+            << QStringList{"formula", unbalanced, "--min", "5=100"} << 2 << QString()
+            << "AVVISO: --min 5: la riga 5 della ricetta non ha un componente\n";
+        QTest::newRow("free eggs without eggs")
+            << QStringList{"formula", unbalanced, "--eggs", "free"} << 2 << QString()
+            << "AVVISO: --eggs free: la ricetta non ha le uova\n";
+        // A command line that cannot run says what is wrong, then shows the help.
+        QTest::newRow("a band with a dash")
+            << QStringList{"formula", unbalanced, "--protein", "17-40"} << 2 << QString()
+            << "--protein vuole MIN:MAX in percento (per esempio 17:40 o 12,5:30) oppure off, non "
+               "«17-40»\n\n";
+        QTest::newRow("half a gram of total")
+            << QStringList{"formula", unbalanced, "--total", "600,5"} << 2 << QString()
+            << "--total vuole un numero intero di grammi maggiore di zero, non "
+               "«600,5»\n\n";
+        QTest::newRow("row 14")
+            << QStringList{"formula", unbalanced, "--keep", "14"} << 2 << QString()
+            << "--keep vuole il numero di una riga da 1 a 13, non «14» (una volta per riga)\n\n";
+        QTest::newRow("total given twice")
+            << QStringList{"formula", unbalanced, "--total", "500", "--total", "600"} << 2 << QString()
+            << "Opzione ripetuta: --total\n\n";
+        QTest::newRow("unknown goal") << QStringList{"formula", unbalanced, "--goal", "cheap"} << 2
+                                      << QString() << "--goal vuole cost oppure closest, non «cheap»\n\n";
+        QTest::newRow("no FILE") << QStringList{"formula", "--goal", "cost"} << 2 << QString()
+                                 << "Manca il file della ricetta\n\n";
+        QTest::newRow("a file that is not a recipe")
+            << QStringList{"formula", dataFile("troncata.txt")} << 2 << QString()
+            << "AVVISO: Impossibile aprire il file: non è una ricetta valida\nFile «" +
+                   dataFile("troncata.txt") + "»: il campo 40 apre le virgolette e non le chiude\n";
+    }
+
+    void formula()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run run = cli(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
+        QCOMPARE(run.err, err.endsWith(u"\n\n") ? err + cli({"--help"}).out : err);
+    }
+
+    // --save writes what Applica then Salva would: the new grams (a row without grams as
+    // "0,0") and the results, and the file opens and calculates to the same results.
+    void formulaSavesTheNewRecipe()
+    {
+        const QString out = path("formula.txt");
+        const Run run = cli({"formula", dataFile("ricetta_sbilanciata.txt"), "--goal", "closest", "--max",
+                             "2=0", "--save", out});
+        QCOMPARE(run.exitCode, 0);
+        const QByteArray saved = readAll(out);
+        QVERIFY2(saved.startsWith("\"ALBUMINA\",\"SEMOLINO\",\"FARINA DI AVENA\",\"-\""), saved.constData());
+        QVERIFY(saved.contains(",\"200\",\"0,0\",\"400\","));
+        QVERIFY(saved.endsWith(",\"600,00\"\r\n"));
+        const Run again = cli({"calc", out});
+        QCOMPARE(again.exitCode, 0);
+        QCOMPARE(again.err, QString());
+        QCOMPARE(again.out, run.out.section(u'\n', 3)); // the results, after the three rows
     }
 
     // Both programs answer their command line before any window system starts, and their

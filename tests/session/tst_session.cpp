@@ -1,4 +1,7 @@
 #include "fakechooser.h"
+#include "formulaentry.h"
+#include "messages.h"
+#include "numbers.h"
 #include "recordingsink.h"
 #include "session.h"
 #include "testfiles.h"
@@ -11,11 +14,69 @@
 
 using namespace field;
 
+namespace {
+
+using Setup = std::function<void(Worksheet &)>;
+
+// ALBUMINA 100 g, FARINA DI AVENA 200 g, the custom row "Mio" 50 g, two whole eggs.
+void fullMix(Worksheet &w)
+{
+    w.select(componente(1), QStringLiteral("ALBUMINA"));
+    w.setText(peso(1), QStringLiteral("100"));
+    w.select(componente(3), QStringLiteral("FARINA DI AVENA"));
+    w.setText(peso(3), QStringLiteral("200"));
+    w.setText(Aggiunta1, QStringLiteral("Mio"));
+    w.setText(proteine(12), QStringLiteral("40"));
+    w.setText(grassi(12), QStringLiteral("10,5"));
+    w.select(dig(12), QStringLiteral("3"));
+    w.select(legante(12), QStringLiteral("-1"));
+    w.setText(peso(12), QStringLiteral("50"));
+    w.setChecked(true);
+    w.select(componente(kEggRow), QStringLiteral("UOVO INTERO GALLINA"));
+    w.setText(NumeroUova, QStringLiteral("2"));
+}
+
+// A candidate or the eggs in one line, so a table can say what the formula gets.
+QStringList describe(const formula::Input &input)
+{
+    auto price = [](std::optional<double> p) {
+        return p ? numbers::plainText(*p) + u'€' : QStringLiteral("-");
+    };
+    QStringList lines;
+    for (const formula::Candidate &c : input.rows)
+        lines << QStringLiteral("%1 %2 %3/%4/%5/%6/%7 %8g %9")
+                     .arg(c.row)
+                     .arg(c.name)
+                     .arg(numbers::plainText(c.protein), numbers::plainText(c.fat),
+                          numbers::plainText(c.carbo), numbers::plainText(c.digestibility),
+                          numbers::plainText(c.binder), numbers::plainText(c.currentGrams),
+                          price(c.pricePerKg));
+    if (const std::optional<formula::Eggs> &e = input.eggs)
+        lines << QStringLiteral("Uova %1 %2g x %3 %4")
+                     .arg(e->kind)
+                     .arg(e->gramsPerEgg)
+                     .arg(numbers::plainText(e->currentCount), price(e->pricePerEgg));
+    lines << QStringLiteral("totale %1").arg(input.totalGrams);
+    return lines;
+}
+
+} // namespace
+
 class TestSession : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir dir;
+
+    // A session on the prices of ALBUMINA, the eggs and the personal "Mio" (not of oats).
+    void loadPrices(Session &session)
+    {
+        const QString library = dir.filePath(QStringLiteral("prezzi.csv"));
+        writeAll(library, "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n"
+                          "ALBUMINA;;;;;;12\nUOVO INTERO GALLINA;;;;;;0,3\nMio;40;10,5;0;3;-1;5\n"
+                          "FARINA DI MAIS;;;;;;1\n");
+        session.loadLibrary(library);
+    }
 
 private slots:
     // The last calculation stands until a command makes it stale, and every such command
@@ -64,6 +125,247 @@ private slots:
         command(session);
         QCOMPARE(!session.lastCalculation(), stale);
         QCOMPARE(changed.count(), stale ? 1 : 0);
+    }
+
+    // What the formula gets from the worksheet as it shows: the rows that name an
+    // ingredient, their values and grams, their prices as the cost prices them, the eggs
+    // with their kind's weight, and the total as the calculation adds it.
+    void formulaInputFromTheWorksheet_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("catalogue, custom row and eggs")
+            << Setup(fullMix)
+            << QStringList{"1 ALBUMINA 75/1/0/3/5 100g 12€", "3 FARINA DI AVENA 12,6/7,1/72,9/3/4 200g -",
+                           "12 Mio 40/10,5/0/3/-1 50g 5€", "Uova UOVO INTERO GALLINA 52g x 2 0,3€",
+                           "totale 454"};
+        QTest::newRow("a custom row named like a catalogue entry has no catalogue price")
+            << Setup([](Worksheet &w) {
+                   w.setText(Aggiunta2, QStringLiteral("FARINA DI MAIS"));
+                   w.setText(peso(13), QStringLiteral("10,4"));
+               })
+            << QStringList{"13 FARINA DI MAIS 0/0/0/0/0 10,4g -", "totale 10"};
+        QTest::newRow("a row back at \"-\" and a name erased are no candidates")
+            << Setup([](Worksheet &w) {
+                   fullMix(w);
+                   w.select(componente(1), QStringLiteral("-"));
+                   w.setText(Aggiunta1, QString());
+               })
+            << QStringList{"3 FARINA DI AVENA 12,6/7,1/72,9/3/4 200g -",
+                           "Uova UOVO INTERO GALLINA 52g x 2 0,3€", "totale 304"};
+        QTest::newRow("eggs ticked without a kind are left out")
+            << Setup([](Worksheet &w) {
+                   fullMix(w);
+                   w.select(componente(kEggRow), QStringLiteral("-"));
+               })
+            << QStringList{"1 ALBUMINA 75/1/0/3/5 100g 12€", "3 FARINA DI AVENA 12,6/7,1/72,9/3/4 200g -",
+                           "12 Mio 40/10,5/0/3/-1 50g 5€", "totale 350"};
+        QTest::newRow("half grams and half eggs round the total to the nearest gram")
+            << Setup([](Worksheet &w) {
+                   w.select(componente(2), QStringLiteral("ALBUMINA"));
+                   w.setText(peso(2), QStringLiteral("0,5"));
+                   w.setChecked(true);
+                   w.select(componente(kEggRow), QStringLiteral("TUORLO (IL ROSSO)"));
+                   w.setText(NumeroUova, QStringLiteral("1,5"));
+               })
+            << QStringList{"2 ALBUMINA 75/1/0/3/5 0,5g 12€", "Uova TUORLO (IL ROSSO) 16g x 1,5 -",
+                           "totale 25"};
+    }
+
+    void formulaInputFromTheWorksheet()
+    {
+        QFETCH(Setup, setup);
+        QFETCH(QStringList, expected);
+        RecordingSink sink;
+        Session session(sink);
+        loadPrices(session);
+        setup(session.worksheet());
+        const formula::Input input = session.formulaInput();
+        QCOMPARE(describe(input), expected);
+        QCOMPARE(input.goal, formula::Goal::LowestCost);
+        QCOMPARE(input.bands.fat.min, 3.0);
+        QVERIFY(input.eggs ? !input.eggs->free : true);
+    }
+
+    // What "Calcola" would refuse whatever the grams is said before any solving.
+    void formulaRefusesWhatCalcolaRefuses_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<bool>("freeEggs");
+        QTest::addColumn<QStringList>("reasons");
+        QTest::newRow("nothing chosen")
+            << Setup([](Worksheet &) {}) << false << QStringList{messages::kNoComponent};
+        QTest::newRow("custom row without its indices") << Setup([](Worksheet &w) {
+            fullMix(w);
+            w.select(dig(12), QStringLiteral("-"));
+            w.select(legante(12), QStringLiteral("-"));
+        }) << false << QStringList{messages::missingDigestibility(12), messages::missingBinder(12)};
+        QTest::newRow("custom percentages over 100") << Setup([](Worksheet &w) {
+            fullMix(w);
+            w.setText(carbo(12), QStringLiteral("50"));
+        }) << false << QStringList{messages::sumOver100(12)};
+        QTest::newRow("eggs without a kind") << Setup([](Worksheet &w) {
+            fullMix(w);
+            w.select(componente(kEggRow), QStringLiteral("-"));
+            w.setChecked(true);
+        }) << false << QStringList{messages::kChooseEggs};
+        QTest::newRow("eggs kept at \"0\"")
+            << Setup([](Worksheet &w) {
+                   fullMix(w);
+                   w.setText(NumeroUova, QStringLiteral("0"));
+               })
+            << false
+            << QStringList{QStringLiteral("Uova: il foglio ha 0 uova: scriverne il numero, oppure "
+                                          "lasciarlo scegliere alla formula")};
+        QTest::newRow("eggs at \"0\" left to the formula") << Setup([](Worksheet &w) {
+            fullMix(w);
+            w.setText(NumeroUova, QStringLiteral("0"));
+        }) << true << QStringList{};
+    }
+
+    void formulaRefusesWhatCalcolaRefuses()
+    {
+        QFETCH(Setup, setup);
+        QFETCH(bool, freeEggs);
+        QFETCH(QStringList, reasons);
+        RecordingSink sink;
+        Session session(sink);
+        loadPrices(session);
+        setup(session.worksheet());
+        formula::Input input = session.formulaInput();
+        input.goal = formula::Goal::ClosestToCurrent;
+        input.totalGrams = 500;
+        if (input.eggs)
+            input.eggs->free = freeEggs;
+        const formula::Result result = session.solveFormula(input);
+        QCOMPARE(result.status == formula::Status::NoMix, !reasons.isEmpty());
+        if (!reasons.isEmpty())
+            QCOMPARE(result.reasons, reasons);
+        QVERIFY(sink.warnings.isEmpty());
+    }
+
+    // Applica writes the proposal as the user would type it and calculates; the results
+    // are then exactly those the formula showed, and a recipe saved with a row at 0 g
+    // opens and calculates again.
+    void applyWritesTheProposalAsTyped_data()
+    {
+        QTest::addColumn<formula::Goal>("goal");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<bool>("withoutAlbumin"); // row 1 held to 0 g
+        QTest::addColumn<bool>("freeEggs");
+        QTest::newRow("cheapest, albumin held to 0 g")
+            << formula::Goal::LowestCost << qint64(2000) << true << false;
+        QTest::newRow("closest, 2 kg, eggs free")
+            << formula::Goal::ClosestToCurrent << qint64(2000) << false << true;
+        QTest::newRow("closest, albumin held to 0 g, eggs free")
+            << formula::Goal::ClosestToCurrent << qint64(2000) << true << true;
+        QTest::newRow("cheapest, the current total")
+            << formula::Goal::LowestCost << qint64(454) << false << false;
+    }
+
+    void applyWritesTheProposalAsTyped()
+    {
+        QFETCH(formula::Goal, goal);
+        QFETCH(qint64, total);
+        QFETCH(bool, withoutAlbumin);
+        QFETCH(bool, freeEggs);
+        RecordingSink sink;
+        Session session(sink);
+        loadPrices(session);
+        Worksheet &sheet = session.worksheet();
+        fullMix(sheet);
+        formula::Input input = session.formulaInput();
+        input.goal = goal;
+        input.totalGrams = total;
+        input.eggs->free = freeEggs;
+        input.rows[1].pricePerKg = 2; // oats, so the cheapest mix may be asked
+        if (withoutAlbumin)
+            input.rows[0].maxGrams = 0;
+        const formula::Result result = session.solveFormula(input);
+        QCOMPARE(result.status, formula::Status::Best);
+        QCOMPARE(sheet.text(peso(1)), QStringLiteral("100")); // nothing changes before Applica
+        QCOMPARE(sheet.text(RisPeso), QString());
+
+        QVERIFY(session.applyFormula(result));
+        for (const formula::ProposedRow &row : result.rows)
+            QCOMPARE(sheet.text(peso(row.row)), formulaentry::typedGrams(row.grams));
+        QCOMPARE(sheet.text(NumeroUova), QString::number(*result.eggCount));
+        QCOMPARE(sheet.text(RisPeso), numbers::twoDecimals(double(total)));
+        QCOMPARE(sheet.text(RisGrassiPercentuale), numbers::percent(result.results.fatShare));
+        QCOMPARE(sheet.text(RisDigeribilita), numbers::twoDecimals(result.results.digestibility));
+        QVERIFY(sink.warnings.isEmpty());
+
+        FakeChooser chooser;
+        chooser.savePath = dir.filePath(QStringLiteral("formula.txt"));
+        QVERIFY(session.save(chooser));
+        Session reopened(sink);
+        reopened.loadLibrary(session.libraryPath());
+        QVERIFY(reopened.open(chooser.savePath));
+        QVERIFY(reopened.calculate());
+        QCOMPARE(reopened.worksheet().text(peso(1)),
+                 withoutAlbumin ? QStringLiteral("0,0") : sheet.text(peso(1)));
+        QCOMPARE(reopened.worksheet().text(RisPeso), sheet.text(RisPeso));
+        QVERIFY(sink.warnings.isEmpty());
+    }
+
+    // Rows whose grams the proposal keeps keep their text; a row at exactly "0" becomes
+    // "0,0", which Calcola accepts.
+    void applyKeepsUnchangedTexts()
+    {
+        RecordingSink sink;
+        Session session(sink);
+        Worksheet &sheet = session.worksheet();
+        sheet.select(componente(1), QStringLiteral("ALBUMINA"));
+        sheet.setText(peso(1), QStringLiteral("100,0"));
+        sheet.select(componente(2), QStringLiteral("SEMOLINO"));
+        formula::Result proposal;
+        proposal.status = formula::Status::Best;
+        proposal.rows = {{1, QStringLiteral("ALBUMINA"), 100, 100}, {2, QStringLiteral("SEMOLINO"), 0, 0}};
+        QVERIFY(session.applyFormula(proposal));
+        QCOMPARE(sheet.text(peso(1)), QStringLiteral("100,0"));
+        QCOMPARE(sheet.text(peso(2)), QStringLiteral("0,0"));
+        QCOMPARE(sheet.text(RisPeso), QStringLiteral("100,00"));
+        QVERIFY(sink.warnings.isEmpty());
+    }
+
+    // A proposal for rows the worksheet no longer has is refused and changes nothing.
+    void applyRefusesAStaleProposal_data()
+    {
+        QTest::addColumn<Setup>("change");
+        QTest::newRow("another ingredient on a row")
+            << Setup([](Worksheet &w) { w.select(componente(3), QStringLiteral("SEMOLINO")); });
+        QTest::newRow("a new row") << Setup(
+            [](Worksheet &w) { w.select(componente(5), QStringLiteral("GLM")); });
+        QTest::newRow("eggs switched off") << Setup([](Worksheet &w) { w.setChecked(false); });
+        QTest::newRow("another egg kind") << Setup(
+            [](Worksheet &w) { w.select(componente(kEggRow), QStringLiteral("TUORLO (IL ROSSO)")); });
+    }
+
+    void applyRefusesAStaleProposal()
+    {
+        QFETCH(Setup, change);
+        RecordingSink sink;
+        Session session(sink);
+        loadPrices(session);
+        fullMix(session.worksheet());
+        formula::Input input = session.formulaInput();
+        input.goal = formula::Goal::ClosestToCurrent;
+        const formula::Result result = session.solveFormula(input);
+        QVERIFY(result.status != formula::Status::NoMix);
+        change(session.worksheet());
+        QStringList before;
+        for (int row = 1; row <= kIngredientRows; ++row)
+            before << session.worksheet().text(peso(row));
+        before << session.worksheet().text(NumeroUova) << session.worksheet().text(RisPeso);
+
+        QVERIFY(!session.applyFormula(result));
+        QStringList after;
+        for (int row = 1; row <= kIngredientRows; ++row)
+            after << session.worksheet().text(peso(row));
+        after << session.worksheet().text(NumeroUova) << session.worksheet().text(RisPeso);
+        QCOMPARE(after, before);
+        QCOMPARE(sink.texts().size(), 1);
+        QVERIFY(sink.texts().first().startsWith(QStringLiteral("Il foglio è cambiato")));
     }
 };
 

@@ -1,0 +1,202 @@
+#include "formulaargs.h"
+
+#include "formulaentry.h"
+#include "numbers.h"
+
+using formulaentry::percentEdge;
+using formulaentry::wholeGrams;
+
+namespace {
+
+// What each option wants, in the words of the problem that names it.
+struct Option
+{
+    const char *name;
+    const char *wants;
+    bool repeatable;
+};
+
+const Option kOptions[] = {
+    {"--total", "un numero intero di grammi maggiore di zero", false},
+    {"--goal", "cost oppure closest", false},
+    {"--protein", "MIN:MAX in percento (per esempio 17:40 o 12,5:30) oppure off", false},
+    {"--fat", "MIN:MAX in percento (per esempio 3:8) oppure off", false},
+    {"--carbs", "MIN:MAX in percento (per esempio 25:60) oppure off", false},
+    {"--digestibility", "un numero (per esempio 3 o 2,5)", false},
+    {"--binder", "un numero (per esempio 3 o 2,5)", false},
+    {"--min", "ROW=G, con ROW da 1 a 13 e G grammi interi (per esempio 3=100)", true},
+    {"--max", "ROW=G, con ROW da 1 a 13 e G grammi interi (per esempio 3=400)", true},
+    {"--keep", "il numero di una riga da 1 a 13", true},
+    {"--eggs", "free", false},
+    {"--save", "il nome di un file", false},
+};
+
+const Option *optionNamed(const QString &name)
+{
+    for (const Option &option : kOptions)
+        if (name == QLatin1String(option.name))
+            return &option;
+    return nullptr;
+}
+
+std::optional<int> rowNumber(const QString &text)
+{
+    bool ok = false;
+    const int row = text.trimmed().toInt(&ok);
+    return ok && row >= 1 && row <= 13 ? std::optional(row) : std::nullopt;
+}
+
+// "MIN:MAX" or "off".
+bool readBand(const QString &text, formula::Band &band)
+{
+    if (text == QStringLiteral("off")) {
+        band.on = false;
+        return true;
+    }
+    const QStringList edges = text.split(u':');
+    if (edges.size() != 2)
+        return false;
+    const std::optional<double> min = percentEdge(edges[0]), max = percentEdge(edges[1]);
+    if (!min || !max)
+        return false;
+    band = {true, *min, *max};
+    return true;
+}
+
+// "ROW=G" into `bounds`; false when malformed or given twice for the row.
+bool readBound(const QString &text, QMap<int, qint64> &bounds)
+{
+    const qsizetype split = text.indexOf(u'=');
+    if (split < 0)
+        return false;
+    const std::optional<int> row = rowNumber(text.left(split));
+    const std::optional<qint64> grams = wholeGrams(text.mid(split + 1));
+    if (!row || !grams || bounds.contains(*row))
+        return false;
+    bounds.insert(*row, *grams);
+    return true;
+}
+
+// One option's value into `parsed`; false when the value is not what the option wants.
+bool readValue(const QString &name, const QString &value, FormulaArgs &parsed)
+{
+    if (name == QStringLiteral("--total")) {
+        parsed.total = wholeGrams(value);
+        return parsed.total && *parsed.total > 0;
+    }
+    if (name == QStringLiteral("--goal")) {
+        parsed.goal =
+            value == QStringLiteral("closest") ? formula::Goal::ClosestToCurrent : formula::Goal::LowestCost;
+        return value == QStringLiteral("cost") || value == QStringLiteral("closest");
+    }
+    if (name == QStringLiteral("--protein"))
+        return readBand(value, parsed.bands.protein);
+    if (name == QStringLiteral("--fat"))
+        return readBand(value, parsed.bands.fat);
+    if (name == QStringLiteral("--carbs"))
+        return readBand(value, parsed.bands.carbo);
+    if (name == QStringLiteral("--digestibility") || name == QStringLiteral("--binder")) {
+        const std::optional<double> minimum = numbers::toNumber(value);
+        (name == QStringLiteral("--binder") ? parsed.bands.minBinder : parsed.bands.minDigestibility) =
+            minimum;
+        return minimum.has_value();
+    }
+    if (name == QStringLiteral("--min"))
+        return readBound(value, parsed.minGrams);
+    if (name == QStringLiteral("--max"))
+        return readBound(value, parsed.maxGrams);
+    if (name == QStringLiteral("--keep")) {
+        const std::optional<int> row = rowNumber(value);
+        if (!row || parsed.keep.contains(*row))
+            return false;
+        parsed.keep << *row;
+        return true;
+    }
+    if (name == QStringLiteral("--eggs")) {
+        parsed.freeEggs = true;
+        return value == QStringLiteral("free");
+    }
+    parsed.saveAs = value; // --save
+    return true;
+}
+
+QString wantsText(const Option &option)
+{
+    return QString::fromLatin1(option.name) + QStringLiteral(" vuole ") + QString::fromUtf8(option.wants);
+}
+
+} // namespace
+
+QString parseFormulaArgs(const QStringList &args, FormulaArgs &parsed)
+{
+    QStringList files;
+    QStringList seen;
+    for (qsizetype at = 0; at < args.size(); ++at) {
+        const QString &arg = args[at];
+        const Option *option = optionNamed(arg);
+        if (!option) {
+            if (arg.startsWith(u'-') && arg.size() > 1)
+                return QStringLiteral("Opzione sconosciuta: ") + arg;
+            files << arg;
+            continue;
+        }
+        if (!option->repeatable && seen.contains(arg))
+            return QStringLiteral("Opzione ripetuta: ") + arg;
+        seen << arg;
+        if (at + 1 >= args.size() || args[at + 1].isEmpty())
+            return wantsText(*option);
+        const QString &value = args[++at];
+        if (!readValue(arg, value, parsed))
+            return wantsText(*option) + QStringLiteral(", non «%1»").arg(value) +
+                   (option->repeatable ? QStringLiteral(" (una volta per riga)") : QString());
+    }
+    if (files.isEmpty())
+        return QStringLiteral("Manca il file della ricetta");
+    if (files.size() > 1)
+        return QStringLiteral("Troppi argomenti: ") + files.mid(1).join(u' ');
+    parsed.file = files.first();
+    return QString();
+}
+
+QString applyFormulaArgs(const FormulaArgs &parsed, formula::Input &input)
+{
+    auto candidate = [&input](int row) -> formula::Candidate * {
+        for (formula::Candidate &c : input.rows)
+            if (c.row == row)
+                return &c;
+        return nullptr;
+    };
+    auto noIngredient = [](const char *option, int row) {
+        return QStringLiteral("%1 %2: la riga %2 della ricetta non ha un componente")
+            .arg(QLatin1String(option))
+            .arg(row);
+    };
+    for (auto it = parsed.minGrams.cbegin(); it != parsed.minGrams.cend(); ++it) {
+        formula::Candidate *c = candidate(it.key());
+        if (!c)
+            return noIngredient("--min", it.key());
+        c->minGrams = it.value();
+    }
+    for (auto it = parsed.maxGrams.cbegin(); it != parsed.maxGrams.cend(); ++it) {
+        formula::Candidate *c = candidate(it.key());
+        if (!c)
+            return noIngredient("--max", it.key());
+        c->maxGrams = it.value();
+    }
+    for (int row : parsed.keep) {
+        formula::Candidate *c = candidate(row);
+        if (!c)
+            return noIngredient("--keep", row);
+        c->keep = true;
+    }
+    if (parsed.freeEggs) {
+        if (!input.eggs)
+            return QStringLiteral("--eggs free: la ricetta non ha le uova");
+        input.eggs->free = true;
+    }
+    if (parsed.total)
+        input.totalGrams = *parsed.total;
+    input.goal = parsed.goal;
+    input.bands = parsed.bands;
+    return QString();
+}

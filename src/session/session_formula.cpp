@@ -1,0 +1,150 @@
+// The formula on the session's worksheet: its problem read from the rows as they show,
+// and its proposal written back as the user would type it.
+#include "catalogue.h"
+#include "formulaentry.h"
+#include "messages.h"
+#include "numbers.h"
+#include "session.h"
+#include "warnings.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace field;
+
+namespace {
+
+const QString kDash = QStringLiteral("-");
+
+const QString kStaleProposal = QStringLiteral(
+    "Il foglio è cambiato dopo il calcolo della formula: calcolare di nuovo la formula prima di applicarla");
+
+double valueOf(const Worksheet &worksheet, FieldId id)
+{
+    return numbers::valueOrZero(worksheet.text(id));
+}
+
+// The ingredient a row names, or nothing: a list at "-" (or never touched), an unnamed
+// custom row.
+QString ingredientOf(const Worksheet &worksheet, int row)
+{
+    const QString &name = worksheet.text(isCustomRow(row) ? aggiunta(row) : componente(row));
+    return name == kDash ? QString() : name;
+}
+
+// The egg kind while the eggs are ticked with a kind, or nothing.
+const catalogue::EggKind *eggKindOf(const Worksheet &worksheet)
+{
+    return worksheet.eggsChecked() ? catalogue::findEggKind(worksheet.text(componente(kEggRow))) : nullptr;
+}
+
+// Writes `text` unless the field already holds that value in a form "Calcola" accepts.
+void writeNumber(Worksheet &worksheet, FieldId id, double value, const QString &text)
+{
+    const QString &current = worksheet.text(id);
+    const std::optional<double> shown = numbers::toNumber(current);
+    if (shown && *shown == value && current != QStringLiteral("0"))
+        return;
+    worksheet.setText(id, text);
+}
+
+} // namespace
+
+formula::Input Session::formulaInput() const
+{
+    const Worksheet &sheet = m_worksheet;
+    formula::Input input;
+    double total = 0;
+    for (int row = 1; row <= kIngredientRows; ++row) {
+        const QString name = ingredientOf(sheet, row);
+        if (name.isEmpty())
+            continue;
+        formula::Candidate c;
+        c.row = row;
+        c.name = name;
+        c.protein = valueOf(sheet, proteine(row));
+        c.fat = valueOf(sheet, grassi(row));
+        c.carbo = valueOf(sheet, carbo(row));
+        c.digestibility = valueOf(sheet, dig(row));
+        c.binder = valueOf(sheet, legante(row));
+        c.pricePerKg = rowPrice(sheet.library(), row, name);
+        c.currentGrams = valueOf(sheet, peso(row));
+        total += c.currentGrams;
+        input.rows << c;
+    }
+    if (const catalogue::EggKind *kind = eggKindOf(sheet)) {
+        formula::Eggs eggs;
+        eggs.kind = QString::fromLatin1(kind->name);
+        eggs.protein = valueOf(sheet, proteine(kEggRow));
+        eggs.fat = valueOf(sheet, grassi(kEggRow));
+        eggs.carbo = valueOf(sheet, carbo(kEggRow));
+        eggs.digestibility = valueOf(sheet, dig(kEggRow));
+        eggs.gramsPerEgg = kind->gramsPerEgg;
+        eggs.pricePerEgg = sheet.library().price(eggs.kind);
+        eggs.currentCount = valueOf(sheet, NumeroUova);
+        total += eggs.currentCount * eggs.gramsPerEgg;
+        input.eggs = eggs;
+    }
+    // A total beyond the largest the formula takes stays beyond it, however large.
+    input.totalGrams = qint64(std::llround(std::min(total, double(formula::kMaxTotalGrams + 1))));
+    return input;
+}
+
+formula::Result Session::solveFormula(const formula::Input &input) const
+{
+    const Worksheet &sheet = m_worksheet;
+    QStringList refusals;
+    // Eggs alone are no mix to "Calcola"; said before any word on the total it would need.
+    if (input.rows.isEmpty())
+        refusals << messages::kNoComponent;
+    for (int row : kCustomRows) {
+        if (ingredientOf(sheet, row).isEmpty())
+            continue;
+        if (sheet.text(dig(row)) == kDash)
+            refusals << messages::missingDigestibility(row);
+        if (sheet.text(legante(row)) == kDash)
+            refusals << messages::missingBinder(row);
+        const double sum =
+            valueOf(sheet, proteine(row)) + valueOf(sheet, grassi(row)) + valueOf(sheet, carbo(row));
+        if (numbers::roundTo15(sum) > 100)
+            refusals << messages::sumOver100(row);
+    }
+    if (sheet.eggsChecked() && !eggKindOf(sheet))
+        refusals << messages::kChooseEggs;
+    if (input.eggs && !input.eggs->free && sheet.text(NumeroUova) == QStringLiteral("0"))
+        refusals << QStringLiteral("Uova: il foglio ha 0 uova: scriverne il numero, oppure lasciarlo "
+                                   "scegliere alla formula");
+    if (!refusals.isEmpty()) {
+        formula::Result result;
+        result.reasons = refusals;
+        return result;
+    }
+    return formula::solve(input);
+}
+
+bool Session::applyFormula(const formula::Result &result)
+{
+    Worksheet &sheet = m_worksheet;
+    // The proposal names every row that names an ingredient, and the eggs while ticked.
+    bool matches = result.status != formula::Status::NoMix;
+    int candidates = 0;
+    for (int row = 1; row <= kIngredientRows; ++row)
+        candidates += ingredientOf(sheet, row).isEmpty() ? 0 : 1;
+    matches = matches && candidates == result.rows.size();
+    for (const formula::ProposedRow &proposed : result.rows)
+        matches = matches && ingredientOf(sheet, proposed.row) == proposed.name;
+    const catalogue::EggKind *kind = eggKindOf(sheet);
+    matches = matches && bool(kind) == result.eggCount.has_value() &&
+              (!kind || result.mix[size_t(kEggRow - 1)].name == QString::fromLatin1(kind->name));
+    if (!matches) {
+        m_sink.warn(messages::kTitle, kStaleProposal);
+        return false;
+    }
+
+    for (const formula::ProposedRow &proposed : result.rows)
+        writeNumber(sheet, peso(proposed.row), double(proposed.grams),
+                    formulaentry::typedGrams(proposed.grams));
+    if (result.eggCount)
+        writeNumber(sheet, NumeroUova, double(*result.eggCount), QString::number(*result.eggCount));
+    return calculate();
+}

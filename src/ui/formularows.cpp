@@ -1,0 +1,262 @@
+#include "formularows.h"
+
+#include "controlhabits.h"
+#include "design.h"
+#include "formulaentry.h"
+#include "numbers.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column
+{
+    RowNumber,
+    Name,
+    Current,
+    Min,
+    Max,
+    Keep,
+    Proposal,
+    ColumnCount
+};
+
+QLabel *text(QWidget *parent, const QString &words,
+             Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *label = new QLabel(words, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    return label;
+}
+
+// A read-only value box like the worksheet's display fields.
+QLabel *valueBox(QWidget *parent, const QString &name)
+{
+    QLabel *label = text(parent, QString(), Qt::AlignCenter);
+    label->setObjectName(name);
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("0000000 uova")));
+    label->setMinimumHeight(QLineEdit().sizeHint().height()); // as tall as the rows' input boxes
+    return label;
+}
+
+QLineEdit *gramsBox(QWidget *parent, const QString &name, const QString &value, const QString &tip)
+{
+    auto *edit = new QLineEdit(value, parent);
+    edit->setObjectName(name);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setToolTip(tip);
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+    return edit;
+}
+
+QString eggsText(double count)
+{
+    return numbers::plainText(count) + (count == 1 ? QStringLiteral(" uovo") : QStringLiteral(" uova"));
+}
+
+} // namespace
+
+FormulaRows::FormulaRows(QWidget *parent) : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(1);
+}
+
+void FormulaRows::clearRows()
+{
+    // The rows are made anew on a page of their own, which takes the program's habits of
+    // the mouse and keyboard (a click into a box showing "0" selects it).
+    delete m_page;
+    m_page = new QWidget(this);
+    m_grid = new QGridLayout(m_page);
+    m_grid->setContentsMargins(4, 4, 4, 4);
+    m_grid->setHorizontalSpacing(10);
+    m_grid->setVerticalSpacing(3);
+    m_grid->setColumnStretch(Name, 1);
+    static_cast<QVBoxLayout *>(layout())->insertWidget(0, m_page);
+    m_rows.clear();
+    m_keepEggs = nullptr;
+    m_eggProposal = m_eggCurrent = nullptr;
+    m_empty = nullptr;
+}
+
+void FormulaRows::addHeader()
+{
+    const char *headers[ColumnCount] = {"Riga",        "Componente", "Attuali gr.", "Minimo gr.",
+                                        "Massimo gr.", "Mantieni",   "Proposta gr."};
+    for (int column = 0; column < ColumnCount; ++column) {
+        QLabel *header = text(m_page, QString::fromUtf8(headers[column]),
+                              column == Name ? Qt::AlignLeft | Qt::AlignBottom : Qt::AlignCenter);
+        header->setFont(design::dialogFont(8.25, true));
+        m_grid->addWidget(header, 0, column);
+    }
+}
+
+void FormulaRows::addRow(int line, const formula::Candidate &c)
+{
+    const QString suffix = QString::number(c.row);
+    Row row;
+    row.name = c.name;
+    m_grid->addWidget(text(m_page, suffix, Qt::AlignCenter), line, RowNumber);
+    m_grid->addWidget(text(m_page, c.name), line, Name);
+    row.current = valueBox(m_page, QStringLiteral("TxtAttuale") + suffix);
+    row.current->setText(numbers::plainText(c.currentGrams));
+    m_grid->addWidget(row.current, line, Current);
+
+    const Settings kept = m_settings.value(c.row);
+    const bool same = kept.name == c.name;
+    row.min = gramsBox(m_page, QStringLiteral("TxtMinimo") + suffix, same ? kept.min : QStringLiteral("0"),
+                       QStringLiteral("Grammi interi che la riga deve avere almeno"));
+    row.max = gramsBox(m_page, QStringLiteral("TxtMassimo") + suffix, same ? kept.max : QString(),
+                       QStringLiteral("Grammi interi che la riga può avere al massimo; vuoto: fino al peso "
+                                      "totale"));
+    row.max->setPlaceholderText(QStringLiteral("totale"));
+    m_grid->addWidget(row.min, line, Min, Qt::AlignHCenter);
+    m_grid->addWidget(row.max, line, Max, Qt::AlignHCenter);
+
+    row.keep = new QCheckBox(m_page);
+    row.keep->setObjectName(QStringLiteral("ChkMantieni") + suffix);
+    row.keep->setToolTip(QStringLiteral("La riga tiene i grammi che ha ora nel foglio"));
+    row.keep->setChecked(same && kept.keep);
+    QLineEdit *min = row.min, *max = row.max;
+    auto bounds = [min, max](bool keep) {
+        min->setEnabled(!keep);
+        max->setEnabled(!keep);
+    };
+    bounds(row.keep->isChecked());
+    connect(row.keep, &QCheckBox::toggled, this, bounds);
+    m_grid->addWidget(row.keep, line, Keep, Qt::AlignHCenter);
+
+    row.proposal = valueBox(m_page, QStringLiteral("TxtProposta") + suffix);
+    m_grid->addWidget(row.proposal, line, Proposal);
+    m_rows.insert(c.row, row);
+}
+
+void FormulaRows::addEggRow(int line, const formula::Eggs &eggs)
+{
+    m_grid->addWidget(text(m_page, QStringLiteral("Uova"), Qt::AlignCenter), line, RowNumber);
+    m_grid->addWidget(text(m_page, eggs.kind), line, Name);
+    m_eggCurrent = valueBox(m_page, QStringLiteral("TxtAttualeUova"));
+    m_eggCurrent->setText(eggsText(eggs.currentCount));
+    m_eggCount = eggs.currentCount;
+    m_grid->addWidget(m_eggCurrent, line, Current);
+    m_keepEggs = new QCheckBox(m_page);
+    m_keepEggs->setObjectName(QStringLiteral("ChkMantieniUova"));
+    m_keepEggs->setToolTip(
+        QStringLiteral("Con il segno la formula tiene il numero di uova del foglio; senza, "
+                       "sceglie lei quante uova intere usare (almeno una)"));
+    m_keepEggs->setChecked(!(m_eggsFree && m_eggKind == eggs.kind));
+    connect(m_keepEggs, &QCheckBox::toggled, this, [this](bool keep) { m_eggsFree = !keep; });
+    m_eggKind = eggs.kind;
+    m_grid->addWidget(m_keepEggs, line, Keep, Qt::AlignHCenter);
+    m_eggProposal = valueBox(m_page, QStringLiteral("TxtPropostaUova"));
+    m_grid->addWidget(m_eggProposal, line, Proposal);
+}
+
+void FormulaRows::showCandidates(const formula::Input &input)
+{
+    // What the user set on the rows shown so far, for the rows that stay.
+    for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it)
+        m_settings.insert(it.key(), {it->name, it->min->text(), it->max->text(), it->keep->isChecked()});
+    clearRows();
+    addHeader();
+    int line = 1;
+    for (const formula::Candidate &c : input.rows)
+        addRow(line++, c);
+    if (input.eggs)
+        addEggRow(line++, *input.eggs);
+    if (line == 1) {
+        m_empty = text(m_page, QStringLiteral("Nessun componente nel foglio: scegliere gli ingredienti nella "
+                                              "finestra principale"));
+        m_empty->setObjectName(QStringLiteral("TxtNessunComponente"));
+        m_grid->addWidget(m_empty, line++, 0, 1, ColumnCount);
+    }
+    controlhabits::install(m_page);
+}
+
+std::optional<FormulaRows::Problem> FormulaRows::readBounds(formula::Input &input) const
+{
+    for (formula::Candidate &c : input.rows) {
+        if (!m_rows.contains(c.row))
+            continue; // not shown yet: no bounds of the user's
+        const Row &row = m_rows[c.row];
+        if (row.keep->isChecked()) {
+            c.keep = true;
+            continue;
+        }
+        auto problem = [&c](const char *what, QLineEdit *field) {
+            return Problem{QStringLiteral("Riga %1 (%2): il %3 «%4» non è un numero intero di grammi")
+                               .arg(c.row)
+                               .arg(c.name, QLatin1String(what), field->text()),
+                           field};
+        };
+        const QString min = row.min->text().trimmed();
+        if (!min.isEmpty()) {
+            const std::optional<qint64> grams = formulaentry::wholeGrams(min);
+            if (!grams)
+                return problem("minimo", row.min);
+            c.minGrams = *grams;
+        }
+        const QString max = row.max->text().trimmed();
+        if (!max.isEmpty()) {
+            c.maxGrams = formulaentry::wholeGrams(max);
+            if (!c.maxGrams)
+                return problem("massimo", row.max);
+        }
+    }
+    if (input.eggs && m_keepEggs)
+        input.eggs->free = !m_keepEggs->isChecked();
+    return std::nullopt;
+}
+
+void FormulaRows::showProposal(const formula::Result *result)
+{
+    for (Row &row : m_rows) {
+        row.proposal->clear();
+        row.proposal->setFont(font());
+    }
+    if (m_eggProposal) {
+        m_eggProposal->clear();
+        m_eggProposal->setFont(font());
+    }
+    if (!result)
+        return;
+    QFont changed = font();
+    changed.setBold(true);
+    for (const formula::ProposedRow &proposed : result->rows) {
+        if (!m_rows.contains(proposed.row))
+            continue;
+        QLabel *proposal = m_rows[proposed.row].proposal;
+        proposal->setText(formulaentry::typedGrams(proposed.grams));
+        // A row the formula changes stands out.
+        if (double(proposed.grams) != proposed.currentGrams)
+            proposal->setFont(changed);
+    }
+    if (m_eggProposal && result->eggCount) {
+        m_eggProposal->setText(eggsText(double(*result->eggCount)));
+        if (double(*result->eggCount) != m_eggCount)
+            m_eggProposal->setFont(changed);
+    }
+}
+
+QList<QWidget *> FormulaRows::inputs() const
+{
+    QList<QWidget *> chain;
+    for (const Row &row : m_rows)
+        chain << row.min << row.max << row.keep;
+    if (m_keepEggs)
+        chain << m_keepEggs;
+    return chain;
+}
+
+int FormulaRows::fullHeight() const
+{
+    return m_grid->sizeHint().height();
+}

@@ -1,0 +1,481 @@
+#include "frmformula.h"
+
+#include "controlhabits.h"
+#include "design.h"
+#include "formulaentry.h"
+#include "formularows.h"
+#include "messages.h"
+#include "numbers.h"
+#include "session.h"
+#include "windowicon.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// The rows scroll inside the window: it asks for the width of the rows and the height of
+// at most about five, so the whole window fits a small screen; the window is then made
+// taller where the screen has room for more (fitToScreen).
+class RowsArea : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        const QSize rows = widget() ? widget()->sizeHint() : QSize();
+        const int height = qMin(rows.height() + fontMetrics().height() / 2, 12 * fontMetrics().height());
+        return {rows.width() + verticalScrollBar()->sizeHint().width() + frame, height + frame};
+    }
+};
+
+QLabel *caption(QWidget *parent, const QString &words, bool bold = false)
+{
+    auto *label = new QLabel(words, parent);
+    label->setTextFormat(Qt::PlainText);
+    if (bold)
+        label->setFont(design::dialogFont(8.25, true));
+    return label;
+}
+
+QLineEdit *numberBox(QWidget *parent, const QString &name, const QString &value)
+{
+    auto *edit = new QLineEdit(value, parent);
+    edit->setObjectName(name);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000000")));
+    return edit;
+}
+
+// The worksheet as the formula reads it; the user's settings aside.
+bool sameWorksheet(const formula::Input &a, const formula::Input &b)
+{
+    if (a.rows.size() != b.rows.size() || a.eggs.has_value() != b.eggs.has_value() ||
+        a.totalGrams != b.totalGrams)
+        return false;
+    for (qsizetype k = 0; k < a.rows.size(); ++k) {
+        const formula::Candidate &x = a.rows[k], &y = b.rows[k];
+        if (x.row != y.row || x.name != y.name || x.protein != y.protein || x.fat != y.fat ||
+            x.carbo != y.carbo || x.digestibility != y.digestibility || x.binder != y.binder ||
+            x.pricePerKg != y.pricePerKg || x.currentGrams != y.currentGrams)
+            return false;
+    }
+    return !a.eggs || (a.eggs->kind == b.eggs->kind && a.eggs->currentCount == b.eggs->currentCount &&
+                       a.eggs->pricePerEgg == b.eggs->pricePerEgg);
+}
+
+enum ResultField
+{
+    Protein,
+    Fat,
+    Carbo,
+    Digestibility,
+    Binder,
+    Total,
+    Cost,
+    CostPerKg,
+    ResultCount
+};
+
+} // namespace
+
+FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
+{
+    setObjectName(QStringLiteral("FrmFormula"));
+    setWindowTitle(QStringLiteral("Formula del mix"));
+    setWindowIcon(vornakWindowIcon());
+    setModal(false);
+    setFont(design::dialogFont());
+
+    m_rows = new FormulaRows;
+    m_scroll = new RowsArea(this);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(m_rows);
+    auto *rowsBox = new QGroupBox(QStringLiteral("Componenti del foglio"), this);
+    auto *rowsLayout = new QVBoxLayout(rowsBox);
+    rowsLayout->addWidget(m_scroll);
+    QLabel *hint =
+        caption(rowsBox, QStringLiteral("Minimo e massimo in grammi interi (massimo vuoto: fino al peso "
+                                        "totale). «Mantieni» lascia la riga com'è; tolto alle uova, la "
+                                        "formula sceglie quante uova usare."));
+    hint->setWordWrap(true);
+    rowsLayout->addWidget(hint);
+
+    m_calculate = new QPushButton(QStringLiteral("Calcola formula"), this);
+    m_calculate->setObjectName(QStringLiteral("CmdCalcolaFormula"));
+    m_calculate->setToolTip(QStringLiteral("Cerca i grammi interi che rispettano i limiti"));
+    m_calculate->setDefault(true);
+    connect(m_calculate, &QPushButton::clicked, this, &FrmFormula::CmdCalcolaFormula_Click);
+    m_apply = new QPushButton(QStringLiteral("Applica"), this);
+    m_apply->setObjectName(QStringLiteral("CmdApplica"));
+    m_apply->setToolTip(QStringLiteral("Scrive i grammi proposti nel foglio ed esegue Calcola"));
+    m_apply->setEnabled(false);
+    connect(m_apply, &QPushButton::clicked, this, &FrmFormula::CmdApplica_Click);
+    m_close = new QPushButton(QStringLiteral("Chiudi"), this);
+    m_close->setObjectName(QStringLiteral("CmdChiudi"));
+    connect(m_close, &QPushButton::clicked, this, &QDialog::close);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_calculate);
+    buttons->addWidget(m_apply);
+    buttons->addWidget(m_close);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(buildLimits(), 3);
+    top->addWidget(buildMix(), 2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(rowsBox, 1);
+    layout->addWidget(buildResults());
+    layout->addLayout(buttons);
+
+    controlhabits::install(this);
+    connect(&session.worksheet(), &FieldStore::fieldChanged, this, &FrmFormula::worksheetChanged);
+    connect(&session, &Session::calculationChanged, this, &FrmFormula::worksheetChanged);
+    showCandidates(session.formulaInput());
+    m_total->setText(QString::number(m_shown.totalGrams));
+    fitToScreen();
+}
+
+FrmFormula::BandControls FrmFormula::addBand(QGridLayout *grid, int line, const QString &name,
+                                             const QString &label, const formula::Band &band)
+{
+    BandControls controls;
+    controls.on = new QCheckBox(label, this);
+    controls.on->setObjectName(QStringLiteral("Chk") + name);
+    controls.on->setChecked(band.on);
+    controls.on->setToolTip(QStringLiteral("Senza il segno la formula non guarda questo valore"));
+    controls.min = numberBox(this, QStringLiteral("Txt%1Min").arg(name), numbers::plainText(band.min));
+    controls.max = numberBox(this, QStringLiteral("Txt%1Max").arg(name), numbers::plainText(band.max));
+    grid->addWidget(controls.on, line, 0);
+    grid->addWidget(caption(this, QStringLiteral("da")), line, 1);
+    grid->addWidget(controls.min, line, 2);
+    grid->addWidget(caption(this, QStringLiteral("a")), line, 3);
+    grid->addWidget(controls.max, line, 4);
+    QLineEdit *min = controls.min, *max = controls.max;
+    connect(controls.on, &QCheckBox::toggled, this, [min, max](bool on) {
+        min->setEnabled(on);
+        max->setEnabled(on);
+    });
+    return controls;
+}
+
+FrmFormula::IndexControls FrmFormula::addIndex(QGridLayout *grid, int line, const QString &name,
+                                               const QString &label)
+{
+    IndexControls controls;
+    controls.on = new QCheckBox(label, this);
+    controls.on->setObjectName(QStringLiteral("Chk") + name);
+    controls.on->setToolTip(QStringLiteral("Con il segno l'indice del mix deve arrivare almeno al minimo"));
+    controls.min = numberBox(this, QStringLiteral("Txt%1Min").arg(name), QString());
+    controls.min->setEnabled(false);
+    grid->addWidget(controls.on, line, 0);
+    grid->addWidget(caption(this, QStringLiteral("almeno")), line, 1);
+    grid->addWidget(controls.min, line, 2);
+    QLineEdit *min = controls.min;
+    connect(controls.on, &QCheckBox::toggled, this, [min](bool on) {
+        min->setEnabled(on);
+        if (on)
+            min->setFocus();
+    });
+    return controls;
+}
+
+QWidget *FrmFormula::buildLimits()
+{
+    auto *box = new QGroupBox(QStringLiteral("Limiti del mix"), this);
+    auto *grid = new QGridLayout(box);
+    grid->setColumnStretch(5, 1);
+    const formula::Bands bands = formula::defaultBands();
+    m_protein = addBand(grid, 0, QStringLiteral("Proteine"), QStringLiteral("Proteine %"), bands.protein);
+    m_fat = addBand(grid, 1, QStringLiteral("Grassi"), QStringLiteral("Grassi %"), bands.fat);
+    m_carbo = addBand(grid, 2, QStringLiteral("Carboidrati"), QStringLiteral("Carboidrati %"), bands.carbo);
+    m_digestibility =
+        addIndex(grid, 3, QStringLiteral("Digeribilita"), QStringLiteral("Indice Digeribilità"));
+    m_binder = addIndex(grid, 4, QStringLiteral("Legante"), QStringLiteral("Indice Legante"));
+    return box;
+}
+
+QWidget *FrmFormula::buildMix()
+{
+    auto *box = new QGroupBox(QStringLiteral("Mix"), this);
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(caption(box, QStringLiteral("Peso totale in gr. (uova incluse)")));
+    m_total = numberBox(box, QStringLiteral("TxtPesoTotale"), QString());
+    m_total->setToolTip(QStringLiteral("Grammi interi; all'apertura il peso attuale del foglio"));
+    connect(m_total, &QLineEdit::textEdited, this, [this] { m_totalTyped = true; });
+    layout->addWidget(m_total);
+    layout->addSpacing(6);
+    layout->addWidget(caption(box, QStringLiteral("Obiettivo")));
+    m_goal = new QComboBox(box);
+    m_goal->setObjectName(QStringLiteral("CmbObiettivo"));
+    m_goal->addItems({QStringLiteral("Costo più basso"), QStringLiteral("Più vicino al mix attuale")});
+    m_goal->setToolTip(QStringLiteral("Più vicino: i grammi spostati sono i meno possibili rispetto al mix "
+                                      "attuale portato al peso totale"));
+    layout->addWidget(m_goal);
+    layout->addStretch(1);
+    return box;
+}
+
+QWidget *FrmFormula::buildResults()
+{
+    auto *box = new QGroupBox(QStringLiteral("Risultati della formula"), this);
+    auto *grid = new QGridLayout(box);
+    const char *headers[ResultCount] = {
+        "Proteine %",     "Grassi %",        "Carboidrati %", "Indice Digeribilità",
+        "Indice Legante", "Totale peso gr.", "Costo",         "Costo al kg"};
+    const char *names[ResultCount] = {"TxtFormulaProteine",     "TxtFormulaGrassi",  "TxtFormulaCarboidrati",
+                                      "TxtFormulaDigeribilita", "TxtFormulaLegante", "TxtFormulaPeso",
+                                      "TxtFormulaCosto",        "TxtFormulaCostoKg"};
+    for (int k = 0; k < ResultCount; ++k) {
+        QLabel *header = caption(box, QString::fromUtf8(headers[k]));
+        header->setAlignment(Qt::AlignCenter);
+        grid->addWidget(header, 0, k);
+        auto *value = new QLabel(box);
+        value->setObjectName(QLatin1String(names[k]));
+        value->setAlignment(Qt::AlignCenter);
+        value->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+        value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00.000,00 €")));
+        grid->addWidget(value, 1, k);
+        m_results[k] = value;
+    }
+    m_note = caption(box, QString());
+    m_note->setObjectName(QStringLiteral("TxtFormulaNote"));
+    m_note->setWordWrap(true);
+    m_note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_note->setMinimumHeight(m_note->fontMetrics().lineSpacing()); // a line kept free for it
+    grid->addWidget(m_note, 2, 0, 1, ResultCount);
+    return box;
+}
+
+void FrmFormula::fitToScreen()
+{
+    layout()->activate();
+    // As tall as the rows need, with a little to spare so that a proposal shown in bold
+    // never needs a scroll bar; within the screen, leaving room for the title bar.
+    QSize size = sizeHint();
+    const int rows = m_rows->fullHeight() + 2 * m_scroll->frameWidth() + fontMetrics().height() / 2;
+    size.rheight() += qMax(0, rows - m_scroll->sizeHint().height());
+    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (screen)
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(20, 60));
+    resize(size.expandedTo(minimumSizeHint()));
+}
+
+void FrmFormula::showCandidates(const formula::Input &input)
+{
+    m_shown = input;
+    m_rows->showCandidates(input);
+    setFocusOrder();
+}
+
+void FrmFormula::setFocusOrder()
+{
+    QList<QWidget *> chain;
+    for (const BandControls &band : {m_protein, m_fat, m_carbo})
+        chain << band.on << band.min << band.max;
+    for (const IndexControls &index : {m_digestibility, m_binder})
+        chain << index.on << index.min;
+    chain << m_total << m_goal << m_rows->inputs() << m_calculate << m_apply << m_close;
+    for (qsizetype k = 1; k < chain.size(); ++k)
+        setTabOrder(chain[k - 1], chain[k]);
+}
+
+void FrmFormula::keyPressEvent(QKeyEvent *event)
+{
+    // Only "Chiudi" and the close box end the window: Esc would throw the limits away.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FrmFormula::worksheetChanged()
+{
+    if (m_followPending || m_applying)
+        return;
+    // A command writes many fields; the rows follow once it is done.
+    m_followPending = true;
+    QTimer::singleShot(0, this, &FrmFormula::followWorksheet);
+}
+
+void FrmFormula::followWorksheet()
+{
+    m_followPending = false;
+    const formula::Input now = m_session.formulaInput();
+    if (!m_totalTyped)
+        m_total->setText(QString::number(now.totalGrams));
+    if (sameWorksheet(now, m_shown))
+        return;
+    showCandidates(now);
+    if (m_result) {
+        m_result.reset();
+        showResult();
+        setNote(QStringLiteral("Il foglio è cambiato: premere «Calcola formula» per una nuova proposta."));
+    }
+}
+
+void FrmFormula::warn(const QString &text, QWidget *field)
+{
+    m_sink.warn(messages::kTitle, text);
+    field->setFocus();
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->selectAll();
+}
+
+std::optional<formula::Input> FrmFormula::readInput()
+{
+    formula::Input input = m_session.formulaInput();
+    auto band = [this](const BandControls &controls, const QString &name, formula::Band &band) {
+        band.on = controls.on->isChecked();
+        if (!band.on)
+            return true;
+        for (QLineEdit *edge : {controls.min, controls.max}) {
+            const std::optional<double> value = formulaentry::percentEdge(edge->text());
+            if (!value) {
+                warn(QStringLiteral("%1: il %2 «%3» non è un numero da 0 a 100")
+                         .arg(name,
+                              edge == controls.min ? QStringLiteral("minimo") : QStringLiteral("massimo"),
+                              edge->text()),
+                     edge);
+                return false;
+            }
+            (edge == controls.min ? band.min : band.max) = *value;
+        }
+        return true;
+    };
+    auto index = [this](const IndexControls &controls, std::optional<double> &minimum) {
+        if (!controls.on->isChecked())
+            return true;
+        minimum = numbers::toNumber(controls.min->text());
+        if (!minimum)
+            warn(QStringLiteral("%1: il minimo «%2» non è un numero")
+                     .arg(controls.on->text(), controls.min->text()),
+                 controls.min);
+        return minimum.has_value();
+    };
+    if (!band(m_protein, QStringLiteral("Proteine %"), input.bands.protein) ||
+        !band(m_fat, QStringLiteral("Grassi %"), input.bands.fat) ||
+        !band(m_carbo, QStringLiteral("Carboidrati %"), input.bands.carbo) ||
+        !index(m_digestibility, input.bands.minDigestibility) || !index(m_binder, input.bands.minBinder))
+        return std::nullopt;
+
+    const std::optional<qint64> total = formulaentry::wholeGrams(m_total->text());
+    if (!total) {
+        warn(QStringLiteral("Peso totale: «%1» non è un numero intero di grammi").arg(m_total->text()),
+             m_total);
+        return std::nullopt;
+    }
+    input.totalGrams = *total;
+    input.goal = m_goal->currentIndex() == 1 ? formula::Goal::ClosestToCurrent : formula::Goal::LowestCost;
+    if (const std::optional<FormulaRows::Problem> problem = m_rows->readBounds(input)) {
+        warn(problem->text, problem->field);
+        return std::nullopt;
+    }
+    return input;
+}
+
+void FrmFormula::CmdCalcolaFormula_Click()
+{
+    followWorksheet(); // the rows as the worksheet has them now, the user's bounds kept
+    const std::optional<formula::Input> input = readInput();
+    if (!input)
+        return;
+    // The search ends within a few seconds at worst.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_result = m_session.solveFormula(*input);
+    m_resultGoal = input->goal;
+    QApplication::restoreOverrideCursor();
+    showResult();
+}
+
+void FrmFormula::CmdApplica_Click()
+{
+    if (!m_result || m_result->status == formula::Status::NoMix)
+        return;
+    m_applying = true;
+    const bool applied = m_session.applyFormula(*m_result);
+    m_applying = false;
+    // The rows show the grams the worksheet has now.
+    showCandidates(m_session.formulaInput());
+    if (!m_totalTyped)
+        m_total->setText(QString::number(m_shown.totalGrams));
+    if (!applied) {
+        m_result.reset();
+        showResult();
+        setNote(QStringLiteral("Applica non è riuscito (vedere l'avviso): premere «Calcola formula» per "
+                               "una nuova proposta."));
+        return;
+    }
+    // The proposal stays on show, as the worksheet now has it.
+    showResult();
+    m_apply->setEnabled(false);
+    setNote(QStringLiteral("La formula è nel foglio ed è stato eseguito Calcola."));
+}
+
+void FrmFormula::setNote(const QString &text, bool bold)
+{
+    m_note->setText(text);
+    m_note->setFont(design::dialogFont(8.25, bold));
+    // A longer note makes the window taller where the screen has room, rather than
+    // squeezing the rows.
+    layout()->activate();
+    const int wanted = sizeHint().height();
+    const QScreen *shown = screen();
+    if (!isVisible() || wanted <= height() || !shown)
+        return;
+    const QRect room = shown->availableGeometry();
+    resize(width(), qMin(wanted, room.height() - 60));
+    if (frameGeometry().bottom() > room.bottom())
+        move(x(), qMax(room.top(), room.bottom() - frameGeometry().height()));
+}
+
+void FrmFormula::showResult()
+{
+    const bool mix = m_result && m_result->status != formula::Status::NoMix;
+    m_rows->showProposal(mix ? &*m_result : nullptr);
+    m_apply->setEnabled(mix);
+    for (QLabel *value : m_results)
+        value->clear();
+    if (!m_result) {
+        setNote(QString());
+        return;
+    }
+    if (!mix) {
+        setNote(QStringLiteral("Nessun mix possibile:\n") + m_result->reasons.join(u'\n'), true);
+        return;
+    }
+    const MixResults &r = m_result->results;
+    m_results[Protein]->setText(numbers::percent(r.proteinShare));
+    m_results[Fat]->setText(numbers::percent(r.fatShare));
+    m_results[Carbo]->setText(numbers::percent(r.carboShare));
+    m_results[Digestibility]->setText(numbers::twoDecimals(r.digestibility));
+    m_results[Binder]->setText(r.binder ? numbers::twoDecimals(*r.binder) : QString());
+    m_results[Total]->setText(numbers::twoDecimals(r.totalWeight));
+    const QString noPrice = QStringLiteral("senza prezzo");
+    m_results[Cost]->setText(m_result->cost ? numbers::twoDecimals(*m_result->cost) + QStringLiteral(" €")
+                                            : noPrice);
+    m_results[CostPerKg]->setText(
+        m_result->costPerKg ? numbers::twoDecimals(*m_result->costPerKg) + QStringLiteral(" €") : noPrice);
+    QStringList notes = m_result->reasons; // the note of a search cut short, if any
+    if (m_resultGoal == formula::Goal::ClosestToCurrent)
+        notes.prepend(QStringLiteral("Grammi spostati rispetto al mix attuale portato al peso totale: %1")
+                          .arg(numbers::twoDecimals(m_result->distance)));
+    setNote(notes.join(u'\n'));
+}
