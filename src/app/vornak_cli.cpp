@@ -71,6 +71,7 @@ public:
         QTextStream(stderr) << title << ": " << usertext::printable(text) << '\n';
         ++count;
     }
+    bool takesLongLists() const override { return true; }
     int count = 0;
 };
 
@@ -291,6 +292,10 @@ int cost(Context &context, const QStringList &args)
     const MixCost &mix = context.session.lastCalculation()->cost;
     if (!mix.missingPrice.isEmpty()) {
         context.warn(missingPriceText(mix.missingPrice));
+        return Refused;
+    }
+    if (mix.tooLarge) {
+        context.warn(kCostTooLarge);
         return Refused;
     }
     QTextStream(stdout) << "Costo=" << numbers::twoDecimals(mix.total) << " €\n"

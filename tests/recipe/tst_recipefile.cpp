@@ -310,6 +310,8 @@ private slots:
             << custom << QStringList{"29=60g", "14=-1", "28=101"}
             << QStringList{messages::kNegative, messages::kOver100, messages::kNotANumber}
             << QStringList{"14=0", "28=0", "29=0"};
+        QTest::newRow("negative custom percentage")
+            << custom << QStringList{"27=-100"} << QStringList{messages::kNegative} << QStringList{"27=0"};
         QTest::newRow("field 37 is 2: eggs off")
             << custom << QStringList{"37=2"} << QStringList{} << QStringList{"37=0"};
         QTest::newRow("field 37 is 0,0 in quotes: eggs off") // bare, its comma would split it
