@@ -43,6 +43,9 @@ bool openFile(Worksheet &worksheet, const QString &path)
     QString detail;
     switch (recipefile::open(worksheet, path, &detail)) {
     case recipefile::Outcome::Done:
+        // Hand-edited texts keep their double quotes; the user learns now what saving does.
+        if (const QString notice = recipefile::quoteNotice(recipefile::recordOf(worksheet)); !notice.isEmpty())
+            worksheet.warn(usertext::aboutFile(notice, path, QString()));
         return true;
     case recipefile::Outcome::NotARecipe:
         worksheet.warn(usertext::aboutFile(messages::kNotARecipe, path, detail));
