@@ -230,18 +230,27 @@ int print(Context &context, QStringList args)
     const std::optional<Page> page = context.openForPage(args[0], refused);
     if (!page)
         return refused;
-    if (printer.isEmpty())
-        printer = printerjob::defaultPrinter();
-    if (printer.isEmpty()) {
-        context.warn(printerjob::kNoPrinter);
+    const printerjob::Destinations found = printerjob::destinations();
+    if (!found.reachable) {
+        context.warn(printerjob::unreachable(found.server));
         return Refused;
     }
-    if (const QString reason = printerjob::print(*page, printer, QStringLiteral("Vornak"));
-        !reason.isEmpty()) {
-        context.warn(printerjob::failure(reason));
+    if (printer.isEmpty())
+        printer = found.defaultPrinter;
+    if (printer.isEmpty()) {
+        context.warn(found.printers.isEmpty() ? printerjob::kNoPrinter
+                                              : printerjob::chooseWithOption(found.printers));
+        return Refused;
+    }
+    const printerjob::JobResult result = printerjob::print(*page, printer, QStringLiteral("Vornak"));
+    if (!result.refusal.isEmpty()) {
+        context.warn(printerjob::failure(result.refusal));
         return Refused;
     }
     QTextStream(stdout) << "Stampa inviata a " << printer << '\n';
+    // Taken, but held by a paused printer: said, yet no failure.
+    if (!result.notice.isEmpty())
+        context.warn(result.notice);
     return Success;
 }
 

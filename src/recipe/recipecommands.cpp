@@ -43,8 +43,8 @@ bool openFile(Worksheet &worksheet, const QString &path)
     QString detail;
     switch (recipefile::open(worksheet, path, &detail)) {
     case recipefile::Outcome::Done:
-        // Hand-edited texts keep their double quotes; the user learns now what saving does.
-        if (const QString notice = recipefile::quoteNotice(recipefile::recordOf(worksheet)); !notice.isEmpty())
+        // Hand-edited texts are kept as written; the user learns now what saving will do.
+        for (const QString &notice : recipefile::openingNotices(recipefile::recordOf(worksheet)))
             worksheet.warn(usertext::aboutFile(notice, path, QString()));
         return true;
     case recipefile::Outcome::NotARecipe:

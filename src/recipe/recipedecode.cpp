@@ -73,8 +73,9 @@ public:
             }
             const auto text = decodeText(value);
             if (!text)
-                return refuse(problem, QStringLiteral("%1 non è in UTF-8, come il BOM all'inizio del file dice")
-                                           .arg(fieldLabel(number)));
+                return refuse(problem,
+                              QStringLiteral("%1 non è in UTF-8, come il BOM all'inizio del file dice")
+                                  .arg(fieldLabel(number)));
             m_current << *text;
             if (m_current.size() == kFieldCount) {
                 m_records << m_current;
@@ -96,7 +97,8 @@ private:
     void skipBlanks()
     {
         // Between records, blank lines and blanks are nothing.
-        while (m_pos < m_end && (isBlank(m_bytes[m_pos]) || (m_current.isEmpty() && isLineEnd(m_bytes[m_pos]))))
+        while (m_pos < m_end &&
+               (isBlank(m_bytes[m_pos]) || (m_current.isEmpty() && isLineEnd(m_bytes[m_pos]))))
             ++m_pos;
     }
 

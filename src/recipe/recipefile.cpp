@@ -102,22 +102,38 @@ QString describeField(int index)
     return index >= 0 && index < kFieldCount ? describe(recordFields()[size_t(index)]) : QString();
 }
 
-QString quoteNotice(const QStringList &record)
+QStringList openingNotices(const QStringList &record)
 {
-    QStringList named;
-    for (int k = 0; k < kFieldCount && k < record.size(); ++k)
-        if (k != kEggBox && record[k].contains(u'"'))
-            named << describe(recordFields()[size_t(k)]);
-    if (named.isEmpty())
-        return QString();
-    const bool plural = named.size() > 1 || named.first() == describe(Note); // "le note contengono"
-    QString fields = named.size() == 1 ? named.first()
-                                       : named.mid(0, named.size() - 1).join(QStringLiteral(", ")) +
-                                             QStringLiteral(" e ") + named.last();
-    fields[0] = fields[0].toUpper();
-    return QStringLiteral("%1 %2 delle virgolette (\"), che il file delle ricette non può contenere: al "
-                          "salvataggio ogni virgoletta sarà scritta come due apostrofi ('')")
-        .arg(fields, plural ? QStringLiteral("contengono") : QStringLiteral("contiene"));
+    auto capitalised = [](QString text) {
+        text[0] = text[0].toUpper();
+        return text;
+    };
+    QStringList notices;
+    QStringList quoted;
+    for (int k = 0; k < kFieldCount && k < record.size(); ++k) {
+        if (k == kEggBox)
+            continue;
+        const FieldId id = recordFields()[size_t(k)];
+        if (record[k].contains(u'"'))
+            quoted << describe(id);
+        if (const QString missing = cp1252::firstMissing(record[k]); !missing.isEmpty())
+            notices << capitalised(QStringLiteral("%1 il carattere «%2», che il file delle ricette non può "
+                                                  "contenere: va tolto prima di salvare")
+                                       .arg(describeContaining(id), missing));
+    }
+    if (!quoted.isEmpty()) {
+        const bool plural = quoted.size() > 1 || quoted.first() == describe(Note); // "le note contengono"
+        const QString fields = quoted.size() == 1
+                                   ? quoted.first()
+                                   : quoted.mid(0, quoted.size() - 1).join(QStringLiteral(", ")) +
+                                         QStringLiteral(" e ") + quoted.last();
+        notices.prepend(capitalised(
+            QStringLiteral("%1 %2 delle virgolette (\"), che il file delle ricette non può "
+                           "contenere: al salvataggio ogni virgoletta sarà scritta come due "
+                           "apostrofi ('')")
+                .arg(fields, plural ? QStringLiteral("contengono") : QStringLiteral("contiene"))));
+    }
+    return notices;
 }
 
 QStringList recordOf(const Worksheet &worksheet)

@@ -38,9 +38,10 @@ std::optional<QList<QStringList>> decode(const QByteArray &bytes, QString *probl
 // "il nome del DODICESIMO componente", or "il campo TxtPeso1".
 QString describeField(int index);
 
-// The warning for a record whose texts hold double quotes, which saving writes as two
-// apostrophes, naming those fields; empty when none does.
-QString quoteNotice(const QStringList &record);
+// What the user must learn about texts opened from a hand-edited file, naming their
+// fields: double quotes, which saving writes as two apostrophes, and characters that
+// Windows-1252 lacks (from a UTF-8 file), which saving refuses. Empty when all is well.
+QStringList openingNotices(const QStringList &record);
 
 // True when the record is a recipe: every list names one of its entries, field 37 is
 // a number, and a row showing "-", a custom row without a name and the egg row with

@@ -36,7 +36,8 @@ ingredientfile::ReadResult Session::readLibraryFile()
     auto result = ingredientfile::read(path);
     if (m_libraryNamed && result.missing)
         m_sink.warn(messages::kTitle, ingredientfile::missingText(path));
-    if (const QString warning = ingredientfile::warningText(path, result, m_sink.takesLongLists()); !warning.isEmpty())
+    if (const QString warning = ingredientfile::warningText(path, result, m_sink.takesLongLists());
+        !warning.isEmpty())
         m_sink.warn(messages::kTitle, warning);
     return result;
 }

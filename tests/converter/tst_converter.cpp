@@ -96,7 +96,8 @@ private slots:
                                      << "100" << QStringList();
         QTest::newRow("total beyond a double")
             << true << "1" + QString(400, u'0') << "0" << QStringList{messages::kTooLarge};
-        QTest::newRow("percent beyond a double") << false << "1" + QString(400, u'0') << "0" << QStringList{over};
+        QTest::newRow("percent beyond a double")
+            << false << "1" + QString(400, u'0') << "0" << QStringList{over};
     }
 
     void entryChecks()

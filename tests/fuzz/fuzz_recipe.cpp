@@ -2,6 +2,7 @@
 // what it opens to saves as a file that the reader accepts again and that reopens,
 // without a warning, to the same 51 texts (a double quote kept from a hand-edited text
 // saved as two apostrophes).
+#include "cp1252.h"
 #include "recipefile.h"
 #include "warnings.h"
 #include "worksheet.h"
@@ -50,11 +51,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const auto written = recipefile::encode(saved);
     if (!written) {
-        // Only a record grown past the size limit (empty fields opened as "0") may be refused.
+        // Only a record grown past the size limit (empty fields opened as "0"), or one read
+        // from UTF-8 with a character Windows-1252 lacks, may be refused.
         qsizetype length = 0;
-        for (const QString &text : saved)
+        bool uncodable = false;
+        for (const QString &text : saved) {
             length += text.size();
-        if (length < recipefile::kMaxFileSize - 3 * recipefile::kFieldCount)
+            uncodable = uncodable || !cp1252::firstMissing(text).isEmpty();
+        }
+        if (length < recipefile::kMaxFileSize - 3 * recipefile::kFieldCount && !uncodable)
             broken("an opened recipe cannot be saved");
         return 0;
     }

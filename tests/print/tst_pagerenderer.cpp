@@ -7,9 +7,9 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPdfWriter>
-#include <QSet>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -126,7 +126,8 @@ private slots:
         QTest::newRow("a 150-character custom name without blanks")
             << line(3, QString(), QString(150, u'M')) << QString(150, u'M');
         QTest::newRow("a total of a trillion tonnes at column 160")
-            << line(160, QStringLiteral("Peso: "), QStringLiteral("1.000.000.000.000.000,00"), QStringLiteral("gr."))
+            << line(160, QStringLiteral("Peso: "), QStringLiteral("1.000.000.000.000.000,00"),
+                    QStringLiteral("gr."))
             << QStringLiteral("1.000.000.000.000.000,00");
     }
 
@@ -212,8 +213,8 @@ private slots:
         QVERIFY(pagerenderer::writePdf(recipepage::build(worksheet), pdf));
         QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         text.remove(QRegularExpression(QStringLiteral("\\s")));
-        for (const QString &expected : {QString(fortyWords()).remove(u' '), name,
-                                        QStringLiteral("Peso:1.000.000.000.000.000,00gr.")})
+        for (const QString &expected :
+             {QString(fortyWords()).remove(u' '), name, QStringLiteral("Peso:1.000.000.000.000.000,00gr.")})
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" missing in ") + text));
     }
 

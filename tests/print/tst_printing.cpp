@@ -8,12 +8,15 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cups/cups.h>
 
 namespace {
 
@@ -30,9 +33,14 @@ struct Run
     QString out; // standard output and error; for a window, the texts of its boxes
 };
 
-Run run(const QString &program, const QStringList &arguments)
+Run run(const QString &program, const QStringList &arguments, const QString &cupsServer = {})
 {
     QProcess process;
+    if (!cupsServer.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
+        process.setProcessEnvironment(environment);
+    }
     process.start(program, arguments);
     if (!process.waitForFinished(30000))
         return {};
@@ -78,8 +86,9 @@ class TestPrinting : public QObject
     const QString recipe = QStringLiteral(VORNAK_TEST_DATA "/ricetta_uova.txt");
     QTemporaryDir dir;
 
-    // Prints the recipe (or a 40/60 conversion) one way, answering "Sì" to the offer of a PDF.
-    Run printThrough(Way way, const QString &pdfPath)
+    // Prints the recipe (or a 40/60 conversion) one way, answering "Sì" to the offer of a PDF
+    // and choosing `chosen` where the window asks for a printer.
+    Run printThrough(Way way, const QString &pdfPath, const QString &chosen = {})
     {
         if (way == Way::Cli)
             return run(QStringLiteral(VORNAK_CLI), {QStringLiteral("print"), recipe});
@@ -91,6 +100,18 @@ class TestPrinting : public QObject
         form.show();
         ModalWatcher watcher;
         watcher.answer = QStringLiteral("Sì");
+        watcher.onDialog = [&](QDialog *dialog) {
+            auto *list = qobject_cast<QInputDialog *>(dialog);
+            if (!list || list->objectName() != QStringLiteral("dlgStampante") || chosen.isEmpty()) {
+                watcher.unexpected << dialog->objectName();
+                dialog->reject();
+                return;
+            }
+            watcher.boxes.append(
+                {list->windowTitle(), list->labelText() + u' ' + list->comboBoxItems().join(u',')});
+            list->setTextValue(chosen);
+            list->accept();
+        };
         if (way == Way::RecipeWindow) {
             click(&form, QStringLiteral("CmdApri"));
             click(&form, QStringLiteral("CmdStampa"));
@@ -110,13 +131,14 @@ class TestPrinting : public QObject
         return {0, (watcher.texts() + watcher.unexpected).join(u'\n')};
     }
 
-    // The PDF cups-pdf wrote for the one job sent, once the queue has finished it.
-    QString waitForPrintedPdf()
+    // The PDF cups-pdf wrote for the one job sent, once `printer` has finished it.
+    QString waitForPrintedPdf(const QString &printer)
     {
         const QDeadlineTimer deadline(30000);
         while (!deadline.hasExpired()) {
             const QStringList pdfs = pdfDir.entryList({QStringLiteral("*.pdf")});
-            if (!pdfs.isEmpty() && run(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).out.isEmpty())
+            if (!pdfs.isEmpty() &&
+                run(QStringLiteral("lpstat"), {QStringLiteral("-o"), printer}).out.isEmpty())
                 return pdfs.size() == 1 ? pdfDir.filePath(pdfs.constFirst()) : QString();
             QTest::qWait(200);
         }
@@ -155,7 +177,7 @@ private slots:
                  way == Way::Cli ? QStringLiteral("Stampa inviata a %1\n").arg(queue) : QString());
         QCOMPARE(outcome.exitCode, 0);
 
-        const QString pdf = waitForPrintedPdf();
+        const QString pdf = waitForPrintedPdf(queue);
         QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote no PDF (or more than one) within 30 seconds");
         const QString info = run(QStringLiteral("pdfinfo"), {pdf}).out;
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))), qPrintable(info));
@@ -202,6 +224,97 @@ private slots:
         QCOMPARE(outcome.exitCode, way == Way::Cli ? 1 : 0);
     }
 
+    // A stopped queue takes the job and holds it: the user learns why nothing comes out.
+    void pausedPrinterIsSaid_data()
+    {
+        QTest::addColumn<Way>("way");
+        QTest::newRow("recipe window") << Way::RecipeWindow;
+        QTest::newRow("vornak-cli") << Way::Cli;
+    }
+
+    void pausedPrinterIsSaid()
+    {
+        QFETCH(Way, way);
+        QCOMPARE(run(QStringLiteral("cupsaccept"), {queue}).exitCode, 0);
+        QCOMPARE(
+            run(QStringLiteral("cupsdisable"), {QStringLiteral("-r"), QStringLiteral("Carta finita"), queue})
+                .exitCode,
+            0);
+        const Run outcome = printThrough(way, dir.filePath(QStringLiteral("unused.pdf")));
+        run(QStringLiteral("cancel"), {QStringLiteral("-a"), queue});
+        run(QStringLiteral("cupsenable"), {queue});
+        const QString paused =
+            QStringLiteral("La stampante %1 è in pausa (Carta finita): il lavoro resta in coda e "
+                           "sarà stampato quando la stampante verrà riattivata")
+                .arg(queue);
+        QCOMPARE(outcome.out, way == Way::Cli
+                                  ? QStringLiteral("Stampa inviata a %1\nAVVISO: %2\n").arg(queue, paused)
+                                  : paused);
+        QCOMPARE(outcome.exitCode, 0);
+    }
+
+    // A print server that does not answer is named as such, not as a missing printer.
+    void unreachableServerIsNamed()
+    {
+        const QString socket = dir.filePath(QStringLiteral("nessuno.sock"));
+        const QString told = QStringLiteral("Impossibile raggiungere il server di stampa «%1»").arg(socket);
+        const Run cli = run(QStringLiteral(VORNAK_CLI),
+                            {QStringLiteral("print"), recipe, QStringLiteral("--printer"), queue}, socket);
+        QCOMPARE(cli.out, QStringLiteral("AVVISO: ") + told + u'\n');
+        QCOMPARE(cli.exitCode, 1);
+
+        const QByteArray server = cupsServer();
+        cupsSetServer(QFile::encodeName(socket).constData());
+        const QString pdf = dir.filePath(QStringLiteral("senza-server.pdf"));
+        const Run window = printThrough(Way::RecipeWindow, pdf);
+        cupsSetServer(server.constData());
+        QCOMPARE(window.out, told + QStringLiteral(". Salvare la ricetta in un file PDF?"));
+        QVERIFY(QFile::exists(pdf));
+    }
+
+    // Queues but none the default: the window asks which one, vornak-cli lists them for --printer.
+    void withoutDefaultAQueueIsChosen_data()
+    {
+        QTest::addColumn<Way>("way");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("told");
+        const QString other = queue + QStringLiteral("-b");
+        QTest::newRow("recipe window asks")
+            << Way::RecipeWindow << QStringList()
+            << "Nessuna stampante predefinita. Scegliere la stampante: " + other;
+        QTest::newRow("vornak-cli lists the queues")
+            << Way::Cli << QStringList()
+            << "AVVISO: Nessuna stampante predefinita: indicarne una con --printer NOME tra queste: " +
+                   other + "\n";
+        QTest::newRow("vornak-cli with --printer")
+            << Way::Cli << QStringList{"--printer", other} << "Stampa inviata a " + other + "\n";
+    }
+
+    void withoutDefaultAQueueIsChosen()
+    {
+        QFETCH(Way, way);
+        QFETCH(QStringList, options);
+        QFETCH(QString, told);
+        // A second queue writing where the first does; removing the default leaves none.
+        const QString other = queue + QStringLiteral("-b");
+        QCOMPARE(run(QStringLiteral("lpadmin"),
+                     {QStringLiteral("-p"), other, QStringLiteral("-v"), QStringLiteral("cups-pdf:/") + queue,
+                      QStringLiteral("-P"), qEnvironmentVariable("VORNAK_TEST_PPD"), QStringLiteral("-E")})
+                     .exitCode,
+                 0);
+        run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue});
+        clearPdfDir();
+        const Run outcome =
+            way == Way::Cli
+                ? run(QStringLiteral(VORNAK_CLI), QStringList{QStringLiteral("print"), recipe} + options)
+                : printThrough(way, dir.filePath(QStringLiteral("unused.pdf")), other);
+        QCOMPARE(outcome.out, told);
+        const bool printed = way == Way::RecipeWindow || !options.isEmpty();
+        QCOMPARE(outcome.exitCode, printed ? 0 : 1);
+        if (printed)
+            QVERIFY2(!waitForPrintedPdf(other).isEmpty(), "the chosen queue printed nothing");
+    }
+
     void withoutPrinterThePdfIsOffered_data()
     {
         QTest::addColumn<Way>("way");
@@ -215,7 +328,8 @@ private slots:
     {
         QFETCH(Way, way);
         QFETCH(QString, told);
-        run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue}); // the first row removes it
+        for (const QString &name : {queue, queue + QStringLiteral("-b")}) // the first row removes them
+            run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), name});
         const QString pdf = dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
         const Run outcome = printThrough(way, pdf);
         QCOMPARE(outcome.out, told);

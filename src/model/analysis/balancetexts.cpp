@@ -67,9 +67,10 @@ QStringList commandLineLines(const Report &report)
     for (const Assessment &a : report) {
         if (a.verdict == Verdict::InRange)
             continue;
-        const QString fix = a.suggestion ? QStringLiteral("aggiungere %1 g di %2")
-                                               .arg(numbers::integerText(a.suggestion->grams), a.suggestion->name)
-                                         : kNoCorrection;
+        const QString fix = a.suggestion
+                                ? QStringLiteral("aggiungere %1 g di %2")
+                                      .arg(numbers::integerText(a.suggestion->grams), a.suggestion->name)
+                                : kNoCorrection;
         lines << QStringLiteral("Suggerimento ") + nutrientName(a.nutrient) + QStringLiteral(": ") + fix;
     }
     return lines;

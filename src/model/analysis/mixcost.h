@@ -10,9 +10,9 @@ class Worksheet;
 // egg when the eggs are in the mix.
 struct MixCost
 {
-    double total = 0;     // euro
-    double perKg = 0;     // euro per kilogram of the mix's total weight as calculated
-    QString missingPrice; // the first weighed ingredient without a price, in row order, eggs last
+    double total = 0;      // euro
+    double perKg = 0;      // euro per kilogram of the mix's total weight as calculated
+    QString missingPrice;  // the first weighed ingredient without a price, in row order, eggs last
     bool tooLarge = false; // the cost is no number the program can write and read back
 };
 

@@ -28,9 +28,9 @@ void percentageRule(Worksheet &worksheet, FieldId id)
     } else {
         // A number beyond a double's range is far above 100, or far below 0.
         const bool tooLarge = numbers::isTooLarge(text);
-        worksheet.warn(!tooLarge                              ? messages::kNotANumber
+        worksheet.warn(!tooLarge                         ? messages::kNotANumber
                        : text.trimmed().startsWith(u'-') ? messages::kNegative
-                                                              : messages::kOver100);
+                                                         : messages::kOver100);
         worksheet.setText(id, QStringLiteral("0"));
         worksheet.setColour(id, Colour::Window);
     }

@@ -152,10 +152,13 @@ private slots:
         }) << "Costo: 1,90 € · 4,70 €/kg";
         // A single ingredient costs its own price per kilogram, however few grams.
         for (const char *grams : {"2,125", "0,006", "333,333", "1.234.567,891"})
-            QTest::addRow("ALBUMINA alone, %s g", grams) << Setup([grams](Worksheet &s) {
-                s.setLibrary({{}, {{"ALBUMINA", "2,5"}}});
-                choose(s, 1, "ALBUMINA", grams);
-            }) << "Costo: " + numbers::twoDecimals(numbers::valueOrZero(grams) * 2.5 / 1000) + " € · 2,50 €/kg";
+            QTest::addRow("ALBUMINA alone, %s g", grams)
+                << Setup([grams](Worksheet &s) {
+                       s.setLibrary({{}, {{"ALBUMINA", "2,5"}}});
+                       choose(s, 1, "ALBUMINA", grams);
+                   })
+                << "Costo: " + numbers::twoDecimals(numbers::valueOrZero(grams) * 2.5 / 1000) +
+                       " € · 2,50 €/kg";
         QTest::newRow("a cost beyond a double is refused") << Setup([](Worksheet &s) {
             s.setLibrary({{}, {{"ALBUMINA", "1" + QString(305, u'0')}}});
             choose(s, 1, "ALBUMINA", "10.000.000.000");
