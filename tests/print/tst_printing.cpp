@@ -27,6 +27,13 @@ enum class Way
     Cli
 };
 
+enum class State
+{
+    Paused,
+    Unreachable,
+    NoDefault
+};
+
 struct Run
 {
     int exitCode = -1;
@@ -87,11 +94,14 @@ class TestPrinting : public QObject
     QTemporaryDir dir;
 
     // Prints the recipe (or a 40/60 conversion) one way, answering "Sì" to the offer of a PDF
-    // and choosing `chosen` where the window asks for a printer.
-    Run printThrough(Way way, const QString &pdfPath, const QString &chosen = {})
+    // and choosing `chosen` where the window asks for a printer; vornak-cli takes `options`
+    // and, when given, the print server `cupsServer`.
+    Run printThrough(Way way, const QString &pdfPath, const QString &chosen = {},
+                     const QStringList &options = {}, const QString &cupsServer = {})
     {
         if (way == Way::Cli)
-            return run(QStringLiteral(VORNAK_CLI), {QStringLiteral("print"), recipe});
+            return run(QStringLiteral(VORNAK_CLI), QStringList{QStringLiteral("print"), recipe} + options,
+                       cupsServer);
         FormPrinc form; // with the real printer side; only the PDF path is the test's
         auto chooser = std::make_unique<FakeChooser>();
         chooser->openPath = recipe;
@@ -224,94 +234,82 @@ private slots:
         QCOMPARE(outcome.exitCode, way == Way::Cli ? 1 : 0);
     }
 
-    // A stopped queue takes the job and holds it: the user learns why nothing comes out.
-    void pausedPrinterIsSaid_data()
+    // What the print system's state means to the user: a paused queue holds the job, a server
+    // that does not answer is named, and queues without a default are offered (the window asks,
+    // vornak-cli lists them for --printer). `told` has %1 for the queue, %2 for the server.
+    void printSystemStatesAreSaid_data()
     {
-        QTest::addColumn<Way>("way");
-        QTest::newRow("recipe window") << Way::RecipeWindow;
-        QTest::newRow("vornak-cli") << Way::Cli;
-    }
-
-    void pausedPrinterIsSaid()
-    {
-        QFETCH(Way, way);
-        QCOMPARE(run(QStringLiteral("cupsaccept"), {queue}).exitCode, 0);
-        QCOMPARE(
-            run(QStringLiteral("cupsdisable"), {QStringLiteral("-r"), QStringLiteral("Carta finita"), queue})
-                .exitCode,
-            0);
-        const Run outcome = printThrough(way, dir.filePath(QStringLiteral("unused.pdf")));
-        run(QStringLiteral("cancel"), {QStringLiteral("-a"), queue});
-        run(QStringLiteral("cupsenable"), {queue});
-        const QString paused =
-            QStringLiteral("La stampante %1 è in pausa (Carta finita): il lavoro resta in coda e "
-                           "sarà stampato quando la stampante verrà riattivata")
-                .arg(queue);
-        QCOMPARE(outcome.out, way == Way::Cli
-                                  ? QStringLiteral("Stampa inviata a %1\nAVVISO: %2\n").arg(queue, paused)
-                                  : paused);
-        QCOMPARE(outcome.exitCode, 0);
-    }
-
-    // A print server that does not answer is named as such, not as a missing printer.
-    void unreachableServerIsNamed()
-    {
-        const QString socket = dir.filePath(QStringLiteral("nessuno.sock"));
-        const QString told = QStringLiteral("Impossibile raggiungere il server di stampa «%1»").arg(socket);
-        const Run cli = run(QStringLiteral(VORNAK_CLI),
-                            {QStringLiteral("print"), recipe, QStringLiteral("--printer"), queue}, socket);
-        QCOMPARE(cli.out, QStringLiteral("AVVISO: ") + told + u'\n');
-        QCOMPARE(cli.exitCode, 1);
-
-        const QByteArray server = cupsServer();
-        cupsSetServer(QFile::encodeName(socket).constData());
-        const QString pdf = dir.filePath(QStringLiteral("senza-server.pdf"));
-        const Run window = printThrough(Way::RecipeWindow, pdf);
-        cupsSetServer(server.constData());
-        QCOMPARE(window.out, told + QStringLiteral(". Salvare la ricetta in un file PDF?"));
-        QVERIFY(QFile::exists(pdf));
-    }
-
-    // Queues but none the default: the window asks which one, vornak-cli lists them for --printer.
-    void withoutDefaultAQueueIsChosen_data()
-    {
+        QTest::addColumn<State>("state");
         QTest::addColumn<Way>("way");
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("told");
+        QTest::addColumn<int>("exitCode");
+        const QString paused =
+            QStringLiteral("La stampante %1 è in pausa (Carta finita): il lavoro resta in coda "
+                           "e sarà stampato quando la stampante verrà riattivata");
+        const QString unreachable = QStringLiteral("Impossibile raggiungere il server di stampa «%2»");
         const QString other = queue + QStringLiteral("-b");
-        QTest::newRow("recipe window asks")
-            << Way::RecipeWindow << QStringList()
-            << "Nessuna stampante predefinita. Scegliere la stampante: " + other;
-        QTest::newRow("vornak-cli lists the queues")
-            << Way::Cli << QStringList()
+        QTest::newRow("paused, window") << State::Paused << Way::RecipeWindow << QStringList() << paused << 0;
+        QTest::newRow("paused, vornak-cli")
+            << State::Paused << Way::Cli << QStringList() << "Stampa inviata a %1\nAVVISO: " + paused + "\n"
+            << 0;
+        QTest::newRow("no server, window") << State::Unreachable << Way::RecipeWindow << QStringList()
+                                           << unreachable + ". Salvare la ricetta in un file PDF?" << 0;
+        QTest::newRow("no server, vornak-cli --printer")
+            << State::Unreachable << Way::Cli << QStringList{"--printer", queue}
+            << "AVVISO: " + unreachable + "\n"
+            << 1;
+        QTest::newRow("no default, window asks")
+            << State::NoDefault << Way::RecipeWindow << QStringList()
+            << "Nessuna stampante predefinita. Scegliere la stampante: " + other << 0;
+        QTest::newRow("no default, vornak-cli lists the queues")
+            << State::NoDefault << Way::Cli << QStringList()
             << "AVVISO: Nessuna stampante predefinita: indicarne una con --printer NOME tra queste: " +
-                   other + "\n";
-        QTest::newRow("vornak-cli with --printer")
-            << Way::Cli << QStringList{"--printer", other} << "Stampa inviata a " + other + "\n";
+                   other + "\n"
+            << 1;
+        QTest::newRow("no default, vornak-cli --printer")
+            << State::NoDefault << Way::Cli << QStringList{"--printer", other}
+            << "Stampa inviata a " + other + "\n"
+            << 0;
     }
 
-    void withoutDefaultAQueueIsChosen()
+    void printSystemStatesAreSaid()
     {
+        QFETCH(State, state);
         QFETCH(Way, way);
         QFETCH(QStringList, options);
         QFETCH(QString, told);
-        // A second queue writing where the first does; removing the default leaves none.
+        QFETCH(int, exitCode);
         const QString other = queue + QStringLiteral("-b");
-        QCOMPARE(run(QStringLiteral("lpadmin"),
-                     {QStringLiteral("-p"), other, QStringLiteral("-v"), QStringLiteral("cups-pdf:/") + queue,
-                      QStringLiteral("-P"), qEnvironmentVariable("VORNAK_TEST_PPD"), QStringLiteral("-E")})
-                     .exitCode,
-                 0);
-        run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue});
+        const QString socket = dir.filePath(QStringLiteral("nessuno.sock"));
+        const QByteArray server = cupsServer();
         clearPdfDir();
+        if (state == State::Paused) {
+            run(QStringLiteral("cupsaccept"), {queue});
+            run(QStringLiteral("cupsdisable"), {QStringLiteral("-r"), QStringLiteral("Carta finita"), queue});
+        } else if (state == State::Unreachable) {
+            cupsSetServer(
+                QFile::encodeName(socket).constData()); // for the window; vornak-cli by its environment
+        } else { // a second queue writing where the first does; removing the default leaves none
+            run(QStringLiteral("lpadmin"),
+                {QStringLiteral("-p"), other, QStringLiteral("-v"), "cups-pdf:/" + queue,
+                 QStringLiteral("-P"), qEnvironmentVariable("VORNAK_TEST_PPD"), "-E"});
+            run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue});
+        }
+        const QString pdf = dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
         const Run outcome =
-            way == Way::Cli
-                ? run(QStringLiteral(VORNAK_CLI), QStringList{QStringLiteral("print"), recipe} + options)
-                : printThrough(way, dir.filePath(QStringLiteral("unused.pdf")), other);
-        QCOMPARE(outcome.out, told);
-        const bool printed = way == Way::RecipeWindow || !options.isEmpty();
-        QCOMPARE(outcome.exitCode, printed ? 0 : 1);
-        if (printed)
+            printThrough(way, pdf, other, options, state == State::Unreachable ? socket : QString());
+        cupsSetServer(server.constData());
+        if (state == State::Paused) {
+            run(QStringLiteral("cancel"), {QStringLiteral("-a"), queue});
+            run(QStringLiteral("cupsenable"), {queue});
+        }
+        QCOMPARE(outcome.out,
+                 QString(told).replace(QStringLiteral("%1"), queue).replace(QStringLiteral("%2"), socket));
+        QCOMPARE(outcome.exitCode, exitCode);
+        QCOMPARE(QFile::exists(pdf),
+                 state == State::Unreachable && way == Way::RecipeWindow); // offered, saved
+        if (state == State::NoDefault && outcome.exitCode == 0)
             QVERIFY2(!waitForPrintedPdf(other).isEmpty(), "the chosen queue printed nothing");
     }
 
