@@ -88,6 +88,7 @@ public:
         QTextStream(stderr) << title << ": " << usertext::printable(text) << '\n';
         ++count;
     }
+    bool takesLongLists() const override { return true; }
     int count = 0;
 };
 
@@ -262,18 +263,27 @@ int print(Context &context, QStringList args)
     const std::optional<Page> page = context.openForPage(args[0], refused);
     if (!page)
         return refused;
-    if (printer.isEmpty())
-        printer = printerjob::defaultPrinter();
-    if (printer.isEmpty()) {
-        context.warn(printerjob::kNoPrinter);
+    const printerjob::Destinations found = printerjob::destinations();
+    if (!found.reachable) {
+        context.warn(printerjob::unreachable(found.server));
         return Refused;
     }
-    if (const QString reason = printerjob::print(*page, printer, QStringLiteral("Vornak"));
-        !reason.isEmpty()) {
-        context.warn(printerjob::failure(reason));
+    if (printer.isEmpty())
+        printer = found.defaultPrinter;
+    if (printer.isEmpty()) {
+        context.warn(found.printers.isEmpty() ? printerjob::kNoPrinter
+                                              : printerjob::chooseWithOption(found.printers));
+        return Refused;
+    }
+    const printerjob::JobResult result = printerjob::print(*page, printer, QStringLiteral("Vornak"));
+    if (!result.refusal.isEmpty()) {
+        context.warn(printerjob::failure(result.refusal));
         return Refused;
     }
     QTextStream(stdout) << "Stampa inviata a " << printer << '\n';
+    // Taken, but held by a paused printer: said, yet no failure.
+    if (!result.notice.isEmpty())
+        context.warn(result.notice);
     return Success;
 }
 
@@ -324,6 +334,10 @@ int cost(Context &context, const QStringList &args)
     const MixCost &mix = context.session.lastCalculation()->cost;
     if (!mix.missingPrice.isEmpty()) {
         context.warn(missingPriceText(mix.missingPrice));
+        return Refused;
+    }
+    if (mix.tooLarge) {
+        context.warn(kCostTooLarge);
         return Refused;
     }
     printCost(mix);

@@ -83,7 +83,7 @@ void Converter::totalCheck()
 
 void Converter::percentageCheck(FieldId id)
 {
-    resetUnlessNonNegativeNumber(id);
+    resetUnlessNonNegativeNumber(id, kOver100Percent);
     if (numbers::valueOrZero(text(id)) > 100) {
         warn(kOver100Percent);
         setText(id, kZero);

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 namespace pagerenderer {
 namespace {
 
@@ -33,9 +35,41 @@ double averageCharWidth(const QFontMetricsF &metrics)
     return sum / 1000;
 }
 
+// How many characters of `text` fit in `room`: the longest start that does, cut after its
+// last blank, else after its last ".", ",", ";", ":", "-" or "/" (a long number breaks
+// at a group), else between two characters. 0 when not even one character fits.
+qsizetype pieceThatFits(const QString &text, const QFontMetricsF &metrics, double room)
+{
+    auto fits = [&](qsizetype n) { return metrics.horizontalAdvance(text.left(n)) <= room + 0.01; };
+    // The longest fitting start, found by doubling then halving: a long note costs a few
+    // measurements a line, not one for every character.
+    qsizetype low = 0;
+    qsizetype high = 16;
+    while (high < text.size() && fits(high)) {
+        low = high;
+        high *= 2;
+    }
+    high = std::min(high, text.size());
+    while (high - low > 1) {
+        const qsizetype middle = (low + high) / 2;
+        (fits(middle) ? low : high) = middle;
+    }
+    if (low == 0)
+        return 0;
+    for (const QString &breaks : {QStringLiteral(" \t"), QStringLiteral(".,;:-/")})
+        for (qsizetype k = low; k > 0; --k)
+            if (breaks.contains(text[k - 1]))
+                return k;
+    // Never between the two halves of a character nor before an accent that goes with it.
+    qsizetype cut = low;
+    while (cut > 1 && (text[cut].isLowSurrogate() || text[cut].isMark()))
+        --cut;
+    return cut;
+}
+
 } // namespace
 
-QList<PlacedText> layout(const Page &page, QPaintDevice &device, double pageHeight)
+QList<PlacedText> layout(const Page &page, QPaintDevice &device, QSizeF printable)
 {
     QList<PlacedText> placed;
     int pageNumber = 0;
@@ -43,7 +77,7 @@ QList<PlacedText> layout(const Page &page, QPaintDevice &device, double pageHeig
     bool pageHasText = false;
     auto nextLine = [&](double lineHeight) {
         y += lineHeight;
-        if (y + lineHeight > pageHeight && pageHasText) {
+        if (y + lineHeight > printable.height() && pageHasText) {
             ++pageNumber;
             y = 0;
             pageHasText = false;
@@ -55,19 +89,45 @@ QList<PlacedText> layout(const Page &page, QPaintDevice &device, double pageHeig
         const double lineHeight = metrics.lineSpacing();
         const double columnWidth = averageCharWidth(metrics);
         double x = 0;
+        double lineStart = 0; // where a text too wide for the page goes on: its column
         for (const PageItem &item : line.items) {
             if (item.column > 0) {
                 const double columnX = (item.column - 1) * columnWidth;
                 if (x > columnX + 0.01)
                     nextLine(lineHeight);
-                x = columnX;
+                x = lineStart = columnX;
                 continue;
             }
-            if (!item.text.isEmpty()) {
-                placed.append({pageNumber, x, y, item.text, line.pointSize});
+            QString rest = item.text;
+            while (!rest.isEmpty()) {
+                const double width = metrics.horizontalAdvance(rest);
+                if (x + width <= printable.width() + 0.01) {
+                    placed.append({pageNumber, x, y, rest, line.pointSize});
+                    pageHasText = true;
+                    x += width;
+                    break;
+                }
+                // Wider than the page: what fits stays on this line, the rest goes on at the
+                // column on the next line, and the next page when needed. Nothing is clipped.
+                qsizetype fits = pieceThatFits(rest, metrics, printable.width() - x);
+                if (fits == 0 && x > lineStart + 0.01) {
+                    nextLine(lineHeight);
+                    x = lineStart;
+                    continue;
+                }
+                if (fits == 0 && lineStart > 0) { // not one character fits right of the column
+                    nextLine(lineHeight);
+                    x = lineStart = 0;
+                    continue;
+                }
+                if (fits == 0) // a character wider than the page: printed all the same
+                    fits = rest.size() > 1 && rest[0].isHighSurrogate() ? 2 : 1;
+                placed.append({pageNumber, x, y, rest.left(fits), line.pointSize});
                 pageHasText = true;
+                rest.remove(0, fits);
+                nextLine(lineHeight);
+                x = lineStart;
             }
-            x += metrics.horizontalAdvance(item.text);
         }
         nextLine(lineHeight);
     }
@@ -81,7 +141,7 @@ bool render(const Page &page, QPagedPaintDevice &device)
     if (!painter.begin(&device))
         return false;
     int pageNumber = 0;
-    for (const PlacedText &text : layout(page, device, painter.viewport().height())) {
+    for (const PlacedText &text : layout(page, device, painter.viewport().size())) {
         while (pageNumber < text.page) {
             device.newPage();
             ++pageNumber;

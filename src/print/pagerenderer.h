@@ -3,6 +3,7 @@
 #include "page.h"
 
 #include <QList>
+#include <QSizeF>
 
 class QPagedPaintDevice;
 class QPaintDevice;
@@ -23,9 +24,10 @@ struct PlacedText
 
 // Where every text of the page goes, with the font metrics of `device`: column n at
 // n - 1 average character widths; an item that would start left of where the line
-// already reaches continues at its column on the next line; a new page when the
-// next line would pass `pageHeight`.
-QList<PlacedText> layout(const Page &page, QPaintDevice &device, double pageHeight);
+// already reaches continues at its column on the next line; a text that would run
+// past the `printable` width goes on at its column on the next line, broken after a
+// blank where it can; a new page when the next line would pass the printable height.
+QList<PlacedText> layout(const Page &page, QPaintDevice &device, QSizeF printable);
 
 // Sets the device's orientation and paints every line. False when the device
 // cannot be painted on (a printer that refuses the job, a file that cannot be written).

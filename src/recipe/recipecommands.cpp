@@ -43,6 +43,9 @@ bool openFile(Worksheet &worksheet, const QString &path)
     QString detail;
     switch (recipefile::open(worksheet, path, &detail)) {
     case recipefile::Outcome::Done:
+        // Hand-edited texts are kept as written; the user learns now what saving will do.
+        for (const QString &notice : recipefile::openingNotices(recipefile::recordOf(worksheet)))
+            worksheet.warn(usertext::aboutFile(notice, path, QString()));
         return true;
     case recipefile::Outcome::NotARecipe:
         worksheet.warn(usertext::aboutFile(messages::kNotARecipe, path, detail));

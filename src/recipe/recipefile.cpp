@@ -56,7 +56,7 @@ int indexOf(FieldId id)
     return int(std::find(fields.begin(), fields.end(), id) - fields.begin());
 }
 
-// How a save refusal names a free-text field to the user.
+// How a message names a free-text field to the user.
 QString describe(FieldId id)
 {
     switch (id) {
@@ -79,16 +79,6 @@ QString describeContaining(FieldId id)
     return describe(id) + (id == Note ? QStringLiteral(" contengono") : QStringLiteral(" contiene"));
 }
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-bool isLineEnd(char c)
-{
-    return c == '\r' || c == '\n';
-}
-
 // Field 37: any number; exactly 1 ticks the egg box, every other number leaves it off.
 std::optional<bool> eggBoxOf(const QString &text)
 {
@@ -106,6 +96,45 @@ bool isZero(const QString &text)
 }
 
 } // namespace
+
+QString describeField(int index)
+{
+    return index >= 0 && index < kFieldCount ? describe(recordFields()[size_t(index)]) : QString();
+}
+
+QStringList openingNotices(const QStringList &record)
+{
+    auto capitalised = [](QString text) {
+        text[0] = text[0].toUpper();
+        return text;
+    };
+    QStringList notices;
+    QStringList quoted;
+    for (int k = 0; k < kFieldCount && k < record.size(); ++k) {
+        if (k == kEggBox)
+            continue;
+        const FieldId id = recordFields()[size_t(k)];
+        if (record[k].contains(u'"'))
+            quoted << describe(id);
+        if (const QString missing = cp1252::firstMissing(record[k]); !missing.isEmpty())
+            notices << capitalised(QStringLiteral("%1 il carattere «%2», che il file delle ricette non può "
+                                                  "contenere: va tolto prima di salvare")
+                                       .arg(describeContaining(id), missing));
+    }
+    if (!quoted.isEmpty()) {
+        const bool plural = quoted.size() > 1 || quoted.first() == describe(Note); // "le note contengono"
+        const QString fields = quoted.size() == 1
+                                   ? quoted.first()
+                                   : quoted.mid(0, quoted.size() - 1).join(QStringLiteral(", ")) +
+                                         QStringLiteral(" e ") + quoted.last();
+        notices.prepend(capitalised(
+            QStringLiteral("%1 %2 delle virgolette (\"), che il file delle ricette non può "
+                           "contenere: al salvataggio ogni virgoletta sarà scritta come due "
+                           "apostrofi ('')")
+                .arg(fields, plural ? QStringLiteral("contengono") : QStringLiteral("contiene"))));
+    }
+    return notices;
+}
 
 QStringList recordOf(const Worksheet &worksheet)
 {
@@ -157,68 +186,6 @@ std::optional<QByteArray> encode(const QStringList &record, QString *problem)
         return std::nullopt;
     }
     return bytes;
-}
-
-std::optional<QList<QStringList>> decode(const QByteArray &bytes, QString *problem)
-{
-    auto refuse = [problem](const QString &why) -> std::optional<QList<QStringList>> {
-        if (problem)
-            *problem = why;
-        return std::nullopt;
-    };
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return refuse(QStringLiteral("il file inizia con un BOM UTF-8"));
-    QList<QStringList> records;
-    QStringList current;
-    const qsizetype end = bytes.size();
-    qsizetype pos = 0;
-    while (true) {
-        if (current.isEmpty()) // between records, blank lines and blanks are nothing
-            while (pos < end && (isBlank(bytes[pos]) || isLineEnd(bytes[pos])))
-                ++pos;
-        else
-            while (pos < end && isBlank(bytes[pos]))
-                ++pos;
-        if (pos >= end) {
-            if (!current.isEmpty())
-                return refuse(QStringLiteral("la ricetta finisce dopo %1 campi invece di %2")
-                                  .arg(current.size())
-                                  .arg(kFieldCount));
-            break;
-        }
-
-        const qsizetype fieldNumber = current.size() + 1;
-        QByteArray value;
-        if (bytes[pos] == '"') {
-            const qsizetype close = bytes.indexOf('"', pos + 1);
-            if (close < 0)
-                return refuse(
-                    QStringLiteral("il campo %1 apre le virgolette e non le chiude").arg(fieldNumber));
-            value = bytes.mid(pos + 1, close - pos - 1);
-            pos = close + 1;
-            while (pos < end && bytes[pos] != ',' && !isLineEnd(bytes[pos]))
-                ++pos; // anything between the closing quote and the separator is ignored
-        } else {
-            const qsizetype start = pos;
-            while (pos < end && bytes[pos] != ',' && !isLineEnd(bytes[pos]))
-                ++pos;
-            value = bytes.mid(start, pos - start).trimmed();
-            if (value.contains('"')) // a quote belongs around a text, never inside a bare field
-                return refuse(QStringLiteral("il campo %1 ha una virgoletta fuori da un testo tra virgolette")
-                                  .arg(fieldNumber));
-        }
-        if (pos < end) {
-            if (bytes[pos] == '\r' && pos + 1 < end && bytes[pos + 1] == '\n')
-                ++pos;
-            ++pos;
-        }
-        current << cp1252::decode(value);
-        if (current.size() == kFieldCount) {
-            records << current;
-            current.clear();
-        }
-    }
-    return records;
 }
 
 QString whyNotARecipe(const QStringList &record, const QStringList &ingredients)

@@ -27,8 +27,21 @@ QStringList recordOf(const Worksheet &worksheet);
 std::optional<QByteArray> encode(const QStringList &record, QString *problem = nullptr);
 
 // Every record of a file's bytes, or nothing when they are not recipe records; then
-// `problem` says why.
+// `problem` says why, naming the field. A file that starts with the UTF-8 byte-order
+// mark is read as UTF-8, any other as Windows-1252. A quoted text ends at the first
+// double quote followed, after blanks, by a comma, a line end or the end of the file;
+// any other double quote belongs to the text. A record that cannot be read to its end
+// blames the first text holding a double quote, if any.
 std::optional<QList<QStringList>> decode(const QByteArray &bytes, QString *problem = nullptr);
+
+// How messages name the field at `index` (0 to 50): "le note", "il nome della ricetta",
+// "il nome del DODICESIMO componente", or "il campo TxtPeso1".
+QString describeField(int index);
+
+// What the user must learn about texts opened from a hand-edited file, naming their
+// fields: double quotes, which saving writes as two apostrophes, and characters that
+// Windows-1252 lacks (from a UTF-8 file), which saving refuses. Empty when all is well.
+QStringList openingNotices(const QStringList &record);
 
 // True when the record is a recipe: every list names one of its entries, field 37 is
 // a number, and a row showing "-", a custom row without a name and the egg row with

@@ -36,7 +36,8 @@ ingredientfile::ReadResult Session::readLibraryFile()
     auto result = ingredientfile::read(path);
     if (m_libraryNamed && result.missing)
         m_sink.warn(messages::kTitle, ingredientfile::missingText(path));
-    if (const QString warning = ingredientfile::warningText(path, result); !warning.isEmpty())
+    if (const QString warning = ingredientfile::warningText(path, result, m_sink.takesLongLists());
+        !warning.isEmpty())
         m_sink.warn(messages::kTitle, warning);
     return result;
 }
@@ -62,7 +63,7 @@ bool Session::calculate()
     if (!::calculate(m_worksheet, &calculation.rows))
         return false;
     calculation.balance = balance::check(calculation.rows);
-    calculation.cost = mixCost(m_worksheet);
+    calculation.cost = mixCost(m_worksheet, calculation.rows);
     setLast(std::move(calculation));
     return true;
 }

@@ -43,7 +43,8 @@ public:
     const std::optional<Calculation> &lastCalculation() const { return m_last; }
 
     // The personal ingredients and prices: the file is read, every line left out is
-    // reported, and a missing file is pointed out when the user `named` it. The worksheet's
+    // reported (each by name where the sink takes long lists), and a missing file is
+    // pointed out when the user `named` it. The worksheet's
     // lists take what was read; the editor saves to this file.
     void loadLibrary(const QString &path, bool named = false);
     // The file loaded, or ingredienti.csv in the user's data folder before any.

@@ -7,17 +7,29 @@
 #include "warnings.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 void PagePrinter::print(const Page &page, const QString &what, WarningSink &sink)
 {
-    if (hasPrinter()) {
-        if (const QString reason = printOnPrinter(page); !reason.isEmpty())
-            sink.warn(messages::kTitle, printerjob::failure(reason));
+    const printerjob::Destinations found = destinations();
+    QString printer = found.defaultPrinter;
+    if (found.reachable && printer.isEmpty() && !found.printers.isEmpty()) {
+        printer = choosePrinter(found.printers);
+        if (printer.isEmpty())
+            return;
+    }
+    if (!printer.isEmpty()) {
+        const printerjob::JobResult result = printOn(page, printer);
+        if (!result.refusal.isEmpty())
+            sink.warn(messages::kTitle, printerjob::failure(result.refusal));
+        else if (!result.notice.isEmpty())
+            sink.warn(messages::kTitle, result.notice);
         return;
     }
-    if (!askForPdf(printerjob::kNoPrinter + QStringLiteral(". Salvare %1 in un file PDF?").arg(what)))
+    const QString why = found.reachable ? printerjob::kNoPrinter : printerjob::unreachable(found.server);
+    if (!askForPdf(why + QStringLiteral(". Salvare %1 in un file PDF?").arg(what)))
         return;
     const QString path = choosePdfPath();
     if (path.isEmpty())
@@ -27,17 +39,29 @@ void PagePrinter::print(const Page &page, const QString &what, WarningSink &sink
                   usertext::aboutFile(printerjob::kCannotSavePdf, path, usertext::whyUnwritable(path)));
 }
 
-bool PagePrinter::hasPrinter()
+printerjob::Destinations PagePrinter::destinations()
 {
-    return !printerjob::defaultPrinter().isEmpty();
+    return printerjob::destinations();
 }
 
-QString PagePrinter::printOnPrinter(const Page &page)
+printerjob::JobResult PagePrinter::printOn(const Page &page, const QString &printer)
 {
-    const QString printer = printerjob::defaultPrinter();
-    if (printer.isEmpty()) // gone since hasPrinter()
-        return printerjob::kNoPrinter;
     return printerjob::print(page, printer, QStringLiteral("Vornak"));
+}
+
+QString PagePrinter::choosePrinter(const QStringList &printers)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setObjectName(QStringLiteral("dlgStampante"));
+    dialog.setWindowTitle(QStringLiteral("Stampa"));
+    dialog.setLabelText(printerjob::kNoDefault + QStringLiteral(". Scegliere la stampante:"));
+    dialog.setComboBoxItems(printers);
+    dialog.setComboBoxEditable(false);
+    dialog.setOkButtonText(QStringLiteral("Stampa"));
+    dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue();
 }
 
 bool PagePrinter::askForPdf(const QString &question)

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "page.h"
+#include "printerjob.h"
 
 #include <QPointer>
 #include <QWidget>
 
 class WarningSink;
 
-// Sends a page to the default printer and reports a job the print system refuses.
-// Without a printer it offers to save the page as a PDF file instead. Tests
-// override the steps that reach the outside.
+// Sends a page to the default printer and reports a job the print system refuses or a
+// printer that holds it paused. Where no queue is the default it asks which one; without
+// any printer, or without a print server, it offers to save the page as a PDF file
+// instead. Tests override the steps that reach the outside.
 class PagePrinter
 {
 public:
@@ -20,9 +22,10 @@ public:
     void print(const Page &page, const QString &what, WarningSink &sink);
 
 protected:
-    virtual bool hasPrinter();
-    // Empty when the print system accepted the job; otherwise its reason.
-    virtual QString printOnPrinter(const Page &page);
+    virtual printerjob::Destinations destinations();
+    virtual printerjob::JobResult printOn(const Page &page, const QString &printer);
+    // One of the queues, chosen by the user; empty when the user cancels.
+    virtual QString choosePrinter(const QStringList &printers);
     virtual bool askForPdf(const QString &question);
     virtual QString choosePdfPath();
     virtual bool writePdf(const Page &page, const QString &path);

@@ -74,6 +74,14 @@ private slots:
         const QByteArray bytes = recipe.readAll();
         writeFile(path("personale.txt"), QByteArray(bytes).replace("\"FARINA DI AVENA\"", "\"Mix Luca\""));
         writeFile(path("escape.txt"), QByteArray(bytes).replace("\"ALBUMINA\"", "\"ALBUMINA\x1b[31m\""));
+        writeFile(path("dieci_tonnellate.txt"),
+                  QByteArray(bytes).replace("\"100\",\"200\"", "\"10.000.000.000\",\"200\""));
+        writeFile(path("prezzo_enorme.csv"),
+                  QByteArray(kPrices).replace("ALBUMINA;;;;;;10", "ALBUMINA;;;;;;1" + QByteArray(305, '0')));
+        QByteArray manyBad = kPrices;
+        for (int k = 1; k <= 12; ++k)
+            manyBad += "Errata " + QByteArray::number(k) + ";;;;;;\n";
+        writeFile(path("dodici_errate.csv"), manyBad);
     }
 
     void costAndPersonalIngredients_data()
@@ -94,6 +102,18 @@ private slots:
                    "» queste righe non sono valide e sono state ignorate:\nriga 4: manca il valore di "
                    "proteine\n"
                    "AVVISO: manca il prezzo di UOVO INTERO GALLINA\n";
+        QTest::newRow("a cost beyond a double")
+            << QStringList{"cost", path("dieci_tonnellate.txt"), "--ingredients", path("prezzo_enorme.csv")}
+            << 1 << QString()
+            << "AVVISO: Il costo è troppo grande per il calcolo: ridurre i prezzi o i pesi\n";
+        QString everyBadLine = "AVVISO: Nel file degli ingredienti «" + path("dodici_errate.csv") +
+                               "» queste righe non sono valide e sono state ignorate:\n";
+        const int firstBad = int(QByteArray(kPrices).count('\n')) + 1;
+        for (int line = firstBad; line < firstBad + 12; ++line)
+            everyBadLine += QStringLiteral("riga %1: manca il valore di proteine\n").arg(line);
+        QTest::newRow("every bad line named")
+            << QStringList{"cost", recipe, "--ingredients", path("dodici_errate.csv")} << 0 << cost
+            << everyBadLine;
         QTest::newRow("personal ingredient in a recipe")
             << QStringList{"calc", path("personale.txt"), "--ingredients", path("prezzi.csv")} << 0
             << "TxtPeso14=104,00\nTxtRisPeso=404,00\nTxtRisProteineGrammi=133,52\n"

@@ -94,6 +94,10 @@ private slots:
                                          << "0" << QStringList{messages::kNotANumber};
         QTest::newRow("percent 100") << false << "100"
                                      << "100" << QStringList();
+        QTest::newRow("total beyond a double")
+            << true << "1" + QString(400, u'0') << "0" << QStringList{messages::kTooLarge};
+        QTest::newRow("percent beyond a double")
+            << false << "1" + QString(400, u'0') << "0" << QStringList{over};
     }
 
     void entryChecks()

@@ -1,11 +1,15 @@
 #include "calculation.h"
 #include "pagerenderer.h"
+#include "pagetext.h"
 #include "recipepage.h"
 #include "worksheet.h"
 
+#include <QFontMetricsF>
 #include <QImage>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,7 +36,18 @@ QString run(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// Forty words, as a note typed as one paragraph: "parola0 parola1 ... parola39".
+QString fortyWords()
+{
+    QStringList words;
+    for (int k = 0; k < 40; ++k)
+        words << QStringLiteral("parola%1").arg(k);
+    return words.join(u' ');
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Page)
 
 class TestPageRenderer : public QObject
 {
@@ -51,7 +66,7 @@ private slots:
             .text(QStringLiteral("b"))
             .at(1)
             .text(QStringLiteral("c"));
-        const auto placed = pagerenderer::layout(page, device, 1e6);
+        const auto placed = pagerenderer::layout(page, device, QSizeF(1e6, 1e6));
         const PlacedText *a = find(placed, QStringLiteral("a"));
         const PlacedText *b = find(placed, QStringLiteral("b"));
         QVERIFY(a && b);
@@ -71,7 +86,7 @@ private slots:
         const QString longName(90, u'M');
         page.addLine().at(3).text(longName).at(60).text(QStringLiteral("Prot. ")).text(QStringLiteral("5"));
         page.addLine().at(3).text(QStringLiteral("next"));
-        const auto placed = pagerenderer::layout(page, device, 1e6);
+        const auto placed = pagerenderer::layout(page, device, QSizeF(1e6, 1e6));
         const PlacedText *name = find(placed, longName);
         const PlacedText *prot = find(placed, QStringLiteral("Prot. "));
         const PlacedText *next = find(placed, QStringLiteral("next"));
@@ -85,12 +100,57 @@ private slots:
         Page page;
         for (int k = 0; k < 300; ++k)
             page.addLine().at(3).text(QString::number(k));
-        const auto placed = pagerenderer::layout(page, device, 500);
+        const auto placed = pagerenderer::layout(page, device, QSizeF(1e6, 500));
         QCOMPARE(placed.size(), 300);
         QVERIFY(placed.last().page > 0);
         for (const PlacedText &p : placed)
             QVERIFY(p.y < 500);
         QCOMPARE(find(placed, QStringLiteral("0"))->page, 0);
+    }
+
+    // A line wider than the landscape A4 sheet goes on at its column on the next lines:
+    // every character is placed, in order, and none past the printable width.
+    void linesWiderThanThePageWrap_data()
+    {
+        QTest::addColumn<Page>("page");
+        auto line = [](int column, const QString &label, const QString &text, const QString &unit = {}) {
+            Page page;
+            page.landscape = true;
+            page.addLine().at(column).text(label).text(text).text(unit);
+            page.addLine().at(3).text(QStringLiteral("dopo"));
+            return page;
+        };
+        QTest::newRow("a note typed as one paragraph") << line(3, QStringLiteral("Note: "), fortyWords());
+        QTest::newRow("a 150-character custom name without blanks") << line(3, QString(), QString(150, u'M'));
+        QTest::newRow("a total of a trillion tonnes at column 160") << line(
+            160, QStringLiteral("Peso: "), QStringLiteral("1.000.000.000.000.000,00"), QStringLiteral("gr."));
+    }
+
+    void linesWiderThanThePageWrap()
+    {
+        QFETCH(Page, page);
+        QTemporaryDir dir;
+        QPdfWriter pdf(dir.filePath(QStringLiteral("x.pdf")));
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        const QSizeF printable = pdf.pageLayout().paintRectPixels(pdf.resolution()).size();
+        const auto placed = pagerenderer::layout(page, pdf, printable);
+        QString all;
+        QSet<double> lines;
+        const QFontMetricsF metrics(QFont(QStringLiteral("Liberation Sans"), 10), &pdf);
+        for (const PlacedText &p : placed) {
+            all += p.text;
+            lines.insert(p.y);
+            QVERIFY2(p.x + metrics.horizontalAdvance(p.text) <= printable.width() + 0.5, qPrintable(p.text));
+        }
+        QCOMPARE(all, pageLineText(page.lines[0]).remove(QRegularExpression(QStringLiteral("@\\d+ "))) +
+                          QStringLiteral("dopo"));
+        QVERIFY(lines.size() >= 3); // the long line takes two at least, "dopo" its own below them
+        QVERIFY(placed.last().y > placed[placed.size() - 2].y);
+        // The pieces after the first start at the line's column.
+        const double columnX = placed.first().x;
+        for (qsizetype k = 1; k + 1 < placed.size(); ++k)
+            if (placed[k].y > placed[k - 1].y)
+                QCOMPARE(placed[k].x, columnX);
     }
 
     void recipeSheetAsPdf()
@@ -118,6 +178,32 @@ private slots:
         const auto match = size.match(info);
         QVERIFY(match.hasMatch());
         QVERIFY2(match.captured(1).toDouble() > match.captured(2).toDouble(), "landscape");
+    }
+
+    // Nothing of a long note, a long custom name or a huge total is lost on paper.
+    void longTextsReachThePdf()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed");
+        Worksheet worksheet;
+        worksheet.select(componente(1), QStringLiteral("FARINA DI MAIS"));
+        worksheet.setText(peso(1), QStringLiteral("1.000.000.000.000.000"));
+        const QString name = QStringLiteral("ABCDEFGHIJ").repeated(15);
+        worksheet.setText(Aggiunta1, name);
+        worksheet.setText(peso(12), QStringLiteral("1"));
+        worksheet.setText(NomeRicetta, QStringLiteral("Lunga"));
+        worksheet.setText(Note, fortyWords());
+        QVERIFY(calculate(worksheet));
+        QCOMPARE(worksheet.text(RisPeso), QStringLiteral("1.000.000.000.000.000,00"));
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("lunga.pdf"));
+        QVERIFY(pagerenderer::writePdf(recipepage::build(worksheet), pdf));
+        QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        text.remove(QRegularExpression(QStringLiteral("\\s")));
+        for (const QString &expected :
+             {QString(fortyWords()).remove(u' '), name, QStringLiteral("Peso:1.000.000.000.000.000,00gr.")})
+            QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" missing in ") + text));
     }
 
     void unwritablePdfFails()

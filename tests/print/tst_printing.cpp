@@ -8,12 +8,15 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cups/cups.h>
 
 namespace {
 
@@ -24,15 +27,27 @@ enum class Way
     Cli
 };
 
+enum class State
+{
+    Paused,
+    Unreachable,
+    NoDefault
+};
+
 struct Run
 {
     int exitCode = -1;
     QString out; // standard output and error; for a window, the texts of its boxes
 };
 
-Run run(const QString &program, const QStringList &arguments)
+Run run(const QString &program, const QStringList &arguments, const QString &cupsServer = {})
 {
     QProcess process;
+    if (!cupsServer.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
+        process.setProcessEnvironment(environment);
+    }
     process.start(program, arguments);
     if (!process.waitForFinished(30000))
         return {};
@@ -78,11 +93,15 @@ class TestPrinting : public QObject
     const QString recipe = QStringLiteral(VORNAK_TEST_DATA "/ricetta_uova.txt");
     QTemporaryDir dir;
 
-    // Prints the recipe (or a 40/60 conversion) one way, answering "Sì" to the offer of a PDF.
-    Run printThrough(Way way, const QString &pdfPath)
+    // Prints the recipe (or a 40/60 conversion) one way, answering "Sì" to the offer of a PDF
+    // and choosing `chosen` where the window asks for a printer; vornak-cli takes `options`
+    // and, when given, the print server `cupsServer`.
+    Run printThrough(Way way, const QString &pdfPath, const QString &chosen = {},
+                     const QStringList &options = {}, const QString &cupsServer = {})
     {
         if (way == Way::Cli)
-            return run(QStringLiteral(VORNAK_CLI), {QStringLiteral("print"), recipe});
+            return run(QStringLiteral(VORNAK_CLI), QStringList{QStringLiteral("print"), recipe} + options,
+                       cupsServer);
         FormPrinc form; // with the real printer side; only the PDF path is the test's
         auto chooser = std::make_unique<FakeChooser>();
         chooser->openPath = recipe;
@@ -91,6 +110,18 @@ class TestPrinting : public QObject
         form.show();
         ModalWatcher watcher;
         watcher.answer = QStringLiteral("Sì");
+        watcher.onDialog = [&](QDialog *dialog) {
+            auto *list = qobject_cast<QInputDialog *>(dialog);
+            if (!list || list->objectName() != QStringLiteral("dlgStampante") || chosen.isEmpty()) {
+                watcher.unexpected << dialog->objectName();
+                dialog->reject();
+                return;
+            }
+            watcher.boxes.append(
+                {list->windowTitle(), list->labelText() + u' ' + list->comboBoxItems().join(u',')});
+            list->setTextValue(chosen);
+            list->accept();
+        };
         if (way == Way::RecipeWindow) {
             click(&form, QStringLiteral("CmdApri"));
             click(&form, QStringLiteral("CmdStampa"));
@@ -110,13 +141,14 @@ class TestPrinting : public QObject
         return {0, (watcher.texts() + watcher.unexpected).join(u'\n')};
     }
 
-    // The PDF cups-pdf wrote for the one job sent, once the queue has finished it.
-    QString waitForPrintedPdf()
+    // The PDF cups-pdf wrote for the one job sent, once `printer` has finished it.
+    QString waitForPrintedPdf(const QString &printer)
     {
         const QDeadlineTimer deadline(30000);
         while (!deadline.hasExpired()) {
             const QStringList pdfs = pdfDir.entryList({QStringLiteral("*.pdf")});
-            if (!pdfs.isEmpty() && run(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).out.isEmpty())
+            if (!pdfs.isEmpty() &&
+                run(QStringLiteral("lpstat"), {QStringLiteral("-o"), printer}).out.isEmpty())
                 return pdfs.size() == 1 ? pdfDir.filePath(pdfs.constFirst()) : QString();
             QTest::qWait(200);
         }
@@ -155,7 +187,7 @@ private slots:
                  way == Way::Cli ? QStringLiteral("Stampa inviata a %1\n").arg(queue) : QString());
         QCOMPARE(outcome.exitCode, 0);
 
-        const QString pdf = waitForPrintedPdf();
+        const QString pdf = waitForPrintedPdf(queue);
         QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote no PDF (or more than one) within 30 seconds");
         const QString info = run(QStringLiteral("pdfinfo"), {pdf}).out;
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))), qPrintable(info));
@@ -202,6 +234,85 @@ private slots:
         QCOMPARE(outcome.exitCode, way == Way::Cli ? 1 : 0);
     }
 
+    // What the print system's state means to the user: a paused queue holds the job, a server
+    // that does not answer is named, and queues without a default are offered (the window asks,
+    // vornak-cli lists them for --printer). `told` has %1 for the queue, %2 for the server.
+    void printSystemStatesAreSaid_data()
+    {
+        QTest::addColumn<State>("state");
+        QTest::addColumn<Way>("way");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<int>("exitCode");
+        const QString paused =
+            QStringLiteral("La stampante %1 è in pausa (Carta finita): il lavoro resta in coda "
+                           "e sarà stampato quando la stampante verrà riattivata");
+        const QString unreachable = QStringLiteral("Impossibile raggiungere il server di stampa «%2»");
+        const QString other = queue + QStringLiteral("-b");
+        QTest::newRow("paused, window") << State::Paused << Way::RecipeWindow << QStringList() << paused << 0;
+        QTest::newRow("paused, vornak-cli")
+            << State::Paused << Way::Cli << QStringList() << "Stampa inviata a %1\nAVVISO: " + paused + "\n"
+            << 0;
+        QTest::newRow("no server, window") << State::Unreachable << Way::RecipeWindow << QStringList()
+                                           << unreachable + ". Salvare la ricetta in un file PDF?" << 0;
+        QTest::newRow("no server, vornak-cli --printer")
+            << State::Unreachable << Way::Cli << QStringList{"--printer", queue}
+            << "AVVISO: " + unreachable + "\n"
+            << 1;
+        QTest::newRow("no default, window asks")
+            << State::NoDefault << Way::RecipeWindow << QStringList()
+            << "Nessuna stampante predefinita. Scegliere la stampante: " + other << 0;
+        QTest::newRow("no default, vornak-cli lists the queues")
+            << State::NoDefault << Way::Cli << QStringList()
+            << "AVVISO: Nessuna stampante predefinita: indicarne una con --printer NOME tra queste: " +
+                   other + "\n"
+            << 1;
+        QTest::newRow("no default, vornak-cli --printer")
+            << State::NoDefault << Way::Cli << QStringList{"--printer", other}
+            << "Stampa inviata a " + other + "\n"
+            << 0;
+    }
+
+    void printSystemStatesAreSaid()
+    {
+        QFETCH(State, state);
+        QFETCH(Way, way);
+        QFETCH(QStringList, options);
+        QFETCH(QString, told);
+        QFETCH(int, exitCode);
+        const QString other = queue + QStringLiteral("-b");
+        const QString socket = dir.filePath(QStringLiteral("nessuno.sock"));
+        const QByteArray server = cupsServer();
+        clearPdfDir();
+        if (state == State::Paused) {
+            run(QStringLiteral("cupsaccept"), {queue});
+            run(QStringLiteral("cupsdisable"), {QStringLiteral("-r"), QStringLiteral("Carta finita"), queue});
+        } else if (state == State::Unreachable) {
+            cupsSetServer(
+                QFile::encodeName(socket).constData()); // for the window; vornak-cli by its environment
+        } else { // a second queue writing where the first does; removing the default leaves none
+            run(QStringLiteral("lpadmin"),
+                {QStringLiteral("-p"), other, QStringLiteral("-v"), "cups-pdf:/" + queue,
+                 QStringLiteral("-P"), qEnvironmentVariable("VORNAK_TEST_PPD"), "-E"});
+            run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue});
+        }
+        const QString pdf = dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
+        const Run outcome =
+            printThrough(way, pdf, other, options, state == State::Unreachable ? socket : QString());
+        cupsSetServer(server.constData());
+        if (state == State::Paused) {
+            run(QStringLiteral("cancel"), {QStringLiteral("-a"), queue});
+            run(QStringLiteral("cupsenable"), {queue});
+        }
+        QCOMPARE(outcome.out,
+                 QString(told).replace(QStringLiteral("%1"), queue).replace(QStringLiteral("%2"), socket));
+        QCOMPARE(outcome.exitCode, exitCode);
+        QCOMPARE(QFile::exists(pdf),
+                 state == State::Unreachable && way == Way::RecipeWindow); // offered, saved
+        if (state == State::NoDefault && outcome.exitCode == 0)
+            QVERIFY2(!waitForPrintedPdf(other).isEmpty(), "the chosen queue printed nothing");
+    }
+
     void withoutPrinterThePdfIsOffered_data()
     {
         QTest::addColumn<Way>("way");
@@ -215,7 +326,8 @@ private slots:
     {
         QFETCH(Way, way);
         QFETCH(QString, told);
-        run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue}); // the first row removes it
+        for (const QString &name : {queue, queue + QStringLiteral("-b")}) // the first row removes them
+            run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), name});
         const QString pdf = dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
         const Run outcome = printThrough(way, pdf);
         QCOMPARE(outcome.out, told);

@@ -3,8 +3,9 @@
 # port and a socket under one temporary folder, and one cups-pdf queue as the default.
 # A CUPS already running on the machine is neither needed nor touched.
 #   withcups.sh COMMAND [ARG...]
-# The command gets CUPS_SERVER (the socket), VORNAK_TEST_QUEUE (the queue's name) and
-# VORNAK_TEST_PDF_DIR (where cups-pdf writes the PDF of every job it prints).
+# The command gets CUPS_SERVER (the socket), VORNAK_TEST_QUEUE (the queue's name),
+# VORNAK_TEST_PDF_DIR (where cups-pdf writes the PDF of every job it prints) and
+# VORNAK_TEST_PPD (the queue's driver, for more queues of the same kind).
 # Anything that keeps the server from starting fails the run with the reason.
 set -euo pipefail
 export PATH=$PATH:/usr/sbin
@@ -123,7 +124,7 @@ default=$(LC_ALL=C lpstat -d 2>&1)
 [[ "$default" == *": $queue" ]] || fail "the default printer is not the test queue ($default)"
 
 echo "CUPS on $CUPS_SERVER and port $port (pid $pid), queue $queue writing to $dir/pdf"
-export VORNAK_TEST_QUEUE=$queue VORNAK_TEST_PDF_DIR=$dir/pdf
+export VORNAK_TEST_QUEUE=$queue VORNAK_TEST_PDF_DIR=$dir/pdf VORNAK_TEST_PPD=$ppd
 status=0
 "$@" || status=$?
 [[ $status -eq 0 ]] || show_logs

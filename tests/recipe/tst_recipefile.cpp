@@ -247,8 +247,6 @@ private slots:
             << "il campo 1 ha una virgoletta fuori da un testo tra virgolette";
         QTest::newRow("a record cut short") << QByteArray("\"ALBUMINA\",\"-\"\r\n") << notARecipe
                                             << "la ricetta finisce dopo 2 campi invece di 51";
-        QTest::newRow("UTF-8 byte-order mark")
-            << "\xEF\xBB\xBF" + good << notARecipe << "il file inizia con un BOM UTF-8";
         QTest::newRow("over one MiB")
             << QByteArray(recipefile::kMaxFileSize + 10, ' ') << notARecipe << "il file supera 1 MiB";
     }
@@ -266,6 +264,115 @@ private slots:
         QCOMPARE(sink.texts(), QStringList{usertext::aboutFile(message, chooser.openPath, reason)});
         QCOMPARE(sink.warnings.first().first, QStringLiteral("AVVISO"));
         QCOMPARE(snapshot(*sheet), before);
+    }
+
+    // A double quote inside a hand-edited text is kept where the text reads one way only,
+    // with a warning that names the field; otherwise the file is refused, naming it. A
+    // byte-order mark makes the file UTF-8.
+    void handEditedTexts_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name"); // null: the file is refused
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<QString>("message"); // the warning, or the refusal's reason
+        const QByteArray good = readAll(dataFile("ricetta_uova.txt"));
+        const QByteArray name = "\"Boilie al latte\"";
+        const QByteArray notes = "\"Bollire 2 minuti, poi asciugare\r\nConservare in freezer\"";
+        auto edited = [&](const QByteArray &from, const QByteArray &to) {
+            return QByteArray(good).replace(from, to);
+        };
+        const QString storedName = QStringLiteral("Boilie al latte");
+        const QString storedNotes =
+            QStringLiteral("Bollire 2 minuti, poi asciugare\r\nConservare in freezer");
+        const QString saving =
+            QStringLiteral(" delle virgolette (\"), che il file delle ricette non può contenere: al "
+                           "salvataggio ogni virgoletta sarà scritta come due apostrofi ('')");
+        QTest::newRow("quoted words in the notes") << edited(notes, "\"Bollire \"bene\" poi asciugare\"")
+                                                   << storedName << "Bollire \"bene\" poi asciugare"
+                                                   << "Le note contengono" + saving;
+        QTest::newRow("the same with a comma after them")
+            << edited(notes, "\"Bollire \"bene\" poi, asciugare\"") << storedName
+            << "Bollire \"bene\" poi, asciugare"
+            << "Le note contengono" + saving;
+        QTest::newRow("quoted word in the recipe name")
+            << edited(name, "\"Boilie \"al\" latte\"") << "Boilie \"al\" latte" << storedNotes
+            << "Il nome della ricetta contiene" + saving;
+        QTest::newRow("name and notes named together")
+            << edited(name, "\"Boilie \"al\" latte\"").replace("2 minuti", "\"2\" minuti")
+            << "Boilie \"al\" latte"
+            << "Bollire \"2\" minuti, poi asciugare\r\nConservare in freezer"
+            << "Il nome della ricetta e le note contengono" + saving;
+        QTest::newRow("text after a closing quote")
+            << edited("\"ALBUMINA\",", "\"ALBUMINA\"xyz,") << QString() << QString()
+            << "il campo 1 ha una virgoletta (\") che non si sa se chiude il testo: toglierla con un editor "
+               "di "
+               "testo";
+        QTest::newRow("a quote just before a comma in the notes")
+            << edited(notes, "\"Bollire \"bene\", poi asciugare\"") << QString() << QString()
+            << "il campo 42 (le note) ha una virgoletta (\") che non si sa se chiude il testo: toglierla con "
+               "un "
+               "editor di testo";
+        QTest::newRow("a quote just before a line break in the notes")
+            << edited(notes, "\"Bollire bene\"\r\npoi asciugare\"") << QString() << QString()
+            << "il campo 42 (le note) ha una virgoletta (\") che non si sa se chiude il testo: toglierla con "
+               "un "
+               "editor di testo";
+        QTest::newRow("notes never closed")
+            << good.left(good.indexOf(notes)) + "\"Bollire \"bene" << QString() << QString()
+            << "il campo 42 (le note) apre le virgolette e non le chiude";
+        QTest::newRow("UTF-8 with its byte-order mark")
+            << "\xEF\xBB\xBF" + edited(name, "\"Ricetta di per\xC3\xB2\"") << "Ricetta di però" << storedNotes
+            << "";
+        QTest::newRow("UTF-8 with a character Windows-1252 lacks")
+            << "\xEF\xBB\xBF" + edited(name, "\"Carpa \xCE\xA9\"") << "Carpa Ω" << storedNotes
+            << "Il nome della ricetta contiene il carattere «Ω», che il file delle ricette non può "
+               "contenere: va "
+               "tolto prima di salvare";
+        QTest::newRow("a byte-order mark on Windows-1252 text")
+            << "\xEF\xBB\xBF" + edited(name, "\"Ricetta di per\xF2\"") << QString() << QString()
+            << "il campo 41 (il nome della ricetta) non è in UTF-8, come il BOM all'inizio del file dice";
+        QTest::newRow("UTF-8 without the mark reads as Windows-1252")
+            << edited(name, "\"Ricetta di per\xC3\xB2\"") << "Ricetta di perÃ²" << storedNotes << "";
+    }
+
+    void handEditedTexts()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QFETCH(QString, notes);
+        QFETCH(QString, message);
+        fillAndCalculate(*sheet);
+        const QStringList before = snapshot(*sheet);
+        writeAll(path("a-mano.txt"), bytes);
+        chooser.openPath = path("a-mano.txt");
+        const bool opened = recipecommands::open(*sheet, chooser);
+        if (name.isNull()) {
+            QVERIFY(!opened);
+            QCOMPARE(sink.texts(),
+                     QStringList{usertext::aboutFile(messages::kNotARecipe, chooser.openPath, message)});
+            QCOMPARE(snapshot(*sheet), before);
+            return;
+        }
+        QVERIFY(opened);
+        QCOMPARE(sink.texts(), message.isEmpty()
+                                   ? QStringList()
+                                   : QStringList{usertext::aboutFile(message, chooser.openPath, {})});
+        QCOMPARE(sheet->text(NomeRicetta), name);
+        QCOMPARE(sheet->text(Note), notes);
+
+        // Saved, every double quote becomes two apostrophes and the file opens without a word;
+        // a character Windows-1252 lacks is refused, as the warning said.
+        chooser.savePath = chooser.openPath = path("salvata.txt");
+        QCOMPARE(recipecommands::save(*sheet, chooser), !name.contains(u'Ω'));
+        if (name.contains(u'Ω'))
+            return;
+        sink.clear();
+        Worksheet fresh;
+        fresh.setWarningSink(&sink);
+        QVERIFY(recipecommands::open(fresh, chooser));
+        QVERIFY(sink.warnings.isEmpty());
+        QCOMPARE(fresh.text(NomeRicetta), QString(name).replace(u'"', QStringLiteral("''")));
+        QCOMPARE(fresh.text(Note), QString(notes).replace(u'"', QStringLiteral("''")));
     }
 
     void personalIngredientsInRecipes()
@@ -310,6 +417,8 @@ private slots:
             << custom << QStringList{"29=60g", "14=-1", "28=101"}
             << QStringList{messages::kNegative, messages::kOver100, messages::kNotANumber}
             << QStringList{"14=0", "28=0", "29=0"};
+        QTest::newRow("negative custom percentage")
+            << custom << QStringList{"27=-100"} << QStringList{messages::kNegative} << QStringList{"27=0"};
         QTest::newRow("field 37 is 2: eggs off")
             << custom << QStringList{"37=2"} << QStringList{} << QStringList{"37=0"};
         QTest::newRow("field 37 is 0,0 in quotes: eggs off") // bare, its comma would split it

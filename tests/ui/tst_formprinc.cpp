@@ -108,8 +108,11 @@ public:
     QString pdfPath;
 
 protected:
-    bool hasPrinter() override { return printerPresent; }
-    QString printOnPrinter(const Page &) override
+    printerjob::Destinations destinations() override
+    {
+        return {true, {}, printerPresent ? QStringLiteral("Fake") : QString(), {}};
+    }
+    printerjob::JobResult printOn(const Page &, const QString &) override
     {
         ++printed;
         return {};

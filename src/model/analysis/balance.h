@@ -52,8 +52,8 @@ inline constexpr qint64 kMaxGrams = 1'000'000'000;
 
 struct Suggestion
 {
-    int row = 0; // 1 to 13
-    QString name;
+    int row = 0;  // 1 to 13
+    QString name; // as the row shows it; "riga 12" for a custom row named with blanks only
     qint64 grams = 0;
     // Protein, carbohydrate and fat shares of the mix with the grams added, as shown.
     std::array<QString, 3> shares;

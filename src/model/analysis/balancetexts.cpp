@@ -1,5 +1,7 @@
 #include "balancetexts.h"
 
+#include "numbers.h"
+
 namespace balance {
 
 QString nutrientName(Nutrient nutrient)
@@ -53,7 +55,7 @@ QString suggestionLine(const Assessment &a)
         return line + kNoCorrection;
     const Suggestion &s = *a.suggestion;
     return line + QStringLiteral("aggiungere %1 g di %2 (proteine %3, carboidrati %4, grassi %5)")
-                      .arg(QString::number(s.grams), s.name, s.shares[0], s.shares[1], s.shares[2]);
+                      .arg(numbers::integerText(s.grams), s.name, s.shares[0], s.shares[1], s.shares[2]);
 }
 
 QStringList commandLineLines(const Report &report)
@@ -65,9 +67,10 @@ QStringList commandLineLines(const Report &report)
     for (const Assessment &a : report) {
         if (a.verdict == Verdict::InRange)
             continue;
-        const QString fix = a.suggestion ? QStringLiteral("aggiungere %1 g di %2")
-                                               .arg(QString::number(a.suggestion->grams), a.suggestion->name)
-                                         : kNoCorrection;
+        const QString fix = a.suggestion
+                                ? QStringLiteral("aggiungere %1 g di %2")
+                                      .arg(numbers::integerText(a.suggestion->grams), a.suggestion->name)
+                                : kNoCorrection;
         lines << QStringLiteral("Suggerimento ") + nutrientName(a.nutrient) + QStringLiteral(": ") + fix;
     }
     return lines;

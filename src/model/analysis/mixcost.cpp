@@ -1,21 +1,34 @@
 #include "mixcost.h"
 
+#include "catalogue.h"
 #include "numbers.h"
 #include "worksheet.h"
 
 using namespace field;
 
-std::optional<double> rowPrice(const personal::Library &library, int row, const QString &name)
+namespace {
+
+// The price per kilogram of a custom row's name: a personal ingredient's or a catalogue
+// entry's own price; for an egg kind, its price per egg spread over the egg's grams.
+std::optional<double> customRowPrice(const personal::Library &library, const QString &name)
 {
-    if (row <= kCatalogueRows)
-        return library.price(name);
-    const personal::Ingredient *ingredient = library.find(name);
-    if (!ingredient || ingredient->price.isEmpty())
-        return std::nullopt;
-    return numbers::toNumber(ingredient->price);
+    if (const catalogue::EggKind *kind = catalogue::findEggKind(name)) {
+        const auto perEgg = library.price(name);
+        if (!perEgg)
+            return std::nullopt;
+        return *perEgg / kind->gramsPerEgg * 1000;
+    }
+    return library.price(name);
 }
 
-MixCost mixCost(const Worksheet &worksheet)
+} // namespace
+
+std::optional<double> rowPrice(const personal::Library &library, int row, const QString &name)
+{
+    return isCustomRow(row) ? customRowPrice(library, name) : library.price(name);
+}
+
+MixCost mixCost(const Worksheet &worksheet, const CalculatedRows &rows)
 {
     const personal::Library &library = worksheet.library();
     MixCost cost;
@@ -27,12 +40,14 @@ MixCost mixCost(const Worksheet &worksheet)
         }
         cost.total += amount * *price;
     };
+    // The weight as the calculation summed it, not as rounded for display: a one-ingredient
+    // mix costs exactly its own price per kilogram.
+    double totalWeight = rows[size_t(kEggRow - 1)].grams;
     for (int row = 1; row <= kIngredientRows; ++row) {
-        const double grams = numbers::valueOrZero(worksheet.text(peso(row)));
-        if (grams <= 0)
-            continue;
-        const QString &name = worksheet.text(row <= kCatalogueRows ? componente(row) : aggiunta(row));
-        add(name, rowPrice(library, row, name), grams / 1000);
+        const CalculatedRow &r = rows[size_t(row - 1)];
+        totalWeight += r.grams;
+        if (r.grams > 0)
+            add(r.name, rowPrice(library, row, r.name), r.grams / 1000);
     }
     if (worksheet.eggsChecked()) {
         const double eggs = numbers::valueOrZero(worksheet.text(NumeroUova));
@@ -40,9 +55,10 @@ MixCost mixCost(const Worksheet &worksheet)
         if (eggs > 0)
             add(kind, library.price(kind), eggs);
     }
-    const double totalWeight = numbers::valueOrZero(worksheet.text(RisPeso));
     if (totalWeight > 0)
         cost.perKg = cost.total / (totalWeight / 1000);
+    // A cost beyond a double's range (a price of 1e305 € on ten tonnes) would show as 0,00.
+    cost.tooLarge = !numbers::fitsPlainText(cost.total) || !numbers::fitsPlainText(cost.perKg);
     return cost;
 }
 
@@ -55,6 +71,8 @@ QString costText(const MixCost &cost)
 {
     if (!cost.missingPrice.isEmpty())
         return QStringLiteral("Costo: ") + missingPriceText(cost.missingPrice);
+    if (cost.tooLarge)
+        return kCostTooLarge;
     return QStringLiteral("Costo: %1 € · %2 €/kg")
         .arg(numbers::twoDecimals(cost.total), numbers::twoDecimals(cost.perKg));
 }

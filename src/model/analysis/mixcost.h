@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mixresults.h"
+
 #include <QString>
 
 #include <optional>
@@ -13,22 +15,29 @@ struct Library;
 // egg when the eggs are in the mix.
 struct MixCost
 {
-    double total = 0;     // euro
-    double perKg = 0;     // euro per kilogram of the total weight the results show
-    QString missingPrice; // the first weighed ingredient without a price, in row order, eggs last
+    double total = 0;      // euro
+    double perKg = 0;      // euro per kilogram of the mix's total weight as calculated
+    QString missingPrice;  // the first weighed ingredient without a price, in row order, eggs last
+    bool tooLarge = false; // the cost is no number the program can write and read back
 };
 
-// The price per kilogram of the ingredient named on row 1-13, or nothing. A custom row
-// (12, 13) is priced only by a personal line of exactly its name, never by a catalogue
-// entry that happens to share it.
+// The price per kilogram of the ingredient named on row 1-13, or nothing. A catalogue
+// entry's price prices every row of that name, a custom row named like it included; a
+// personal ingredient's prices its own name. A custom row named like an egg kind is
+// priced by the egg's price per egg, at the kind's grams per egg.
 std::optional<double> rowPrice(const personal::Library &library, int row, const QString &name);
 
-// The cost of the worksheet as the last successful calculation left it: the grams it
-// read and the total weight it wrote.
-MixCost mixCost(const Worksheet &worksheet);
+// The cost of the worksheet's mix from the rows as the last successful calculation read
+// them, each priced by rowPrice().
+MixCost mixCost(const Worksheet &worksheet, const CalculatedRows &rows);
 
-// "Costo: 4,35 € · 14,50 €/kg", or "Costo: manca il prezzo di NAME".
+// "Costo: 4,35 € · 14,50 €/kg", "Costo: manca il prezzo di NAME", or that the cost is
+// too large to compute.
 QString costText(const MixCost &cost);
 
 // "manca il prezzo di NAME"
 QString missingPriceText(const QString &name);
+
+// The refusal of a cost too large to compute.
+inline const QString kCostTooLarge =
+    QStringLiteral("Il costo è troppo grande per il calcolo: ridurre i prezzi o i pesi");

@@ -180,15 +180,12 @@ QString format(const Decimal &d, int minDecimals, bool grouping)
     return result;
 }
 
-} // namespace
-
-bool isNumber(const QString &text)
+// A number text's value; `tooLarge` tells a number beyond a double's range from a text
+// that is no number at all.
+std::optional<double> read(const QString &text, bool *tooLarge)
 {
-    return toNumber(text).has_value();
-}
-
-std::optional<double> toNumber(const QString &text)
-{
+    if (tooLarge)
+        *tooLarge = false;
     std::string normal;
     if (!normalise(text, normal))
         return std::nullopt;
@@ -200,13 +197,38 @@ std::optional<double> toNumber(const QString &text)
         // Below 1 the only way out of range is a value too small for a double: it is 0.
         // At 1 or more it is too large, which is no number the program can use.
         const size_t start = normal[0] == '-' ? 1 : 0;
-        if (normal.find_first_not_of('0', start) != normal.find('.'))
+        if (normal.find_first_not_of('0', start) != normal.find('.')) {
+            if (tooLarge)
+                *tooLarge = true;
             return std::nullopt;
+        }
         return 0.0;
     }
-    if (result.ec != std::errc() || !std::isfinite(value))
+    if (result.ec != std::errc() || !std::isfinite(value)) {
+        if (tooLarge)
+            *tooLarge = true;
         return std::nullopt;
+    }
     return value == 0 ? 0.0 : value; // never a negative zero
+}
+
+} // namespace
+
+std::optional<double> toNumber(const QString &text)
+{
+    return read(text, nullptr);
+}
+
+bool isNumber(const QString &text)
+{
+    return toNumber(text).has_value();
+}
+
+bool isTooLarge(const QString &text)
+{
+    bool tooLarge = false;
+    read(text, &tooLarge);
+    return tooLarge;
 }
 
 double valueOrZero(const QString &text)
@@ -245,6 +267,11 @@ double roundToDecimals(double value, int decimals)
 QString twoDecimals(double value)
 {
     return format(roundDecimals(toDecimal(value, 15), 2), 2, true);
+}
+
+QString integerText(qint64 value)
+{
+    return format(toDecimal(double(value), 19), 0, true);
 }
 
 QString percent(double fraction)

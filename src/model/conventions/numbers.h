@@ -19,6 +19,10 @@ std::optional<double> toNumber(const QString &text);
 // The value of a number text, or 0 for anything else.
 double valueOrZero(const QString &text);
 
+// True when the text is written as a number but its value lies beyond what a double
+// holds ("1" and 400 zeros): a number too large for the program, not a slip of the pen.
+bool isTooLarge(const QString &text);
+
 // Up to 15 significant digits, decimal comma, no grouping, no trailing zeros: 104, 0,5.
 QString plainText(double value);
 
@@ -37,6 +41,9 @@ QString significantText(double value, int digits);
 
 // Exactly two decimals with "." grouping and a minus sign: 0,50; 1.234,50; -1,00.
 QString twoDecimals(double value);
+
+// A whole number with "." grouping: 1.922.274.
+QString integerText(qint64 value);
 
 // A fraction shown as percent with two decimals: 12,35% for 0.12345.
 QString percent(double fraction);

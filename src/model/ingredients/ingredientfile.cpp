@@ -268,7 +268,7 @@ ReadResult read(const QString &path)
     return decode(bytes);
 }
 
-QString warningText(const QString &path, const ReadResult &result)
+QString warningText(const QString &path, const ReadResult &result, bool everyLine)
 {
     const QString file = QDir::toNativeSeparators(path);
     if (!result.failure.isEmpty())
@@ -279,10 +279,11 @@ QString warningText(const QString &path, const ReadResult &result)
     QString text =
         QStringLiteral("Nel file degli ingredienti «%1» queste righe non sono valide e sono state ignorate:")
             .arg(file);
-    for (qsizetype k = 0; k < result.problems.size() && k < kShownProblems; ++k)
+    const qsizetype shown = everyLine ? result.problems.size() : kShownProblems;
+    for (qsizetype k = 0; k < result.problems.size() && k < shown; ++k)
         text += u'\n' + result.problems[k];
-    if (result.problems.size() > kShownProblems)
-        text += QStringLiteral("\n… e altre %1").arg(result.problems.size() - kShownProblems);
+    if (result.problems.size() > shown)
+        text += QStringLiteral("\n… e altre %1").arg(result.problems.size() - shown);
     return text;
 }
 

@@ -30,8 +30,9 @@ ReadResult decode(const QByteArray &bytes);
 // Reads the file at `path` without ever writing it; a missing file is an empty library.
 ReadResult read(const QString &path);
 
-// The warning for the user about a read, or an empty text when all went well.
-QString warningText(const QString &path, const ReadResult &result);
+// The warning for the user about a read, or an empty text when all went well. It names
+// the first ten bad lines and counts the rest, or names every one when `everyLine`.
+QString warningText(const QString &path, const ReadResult &result, bool everyLine = false);
 
 // "Il file degli ingredienti «X» non esiste": for a file the user named, whose absence is
 // a mistake to point out (the default file is simply not made yet).

@@ -4,6 +4,21 @@
 #include "numbers.h"
 #include "warnings.h"
 
+namespace {
+
+// Why a text that is no usable number is refused: a number beyond a double's range is too
+// large (or, with a minus sign, negative), anything else is no number.
+QString entryRefusal(const QString &text, const QString &tooLarge)
+{
+    if (!numbers::isTooLarge(text))
+        return messages::kNotANumber;
+    if (text.trimmed().startsWith(u'-'))
+        return messages::kNegative;
+    return tooLarge.isEmpty() ? messages::kTooLarge : tooLarge;
+}
+
+} // namespace
+
 FieldStore::FieldStore(int fieldCount, QObject *parent) : QObject(parent), m_fields(size_t(fieldCount)) {}
 
 void FieldStore::define(FieldId id, FieldKind kind, const QString &text, bool enabled,
@@ -68,10 +83,10 @@ void FieldStore::setCheckState(FieldId id, bool checked)
     react(id);
 }
 
-void FieldStore::resetUnlessNonNegativeNumber(FieldId id)
+void FieldStore::resetUnlessNonNegativeNumber(FieldId id, const QString &tooLarge)
 {
     if (!numbers::isNumber(text(id))) {
-        warn(messages::kNotANumber);
+        warn(entryRefusal(text(id), tooLarge));
         setText(id, QStringLiteral("0"));
     }
     if (numbers::valueOrZero(text(id)) < 0) {

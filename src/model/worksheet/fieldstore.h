@@ -76,8 +76,10 @@ public:
 
     // The first steps of every quantity check: a text that is not a number, then a
     // negative value, is answered with its message and reset to "0". Each step reads
-    // the field anew, so the nested run of the reset has already happened.
-    void resetUnlessNonNegativeNumber(FieldId id);
+    // the field anew, so the nested run of the reset has already happened. A number too
+    // large for a double is answered with `tooLarge` (the calculation's "too large"
+    // message unless told).
+    void resetUnlessNonNegativeNumber(FieldId id, const QString &tooLarge = QString());
 
     // Property changes that run no reaction.
     void setEnabled(FieldId id, bool enabled);

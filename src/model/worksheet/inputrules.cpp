@@ -26,12 +26,21 @@ void percentageRule(Worksheet &worksheet, FieldId id)
         else if (text == QStringLiteral("0"))
             worksheet.setColour(id, Colour::Window);
     } else {
-        worksheet.warn(messages::kNotANumber);
+        // A number beyond a double's range is far above 100, or far below 0.
+        const bool tooLarge = numbers::isTooLarge(text);
+        worksheet.warn(!tooLarge                         ? messages::kNotANumber
+                       : text.trimmed().startsWith(u'-') ? messages::kNegative
+                                                         : messages::kOver100);
         worksheet.setText(id, QStringLiteral("0"));
         worksheet.setColour(id, Colour::Window);
     }
     if (numbers::valueOrZero(worksheet.text(id)) > 100) {
         worksheet.warn(messages::kOver100);
+        worksheet.setText(id, QStringLiteral("0"));
+    }
+    // A share below nothing would make the mix's own shares impossible (-100 % protein).
+    if (numbers::valueOrZero(worksheet.text(id)) < 0) {
+        worksheet.warn(messages::kNegative);
         worksheet.setText(id, QStringLiteral("0"));
     }
 }

@@ -9,4 +9,8 @@ class WarningSink
 public:
     virtual ~WarningSink() = default;
     virtual void warn(const QString &title, const QString &text) = 0;
+
+    // True where a long list fits (standard error): a warning about many bad lines then
+    // names every one. A box stays short.
+    virtual bool takesLongLists() const { return false; }
 };

@@ -124,6 +124,25 @@ private slots:
             << "Bilancio: Proteine 32,48% nel range · Carboidrati 50,93% nel range · Grassi 2,07% sotto"
             << QStringList{"Grassi 2,07%: aggiungere 34 g di Pastura grassa (proteine 31,29%, carboidrati "
                            "50,89%, grassi 3,01%)"};
+        QTest::newRow("a custom row named with blanks: by its row")
+            << Setup([](Worksheet &s) {
+                   leanMix(s);
+                   custom(s, 12, "  ", "10", "20", "50", "10");
+               })
+            << "Bilancio: Proteine 32,48% nel range · Carboidrati 50,93% nel range · Grassi 2,07% sotto"
+            << QStringList{"Grassi 2,07%: aggiungere 34 g di riga 12 (proteine 31,29%, carboidrati "
+                           "50,89%, grassi 3,01%)"};
+        QTest::newRow("grams grouped like every number")
+            << Setup([](Worksheet &s) {
+                   ingredient(s, 1, "ALBUMINA", "1000");
+                   custom(s, 13, "Olio", "0", "3,01", "0", "1");
+               })
+            << "Bilancio: Proteine 74,93% sopra · Carboidrati 0,00% sotto · Grassi 1,00% sotto"
+            << QStringList{"Proteine 74,93%: aggiungere 874 g di Olio (proteine 40,00%, carboidrati 0,00%, "
+                           "grassi 1,94%)",
+                           "Carboidrati 0,00%: nessun componente del mix può correggerlo",
+                           "Grassi 1,00%: aggiungere 132.999 g di Olio (proteine 0,56%, carboidrati 0,00%, "
+                           "grassi 3,00%)"};
     }
 
     void check()

@@ -1,6 +1,7 @@
 #include "calculation.h"
 #include "catalogue.h"
 #include "mixcost.h"
+#include "numbers.h"
 #include "recordingsink.h"
 #include "worksheet.h"
 
@@ -139,11 +140,29 @@ private slots:
             pricedMix(s);
             eggs(s, "TUORLO (IL ROSSO)", "1");
         }) << "Costo: manca il prezzo di TUORLO (IL ROSSO)";
-        QTest::newRow("custom row priced only by a personal line") << Setup([](Worksheet &s) {
+        QTest::newRow("custom row named after a catalogue entry takes its price") << Setup([](Worksheet &s) {
             pricedMix(s);
             s.setText(Aggiunta2, "ALBUMINA");
             s.setText(peso(13), "10");
-        }) << "Costo: manca il prezzo di ALBUMINA";
+        }) << "Costo: 1,50 € · 4,84 €/kg";
+        QTest::newRow("custom row named after an egg kind: its price per 52 g") << Setup([](Worksheet &s) {
+            pricedMix(s);
+            s.setText(Aggiunta1, "UOVO INTERO GALLINA");
+            s.setText(peso(12), "104");
+        }) << "Costo: 1,90 € · 4,70 €/kg";
+        // A single ingredient costs its own price per kilogram, however few grams.
+        for (const char *grams : {"2,125", "0,006", "333,333", "1.234.567,891"})
+            QTest::addRow("ALBUMINA alone, %s g", grams)
+                << Setup([grams](Worksheet &s) {
+                       s.setLibrary({{}, {{"ALBUMINA", "2,5"}}});
+                       choose(s, 1, "ALBUMINA", grams);
+                   })
+                << "Costo: " + numbers::twoDecimals(numbers::valueOrZero(grams) * 2.5 / 1000) +
+                       " € · 2,50 €/kg";
+        QTest::newRow("a cost beyond a double is refused") << Setup([](Worksheet &s) {
+            s.setLibrary({{}, {{"ALBUMINA", "1" + QString(305, u'0')}}});
+            choose(s, 1, "ALBUMINA", "10.000.000.000");
+        }) << kCostTooLarge;
     }
 
     void costOfTheMix()
@@ -151,8 +170,9 @@ private slots:
         QFETCH(Setup, setup);
         QFETCH(QString, text);
         setup(*sheet);
-        QVERIFY(calculate(*sheet));
-        QCOMPARE(costText(mixCost(*sheet)), text);
+        CalculatedRows rows;
+        QVERIFY(calculate(*sheet, &rows));
+        QCOMPARE(costText(mixCost(*sheet, rows)), text);
     }
 
     void newLibraryKeepsEveryChoice()

@@ -74,6 +74,10 @@ private slots:
                                    << "0" << QStringList{messages::kNegative} << window;
         QTest::newRow("half typed 12,") << "12,"
                                         << "12," << QStringList() << filled;
+        QTest::newRow("1 and 400 zeros is too large")
+            << "1" + QString(400, u'0') << "0" << QStringList{messages::kTooLarge} << window;
+        QTest::newRow("minus 1 and 400 zeros is negative")
+            << "-1" + QString(400, u'0') << "0" << QStringList{messages::kNegative} << window;
     }
 
     void quantityRule()
@@ -112,8 +116,16 @@ private slots:
                                      << "100" << QStringList() << filled;
         QTest::newRow("100,5") << "100,5"
                                << "0" << QStringList{messages::kOver100} << window;
-        QTest::newRow("negative kept") << "-5"
-                                       << "-5" << QStringList() << -1;
+        QTest::newRow("negative refused") << "-5"
+                                          << "0" << QStringList{messages::kNegative} << window;
+        QTest::newRow("minus 100 refused") << "-100"
+                                           << "0" << QStringList{messages::kNegative} << window;
+        QTest::newRow("minus zero is zero") << "-0"
+                                            << "-0" << QStringList() << -1;
+        QTest::newRow("1 and 400 zeros is above 100")
+            << "1" + QString(400, u'0') << "0" << QStringList{messages::kOver100} << window;
+        QTest::newRow("minus 1 and 400 zeros is negative")
+            << "-1" + QString(400, u'0') << "0" << QStringList{messages::kNegative} << window;
         QTest::newRow("plus sign kept colour") << "+5"
                                                << "+5" << QStringList() << -1;
         QTest::newRow("comma five kept colour") << ",5"

@@ -1,0 +1,192 @@
+// Reading a recipe file's bytes into records of 51 texts.
+#include "recipefile.h"
+
+#include "cp1252.h"
+
+#include <QStringDecoder>
+
+namespace recipefile {
+namespace {
+
+const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+constexpr int kEggBoxNumber = 37; // the one field written bare
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// "il campo 42 (le note)", "il campo 14".
+QString fieldLabel(int number)
+{
+    const QString named = describeField(number - 1);
+    const QString label = QStringLiteral("il campo %1").arg(number);
+    return named.startsWith(QStringLiteral("il campo")) ? label : label + QStringLiteral(" (%1)").arg(named);
+}
+
+QString unsureQuote(int number)
+{
+    return QStringLiteral("%1 ha una virgoletta (\") che non si sa se chiude il testo: toglierla con un "
+                          "editor di testo")
+        .arg(fieldLabel(number));
+}
+
+// Reads the records one field at a time and says, when the bytes are no recipe records,
+// which field made them none.
+class Reader
+{
+public:
+    explicit Reader(const QByteArray &bytes) : m_bytes(bytes), m_end(bytes.size())
+    {
+        // A byte-order mark says UTF-8; Vornak's own files start with a quote.
+        m_utf8 = bytes.startsWith(kUtf8Mark);
+        if (m_utf8)
+            m_pos = kUtf8Mark.size();
+    }
+
+    std::optional<QList<QStringList>> read(QString *problem)
+    {
+        while (true) {
+            skipBlanks();
+            if (m_pos >= m_end) {
+                if (!m_current.isEmpty())
+                    return refuse(problem, blamedQuote().value_or(
+                                               QStringLiteral("la ricetta finisce dopo %1 campi invece di %2")
+                                                   .arg(m_current.size())
+                                                   .arg(kFieldCount)));
+                return m_records;
+            }
+            const int number = int(m_current.size()) + 1;
+            QByteArray value;
+            QString why;
+            if (m_bytes[m_pos] == '"' ? !quoted(number, value, why) : !bare(number, value, why))
+                return refuse(problem, why);
+            if (m_pos < m_end) { // past the comma or the line end
+                if (m_bytes[m_pos] == '\r' && m_pos + 1 < m_end && m_bytes[m_pos + 1] == '\n')
+                    ++m_pos;
+                ++m_pos;
+            }
+            const auto text = decodeText(value);
+            if (!text)
+                return refuse(problem,
+                              QStringLiteral("%1 non è in UTF-8, come il BOM all'inizio del file dice")
+                                  .arg(fieldLabel(number)));
+            m_current << *text;
+            if (m_current.size() == kFieldCount) {
+                m_records << m_current;
+                m_current.clear();
+                m_holdingQuote.reset();
+                m_lineEndSuspect.reset();
+            }
+        }
+    }
+
+private:
+    static std::optional<QList<QStringList>> refuse(QString *problem, const QString &why)
+    {
+        if (problem)
+            *problem = why;
+        return std::nullopt;
+    }
+
+    void skipBlanks()
+    {
+        // Between records, blank lines and blanks are nothing.
+        while (m_pos < m_end &&
+               (isBlank(m_bytes[m_pos]) || (m_current.isEmpty() && isLineEnd(m_bytes[m_pos]))))
+            ++m_pos;
+    }
+
+    // A quoted text ends at the first quote followed, after blanks, by a comma, a line
+    // end or the end of the file; any other quote belongs to the text, so a hand-edited
+    // note such as "Bollire "bene" poi asciugare" keeps every word.
+    bool quoted(int number, QByteArray &value, QString &why)
+    {
+        qsizetype close = m_pos;
+        qsizetype after = 0;
+        while (true) {
+            close = m_bytes.indexOf('"', close + 1);
+            if (close < 0) {
+                why = blamedQuote().value_or(
+                    QStringLiteral("%1 apre le virgolette e non le chiude").arg(fieldLabel(number)));
+                return false;
+            }
+            after = close + 1;
+            while (after < m_end && isBlank(m_bytes[after]))
+                ++after;
+            if (after >= m_end || m_bytes[after] == ',' || isLineEnd(m_bytes[after]))
+                break;
+        }
+        value = m_bytes.mid(m_pos + 1, close - m_pos - 1);
+        if (value.contains('"') && !m_holdingQuote)
+            m_holdingQuote = number;
+        m_closedAtLineEnd = after < m_end && isLineEnd(m_bytes[after]) && number < kFieldCount;
+        m_pos = after;
+        return true;
+    }
+
+    bool bare(int number, QByteArray &value, QString &why)
+    {
+        const qsizetype start = m_pos;
+        while (m_pos < m_end && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos]))
+            ++m_pos;
+        value = m_bytes.mid(start, m_pos - start).trimmed();
+        // Only the record's last field ends at a line end in the files Vornak writes, and
+        // only field 37 is bare: a text closed at a line end and going on bare on the next
+        // line is most likely a note whose quote ended it too soon.
+        if (m_closedAtLineEnd && number != kEggBoxNumber && !m_lineEndSuspect)
+            m_lineEndSuspect = number - 1;
+        m_closedAtLineEnd = false;
+        if (!value.contains('"')) // a quote belongs around a text, never inside a bare field
+            return true;
+        why = blamedQuote().value_or(
+            QStringLiteral("%1 ha una virgoletta fuori da un testo tra virgolette").arg(fieldLabel(number)));
+        return false;
+    }
+
+    // The field of this record whose quotes may have been read wrongly, when the record
+    // cannot be read to its end.
+    std::optional<QString> blamedQuote() const
+    {
+        if (m_holdingQuote)
+            return unsureQuote(*m_holdingQuote);
+        if (m_lineEndSuspect)
+            return unsureQuote(*m_lineEndSuspect);
+        return std::nullopt;
+    }
+
+    std::optional<QString> decodeText(const QByteArray &value) const
+    {
+        if (!m_utf8)
+            return cp1252::decode(value);
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = decoder(value);
+        if (decoder.hasError())
+            return std::nullopt;
+        return text;
+    }
+
+    const QByteArray &m_bytes;
+    const qsizetype m_end;
+    qsizetype m_pos = 0;
+    bool m_utf8 = false;
+    QList<QStringList> m_records;
+    QStringList m_current;
+    std::optional<int> m_holdingQuote;   // the first field of this record whose text holds a quote
+    std::optional<int> m_lineEndSuspect; // the first text of this record closed at a line end, then bare
+    bool m_closedAtLineEnd = false;      // the last field was a text closed at a line end
+};
+
+} // namespace
+
+std::optional<QList<QStringList>> decode(const QByteArray &bytes, QString *problem)
+{
+    return Reader(bytes).read(problem);
+}
+
+} // namespace recipefile
