@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the formula for a full worksheet: eleven catalogue rows, two custom rows and the
 // eggs (kept at four, then free), with the default bands, for a total of 1 kg and of
 // 25 kg, for both goals.

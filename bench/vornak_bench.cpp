@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures what a user feels: start-up against a bare Qt window with the same menus,
 // one pass of the proportional resizer, the calculation, and opening and saving.
 #include "balancetexts.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Finds GLPK, the GNU Linear Programming Kit (Debian: libglpk-dev), and defines the
 # imported target GLPK::GLPK. GLPK ships no CMake package of its own.
 find_path(GLPK_INCLUDE_DIR glpk.h)

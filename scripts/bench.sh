@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in release mode and runs them (offscreen unless QT_QPA_PLATFORM is set).
 # With a git revision BASE, BASE is built beside the working tree (in a scratch work tree)
 # and both run in turns, ROUNDS times each (default 3), so a change that costs speed shows

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian packages twice and checks them from outside, the way Debian's tools
 # see them: the file list, the build flags, the separate debugging symbols, compression
 # and time stamps, the licence, lintian, the menu entry and the file types it claims,
@@ -89,6 +90,14 @@ grep -q "<project_license>GPL-3.0-or-later</project_license>" "$unpacked/usr/sha
     fail "the metainfo's project_license is not GPL-3.0-or-later"
 tar -xOJf "$dist/vornak_$version.tar.xz" "vornak-$version/COPYING" | grep -q GPL-3.0-or-later ||
     fail "the source package's COPYING does not name GPL-3.0-or-later"
+# Every C++ file of the source package says its licence on its first line.
+sources=$(mktemp -d)
+tar -xJf "$dist/vornak_$version.tar.xz" -C "$sources"
+unlicensed=$(find "$sources" -name '*.cpp' -o -name '*.h' -o -name '*.h.in' | while read -r file; do
+    head -n 1 "$file" | grep -qx '// SPDX-License-Identifier: GPL-3.0-or-later' || echo "${file#"$sources"/}"
+done)
+rm -rf "$sources"
+[[ -z "$unlicensed" ]] || fail "source files without the SPDX licence line: $unlicensed"
 grep -q "<release version=\"$version\" date=\"$(date -u -d "@$released" +%F)\"" \
     "$unpacked/usr/share/metainfo/$id.metainfo.xml" || fail "the metainfo's release is not the changelog's"
 

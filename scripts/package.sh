@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vornak's Debian packages with debhelper (debian/) from the files of this checkout
 # and writes them to dist/: the program (vornak_VERSION_ARCH.deb), its debugging symbols
 # (vornak-dbgsym_VERSION_ARCH.deb) and the source package (.dsc, .tar.xz), with the

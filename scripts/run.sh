@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vornak and starts it.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vornak with warnings as errors and runs every test: the plain build, the
 # same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzzers.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vornak-cli: the worksheet's calculation, recipe files and sheets from the command line.
 #include "balancetexts.h"
 #include "converter.h"

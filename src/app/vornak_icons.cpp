@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vornak-icons OUTDIR APPID: writes the window icon into a hicolor icon tree for the
 // desktop's menus, from the very drawing the program's windows use.
 #include "windowicon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a recipe file's bytes into records of 51 texts.
 #include "recipefile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formula on the session's worksheet: its problem read from the rows as they show,
 // and its proposal written back as the user would type it.
 #include "catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last calculation in the main window: the balance and cost lines of the status bar,
 // the balance window and its menu item.
 #include "balancelook.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls, placed at their design geometry in twips.
 #include "design.h"
 #include "formprinc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the ingredient file reader. Whatever it accepts must be
 // written back and read again to the same library, with no line refused.
 #include "ingredientfile.h"

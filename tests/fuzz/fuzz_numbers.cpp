@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary texts to the number conventions: the test and the conversion agree
 // with each other and with an independent pattern, and every written number reads back.
 #include "numbers.h"

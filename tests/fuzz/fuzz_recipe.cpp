@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the recipe reader. A file the reader accepts opens, and
 // what it opens to saves as a file that the reader accepts again and that reopens,
 // without a warning, to the same 51 texts (a double quote kept from a hand-edited text

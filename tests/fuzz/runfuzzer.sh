@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # runfuzzer.sh FUZZER SEEDS SECONDS: runs a fuzzer on a scratch copy of its seeds.
 set -euo pipefail
 fuzzer=$1 seeds=$2 seconds=$3

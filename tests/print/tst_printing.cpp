@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing through a real print system: run by withcups.sh, which starts a CUPS server
 // of its own with a cups-pdf queue as the default printer.
 #include "fakechooser.h"

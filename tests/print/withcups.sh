@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command against a CUPS server of its own: configuration, spool, logs, a free
 # port and a socket under one temporary folder, and one cups-pdf queue as the default.
 # A CUPS already running on the machine is neither needed nor touched.

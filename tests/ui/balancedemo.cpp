@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on an unbalanced mix, calculated, with the balance window open: what
 // the README shows. Runs until closed.
 #include "formprinc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves the whole X screen, or the rectangle given, as PNG: grabscreen OUT.png [X Y WIDTH HEIGHT]
 #include <QGuiApplication>
 #include <QPixmap>

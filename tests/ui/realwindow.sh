@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a desktop with a window manager, checked from outside as a user sees
 # it: realwindow.sh VORNAK GRABSCREEN WIDTHxHEIGHT RECIPE OUT.png
 # - the main window, frame included, covers the work area and lies inside it;

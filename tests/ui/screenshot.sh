@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on a 1280 x 1024 desktop with a window manager, waits for its
 # window and saves a screenshot of the screen: screenshot.sh VORNAK GRABSCREEN OUT.png
 set -euo pipefail

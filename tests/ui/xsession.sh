@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A desktop of its own for a real-window check: Xvfb at a given size with the openbox
 # window manager, as a user's desktop frames and places windows. Sourced by the scripts
 # in this folder; `start_desktop WIDTHxHEIGHT` exports DISPLAY, and everything it started

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The egg row: the switch behind ChkUova, the choice of egg kind and the two small
 // rules that keep the egg fields' enabling and colour consistent.
 #include "catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that check every typed value at once: grams and egg count, the custom
 // rows' percentages, their index selectors and names; and the result highlight.
 #include "messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a long run of random user actions on the worksheet and the converter and
 // checks after every action that the rules still hold.
 #include "calculation.h"
