@@ -77,8 +77,8 @@ dell'utente.
 
 Gli avvisi vanno sullo standard error come "AVVISO: testo".
 Uscita: 0 riuscito, 1 calcolo o controllo rifiutato (per formula: nessun mix
-possibile, con i motivi), 2 file non apribile come ricetta o comando non
-valido.
+rispetta i limiti, con i motivi), 2 file non apribile come ricetta o comando
+non valido.
 )";
 
 class StderrSink : public WarningSink
