@@ -18,7 +18,7 @@ struct Option
 };
 
 const Option kOptions[] = {
-    {"--total", "un numero intero di grammi maggiore di zero", false},
+    {"--total", "un numero intero di grammi tra 1 e 10.000.000", false},
     {"--goal", "cost oppure closest", false},
     {"--protein", "MIN:MAX in percento (per esempio 17:40 o 12,5:30) oppure off", false},
     {"--fat", "MIN:MAX in percento (per esempio 3:8) oppure off", false},
@@ -83,7 +83,7 @@ bool readValue(const QString &name, const QString &value, FormulaArgs &parsed)
 {
     if (name == QStringLiteral("--total")) {
         parsed.total = wholeGrams(value);
-        return parsed.total && *parsed.total > 0;
+        return parsed.total && *parsed.total > 0 && *parsed.total <= formula::kMaxTotalGrams;
     }
     if (name == QStringLiteral("--goal")) {
         parsed.goal =

@@ -11,6 +11,8 @@
 #include <QTextStream>
 #include <QTranslator>
 
+#include <cstdlib>
+
 namespace {
 
 const char kHelp[] = R"(Uso: vornak [opzioni] [FILE]
@@ -86,6 +88,23 @@ struct CommandLine
     }
 };
 
+// While the window system starts, a fatal message means there is no screen to show the
+// window on: the user hears why in Italian and the program ends with status 1.
+void noScreen(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    Q_UNUSED(message) // Qt's own words, in English, would say the same less clearly
+    if (type != QtFatalMsg)
+        return;
+    const QByteArray display = qgetenv("DISPLAY");
+    QTextStream(stderr)
+        << "Vornak non può aprire la finestra: nessuno schermo ("
+        << (display.isEmpty()
+                ? QStringLiteral("DISPLAY non è impostata")
+                : QStringLiteral("DISPLAY=%1 non risponde").arg(QString::fromLocal8Bit(display)))
+        << ").\nVornak va avviato da una sessione grafica; vornak-cli lavora anche senza.\n";
+    std::_Exit(1);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -121,7 +140,10 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    // Without a screen Qt would abort with advice about reinstalling; say what is wrong instead.
+    qInstallMessageHandler(noScreen);
     QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr);
     // Ties the running window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORNAK_APP_ID));
 

@@ -36,34 +36,41 @@ double averageCharWidth(const QFontMetricsF &metrics)
     return sum / 1000;
 }
 
-// How many characters of `text` fit in `room`: the longest start that does, cut after its
-// last blank, else after its last ".", ",", ";", ":", "-" or "/" (a long number breaks
-// at a group), else between two characters. 0 when not even one character fits.
-qsizetype pieceThatFits(const QString &text, const QFontMetricsF &metrics, double room)
+// How many characters of `text`, from `from` on, fit in `room`: the longest start that does.
+// Found by doubling then halving, so a long note costs a few measurements of about a line
+// each, never one of the whole rest.
+qsizetype longestStartThatFits(const QString &text, qsizetype from, const QFontMetricsF &metrics, double room)
 {
-    auto fits = [&](qsizetype n) { return metrics.horizontalAdvance(text.left(n)) <= room + 0.01; };
-    // The longest fitting start, found by doubling then halving: a long note costs a few
-    // measurements a line, not one for every character.
+    const qsizetype size = text.size() - from;
+    auto fits = [&](qsizetype n) { return metrics.horizontalAdvance(text.mid(from, n)) <= room + 0.01; };
     qsizetype low = 0;
     qsizetype high = 16;
-    while (high < text.size() && fits(high)) {
+    while (high < size && fits(high)) {
         low = high;
         high *= 2;
     }
-    high = std::min(high, text.size());
+    high = std::min(high, size);
+    if (high == size && fits(high))
+        return size;
     while (high - low > 1) {
         const qsizetype middle = (low + high) / 2;
         (fits(middle) ? low : high) = middle;
     }
-    if (low == 0)
-        return 0;
+    return low;
+}
+
+// Where to cut a start of `fitting` characters that is not the whole rest: after its last
+// blank, else after its last ".", ",", ";", ":", "-" or "/" (a long number breaks at a
+// group), else between two characters.
+qsizetype cutOf(const QString &text, qsizetype from, qsizetype fitting)
+{
     for (const QString &breaks : {QStringLiteral(" \t"), QStringLiteral(".,;:-/")})
-        for (qsizetype k = low; k > 0; --k)
-            if (breaks.contains(text[k - 1]))
+        for (qsizetype k = fitting; k > 0; --k)
+            if (breaks.contains(text[from + k - 1]))
                 return k;
     // Never between the two halves of a character nor before an accent that goes with it.
-    qsizetype cut = low;
-    while (cut > 1 && (text[cut].isLowSurrogate() || text[cut].isMark()))
+    qsizetype cut = fitting;
+    while (cut > 1 && (text[from + cut].isLowSurrogate() || text[from + cut].isMark()))
         --cut;
     return cut;
 }
@@ -99,18 +106,20 @@ QList<PlacedText> layout(const Page &page, QPaintDevice &device, QSizeF printabl
                 x = lineStart = columnX;
                 continue;
             }
-            QString rest = item.text;
-            while (!rest.isEmpty()) {
-                const double width = metrics.horizontalAdvance(rest);
-                if (x + width <= printable.width() + 0.01) {
-                    placed.append({pageNumber, x, y, rest, line.pointSize});
+            const QString &text = item.text;
+            qsizetype from = 0;
+            while (from < text.size()) {
+                const qsizetype fitting = longestStartThatFits(text, from, metrics, printable.width() - x);
+                if (fitting == text.size() - from) {
+                    const QString piece = text.mid(from);
+                    placed.append({pageNumber, x, y, piece, line.pointSize});
                     pageHasText = true;
-                    x += width;
+                    x += metrics.horizontalAdvance(piece);
                     break;
                 }
                 // Wider than the page: what fits stays on this line, the rest goes on at the
                 // column on the next line, and the next page when needed. Nothing is clipped.
-                qsizetype fits = pieceThatFits(rest, metrics, printable.width() - x);
+                qsizetype fits = fitting == 0 ? 0 : cutOf(text, from, fitting);
                 if (fits == 0 && x > lineStart + 0.01) {
                     nextLine(lineHeight);
                     x = lineStart;
@@ -122,10 +131,10 @@ QList<PlacedText> layout(const Page &page, QPaintDevice &device, QSizeF printabl
                     continue;
                 }
                 if (fits == 0) // a character wider than the page: printed all the same
-                    fits = rest.size() > 1 && rest[0].isHighSurrogate() ? 2 : 1;
-                placed.append({pageNumber, x, y, rest.left(fits), line.pointSize});
+                    fits = text.size() - from > 1 && text[from].isHighSurrogate() ? 2 : 1;
+                placed.append({pageNumber, x, y, text.mid(from, fits), line.pointSize});
                 pageHasText = true;
-                rest.remove(0, fits);
+                from += fits;
                 nextLine(lineHeight);
                 x = lineStart;
             }

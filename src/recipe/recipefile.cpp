@@ -291,7 +291,8 @@ Outcome open(Worksheet &worksheet, const QString &path, QString *detail)
         return outcome;
     };
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    // Only a regular file: a pipe or a device would keep the program waiting for ever.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return fail(Outcome::Unreadable, usertext::whyUnreadable(path, errno));
     const QString tooLarge = QStringLiteral("il file supera %1 MiB").arg(kMaxFileSize / (1024 * 1024));
     if (file.size() > kMaxFileSize)

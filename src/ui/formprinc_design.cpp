@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls, placed at their design geometry in twips.
 #include "design.h"
+#include "dropdownlist.h"
 #include "formprinc.h"
 #include "framebox.h"
 #include "frmbilancio.h"
@@ -61,7 +62,7 @@ QLabel *FormPrinc::displayField(QWidget *parent, FieldId id, int left, int top, 
 
 QComboBox *FormPrinc::dropDownList(QWidget *parent, FieldId id, int left, int top, int width, int height)
 {
-    auto *list = new QComboBox(parent);
+    auto *list = new DropDownList(parent);
     list->setObjectName(field::name(id));
     list->setEditable(false);
     list->setMaxVisibleItems(20);

@@ -133,6 +133,9 @@ void FormulaRows::addRow(int line, const formula::Candidate &c)
     };
     bounds(row.keep->isChecked());
     connect(row.keep, &QCheckBox::toggled, this, bounds);
+    connect(row.keep, &QCheckBox::clicked, this, &FormulaRows::boundsEdited);
+    connect(row.min, &QLineEdit::textEdited, this, &FormulaRows::boundsEdited);
+    connect(row.max, &QLineEdit::textEdited, this, &FormulaRows::boundsEdited);
     m_grid->addWidget(row.keep, line, Keep, Qt::AlignHCenter);
 
     row.proposal = valueBox(m_page, QStringLiteral("TxtProposta") + suffix);
@@ -155,6 +158,7 @@ void FormulaRows::addEggRow(int line, const formula::Eggs &eggs)
                        "sceglie lei quante uova intere usare (almeno una)"));
     m_keepEggs->setChecked(!(m_eggsFree && m_eggKind == eggs.kind));
     connect(m_keepEggs, &QCheckBox::toggled, this, [this](bool keep) { m_eggsFree = !keep; });
+    connect(m_keepEggs, &QCheckBox::clicked, this, &FormulaRows::boundsEdited);
     m_eggKind = eggs.kind;
     m_grid->addWidget(m_keepEggs, line, Keep, Qt::AlignHCenter);
     m_eggProposal = valueBox(m_page, QStringLiteral("TxtPropostaUova"));

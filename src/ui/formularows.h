@@ -43,6 +43,10 @@ public:
     // The height that shows every row without scrolling.
     int fullHeight() const;
 
+signals:
+    // The user changed a row's minimum, maximum or keep box.
+    void boundsEdited();
+
 private:
     struct Row
     {

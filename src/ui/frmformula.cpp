@@ -6,6 +6,7 @@
 #include "formulaentry.h"
 #include "formularows.h"
 #include "messages.h"
+#include "mixcost.h"
 #include "numbers.h"
 #include "session.h"
 #include "windowicon.h"
@@ -26,6 +27,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The rows scroll inside the window: it asks for the width of the rows and the height of
@@ -40,7 +43,7 @@ public:
     {
         const int frame = 2 * frameWidth();
         const QSize rows = widget() ? widget()->sizeHint() : QSize();
-        const int height = qMin(rows.height() + fontMetrics().height() / 2, 12 * fontMetrics().height());
+        const int height = qMin(rows.height() + fontMetrics().height() / 2, 11 * fontMetrics().height());
         return {rows.width() + verticalScrollBar()->sizeHint().width() + frame, height + frame};
     }
 };
@@ -146,6 +149,14 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
     layout->addLayout(buttons);
 
     controlhabits::install(this);
+    // A proposal answers the limits it was found for: any change of them withdraws it.
+    for (QLineEdit *edit : {m_protein.min, m_protein.max, m_fat.min, m_fat.max, m_carbo.min, m_carbo.max,
+                            m_digestibility.min, m_binder.min, m_total})
+        connect(edit, &QLineEdit::textEdited, this, &FrmFormula::limitsChanged);
+    for (QCheckBox *box : {m_protein.on, m_fat.on, m_carbo.on, m_digestibility.on, m_binder.on})
+        connect(box, &QCheckBox::clicked, this, &FrmFormula::limitsChanged);
+    connect(m_goal, &QComboBox::activated, this, &FrmFormula::limitsChanged);
+    connect(m_rows, &FormulaRows::boundsEdited, this, &FrmFormula::limitsChanged);
     connect(&session.worksheet(), &FieldStore::fieldChanged, this, &FrmFormula::worksheetChanged);
     connect(&session, &Session::calculationChanged, this, &FrmFormula::worksheetChanged);
     showCandidates(session.formulaInput());
@@ -251,16 +262,27 @@ QWidget *FrmFormula::buildResults()
         value->setObjectName(QLatin1String(names[k]));
         value->setAlignment(Qt::AlignCenter);
         value->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-        value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00.000,00 €")));
+        const QFontMetrics metrics = value->fontMetrics();
+        value->setMinimumWidth(std::max(metrics.horizontalAdvance(QStringLiteral("000.000,00 €")),
+                                        metrics.horizontalAdvance(QStringLiteral("senza prezzo"))) +
+                               2 * metrics.averageCharWidth());
         grid->addWidget(value, 1, k);
         m_results[k] = value;
     }
     m_note = caption(box, QString());
     m_note->setObjectName(QStringLiteral("TxtFormulaNote"));
     m_note->setWordWrap(true);
+    m_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_note->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_note->setMinimumHeight(m_note->fontMetrics().lineSpacing()); // a line kept free for it
-    grid->addWidget(m_note, 2, 0, 1, ResultCount);
+    auto *noteArea = new QScrollArea(box);
+    noteArea->setObjectName(QStringLiteral("AreaNote"));
+    noteArea->setWidget(m_note);
+    noteArea->setWidgetResizable(true);
+    noteArea->setFrameShape(QFrame::NoFrame);
+    noteArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Three lines of reasons at a glance, more with the scroll bar.
+    noteArea->setFixedHeight(3 * m_note->fontMetrics().lineSpacing() + 4);
+    grid->addWidget(noteArea, 2, 0, 1, ResultCount);
     return box;
 }
 
@@ -330,6 +352,15 @@ void FrmFormula::followWorksheet()
         showResult();
         setNote(QStringLiteral("Il foglio è cambiato: premere «Calcola formula» per una nuova proposta."));
     }
+}
+
+void FrmFormula::limitsChanged()
+{
+    if (!m_result)
+        return;
+    m_result.reset();
+    showResult();
+    setNote(QStringLiteral("I limiti sono cambiati: premere «Calcola formula» per una nuova proposta."));
 }
 
 void FrmFormula::warn(const QString &text, QWidget *field)
@@ -432,19 +463,10 @@ void FrmFormula::CmdApplica_Click()
 
 void FrmFormula::setNote(const QString &text, bool bold)
 {
+    // The note has a place of its own that scrolls: the window keeps its size and its
+    // buttons stay where the mouse left them.
     m_note->setText(text);
     m_note->setFont(design::dialogFont(8.25, bold));
-    // A longer note makes the window taller where the screen has room, rather than
-    // squeezing the rows.
-    layout()->activate();
-    const int wanted = sizeHint().height();
-    const QScreen *shown = screen();
-    if (!isVisible() || wanted <= height() || !shown)
-        return;
-    const QRect room = shown->availableGeometry();
-    resize(width(), qMin(wanted, room.height() - 60));
-    if (frameGeometry().bottom() > room.bottom())
-        move(x(), qMax(room.top(), room.bottom() - frameGeometry().height()));
 }
 
 void FrmFormula::showResult()
@@ -459,7 +481,19 @@ void FrmFormula::showResult()
         return;
     }
     if (!mix) {
-        setNote(QStringLiteral("Nessun mix possibile:\n") + m_result->reasons.join(u'\n'), true);
+        const bool onlyPrices =
+            std::all_of(m_result->reasons.cbegin(), m_result->reasons.cend(),
+                        [](const QString &reason) { return reason.startsWith(missingPriceText(QString())); });
+        if (onlyPrices && !m_result->reasons.isEmpty())
+            setNote(
+                QStringLiteral("Per il costo più basso serve il prezzo di ogni componente che può avere "
+                               "grammi:\n") +
+                    m_result->reasons.join(u'\n') +
+                    QStringLiteral("\nAggiungere i prezzi in Visualizza › Ingredienti e prezzi, dare 0 "
+                                   "come massimo a quelle righe, o scegliere «Più vicino al mix attuale»."),
+                true);
+        else
+            setNote(QStringLiteral("Nessun mix possibile:\n") + m_result->reasons.join(u'\n'), true);
         return;
     }
     const MixResults &r = m_result->results;

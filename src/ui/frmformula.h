@@ -65,6 +65,7 @@ private:
 
     // The worksheet changed: the rows follow it on the next turn of the event loop.
     void worksheetChanged();
+    void limitsChanged();
     void followWorksheet();
 
     // The problem as the user set it, or nothing after a warning on the field to correct.

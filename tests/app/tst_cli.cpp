@@ -390,7 +390,7 @@ private slots:
                "«17-40»\n\n";
         QTest::newRow("half a gram of total")
             << QStringList{"formula", unbalanced, "--total", "600,5"} << 2 << QString()
-            << "--total vuole un numero intero di grammi maggiore di zero, non "
+            << "--total vuole un numero intero di grammi tra 1 e 10.000.000, non "
                "«600,5»\n\n";
         QTest::newRow("row 14")
             << QStringList{"formula", unbalanced, "--keep", "14"} << 2 << QString()
@@ -456,6 +456,9 @@ private slots:
             << gui << QStringList{"a.txt", "b.txt"} << 2 << "Troppi argomenti";
         QTest::newRow("vornak --ingredients without a file")
             << gui << QStringList{"--ingredients"} << 2 << "--ingredients vuole il nome di un file";
+        QTest::newRow("vornak without a screen")
+            << gui << QStringList{"ricetta.txt"} << 1
+            << "Vornak non può aprire la finestra: nessuno schermo (DISPLAY non è impostata).";
         QTest::newRow("Qt's own options are Qt's")
             << gui << QStringList{"-style", "Fusion", "--reverse", "--bogus"} << 2
             << "Opzione sconosciuta: --bogus";

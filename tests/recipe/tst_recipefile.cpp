@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <functional>
 
 #include <csignal>
@@ -461,17 +463,20 @@ private slots:
         QVERIFY(sheet->eggsChecked());
     }
 
+    // A file that cannot be read is named with the reason; a pipe is refused, never waited on.
     void unreadableAndEmptyFiles()
     {
-        chooser.openPath = path("non-esiste.txt");
-        QVERIFY(!recipecommands::open(*sheet, chooser));
-        QCOMPARE(sink.texts(), QStringList{usertext::aboutFile(messages::kCannotRead, chooser.openPath,
-                                                               QStringLiteral("il file non esiste"))});
-        sink.clear();
-        chooser.openPath = dir.path();
-        QVERIFY(!recipecommands::open(*sheet, chooser));
-        QCOMPARE(sink.texts(), QStringList{usertext::aboutFile(messages::kCannotRead, chooser.openPath,
-                                                               QStringLiteral("è una cartella"))});
+        QVERIFY(::mkfifo(QFile::encodeName(path("tubo.txt")).constData(), 0600) == 0);
+        const std::pair<QString, QString> unreadable[] = {
+            {path("non-esiste.txt"), QStringLiteral("il file non esiste")},
+            {dir.path(), QStringLiteral("è una cartella")},
+            {path("tubo.txt"), QStringLiteral("non è un file normale (è una pipe o un dispositivo)")}};
+        for (const auto &[file, reason] : unreadable) {
+            sink.clear();
+            chooser.openPath = file;
+            QVERIFY(!recipecommands::open(*sheet, chooser));
+            QCOMPARE(sink.texts(), QStringList{usertext::aboutFile(messages::kCannotRead, file, reason)});
+        }
 
         sink.clear();
         const QStringList before = snapshot(*sheet);

@@ -139,6 +139,16 @@ private slots:
         QCOMPARE(control<QLineEdit>(window, "TxtMassimo2")->text(),
                  QStringLiteral("0")); // the user's bound stays
 
+        // So does any change of the limits it was found for: a band, the total, a row's bound.
+        for (const char *limit : {"TxtGrassiMax", "TxtPesoTotale", "TxtMinimo3"}) {
+            click(window, "CmdCalcolaFormula");
+            QVERIFY(control<QPushButton>(window, "CmdApplica")->isEnabled());
+            QLineEdit *edit = control<QLineEdit>(window, limit);
+            typeInto(window, limit, edit->text());
+            QVERIFY2(!control<QPushButton>(window, "CmdApplica")->isEnabled(), limit);
+            QVERIFY(text(window, "TxtFormulaNote").startsWith(QStringLiteral("I limiti sono cambiati")));
+        }
+
         // A limit that is not a number is pointed out; no mix says why.
         typeInto(window, "TxtGrassiMin", QStringLiteral("tre"));
         click(window, "CmdCalcolaFormula");

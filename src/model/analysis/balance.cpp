@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "balance.h"
 
+#include "messages.h"
 #include "numbers.h"
 
 using namespace field;
@@ -111,13 +112,6 @@ std::optional<qint64> gramsToCorrect(const CalculatedRows &rows, int row, int k,
     return enough;
 }
 
-// A custom row named with blanks only is named by its number, so the suggestion never
-// ends in "aggiungere 8 g di  ".
-QString suggestedName(const QString &name, int row)
-{
-    return name.trimmed().isEmpty() ? QStringLiteral("riga %1").arg(row) : name;
-}
-
 std::optional<Suggestion> suggest(const CalculatedRows &rows, int k, Verdict verdict, Range range)
 {
     std::optional<Suggestion> best;
@@ -127,7 +121,7 @@ std::optional<Suggestion> suggest(const CalculatedRows &rows, int k, Verdict ver
             continue;
         const std::optional<qint64> grams = gramsToCorrect(rows, row, k, verdict, range);
         if (grams && (!best || *grams < best->grams)) // a tie keeps the first row
-            best = Suggestion{row, suggestedName(r.name, row), *grams, {}};
+            best = Suggestion{row, messages::ingredientName(r.name, row), *grams, {}};
     }
     if (best) {
         const std::array<double, 3> after = *WithExtra(rows, best->row).shares(double(best->grams));

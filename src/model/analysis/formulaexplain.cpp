@@ -2,6 +2,7 @@
 #include "formulaexplain.h"
 
 #include "formulamix.h"
+#include "messages.h"
 #include "mixcost.h"
 #include "numbers.h"
 
@@ -15,9 +16,11 @@ QString rowLabel(const Candidate &c)
     return QStringLiteral("Riga %1 (%2)").arg(c.row).arg(c.name);
 }
 
+// Whole grams grouped in thousands, as every figure of the program: "10.000.000 g".
 QString grams(double value)
 {
-    return numbers::plainText(value) + QStringLiteral(" g");
+    const bool whole = value == std::floor(value) && std::abs(value) < 1e15;
+    return (whole ? numbers::integerText(qint64(value)) : numbers::plainText(value)) + QStringLiteral(" g");
 }
 
 bool isWhole(double value)
@@ -113,7 +116,7 @@ void checkPrices(const Input &input, QStringList &reasons)
     for (const Candidate &c : input.rows) {
         const bool mayWeigh = c.keep ? c.currentGrams > 0 : c.maxGrams.value_or(input.totalGrams) > 0;
         if (mayWeigh && !c.pricePerKg)
-            reasons << missingPriceText(c.name);
+            reasons << missingPriceText(messages::ingredientName(c.name, c.row));
     }
     if (const std::optional<Eggs> &eggs = input.eggs) {
         const bool mayWeigh = eggs->free ? eggs->maxCount.value_or(1) > 0 : eggs->currentCount > 0;

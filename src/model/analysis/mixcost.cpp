@@ -2,6 +2,7 @@
 #include "mixcost.h"
 
 #include "catalogue.h"
+#include "messages.h"
 #include "numbers.h"
 #include "worksheet.h"
 
@@ -48,7 +49,7 @@ MixCost mixCost(const Worksheet &worksheet, const CalculatedRows &rows)
         const CalculatedRow &r = rows[size_t(row - 1)];
         totalWeight += r.grams;
         if (r.grams > 0)
-            add(r.name, rowPrice(library, row, r.name), r.grams / 1000);
+            add(messages::ingredientName(r.name, row), rowPrice(library, row, r.name), r.grams / 1000);
     }
     if (worksheet.eggsChecked()) {
         const double eggs = numbers::valueOrZero(worksheet.text(NumeroUova));

@@ -74,6 +74,8 @@ QString whyUnreadable(const QString &path, int systemError)
         return QStringLiteral("il file non esiste");
     if (info.isDir())
         return QStringLiteral("è una cartella");
+    if (!info.isFile())
+        return QStringLiteral("non è un file normale (è una pipe o un dispositivo)");
     if (!info.isReadable())
         return QStringLiteral("permesso negato");
     return systemError ? systemReason(systemError) : QStringLiteral("il file non si può leggere");

@@ -253,7 +253,7 @@ ReadResult read(const QString &path)
         return result;
     }
     QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) { // never a pipe that keeps us waiting
         result.failure = usertext::whyUnreadable(path, errno);
         return result;
     }

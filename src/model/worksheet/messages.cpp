@@ -11,6 +11,11 @@ QString ordinal(int row)
     return row >= 1 && row <= 13 ? QString::fromLatin1(kWords[row - 1]) : QString();
 }
 
+QString ingredientName(const QString &name, int row)
+{
+    return name.trimmed().isEmpty() ? QStringLiteral("riga %1").arg(row) : name;
+}
+
 QString missingWeight(int row)
 {
     return QStringLiteral("Impostare il peso espresso in grammi corrispondente al %1 componente scelto.")

@@ -19,6 +19,10 @@ inline const QString kTooLarge = QStringLiteral(
 // "PRIMO" .. "TREDICESIMO" for rows 1 to 13.
 QString ordinal(int row);
 
+// A row's ingredient as messages name it: its name, or "riga 12" when a custom row's
+// name is only blanks, so no message ever ends in "di  ".
+QString ingredientName(const QString &name, int row);
+
 QString missingWeight(int row);
 QString missingDigestibility(int row);
 QString missingBinder(int row);

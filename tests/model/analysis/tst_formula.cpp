@@ -492,22 +492,22 @@ private slots:
         heavyA.minGrams = heavyB.minGrams = 600;
         QTest::newRow("row minimums over the total")
             << input({heavyA, heavyB}, 1000, defaultBands())
-            << QStringList{"i minimi delle righe superano il peso totale (1200 g contro 1000 g)"};
+            << QStringList{"i minimi delle righe superano il peso totale (1.200 g contro 1.000 g)"};
         heavyB.minGrams = 0;
         QTest::newRow("row minimum and kept eggs over the total")
             << input({heavyA, heavyB}, 1000, defaultBands(), Goal::LowestCost, wholeEggs(8, false, 1))
-            << QStringList{"i minimi delle righe e le uova superano il peso totale (1016 g contro 1000 g)"};
+            << QStringList{"i minimi delle righe e le uova superano il peso totale (1.016 g contro 1.000 g)"};
         Candidate smallA = ing(1, "A", 20, 5, 50, 2), smallB = ing(2, "B", 20, 5, 50, 2);
         smallA.maxGrams = smallB.maxGrams = 400;
         QTest::newRow("row maximums short of the total")
             << input({smallA, smallB}, 1000, defaultBands())
-            << QStringList{"i massimi delle righe non arrivano al peso totale (800 g contro 1000 g)"};
+            << QStringList{"i massimi delle righe non arrivano al peso totale (800 g contro 1.000 g)"};
         Candidate kept = ing(1, "A", 20, 5, 50, 2, 300);
         kept.keep = true;
         QTest::newRow("kept row and free eggs cannot make the total")
             << input({kept}, 1000, noBands(), Goal::LowestCost, wholeEggs(2, true, 1))
             << QStringList{
-                   "le righe mantenute, i minimi e i massimi non permettono un mix di esattamente 1000 g "
+                   "le righe mantenute, i minimi e i massimi non permettono un mix di esattamente 1.000 g "
                    "in grammi interi"};
         kept.currentGrams = 100.5;
         QTest::newRow("kept row with a fraction of a gram")

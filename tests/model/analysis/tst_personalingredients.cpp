@@ -137,6 +137,11 @@ private slots:
             choose(s, 2, "CASEINA", "10");
             eggs(s, "TUORLO (IL ROSSO)", "1");
         }) << "Costo: manca il prezzo di Anice";
+        QTest::newRow("a custom row named with blanks is named by its number") << Setup([](Worksheet &s) {
+            pricedMix(s);
+            s.setText(Aggiunta1, "   ");
+            s.setText(peso(12), "8");
+        }) << "Costo: manca il prezzo di riga 12";
         QTest::newRow("eggs last") << Setup([](Worksheet &s) {
             pricedMix(s);
             eggs(s, "TUORLO (IL ROSSO)", "1");
