@@ -4,6 +4,7 @@
 #include "balancelook.h"
 #include "balancetexts.h"
 #include "clickablelabel.h"
+#include "elidedlabel.h"
 #include "formprinc.h"
 #include "frmbilancio.h"
 #include "mixcost.h"
@@ -25,7 +26,11 @@ void FormPrinc::buildStatusBar()
     connect(line, &ClickableLabel::clicked, this, &FormPrinc::mnuBilancio_Click);
     m_balanceLine = line;
 
-    m_costLine = new QLabel(statusBar());
+    // The balance keeps its whole line; the cost gives way and ends in "…" when the window
+    // is narrow, its whole text then in the tooltip.
+    line->setMinimumWidth(0);
+    line->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred);
+    m_costLine = new ElidedLabel(statusBar());
     m_costLine->setObjectName(QStringLiteral("LblCosto"));
     m_costLine->setContentsMargins(0, 0, style()->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
     statusBar()->addPermanentWidget(m_costLine);

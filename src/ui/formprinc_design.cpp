@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -320,4 +321,8 @@ void FormPrinc::lendTypeToDialogs()
     m_sink.setFont(type);
     if (m_balanceWindow && m_balanceWindow->font() != type)
         m_balanceWindow->setFont(type);
+    // The status bar's verdicts and the menus read at the worksheet's size too.
+    for (QWidget *bar : {static_cast<QWidget *>(statusBar()), static_cast<QWidget *>(menuBar())})
+        if (bar->font() != type)
+            bar->setFont(type);
 }

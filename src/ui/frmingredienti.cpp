@@ -104,10 +104,9 @@ FrmIngredienti::FrmIngredienti(Session &session, QWidget *parent) : QDialog(pare
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    // Every column as wide as its contents, the names included, so a narrow window scrolls
-    // sideways rather than cutting the names short; the price column takes what is left over.
+    // Every column as wide as its contents and its header, the names and the price
+    // included, so a narrow window scrolls sideways rather than cutting anything short.
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
     // Tab goes on to the buttons; the arrow keys move between the cells.
     m_view->setTabKeyNavigation(false);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "balancelook.h"
 #include "balancetexts.h"
+#include "catalogue.h"
 #include "clsresize.h"
 #include "contrast.h"
 #include "design.h"
@@ -27,6 +28,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -941,6 +943,59 @@ private slots:
             break;
         }
         }
+    }
+
+    // On the smallest screen nothing is cut without a word: the longest ingredient's list opens
+    // wide enough to read it, the balance keeps its whole line while the cost gives way with
+    // its whole text as a tooltip, and the editor's price header is whole.
+    void nothingCutOnASmallScreen()
+    {
+        form->resize(QSize(800, 600) - QSize(2, 25));
+        QTRY_COMPARE(form->size(), QSize(800, 600) - QSize(2, 25));
+        QString longest;
+        for (const QString &entry : catalogue::ingredientEntries())
+            if (entry.size() > longest.size())
+                longest = entry;
+        choose("CmbComponente1", longest);
+        auto *list = control<QComboBox>("CmbComponente1");
+        list->showPopup();
+        QVERIFY(list->view()->viewport()->width() >= list->view()->fontMetrics().horizontalAdvance(longest));
+        list->hidePopup();
+
+        QTemporaryDir dir;
+        const QString prices = dir.filePath(QStringLiteral("ingredienti.csv"));
+        writeAll(prices, "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n"
+                         "ALBUMINA;;;;;;10\n");
+        form->loadIngredients(prices);
+        choose("CmbComponente1", "ALBUMINA");
+        typeInto("TxtPeso1", "100");
+        const QString name =
+            QStringLiteral("Farina di semi di canapa tostata macinata finemente al mulino di casa");
+        typeInto("TxtAggiunta1", name);
+        typeInto("TxtPeso12", "50");
+        choose("TxtDig12", "3");
+        choose("TxtLegante12", "2");
+        QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
+        auto *balance = control<QLabel>("LblBilancio");
+        const QString verdicts = QTextDocumentFragment::fromHtml(balance->text()).toPlainText();
+        QVERIFY(verdicts.endsWith(QStringLiteral("sotto")));
+        QTRY_VERIFY(balance->contentsRect().width() >= balance->fontMetrics().horizontalAdvance(verdicts));
+        auto *cost = control<QLabel>("LblCosto");
+        QCOMPARE(cost->text(), QStringLiteral("Costo: manca il prezzo di ") + name);
+        cost->grab();
+        QCOMPARE(cost->toolTip(), cost->text());
+
+        FrmIngredienti editor(form->session(), form);
+        editor.setWindowModality(Qt::NonModal);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QHeaderView *header = editor.view()->horizontalHeader();
+        const int price = editor.view()->model()->columnCount() - 1;
+        for (const QString &line :
+             editor.view()->model()->headerData(price, Qt::Horizontal).toString().split(u'\n'))
+            QVERIFY2(header->sectionSize(price) >= header->fontMetrics().horizontalAdvance(line),
+                     qPrintable(line));
+        QVERIFY(watcher->boxes.isEmpty());
     }
 
     // Every field of both windows has its widget, named as the field.

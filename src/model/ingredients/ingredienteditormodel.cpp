@@ -14,7 +14,7 @@ const char *const kHeaders[IngredientEditorModel::ColumnCount] = {"Nome",
                                                                   "Carboidrati %",
                                                                   "Indice Digeribilità",
                                                                   "Indice Legante",
-                                                                  "Prezzo € al kg (uova: € per uovo)"};
+                                                                  "Prezzo € al kg\n(uova: € per uovo)"};
 
 int catalogueRows()
 {

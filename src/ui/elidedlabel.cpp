@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "elidedlabel.h"
+
+#include <QPainter>
+#include <QStyle>
+
+QSize ElidedLabel::minimumSizeHint() const
+{
+    // Room for a few letters and the ellipsis; the rest gives way to its neighbours.
+    const QMargins margins = contentsMargins();
+    return {fontMetrics().horizontalAdvance(QStringLiteral("Costo: …")) + margins.left() + margins.right(),
+            QLabel::minimumSizeHint().height()};
+}
+
+void ElidedLabel::paintEvent(QPaintEvent *)
+{
+    const QRect room = contentsRect();
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
+    // Every paint follows a new text or a new width: the tooltip is decided here.
+    setToolTip(shown == text() ? QString() : text());
+    QPainter painter(this);
+    style()->drawItemText(&painter, room, int(alignment()), palette(), isEnabled(), shown, foregroundRole());
+}
