@@ -53,7 +53,7 @@ private:
                 return;
             }
             for (QAbstractButton *button : box->buttons())
-                if (!answer.isEmpty() && button->text() == answer) {
+                if (!answer.isEmpty() && QString(button->text()).remove(u'&') == answer) {
                     button->click();
                     return;
                 }

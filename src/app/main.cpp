@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
 #include <QTextStream>
 #include <QTranslator>
@@ -149,7 +150,9 @@ int main(int argc, char *argv[])
 
     // One look on every desktop, so the worksheet's colours always show.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // Qt's own dialogs (file choosers) speak Italian like the rest of the program.
+    // Qt's own dialogs (file choosers) speak Italian like the rest of the program, dates
+    // included. Vornak's numbers keep their own convention whatever the locale.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QTranslator qtTranslator;
     if (qtTranslator.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTranslator);
@@ -157,9 +160,7 @@ int main(int argc, char *argv[])
     FormPrinc window;
     if (const QStringList files = line.parser.positionalArguments(); !files.isEmpty())
         window.openOnShow(QFileInfo(files.first()).absoluteFilePath());
+    window.loadIngredientsOnShow(line.ingredientsPath(), line.parser.isSet(line.ingredients));
     window.show();
-    // The recipe named on the command line opens once the event loop runs, so its
-    // ingredients are known by then.
-    window.loadIngredients(line.ingredientsPath(), line.parser.isSet(line.ingredients));
     return app.exec();
 }

@@ -56,10 +56,7 @@ public:
             skipBlanks();
             if (m_pos >= m_end) {
                 if (!m_current.isEmpty())
-                    return refuse(problem, blamedQuote().value_or(
-                                               QStringLiteral("la ricetta finisce dopo %1 campi invece di %2")
-                                                   .arg(m_current.size())
-                                                   .arg(kFieldCount)));
+                    return refuse(problem, blamedQuote().value_or(cutShort()));
                 return m_records;
             }
             const int number = int(m_current.size()) + 1;
@@ -95,6 +92,22 @@ private:
         return std::nullopt;
     }
 
+    // A record the file ends in the middle of: too few fields, or, after a whole record,
+    // fields too many (a comma in field 37, the one number written without quotes).
+    QString cutShort() const
+    {
+        const qsizetype count = m_current.size();
+        const QString fields = count == 1 ? QStringLiteral("1 campo") : QStringLiteral("%1 campi").arg(count);
+        if (m_records.isEmpty())
+            return QStringLiteral("la ricetta finisce dopo %1 invece di %2").arg(fields).arg(kFieldCount);
+        return QStringLiteral("dopo i %1 campi della ricetta ne resta%2 %3: una virgola di troppo, forse nel "
+                              "campo %4, l'unico senza virgolette")
+            .arg(kFieldCount)
+            .arg(count == 1 ? QString() : QStringLiteral("no"))
+            .arg(fields)
+            .arg(kEggBoxNumber);
+    }
+
     void skipBlanks()
     {
         // Between records, blank lines and blanks are nothing.
@@ -110,13 +123,20 @@ private:
     {
         qsizetype close = m_pos;
         qsizetype after = 0;
+        bool textAfterQuote = false; // a quote followed by more than a separator
         while (true) {
             close = m_bytes.indexOf('"', close + 1);
             if (close < 0) {
                 why = blamedQuote().value_or(
-                    QStringLiteral("%1 apre le virgolette e non le chiude").arg(fieldLabel(number)));
+                    textAfterQuote
+                        ? QStringLiteral(
+                              "%1 non ha una virgoletta di chiusura seguita da una virgola o dalla "
+                              "fine della riga")
+                              .arg(fieldLabel(number))
+                        : QStringLiteral("%1 apre le virgolette e non le chiude").arg(fieldLabel(number)));
                 return false;
             }
+            textAfterQuote = true;
             after = close + 1;
             while (after < m_end && isBlank(m_bytes[after]))
                 ++after;

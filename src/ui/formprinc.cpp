@@ -99,14 +99,24 @@ void FormPrinc::showEvent(QShowEvent *event)
         return;
     m_shownOnce = true;
     m_fieldWidgets.value(field::componente(1))->setFocus(Qt::OtherFocusReason);
-    if (!m_fileOnShow.isEmpty())
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                dlgCommon->propose(m_fileOnShow);
-                m_session.open(m_fileOnShow);
-            },
-            Qt::QueuedConnection);
+    // Once the window is up, in this order: the ingredients (a recipe may name personal
+    // ones), then the recipe; a warning of the first is closed before the second speaks.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_ingredientsOnShow)
+                loadIngredients(m_ingredientsOnShow->first, m_ingredientsOnShow->second);
+            if (m_fileOnShow.isEmpty())
+                return;
+            dlgCommon->propose(m_fileOnShow);
+            m_session.open(m_fileOnShow);
+        },
+        Qt::QueuedConnection);
+}
+
+void FormPrinc::loadIngredientsOnShow(const QString &path, bool named)
+{
+    m_ingredientsOnShow = std::pair(path, named);
 }
 
 void FormPrinc::openOnShow(const QString &path)

@@ -57,6 +57,9 @@ public:
     // Opens a recipe as "Apri" does, once the window is up, so a refusal shows over it
     // (the file named on the program's command line).
     void openOnShow(const QString &path);
+    // Reads the ingredient file as loadIngredients() does, once the window is up and
+    // before the recipe of openOnShow().
+    void loadIngredientsOnShow(const QString &path, bool named);
 
 public slots:
     void CmdCalcola_Click();
@@ -119,4 +122,5 @@ private:
     QPointer<FrmFormula> m_formulaWindow;
     bool m_shownOnce = false;
     QString m_fileOnShow;
+    std::optional<std::pair<QString, bool>> m_ingredientsOnShow;
 };

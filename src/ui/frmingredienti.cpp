@@ -195,10 +195,10 @@ void FrmIngredienti::reject()
 FrmIngredienti::Answer FrmIngredienti::ask(const QString &question, bool withCancel)
 {
     QMessageBox box(QMessageBox::NoIcon, messages::kTitle, question, QMessageBox::NoButton, this);
-    QPushButton *yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    QPushButton *yes = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     if (withCancel)
-        box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+        box.addButton(QStringLiteral("&Annulla"), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.exec();
     if (box.clickedButton() == yes)

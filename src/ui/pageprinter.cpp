@@ -68,8 +68,8 @@ QString PagePrinter::choosePrinter(const QStringList &printers)
 bool PagePrinter::askForPdf(const QString &question)
 {
     QMessageBox box(QMessageBox::NoIcon, messages::kTitle, question, QMessageBox::NoButton, m_parent);
-    QPushButton *yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    QPushButton *yes = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.exec();
     return box.clickedButton() == yes;

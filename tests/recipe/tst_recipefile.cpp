@@ -322,7 +322,16 @@ private slots:
                "editor di testo";
         QTest::newRow("notes never closed")
             << good.left(good.indexOf(notes)) + "\"Bollire \"bene" << QString() << QString()
-            << "il campo 42 (le note) apre le virgolette e non le chiude";
+            << "il campo 42 (le note) non ha una virgoletta di chiusura seguita da una virgola o dalla fine "
+               "della riga";
+        QTest::newRow("text after the last field's closing quote")
+            << good.left(good.lastIndexOf('"') + 1) + "xyz\r\n"
+            << QString() << QString()
+            << "il campo 51 non ha una virgoletta di chiusura seguita da una virgola o dalla fine della riga";
+        QTest::newRow("a comma in field 37")
+            << QByteArray(good).replace(",1,\"UOVO", ",1,5,\"UOVO") << QString() << QString()
+            << "dopo i 51 campi della ricetta ne resta 1 campo: una virgola di troppo, forse nel campo 37, "
+               "l'unico senza virgolette";
         QTest::newRow("UTF-8 with its byte-order mark")
             << "\xEF\xBB\xBF" + edited(name, "\"Ricetta di per\xC3\xB2\"") << "Ricetta di però" << storedNotes
             << "";

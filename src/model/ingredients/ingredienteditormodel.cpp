@@ -51,6 +51,10 @@ QString valueRefusal(personal::Column column, const QString &text)
         return QStringLiteral("L'indice di digeribilità deve essere compreso tra 1 e 5");
     case personal::Legante:
         return QStringLiteral("L'indice legante deve essere compreso tra -1 e 5");
+    case personal::Prezzo:
+        if (result == Check::AboveMax)
+            return QStringLiteral("Il prezzo non può superare 1.000.000 €");
+        return messages::kNegative;
     default:
         return result == Check::BelowMin ? messages::kNegative : messages::kOver100;
     }

@@ -98,9 +98,12 @@ QString columnReason(Column column, const QString &text, Check result)
     const ColumnRule &r = rule(column);
     const QString header = QString::fromLatin1(r.header);
     if (result == Check::NotANumber)
-        return QStringLiteral("%1 «%2» non è un numero").arg(header, text);
+        return numbers::isTooLarge(text)
+                   ? QStringLiteral("%1 «%2» è un numero troppo grande").arg(header, text)
+                   : QStringLiteral("%1 «%2» non è un numero").arg(header, text);
     if (column == Prezzo)
-        return QStringLiteral("il prezzo «%1» è negativo").arg(text);
+        return result == Check::BelowMin ? QStringLiteral("il prezzo «%1» è negativo").arg(text)
+                                         : QStringLiteral("il prezzo «%1» supera 1.000.000 €").arg(text);
     return QStringLiteral("%1 «%2» non è tra %3 e %4")
         .arg(header, text, numbers::plainText(r.min), numbers::plainText(r.max));
 }

@@ -13,7 +13,7 @@ namespace {
 // Percentages as the worksheet takes them; the indices on the scales the index lists offer.
 const ColumnRule kRules[ColumnCount] = {
     {"proteine", 0, 100},   {"grassi", 0, 100}, {"carboidrati", 0, 100},
-    {"digeribilita", 1, 5}, {"legante", -1, 5}, {"prezzo", 0, std::numeric_limits<double>::infinity()},
+    {"digeribilita", 1, 5}, {"legante", -1, 5}, {"prezzo", 0, kMaxPrice},
 };
 
 } // namespace

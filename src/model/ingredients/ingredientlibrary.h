@@ -27,6 +27,10 @@ enum Column
 };
 constexpr int kValueCount = 5;
 
+// No bait ingredient costs more than a million euro a kilogram (or an egg): a price beyond it
+// is a slip of the keyboard, and would only give costs no one can read.
+constexpr double kMaxPrice = 1'000'000;
+
 // A column's header in the file and the numbers it accepts, limits included.
 struct ColumnRule
 {

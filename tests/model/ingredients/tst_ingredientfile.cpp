@@ -54,13 +54,18 @@ private slots:
                    "riga 3: «TUORLO (IL ROSSO)» è un tipo di uovo: valgono i suoi valori, la riga può "
                    "dare solo il prezzo per uovo"};
         QTest::newRow("ranges, limits included")
-            << QByteArray("A;0;100;0;1;5;0\nB;0;0;0;5;-1;\nC;-1;0;0;3;0;\nD;0;100,5;0;3;0;\nE;0;0;0;0,5;0;\n"
-                          "F;0;0;0;3;-1,5;\nG;0;0;0;3;0;-0,01\n")
-            << QStringList{"A|0|100|0|1|5|0", "B|0|0|0|5|-1|"}
+            << QByteArray("A;0;100;0;1;5;0\nB;0;0;0;5;-1;1.000.000\nC;-1;0;0;3;0;\nD;0;100,5;0;3;0;\n"
+                          "E;0;0;0;0,5;0;\nF;0;0;0;3;-1,5;\nG;0;0;0;3;0;-0,01\nH;0;0;0;3;0;1.000.000,01\n"
+                          "I;1" +
+                          QByteArray(400, '0') + ";0;0;3;0;\n")
+            << QStringList{"A|0|100|0|1|5|0", "B|0|0|0|5|-1|1.000.000"}
             << QStringList{"riga 4: proteine «-1» non è tra 0 e 100",
                            "riga 5: grassi «100,5» non è tra 0 e 100",
                            "riga 6: digeribilita «0,5» non è tra 1 e 5",
-                           "riga 7: legante «-1,5» non è tra -1 e 5", "riga 8: il prezzo «-0,01» è negativo"};
+                           "riga 7: legante «-1,5» non è tra -1 e 5",
+                           "riga 8: il prezzo «-0,01» è negativo",
+                           "riga 9: il prezzo «1.000.000,01» supera 1.000.000 €",
+                           "riga 10: proteine «1" + QString(400, u'0') + "» è un numero troppo grande"};
         QTest::newRow("sum rounded to 15 digits")
             << QByteArray("Giusto;33,3;33,3;33,4;3;3;\nTroppo;50;50;0,01;3;3;\n")
             << QStringList{"Giusto|33,3|33,3|33,4|3|3|"}
