@@ -403,6 +403,8 @@ int main(int argc, char *argv[])
     if (QString problem; !takeOption(args, QStringLiteral("--ingredients"), "il nome di un file",
                                      context.ingredientsPath, problem))
         return usage(problem);
+    if (args.contains(QStringLiteral("--ingredients")))
+        return usage(QStringLiteral("Opzione ripetuta: --ingredients"));
     if (args.isEmpty())
         return usage(QStringLiteral("Manca il comando"));
     const QString command = args.takeFirst();

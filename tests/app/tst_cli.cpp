@@ -210,6 +210,9 @@ private slots:
         QTest::newRow("unknown command") << QStringList{"stampa"} << 2 << "Comando sconosciuto: stampa\n\n";
         QTest::newRow("unknown option")
             << QStringList{"calc", "x.txt", "--salva", "y.txt"} << 2 << "Opzione sconosciuta: --salva\n\n";
+        QTest::newRow("--ingredients twice")
+            << QStringList{"cost", "x.txt", "--ingredients", "a", "--ingredients", "b"} << 2
+            << "Opzione ripetuta: --ingredients\n\n";
         QTest::newRow("--ingredients without a value") << QStringList{"cost", "x.txt", "--ingredients"} << 2
                                                        << "--ingredients vuole il nome di un file\n\n";
         QTest::newRow("no FILE") << QStringList{"balance"} << 2 << "Manca il file della ricetta\n\n";
