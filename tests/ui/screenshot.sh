@@ -12,7 +12,7 @@ applog=$desktop_home/app.log # removed with the desktop
 app=$!
 desktop_pids+=($app)
 for _ in $(seq 100); do
-    xwininfo -root -tree 2>/dev/null | grep -q '"Vornak Ver. 2.0.6 - ' && break
+    xwininfo -root -tree 2>/dev/null | grep -q '"Vornak Ver. ' && break # the title carries the version
     kill -0 "$app" 2>/dev/null || { echo "the program ended before showing its window:"; cat "$applog"; exit 1; }
     sleep 0.1
 done
