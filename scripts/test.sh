@@ -7,12 +7,15 @@ source "$(dirname "$0")/common.sh"
 
 # What the build needs, Xvfb with openbox and the X tools for the real-window checks
 # (tests/ui/xsession.sh), poppler for the printing test, clang for the fuzzers.
-bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils openbox xdotool poppler-utils clang libclang-rt-14-dev
+bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils openbox xdotool poppler-utils clang libclang-rt-14-dev clang-format
 bash "$ROOT/scripts/deps.sh" cups printer-driver-cups-pdf # tst_printing's own CUPS server (tests/print/withcups.sh)
 
 run_tests() { # build-dir
     (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
 }
+
+echo "== Formatting"
+bash "$ROOT/scripts/check-format.sh"
 
 echo "== Build and tests"
 cmake -S "$ROOT" -B "$ROOT/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNAK_WERROR=ON >/dev/null

@@ -13,9 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 
 using namespace field;
 using design::place;

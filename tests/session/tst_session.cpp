@@ -140,12 +140,10 @@ private slots:
             << QStringList{"1 ALBUMINA 75/1/0/3/5 100g 12€", "3 FARINA DI AVENA 12,6/7,1/72,9/3/4 200g -",
                            "12 Mio 40/10,5/0/3/-1 50g 5€", "Uova UOVO INTERO GALLINA 52g x 2 0,3€",
                            "totale 454"};
-        QTest::newRow("a custom row named like a catalogue entry takes its price")
-            << Setup([](Worksheet &w) {
-                   w.setText(Aggiunta2, QStringLiteral("FARINA DI MAIS"));
-                   w.setText(peso(13), QStringLiteral("10,4"));
-               })
-            << QStringList{"13 FARINA DI MAIS 0/0/0/0/0 10,4g 1€", "totale 10"};
+        QTest::newRow("a custom row named like a catalogue entry takes its price") << Setup([](Worksheet &w) {
+            w.setText(Aggiunta2, QStringLiteral("FARINA DI MAIS"));
+            w.setText(peso(13), QStringLiteral("10,4"));
+        }) << QStringList{"13 FARINA DI MAIS 0/0/0/0/0 10,4g 1€", "totale 10"};
         QTest::newRow("a row back at \"-\" and a name erased are no candidates")
             << Setup([](Worksheet &w) {
                    fullMix(w);
