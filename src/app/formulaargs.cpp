@@ -4,6 +4,8 @@
 #include "formulaentry.h"
 #include "numbers.h"
 
+#include <QCoreApplication>
+
 using formulaentry::percentEdge;
 using formulaentry::wholeGrams;
 
@@ -18,18 +20,21 @@ struct Option
 };
 
 const Option kOptions[] = {
-    {"--total", "un numero intero di grammi tra 1 e 10.000.000", false},
-    {"--goal", "cost oppure closest", false},
-    {"--protein", "MIN:MAX in percento (per esempio 17:40 o 12,5:30) oppure off", false},
-    {"--fat", "MIN:MAX in percento (per esempio 3:8) oppure off", false},
-    {"--carbs", "MIN:MAX in percento (per esempio 25:60) oppure off", false},
-    {"--digestibility", "un numero (per esempio 3 o 2,5)", false},
-    {"--binder", "un numero (per esempio 3 o 2,5)", false},
-    {"--min", "ROW=G, con ROW da 1 a 13 e G grammi interi (per esempio 3=100)", true},
-    {"--max", "ROW=G, con ROW da 1 a 13 e G grammi interi (per esempio 3=400)", true},
-    {"--keep", "il numero di una riga da 1 a 13", true},
+    {"--total", QT_TRANSLATE_NOOP("Cli", "un numero intero di grammi tra 1 e 10.000.000"), false},
+    {"--goal", QT_TRANSLATE_NOOP("Cli", "cost oppure closest"), false},
+    {"--protein", QT_TRANSLATE_NOOP("Cli", "MIN:MAX in percento (per esempio 17:40 o 12,5:30) oppure off"),
+     false},
+    {"--fat", QT_TRANSLATE_NOOP("Cli", "MIN:MAX in percento (per esempio 3:8) oppure off"), false},
+    {"--carbs", QT_TRANSLATE_NOOP("Cli", "MIN:MAX in percento (per esempio 25:60) oppure off"), false},
+    {"--digestibility", QT_TRANSLATE_NOOP("Cli", "un numero (per esempio 3 o 2,5)"), false},
+    {"--binder", QT_TRANSLATE_NOOP("Cli", "un numero (per esempio 3 o 2,5)"), false},
+    {"--min", QT_TRANSLATE_NOOP("Cli", "ROW=G, con ROW da 1 a 13 e G grammi interi (per esempio 3=100)"),
+     true},
+    {"--max", QT_TRANSLATE_NOOP("Cli", "ROW=G, con ROW da 1 a 13 e G grammi interi (per esempio 3=400)"),
+     true},
+    {"--keep", QT_TRANSLATE_NOOP("Cli", "il numero di una riga da 1 a 13"), true},
     {"--eggs", "free", false},
-    {"--save", "il nome di un file", false},
+    {"--save", QT_TRANSLATE_NOOP("Cli", "il nome di un file"), false},
 };
 
 const Option *optionNamed(const QString &name)
@@ -123,7 +128,8 @@ bool readValue(const QString &name, const QString &value, FormulaArgs &parsed)
 
 QString wantsText(const Option &option)
 {
-    return QString::fromLatin1(option.name) + QStringLiteral(" vuole ") + QString::fromUtf8(option.wants);
+    return QString::fromLatin1(option.name) + QCoreApplication::translate("Cli", " vuole ") +
+           QCoreApplication::translate("Cli", option.wants);
 }
 
 } // namespace
@@ -137,24 +143,25 @@ QString parseFormulaArgs(const QStringList &args, FormulaArgs &parsed)
         const Option *option = optionNamed(arg);
         if (!option) {
             if (arg.startsWith(u'-') && arg.size() > 1)
-                return QStringLiteral("Opzione sconosciuta: ") + arg;
+                return QCoreApplication::translate("Cli", "Opzione sconosciuta: ") + arg;
             files << arg;
             continue;
         }
         if (!option->repeatable && seen.contains(arg))
-            return QStringLiteral("Opzione ripetuta: ") + arg;
+            return QCoreApplication::translate("Cli", "Opzione ripetuta: ") + arg;
         seen << arg;
         if (at + 1 >= args.size() || args[at + 1].isEmpty())
             return wantsText(*option);
         const QString &value = args[++at];
         if (!readValue(arg, value, parsed))
-            return wantsText(*option) + QStringLiteral(", non «%1»").arg(value) +
-                   (option->repeatable ? QStringLiteral(" (una volta per riga)") : QString());
+            return wantsText(*option) + QCoreApplication::translate("Cli", ", non «%1»").arg(value) +
+                   (option->repeatable ? QCoreApplication::translate("Cli", " (una volta per riga)")
+                                       : QString());
     }
     if (files.isEmpty())
-        return QStringLiteral("Manca il file della ricetta");
+        return QCoreApplication::translate("Cli", "Manca il file della ricetta");
     if (files.size() > 1)
-        return QStringLiteral("Troppi argomenti: ") + files.mid(1).join(u' ');
+        return QCoreApplication::translate("Cli", "Troppi argomenti: ") + files.mid(1).join(u' ');
     parsed.file = files.first();
     return QString();
 }
@@ -168,7 +175,7 @@ QString applyFormulaArgs(const FormulaArgs &parsed, formula::Input &input)
         return nullptr;
     };
     auto noIngredient = [](const char *option, int row) {
-        return QStringLiteral("%1 %2: la riga %2 della ricetta non ha un componente")
+        return QCoreApplication::translate("Cli", "%1 %2: la riga %2 della ricetta non ha un componente")
             .arg(QLatin1String(option))
             .arg(row);
     };
@@ -192,7 +199,7 @@ QString applyFormulaArgs(const FormulaArgs &parsed, formula::Input &input)
     }
     if (parsed.freeEggs) {
         if (!input.eggs)
-            return QStringLiteral("--eggs free: la ricetta non ha le uova");
+            return QCoreApplication::translate("Cli", "--eggs free: la ricetta non ha le uova");
         input.eggs->free = true;
     }
     if (parsed.total)

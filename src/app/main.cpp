@@ -1,22 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formprinc.h"
 #include "ingredientfile.h"
+#include "language.h"
 #include "version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTextStream>
-#include <QTranslator>
 
 #include <cstdlib>
 
 namespace {
 
-const char kHelp[] = R"(Uso: vornak [opzioni] [FILE]
+const char kHelp[] = QT_TRANSLATE_NOOP("Main", R"(Uso: vornak [opzioni] [FILE]
 Vornak: calcolatore per mix di esche per la carpa.
 
 Opzioni:
@@ -24,10 +23,12 @@ Opzioni:
   -v, --version        Mostra la versione.
   --ingredients FILE   Legge ingredienti personali e prezzi da FILE invece che
                        da ingredienti.csv nella cartella dei dati dell'utente.
+  --lang LINGUA        it o en: la lingua di Vornak per questa volta (se manca,
+                       quella scelta nella finestra, poi quella del sistema).
 
 Argomenti:
   FILE                 Ricetta da aprire all'avvio, come con il comando "Apri".
-)";
+)");
 
 // The options Qt itself takes from any program's command line (QGuiApplication,
 // QApplication, the X11 platform), with and without a value. They are left to Qt.
@@ -74,12 +75,14 @@ struct CommandLine
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
     QCommandLineOption ingredients{QStringLiteral("ingredients"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption lang{QStringLiteral("lang"), QString(), QStringLiteral("LINGUA")};
 
     CommandLine()
     {
         parser.addOption(help);
         parser.addOption(version);
         parser.addOption(ingredients);
+        parser.addOption(lang);
     }
 
     // ingredienti.csv in the user's data folder unless --ingredients names another file.
@@ -91,18 +94,29 @@ struct CommandLine
 
 // While the window system starts, a fatal message means there is no screen to show the
 // window on: the user hears why in Italian and the program ends with status 1.
+// The language of this run: --lang, else the window's saved choice, else the system's.
+language::Language g_language = language::Language::Italian;
+
+QString early(const char *source)
+{
+    return language::translateEarly(g_language, "Main", source);
+}
+
 void noScreen(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     Q_UNUSED(message) // Qt's own words, in English, would say the same less clearly
     if (type != QtFatalMsg)
         return;
     const QByteArray display = qgetenv("DISPLAY");
-    QTextStream(stderr)
-        << "Vornak non può aprire la finestra: nessuno schermo ("
-        << (display.isEmpty()
-                ? QStringLiteral("DISPLAY non è impostata")
-                : QStringLiteral("DISPLAY=%1 non risponde").arg(QString::fromLocal8Bit(display)))
-        << ").\nVornak va avviato da una sessione grafica; vornak-cli lavora anche senza.\n";
+    QTextStream(stderr) << early(QT_TRANSLATE_NOOP(
+                                     "Main",
+                                     "Vornak non può aprire la finestra: nessuno schermo (%1).\n"
+                                     "Vornak va avviato da una sessione grafica; vornak-cli lavora anche "
+                                     "senza.\n"))
+                               .arg(display.isEmpty()
+                                        ? early(QT_TRANSLATE_NOOP("Main", "DISPLAY non è impostata"))
+                                        : early(QT_TRANSLATE_NOOP("Main", "DISPLAY=%1 non risponde"))
+                                              .arg(QString::fromLocal8Bit(display)));
     std::_Exit(1);
 }
 
@@ -119,9 +133,13 @@ int main(int argc, char *argv[])
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
+    bool langGiven = false;
+    const QString langValue = language::commandLineValue(raw, &langGiven);
+    const std::optional<language::Language> chosen = language::fromCode(langValue);
+    g_language = chosen.value_or(language::saved().value_or(language::system()));
     const bool parsed = line.parser.parse(withoutQtOptions(raw));
     if (parsed && line.parser.isSet(line.help)) {
-        QTextStream(stdout) << kHelp;
+        QTextStream(stdout) << early(kHelp);
         return 0;
     }
     if (parsed && line.parser.isSet(line.version)) {
@@ -129,15 +147,18 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (!parsed || line.parser.positionalArguments().size() > 1 ||
-        (line.parser.isSet(line.ingredients) && line.parser.value(line.ingredients).isEmpty())) {
+        (line.parser.isSet(line.ingredients) && line.parser.value(line.ingredients).isEmpty()) ||
+        (langGiven && !chosen)) {
         const QString unknown = line.parser.unknownOptionNames().value(0);
         const QString dashes = unknown.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-        QString problem = QStringLiteral("--ingredients vuole il nome di un file");
+        QString problem = early(QT_TRANSLATE_NOOP("Main", "--ingredients vuole il nome di un file"));
         if (!unknown.isEmpty())
-            problem = QStringLiteral("Opzione sconosciuta: ") + dashes + unknown;
+            problem = early(QT_TRANSLATE_NOOP("Main", "Opzione sconosciuta: ")) + dashes + unknown;
         else if (line.parser.positionalArguments().size() > 1)
-            problem = QStringLiteral("Troppi argomenti");
-        QTextStream(stderr) << problem << "\n\n" << kHelp;
+            problem = early(QT_TRANSLATE_NOOP("Main", "Troppi argomenti"));
+        else if (langGiven && !chosen)
+            problem = early(QT_TRANSLATE_NOOP("Main", "--lang vuole it oppure en"));
+        QTextStream(stderr) << problem << "\n\n" << early(kHelp);
         return 2;
     }
 
@@ -150,12 +171,12 @@ int main(int argc, char *argv[])
 
     // One look on every desktop, so the worksheet's colours always show.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // Qt's own dialogs (file choosers) speak Italian like the rest of the program, dates
-    // included. Vornak's numbers keep their own convention whatever the locale.
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTranslator);
+    // Qt's own dialogs (file choosers, message box buttons) speak the program's language,
+    // dates included. Vornak's numbers keep their own convention whatever the locale.
+    QLocale::setDefault(g_language == language::Language::English
+                            ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                            : QLocale(QLocale::Italian, QLocale::Italy));
+    language::install(g_language);
 
     FormPrinc window;
     if (const QStringList files = line.parser.positionalArguments(); !files.isEmpty())

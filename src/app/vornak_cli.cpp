@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vornak-cli: the worksheet's calculation, recipe files and sheets from the command line.
 #include "balancetexts.h"
+#include "catalogue.h"
 #include "converter.h"
 #include "filechooser.h"
 #include "formulaargs.h"
 #include "ingredientfile.h"
+#include "language.h"
 #include "messages.h"
 #include "numbers.h"
 #include "pagerenderer.h"
@@ -14,6 +16,7 @@
 #include "version.h"
 #include "warnings.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -28,7 +31,7 @@ enum Exit
     BadFile = 2
 };
 
-const char kHelp[] = R"(Uso:
+const char kHelp[] = QT_TRANSLATE_NOOP("Cli", R"(Uso:
   vornak-cli calc FILE [--save OUT]
       Apre la ricetta FILE, esegue il calcolo e scrive i risultati, uno per
       riga (NOME=TESTO). Con --save salva la ricetta ricalcolata in OUT.
@@ -73,13 +76,15 @@ const char kHelp[] = R"(Uso:
 
 Ogni comando accetta --ingredients FILE: gli ingredienti personali e i prezzi
 vengono da FILE invece che da ingredienti.csv nella cartella dei dati
-dell'utente.
+dell'utente; e --lang it|en: la lingua dei messaggi (se manca, quella del
+sistema; italiano per ogni lingua che non sia l'inglese). I file e i numeri
+(virgola decimale) sono gli stessi in ogni lingua.
 
 Gli avvisi vanno sullo standard error come "AVVISO: testo".
 Uscita: 0 riuscito, 1 calcolo o controllo rifiutato (per formula: nessun mix
 rispetta i limiti, con i motivi), 2 file non apribile come ricetta o comando
 non valido.
-)";
+)");
 
 class StderrSink : public WarningSink
 {
@@ -169,14 +174,16 @@ void printResults(const Worksheet &worksheet)
 
 void printCost(const MixCost &mix)
 {
-    QTextStream(stdout) << "Costo=" << numbers::twoDecimals(mix.total) << " €\n"
-                        << "Costo al kg=" << numbers::twoDecimals(mix.perKg) << " €\n";
+    QTextStream(stdout) << QCoreApplication::translate("Cli", "Costo=") << numbers::twoDecimals(mix.total)
+                        << " €\n"
+                        << QCoreApplication::translate("Cli", "Costo al kg=")
+                        << numbers::twoDecimals(mix.perKg) << " €\n";
 }
 
 // A command line that cannot run: what is wrong, then the help.
 int usage(const QString &problem)
 {
-    QTextStream(stderr) << problem << "\n\n" << kHelp;
+    QTextStream(stderr) << problem << "\n\n" << QCoreApplication::translate("Cli", kHelp);
     return BadFile;
 }
 
@@ -189,7 +196,8 @@ bool takeOption(QStringList &args, const QString &option, const char *valueName,
     if (at < 0)
         return true;
     if (at + 1 >= args.size() || args[at + 1].isEmpty()) {
-        problem = option + QStringLiteral(" vuole ") + QString::fromUtf8(valueName);
+        problem = option + QCoreApplication::translate("Cli", " vuole ") +
+                  QCoreApplication::translate("Cli", valueName);
         return false;
     }
     value = args[at + 1];
@@ -203,18 +211,19 @@ QString fileProblem(const QStringList &args)
 {
     for (const QString &arg : args)
         if (arg.startsWith(u'-') && arg.size() > 1)
-            return QStringLiteral("Opzione sconosciuta: ") + arg;
+            return QCoreApplication::translate("Cli", "Opzione sconosciuta: ") + arg;
     if (args.isEmpty())
-        return QStringLiteral("Manca il file della ricetta");
+        return QCoreApplication::translate("Cli", "Manca il file della ricetta");
     if (args.size() > 1)
-        return QStringLiteral("Troppi argomenti: ") + args.mid(1).join(u' ');
+        return QCoreApplication::translate("Cli", "Troppi argomenti: ") + args.mid(1).join(u' ');
     return QString();
 }
 
 int calc(Context &context, QStringList args)
 {
     QString saveAs, problem;
-    if (!takeOption(args, QStringLiteral("--save"), "il nome di un file", saveAs, problem) ||
+    if (!takeOption(args, QStringLiteral("--save"), QT_TRANSLATE_NOOP("Cli", "il nome di un file"), saveAs,
+                    problem) ||
         !(problem = fileProblem(args)).isEmpty())
         return usage(problem);
     if (const auto refused = context.openAndCalculate(args[0]))
@@ -238,11 +247,13 @@ int balanceCheck(Context &context, const QStringList &args)
 int sheetPdf(Context &context, QStringList args)
 {
     QString pdf, problem;
-    if (!takeOption(args, QStringLiteral("--pdf"), "il nome di un file", pdf, problem) ||
+    if (!takeOption(args, QStringLiteral("--pdf"), QT_TRANSLATE_NOOP("Cli", "il nome di un file"), pdf,
+                    problem) ||
         !(problem = fileProblem(args)).isEmpty())
         return usage(problem);
     if (pdf.isEmpty())
-        return usage(QStringLiteral("sheet vuole --pdf e il nome del file PDF da scrivere"));
+        return usage(
+            QCoreApplication::translate("Cli", "sheet vuole --pdf e il nome del file PDF da scrivere"));
     int refused = Success;
     const std::optional<Page> page = context.openForPage(args[0], refused);
     if (!page)
@@ -257,7 +268,8 @@ int sheetPdf(Context &context, QStringList args)
 int print(Context &context, QStringList args)
 {
     QString printer, problem;
-    if (!takeOption(args, QStringLiteral("--printer"), "il nome di una stampante", printer, problem) ||
+    if (!takeOption(args, QStringLiteral("--printer"), QT_TRANSLATE_NOOP("Cli", "il nome di una stampante"),
+                    printer, problem) ||
         !(problem = fileProblem(args)).isEmpty())
         return usage(problem);
     int refused = Success;
@@ -281,7 +293,7 @@ int print(Context &context, QStringList args)
         context.warn(printerjob::failure(result.refusal));
         return Refused;
     }
-    QTextStream(stdout) << "Stampa inviata a " << printer << '\n';
+    QTextStream(stdout) << QCoreApplication::translate("Cli", "Stampa inviata a ") << printer << '\n';
     // Taken, but held by a paused printer: said, yet no failure.
     if (!result.notice.isEmpty())
         context.warn(result.notice);
@@ -291,12 +303,15 @@ int print(Context &context, QStringList args)
 int convert(Context &context, QStringList args)
 {
     QString pdf, problem;
-    if (!takeOption(args, QStringLiteral("--pdf"), "il nome di un file", pdf, problem))
+    if (!takeOption(args, QStringLiteral("--pdf"), QT_TRANSLATE_NOOP("Cli", "il nome di un file"), pdf,
+                    problem))
         return usage(problem);
     if (args.size() < 2 || args[0] != QStringLiteral("--total"))
-        return usage(QStringLiteral("convert vuole prima --total e il peso totale in grammi"));
+        return usage(
+            QCoreApplication::translate("Cli", "convert vuole prima --total e il peso totale in grammi"));
     if (args.size() - 2 > Converter::kRows)
-        return usage(QStringLiteral("Troppi componenti: al massimo %1").arg(Converter::kRows));
+        return usage(
+            QCoreApplication::translate("Cli", "Troppi componenti: al massimo %1").arg(Converter::kRows));
     Converter converter;
     converter.setWarningSink(&context.sink);
     const int warningsBefore = context.sink.count;
@@ -306,8 +321,9 @@ int convert(Context &context, QStringList args)
         const qsizetype split = entry.lastIndexOf(u'=');
         if (split < 0)
             return usage(entry.startsWith(u'-')
-                             ? QStringLiteral("Opzione sconosciuta: ") + entry
-                             : QStringLiteral("«%1» non è nella forma NOME=PERCENTUALE").arg(entry));
+                             ? QCoreApplication::translate("Cli", "Opzione sconosciuta: ") + entry
+                             : QCoreApplication::translate("Cli", "«%1» non è nella forma NOME=PERCENTUALE")
+                                   .arg(entry));
         converter.setText(Converter::name(row), entry.left(split));
         converter.setText(Converter::percent(row), entry.mid(split + 1));
     }
@@ -367,11 +383,11 @@ int formulaCommand(Context &context, const QStringList &args)
     {
         QTextStream out(stdout);
         for (const formula::ProposedRow &row : result.rows)
-            out << row.row << ' ' << usertext::printable(row.name) << ": "
+            out << row.row << ' ' << usertext::printable(catalogue::displayName(row.name)) << ": "
                 << numbers::plainText(row.currentGrams) << " g -> " << row.grams << " g\n";
         if (result.eggCount)
-            out << "Uova: " << numbers::plainText(input.eggs->currentCount) << " -> " << *result.eggCount
-                << '\n';
+            out << QCoreApplication::translate("Cli", "Uova: ")
+                << numbers::plainText(input.eggs->currentCount) << " -> " << *result.eggCount << '\n';
     }
     if (!context.session.applyFormula(result))
         return Refused;
@@ -399,17 +415,25 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vornak")); // the window's data folder
     QStringList args = app.arguments().mid(1);
+    // The language first, so that every message after it speaks it: --lang it|en, else the system's.
+    QString lang, langProblem;
+    const bool langTaken = takeOption(args, QStringLiteral("--lang"), "it|en", lang, langProblem);
+    const std::optional<language::Language> chosen = language::fromCode(lang);
+    language::install(chosen.value_or(language::system()));
+    if (!langTaken || (!lang.isEmpty() && !chosen))
+        return usage(QCoreApplication::translate("Cli", "--lang vuole it oppure en"));
     Context context;
-    if (QString problem; !takeOption(args, QStringLiteral("--ingredients"), "il nome di un file",
-                                     context.ingredientsPath, problem))
+    if (QString problem;
+        !takeOption(args, QStringLiteral("--ingredients"), QT_TRANSLATE_NOOP("Cli", "il nome di un file"),
+                    context.ingredientsPath, problem))
         return usage(problem);
     if (args.contains(QStringLiteral("--ingredients")))
-        return usage(QStringLiteral("Opzione ripetuta: --ingredients"));
+        return usage(QCoreApplication::translate("Cli", "Opzione ripetuta: --ingredients"));
     if (args.isEmpty())
-        return usage(QStringLiteral("Manca il comando"));
+        return usage(QCoreApplication::translate("Cli", "Manca il comando"));
     const QString command = args.takeFirst();
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
-        QTextStream(stdout) << kHelp;
+        QTextStream(stdout) << QCoreApplication::translate("Cli", kHelp);
         return Success;
     }
     if (command == QStringLiteral("--version") || command == QStringLiteral("-v")) {
@@ -430,7 +454,7 @@ int main(int argc, char *argv[])
         return cost(context, args);
     if (command == QStringLiteral("formula"))
         return formulaCommand(context, args);
-    return usage((command.startsWith(u'-') ? QStringLiteral("Opzione sconosciuta: ")
-                                           : QStringLiteral("Comando sconosciuto: ")) +
+    return usage((command.startsWith(u'-') ? QCoreApplication::translate("Cli", "Opzione sconosciuta: ")
+                                           : QCoreApplication::translate("Cli", "Comando sconosciuto: ")) +
                  command);
 }

@@ -1,19 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converter.h"
+#include "translatedtext.h"
 
 #include "entrymessages.h"
 #include "numbers.h"
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kZero = QStringLiteral("0");
 
-const QString kOver100Percent = QStringLiteral("Il valore Percentuale non deve superare il 100%");
-const QString kMissingTotal =
-    QStringLiteral("Impostare il Peso Totale Mix in grammi per poter proseguire nel calcolo!");
-const QString kMissingTotalTitle = QStringLiteral("Avviso");
+const QString &kOver100Percent = translatedConstant(
+    "Converter", QT_TRANSLATE_NOOP("Converter", "Il valore Percentuale non deve superare il 100%"));
+const QString &kMissingTotal = translatedConstant(
+    "Converter",
+    QT_TRANSLATE_NOOP("Converter",
+                      "Impostare il Peso Totale Mix in grammi per poter proseguire nel calcolo!"));
+const QString &kMissingTotalTitle = translatedConstant("Converter", QT_TRANSLATE_NOOP("Converter", "Avviso"));
 
 // The three-line message for percentages that do not add up to 100.
 QString wrongTotal(double sum)
@@ -25,9 +31,10 @@ QString wrongTotal(double sum)
     const qsizetype comma = sumText.indexOf(u',');
     const int decimals = comma < 0 ? 0 : int(sumText.size() - comma - 1);
     const double difference = numbers::roundToDecimals(std::abs(sum - 100), decimals);
-    return QStringLiteral("IL TOTALE ATTUALE È ") + sumText + QStringLiteral("%\r\n") +
-           QStringLiteral("DEVE INVECE ESSERE 100%\r\n") +
-           (sum > 100 ? QStringLiteral("TOGLIERE ") : QStringLiteral("AGGIUNGERE ")) +
+    return QCoreApplication::translate("Converter", "IL TOTALE ATTUALE È ") + sumText +
+           QStringLiteral("%\r\n") + QCoreApplication::translate("Converter", "DEVE INVECE ESSERE 100%\r\n") +
+           (sum > 100 ? QCoreApplication::translate("Converter", "TOGLIERE ")
+                      : QCoreApplication::translate("Converter", "AGGIUNGERE ")) +
            numbers::plainText(difference) + QStringLiteral("%");
 }
 
@@ -141,13 +148,13 @@ Page Converter::page() const
 {
     Page out;
     out.addLine(12);
-    out.addLine(12).at(3).text(QStringLiteral("Conversione Percentuale - Grammi"));
+    out.addLine(12).at(3).text(QCoreApplication::translate("Converter", "Conversione Percentuale - Grammi"));
     out.addLine(10);
     out.addLine(10)
         .at(3)
-        .text(QStringLiteral("Peso totale: "))
+        .text(QCoreApplication::translate("Converter", "Peso totale: "))
         .text(text(kTotal))
-        .text(QStringLiteral(" gr."));
+        .text(QCoreApplication::translate("Converter", " gr."));
     out.addLine(10);
     for (int row = 1; row <= kRows; ++row) {
         if (numbers::valueOrZero(text(percent(row))) == 0)
@@ -158,7 +165,7 @@ Page Converter::page() const
             .at(35)
             .text(text(percent(row)) + QStringLiteral(" %"))
             .at(45)
-            .text(text(grams(row)) + QStringLiteral(" gr."));
+            .text(text(grams(row)) + QCoreApplication::translate("Converter", " gr."));
     }
     return out;
 }

@@ -3,6 +3,7 @@
 
 #include "pagerenderer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryFile>
 
@@ -17,7 +18,9 @@ namespace {
 QString lastError()
 {
     const QString reason = QString::fromUtf8(cupsLastErrorString()).trimmed();
-    return reason.isEmpty() ? QStringLiteral("il sistema di stampa non ha accettato il lavoro") : reason;
+    return reason.isEmpty()
+               ? QCoreApplication::translate("Print", "il sistema di stampa non ha accettato il lavoro")
+               : reason;
 }
 
 QString nameOf(const cups_dest_t &dest)
@@ -106,7 +109,7 @@ JobResult print(const Page &page, const QString &printer, const QString &jobName
 {
     QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/vornak-XXXXXX.pdf"));
     if (!pdf.open() || !pagerenderer::writePdf(page, pdf.fileName()))
-        return {QStringLiteral("impossibile preparare il foglio da stampare"), {}};
+        return {QCoreApplication::translate("Print", "impossibile preparare il foglio da stampare"), {}};
     if (!serverAnswers())
         return {unreachable(QString::fromUtf8(cupsServer())), {}};
     const Dest dest = namedDest(printer);

@@ -4,6 +4,7 @@
 
 #include "cp1252.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace recipefile {
@@ -26,14 +27,17 @@ bool isLineEnd(char c)
 QString fieldLabel(int number)
 {
     const QString named = describeField(number - 1);
-    const QString label = QStringLiteral("il campo %1").arg(number);
-    return named.startsWith(QStringLiteral("il campo")) ? label : label + QStringLiteral(" (%1)").arg(named);
+    const QString label = QCoreApplication::translate("Recipe", "il campo %1").arg(number);
+    return named.startsWith(QCoreApplication::translate("Recipe", "il campo"))
+               ? label
+               : label + QStringLiteral(" (%1)").arg(named);
 }
 
 QString unsureQuote(int number)
 {
-    return QStringLiteral("%1 ha una virgoletta (\") che non si sa se chiude il testo: toglierla con un "
-                          "editor di testo")
+    return QCoreApplication::translate(
+               "Recipe", "%1 ha una virgoletta (\") che non si sa se chiude il testo: toglierla con un "
+                         "editor di testo")
         .arg(fieldLabel(number));
 }
 
@@ -72,7 +76,8 @@ public:
             const auto text = decodeText(value);
             if (!text)
                 return refuse(problem,
-                              QStringLiteral("%1 non è in UTF-8, come il BOM all'inizio del file dice")
+                              QCoreApplication::translate(
+                                  "Recipe", "%1 non è in UTF-8, come il BOM all'inizio del file dice")
                                   .arg(fieldLabel(number)));
             m_current << *text;
             if (m_current.size() == kFieldCount) {
@@ -97,13 +102,20 @@ private:
     QString cutShort() const
     {
         const qsizetype count = m_current.size();
-        const QString fields = count == 1 ? QStringLiteral("1 campo") : QStringLiteral("%1 campi").arg(count);
+        const QString fields = count == 1 ? QCoreApplication::translate("Recipe", "1 campo")
+                                          : QCoreApplication::translate("Recipe", "%1 campi").arg(count);
         if (m_records.isEmpty())
-            return QStringLiteral("la ricetta finisce dopo %1 invece di %2").arg(fields).arg(kFieldCount);
-        return QStringLiteral("dopo i %1 campi della ricetta ne resta%2 %3: una virgola di troppo, forse nel "
-                              "campo %4, l'unico senza virgolette")
+            return QCoreApplication::translate("Recipe", "la ricetta finisce dopo %1 invece di %2")
+                .arg(fields)
+                .arg(kFieldCount);
+        return (count == 1
+                    ? QCoreApplication::translate("Recipe",
+                                                  "dopo i %1 campi della ricetta ne resta %2: una virgola di "
+                                                  "troppo, forse nel campo %3, l'unico senza virgolette")
+                    : QCoreApplication::translate("Recipe",
+                                                  "dopo i %1 campi della ricetta ne restano %2: una virgola "
+                                                  "di troppo, forse nel campo %3, l'unico senza virgolette"))
             .arg(kFieldCount)
-            .arg(count == 1 ? QString() : QStringLiteral("no"))
             .arg(fields)
             .arg(kEggBoxNumber);
     }
@@ -129,11 +141,12 @@ private:
             if (close < 0) {
                 why = blamedQuote().value_or(
                     textAfterQuote
-                        ? QStringLiteral(
-                              "%1 non ha una virgoletta di chiusura seguita da una virgola o dalla "
-                              "fine della riga")
+                        ? QCoreApplication::translate(
+                              "Recipe", "%1 non ha una virgoletta di chiusura seguita da una virgola o dalla "
+                                        "fine della riga")
                               .arg(fieldLabel(number))
-                        : QStringLiteral("%1 apre le virgolette e non le chiude").arg(fieldLabel(number)));
+                        : QCoreApplication::translate("Recipe", "%1 apre le virgolette e non le chiude")
+                              .arg(fieldLabel(number)));
                 return false;
             }
             textAfterQuote = true;
@@ -166,7 +179,8 @@ private:
         if (!value.contains('"')) // a quote belongs around a text, never inside a bare field
             return true;
         why = blamedQuote().value_or(
-            QStringLiteral("%1 ha una virgoletta fuori da un testo tra virgolette").arg(fieldLabel(number)));
+            QCoreApplication::translate("Recipe", "%1 ha una virgoletta fuori da un testo tra virgolette")
+                .arg(fieldLabel(number)));
         return false;
     }
 

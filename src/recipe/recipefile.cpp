@@ -7,6 +7,7 @@
 #include "usertext.h"
 #include "worksheet.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -62,22 +63,23 @@ QString describe(FieldId id)
 {
     switch (id) {
     case NomeRicetta:
-        return QStringLiteral("il nome della ricetta");
+        return QCoreApplication::translate("Recipe", "il nome della ricetta");
     case Note:
-        return QStringLiteral("le note");
+        return QCoreApplication::translate("Recipe", "le note");
     case Aggiunta1:
-        return QStringLiteral("il nome del DODICESIMO componente");
+        return QCoreApplication::translate("Recipe", "il nome del DODICESIMO componente");
     case Aggiunta2:
-        return QStringLiteral("il nome del TREDICESIMO componente");
+        return QCoreApplication::translate("Recipe", "il nome del TREDICESIMO componente");
     default:
-        return QStringLiteral("il campo %1").arg(field::name(id));
+        return QCoreApplication::translate("Recipe", "il campo %1").arg(field::name(id));
     }
 }
 
 // The field named with its verb: "le note contengono", "il nome della ricetta contiene".
 QString describeContaining(FieldId id)
 {
-    return describe(id) + (id == Note ? QStringLiteral(" contengono") : QStringLiteral(" contiene"));
+    return describe(id) + (id == Note ? QCoreApplication::translate("Recipe", " contengono")
+                                      : QCoreApplication::translate("Recipe", " contiene"));
 }
 
 // Field 37: any number; exactly 1 ticks the egg box, every other number leaves it off.
@@ -118,8 +120,9 @@ QStringList openingNotices(const QStringList &record)
         if (record[k].contains(u'"'))
             quoted << describe(id);
         if (const QString missing = cp1252::firstMissing(record[k]); !missing.isEmpty())
-            notices << capitalised(QStringLiteral("%1 il carattere «%2», che il file delle ricette non può "
-                                                  "contenere: va tolto prima di salvare")
+            notices << capitalised(QCoreApplication::translate(
+                                       "Recipe", "%1 il carattere «%2», che il file delle ricette non può "
+                                                 "contenere: va tolto prima di salvare")
                                        .arg(describeContaining(id), missing));
     }
     if (!quoted.isEmpty()) {
@@ -127,12 +130,14 @@ QStringList openingNotices(const QStringList &record)
         const QString fields = quoted.size() == 1
                                    ? quoted.first()
                                    : quoted.mid(0, quoted.size() - 1).join(QStringLiteral(", ")) +
-                                         QStringLiteral(" e ") + quoted.last();
+                                         QCoreApplication::translate("Recipe", " e ") + quoted.last();
         notices.prepend(capitalised(
-            QStringLiteral("%1 %2 delle virgolette (\"), che il file delle ricette non può "
-                           "contenere: al salvataggio ogni virgoletta sarà scritta come due "
-                           "apostrofi ('')")
-                .arg(fields, plural ? QStringLiteral("contengono") : QStringLiteral("contiene"))));
+            QCoreApplication::translate("Recipe",
+                                        "%1 %2 delle virgolette (\"), che il file delle ricette non può "
+                                        "contenere: al salvataggio ogni virgoletta sarà scritta come due "
+                                        "apostrofi ('')")
+                .arg(fields, plural ? QCoreApplication::translate("Recipe", "contengono")
+                                    : QCoreApplication::translate("Recipe", "contiene"))));
     }
     return notices;
 }
@@ -163,8 +168,9 @@ std::optional<QByteArray> encode(const QStringList &record, QString *problem)
         if (!encoded) {
             if (problem)
                 *problem =
-                    QStringLiteral("Impossibile salvare il file: %1 il carattere \u00ab%2\u00bb, "
-                                   "che il file delle ricette non può contenere")
+                    QCoreApplication::translate(
+                        "Recipe", "Impossibile salvare il file: %1 il carattere \u00ab%2\u00bb, "
+                                  "che il file delle ricette non può contenere")
                         .arg(describeContaining(recordFields()[size_t(k)]), cp1252::firstMissing(text));
             return std::nullopt;
         }
@@ -179,8 +185,9 @@ std::optional<QByteArray> encode(const QStringList &record, QString *problem)
             for (int k = 1; k < kFieldCount; ++k)
                 if (record.value(k).size() > record.value(longest).size())
                     longest = k;
-            *problem = QStringLiteral("Impossibile salvare il file: la ricetta supera %1 MiB, il limite del "
-                                      "file delle ricette. Accorciare %2.")
+            *problem = QCoreApplication::translate(
+                           "Recipe", "Impossibile salvare il file: la ricetta supera %1 MiB, il limite del "
+                                     "file delle ricette. Accorciare %2.")
                            .arg(kMaxFileSize / (1024 * 1024))
                            .arg(describe(recordFields()[size_t(longest)]));
         }
@@ -192,13 +199,15 @@ std::optional<QByteArray> encode(const QStringList &record, QString *problem)
 QString whyNotARecipe(const QStringList &record, const QStringList &ingredients)
 {
     if (record.size() != kFieldCount)
-        return QStringLiteral("la ricetta ha %1 campi invece di %2").arg(record.size()).arg(kFieldCount);
+        return QCoreApplication::translate("Recipe", "la ricetta ha %1 campi invece di %2")
+            .arg(record.size())
+            .arg(kFieldCount);
     auto number = [](FieldId id) { return indexOf(id) + 1; };
     auto text = [&](FieldId id) -> const QString & { return record[indexOf(id)]; };
     auto quoted = [](const QString &value) { return QStringLiteral("«%1»").arg(value); };
     const auto eggBox = eggBoxOf(record[kEggBox]);
     if (!eggBox)
-        return QStringLiteral("il campo %1 (%2) non è un numero")
+        return QCoreApplication::translate("Recipe", "il campo %1 (%2) non è un numero")
             .arg(kEggBox + 1)
             .arg(quoted(record[kEggBox]));
     const QString dash = QStringLiteral("-");
@@ -206,22 +215,24 @@ QString whyNotARecipe(const QStringList &record, const QStringList &ingredients)
     // Entries the lists do not have: the file is no recipe of this program.
     for (int row = 1; row <= kCatalogueRows; ++row)
         if (!ingredients.contains(text(componente(row))))
-            return QStringLiteral("il campo %1 (%2) non è un componente della lista")
+            return QCoreApplication::translate("Recipe", "il campo %1 (%2) non è un componente della lista")
                 .arg(number(componente(row)))
                 .arg(quoted(text(componente(row))));
     for (int row : kCustomRows) {
         if (!catalogue::digestibilityEntries().contains(text(dig(row))))
-            return QStringLiteral("il campo %1 (%2) non è un indice di digeribilità della lista")
+            return QCoreApplication::translate("Recipe",
+                                               "il campo %1 (%2) non è un indice di digeribilità della lista")
                 .arg(number(dig(row)))
                 .arg(quoted(text(dig(row))));
         if (!catalogue::binderEntries().contains(text(legante(row))))
-            return QStringLiteral("il campo %1 (%2) non è un indice legante della lista")
+            return QCoreApplication::translate("Recipe",
+                                               "il campo %1 (%2) non è un indice legante della lista")
                 .arg(number(legante(row)))
                 .arg(quoted(text(legante(row))));
     }
     const QString &kind = text(componente(kEggRow));
     if (!catalogue::eggEntries().contains(kind))
-        return QStringLiteral("il campo %1 (%2) non è un tipo di uovo")
+        return QCoreApplication::translate("Recipe", "il campo %1 (%2) non è un tipo di uovo")
             .arg(number(componente(kEggRow)))
             .arg(quoted(kind));
 
@@ -229,7 +240,8 @@ QString whyNotARecipe(const QStringList &record, const QStringList &ingredients)
     // showing on the worksheet.
     for (int row = 1; row <= kCatalogueRows; ++row)
         if (text(componente(row)) == dash && !isZero(text(peso(row))))
-            return QStringLiteral("il campo %1 dà dei grammi alla riga %2, che non ha un componente")
+            return QCoreApplication::translate(
+                       "Recipe", "il campo %1 dà dei grammi alla riga %2, che non ha un componente")
                 .arg(number(peso(row)))
                 .arg(row);
     for (int row : kCustomRows) {
@@ -237,19 +249,22 @@ QString whyNotARecipe(const QStringList &record, const QStringList &ingredients)
             continue;
         for (Column column : {Peso, Proteine, Grassi, Carbo})
             if (!isZero(text(at(column, row))))
-                return QStringLiteral("il campo %1 dà un valore alla riga %2, che non ha un nome")
+                return QCoreApplication::translate(
+                           "Recipe", "il campo %1 dà un valore alla riga %2, che non ha un nome")
                     .arg(number(at(column, row)))
                     .arg(row);
         for (FieldId id : {dig(row), legante(row)})
             if (text(id) != QStringLiteral("0"))
-                return QStringLiteral("il campo %1 dà un indice alla riga %2, che non ha un nome")
+                return QCoreApplication::translate(
+                           "Recipe", "il campo %1 dà un indice alla riga %2, che non ha un nome")
                     .arg(number(id))
                     .arg(row);
     }
     if (!*eggBox) {
         const QString &eggWeight = text(peso(kEggRow));
         if (kind != dash || !isZero(text(NumeroUova)) || !(eggWeight.isEmpty() || isZero(eggWeight)))
-            return QStringLiteral("dati delle uova con la casella spenta (campo %1)").arg(kEggBox + 1);
+            return QCoreApplication::translate("Recipe", "dati delle uova con la casella spenta (campo %1)")
+                .arg(kEggBox + 1);
     }
     // Every other value goes through the input rules as it is set, which answer a bad
     // one with their warning and "0".
@@ -294,7 +309,8 @@ Outcome open(Worksheet &worksheet, const QString &path, QString *detail)
     // Only a regular file: a pipe or a device would keep the program waiting for ever.
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return fail(Outcome::Unreadable, usertext::whyUnreadable(path, errno));
-    const QString tooLarge = QStringLiteral("il file supera %1 MiB").arg(kMaxFileSize / (1024 * 1024));
+    const QString tooLarge =
+        QCoreApplication::translate("Recipe", "il file supera %1 MiB").arg(kMaxFileSize / (1024 * 1024));
     if (file.size() > kMaxFileSize)
         return fail(Outcome::NotARecipe, tooLarge);
     const QByteArray bytes = file.read(kMaxFileSize + 1);

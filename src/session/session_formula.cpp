@@ -6,10 +6,13 @@
 #include "messages.h"
 #include "numbers.h"
 #include "session.h"
+#include "translatedtext.h"
 #include "warnings.h"
 
 #include <algorithm>
 #include <cmath>
+
+#include <QCoreApplication>
 
 using namespace field;
 
@@ -17,8 +20,9 @@ namespace {
 
 const QString kDash = QStringLiteral("-");
 
-const QString kStaleProposal = QStringLiteral(
-    "Il foglio è cambiato dopo il calcolo della formula: calcolare di nuovo la formula prima di applicarla");
+const QString &kStaleProposal = translatedConstant(
+    "Formula", QT_TRANSLATE_NOOP("Formula", "Il foglio è cambiato dopo il calcolo della formula: calcolare "
+                                            "di nuovo la formula prima di applicarla"));
 
 double valueOf(const Worksheet &worksheet, FieldId id)
 {
@@ -113,8 +117,9 @@ formula::Result Session::solveFormula(const formula::Input &input) const
     if (sheet.eggsChecked() && !eggKindOf(sheet))
         refusals << messages::kChooseEggs;
     if (input.eggs && !input.eggs->free && sheet.text(NumeroUova) == QStringLiteral("0"))
-        refusals << QStringLiteral("Uova: il foglio ha 0 uova: scriverne il numero, oppure lasciarlo "
-                                   "scegliere alla formula");
+        refusals << QCoreApplication::translate(
+            "Formula", "Uova: il foglio ha 0 uova: scriverne il numero, oppure lasciarlo "
+                       "scegliere alla formula");
     if (!refusals.isEmpty()) {
         formula::Result result;
         result.reasons = refusals;

@@ -4,6 +4,7 @@
 #include "balancetexts.h"
 #include "contrast.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace balancelook {
@@ -25,7 +26,7 @@ QString statusHtml(const balance::Report &report, const QColor &mark)
                       ? words
                       : QStringLiteral("<b style=\"color:%1\">%2</b>").arg(mark.name(), words));
     }
-    return QStringLiteral("Bilancio: ") + parts.join(QStringLiteral(" · "));
+    return QCoreApplication::translate("Balance", "Bilancio: ") + parts.join(QStringLiteral(" · "));
 }
 
 } // namespace balancelook

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dlgcommon.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 QString DlgCommon::chooseSavePath()
@@ -17,7 +18,7 @@ QString DlgCommon::choose(bool saving)
 {
     QFileDialog dialog(m_parent);
     dialog.setObjectName(QStringLiteral("dlgCommon"));
-    dialog.setNameFilter(QStringLiteral("Documenti di testo(*.txt)"));
+    dialog.setNameFilter(QCoreApplication::translate("DlgCommon", "Documenti di testo(*.txt)"));
     // No default extension: a name given without one makes a file without one.
     dialog.setDefaultSuffix(QString());
     if (saving) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "elidedlabel.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyle>
 
@@ -8,7 +9,8 @@ QSize ElidedLabel::minimumSizeHint() const
 {
     // Room for a few letters and the ellipsis; the rest gives way to its neighbours.
     const QMargins margins = contentsMargins();
-    return {fontMetrics().horizontalAdvance(QStringLiteral("Costo: …")) + margins.left() + margins.right(),
+    return {fontMetrics().horizontalAdvance(QCoreApplication::translate("Cost", "Costo: …")) +
+                margins.left() + margins.right(),
             QLabel::minimumSizeHint().height()};
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fieldbinding.h"
 
+#include "catalogue.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -84,6 +86,20 @@ void setBackground(QWidget *widget, const QColor &colour, bool greyWhenDisabled)
     widget->setPalette(palette);
 }
 
+// The entries of a list as the worksheet stores them (Italian catalogue names, as files
+// carry them), shown by their names in the program's language.
+class DisplayNameListModel : public QStringListModel
+{
+public:
+    using QStringListModel::QStringListModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const QVariant value = QStringListModel::data(index, role == Qt::DisplayRole ? Qt::EditRole : role);
+        return role == Qt::DisplayRole ? QVariant(catalogue::displayName(value.toString())) : value;
+    }
+};
+
 } // namespace
 
 FieldBinding::FieldBinding(FieldStore &store, const FieldWidgets &widgets, QObject *parent,
@@ -111,7 +127,7 @@ QStringListModel *FieldBinding::listModel(FieldId id)
     const QStringList *entries = m_store.field(id).entries;
     QStringListModel *&model = m_listModels[entries];
     if (!model)
-        model = new QStringListModel(entries ? *entries : QStringList(), this);
+        model = new DisplayNameListModel(entries ? *entries : QStringList(), this);
     return model;
 }
 
@@ -176,7 +192,7 @@ void FieldBinding::bind(FieldId id, QWidget *widget)
         const QSignalBlocker blocker(combo);
         combo->setModel(listModel(id));
         connect(combo, &QComboBox::activated, this, [this, id, combo](int index) {
-            m_store.select(id, combo->itemText(index));
+            m_store.select(id, combo->itemData(index, Qt::EditRole).toString());
             show(id);
         });
     } else if (auto *check = qobject_cast<QCheckBox *>(widget)) {
@@ -209,8 +225,9 @@ void FieldBinding::show(FieldId id)
             setNotesText(edit, shown);
         }
     } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
-        const int index =
-            f.text.isEmpty() ? -1 : combo->findText(f.text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int index = f.text.isEmpty() ? -1
+                                           : combo->findData(f.text, Qt::EditRole,
+                                                             Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (combo->currentIndex() != index) {
             const QSignalBlocker blocker(combo);
             combo->setCurrentIndex(index);

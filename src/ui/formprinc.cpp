@@ -29,7 +29,7 @@
 FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FormPrinc"));
-    setWindowTitle(QStringLiteral("Vornak Ver. " VORNAK_VERSION " - a cura del team Vornak"));
+    setWindowTitle(tr("Vornak Ver. %1 - a cura del team Vornak").arg(QStringLiteral(VORNAK_VERSION)));
     setWindowIcon(vornakWindowIcon());
     setFont(design::dialogFont());
 
@@ -163,7 +163,7 @@ void FormPrinc::CmdApri_Click()
 void FormPrinc::CmdStampa_Click()
 {
     if (const std::optional<Page> page = m_session.recipePage())
-        m_printer->print(*page, QStringLiteral("la ricetta"), m_sink);
+        m_printer->print(*page, tr("la ricetta"), m_sink);
 }
 
 void FormPrinc::CmdConvertitore_Click()

@@ -90,6 +90,7 @@ private:
     void buildResultsFrame(QWidget *client);
     void buildButtons(QWidget *client);
     void buildMenus();
+    void buildLanguageMenu(QMenu *menu); // formprinc_language.cpp
     void setFocusOrder();
     // The worksheet's controls, each made from its field and kept in m_fieldWidgets.
     QLineEdit *inputBox(QWidget *parent, FieldId id, int left, int top, int width, int height,

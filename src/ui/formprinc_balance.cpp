@@ -19,7 +19,7 @@ void FormPrinc::buildStatusBar()
     auto *line = new ClickableLabel(statusBar());
     line->setObjectName(QStringLiteral("LblBilancio"));
     line->setTextFormat(Qt::RichText);
-    line->setToolTip(QStringLiteral("Fare clic per il bilancio del mix e i suggerimenti"));
+    line->setToolTip(tr("Fare clic per il bilancio del mix e i suggerimenti"));
     // The text keeps the style's usual margin from the window's edge.
     line->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), 0, 0, 0);
     statusBar()->addWidget(line, 1);
@@ -39,7 +39,7 @@ void FormPrinc::buildStatusBar()
 
 void FormPrinc::addBalanceMenuItem()
 {
-    QAction *action = m_viewMenu->addAction(QStringLiteral("Bilancio del mix"));
+    QAction *action = m_viewMenu->addAction(tr("Bilancio del mix"));
     action->setObjectName(QStringLiteral("mnuBilancio"));
     connect(action, &QAction::triggered, this, &FormPrinc::mnuBilancio_Click);
 }

@@ -81,18 +81,19 @@ void FormPrinc::buildWorksheetGrid(QWidget *client)
         int left, width, height;
     };
     const Header headers[] = {
-        {"Label1", "Componenti", 840, 1455, 255},
-        {"Label2", "Proteine %", 3600, kColumnWidth, 255},
-        {"Label3", "Grassi %", 5400, kColumnWidth, 255},
-        {"Label4", "Carboidrati %", 7200, kColumnWidth, 255},
-        {"Label5", "Indice Digeribilità", 9000, kColumnWidth, 255},
-        {"Label6", "Indice Legante", 10800, kColumnWidth, 255},
+        {"Label1", QT_TRANSLATE_NOOP("FormPrinc", "Componenti"), 840, 1455, 255},
+        {"Label2", QT_TRANSLATE_NOOP("FormPrinc", "Proteine %"), 3600, kColumnWidth, 255},
+        {"Label3", QT_TRANSLATE_NOOP("FormPrinc", "Grassi %"), 5400, kColumnWidth, 255},
+        {"Label4", QT_TRANSLATE_NOOP("FormPrinc", "Carboidrati %"), 7200, kColumnWidth, 255},
+        {"Label5", QT_TRANSLATE_NOOP("FormPrinc", "Indice Digeribilità"), 9000, kColumnWidth, 255},
+        {"Label6", QT_TRANSLATE_NOOP("FormPrinc", "Indice Legante"), 10800, kColumnWidth, 255},
         // Wider than its column around the same centre: the type shrinks more slowly than
         // the boxes, so on small screens the caption would be cut.
-        {"Label7", "Imposta peso in gr.", kGramsLeft - 90, kColumnWidth + 180, 345},
+        {"Label7", QT_TRANSLATE_NOOP("FormPrinc", "Imposta peso in gr."), kGramsLeft - 90, kColumnWidth + 180,
+         345},
     };
     for (const Header &h : headers) {
-        QLabel *label = design::staticText(client, QString::fromUtf8(h.text), h.left, 120, h.width, h.height,
+        QLabel *label = design::staticText(client, tr(h.text), h.left, 120, h.width, h.height,
                                            Qt::AlignHCenter | Qt::AlignTop);
         label->setObjectName(QLatin1String(h.name));
     }
@@ -103,14 +104,14 @@ void FormPrinc::buildWorksheetGrid(QWidget *client)
         const bool customRow = isCustomRow(row);
         if (customRow) {
             auto *name = inputBox(client, aggiunta(row), 120, top, 3135, kRowHeight, false);
-            name->setToolTip(QStringLiteral("Scrivere nuovo componente"));
+            name->setToolTip(tr("Scrivere nuovo componente"));
             for (int k = 0; k < 3; ++k)
                 inputBox(client, at(kValueColumns[k], row), valueLefts[k], top, kColumnWidth, kRowHeight);
             dropDownList(client, dig(row), valueLefts[3], top, kColumnWidth, kRowHeight);
             dropDownList(client, legante(row), valueLefts[4], top, kColumnWidth, kRowHeight);
         } else {
             auto *list = dropDownList(client, componente(row), 120, top, 3135, kRowHeight);
-            list->setToolTip(QStringLiteral("Scegliere un componente"));
+            list->setToolTip(tr("Scegliere un componente"));
             for (int k = 0; k < 5; ++k)
                 displayField(client, at(kValueColumns[k], row), valueLefts[k], top, kColumnWidth, kRowHeight);
         }
@@ -126,14 +127,14 @@ void FormPrinc::buildWorksheetGrid(QWidget *client)
 
 void FormPrinc::buildEggFrame(QWidget *client)
 {
-    auto *frame = new FrameBox(QStringLiteral("Uova"), client);
+    auto *frame = new FrameBox(tr("Uova"), client);
     frame->setObjectName(QStringLiteral("Frame1"));
     place(frame, 120, 6600, 10572, 1572);
 
     auto *check = new WideCheckBox(frame);
     check->setObjectName(field::name(ChkUova));
     m_fieldWidgets.insert(ChkUova, check);
-    check->setToolTip(QStringLiteral("Aggiunta uova al mix"));
+    check->setToolTip(tr("Aggiunta uova al mix"));
     place(check, 120, 240, 975, 255);
 
     dropDownList(frame, componente(kEggRow), 120, 600, 3015, 315);
@@ -141,30 +142,28 @@ void FormPrinc::buildEggFrame(QWidget *client)
     displayField(frame, grassi(kEggRow), 5280, 600, 1575, 315);
     displayField(frame, carbo(kEggRow), 7080, 600, 1575, 315);
     displayField(frame, dig(kEggRow), 8880, 600, 1572, 312);
-    design::staticText(frame, QStringLiteral("Numero uova"), 120, 1080, 1215, 255)
+    design::staticText(frame, tr("Numero uova"), 120, 1080, 1215, 255)
         ->setObjectName(QStringLiteral("Label18"));
     inputBox(frame, NumeroUova, 1440, 1080, 1695, 315);
     // Right-aligned in a box that reaches further left, so the caption stays whole next to
     // its field on small screens too.
-    design::staticText(frame, QStringLiteral("Peso delle uova"), 7080, 1080, 1572, 252,
-                       Qt::AlignRight | Qt::AlignTop)
+    design::staticText(frame, tr("Peso delle uova"), 7080, 1080, 1572, 252, Qt::AlignRight | Qt::AlignTop)
         ->setObjectName(QStringLiteral("Label19"));
     displayField(frame, peso(kEggRow), 8880, 1080, 1572, 312);
 }
 
 void FormPrinc::buildRecipeFields(QWidget *client)
 {
-    design::staticText(client, QStringLiteral("Nome della  ricetta:"), 10800, 6720, 3855, 255)
+    design::staticText(client, tr("Nome della  ricetta:"), 10800, 6720, 3855, 255)
         ->setObjectName(QStringLiteral("LblNomeRicetta"));
     auto *name = inputBox(client, NomeRicetta, 10800, 6960, 3855, 315, false);
-    name->setToolTip(QStringLiteral("Scrivere il nome della ricetta"));
-    design::staticText(client, QStringLiteral("Note:"), 10800, 7320, 495, 255)
-        ->setObjectName(QStringLiteral("LblNote"));
+    name->setToolTip(tr("Scrivere il nome della ricetta"));
+    design::staticText(client, tr("Note:"), 10800, 7320, 495, 255)->setObjectName(QStringLiteral("LblNote"));
 
     auto *notes = new QPlainTextEdit(client);
     notes->setObjectName(field::name(Note));
     m_fieldWidgets.insert(Note, notes);
-    notes->setToolTip(QStringLiteral("Scrivere le note"));
+    notes->setToolTip(tr("Scrivere le note"));
     notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     notes->setTabChangesFocus(true);
     place(notes, 10800, 7560, 3855, 615);
@@ -189,14 +188,18 @@ void FormPrinc::buildResultsFrame(QWidget *client)
         int left, top;
     };
     const Caption captions[] = {
-        {"Label9", "Proteine %", 3480, 240},       {"Label10", "Grassi %", 5280, 240},
-        {"Label11", "Carboidrati %", 7080, 240},   {"Label15", "Indice Digeribilità", 8880, 600},
-        {"Label16", "Indice Legante", 10680, 600}, {"Label12", "Proteine gr.", 3480, 960},
-        {"Label13", "Grassi gr.", 5280, 960},      {"Label14", "Carboidrati gr.", 7080, 960},
+        {"Label9", QT_TRANSLATE_NOOP("FormPrinc", "Proteine %"), 3480, 240},
+        {"Label10", QT_TRANSLATE_NOOP("FormPrinc", "Grassi %"), 5280, 240},
+        {"Label11", QT_TRANSLATE_NOOP("FormPrinc", "Carboidrati %"), 7080, 240},
+        {"Label15", QT_TRANSLATE_NOOP("FormPrinc", "Indice Digeribilità"), 8880, 600},
+        {"Label16", QT_TRANSLATE_NOOP("FormPrinc", "Indice Legante"), 10680, 600},
+        {"Label12", QT_TRANSLATE_NOOP("FormPrinc", "Proteine gr."), 3480, 960},
+        {"Label13", QT_TRANSLATE_NOOP("FormPrinc", "Grassi gr."), 5280, 960},
+        {"Label14", QT_TRANSLATE_NOOP("FormPrinc", "Carboidrati gr."), 7080, 960},
     };
     for (const Caption &caption : captions) {
-        QLabel *label = design::staticText(frame, QString::fromUtf8(caption.text), caption.left, caption.top,
-                                           1575, 255, Qt::AlignHCenter | Qt::AlignTop);
+        QLabel *label = design::staticText(frame, tr(caption.text), caption.left, caption.top, 1575, 255,
+                                           Qt::AlignHCenter | Qt::AlignTop);
         label->setObjectName(QLatin1String(caption.name));
         keepOwnLook(label);
     }
@@ -234,19 +237,27 @@ void FormPrinc::buildButtons(QWidget *client)
         void (FormPrinc::*command)();
     };
     const Button buttons[] = {
-        {"CmdCalcola", "Calcola", "Esegue il calcolo", 4320, &FormPrinc::CmdCalcola_Click},
-        {"CmdCancella", "Cancella", "Cancella tutti i valori", 5640, &FormPrinc::CmdCancella_Click},
-        {"CmdSalva", "Salva ", "Salva file", 6960, &FormPrinc::CmdSalva_Click},
-        {"CmdApri", "Apri", "Apri file", 8280, &FormPrinc::CmdApri_Click},
-        {"CmdStampa", "Stampa ", "Stampa la ricetta", 9600, &FormPrinc::CmdStampa_Click},
-        {"CmdRiferimenti", "Riferimenti", "", 10920, &FormPrinc::CmdRiferimenti_Click},
-        {"CmdConvertitore", "Convertitore", "", 12240, &FormPrinc::CmdConvertitore_Click},
-        {"CmdEsci", "Esci", "Esci dal programma", 13560, &FormPrinc::CmdEsci_Click},
+        {"CmdCalcola", QT_TRANSLATE_NOOP("FormPrinc", "Calcola"),
+         QT_TRANSLATE_NOOP("FormPrinc", "Esegue il calcolo"), 4320, &FormPrinc::CmdCalcola_Click},
+        {"CmdCancella", QT_TRANSLATE_NOOP("FormPrinc", "Cancella"),
+         QT_TRANSLATE_NOOP("FormPrinc", "Cancella tutti i valori"), 5640, &FormPrinc::CmdCancella_Click},
+        {"CmdSalva", QT_TRANSLATE_NOOP("FormPrinc", "Salva "), QT_TRANSLATE_NOOP("FormPrinc", "Salva file"),
+         6960, &FormPrinc::CmdSalva_Click},
+        {"CmdApri", QT_TRANSLATE_NOOP("FormPrinc", "Apri"), QT_TRANSLATE_NOOP("FormPrinc", "Apri file"), 8280,
+         &FormPrinc::CmdApri_Click},
+        {"CmdStampa", QT_TRANSLATE_NOOP("FormPrinc", "Stampa "),
+         QT_TRANSLATE_NOOP("FormPrinc", "Stampa la ricetta"), 9600, &FormPrinc::CmdStampa_Click},
+        {"CmdRiferimenti", QT_TRANSLATE_NOOP("FormPrinc", "Riferimenti"), "", 10920,
+         &FormPrinc::CmdRiferimenti_Click},
+        {"CmdConvertitore", QT_TRANSLATE_NOOP("FormPrinc", "Convertitore"), "", 12240,
+         &FormPrinc::CmdConvertitore_Click},
+        {"CmdEsci", QT_TRANSLATE_NOOP("FormPrinc", "Esci"),
+         QT_TRANSLATE_NOOP("FormPrinc", "Esci dal programma"), 13560, &FormPrinc::CmdEsci_Click},
     };
     for (const Button &b : buttons) {
-        auto *button = new QPushButton(QString::fromLatin1(b.caption), client);
+        auto *button = new QPushButton(tr(b.caption), client);
         button->setObjectName(QLatin1String(b.name));
-        button->setToolTip(QString::fromLatin1(b.toolTip));
+        button->setToolTip(*b.toolTip ? tr(b.toolTip) : QString());
         button->setAutoDefault(false);
         place(button, b.left, 10200, 1215, 375);
         m_buttons.insert(QLatin1String(b.name), button);
@@ -263,26 +274,32 @@ void FormPrinc::buildMenus()
         void (FormPrinc::*command)();
     };
     auto addMenu = [this](const char *name, const char *caption, std::initializer_list<Item> items) {
-        QMenu *menu = menuBar()->addMenu(QString::fromLatin1(caption));
+        QMenu *menu = menuBar()->addMenu(tr(caption));
         menu->setObjectName(QLatin1String(name));
         for (const Item &item : items) {
-            QAction *action = menu->addAction(QString::fromUtf8(item.caption));
+            QAction *action = menu->addAction(tr(item.caption));
             action->setObjectName(QLatin1String(item.name));
             connect(action, &QAction::triggered, this, item.command);
         }
         return menu;
     };
-    addMenu("mnuFile", "&File",
-            {{"mnuapri", "&Apri", &FormPrinc::CmdApri_Click},
-             {"mnuStampa", "&Stampa", &FormPrinc::CmdStampa_Click},
-             {"mnusalva", "&Salva con nome", &FormPrinc::CmdSalva_Click},
-             {"mnuEsci", "&Esci", &FormPrinc::CmdEsci_Click}});
-    m_viewMenu = addMenu("mnuvisualizza", "&Visualizza",
-                         {{"mnuRiferimenti", "Riferimenti", &FormPrinc::CmdRiferimenti_Click},
-                          {"mnuConvertitore", "Convertitore", &FormPrinc::CmdConvertitore_Click},
-                          {"mnuIngredienti", "Ingredienti e prezzi", &FormPrinc::mnuIngredienti_Click},
-                          {"mnuFormula", "Formula del mix…", &FormPrinc::mnuFormula_Click}});
-    addMenu("mnuInfo", "&?", {{"mnuInformazioni", "Informazioni", &FormPrinc::mnuInformazioni_Click}});
+    addMenu("mnuFile", QT_TRANSLATE_NOOP("FormPrinc", "&File"),
+            {{"mnuapri", QT_TRANSLATE_NOOP("FormPrinc", "&Apri"), &FormPrinc::CmdApri_Click},
+             {"mnuStampa", QT_TRANSLATE_NOOP("FormPrinc", "&Stampa"), &FormPrinc::CmdStampa_Click},
+             {"mnusalva", QT_TRANSLATE_NOOP("FormPrinc", "&Salva con nome"), &FormPrinc::CmdSalva_Click},
+             {"mnuEsci", QT_TRANSLATE_NOOP("FormPrinc", "&Esci"), &FormPrinc::CmdEsci_Click}});
+    m_viewMenu = addMenu(
+        "mnuvisualizza", QT_TRANSLATE_NOOP("FormPrinc", "&Visualizza"),
+        {{"mnuRiferimenti", QT_TRANSLATE_NOOP("FormPrinc", "Riferimenti"), &FormPrinc::CmdRiferimenti_Click},
+         {"mnuConvertitore", QT_TRANSLATE_NOOP("FormPrinc", "Convertitore"),
+          &FormPrinc::CmdConvertitore_Click},
+         {"mnuIngredienti", QT_TRANSLATE_NOOP("FormPrinc", "Ingredienti e prezzi"),
+          &FormPrinc::mnuIngredienti_Click},
+         {"mnuFormula", QT_TRANSLATE_NOOP("FormPrinc", "Formula del mix…"), &FormPrinc::mnuFormula_Click}});
+    QMenu *info = addMenu("mnuInfo", "&?",
+                          {{"mnuInformazioni", QT_TRANSLATE_NOOP("FormPrinc", "Informazioni"),
+                            &FormPrinc::mnuInformazioni_Click}});
+    buildLanguageMenu(info);
 }
 
 void FormPrinc::setFocusOrder()

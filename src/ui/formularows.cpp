@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formularows.h"
 
+#include "catalogue.h"
 #include "controlhabits.h"
 #include "design.h"
 #include "formulaentry.h"
@@ -41,7 +42,7 @@ QLabel *valueBox(QWidget *parent, const QString &name)
     QLabel *label = text(parent, QString(), Qt::AlignCenter);
     label->setObjectName(name);
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("0000000 uova")));
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(FormulaRows::tr("0000000 uova")));
     label->setMinimumHeight(QLineEdit().sizeHint().height()); // as tall as the rows' input boxes
     return label;
 }
@@ -58,7 +59,7 @@ QLineEdit *gramsBox(QWidget *parent, const QString &name, const QString &value, 
 
 QString eggsText(double count)
 {
-    return numbers::plainText(count) + (count == 1 ? QStringLiteral(" uovo") : QStringLiteral(" uova"));
+    return numbers::plainText(count) + (count == 1 ? FormulaRows::tr(" uovo") : FormulaRows::tr(" uova"));
 }
 
 } // namespace
@@ -90,10 +91,13 @@ void FormulaRows::clearRows()
 
 void FormulaRows::addHeader()
 {
-    const char *headers[ColumnCount] = {"Riga",        "Componente", "Attuali gr.", "Minimo gr.",
-                                        "Massimo gr.", "Mantieni",   "Proposta gr."};
+    const char *headers[ColumnCount] = {
+        QT_TRANSLATE_NOOP("FormulaRows", "Riga"),        QT_TRANSLATE_NOOP("FormulaRows", "Componente"),
+        QT_TRANSLATE_NOOP("FormulaRows", "Attuali gr."), QT_TRANSLATE_NOOP("FormulaRows", "Minimo gr."),
+        QT_TRANSLATE_NOOP("FormulaRows", "Massimo gr."), QT_TRANSLATE_NOOP("FormulaRows", "Mantieni"),
+        QT_TRANSLATE_NOOP("FormulaRows", "Proposta gr.")};
     for (int column = 0; column < ColumnCount; ++column) {
-        QLabel *header = text(m_page, QString::fromUtf8(headers[column]),
+        QLabel *header = text(m_page, tr(headers[column]),
                               column == Name ? Qt::AlignLeft | Qt::AlignBottom : Qt::AlignCenter);
         header->setFont(design::dialogFont(8.25, true));
         m_grid->addWidget(header, 0, column);
@@ -106,7 +110,7 @@ void FormulaRows::addRow(int line, const formula::Candidate &c)
     Row row;
     row.name = c.name;
     m_grid->addWidget(text(m_page, suffix, Qt::AlignCenter), line, RowNumber);
-    m_grid->addWidget(text(m_page, c.name), line, Name);
+    m_grid->addWidget(text(m_page, catalogue::displayName(c.name)), line, Name);
     row.current = valueBox(m_page, QStringLiteral("TxtAttuale") + suffix);
     row.current->setText(numbers::plainText(c.currentGrams));
     m_grid->addWidget(row.current, line, Current);
@@ -114,17 +118,17 @@ void FormulaRows::addRow(int line, const formula::Candidate &c)
     const Settings kept = m_settings.value(c.row);
     const bool same = kept.name == c.name;
     row.min = gramsBox(m_page, QStringLiteral("TxtMinimo") + suffix, same ? kept.min : QStringLiteral("0"),
-                       QStringLiteral("Grammi interi che la riga deve avere almeno"));
+                       tr("Grammi interi che la riga deve avere almeno"));
     row.max = gramsBox(m_page, QStringLiteral("TxtMassimo") + suffix, same ? kept.max : QString(),
-                       QStringLiteral("Grammi interi che la riga può avere al massimo; vuoto: fino al peso "
-                                      "totale"));
-    row.max->setPlaceholderText(QStringLiteral("totale"));
+                       tr("Grammi interi che la riga può avere al massimo; vuoto: fino al peso "
+                          "totale"));
+    row.max->setPlaceholderText(tr("totale"));
     m_grid->addWidget(row.min, line, Min, Qt::AlignHCenter);
     m_grid->addWidget(row.max, line, Max, Qt::AlignHCenter);
 
     row.keep = new QCheckBox(m_page);
     row.keep->setObjectName(QStringLiteral("ChkMantieni") + suffix);
-    row.keep->setToolTip(QStringLiteral("La riga tiene i grammi che ha ora nel foglio"));
+    row.keep->setToolTip(tr("La riga tiene i grammi che ha ora nel foglio"));
     row.keep->setChecked(same && kept.keep);
     QLineEdit *min = row.min, *max = row.max;
     auto bounds = [min, max](bool keep) {
@@ -145,7 +149,7 @@ void FormulaRows::addRow(int line, const formula::Candidate &c)
 
 void FormulaRows::addEggRow(int line, const formula::Eggs &eggs)
 {
-    m_grid->addWidget(text(m_page, QStringLiteral("Uova"), Qt::AlignCenter), line, RowNumber);
+    m_grid->addWidget(text(m_page, tr("Uova"), Qt::AlignCenter), line, RowNumber);
     m_grid->addWidget(text(m_page, eggs.kind), line, Name);
     m_eggCurrent = valueBox(m_page, QStringLiteral("TxtAttualeUova"));
     m_eggCurrent->setText(eggsText(eggs.currentCount));
@@ -153,9 +157,8 @@ void FormulaRows::addEggRow(int line, const formula::Eggs &eggs)
     m_grid->addWidget(m_eggCurrent, line, Current);
     m_keepEggs = new QCheckBox(m_page);
     m_keepEggs->setObjectName(QStringLiteral("ChkMantieniUova"));
-    m_keepEggs->setToolTip(
-        QStringLiteral("Con il segno la formula tiene il numero di uova del foglio; senza, "
-                       "sceglie lei quante uova intere usare (almeno una)"));
+    m_keepEggs->setToolTip(tr("Con il segno la formula tiene il numero di uova del foglio; senza, "
+                              "sceglie lei quante uova intere usare (almeno una)"));
     m_keepEggs->setChecked(!(m_eggsFree && m_eggKind == eggs.kind));
     connect(m_keepEggs, &QCheckBox::toggled, this, [this](bool keep) { m_eggsFree = !keep; });
     connect(m_keepEggs, &QCheckBox::clicked, this, &FormulaRows::boundsEdited);
@@ -178,8 +181,8 @@ void FormulaRows::showCandidates(const formula::Input &input)
     if (input.eggs)
         addEggRow(line++, *input.eggs);
     if (line == 1) {
-        m_empty = text(m_page, QStringLiteral("Nessun componente nel foglio: scegliere gli ingredienti nella "
-                                              "finestra principale"));
+        m_empty = text(m_page, tr("Nessun componente nel foglio: scegliere gli ingredienti nella "
+                                  "finestra principale"));
         m_empty->setObjectName(QStringLiteral("TxtNessunComponente"));
         m_grid->addWidget(m_empty, line++, 0, 1, ColumnCount);
     }
@@ -197,23 +200,23 @@ std::optional<FormulaRows::Problem> FormulaRows::readBounds(formula::Input &inpu
             continue;
         }
         auto problem = [&c](const char *what, QLineEdit *field) {
-            return Problem{QStringLiteral("Riga %1 (%2): il %3 «%4» non è un numero intero di grammi")
+            return Problem{tr("Riga %1 (%2): il %3 «%4» non è un numero intero di grammi")
                                .arg(c.row)
-                               .arg(c.name, QLatin1String(what), field->text()),
+                               .arg(catalogue::displayName(c.name), tr(what), field->text()),
                            field};
         };
         const QString min = row.min->text().trimmed();
         if (!min.isEmpty()) {
             const std::optional<qint64> grams = formulaentry::wholeGrams(min);
             if (!grams)
-                return problem("minimo", row.min);
+                return problem(QT_TRANSLATE_NOOP("FormulaRows", "minimo"), row.min);
             c.minGrams = *grams;
         }
         const QString max = row.max->text().trimmed();
         if (!max.isEmpty()) {
             c.maxGrams = formulaentry::wholeGrams(max);
             if (!c.maxGrams)
-                return problem("massimo", row.max);
+                return problem(QT_TRANSLATE_NOOP("FormulaRows", "massimo"), row.max);
         }
     }
     if (input.eggs && m_keepEggs)

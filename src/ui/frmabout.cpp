@@ -14,7 +14,7 @@ using design::place;
 FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmAbout"));
-    setWindowTitle(QStringLiteral("Informazioni Vornak "));
+    setWindowTitle(tr("Informazioni Vornak "));
     setWindowIcon(vornakWindowIcon());
     setModal(true);
     setFont(design::dialogFont());
@@ -40,22 +40,21 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
         label->setFont(design::dialogFont(8.25, true));
         return label;
     };
-    bold(design::staticText(this, QStringLiteral("Versione " VORNAK_VERSION), 2880, 720, 1455, 255,
+    bold(design::staticText(this, tr("Versione %1").arg(QStringLiteral(VORNAK_VERSION)), 2880, 720, 1455, 255,
                             Qt::AlignHCenter | Qt::AlignTop));
-    design::staticText(this,
-                       QStringLiteral("Software Freeware per il calclo dei valori nutrizionali nei mix."),
-                       2040, 1200, 3015, 495, Qt::AlignHCenter | Qt::AlignTop)
+    design::staticText(this, tr("Software Freeware per il calclo dei valori nutrizionali nei mix."), 2040,
+                       1200, 3015, 495, Qt::AlignHCenter | Qt::AlignTop)
         ->setWordWrap(true);
 
     auto *line = new LineControl(this);
     line->setPoints(QPointF(0, 1920 / 15.0), QPointF(6240 / 15.0, 1920 / 15.0));
 
-    bold(design::staticText(this, QStringLiteral("Realizzato dal team Vornak"), 360, 2040, 5415, 255));
-    bold(design::staticText(this, QStringLiteral("Beta Testers:"), 120, 2520, 1215, 255));
-    bold(design::staticText(this, QStringLiteral("Squadra prove Vornak, Gruppo pesca Vornak"), 1320, 2520,
-                            4695, 255, Qt::AlignRight | Qt::AlignTop));
-    bold(design::staticText(this, QStringLiteral("In collaborazione con:"), 120, 3360, 2055, 255));
-    bold(design::staticText(this, QStringLiteral("Team Vornak"), 480, 3720, 1095, 255));
+    bold(design::staticText(this, tr("Realizzato dal team Vornak"), 360, 2040, 5415, 255));
+    bold(design::staticText(this, tr("Beta Testers:"), 120, 2520, 1215, 255));
+    bold(design::staticText(this, tr("Squadra prove Vornak, Gruppo pesca Vornak"), 1320, 2520, 4695, 255,
+                            Qt::AlignRight | Qt::AlignTop));
+    bold(design::staticText(this, tr("In collaborazione con:"), 120, 3360, 2055, 255));
+    bold(design::staticText(this, tr("Team Vornak"), 480, 3720, 1095, 255));
 
     auto *logo = new QLabel(this);
     logo->setPixmap(aboutLogo());

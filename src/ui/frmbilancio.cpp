@@ -38,29 +38,33 @@ QLabel *text(const QString &words, QWidget *parent, bool bold = false)
 FrmBilancio::FrmBilancio(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmBilancio"));
-    setWindowTitle(QStringLiteral("Bilancio del mix"));
+    setWindowTitle(tr("Bilancio del mix"));
     setWindowIcon(vornakWindowIcon());
     setModal(false);
     setFont(design::dialogFont());
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(18);
-    const char *headers[] = {"Nutriente", "Nel mix", "Intervallo", "Esito"};
+    const char *headers[] = {
+        QT_TRANSLATE_NOOP("FrmBilancio", "Nutriente"), QT_TRANSLATE_NOOP("FrmBilancio", "Nel mix"),
+        QT_TRANSLATE_NOOP("FrmBilancio", "Intervallo"), QT_TRANSLATE_NOOP("FrmBilancio", "Esito")};
     for (int column = 0; column < 4; ++column)
-        grid->addWidget(text(QString::fromLatin1(headers[column]), this, true), 0, column);
+        grid->addWidget(text(tr(headers[column]), this, true), 0, column);
+    const char *const ids[] = {"Proteine", "Carboidrati", "Grassi"}; // object names, in every language
     for (int k = 0; k < 3; ++k) {
         const Nutrient nutrient = kNutrients[k];
         const QString name = nutrientName(nutrient);
+        const QLatin1String id(ids[k]);
         grid->addWidget(text(name, this), k + 1, 0);
         m_rows[k].share = text(QString(), this);
-        m_rows[k].share->setObjectName(QStringLiteral("TxtQuota") + name);
+        m_rows[k].share->setObjectName(QStringLiteral("TxtQuota") + id);
         grid->addWidget(m_rows[k].share, k + 1, 1);
         grid->addWidget(text(rangeText(rangeOf(nutrient)), this), k + 1, 2);
         m_rows[k].verdict = text(QString(), this);
-        m_rows[k].verdict->setObjectName(QStringLiteral("TxtEsito") + name);
+        m_rows[k].verdict->setObjectName(QStringLiteral("TxtEsito") + id);
         grid->addWidget(m_rows[k].verdict, k + 1, 3);
     }
-    grid->addWidget(text(QStringLiteral("Fibre"), this), 4, 0);
+    grid->addWidget(text(tr("Fibre"), this), 4, 0);
     grid->addWidget(text(QStringLiteral("—"), this), 4, 1);
     grid->addWidget(text(rangeText(kFibreRange), this), 4, 2);
     grid->addWidget(text(kFibreNotAssessed, this), 4, 3);
@@ -69,14 +73,14 @@ FrmBilancio::FrmBilancio(QWidget *parent) : QDialog(parent)
     m_suggestions->setObjectName(QStringLiteral("TxtSuggerimenti"));
     m_suggestions->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto *close = new QPushButton(QStringLiteral("Chiudi"), this);
+    auto *close = new QPushButton(tr("Chiudi"), this);
     close->setObjectName(QStringLiteral("CmdChiudi"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addSpacing(6);
-    layout->addWidget(text(QStringLiteral("Suggerimenti:"), this, true));
+    layout->addWidget(text(tr("Suggerimenti:"), this, true));
     layout->addWidget(m_suggestions);
     layout->addWidget(close, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);

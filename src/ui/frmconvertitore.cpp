@@ -17,7 +17,7 @@ using design::place;
 FrmConvertitore::FrmConvertitore(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmConvertitore"));
-    setWindowTitle(QStringLiteral("Convertitire Percentuale - Grammi"));
+    setWindowTitle(tr("Convertitire Percentuale - Grammi"));
     setWindowIcon(vornakWindowIcon());
     setModal(false);
     setFont(design::dialogFont());
@@ -38,8 +38,7 @@ FrmConvertitore::~FrmConvertitore()
 void FrmConvertitore::buildControls()
 {
     const auto centred = Qt::AlignHCenter | Qt::AlignTop;
-    design::staticText(this, QStringLiteral("Peso Totale Mix espresso in grammi"), 1800, 120, 2655, 255,
-                       centred);
+    design::staticText(this, tr("Peso Totale Mix espresso in grammi"), 1800, 120, 2655, 255, centred);
     auto inputBox = [this](FieldId id, int left, int top, int width, int height, bool centred) {
         QLineEdit *edit =
             design::inputBox(this, m_converter.fieldName(id), left, top, width, height, centred);
@@ -47,9 +46,9 @@ void FrmConvertitore::buildControls()
         return edit;
     };
     QWidget *total = inputBox(Converter::kTotal, 2400, 480, 1575, 315, true);
-    design::staticText(this, QStringLiteral("Componente"), 480, 1080, 1575, 255, centred);
-    design::staticText(this, QStringLiteral("Valore Percentuale"), 2520, 1080, 1575, 255, centred);
-    design::staticText(this, QStringLiteral("Risultato in grammi"), 4320, 1080, 1455, 255, centred);
+    design::staticText(this, tr("Componente"), 480, 1080, 1575, 255, centred);
+    design::staticText(this, tr("Valore Percentuale"), 2520, 1080, 1575, 255, centred);
+    design::staticText(this, tr("Risultato in grammi"), 4320, 1080, 1455, 255, centred);
 
     QList<QWidget *> focusOrder{total};
     QList<QWidget *> results;
@@ -61,7 +60,7 @@ void FrmConvertitore::buildControls()
         QLineEdit *grams = inputBox(Converter::grams(row), 4320, top, 1335, 315, true);
         grams->setReadOnly(true);
         results << grams;
-        design::staticText(this, QStringLiteral("Gr."), 5760, top, 375, 255)->setFont(design::dialogFont(12));
+        design::staticText(this, tr("Gr."), 5760, top, 375, 255)->setFont(design::dialogFont(12));
     }
 
     struct Button
@@ -72,13 +71,17 @@ void FrmConvertitore::buildControls()
         void (FrmConvertitore::*command)();
     };
     const Button buttons[] = {
-        {"CmdCalcola", "Calcola", 2520, 7680, &FrmConvertitore::CmdCalcola_Click},
-        {"CmdStampa", "Stampa", 4320, 7680, &FrmConvertitore::CmdStampa_Click},
-        {"CmdCancella", "Cancella", 2520, 8160, &FrmConvertitore::CmdCancella_Click},
-        {"CmdEsci", "Esci", 4320, 8160, &FrmConvertitore::CmdEsci_Click},
+        {"CmdCalcola", QT_TRANSLATE_NOOP("FrmConvertitore", "Calcola"), 2520, 7680,
+         &FrmConvertitore::CmdCalcola_Click},
+        {"CmdStampa", QT_TRANSLATE_NOOP("FrmConvertitore", "Stampa"), 4320, 7680,
+         &FrmConvertitore::CmdStampa_Click},
+        {"CmdCancella", QT_TRANSLATE_NOOP("FrmConvertitore", "Cancella"), 2520, 8160,
+         &FrmConvertitore::CmdCancella_Click},
+        {"CmdEsci", QT_TRANSLATE_NOOP("FrmConvertitore", "Esci"), 4320, 8160,
+         &FrmConvertitore::CmdEsci_Click},
     };
     for (const Button &b : buttons) {
-        auto *button = new QPushButton(QString::fromLatin1(b.caption), this);
+        auto *button = new QPushButton(tr(b.caption), this);
         button->setObjectName(QLatin1String(b.name));
         button->setAutoDefault(false);
         place(button, b.left, b.top, 1575, 375);
@@ -107,7 +110,7 @@ void FrmConvertitore::CmdStampa_Click()
         m_converter.warn(refusal);
         return;
     }
-    m_printer->print(m_converter.page(), QStringLiteral("la conversione"), m_sink);
+    m_printer->print(m_converter.page(), tr("la conversione"), m_sink);
 }
 
 void FrmConvertitore::CmdCancella_Click()

@@ -101,7 +101,7 @@ enum ResultField
 FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("FrmFormula"));
-    setWindowTitle(QStringLiteral("Formula del mix"));
+    setWindowTitle(tr("Formula del mix"));
     setWindowIcon(vornakWindowIcon());
     setModal(false);
     setFont(design::dialogFont());
@@ -110,27 +110,26 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
     m_scroll = new RowsArea(this);
     m_scroll->setWidgetResizable(true);
     m_scroll->setWidget(m_rows);
-    auto *rowsBox = new QGroupBox(QStringLiteral("Componenti del foglio"), this);
+    auto *rowsBox = new QGroupBox(tr("Componenti del foglio"), this);
     auto *rowsLayout = new QVBoxLayout(rowsBox);
     rowsLayout->addWidget(m_scroll);
-    QLabel *hint =
-        caption(rowsBox, QStringLiteral("Minimo e massimo in grammi interi (massimo vuoto: fino al peso "
-                                        "totale). «Mantieni» lascia la riga com'è; tolto alle uova, la "
-                                        "formula sceglie quante uova usare."));
+    QLabel *hint = caption(rowsBox, tr("Minimo e massimo in grammi interi (massimo vuoto: fino al peso "
+                                       "totale). «Mantieni» lascia la riga com'è; tolto alle uova, la "
+                                       "formula sceglie quante uova usare."));
     hint->setWordWrap(true);
     rowsLayout->addWidget(hint);
 
-    m_calculate = new QPushButton(QStringLiteral("Calcola formula"), this);
+    m_calculate = new QPushButton(tr("Calcola formula"), this);
     m_calculate->setObjectName(QStringLiteral("CmdCalcolaFormula"));
-    m_calculate->setToolTip(QStringLiteral("Cerca i grammi interi che rispettano i limiti"));
+    m_calculate->setToolTip(tr("Cerca i grammi interi che rispettano i limiti"));
     m_calculate->setDefault(true);
     connect(m_calculate, &QPushButton::clicked, this, &FrmFormula::CmdCalcolaFormula_Click);
-    m_apply = new QPushButton(QStringLiteral("Applica"), this);
+    m_apply = new QPushButton(tr("Applica"), this);
     m_apply->setObjectName(QStringLiteral("CmdApplica"));
-    m_apply->setToolTip(QStringLiteral("Scrive i grammi proposti nel foglio ed esegue Calcola"));
+    m_apply->setToolTip(tr("Scrive i grammi proposti nel foglio ed esegue Calcola"));
     m_apply->setEnabled(false);
     connect(m_apply, &QPushButton::clicked, this, &FrmFormula::CmdApplica_Click);
-    m_close = new QPushButton(QStringLiteral("Chiudi"), this);
+    m_close = new QPushButton(tr("Chiudi"), this);
     m_close->setObjectName(QStringLiteral("CmdChiudi"));
     connect(m_close, &QPushButton::clicked, this, &QDialog::close);
     auto *buttons = new QHBoxLayout;
@@ -171,13 +170,13 @@ FrmFormula::BandControls FrmFormula::addBand(QGridLayout *grid, int line, const 
     controls.on = new QCheckBox(label, this);
     controls.on->setObjectName(QStringLiteral("Chk") + name);
     controls.on->setChecked(band.on);
-    controls.on->setToolTip(QStringLiteral("Senza il segno la formula non guarda questo valore"));
+    controls.on->setToolTip(tr("Senza il segno la formula non guarda questo valore"));
     controls.min = numberBox(this, QStringLiteral("Txt%1Min").arg(name), numbers::plainText(band.min));
     controls.max = numberBox(this, QStringLiteral("Txt%1Max").arg(name), numbers::plainText(band.max));
     grid->addWidget(controls.on, line, 0);
-    grid->addWidget(caption(this, QStringLiteral("da")), line, 1);
+    grid->addWidget(caption(this, tr("da")), line, 1);
     grid->addWidget(controls.min, line, 2);
-    grid->addWidget(caption(this, QStringLiteral("a")), line, 3);
+    grid->addWidget(caption(this, tr("a", "da … a: the upper end of a range")), line, 3);
     grid->addWidget(controls.max, line, 4);
     QLineEdit *min = controls.min, *max = controls.max;
     connect(controls.on, &QCheckBox::toggled, this, [min, max](bool on) {
@@ -193,11 +192,11 @@ FrmFormula::IndexControls FrmFormula::addIndex(QGridLayout *grid, int line, cons
     IndexControls controls;
     controls.on = new QCheckBox(label, this);
     controls.on->setObjectName(QStringLiteral("Chk") + name);
-    controls.on->setToolTip(QStringLiteral("Con il segno l'indice del mix deve arrivare almeno al minimo"));
+    controls.on->setToolTip(tr("Con il segno l'indice del mix deve arrivare almeno al minimo"));
     controls.min = numberBox(this, QStringLiteral("Txt%1Min").arg(name), QString());
     controls.min->setEnabled(false);
     grid->addWidget(controls.on, line, 0);
-    grid->addWidget(caption(this, QStringLiteral("almeno")), line, 1);
+    grid->addWidget(caption(this, tr("almeno")), line, 1);
     grid->addWidget(controls.min, line, 2);
     QLineEdit *min = controls.min;
     connect(controls.on, &QCheckBox::toggled, this, [min](bool on) {
@@ -210,35 +209,34 @@ FrmFormula::IndexControls FrmFormula::addIndex(QGridLayout *grid, int line, cons
 
 QWidget *FrmFormula::buildLimits()
 {
-    auto *box = new QGroupBox(QStringLiteral("Limiti del mix"), this);
+    auto *box = new QGroupBox(tr("Limiti del mix"), this);
     auto *grid = new QGridLayout(box);
     grid->setColumnStretch(5, 1);
     const formula::Bands bands = formula::defaultBands();
-    m_protein = addBand(grid, 0, QStringLiteral("Proteine"), QStringLiteral("Proteine %"), bands.protein);
-    m_fat = addBand(grid, 1, QStringLiteral("Grassi"), QStringLiteral("Grassi %"), bands.fat);
-    m_carbo = addBand(grid, 2, QStringLiteral("Carboidrati"), QStringLiteral("Carboidrati %"), bands.carbo);
-    m_digestibility =
-        addIndex(grid, 3, QStringLiteral("Digeribilita"), QStringLiteral("Indice Digeribilità"));
-    m_binder = addIndex(grid, 4, QStringLiteral("Legante"), QStringLiteral("Indice Legante"));
+    m_protein = addBand(grid, 0, QStringLiteral("Proteine"), tr("Proteine %"), bands.protein);
+    m_fat = addBand(grid, 1, QStringLiteral("Grassi"), tr("Grassi %"), bands.fat);
+    m_carbo = addBand(grid, 2, QStringLiteral("Carboidrati"), tr("Carboidrati %"), bands.carbo);
+    m_digestibility = addIndex(grid, 3, QStringLiteral("Digeribilita"), tr("Indice Digeribilità"));
+    m_binder = addIndex(grid, 4, QStringLiteral("Legante"), tr("Indice Legante"));
     return box;
 }
 
 QWidget *FrmFormula::buildMix()
 {
-    auto *box = new QGroupBox(QStringLiteral("Mix"), this);
+    auto *box = new QGroupBox(tr("Mix"), this);
     auto *layout = new QVBoxLayout(box);
-    layout->addWidget(caption(box, QStringLiteral("Peso totale in gr. (uova incluse)")));
+    layout->addWidget(caption(box, tr("Peso totale in gr. (uova incluse)")));
     m_total = numberBox(box, QStringLiteral("TxtPesoTotale"), QString());
-    m_total->setToolTip(QStringLiteral("Grammi interi; all'apertura il peso attuale del foglio"));
+    m_total->setToolTip(tr("Grammi interi; all'apertura il peso attuale del foglio"));
     connect(m_total, &QLineEdit::textEdited, this, [this] { m_totalTyped = true; });
     layout->addWidget(m_total);
     layout->addSpacing(6);
-    layout->addWidget(caption(box, QStringLiteral("Obiettivo")));
+    layout->addWidget(caption(box, tr("Obiettivo")));
     m_goal = new QComboBox(box);
     m_goal->setObjectName(QStringLiteral("CmbObiettivo"));
-    m_goal->addItems({QStringLiteral("Costo più basso"), QStringLiteral("Più vicino al mix attuale")});
-    m_goal->setToolTip(QStringLiteral("Più vicino: i grammi spostati sono i meno possibili rispetto al mix "
-                                      "attuale portato al peso totale"));
+    m_goal->addItems({tr("Costo più basso"), tr("Più vicino al mix attuale")});
+    m_goal->setToolTip(tr("Più vicino: i grammi spostati sono i meno possibili rispetto al mix "
+                          "attuale portato al peso totale"));
     layout->addWidget(m_goal);
     layout->addStretch(1);
     return box;
@@ -246,16 +244,21 @@ QWidget *FrmFormula::buildMix()
 
 QWidget *FrmFormula::buildResults()
 {
-    auto *box = new QGroupBox(QStringLiteral("Risultati della formula"), this);
+    auto *box = new QGroupBox(tr("Risultati della formula"), this);
     auto *grid = new QGridLayout(box);
-    const char *headers[ResultCount] = {
-        "Proteine %",     "Grassi %",        "Carboidrati %", "Indice Digeribilità",
-        "Indice Legante", "Totale peso gr.", "Costo",         "Costo al kg"};
+    const char *headers[ResultCount] = {QT_TRANSLATE_NOOP("FrmFormula", "Proteine %"),
+                                        QT_TRANSLATE_NOOP("FrmFormula", "Grassi %"),
+                                        QT_TRANSLATE_NOOP("FrmFormula", "Carboidrati %"),
+                                        QT_TRANSLATE_NOOP("FrmFormula", "Indice Digeribilità"),
+                                        QT_TRANSLATE_NOOP("FrmFormula", "Indice Legante"),
+                                        QT_TRANSLATE_NOOP("FrmFormula", "Totale peso gr."),
+                                        QT_TRANSLATE_NOOP("FrmFormula", "Costo"),
+                                        QT_TRANSLATE_NOOP("FrmFormula", "Costo al kg")};
     const char *names[ResultCount] = {"TxtFormulaProteine",     "TxtFormulaGrassi",  "TxtFormulaCarboidrati",
                                       "TxtFormulaDigeribilita", "TxtFormulaLegante", "TxtFormulaPeso",
                                       "TxtFormulaCosto",        "TxtFormulaCostoKg"};
     for (int k = 0; k < ResultCount; ++k) {
-        QLabel *header = caption(box, QString::fromUtf8(headers[k]));
+        QLabel *header = caption(box, tr(headers[k]));
         header->setAlignment(Qt::AlignCenter);
         grid->addWidget(header, 0, k);
         auto *value = new QLabel(box);
@@ -264,7 +267,7 @@ QWidget *FrmFormula::buildResults()
         value->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
         const QFontMetrics metrics = value->fontMetrics();
         value->setMinimumWidth(std::max(metrics.horizontalAdvance(QStringLiteral("000.000,00 €")),
-                                        metrics.horizontalAdvance(QStringLiteral("senza prezzo"))) +
+                                        metrics.horizontalAdvance(tr("senza prezzo"))) +
                                2 * metrics.averageCharWidth());
         grid->addWidget(value, 1, k);
         m_results[k] = value;
@@ -350,7 +353,7 @@ void FrmFormula::followWorksheet()
     if (m_result) {
         m_result.reset();
         showResult();
-        setNote(QStringLiteral("Il foglio è cambiato: premere «Calcola formula» per una nuova proposta."));
+        setNote(tr("Il foglio è cambiato: premere «Calcola formula» per una nuova proposta."));
     }
 }
 
@@ -360,7 +363,7 @@ void FrmFormula::limitsChanged()
         return;
     m_result.reset();
     showResult();
-    setNote(QStringLiteral("I limiti sono cambiati: premere «Calcola formula» per una nuova proposta."));
+    setNote(tr("I limiti sono cambiati: premere «Calcola formula» per una nuova proposta."));
 }
 
 void FrmFormula::warn(const QString &text, QWidget *field)
@@ -381,10 +384,8 @@ std::optional<formula::Input> FrmFormula::readInput()
         for (QLineEdit *edge : {controls.min, controls.max}) {
             const std::optional<double> value = formulaentry::percentEdge(edge->text());
             if (!value) {
-                warn(QStringLiteral("%1: il %2 «%3» non è un numero da 0 a 100")
-                         .arg(name,
-                              edge == controls.min ? QStringLiteral("minimo") : QStringLiteral("massimo"),
-                              edge->text()),
+                warn(tr("%1: il %2 «%3» non è un numero da 0 a 100")
+                         .arg(name, edge == controls.min ? tr("minimo") : tr("massimo"), edge->text()),
                      edge);
                 return false;
             }
@@ -397,21 +398,19 @@ std::optional<formula::Input> FrmFormula::readInput()
             return true;
         minimum = numbers::toNumber(controls.min->text());
         if (!minimum)
-            warn(QStringLiteral("%1: il minimo «%2» non è un numero")
-                     .arg(controls.on->text(), controls.min->text()),
+            warn(tr("%1: il minimo «%2» non è un numero").arg(controls.on->text(), controls.min->text()),
                  controls.min);
         return minimum.has_value();
     };
-    if (!band(m_protein, QStringLiteral("Proteine %"), input.bands.protein) ||
-        !band(m_fat, QStringLiteral("Grassi %"), input.bands.fat) ||
-        !band(m_carbo, QStringLiteral("Carboidrati %"), input.bands.carbo) ||
+    if (!band(m_protein, tr("Proteine %"), input.bands.protein) ||
+        !band(m_fat, tr("Grassi %"), input.bands.fat) ||
+        !band(m_carbo, tr("Carboidrati %"), input.bands.carbo) ||
         !index(m_digestibility, input.bands.minDigestibility) || !index(m_binder, input.bands.minBinder))
         return std::nullopt;
 
     const std::optional<qint64> total = formulaentry::wholeGrams(m_total->text());
     if (!total) {
-        warn(QStringLiteral("Peso totale: «%1» non è un numero intero di grammi").arg(m_total->text()),
-             m_total);
+        warn(tr("Peso totale: «%1» non è un numero intero di grammi").arg(m_total->text()), m_total);
         return std::nullopt;
     }
     input.totalGrams = *total;
@@ -451,14 +450,14 @@ void FrmFormula::CmdApplica_Click()
     if (!applied) {
         m_result.reset();
         showResult();
-        setNote(QStringLiteral("Applica non è riuscito (vedere l'avviso): premere «Calcola formula» per "
-                               "una nuova proposta."));
+        setNote(tr("Applica non è riuscito (vedere l'avviso): premere «Calcola formula» per "
+                   "una nuova proposta."));
         return;
     }
     // The proposal stays on show, as the worksheet now has it.
     showResult();
     m_apply->setEnabled(false);
-    setNote(QStringLiteral("La formula è nel foglio ed è stato eseguito Calcola."));
+    setNote(tr("La formula è nel foglio ed è stato eseguito Calcola."));
 }
 
 void FrmFormula::setNote(const QString &text, bool bold)
@@ -485,15 +484,14 @@ void FrmFormula::showResult()
             std::all_of(m_result->reasons.cbegin(), m_result->reasons.cend(),
                         [](const QString &reason) { return reason.startsWith(missingPriceText(QString())); });
         if (onlyPrices && !m_result->reasons.isEmpty())
-            setNote(
-                QStringLiteral("Per il costo più basso serve il prezzo di ogni componente che può avere "
-                               "grammi:\n") +
-                    m_result->reasons.join(u'\n') +
-                    QStringLiteral("\nAggiungere i prezzi in Visualizza › Ingredienti e prezzi, dare 0 "
-                                   "come massimo a quelle righe, o scegliere «Più vicino al mix attuale»."),
-                true);
+            setNote(tr("Per il costo più basso serve il prezzo di ogni componente che può avere "
+                       "grammi:\n") +
+                        m_result->reasons.join(u'\n') +
+                        tr("\nAggiungere i prezzi in Visualizza › Ingredienti e prezzi, dare 0 "
+                           "come massimo a quelle righe, o scegliere «Più vicino al mix attuale»."),
+                    true);
         else
-            setNote(QStringLiteral("Nessun mix possibile:\n") + m_result->reasons.join(u'\n'), true);
+            setNote(tr("Nessun mix possibile:\n") + m_result->reasons.join(u'\n'), true);
         return;
     }
     const MixResults &r = m_result->results;
@@ -503,14 +501,14 @@ void FrmFormula::showResult()
     m_results[Digestibility]->setText(numbers::twoDecimals(r.digestibility));
     m_results[Binder]->setText(r.binder ? numbers::twoDecimals(*r.binder) : QString());
     m_results[Total]->setText(numbers::twoDecimals(r.totalWeight));
-    const QString noPrice = QStringLiteral("senza prezzo");
+    const QString noPrice = tr("senza prezzo");
     m_results[Cost]->setText(m_result->cost ? numbers::twoDecimals(*m_result->cost) + QStringLiteral(" €")
                                             : noPrice);
     m_results[CostPerKg]->setText(
         m_result->costPerKg ? numbers::twoDecimals(*m_result->costPerKg) + QStringLiteral(" €") : noPrice);
     QStringList notes = m_result->reasons; // the note of a search cut short, if any
     if (m_resultGoal == formula::Goal::ClosestToCurrent)
-        notes.prepend(QStringLiteral("Grammi spostati rispetto al mix attuale portato al peso totale: %1")
+        notes.prepend(tr("Grammi spostati rispetto al mix attuale portato al peso totale: %1")
                           .arg(numbers::twoDecimals(m_result->distance)));
     setNote(notes.join(u'\n'));
 }

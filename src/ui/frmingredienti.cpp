@@ -81,7 +81,7 @@ protected:
 FrmIngredienti::FrmIngredienti(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("FrmIngredienti"));
-    setWindowTitle(QStringLiteral("Ingredienti e prezzi"));
+    setWindowTitle(tr("Ingredienti e prezzi"));
     setWindowIcon(vornakWindowIcon());
     setModal(true);
 
@@ -113,20 +113,25 @@ FrmIngredienti::FrmIngredienti(Session &session, QWidget *parent) : QDialog(pare
 
     auto *buttons = new QHBoxLayout;
     auto addButton = [&](const char *name, const char *caption, const char *toolTip, auto command) {
-        auto *button = new QPushButton(QString::fromUtf8(caption), this);
+        auto *button = new QPushButton(tr(caption), this);
         button->setObjectName(QLatin1String(name));
-        button->setToolTip(QString::fromUtf8(toolTip));
+        button->setToolTip(tr(toolTip));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, command);
         buttons->addWidget(button);
     };
-    addButton("CmdAggiungi", "&Aggiungi", "Aggiunge un ingrediente personale",
+    addButton("CmdAggiungi", QT_TRANSLATE_NOOP("FrmIngredienti", "&Aggiungi"),
+              QT_TRANSLATE_NOOP("FrmIngredienti", "Aggiunge un ingrediente personale"),
               &FrmIngredienti::CmdAggiungi_Click);
-    addButton("CmdElimina", "&Elimina", "Elimina l'ingrediente personale scelto",
+    addButton("CmdElimina", QT_TRANSLATE_NOOP("FrmIngredienti", "&Elimina"),
+              QT_TRANSLATE_NOOP("FrmIngredienti", "Elimina l'ingrediente personale scelto"),
               &FrmIngredienti::CmdElimina_Click);
     buttons->addStretch();
-    addButton("CmdSalva", "&Salva", "Salva ingredienti e prezzi", &FrmIngredienti::CmdSalva_Click);
-    addButton("CmdChiudi", "&Chiudi", "Chiude la finestra", &FrmIngredienti::reject);
+    addButton("CmdSalva", QT_TRANSLATE_NOOP("FrmIngredienti", "&Salva"),
+              QT_TRANSLATE_NOOP("FrmIngredienti", "Salva ingredienti e prezzi"),
+              &FrmIngredienti::CmdSalva_Click);
+    addButton("CmdChiudi", QT_TRANSLATE_NOOP("FrmIngredienti", "&Chiudi"),
+              QT_TRANSLATE_NOOP("FrmIngredienti", "Chiude la finestra"), &FrmIngredienti::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view);
@@ -156,8 +161,7 @@ void FrmIngredienti::CmdElimina_Click()
 {
     const QModelIndex current = m_view->currentIndex();
     if (!current.isValid()) {
-        m_session.sink().warn(messages::kTitle,
-                              QStringLiteral("Scegliere prima l'ingrediente personale da eliminare"));
+        m_session.sink().warn(messages::kTitle, tr("Scegliere prima l'ingrediente personale da eliminare"));
         return;
     }
     m_table->removeIngredient(current.row());
@@ -170,8 +174,8 @@ bool FrmIngredienti::CmdSalva_Click()
         return false;
     }
     if (m_fileHadProblems &&
-        ask(QStringLiteral("Il file degli ingredienti ha righe non valide, che salvando andranno perse. "
-                           "Salvare comunque?"),
+        ask(tr("Il file degli ingredienti ha righe non valide, che salvando andranno perse. "
+               "Salvare comunque?"),
             false) != Answer::Yes)
         return false;
     if (!m_session.saveLibrary(m_table->library()))
@@ -184,8 +188,8 @@ bool FrmIngredienti::CmdSalva_Click()
 void FrmIngredienti::reject()
 {
     if (m_table->isModified()) {
-        const Answer answer = ask(
-            QStringLiteral("Le modifiche a ingredienti e prezzi non sono state salvate. Salvarle?"), true);
+        const Answer answer =
+            ask(tr("Le modifiche a ingredienti e prezzi non sono state salvate. Salvarle?"), true);
         if (answer == Answer::Cancel || (answer == Answer::Yes && !CmdSalva_Click()))
             return;
     }
@@ -195,10 +199,10 @@ void FrmIngredienti::reject()
 FrmIngredienti::Answer FrmIngredienti::ask(const QString &question, bool withCancel)
 {
     QMessageBox box(QMessageBox::NoIcon, messages::kTitle, question, QMessageBox::NoButton, this);
-    QPushButton *yes = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton *yes = box.addButton(tr("&Sì"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(tr("&No"), QMessageBox::NoRole);
     if (withCancel)
-        box.addButton(QStringLiteral("&Annulla"), QMessageBox::RejectRole);
+        box.addButton(tr("&Annulla"), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.exec();
     if (box.clickedButton() == yes)

@@ -15,7 +15,7 @@ using design::place;
 FrmRiferimenti::FrmRiferimenti(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmRiferimenti"));
-    setWindowTitle(QStringLiteral("Valori di riferimento"));
+    setWindowTitle(tr("Valori di riferimento"));
     setWindowIcon(vornakWindowIcon());
     setModal(true);
     setFont(design::dialogFont());
@@ -28,30 +28,30 @@ FrmRiferimenti::FrmRiferimenti(QWidget *parent) : QDialog(parent)
         bool bold;
     };
     const Text texts[] = {
-        {480, 120, 1455, "INDICE", true},
-        {480, 360, 1455, "DIGERIBILITÀ:", true},
-        {480, 720, 975, "1 - SCARSA", false},
-        {480, 1080, 855, "2 - MEDIA", false},
-        {480, 1440, 855, "3 - BUONA", false},
-        {480, 1800, 855, "4 - MOLTA ", false},
-        {480, 2160, 855, "5 - OTTIMA", false},
-        {4440, 120, 1455, "INDICE", true},
-        {4440, 360, 975, "LEGANTE:", true},
-        {4440, 720, 1335, "-1 - SLEGANTE", false},
-        {4440, 1080, 1215, "0 - NEUTRA", false},
-        {4440, 1440, 1335, "1 - LEGANTE", false},
-        {4440, 1800, 855, "2 - MEDIA", false},
-        {4440, 2160, 855, "3 - BUONA", false},
-        {4440, 2520, 855, "4 - MOLTA ", false},
-        {4440, 2880, 855, "5 - OTTIMA", false},
-        {120, 3480, 1935, "BOILIES BILANCIATE:", true},
-        {120, 3840, 975, "PROTEINE: ", false},
-        {120, 4200, 1215, "CARBOIDRATI:", false},
-        {120, 4560, 735, "GRASSI: ", false},
-        {120, 4920, 615, "FIBRE:", false},
+        {480, 120, 1455, QT_TRANSLATE_NOOP("FrmRiferimenti", "INDICE"), true},
+        {480, 360, 1455, QT_TRANSLATE_NOOP("FrmRiferimenti", "DIGERIBILITÀ:"), true},
+        {480, 720, 975, QT_TRANSLATE_NOOP("FrmRiferimenti", "1 - SCARSA"), false},
+        {480, 1080, 855, QT_TRANSLATE_NOOP("FrmRiferimenti", "2 - MEDIA"), false},
+        {480, 1440, 855, QT_TRANSLATE_NOOP("FrmRiferimenti", "3 - BUONA"), false},
+        {480, 1800, 855, QT_TRANSLATE_NOOP("FrmRiferimenti", "4 - MOLTA "), false},
+        {480, 2160, 855, QT_TRANSLATE_NOOP("FrmRiferimenti", "5 - OTTIMA"), false},
+        {4440, 120, 1455, QT_TRANSLATE_NOOP("FrmRiferimenti", "INDICE"), true},
+        {4440, 360, 975, QT_TRANSLATE_NOOP("FrmRiferimenti", "LEGANTE:"), true},
+        {4440, 720, 1335, QT_TRANSLATE_NOOP("FrmRiferimenti", "-1 - SLEGANTE"), false},
+        {4440, 1080, 1215, QT_TRANSLATE_NOOP("FrmRiferimenti", "0 - NEUTRA"), false},
+        {4440, 1440, 1335, QT_TRANSLATE_NOOP("FrmRiferimenti", "1 - LEGANTE"), false},
+        {4440, 1800, 855, QT_TRANSLATE_NOOP("FrmRiferimenti", "2 - MEDIA"), false},
+        {4440, 2160, 855, QT_TRANSLATE_NOOP("FrmRiferimenti", "3 - BUONA"), false},
+        {4440, 2520, 855, QT_TRANSLATE_NOOP("FrmRiferimenti", "4 - MOLTA "), false},
+        {4440, 2880, 855, QT_TRANSLATE_NOOP("FrmRiferimenti", "5 - OTTIMA"), false},
+        {120, 3480, 1935, QT_TRANSLATE_NOOP("FrmRiferimenti", "BOILIES BILANCIATE:"), true},
+        {120, 3840, 975, QT_TRANSLATE_NOOP("FrmRiferimenti", "PROTEINE: "), false},
+        {120, 4200, 1215, QT_TRANSLATE_NOOP("FrmRiferimenti", "CARBOIDRATI:"), false},
+        {120, 4560, 735, QT_TRANSLATE_NOOP("FrmRiferimenti", "GRASSI: "), false},
+        {120, 4920, 615, QT_TRANSLATE_NOOP("FrmRiferimenti", "FIBRE:"), false},
     };
     for (const Text &t : texts) {
-        QLabel *label = design::staticText(this, QString::fromUtf8(t.text), t.left, t.top, t.width, 255);
+        QLabel *label = design::staticText(this, tr(t.text), t.left, t.top, t.width, 255);
         if (t.bold)
             label->setFont(design::dialogFont(8.25, true));
     }

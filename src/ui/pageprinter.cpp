@@ -7,6 +7,7 @@
 #include "usertext.h"
 #include "warnings.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -30,7 +31,8 @@ void PagePrinter::print(const Page &page, const QString &what, WarningSink &sink
         return;
     }
     const QString why = found.reachable ? printerjob::kNoPrinter : printerjob::unreachable(found.server);
-    if (!askForPdf(why + QStringLiteral(". Salvare %1 in un file PDF?").arg(what)))
+    if (!askForPdf(why +
+                   QCoreApplication::translate("PagePrinter", ". Salvare %1 in un file PDF?").arg(what)))
         return;
     const QString path = choosePdfPath();
     if (path.isEmpty())
@@ -54,12 +56,13 @@ QString PagePrinter::choosePrinter(const QStringList &printers)
 {
     QInputDialog dialog(m_parent);
     dialog.setObjectName(QStringLiteral("dlgStampante"));
-    dialog.setWindowTitle(QStringLiteral("Stampa"));
-    dialog.setLabelText(printerjob::kNoDefault + QStringLiteral(". Scegliere la stampante:"));
+    dialog.setWindowTitle(QCoreApplication::translate("PagePrinter", "Stampa"));
+    dialog.setLabelText(printerjob::kNoDefault +
+                        QCoreApplication::translate("PagePrinter", ". Scegliere la stampante:"));
     dialog.setComboBoxItems(printers);
     dialog.setComboBoxEditable(false);
-    dialog.setOkButtonText(QStringLiteral("Stampa"));
-    dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    dialog.setOkButtonText(QCoreApplication::translate("PagePrinter", "Stampa"));
+    dialog.setCancelButtonText(QCoreApplication::translate("PagePrinter", "Annulla"));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
@@ -68,8 +71,8 @@ QString PagePrinter::choosePrinter(const QStringList &printers)
 bool PagePrinter::askForPdf(const QString &question)
 {
     QMessageBox box(QMessageBox::NoIcon, messages::kTitle, question, QMessageBox::NoButton, m_parent);
-    QPushButton *yes = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton *yes = box.addButton(QCoreApplication::translate("PagePrinter", "&Sì"), QMessageBox::YesRole);
+    box.addButton(QCoreApplication::translate("PagePrinter", "&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.exec();
     return box.clickedButton() == yes;
@@ -80,7 +83,7 @@ QString PagePrinter::choosePdfPath()
     QFileDialog dialog(m_parent);
     dialog.setObjectName(QStringLiteral("dlgPdf"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Documenti PDF(*.pdf)"));
+    dialog.setNameFilter(QCoreApplication::translate("PagePrinter", "Documenti PDF(*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

@@ -3,6 +3,7 @@
 
 #include "balancetexts.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -24,7 +25,7 @@ QList<Slice> slices()
     return {slice(nutrientName(Nutrient::Protein), rangeOf(Nutrient::Protein), QColor(200, 60, 50)),
             slice(nutrientName(Nutrient::Carbo), rangeOf(Nutrient::Carbo), QColor(230, 190, 60)),
             slice(nutrientName(Nutrient::Fat), rangeOf(Nutrient::Fat), QColor(90, 140, 190)),
-            slice(QStringLiteral("Fibre"), kFibreRange, QColor(110, 170, 80))};
+            slice(QCoreApplication::translate("Balance", "Fibre"), kFibreRange, QColor(110, 170, 80))};
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "balancetexts.h"
 
+#include "catalogue.h"
 #include "numbers.h"
+
+#include <QCoreApplication>
 
 namespace balance {
 
@@ -9,13 +12,13 @@ QString nutrientName(Nutrient nutrient)
 {
     switch (nutrient) {
     case Nutrient::Protein:
-        return QStringLiteral("Proteine");
+        return QCoreApplication::translate("Balance", "Proteine");
     case Nutrient::Carbo:
-        return QStringLiteral("Carboidrati");
+        return QCoreApplication::translate("Balance", "Carboidrati");
     case Nutrient::Fat:
         break;
     }
-    return QStringLiteral("Grassi");
+    return QCoreApplication::translate("Balance", "Grassi");
 }
 
 QString rangeText(Range range)
@@ -27,13 +30,13 @@ QString verdictText(Verdict verdict)
 {
     switch (verdict) {
     case Verdict::InRange:
-        return QStringLiteral("nel range");
+        return QCoreApplication::translate("Balance", "nel range");
     case Verdict::Below:
-        return QStringLiteral("sotto");
+        return QCoreApplication::translate("Balance", "sotto");
     case Verdict::Above:
         break;
     }
-    return QStringLiteral("sopra");
+    return QCoreApplication::translate("Balance", "sopra");
 }
 
 QString verdictLine(const Assessment &a)
@@ -46,7 +49,7 @@ QString statusLine(const Report &report)
     QStringList parts;
     for (const Assessment &a : report)
         parts << verdictLine(a);
-    return QStringLiteral("Bilancio: ") + parts.join(QStringLiteral(" · "));
+    return QCoreApplication::translate("Balance", "Bilancio: ") + parts.join(QStringLiteral(" · "));
 }
 
 QString suggestionLine(const Assessment &a)
@@ -55,8 +58,10 @@ QString suggestionLine(const Assessment &a)
     if (!a.suggestion)
         return line + kNoCorrection;
     const Suggestion &s = *a.suggestion;
-    return line + QStringLiteral("aggiungere %1 g di %2 (proteine %3, carboidrati %4, grassi %5)")
-                      .arg(numbers::integerText(s.grams), s.name, s.shares[0], s.shares[1], s.shares[2]);
+    return line + QCoreApplication::translate(
+                      "Balance", "aggiungere %1 g di %2 (proteine %3, carboidrati %4, grassi %5)")
+                      .arg(numbers::integerText(s.grams), catalogue::displayName(s.name), s.shares[0],
+                           s.shares[1], s.shares[2]);
 }
 
 QStringList commandLineLines(const Report &report)
@@ -68,11 +73,12 @@ QStringList commandLineLines(const Report &report)
     for (const Assessment &a : report) {
         if (a.verdict == Verdict::InRange)
             continue;
-        const QString fix = a.suggestion
-                                ? QStringLiteral("aggiungere %1 g di %2")
-                                      .arg(numbers::integerText(a.suggestion->grams), a.suggestion->name)
-                                : kNoCorrection;
-        lines << QStringLiteral("Suggerimento ") + nutrientName(a.nutrient) + QStringLiteral(": ") + fix;
+        const QString fix = a.suggestion ? QCoreApplication::translate("Balance", "aggiungere %1 g di %2")
+                                               .arg(numbers::integerText(a.suggestion->grams),
+                                                    catalogue::displayName(a.suggestion->name))
+                                         : kNoCorrection;
+        lines << QCoreApplication::translate("Balance", "Suggerimento ") + nutrientName(a.nutrient) +
+                     QStringLiteral(": ") + fix;
     }
     return lines;
 }

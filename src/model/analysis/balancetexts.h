@@ -2,6 +2,7 @@
 #pragma once
 
 #include "balance.h"
+#include "translatedtext.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,10 +29,13 @@ QString suggestionLine(const Assessment &assessment);
 // share out of range.
 QStringList commandLineLines(const Report &report);
 
-inline const QString kFibreNotAssessed = QStringLiteral("non valutate (il catalogo non riporta le fibre)");
-inline const QString kNoCorrection = QStringLiteral("nessun componente del mix può correggerlo");
-inline const QString kNoVerdict =
-    QStringLiteral("Nessun bilancio: eseguire il calcolo del mix con \"Calcola\".");
-inline const QString kBalanced = QStringLiteral("Il mix è bilanciato: nessuna correzione necessaria.");
+inline const QString &kFibreNotAssessed = translatedConstant(
+    "Balance", QT_TRANSLATE_NOOP("Balance", "non valutate (il catalogo non riporta le fibre)"));
+inline const QString &kNoCorrection =
+    translatedConstant("Balance", QT_TRANSLATE_NOOP("Balance", "nessun componente del mix può correggerlo"));
+inline const QString &kNoVerdict = translatedConstant(
+    "Balance", QT_TRANSLATE_NOOP("Balance", "Nessun bilancio: eseguire il calcolo del mix con \"Calcola\"."));
+inline const QString &kBalanced = translatedConstant(
+    "Balance", QT_TRANSLATE_NOOP("Balance", "Il mix è bilanciato: nessuna correzione necessaria."));
 
 } // namespace balance

@@ -6,6 +6,8 @@
 #include "formulamix.h"
 #include "glpksolver.h"
 
+#include <QCoreApplication>
+
 // How the closest goal treats the eggs. A row's target is its current grams scaled so
 // that, with the eggs of the proposal, the rows make the new total; with the egg count
 // fixed that is the current mix scaled to the total. With a free count the targets move
@@ -58,7 +60,8 @@ QString missedText(const QList<Limit> &missed)
     QStringList subjects;
     for (Limit limit : missed)
         subjects << limitSubject(limit);
-    return QStringLiteral("Il calcolo non conferma la formula trovata (%1): nessun mix verificato")
+    return QCoreApplication::translate(
+               "Formula", "Il calcolo non conferma la formula trovata (%1): nessun mix verificato")
         .arg(subjects.join(QStringLiteral(", ")));
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mixresults.h"
+#include "translatedtext.h"
 
 #include <QList>
 #include <QString>
@@ -130,7 +131,10 @@ Result solve(const Input &input, MipSolver &solver);
 // The rows of rows 1-14 that a proposal gives, as the calculation would read them.
 CalculatedRows mixOf(const Input &input, const QList<qint64> &grams, qint64 eggCount);
 
-inline const QString kMaybeNotBest = QStringLiteral(
-    "La ricerca si è fermata dopo 1 secondo: la formula trovata potrebbe non essere la migliore");
+inline const QString &kMaybeNotBest = translatedConstant(
+    "Formula",
+    QT_TRANSLATE_NOOP(
+        "Formula",
+        "La ricerca si è fermata dopo 1 secondo: la formula trovata potrebbe non essere la migliore"));
 
 } // namespace formula

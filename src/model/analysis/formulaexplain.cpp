@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formulaexplain.h"
 
+#include "catalogue.h"
 #include "formulamix.h"
 #include "messages.h"
 #include "mixcost.h"
@@ -8,12 +9,16 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace formula {
 namespace {
 
 QString rowLabel(const Candidate &c)
 {
-    return QStringLiteral("Riga %1 (%2)").arg(c.row).arg(c.name);
+    return QCoreApplication::translate("Formula", "Riga %1 (%2)")
+        .arg(c.row)
+        .arg(catalogue::displayName(c.name));
 }
 
 // Whole grams grouped in thousands, as every figure of the program: "10.000.000 g".
@@ -50,20 +55,23 @@ void checkRows(const Input &input, QStringList &reasons, Span &span)
     for (const Candidate &c : input.rows) {
         if (c.keep) {
             if (!isWhole(c.currentGrams))
-                reasons << rowLabel(c) +
-                               QStringLiteral(": %1 non sono grammi interi, quindi la riga non si può "
-                                              "mantenere com'è")
-                                   .arg(grams(c.currentGrams));
+                reasons << rowLabel(c) + QCoreApplication::translate(
+                                             "Formula",
+                                             ": %1 non sono grammi interi, quindi la riga non si può "
+                                             "mantenere com'è")
+                                             .arg(grams(c.currentGrams));
             span.min += c.currentGrams;
             span.max += c.currentGrams;
             continue;
         }
         const qint64 max = c.maxGrams.value_or(input.totalGrams);
         if (c.minGrams < 0 || max < 0)
-            reasons << rowLabel(c) + QStringLiteral(": i grammi non possono essere negativi");
+            reasons << rowLabel(c) +
+                           QCoreApplication::translate("Formula", ": i grammi non possono essere negativi");
         else if (c.minGrams > max)
-            reasons << rowLabel(c) + QStringLiteral(": il minimo di %1 supera il massimo di %2")
-                                         .arg(grams(double(c.minGrams)), grams(double(max)));
+            reasons << rowLabel(c) +
+                           QCoreApplication::translate("Formula", ": il minimo di %1 supera il massimo di %2")
+                               .arg(grams(double(c.minGrams)), grams(double(max)));
         span.min += double(qMax<qint64>(c.minGrams, 0));
         span.max += double(qMax<qint64>(max, 0));
     }
@@ -73,12 +81,14 @@ void checkEggs(const Input &input, QStringList &reasons, Span &span)
 {
     const Eggs &eggs = *input.eggs;
     if (eggs.gramsPerEgg <= 0) {
-        reasons << QStringLiteral("Uova: «%1» non è un tipo di uovo conosciuto").arg(eggs.kind);
+        reasons << QCoreApplication::translate("Formula", "Uova: «%1» non è un tipo di uovo conosciuto")
+                       .arg(eggs.kind);
         return;
     }
     if (!eggs.free) {
         if (!isWhole(eggs.currentCount))
-            reasons << QStringLiteral("Uova: %1 non è un numero intero di uova: lasciare libero il numero "
+            reasons << QCoreApplication::translate(
+                           "Formula", "Uova: %1 non è un numero intero di uova: lasciare libero il numero "
                                       "delle uova o scriverne uno intero")
                            .arg(numbers::plainText(eggs.currentCount));
         const double weight = eggs.currentCount * eggs.gramsPerEgg;
@@ -88,9 +98,11 @@ void checkEggs(const Input &input, QStringList &reasons, Span &span)
         return;
     }
     if (eggs.minCount < 0 || (eggs.maxCount && *eggs.maxCount < 0))
-        reasons << QStringLiteral("Uova: il numero delle uova non può essere negativo");
+        reasons << QCoreApplication::translate("Formula",
+                                               "Uova: il numero delle uova non può essere negativo");
     else if (eggs.maxCount && *eggs.maxCount < eggs.minCount)
-        reasons << QStringLiteral("Uova: il minimo di %1 uova supera il massimo di %2")
+        reasons << QCoreApplication::translate("Formula",
+                                               "Uova: il minimo di %1 uova supera il massimo di %2")
                        .arg(eggs.minCount)
                        .arg(*eggs.maxCount);
     span.min += double(qMax<qint64>(eggs.minCount, 0)) * eggs.gramsPerEgg;
@@ -106,7 +118,7 @@ void checkBands(const Bands &bands, QStringList &reasons)
         const Limit upper = Limit(int(limit) + 1);
         const std::optional<double> low = edgeOf(bands, limit), high = edgeOf(bands, upper);
         if (low && high && *low > *high)
-            reasons << QStringLiteral("%1: il minimo %2 supera il massimo %3")
+            reasons << QCoreApplication::translate("Formula", "%1: il minimo %2 supera il massimo %3")
                            .arg(limitSubject(limit), edgeText(*low, limit), edgeText(*high, upper));
     }
 }
@@ -128,7 +140,9 @@ void checkPrices(const Input &input, QStringList &reasons)
 QString limitText(Limit limit, double edge)
 {
     return QStringLiteral("%1 %2 %3")
-        .arg(limitSubject(limit), isMin(limit) ? QStringLiteral("almeno") : QStringLiteral("al massimo"),
+        .arg(limitSubject(limit),
+             isMin(limit) ? QCoreApplication::translate("Formula", "almeno")
+                          : QCoreApplication::translate("Formula", "al massimo"),
              edgeText(edge, limit));
 }
 
@@ -140,11 +154,11 @@ QString unreachableText(const Bands &bands, Limit limit, double reached, const Q
     QStringList others;
     for (Limit other : with)
         others << limitText(other, *edgeOf(bands, other));
-    const QString within = others.isEmpty()
-                               ? QStringLiteral("con questi ingredienti")
-                               : QStringLiteral("insieme a ") + others.join(QStringLiteral(" e "));
-    const QString reach =
-        isMin(limit) ? QStringLiteral("si arriva al massimo a") : QStringLiteral("non si scende sotto");
+    const QString within = others.isEmpty() ? QCoreApplication::translate("Formula", "con questi ingredienti")
+                                            : QCoreApplication::translate("Formula", "insieme a ") +
+                                                  others.join(QCoreApplication::translate("Formula", " e "));
+    const QString reach = isMin(limit) ? QCoreApplication::translate("Formula", "si arriva al massimo a")
+                                       : QCoreApplication::translate("Formula", "non si scende sotto");
     return QStringLiteral("%1: %2 %3 %4")
         .arg(limitText(limit, *edgeOf(bands, limit)), within, reach, shownText(reached, limit));
 }
@@ -241,7 +255,8 @@ std::optional<QString> unreachable(const Input &input, MipSolver &solver, Limit 
         const BinderReach reach = highestBinder(input, solver, problem, cutShort);
         if (reach.onlyEggs && with.isEmpty())
             return limitText(limit, *edgeOf(input.bands, limit)) +
-                   QStringLiteral(": nel mix pesano solo le uova, che non hanno indice legante");
+                   QCoreApplication::translate("Formula",
+                                               ": nel mix pesano solo le uova, che non hanno indice legante");
         best = reach.best;
     } else {
         best = furthestLinear(input, solver, problem, limit, cutShort);
@@ -285,12 +300,14 @@ QStringList inputProblems(const Input &input)
 {
     const qint64 total = input.totalGrams;
     if (total <= 0)
-        return {QStringLiteral("Il peso totale deve essere un numero intero di grammi maggiore di zero")};
+        return {QCoreApplication::translate(
+            "Formula", "Il peso totale deve essere un numero intero di grammi maggiore di zero")};
     if (total > kMaxTotalGrams)
-        return {
-            QStringLiteral("Il peso totale può essere al massimo di %1").arg(grams(double(kMaxTotalGrams)))};
+        return {QCoreApplication::translate("Formula", "Il peso totale può essere al massimo di %1")
+                    .arg(grams(double(kMaxTotalGrams)))};
     if (input.rows.isEmpty() && !input.eggs)
-        return {QStringLiteral("Nessun componente nel mix: scegliere almeno un ingrediente")};
+        return {QCoreApplication::translate("Formula",
+                                            "Nessun componente nel mix: scegliere almeno un ingrediente")};
 
     QStringList reasons;
     Span span;
@@ -302,17 +319,20 @@ QStringList inputProblems(const Input &input)
         return reasons;
 
     if (span.min > double(total))
-        reasons << QStringLiteral("%1 superano il peso totale (%2 contro %3)")
-                       .arg(span.eggsInMin ? QStringLiteral("i minimi delle righe e le uova")
-                                           : QStringLiteral("i minimi delle righe"),
+        reasons << QCoreApplication::translate("Formula", "%1 superano il peso totale (%2 contro %3)")
+                       .arg(span.eggsInMin
+                                ? QCoreApplication::translate("Formula", "i minimi delle righe e le uova")
+                                : QCoreApplication::translate("Formula", "i minimi delle righe"),
                             grams(span.min), grams(double(total)));
     if (span.max < double(total))
-        reasons << QStringLiteral("%1 non arrivano al peso totale (%2 contro %3)")
-                       .arg(span.eggsInMax ? QStringLiteral("i massimi delle righe e le uova")
-                                           : QStringLiteral("i massimi delle righe"),
+        reasons << QCoreApplication::translate("Formula", "%1 non arrivano al peso totale (%2 contro %3)")
+                       .arg(span.eggsInMax
+                                ? QCoreApplication::translate("Formula", "i massimi delle righe e le uova")
+                                : QCoreApplication::translate("Formula", "i massimi delle righe"),
                             grams(span.max), grams(double(total)));
     if (input.goal == Goal::ClosestToCurrent && !(currentRowGrams(input) > 0))
-        reasons << QStringLiteral("Le righe 1-13 non hanno grammi: non c'è un mix attuale a cui avvicinarsi");
+        reasons << QCoreApplication::translate(
+            "Formula", "Le righe 1-13 non hanno grammi: non c'è un mix attuale a cui avvicinarsi");
     if (input.goal == Goal::LowestCost)
         checkPrices(input, reasons);
     return reasons;
@@ -325,10 +345,11 @@ QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening
     case MipStatus::Feasible:
         break;
     case MipStatus::Infeasible:
-        return {
-            QStringLiteral("le righe mantenute, i minimi e i massimi non permettono un mix di esattamente %1 "
-                           "in grammi interi")
-                .arg(grams(double(input.totalGrams)))};
+        return {QCoreApplication::translate(
+                    "Formula",
+                    "le righe mantenute, i minimi e i massimi non permettono un mix di esattamente %1 "
+                    "in grammi interi")
+                    .arg(grams(double(input.totalGrams)))};
     case MipStatus::TimedOut:
         return {kTimedOut};
     case MipStatus::Failed:
@@ -355,8 +376,9 @@ QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening
         return reasons;
     if (cutShort)
         return {kTimedOut};
-    return {QStringLiteral("I limiti scelti si escludono a vicenda: nessun mix in grammi interi li rispetta "
-                           "tutti insieme")};
+    return {QCoreApplication::translate(
+        "Formula", "I limiti scelti si escludono a vicenda: nessun mix in grammi interi li rispetta "
+                   "tutti insieme")};
 }
 
 } // namespace formula

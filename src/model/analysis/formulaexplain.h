@@ -2,6 +2,7 @@
 #pragma once
 
 #include "formulalimits.h"
+#include "translatedtext.h"
 
 // Why there is no mix, in words an angler understands.
 namespace formula {
@@ -19,8 +20,10 @@ QStringList inputProblems(const Input &input);
 // calculation, and shown as the results would show it.
 QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening &tightening);
 
-inline const QString kTimedOut =
-    QStringLiteral("La ricerca si è fermata dopo 1 secondo senza trovare una formula");
-inline const QString kSolverFailed = QStringLiteral("Il risolutore non è riuscito a cercare la formula");
+inline const QString &kTimedOut = translatedConstant(
+    "Formula",
+    QT_TRANSLATE_NOOP("Formula", "La ricerca si è fermata dopo 1 secondo senza trovare una formula"));
+inline const QString &kSolverFailed = translatedConstant(
+    "Formula", QT_TRANSLATE_NOOP("Formula", "Il risolutore non è riuscito a cercare la formula"));
 
 } // namespace formula

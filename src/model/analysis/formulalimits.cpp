@@ -4,6 +4,8 @@
 #include "balancetexts.h"
 #include "numbers.h"
 
+#include <QCoreApplication>
+
 namespace formula {
 namespace {
 
@@ -159,11 +161,11 @@ QString limitSubject(Limit limit)
     case Measure::Carbo:
         return balance::nutrientName(balance::Nutrient::Carbo);
     case Measure::Digestibility:
-        return QStringLiteral("Indice di digeribilità");
+        return QCoreApplication::translate("Formula", "Indice di digeribilità");
     case Measure::Binder:
         break;
     }
-    return QStringLiteral("Indice legante");
+    return QCoreApplication::translate("Formula", "Indice legante");
 }
 
 QString edgeText(double edge, Limit limit)

@@ -6,6 +6,8 @@
 #include "numbers.h"
 #include "worksheet.h"
 
+#include <QCoreApplication>
+
 using namespace field;
 
 namespace {
@@ -66,15 +68,15 @@ MixCost mixCost(const Worksheet &worksheet, const CalculatedRows &rows)
 
 QString missingPriceText(const QString &name)
 {
-    return QStringLiteral("manca il prezzo di %1").arg(name);
+    return QCoreApplication::translate("Cost", "manca il prezzo di %1").arg(catalogue::displayName(name));
 }
 
 QString costText(const MixCost &cost)
 {
     if (!cost.missingPrice.isEmpty())
-        return QStringLiteral("Costo: ") + missingPriceText(cost.missingPrice);
+        return QCoreApplication::translate("Cost", "Costo: ") + missingPriceText(cost.missingPrice);
     if (cost.tooLarge)
         return kCostTooLarge;
-    return QStringLiteral("Costo: %1 € · %2 €/kg")
+    return QCoreApplication::translate("Cost", "Costo: %1 € · %2 €/kg")
         .arg(numbers::twoDecimals(cost.total), numbers::twoDecimals(cost.perKg));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mixresults.h"
+#include "translatedtext.h"
 
 #include <QString>
 
@@ -40,5 +41,5 @@ QString costText(const MixCost &cost);
 QString missingPriceText(const QString &name);
 
 // The refusal of a cost too large to compute.
-inline const QString kCostTooLarge =
-    QStringLiteral("Il costo è troppo grande per il calcolo: ridurre i prezzi o i pesi");
+inline const QString &kCostTooLarge = translatedConstant(
+    "Cost", QT_TRANSLATE_NOOP("Cost", "Il costo è troppo grande per il calcolo: ridurre i prezzi o i pesi"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "usertext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -32,7 +33,7 @@ QString fileName(const QString &path)
 
 QString aboutFile(const QString &firstLine, const QString &path, const QString &reason)
 {
-    QString text = firstLine + QStringLiteral("\nFile ") + fileName(path);
+    QString text = firstLine + QCoreApplication::translate("Files", "\nFile ") + fileName(path);
     if (!reason.isEmpty())
         text += QStringLiteral(": ") + reason;
     return text;
@@ -42,27 +43,27 @@ QString systemReason(int systemError)
 {
     switch (systemError) {
     case ENOENT:
-        return QStringLiteral("il file non esiste");
+        return QCoreApplication::translate("Files", "il file non esiste");
     case EACCES:
     case EPERM:
-        return QStringLiteral("permesso negato");
+        return QCoreApplication::translate("Files", "permesso negato");
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("il disco è pieno");
+        return QCoreApplication::translate("Files", "il disco è pieno");
     case EFBIG:
-        return QStringLiteral("il file supera la dimensione consentita");
+        return QCoreApplication::translate("Files", "il file supera la dimensione consentita");
     case EROFS:
-        return QStringLiteral("il disco è di sola lettura");
+        return QCoreApplication::translate("Files", "il disco è di sola lettura");
     case EISDIR:
-        return QStringLiteral("è una cartella");
+        return QCoreApplication::translate("Files", "è una cartella");
     case ENOTDIR:
-        return QStringLiteral("una parte del percorso non è una cartella");
+        return QCoreApplication::translate("Files", "una parte del percorso non è una cartella");
     case ENAMETOOLONG:
-        return QStringLiteral("il nome del file è troppo lungo");
+        return QCoreApplication::translate("Files", "il nome del file è troppo lungo");
     case EIO:
-        return QStringLiteral("errore di lettura o scrittura sul disco");
+        return QCoreApplication::translate("Files", "errore di lettura o scrittura sul disco");
     default:
-        return QStringLiteral("errore del sistema (%1)")
+        return QCoreApplication::translate("Files", "errore del sistema (%1)")
             .arg(QString::fromLocal8Bit(std::strerror(systemError)));
     }
 }
@@ -71,31 +72,35 @@ QString whyUnreadable(const QString &path, int systemError)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("il file non esiste");
+        return QCoreApplication::translate("Files", "il file non esiste");
     if (info.isDir())
-        return QStringLiteral("è una cartella");
+        return QCoreApplication::translate("Files", "è una cartella");
     if (!info.isFile())
-        return QStringLiteral("non è un file normale (è una pipe o un dispositivo)");
+        return QCoreApplication::translate("Files", "non è un file normale (è una pipe o un dispositivo)");
     if (!info.isReadable())
-        return QStringLiteral("permesso negato");
-    return systemError ? systemReason(systemError) : QStringLiteral("il file non si può leggere");
+        return QCoreApplication::translate("Files", "permesso negato");
+    return systemError ? systemReason(systemError)
+                       : QCoreApplication::translate("Files", "il file non si può leggere");
 }
 
 QString whyUnwritable(const QString &path, int systemError)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("è una cartella");
+        return QCoreApplication::translate("Files", "è una cartella");
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists())
-        return QStringLiteral("la cartella %1 non esiste").arg(fileName(folder.filePath()));
+        return QCoreApplication::translate("Files", "la cartella %1 non esiste")
+            .arg(fileName(folder.filePath()));
     if (!folder.isDir())
-        return QStringLiteral("una parte del percorso non è una cartella");
+        return QCoreApplication::translate("Files", "una parte del percorso non è una cartella");
     if (info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner)))
-        return QStringLiteral("il file è di sola lettura");
+        return QCoreApplication::translate("Files", "il file è di sola lettura");
     if (!folder.isWritable())
-        return QStringLiteral("permesso negato nella cartella %1").arg(fileName(folder.filePath()));
-    return systemError ? systemReason(systemError) : QStringLiteral("errore di scrittura");
+        return QCoreApplication::translate("Files", "permesso negato nella cartella %1")
+            .arg(fileName(folder.filePath()));
+    return systemError ? systemReason(systemError)
+                       : QCoreApplication::translate("Files", "errore di scrittura");
 }
 
 } // namespace usertext

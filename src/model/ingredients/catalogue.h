@@ -37,6 +37,10 @@ std::span<const EggKind> eggKinds();
 const Ingredient *findIngredient(const QString &name);
 const EggKind *findEggKind(const QString &name);
 
+// The name an entry is shown by in the language of the program; files keep the Italian
+// name. Any other text (a personal ingredient, "-") is shown as it is.
+QString displayName(const QString &name);
+
 // The entries of the drop-down lists, "-" first.
 const QStringList &ingredientEntries();
 const QStringList &eggEntries();

@@ -4,17 +4,20 @@
 #include "catalogue.h"
 #include "entrymessages.h"
 
+#include <QCoreApplication>
+
 using personal::Check;
 
 namespace {
 
-const char *const kHeaders[IngredientEditorModel::ColumnCount] = {"Nome",
-                                                                  "Proteine %",
-                                                                  "Grassi %",
-                                                                  "Carboidrati %",
-                                                                  "Indice Digeribilità",
-                                                                  "Indice Legante",
-                                                                  "Prezzo € al kg\n(uova: € per uovo)"};
+const char *const kHeaders[IngredientEditorModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("Ingredients", "Nome"),
+    QT_TRANSLATE_NOOP("Ingredients", "Proteine %"),
+    QT_TRANSLATE_NOOP("Ingredients", "Grassi %"),
+    QT_TRANSLATE_NOOP("Ingredients", "Carboidrati %"),
+    QT_TRANSLATE_NOOP("Ingredients", "Indice Digeribilità"),
+    QT_TRANSLATE_NOOP("Ingredients", "Indice Legante"),
+    QT_TRANSLATE_NOOP("Ingredients", "Prezzo € al kg\n(uova: € per uovo)")};
 
 int catalogueRows()
 {
@@ -28,7 +31,7 @@ int builtInRows()
 
 QString header(int column)
 {
-    return QString::fromUtf8(kHeaders[column]);
+    return QCoreApplication::translate("Ingredients", kHeaders[column]);
 }
 
 QString capitalised(QString text)
@@ -48,12 +51,13 @@ QString valueRefusal(personal::Column column, const QString &text)
         return messages::kNotANumber;
     switch (column) {
     case personal::Digeribilita:
-        return QStringLiteral("L'indice di digeribilità deve essere compreso tra 1 e 5");
+        return QCoreApplication::translate("Ingredients",
+                                           "L'indice di digeribilità deve essere compreso tra 1 e 5");
     case personal::Legante:
-        return QStringLiteral("L'indice legante deve essere compreso tra -1 e 5");
+        return QCoreApplication::translate("Ingredients", "L'indice legante deve essere compreso tra -1 e 5");
     case personal::Prezzo:
         if (result == Check::AboveMax)
-            return QStringLiteral("Il prezzo non può superare 1.000.000 €");
+            return QCoreApplication::translate("Ingredients", "Il prezzo non può superare 1.000.000 €");
         return messages::kNegative;
     default:
         return result == Check::BelowMin ? messages::kNegative : messages::kOver100;
@@ -62,8 +66,9 @@ QString valueRefusal(personal::Column column, const QString &text)
 
 QString inUseRefusal(const QString &name, const char *what)
 {
-    return QStringLiteral("«%1» è scelto nel foglio di lavoro: non si può %2 finché una riga lo usa")
-        .arg(name, QLatin1String(what));
+    return QCoreApplication::translate(
+               "Ingredients", "«%1» è scelto nel foglio di lavoro: non si può %2 finché una riga lo usa")
+        .arg(name, QCoreApplication::translate("Ingredients", what));
 }
 
 } // namespace
@@ -122,6 +127,9 @@ QVariant IngredientEditorModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return QVariant();
+    // Built-in entries show their name in the program's language; the file keeps the Italian one.
+    if (role == Qt::DisplayRole && index.column() == Nome && index.row() < firstPersonalRow())
+        return catalogue::displayName(text(index.row(), index.column()));
     return text(index.row(), index.column());
 }
 
@@ -148,11 +156,12 @@ QString IngredientEditorModel::refusal(int row, int column, const QString &enter
     const personal::Ingredient &ingredient = personalAt(row);
     if (column == Nome) {
         if (m_inUse.contains(ingredient.name))
-            return inUseRefusal(ingredient.name, "rinominare");
+            return inUseRefusal(ingredient.name, QT_TRANSLATE_NOOP("Ingredients", "rinominare"));
         if (const QString problem = personal::nameProblem(entered); !problem.isEmpty())
             return capitalised(problem);
         if (m_library.find(entered))
-            return QStringLiteral("«%1» è già tra gli ingredienti personali").arg(entered);
+            return QCoreApplication::translate("Ingredients", "«%1» è già tra gli ingredienti personali")
+                .arg(entered);
         return QString();
     }
     const auto valueColumn = personal::Column(column - 1);
@@ -162,7 +171,8 @@ QString IngredientEditorModel::refusal(int row, int column, const QString &enter
     values[size_t(valueColumn)] = entered;
     if (personal::sumOver100(values[personal::Proteine], values[personal::Grassi],
                              values[personal::Carboidrati]))
-        return messages::sumOver100(QStringLiteral("per «%1»").arg(ingredient.name));
+        return messages::sumOver100(
+            QCoreApplication::translate("Ingredients", "per «%1»").arg(ingredient.name));
     return QString();
 }
 
@@ -200,7 +210,7 @@ bool IngredientEditorModel::setData(const QModelIndex &index, const QVariant &va
 
 int IngredientEditorModel::addIngredient()
 {
-    const QString base = QStringLiteral("Nuovo ingrediente");
+    const QString base = QCoreApplication::translate("Ingredients", "Nuovo ingrediente");
     QString name = base;
     for (int k = 2; m_library.find(name); ++k)
         name = QStringLiteral("%1 %2").arg(base).arg(k);
@@ -215,11 +225,12 @@ int IngredientEditorModel::addIngredient()
 bool IngredientEditorModel::removeIngredient(int row)
 {
     if (row < firstPersonalRow() || row >= rowCount()) {
-        emit refused(QStringLiteral("Si possono eliminare solo gli ingredienti personali"));
+        emit refused(QCoreApplication::translate("Ingredients",
+                                                 "Si possono eliminare solo gli ingredienti personali"));
         return false;
     }
     if (const QString &name = personalAt(row).name; m_inUse.contains(name)) {
-        emit refused(inUseRefusal(name, "eliminare"));
+        emit refused(inUseRefusal(name, QT_TRANSLATE_NOOP("Ingredients", "eliminare")));
         return false;
     }
     beginRemoveRows(QModelIndex(), row, row);
@@ -234,7 +245,8 @@ QString IngredientEditorModel::incomplete() const
     for (const personal::Ingredient &ingredient : m_library.ingredients)
         for (int k = 0; k < personal::kValueCount; ++k)
             if (ingredient.values[size_t(k)].isEmpty())
-                return QStringLiteral("Impossibile salvare: a «%1» manca il valore di %2")
+                return QCoreApplication::translate("Ingredients",
+                                                   "Impossibile salvare: a «%1» manca il valore di %2")
                     .arg(ingredient.name, header(k + 1));
     return QString();
 }

@@ -5,6 +5,7 @@
 #include "numbers.h"
 #include "usertext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -99,12 +100,15 @@ QString columnReason(Column column, const QString &text, Check result)
     const QString header = QString::fromLatin1(r.header);
     if (result == Check::NotANumber)
         return numbers::isTooLarge(text)
-                   ? QStringLiteral("%1 «%2» è un numero troppo grande").arg(header, text)
-                   : QStringLiteral("%1 «%2» non è un numero").arg(header, text);
+                   ? QCoreApplication::translate("Ingredients", "%1 «%2» è un numero troppo grande")
+                         .arg(header, text)
+                   : QCoreApplication::translate("Ingredients", "%1 «%2» non è un numero").arg(header, text);
     if (column == Prezzo)
-        return result == Check::BelowMin ? QStringLiteral("il prezzo «%1» è negativo").arg(text)
-                                         : QStringLiteral("il prezzo «%1» supera 1.000.000 €").arg(text);
-    return QStringLiteral("%1 «%2» non è tra %3 e %4")
+        return result == Check::BelowMin
+                   ? QCoreApplication::translate("Ingredients", "il prezzo «%1» è negativo").arg(text)
+                   : QCoreApplication::translate("Ingredients", "il prezzo «%1» supera 1.000.000 €")
+                         .arg(text);
+    return QCoreApplication::translate("Ingredients", "%1 «%2» non è tra %3 e %4")
         .arg(header, text, numbers::plainText(r.min), numbers::plainText(r.max));
 }
 
@@ -120,16 +124,21 @@ QString lineProblem(const QStringList &fields, const QHash<QString, int> &seenAt
     if (kind == NameKind::Reserved)
         return nameProblem(out.name);
     if (const auto seen = seenAt.constFind(out.name); seen != seenAt.cend())
-        return QStringLiteral("«%1» compare già alla riga %2").arg(out.name).arg(*seen);
+        return QCoreApplication::translate("Ingredients", "«%1» compare già alla riga %2")
+            .arg(out.name)
+            .arg(*seen);
 
     const bool anyValue = std::any_of(out.values.begin(), out.values.end(),
                                       [](const QString &value) { return !value.isEmpty(); });
     if (kind == NameKind::Catalogue && anyValue)
-        return QStringLiteral("«%1» è nel catalogo: valgono i suoi valori, la riga può dare solo il prezzo")
+        return QCoreApplication::translate(
+                   "Ingredients",
+                   "«%1» è nel catalogo: valgono i suoi valori, la riga può dare solo il prezzo")
             .arg(out.name);
     if (kind == NameKind::Egg && anyValue)
-        return QStringLiteral("«%1» è un tipo di uovo: valgono i suoi valori, la riga può dare solo il "
-                              "prezzo per uovo")
+        return QCoreApplication::translate(
+                   "Ingredients", "«%1» è un tipo di uovo: valgono i suoi valori, la riga può dare solo il "
+                                  "prezzo per uovo")
             .arg(out.name);
     if (kind == NameKind::Personal) {
         if (const QString problem = nameProblem(out.name); !problem.isEmpty())
@@ -138,12 +147,14 @@ QString lineProblem(const QStringList &fields, const QHash<QString, int> &seenAt
             const auto column = Column(k);
             const QString &value = out.values[size_t(k)];
             if (value.isEmpty())
-                return QStringLiteral("manca il valore di %1").arg(QString::fromLatin1(rule(column).header));
+                return QCoreApplication::translate("Ingredients", "manca il valore di %1")
+                    .arg(QString::fromLatin1(rule(column).header));
             if (const Check result = check(column, value); result != Check::Ok)
                 return columnReason(column, value, result);
         }
         if (sumOver100(out.values[Proteine], out.values[Grassi], out.values[Carboidrati]))
-            return QStringLiteral("proteine, grassi e carboidrati insieme superano 100");
+            return QCoreApplication::translate("Ingredients",
+                                               "proteine, grassi e carboidrati insieme superano 100");
     }
     if (!out.price.isEmpty())
         if (const Check result = check(Prezzo, out.price); result != Check::Ok)
@@ -201,12 +212,13 @@ ReadResult decode(const QByteArray &input)
         QStringDecoder decoder(QStringDecoder::Utf8);
         const QString line = decoder(raw);
         auto reject = [&](const QString &reason) {
-            result.problems << QStringLiteral("riga %1: %2").arg(lineNumber).arg(reason);
+            result.problems
+                << QCoreApplication::translate("Ingredients", "riga %1: %2").arg(lineNumber).arg(reason);
         };
         if (decoder.hasError()) {
             if (!headerSeen)
                 break; // reported below as a file without its header
-            reject(QStringLiteral("il testo non è in UTF-8"));
+            reject(QCoreApplication::translate("Ingredients", "il testo non è in UTF-8"));
             continue;
         }
         if (isEmptyRow(line))
@@ -219,11 +231,12 @@ ReadResult decode(const QByteArray &input)
             continue;
         }
         if (!fields) {
-            reject(QStringLiteral("virgolette non chiuse o seguite da altro testo"));
+            reject(
+                QCoreApplication::translate("Ingredients", "virgolette non chiuse o seguite da altro testo"));
             continue;
         }
         if (fields->size() != kFieldCount) {
-            reject(QStringLiteral("servono %1 campi separati da «;», qui sono %2")
+            reject(QCoreApplication::translate("Ingredients", "servono %1 campi separati da «;», qui sono %2")
                        .arg(kFieldCount)
                        .arg(fields->size()));
             continue;
@@ -242,7 +255,8 @@ ReadResult decode(const QByteArray &input)
     // Without its header the columns cannot be trusted: nothing of the file is used.
     if (!headerSeen && !isEmptyRow(QString::fromUtf8(bytes).remove(u'\r').remove(u'\n'))) {
         result = ReadResult();
-        result.failure = QStringLiteral("la prima riga deve essere «%1»").arg(header());
+        result.failure =
+            QCoreApplication::translate("Ingredients", "la prima riga deve essere «%1»").arg(header());
     }
     return result;
 }
@@ -266,7 +280,7 @@ ReadResult read(const QString &path)
         return result;
     }
     if (bytes.size() > kMaxFileSize) {
-        result.failure = QStringLiteral("è più grande di 1 MiB");
+        result.failure = QCoreApplication::translate("Ingredients", "è più grande di 1 MiB");
         return result;
     }
     return decode(bytes);
@@ -276,24 +290,28 @@ QString warningText(const QString &path, const ReadResult &result, bool everyLin
 {
     const QString file = QDir::toNativeSeparators(path);
     if (!result.failure.isEmpty())
-        return QStringLiteral("Il file degli ingredienti «%1» non è stato usato: %2")
+        return QCoreApplication::translate("Ingredients",
+                                           "Il file degli ingredienti «%1» non è stato usato: %2")
             .arg(file, result.failure);
     if (result.problems.isEmpty())
         return QString();
-    QString text =
-        QStringLiteral("Nel file degli ingredienti «%1» queste righe non sono valide e sono state ignorate:")
-            .arg(file);
+    QString text = QCoreApplication::translate(
+                       "Ingredients",
+                       "Nel file degli ingredienti «%1» queste righe non sono valide e sono state ignorate:")
+                       .arg(file);
     const qsizetype shown = everyLine ? result.problems.size() : kShownProblems;
     for (qsizetype k = 0; k < result.problems.size() && k < shown; ++k)
         text += u'\n' + result.problems[k];
     if (result.problems.size() > shown)
-        text += QStringLiteral("\n… e altre %1").arg(result.problems.size() - shown);
+        text +=
+            QCoreApplication::translate("Ingredients", "\n… e altre %1").arg(result.problems.size() - shown);
     return text;
 }
 
 QString missingText(const QString &path)
 {
-    return QStringLiteral("Il file degli ingredienti «%1» non esiste").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("Ingredients", "Il file degli ingredienti «%1» non esiste")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 QByteArray encode(const Library &library)

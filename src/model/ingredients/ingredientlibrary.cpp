@@ -7,6 +7,8 @@
 
 #include <limits>
 
+#include <QCoreApplication>
+
 namespace personal {
 namespace {
 
@@ -67,24 +69,27 @@ QString nameProblem(const QString &name)
 {
     switch (kindOf(name)) {
     case NameKind::Reserved:
-        return name.isEmpty() ? QStringLiteral("manca il nome")
-                              : QStringLiteral("«-» non può essere il nome di un ingrediente");
+        return name.isEmpty() ? QCoreApplication::translate("Ingredients", "manca il nome")
+                              : QCoreApplication::translate("Ingredients",
+                                                            "«-» non può essere il nome di un ingrediente");
     case NameKind::Catalogue:
-        return QStringLiteral("«%1» è già un ingrediente del catalogo").arg(name);
+        return QCoreApplication::translate("Ingredients", "«%1» è già un ingrediente del catalogo").arg(name);
     case NameKind::Egg:
-        return QStringLiteral("«%1» è già un tipo di uovo").arg(name);
+        return QCoreApplication::translate("Ingredients", "«%1» è già un tipo di uovo").arg(name);
     case NameKind::Personal:
         break;
     }
     // A recipe file cannot hold a double quote, so a recipe naming it could not be reopened.
     if (name.contains(u'"'))
-        return QStringLiteral("il nome non può contenere virgolette (\")");
+        return QCoreApplication::translate("Ingredients", "il nome non può contenere virgolette (\")");
     for (QChar c : name)
         if (c.category() == QChar::Other_Control)
-            return QStringLiteral("il nome non può contenere caratteri di controllo");
+            return QCoreApplication::translate("Ingredients",
+                                               "il nome non può contenere caratteri di controllo");
     // Recipe files are in Windows-1252: a recipe naming the ingredient could never be saved.
     if (const QString missing = cp1252::firstMissing(name); !missing.isEmpty())
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Ingredients",
                    "il nome non può contenere il carattere «%1», che il file delle ricette non può "
                    "contenere")
             .arg(missing);

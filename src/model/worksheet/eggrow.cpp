@@ -5,6 +5,8 @@
 #include "reactions.h"
 #include "worksheet.h"
 
+#include <QCoreApplication>
+
 using namespace field;
 
 namespace reactions {
@@ -36,9 +38,10 @@ void eggSwitch(Worksheet &worksheet, bool setFrameCaption)
         worksheet.setColour(NumeroUova, Colour::Window);
         worksheet.setEnabled(peso(kEggRow), true);
         worksheet.setColour(peso(kEggRow), Colour::Window);
-        worksheet.setCaption(Label17, QStringLiteral("Totale peso con uova"));
+        worksheet.setCaption(Label17, QCoreApplication::translate("Calculation", "Totale peso con uova"));
         if (setFrameCaption)
-            worksheet.setCaption(Frame2, QStringLiteral("Risultati con uova incluse"));
+            worksheet.setCaption(Frame2,
+                                 QCoreApplication::translate("Calculation", "Risultati con uova incluse"));
         return;
     }
     worksheet.setEnabled(kind, false);
@@ -48,9 +51,10 @@ void eggSwitch(Worksheet &worksheet, bool setFrameCaption)
         resetField(worksheet, id, QString(), Colour::ButtonFace);
     resetField(worksheet, NumeroUova, QStringLiteral("0"), Colour::ButtonFace);
     resetField(worksheet, peso(kEggRow), QString(), Colour::ButtonFace);
-    worksheet.setCaption(Label17, QStringLiteral("Totale peso senza uova"));
+    worksheet.setCaption(Label17, QCoreApplication::translate("Calculation", "Totale peso senza uova"));
     if (setFrameCaption)
-        worksheet.setCaption(Frame2, QStringLiteral("Risultati con uova escluse"));
+        worksheet.setCaption(Frame2,
+                             QCoreApplication::translate("Calculation", "Risultati con uova escluse"));
 }
 
 void eggSelection(Worksheet &worksheet)

@@ -2,19 +2,28 @@
 #pragma once
 
 #include "entrymessages.h"
+#include "translatedtext.h"
 
 #include <QString>
 
 // The worksheet's own words, shown in warning boxes; with those of a refused entry.
 namespace messages {
 
-inline const QString kNoComponent = QStringLiteral("Non è stato selezionato alcun componente");
-inline const QString kChooseEggs = QStringLiteral("Devi scegliere le UOVA");
-inline const QString kEggCount = QStringLiteral("Devi inserire il NUMERO delle UOVA");
-inline const QString kZeroTotal =
-    QStringLiteral("Il peso totale del mix è zero: impostare il peso in grammi dei componenti");
-inline const QString kTooLarge = QStringLiteral(
-    "I valori inseriti sono troppo grandi per il calcolo: ridurre i pesi o il numero delle uova");
+inline const QString &kNoComponent = translatedConstant(
+    "Calculation", QT_TRANSLATE_NOOP("Calculation", "Non è stato selezionato alcun componente"));
+inline const QString &kChooseEggs =
+    translatedConstant("Calculation", QT_TRANSLATE_NOOP("Calculation", "Devi scegliere le UOVA"));
+inline const QString &kEggCount =
+    translatedConstant("Calculation", QT_TRANSLATE_NOOP("Calculation", "Devi inserire il NUMERO delle UOVA"));
+inline const QString &kZeroTotal = translatedConstant(
+    "Calculation",
+    QT_TRANSLATE_NOOP("Calculation",
+                      "Il peso totale del mix è zero: impostare il peso in grammi dei componenti"));
+inline const QString &kTooLarge = translatedConstant(
+    "Calculation",
+    QT_TRANSLATE_NOOP(
+        "Calculation",
+        "I valori inseriti sono troppo grandi per il calcolo: ridurre i pesi o il numero delle uova"));
 
 // "PRIMO" .. "TREDICESIMO" for rows 1 to 13.
 QString ordinal(int row);

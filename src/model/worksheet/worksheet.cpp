@@ -4,6 +4,8 @@
 #include "catalogue.h"
 #include "reactions.h"
 
+#include <QCoreApplication>
+
 using namespace field;
 
 Worksheet::Worksheet(QObject *parent)
@@ -44,8 +46,10 @@ Worksheet::Worksheet(QObject *parent)
         define(result, FieldKind::Display, {}, true);
     define(NomeRicetta, FieldKind::Input, {}, true);
     define(Note, FieldKind::Input, {}, true);
-    define(Label17, FieldKind::Caption, QStringLiteral("Totale peso con uova"), true);
-    define(Frame2, FieldKind::Caption, QStringLiteral("Risultati con uova escluse"), true);
+    define(Label17, FieldKind::Caption, QCoreApplication::translate("Calculation", "Totale peso con uova"),
+           true);
+    define(Frame2, FieldKind::Caption,
+           QCoreApplication::translate("Calculation", "Risultati con uova escluse"), true);
 
     // The window's load step: the egg row starts switched off.
     reactions::eggSwitch(*this, false);

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "language.h"
+
+#include "translatedtext.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+namespace language {
+namespace {
+
+Language g_current = Language::Italian;
+
+const QString kCatalogue = QStringLiteral(":/i18n/vornak_en.qm");
+
+QSettings settings()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vornak"), QStringLiteral("vornak"));
+}
+
+} // namespace
+
+std::optional<Language> fromCode(const QString &code)
+{
+    const QString lower = code.trimmed().toLower();
+    const QString base = lower.section(u'_', 0, 0).section(u'-', 0, 0);
+    if (base == QStringLiteral("it"))
+        return Language::Italian;
+    if (base == QStringLiteral("en"))
+        return Language::English;
+    return std::nullopt;
+}
+
+QString code(Language language)
+{
+    return language == Language::English ? QStringLiteral("en") : QStringLiteral("it");
+}
+
+Language fromUiLanguages(const QStringList &uiLanguages)
+{
+    for (const QString &name : uiLanguages)
+        if (const auto language = fromCode(name))
+            return *language;
+    return Language::Italian;
+}
+
+Language system()
+{
+    return fromUiLanguages(QLocale::system().uiLanguages());
+}
+
+QString commandLineValue(const QStringList &arguments, bool *present)
+{
+    if (present)
+        *present = false;
+    for (qsizetype k = 1; k < arguments.size(); ++k) {
+        const QString &arg = arguments[k];
+        if (arg == QStringLiteral("--"))
+            break;
+        if (arg == QStringLiteral("--lang")) {
+            if (present)
+                *present = true;
+            return arguments.value(k + 1);
+        }
+        if (arg.startsWith(QStringLiteral("--lang="))) {
+            if (present)
+                *present = true;
+            return arg.mid(7);
+        }
+    }
+    return {};
+}
+
+void install(Language language)
+{
+    // Both live as long as the program: the application only keeps pointers to them.
+    static QTranslator vornak;
+    static QTranslator qt;
+    QCoreApplication::removeTranslator(&vornak);
+    QCoreApplication::removeTranslator(&qt);
+    g_current = language;
+    if (language == Language::English) {
+        if (vornak.load(kCatalogue))
+            QCoreApplication::installTranslator(&vornak);
+        // Qt's own texts are English already
+    } else if (qt.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qt);
+    }
+    retranslateConstants();
+}
+
+Language current()
+{
+    return g_current;
+}
+
+QString translateEarly(Language language, const char *context, const char *source)
+{
+    if (language == Language::English) {
+        static QTranslator english;
+        static const bool loaded = english.load(kCatalogue);
+        if (loaded)
+            if (const QString text = english.translate(context, source); !text.isEmpty())
+                return text;
+    }
+    return QString::fromUtf8(source);
+}
+
+std::optional<Language> saved()
+{
+    return fromCode(settings().value(QStringLiteral("language")).toString());
+}
+
+void save(Language language)
+{
+    settings().setValue(QStringLiteral("language"), code(language));
+}
+
+} // namespace language
