@@ -5,560 +5,560 @@
     <name>Balance</name>
     <message>
         <source>Proteine</source>
-        <translation type="unfinished"></translation>
+        <translation>Protein</translation>
     </message>
     <message>
         <source>Carboidrati</source>
-        <translation type="unfinished"></translation>
+        <translation>Carbohydrate</translation>
     </message>
     <message>
         <source>Grassi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fat</translation>
     </message>
     <message>
         <source>nel range</source>
-        <translation type="unfinished"></translation>
+        <translation>in range</translation>
     </message>
     <message>
         <source>sotto</source>
-        <translation type="unfinished"></translation>
+        <translation>below</translation>
     </message>
     <message>
         <source>sopra</source>
-        <translation type="unfinished"></translation>
+        <translation>above</translation>
     </message>
     <message>
         <source>Bilancio: </source>
-        <translation type="unfinished"></translation>
+        <translation>Balance: </translation>
     </message>
     <message>
         <source>aggiungere %1 g di %2 (proteine %3, carboidrati %4, grassi %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>add %1 g of %2 (protein %3, carbohydrate %4, fat %5)</translation>
     </message>
     <message>
         <source>aggiungere %1 g di %2</source>
-        <translation type="unfinished"></translation>
+        <translation>add %1 g of %2</translation>
     </message>
     <message>
         <source>Suggerimento </source>
-        <translation type="unfinished"></translation>
+        <translation>Suggestion </translation>
     </message>
     <message>
         <source>non valutate (il catalogo non riporta le fibre)</source>
-        <translation type="unfinished"></translation>
+        <translation>not assessed (the catalogue gives no fibre)</translation>
     </message>
     <message>
         <source>nessun componente del mix può correggerlo</source>
-        <translation type="unfinished"></translation>
+        <translation>no ingredient of the mix can correct it</translation>
     </message>
     <message>
         <source>Nessun bilancio: eseguire il calcolo del mix con &quot;Calcola&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No balance: calculate the mix with &quot;Calculate&quot;.</translation>
     </message>
     <message>
         <source>Il mix è bilanciato: nessuna correzione necessaria.</source>
-        <translation type="unfinished"></translation>
+        <translation>The mix is balanced: no correction needed.</translation>
     </message>
     <message>
         <source>Fibre</source>
-        <translation type="unfinished"></translation>
+        <translation>Fibre</translation>
     </message>
 </context>
 <context>
     <name>Calculation</name>
     <message>
         <source>Totale peso con uova</source>
-        <translation type="unfinished"></translation>
+        <translation>Total weight with eggs</translation>
     </message>
     <message>
         <source>Risultati con uova incluse</source>
-        <translation type="unfinished"></translation>
+        <translation>Results with eggs included</translation>
     </message>
     <message>
         <source>Totale peso senza uova</source>
-        <translation type="unfinished"></translation>
+        <translation>Total weight without eggs</translation>
     </message>
     <message>
         <source>Risultati con uova escluse</source>
-        <translation type="unfinished"></translation>
+        <translation>Results with eggs excluded</translation>
     </message>
     <message>
         <source>PRIMO</source>
-        <translation type="unfinished"></translation>
+        <translation>FIRST</translation>
     </message>
     <message>
         <source>SECONDO</source>
-        <translation type="unfinished"></translation>
+        <translation>SECOND</translation>
     </message>
     <message>
         <source>TERZO</source>
-        <translation type="unfinished"></translation>
+        <translation>THIRD</translation>
     </message>
     <message>
         <source>QUARTO</source>
-        <translation type="unfinished"></translation>
+        <translation>FOURTH</translation>
     </message>
     <message>
         <source>QUINTO</source>
-        <translation type="unfinished"></translation>
+        <translation>FIFTH</translation>
     </message>
     <message>
         <source>SESTO</source>
-        <translation type="unfinished"></translation>
+        <translation>SIXTH</translation>
     </message>
     <message>
         <source>SETTIMO</source>
-        <translation type="unfinished"></translation>
+        <translation>SEVENTH</translation>
     </message>
     <message>
         <source>OTTAVO</source>
-        <translation type="unfinished"></translation>
+        <translation>EIGHTH</translation>
     </message>
     <message>
         <source>NONO</source>
-        <translation type="unfinished"></translation>
+        <translation>NINTH</translation>
     </message>
     <message>
         <source>DECIMO</source>
-        <translation type="unfinished"></translation>
+        <translation>TENTH</translation>
     </message>
     <message>
         <source>UNDICESIMO</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEVENTH</translation>
     </message>
     <message>
         <source>DODICESIMO</source>
-        <translation type="unfinished"></translation>
+        <translation>TWELFTH</translation>
     </message>
     <message>
         <source>TREDICESIMO</source>
-        <translation type="unfinished"></translation>
+        <translation>THIRTEENTH</translation>
     </message>
     <message>
         <source>riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>row %1</translation>
     </message>
     <message>
         <source>Impostare il peso espresso in grammi corrispondente al %1 componente scelto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the weight in grams of the %1 ingredient chosen.</translation>
     </message>
     <message>
         <source>Devi selezionare un numero per l&apos;indice di digeribilità relativo al %1 componente</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a digestibility index for the %1 ingredient</translation>
     </message>
     <message>
         <source>Devi selezionare un numero per l&apos;indice legante relativo al DODICESIMO componente</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a binder index for the TWELFTH ingredient</translation>
     </message>
     <message>
         <source>Devi selezionare un numero per l&apos;indice di legante relativo al %1 componente</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a binder index for the %1 ingredient</translation>
     </message>
     <message>
         <source>per il %1 componente</source>
-        <translation type="unfinished"></translation>
+        <translation>for the %1 ingredient</translation>
     </message>
     <message>
         <source>Non è stato selezionato alcun componente</source>
-        <translation type="unfinished"></translation>
+        <translation>No ingredient has been chosen</translation>
     </message>
     <message>
         <source>Devi scegliere le UOVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the EGGS</translation>
     </message>
     <message>
         <source>Devi inserire il NUMERO delle UOVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the NUMBER of EGGS</translation>
     </message>
     <message>
         <source>Il peso totale del mix è zero: impostare il peso in grammi dei componenti</source>
-        <translation type="unfinished"></translation>
+        <translation>The total weight of the mix is zero: enter the weight in grams of the ingredients</translation>
     </message>
     <message>
         <source>I valori inseriti sono troppo grandi per il calcolo: ridurre i pesi o il numero delle uova</source>
-        <translation type="unfinished"></translation>
+        <translation>The values entered are too large to calculate: reduce the weights or the number of eggs</translation>
     </message>
 </context>
 <context>
     <name>Catalogue</name>
     <message>
         <source>ALBUMINA</source>
-        <translation type="unfinished"></translation>
+        <translation>ALBUMIN</translation>
     </message>
     <message>
         <source>BIRDFOOD BLEND Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>BIRDFOOD BLEND Drumlow</translation>
     </message>
     <message>
         <source>BLUE MUSSEL MIX Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>BLUE MUSSEL MIX Drumlow</translation>
     </message>
     <message>
         <source>CALCIO CASEINATO</source>
-        <translation type="unfinished"></translation>
+        <translation>CALCIUM CASEINATE</translation>
     </message>
     <message>
         <source>CASEINA</source>
-        <translation type="unfinished"></translation>
+        <translation>CASEIN</translation>
     </message>
     <message>
         <source>CASEINA ACIDA</source>
-        <translation type="unfinished"></translation>
+        <translation>ACID CASEIN</translation>
     </message>
     <message>
         <source>CASTAGNA</source>
-        <translation type="unfinished"></translation>
+        <translation>CHESTNUT FLOUR</translation>
     </message>
     <message>
         <source>CRUSCA</source>
-        <translation type="unfinished"></translation>
+        <translation>BRAN</translation>
     </message>
     <message>
         <source>EGG &amp; HONEY BISKUIT RED</source>
-        <translation type="unfinished"></translation>
+        <translation>EGG &amp; HONEY BISKUIT RED</translation>
     </message>
     <message>
         <source>EGG &amp; HONEY BISKUIT YELLOW</source>
-        <translation type="unfinished"></translation>
+        <translation>EGG &amp; HONEY BISKUIT YELLOW</translation>
     </message>
     <message>
         <source>FARINA DI ARACHIDE TOST</source>
-        <translation type="unfinished"></translation>
+        <translation>ROASTED PEANUT FLOUR</translation>
     </message>
     <message>
         <source>FARINA DI ARINGHE</source>
-        <translation type="unfinished"></translation>
+        <translation>HERRING MEAL</translation>
     </message>
     <message>
         <source>FARINA DI AVENA</source>
-        <translation type="unfinished"></translation>
+        <translation>OAT FLOUR</translation>
     </message>
     <message>
         <source>FARINA DI CARNE</source>
-        <translation type="unfinished"></translation>
+        <translation>MEAT MEAL</translation>
     </message>
     <message>
         <source>FARINA DI CECI</source>
-        <translation type="unfinished"></translation>
+        <translation>CHICKPEA FLOUR</translation>
     </message>
     <message>
         <source>FARINA DI CRISALIDE</source>
-        <translation type="unfinished"></translation>
+        <translation>SILKWORM PUPAE MEAL</translation>
     </message>
     <message>
         <source>FARINA DI EMOGLOBINA</source>
-        <translation type="unfinished"></translation>
+        <translation>HAEMOGLOBIN POWDER</translation>
     </message>
     <message>
         <source>FARINA DI FAVA</source>
-        <translation type="unfinished"></translation>
+        <translation>BROAD BEAN FLOUR</translation>
     </message>
     <message>
         <source>FARINA DI FEGATO</source>
-        <translation type="unfinished"></translation>
+        <translation>LIVER POWDER</translation>
     </message>
     <message>
         <source>FARINA DI FEGATO DI POLLO</source>
-        <translation type="unfinished"></translation>
+        <translation>CHICKEN LIVER POWDER</translation>
     </message>
     <message>
         <source>FARINA DI GAMBERETTI Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>SHRIMP MEAL Drumlow</translation>
     </message>
     <message>
         <source>FARINA DI GAMBERO</source>
-        <translation type="unfinished"></translation>
+        <translation>PRAWN MEAL</translation>
     </message>
     <message>
         <source>FARINA DI GRANO 00</source>
-        <translation type="unfinished"></translation>
+        <translation>WHEAT FLOUR 00</translation>
     </message>
     <message>
         <source>FARINA DI MAIS</source>
-        <translation type="unfinished"></translation>
+        <translation>MAIZE MEAL</translation>
     </message>
     <message>
         <source>FARINA DI MELASSA</source>
-        <translation type="unfinished"></translation>
+        <translation>MOLASSES MEAL</translation>
     </message>
     <message>
         <source>FARINA DI MERLUZZO</source>
-        <translation type="unfinished"></translation>
+        <translation>COD MEAL</translation>
     </message>
     <message>
         <source>FARINA DI ORZO</source>
-        <translation type="unfinished"></translation>
+        <translation>BARLEY FLOUR</translation>
     </message>
     <message>
         <source>FARINA DI PATATA</source>
-        <translation type="unfinished"></translation>
+        <translation>POTATO FLOUR</translation>
     </message>
     <message>
         <source>FARINA DI PESCE BIANCO</source>
-        <translation type="unfinished"></translation>
+        <translation>WHITE FISHMEAL</translation>
     </message>
     <message>
         <source>FARINA DI PESCE LT Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>LT FISHMEAL Drumlow</translation>
     </message>
     <message>
         <source>FARINA DI RISO</source>
-        <translation type="unfinished"></translation>
+        <translation>RICE FLOUR</translation>
     </message>
     <message>
         <source>FARINA DI SALMONE</source>
-        <translation type="unfinished"></translation>
+        <translation>SALMON MEAL</translation>
     </message>
     <message>
         <source>FARINA DI SALMONE 89 LT Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>SALMON MEAL 89 LT Drumlow</translation>
     </message>
     <message>
         <source>FARINA DI SANGUE AVICOLO (DIsid)</source>
-        <translation type="unfinished"></translation>
+        <translation>POULTRY BLOOD MEAL (DIsid)</translation>
     </message>
     <message>
         <source>FARINA DI SARDINA</source>
-        <translation type="unfinished"></translation>
+        <translation>SARDINE MEAL</translation>
     </message>
     <message>
         <source>FARINA DI TONNO</source>
-        <translation type="unfinished"></translation>
+        <translation>TUNA MEAL</translation>
     </message>
     <message>
         <source>FISH MIX 2000 Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>FISH MIX 2000 Drumlow</translation>
     </message>
     <message>
         <source>FISHFOOD BLEND Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>FISHFOOD BLEND Drumlow</translation>
     </message>
     <message>
         <source>GERME DI GRANO</source>
-        <translation type="unfinished"></translation>
+        <translation>WHEATGERM</translation>
     </message>
     <message>
         <source>GLM</source>
-        <translation type="unfinished"></translation>
+        <translation>GLM</translation>
     </message>
     <message>
         <source>GLUTINE DI GRANO</source>
-        <translation type="unfinished"></translation>
+        <translation>WHEAT GLUTEN</translation>
     </message>
     <message>
         <source>GLUTINE DI MAIS</source>
-        <translation type="unfinished"></translation>
+        <translation>MAIZE GLUTEN</translation>
     </message>
     <message>
         <source>IDROLIZZATO DI COZZA</source>
-        <translation type="unfinished"></translation>
+        <translation>MUSSEL HYDROLYSATE</translation>
     </message>
     <message>
         <source>IDROLIZZATO DI FEGATO</source>
-        <translation type="unfinished"></translation>
+        <translation>LIVER HYDROLYSATE</translation>
     </message>
     <message>
         <source>IDROLIZZATO DI GAMBERO</source>
-        <translation type="unfinished"></translation>
+        <translation>PRAWN HYDROLYSATE</translation>
     </message>
     <message>
         <source>IDROLIZZATO DI PESCE LT020</source>
-        <translation type="unfinished"></translation>
+        <translation>FISH HYDROLYSATE LT020</translation>
     </message>
     <message>
         <source>IDROLIZZATO DI PIUME DI GALLINA</source>
-        <translation type="unfinished"></translation>
+        <translation>HYDROLYSED FEATHER MEAL</translation>
     </message>
     <message>
         <source>ISOLATO DI SOYA</source>
-        <translation type="unfinished"></translation>
+        <translation>SOYA ISOLATE</translation>
     </message>
     <message>
         <source>LACTALBUMINA</source>
-        <translation type="unfinished"></translation>
+        <translation>LACTALBUMIN</translation>
     </message>
     <message>
         <source>LATTE IN POLVERE</source>
-        <translation type="unfinished"></translation>
+        <translation>MILK POWDER</translation>
     </message>
     <message>
         <source>MATRIX + MIX</source>
-        <translation type="unfinished"></translation>
+        <translation>MATRIX + MIX</translation>
     </message>
     <message>
         <source>NATURE SEED MIX Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>NATURE SEED MIX Drumlow</translation>
     </message>
     <message>
         <source>NECTARBLEND</source>
-        <translation type="unfinished"></translation>
+        <translation>NECTARBLEND</translation>
     </message>
     <message>
         <source>PASTONCINO PER UCCELLI</source>
-        <translation type="unfinished"></translation>
+        <translation>SONGBIRD SOFTFOOD</translation>
     </message>
     <message>
         <source>PEANUTS BLEND Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>PEANUTS BLEND Drumlow</translation>
     </message>
     <message>
         <source>POLVERE D&apos;UOVO</source>
-        <translation type="unfinished"></translation>
+        <translation>EGG POWDER</translation>
     </message>
     <message>
         <source>PRO MIX Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>PRO MIX Drumlow</translation>
     </message>
     <message>
         <source>PROSECTO INSECTIVORUS</source>
-        <translation type="unfinished"></translation>
+        <translation>PROSECTO INSECTIVORUS</translation>
     </message>
     <message>
         <source>RED FACTOR</source>
-        <translation type="unfinished"></translation>
+        <translation>RED FACTOR</translation>
     </message>
     <message>
         <source>RED SEED MIX Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>RED SEED MIX Drumlow</translation>
     </message>
     <message>
         <source>RIVER CLASSIC Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>RIVER CLASSIC Drumlow</translation>
     </message>
     <message>
         <source>ROBIN RED</source>
-        <translation type="unfinished"></translation>
+        <translation>ROBIN RED</translation>
     </message>
     <message>
         <source>ROBIN RED Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>ROBIN RED Drumlow</translation>
     </message>
     <message>
         <source>SEMOLINO</source>
-        <translation type="unfinished"></translation>
+        <translation>SEMOLINA</translation>
     </message>
     <message>
         <source>SEMOLINO 50% + GERME 50%</source>
-        <translation type="unfinished"></translation>
+        <translation>SEMOLINA 50% + WHEATGERM 50%</translation>
     </message>
     <message>
         <source>SLUIS CLO</source>
-        <translation type="unfinished"></translation>
+        <translation>SLUIS CLO</translation>
     </message>
     <message>
         <source>SODIO CASEINATO</source>
-        <translation type="unfinished"></translation>
+        <translation>SODIUM CASEINATE</translation>
     </message>
     <message>
         <source>SOYA GRASSA</source>
-        <translation type="unfinished"></translation>
+        <translation>FULL-FAT SOYA</translation>
     </message>
     <message>
         <source>SOYA TOSTATA</source>
-        <translation type="unfinished"></translation>
+        <translation>TOASTED SOYA</translation>
     </message>
     <message>
         <source>SUSHI IMPERIAL MIX</source>
-        <translation type="unfinished"></translation>
+        <translation>SUSHI IMPERIAL MIX</translation>
     </message>
     <message>
         <source>TIGER NUTS</source>
-        <translation type="unfinished"></translation>
+        <translation>TIGER NUTS</translation>
     </message>
     <message>
         <source>YELLOW SEED MIX Drumlow</source>
-        <translation type="unfinished"></translation>
+        <translation>YELLOW SEED MIX Drumlow</translation>
     </message>
     <message>
         <source>ALBUME (IL BIANCO)</source>
-        <translation type="unfinished"></translation>
+        <translation>EGG WHITE</translation>
     </message>
     <message>
         <source>TUORLO (IL ROSSO)</source>
-        <translation type="unfinished"></translation>
+        <translation>EGG YOLK</translation>
     </message>
     <message>
         <source>UOVO INTERO GALLINA</source>
-        <translation type="unfinished"></translation>
+        <translation>WHOLE HEN EGG</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>un numero intero di grammi tra 1 e 10.000.000</source>
-        <translation type="unfinished"></translation>
+        <translation>a whole number of grams from 1 to 10.000.000</translation>
     </message>
     <message>
         <source>cost oppure closest</source>
-        <translation type="unfinished"></translation>
+        <translation>cost or closest</translation>
     </message>
     <message>
         <source>MIN:MAX in percento (per esempio 17:40 o 12,5:30) oppure off</source>
-        <translation type="unfinished"></translation>
+        <translation>MIN:MAX in percent (for example 17:40 or 12,5:30) or off</translation>
     </message>
     <message>
         <source>MIN:MAX in percento (per esempio 3:8) oppure off</source>
-        <translation type="unfinished"></translation>
+        <translation>MIN:MAX in percent (for example 3:8) or off</translation>
     </message>
     <message>
         <source>MIN:MAX in percento (per esempio 25:60) oppure off</source>
-        <translation type="unfinished"></translation>
+        <translation>MIN:MAX in percent (for example 25:60) or off</translation>
     </message>
     <message>
         <source>un numero (per esempio 3 o 2,5)</source>
-        <translation type="unfinished"></translation>
+        <translation>a number (for example 3 or 2,5)</translation>
     </message>
     <message>
         <source>ROW=G, con ROW da 1 a 13 e G grammi interi (per esempio 3=100)</source>
-        <translation type="unfinished"></translation>
+        <translation>ROW=G, with ROW from 1 to 13 and G whole grams (for example 3=100)</translation>
     </message>
     <message>
         <source>ROW=G, con ROW da 1 a 13 e G grammi interi (per esempio 3=400)</source>
-        <translation type="unfinished"></translation>
+        <translation>ROW=G, with ROW from 1 to 13 and G whole grams (for example 3=400)</translation>
     </message>
     <message>
         <source>il numero di una riga da 1 a 13</source>
-        <translation type="unfinished"></translation>
+        <translation>the number of a row from 1 to 13</translation>
     </message>
     <message>
         <source>il nome di un file</source>
-        <translation type="unfinished"></translation>
+        <translation>a file name</translation>
     </message>
     <message>
         <source> vuole </source>
-        <translation type="unfinished"></translation>
+        <translation> wants </translation>
     </message>
     <message>
         <source>Opzione sconosciuta: </source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown option: </translation>
     </message>
     <message>
         <source>Opzione ripetuta: </source>
-        <translation type="unfinished"></translation>
+        <translation>Option repeated: </translation>
     </message>
     <message>
         <source>, non «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>, not «%1»</translation>
     </message>
     <message>
         <source> (una volta per riga)</source>
-        <translation type="unfinished"></translation>
+        <translation> (once per row)</translation>
     </message>
     <message>
         <source>Manca il file della ricetta</source>
-        <translation type="unfinished"></translation>
+        <translation>The recipe file is missing</translation>
     </message>
     <message>
         <source>Troppi argomenti: </source>
-        <translation type="unfinished"></translation>
+        <translation>Too many arguments: </translation>
     </message>
     <message>
         <source>%1 %2: la riga %2 della ricetta non ha un componente</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: row %2 of the recipe has no ingredient</translation>
     </message>
     <message>
         <source>--eggs free: la ricetta non ha le uova</source>
-        <translation type="unfinished"></translation>
+        <translation>--eggs free: the recipe has no eggs</translation>
     </message>
     <message>
         <source>Uso:
@@ -615,160 +615,214 @@ Uscita: 0 riuscito, 1 calcolo o controllo rifiutato (per formula: nessun mix
 rispetta i limiti, con i motivi), 2 file non apribile come ricetta o comando
 non valido.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage:
+  vornak-cli calc FILE [--save OUT]
+      Opens the recipe FILE, calculates it and writes the results, one per
+      line (NAME=TEXT). With --save, saves the recalculated recipe to OUT.
+  vornak-cli balance FILE
+      Opens the recipe FILE, calculates it and compares protein,
+      carbohydrate and fat with the ranges of a balanced mix (NAME=SHARE
+      RANGE VERDICT); for each value out of range it suggests how many
+      grams of which ingredient to add.
+  vornak-cli sheet FILE --pdf OUT
+      Opens the recipe FILE (without recalculating it) and writes the recipe
+      sheet to OUT as a PDF.
+  vornak-cli print FILE [--printer NAME]
+      Opens the recipe FILE (without recalculating it) and prints the recipe
+      sheet on the default printer (or on NAME).
+  vornak-cli convert --total GRAMS NAME=PERCENTAGE ... [--pdf OUT]
+      Converts a recipe in percentages (up to 13 ingredients) into grams for
+      the total weight given and writes each row as NAME=GRAMS. With --pdf,
+      also writes the conversion sheet to OUT.
+  vornak-cli cost FILE
+      Opens the recipe FILE, calculates it and writes the cost of the mix and
+      the cost per kilogram (Cost=... and Cost per kg=...) from the prices of
+      the ingredients.
+  vornak-cli formula FILE [--total G] [--goal cost|closest]
+          [--protein MIN:MAX] [--fat MIN:MAX] [--carbs MIN:MAX]
+          [--digestibility MIN] [--binder MIN]
+          [--min ROW=G] [--max ROW=G] [--keep ROW] [--eggs free]
+          [--save OUT]
+      Opens the recipe FILE and looks for whole grams of its ingredients for
+      a mix of G grams (eggs included; without it, the current weight) with
+      protein, fat and carbohydrate between MIN and MAX percent (decimal
+      comma; &quot;off&quot; removes the limit; without them, 17:40, 3:8 and 25:60) and
+      digestibility and binder indices of at least MIN. cost: the cheapest
+      mix; closest: the mix closest to the current one. ROW is a row from 1
+      to 13 (--min, --max and --keep repeat); --eggs free lets the formula
+      choose the number of eggs. Writes ROW NAME: OLD g -&gt; NEW g for each row
+      and Eggs: OLD -&gt; NEW, then the results as calc does and, with prices,
+      the cost as cost does. With --save, saves the recipe with the new
+      grams.
+  vornak-cli --help
+      Shows this help.
+  vornak-cli --version
+      Shows the version.
+
+Every command takes --ingredients FILE: your own ingredients and prices
+come from FILE instead of ingredienti.csv in the user&apos;s data folder; and
+--lang it|en: the language of the messages (without it, the system&apos;s;
+Italian for every language but English). Files and numbers (decimal comma)
+are the same in every language.
+
+Warnings go to standard error as &quot;WARNING: text&quot;.
+Exit status: 0 success, 1 calculation or check refused (for formula: no mix
+meets the limits, with the reasons), 2 file cannot be opened as a recipe or
+command not valid.
+</translation>
     </message>
     <message>
         <source>Costo=</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost=</translation>
     </message>
     <message>
         <source>Costo al kg=</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost per kg=</translation>
     </message>
     <message>
         <source>sheet vuole --pdf e il nome del file PDF da scrivere</source>
-        <translation type="unfinished"></translation>
+        <translation>sheet wants --pdf and the name of the PDF file to write</translation>
     </message>
     <message>
         <source>il nome di una stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>a printer name</translation>
     </message>
     <message>
         <source>Stampa inviata a </source>
-        <translation type="unfinished"></translation>
+        <translation>Print sent to </translation>
     </message>
     <message>
         <source>convert vuole prima --total e il peso totale in grammi</source>
-        <translation type="unfinished"></translation>
+        <translation>convert wants --total and the total weight in grams first</translation>
     </message>
     <message>
         <source>Troppi componenti: al massimo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many ingredients: %1 at most</translation>
     </message>
     <message>
         <source>«%1» non è nella forma NOME=PERCENTUALE</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» is not in the form NAME=PERCENTAGE</translation>
     </message>
     <message>
         <source>Uova: </source>
-        <translation type="unfinished"></translation>
+        <translation>Eggs: </translation>
     </message>
     <message>
         <source>--lang vuole it oppure en</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang wants it or en</translation>
     </message>
     <message>
         <source>Opzione ripetuta: --ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Option repeated: --ingredients</translation>
     </message>
     <message>
         <source>Manca il comando</source>
-        <translation type="unfinished"></translation>
+        <translation>The command is missing</translation>
     </message>
     <message>
         <source>Comando sconosciuto: </source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown command: </translation>
     </message>
 </context>
 <context>
     <name>Converter</name>
     <message>
         <source>Il valore Percentuale non deve superare il 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>The Percentage must not exceed 100%</translation>
     </message>
     <message>
         <source>Impostare il Peso Totale Mix in grammi per poter proseguire nel calcolo!</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the Total Mix Weight in grams to go on with the calculation!</translation>
     </message>
     <message>
         <source>Avviso</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>IL TOTALE ATTUALE È </source>
-        <translation type="unfinished"></translation>
+        <translation>THE TOTAL NOW IS </translation>
     </message>
     <message>
         <source>DEVE INVECE ESSERE 100%<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>IT MUST BE 100%</translation>
     </message>
     <message>
         <source>TOGLIERE </source>
-        <translation type="unfinished"></translation>
+        <translation>TAKE AWAY </translation>
     </message>
     <message>
         <source>AGGIUNGERE </source>
-        <translation type="unfinished"></translation>
+        <translation>ADD </translation>
     </message>
     <message>
         <source>Conversione Percentuale - Grammi</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentage to Grams Conversion</translation>
     </message>
     <message>
         <source>Peso totale: </source>
-        <translation type="unfinished"></translation>
+        <translation>Total weight: </translation>
     </message>
     <message>
         <source> gr.</source>
-        <translation type="unfinished"></translation>
+        <translation> g</translation>
     </message>
 </context>
 <context>
     <name>Cost</name>
     <message>
         <source>manca il prezzo di %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no price for %1</translation>
     </message>
     <message>
         <source>Costo: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cost: </translation>
     </message>
     <message>
         <source>Costo: %1 € · %2 €/kg</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost: %1 € · %2 €/kg</translation>
     </message>
     <message>
         <source>Il costo è troppo grande per il calcolo: ridurre i prezzi o i pesi</source>
-        <translation type="unfinished"></translation>
+        <translation>The cost is too large to calculate: reduce the prices or the weights</translation>
     </message>
     <message>
         <source>Costo: …</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost: …</translation>
     </message>
 </context>
 <context>
     <name>DlgCommon</name>
     <message>
         <source>Documenti di testo(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text documents (*.txt)</translation>
     </message>
 </context>
 <context>
     <name>Entry</name>
     <message>
         <source>AVVISO</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNING</translation>
     </message>
     <message>
         <source>Il valore digitato non è un numero prego reinserire il valore</source>
-        <translation type="unfinished"></translation>
+        <translation>The value typed is not a number, please enter it again</translation>
     </message>
     <message>
         <source>Non si possono inserire numeri negativi</source>
-        <translation type="unfinished"></translation>
+        <translation>Negative numbers are not allowed</translation>
     </message>
     <message>
         <source>Non si possono inserire valori superiori a 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Values over 100 are not allowed</translation>
     </message>
     <message>
         <source>La somma % di Proteine Grassi e Carboidrati non può essere superiore a 100. Controlla queste voci </source>
-        <translation type="unfinished"></translation>
+        <translation>Protein, Fat and Carbohydrate % together cannot exceed 100. Check these values </translation>
     </message>
     <message>
         <source>La stampa è annullata. Eseguire prima il calcolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing cancelled. Calculate the mix first</translation>
     </message>
 </context>
 <context>
@@ -776,1119 +830,1125 @@ non valido.
     <message>
         <source>
 File </source>
-        <translation type="unfinished"></translation>
+        <translation>
+File </translation>
     </message>
     <message>
         <source>il file non esiste</source>
-        <translation type="unfinished"></translation>
+        <translation>the file does not exist</translation>
     </message>
     <message>
         <source>permesso negato</source>
-        <translation type="unfinished"></translation>
+        <translation>permission denied</translation>
     </message>
     <message>
         <source>il disco è pieno</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk is full</translation>
     </message>
     <message>
         <source>il file supera la dimensione consentita</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is larger than allowed</translation>
     </message>
     <message>
         <source>il disco è di sola lettura</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk is read-only</translation>
     </message>
     <message>
         <source>è una cartella</source>
-        <translation type="unfinished"></translation>
+        <translation>it is a folder</translation>
     </message>
     <message>
         <source>una parte del percorso non è una cartella</source>
-        <translation type="unfinished"></translation>
+        <translation>part of the path is not a folder</translation>
     </message>
     <message>
         <source>il nome del file è troppo lungo</source>
-        <translation type="unfinished"></translation>
+        <translation>the file name is too long</translation>
     </message>
     <message>
         <source>errore di lettura o scrittura sul disco</source>
-        <translation type="unfinished"></translation>
+        <translation>disk read or write error</translation>
     </message>
     <message>
         <source>errore del sistema (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>system error (%1)</translation>
     </message>
     <message>
         <source>non è un file normale (è una pipe o un dispositivo)</source>
-        <translation type="unfinished"></translation>
+        <translation>it is not a regular file (it is a pipe or a device)</translation>
     </message>
     <message>
         <source>il file non si può leggere</source>
-        <translation type="unfinished"></translation>
+        <translation>the file cannot be read</translation>
     </message>
     <message>
         <source>la cartella %1 non esiste</source>
-        <translation type="unfinished"></translation>
+        <translation>the folder %1 does not exist</translation>
     </message>
     <message>
         <source>il file è di sola lettura</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is read-only</translation>
     </message>
     <message>
         <source>permesso negato nella cartella %1</source>
-        <translation type="unfinished"></translation>
+        <translation>permission denied in the folder %1</translation>
     </message>
     <message>
         <source>errore di scrittura</source>
-        <translation type="unfinished"></translation>
+        <translation>write error</translation>
     </message>
 </context>
 <context>
     <name>FormPrinc</name>
     <message>
         <source>Vornak Ver. %1 - a cura del team Vornak</source>
-        <translation type="unfinished"></translation>
+        <translation>Vornak Ver. %1 - by the Vornak team</translation>
     </message>
     <message>
         <source>la ricetta</source>
-        <translation type="unfinished"></translation>
+        <translation>the recipe</translation>
     </message>
     <message>
         <source>Fare clic per il bilancio del mix e i suggerimenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Click for the balance of the mix and suggestions</translation>
     </message>
     <message>
         <source>Bilancio del mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance of the mix</translation>
     </message>
     <message>
         <source>Componenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingredients</translation>
     </message>
     <message>
         <source>Proteine %</source>
-        <translation type="unfinished"></translation>
+        <translation>Protein %</translation>
     </message>
     <message>
         <source>Grassi %</source>
-        <translation type="unfinished"></translation>
+        <translation>Fat %</translation>
     </message>
     <message>
         <source>Carboidrati %</source>
-        <translation type="unfinished"></translation>
+        <translation>Carbohydrate %</translation>
     </message>
     <message>
         <source>Indice Digeribilità</source>
-        <translation type="unfinished"></translation>
+        <translation>Digestibility Index</translation>
     </message>
     <message>
         <source>Indice Legante</source>
-        <translation type="unfinished"></translation>
+        <translation>Binder Index</translation>
     </message>
     <message>
         <source>Imposta peso in gr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight in g</translation>
     </message>
     <message>
         <source>Scrivere nuovo componente</source>
-        <translation type="unfinished"></translation>
+        <translation>Type a new ingredient</translation>
     </message>
     <message>
         <source>Scegliere un componente</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose an ingredient</translation>
     </message>
     <message>
         <source>Uova</source>
-        <translation type="unfinished"></translation>
+        <translation>Eggs</translation>
     </message>
     <message>
         <source>Aggiunta uova al mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Add eggs to the mix</translation>
     </message>
     <message>
         <source>Numero uova</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of eggs</translation>
     </message>
     <message>
         <source>Peso delle uova</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight of the eggs</translation>
     </message>
     <message>
         <source>Nome della  ricetta:</source>
-        <translation type="unfinished"></translation>
+        <translation>Recipe  name:</translation>
     </message>
     <message>
         <source>Scrivere il nome della ricetta</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the name of the recipe</translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes:</translation>
     </message>
     <message>
         <source>Scrivere le note</source>
-        <translation type="unfinished"></translation>
+        <translation>Type your notes</translation>
     </message>
     <message>
         <source>Proteine gr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Protein g</translation>
     </message>
     <message>
         <source>Grassi gr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fat g</translation>
     </message>
     <message>
         <source>Carboidrati gr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carbohydrate g</translation>
     </message>
     <message>
         <source>Calcola</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>Esegue il calcolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculates the mix</translation>
     </message>
     <message>
         <source>Cancella</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>Cancella tutti i valori</source>
-        <translation type="unfinished"></translation>
+        <translation>Clears every value</translation>
     </message>
     <message>
         <source>Salva </source>
-        <translation type="unfinished"></translation>
+        <translation>Save </translation>
     </message>
     <message>
         <source>Salva file</source>
-        <translation type="unfinished"></translation>
+        <translation>Save file</translation>
     </message>
     <message>
         <source>Apri</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Apri file</source>
-        <translation type="unfinished"></translation>
+        <translation>Open file</translation>
     </message>
     <message>
         <source>Stampa </source>
-        <translation type="unfinished"></translation>
+        <translation>Print </translation>
     </message>
     <message>
         <source>Stampa la ricetta</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the recipe</translation>
     </message>
     <message>
         <source>Riferimenti</source>
-        <translation type="unfinished"></translation>
+        <translation>References</translation>
     </message>
     <message>
         <source>Convertitore</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter</translation>
     </message>
     <message>
         <source>Esci</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>Esci dal programma</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit the program</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Apri</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open</translation>
     </message>
     <message>
         <source>&amp;Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print</translation>
     </message>
     <message>
         <source>&amp;Salva con nome</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save as</translation>
     </message>
     <message>
         <source>&amp;Esci</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>&amp;Visualizza</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <source>Ingredienti e prezzi</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingredients and prices</translation>
     </message>
     <message>
         <source>Formula del mix…</source>
-        <translation type="unfinished"></translation>
+        <translation>Formula of the mix…</translation>
     </message>
     <message>
         <source>Informazioni</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>&amp;Lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Language</translation>
     </message>
 </context>
 <context>
     <name>Formula</name>
     <message>
         <source>Il calcolo non conferma la formula trovata (%1): nessun mix verificato</source>
-        <translation type="unfinished"></translation>
+        <translation>The calculation does not confirm the formula found (%1): no mix checked</translation>
     </message>
     <message>
         <source>La ricerca si è fermata dopo 1 secondo: la formula trovata potrebbe non essere la migliore</source>
-        <translation type="unfinished"></translation>
+        <translation>The search stopped after 1 second: the formula found may not be the best</translation>
     </message>
     <message>
         <source>Riga %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1 (%2)</translation>
     </message>
     <message>
         <source>: %1 non sono grammi interi, quindi la riga non si può mantenere com&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>: %1 is not whole grams, so the row cannot be kept as it is</translation>
     </message>
     <message>
         <source>: i grammi non possono essere negativi</source>
-        <translation type="unfinished"></translation>
+        <translation>: the grams cannot be negative</translation>
     </message>
     <message>
         <source>: il minimo di %1 supera il massimo di %2</source>
-        <translation type="unfinished"></translation>
+        <translation>: the minimum of %1 exceeds the maximum of %2</translation>
     </message>
     <message>
         <source>Uova: «%1» non è un tipo di uovo conosciuto</source>
-        <translation type="unfinished"></translation>
+        <translation>Eggs: «%1» is not a known kind of egg</translation>
     </message>
     <message>
         <source>Uova: %1 non è un numero intero di uova: lasciare libero il numero delle uova o scriverne uno intero</source>
-        <translation type="unfinished"></translation>
+        <translation>Eggs: %1 is not a whole number of eggs: leave the number of eggs free or type a whole one</translation>
     </message>
     <message>
         <source>Uova: il numero delle uova non può essere negativo</source>
-        <translation type="unfinished"></translation>
+        <translation>Eggs: the number of eggs cannot be negative</translation>
     </message>
     <message>
         <source>Uova: il minimo di %1 uova supera il massimo di %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eggs: the minimum of %1 eggs exceeds the maximum of %2</translation>
     </message>
     <message>
         <source>%1: il minimo %2 supera il massimo %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the minimum %2 exceeds the maximum %3</translation>
     </message>
     <message>
         <source>almeno</source>
-        <translation type="unfinished"></translation>
+        <translation>at least</translation>
     </message>
     <message>
         <source>al massimo</source>
-        <translation type="unfinished"></translation>
+        <translation>at most</translation>
     </message>
     <message>
         <source>con questi ingredienti</source>
-        <translation type="unfinished"></translation>
+        <translation>with these ingredients</translation>
     </message>
     <message>
         <source>insieme a </source>
-        <translation type="unfinished"></translation>
+        <translation>together with </translation>
     </message>
     <message>
         <source>si arriva al massimo a</source>
-        <translation type="unfinished"></translation>
+        <translation>the mix reaches at most</translation>
     </message>
     <message>
         <source>non si scende sotto</source>
-        <translation type="unfinished"></translation>
+        <translation>the mix goes no lower than</translation>
     </message>
     <message>
         <source>: nel mix pesano solo le uova, che non hanno indice legante</source>
-        <translation type="unfinished"></translation>
+        <translation>: only the eggs weigh in the mix, and eggs have no binder index</translation>
     </message>
     <message>
         <source>Il peso totale deve essere un numero intero di grammi maggiore di zero</source>
-        <translation type="unfinished"></translation>
+        <translation>The total weight must be a whole number of grams above zero</translation>
     </message>
     <message>
         <source>Il peso totale può essere al massimo di %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The total weight can be at most %1</translation>
     </message>
     <message>
         <source>Nessun componente nel mix: scegliere almeno un ingrediente</source>
-        <translation type="unfinished"></translation>
+        <translation>No ingredient in the mix: choose at least one</translation>
     </message>
     <message>
         <source>%1 superano il peso totale (%2 contro %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exceed the total weight (%2 against %3)</translation>
     </message>
     <message>
         <source>i minimi delle righe e le uova</source>
-        <translation type="unfinished"></translation>
+        <translation>the rows&apos; minimums and the eggs</translation>
     </message>
     <message>
         <source>i minimi delle righe</source>
-        <translation type="unfinished"></translation>
+        <translation>the rows&apos; minimums</translation>
     </message>
     <message>
         <source>%1 non arrivano al peso totale (%2 contro %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 do not reach the total weight (%2 against %3)</translation>
     </message>
     <message>
         <source>i massimi delle righe e le uova</source>
-        <translation type="unfinished"></translation>
+        <translation>the rows&apos; maximums and the eggs</translation>
     </message>
     <message>
         <source>i massimi delle righe</source>
-        <translation type="unfinished"></translation>
+        <translation>the rows&apos; maximums</translation>
     </message>
     <message>
         <source>Le righe 1-13 non hanno grammi: non c&apos;è un mix attuale a cui avvicinarsi</source>
-        <translation type="unfinished"></translation>
+        <translation>Rows 1-13 have no grams: there is no current mix to keep close to</translation>
     </message>
     <message>
         <source>le righe mantenute, i minimi e i massimi non permettono un mix di esattamente %1 in grammi interi</source>
-        <translation type="unfinished"></translation>
+        <translation>the rows kept, the minimums and the maximums allow no mix of exactly %1 in whole grams</translation>
     </message>
     <message>
         <source>I limiti scelti si escludono a vicenda: nessun mix in grammi interi li rispetta tutti insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>The limits chosen rule each other out: no mix in whole grams meets them all at once</translation>
     </message>
     <message>
         <source>La ricerca si è fermata dopo 1 secondo senza trovare una formula</source>
-        <translation type="unfinished"></translation>
+        <translation>The search stopped after 1 second without finding a formula</translation>
     </message>
     <message>
         <source>Il risolutore non è riuscito a cercare la formula</source>
-        <translation type="unfinished"></translation>
+        <translation>The solver could not search for the formula</translation>
     </message>
     <message>
         <source>Indice di digeribilità</source>
-        <translation type="unfinished"></translation>
+        <translation>Digestibility index</translation>
     </message>
     <message>
         <source>Indice legante</source>
-        <translation type="unfinished"></translation>
+        <translation>Binder index</translation>
     </message>
     <message>
         <source>Il foglio è cambiato dopo il calcolo della formula: calcolare di nuovo la formula prima di applicarla</source>
-        <translation type="unfinished"></translation>
+        <translation>The worksheet has changed since the formula was calculated: calculate the formula again before applying it</translation>
     </message>
     <message>
         <source>Uova: il foglio ha 0 uova: scriverne il numero, oppure lasciarlo scegliere alla formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Eggs: the worksheet has 0 eggs: type their number, or let the formula choose it</translation>
     </message>
     <message>
         <source> e </source>
-        <translation type="unfinished"></translation>
+        <translation> and </translation>
     </message>
 </context>
 <context>
     <name>FormulaRows</name>
     <message>
         <source>0000000 uova</source>
-        <translation type="unfinished"></translation>
+        <translation>0000000 eggs</translation>
     </message>
     <message>
         <source> uovo</source>
-        <translation type="unfinished"></translation>
+        <translation> egg</translation>
     </message>
     <message>
         <source> uova</source>
-        <translation type="unfinished"></translation>
+        <translation> eggs</translation>
     </message>
     <message>
         <source>Riga</source>
-        <translation type="unfinished"></translation>
+        <translation>Row</translation>
     </message>
     <message>
         <source>Componente</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingredient</translation>
     </message>
     <message>
         <source>Attuali gr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Now g</translation>
     </message>
     <message>
         <source>Minimo gr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum g</translation>
     </message>
     <message>
         <source>Massimo gr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum g</translation>
     </message>
     <message>
         <source>Mantieni</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep</translation>
     </message>
     <message>
         <source>Proposta gr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposed g</translation>
     </message>
     <message>
         <source>Grammi interi che la riga deve avere almeno</source>
-        <translation type="unfinished"></translation>
+        <translation>Whole grams the row must have at least</translation>
     </message>
     <message>
         <source>Grammi interi che la riga può avere al massimo; vuoto: fino al peso totale</source>
-        <translation type="unfinished"></translation>
+        <translation>Whole grams the row may have at most; empty: up to the total weight</translation>
     </message>
     <message>
         <source>totale</source>
-        <translation type="unfinished"></translation>
+        <translation>total</translation>
     </message>
     <message>
         <source>La riga tiene i grammi che ha ora nel foglio</source>
-        <translation type="unfinished"></translation>
+        <translation>The row keeps the grams it has now on the worksheet</translation>
     </message>
     <message>
         <source>Uova</source>
-        <translation type="unfinished"></translation>
+        <translation>Eggs</translation>
     </message>
     <message>
         <source>Con il segno la formula tiene il numero di uova del foglio; senza, sceglie lei quante uova intere usare (almeno una)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticked, the formula keeps the worksheet&apos;s number of eggs; unticked, it chooses how many whole eggs to use (at least one)</translation>
     </message>
     <message>
         <source>Nessun componente nel foglio: scegliere gli ingredienti nella finestra principale</source>
-        <translation type="unfinished"></translation>
+        <translation>No ingredients on the worksheet: choose them in the main window</translation>
     </message>
     <message>
         <source>Riga %1 (%2): il %3 «%4» non è un numero intero di grammi</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1 (%2): the %3 «%4» is not a whole number of grams</translation>
     </message>
     <message>
         <source>minimo</source>
-        <translation type="unfinished"></translation>
+        <translation>minimum</translation>
     </message>
     <message>
         <source>massimo</source>
-        <translation type="unfinished"></translation>
+        <translation>maximum</translation>
     </message>
 </context>
 <context>
     <name>FrmAbout</name>
     <message>
         <source>Informazioni Vornak </source>
-        <translation type="unfinished"></translation>
+        <translation>About Vornak </translation>
     </message>
     <message>
         <source>Versione %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Software Freeware per il calclo dei valori nutrizionali nei mix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freeware for working out the nutritional values of bait mixes.</translation>
     </message>
     <message>
         <source>Realizzato dal team Vornak</source>
-        <translation type="unfinished"></translation>
+        <translation>Made by the Vornak team</translation>
     </message>
     <message>
         <source>Beta Testers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beta Testers:</translation>
     </message>
     <message>
         <source>Squadra prove Vornak, Gruppo pesca Vornak</source>
-        <translation type="unfinished"></translation>
+        <translation>Vornak test squad, Vornak angling group</translation>
     </message>
     <message>
         <source>In collaborazione con:</source>
-        <translation type="unfinished"></translation>
+        <translation>In association with:</translation>
     </message>
     <message>
         <source>Team Vornak</source>
-        <translation type="unfinished"></translation>
+        <translation>Team Vornak</translation>
     </message>
 </context>
 <context>
     <name>FrmBilancio</name>
     <message>
         <source>Bilancio del mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance of the mix</translation>
     </message>
     <message>
         <source>Nutriente</source>
-        <translation type="unfinished"></translation>
+        <translation>Nutrient</translation>
     </message>
     <message>
         <source>Nel mix</source>
-        <translation type="unfinished"></translation>
+        <translation>In the mix</translation>
     </message>
     <message>
         <source>Intervallo</source>
-        <translation type="unfinished"></translation>
+        <translation>Range</translation>
     </message>
     <message>
         <source>Esito</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict</translation>
     </message>
     <message>
         <source>Fibre</source>
-        <translation type="unfinished"></translation>
+        <translation>Fibre</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Suggerimenti:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggestions:</translation>
     </message>
 </context>
 <context>
     <name>FrmConvertitore</name>
     <message>
         <source>Convertitire Percentuale - Grammi</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentage to Grams Converter</translation>
     </message>
     <message>
         <source>Peso Totale Mix espresso in grammi</source>
-        <translation type="unfinished"></translation>
+        <translation>Total Mix Weight in grams</translation>
     </message>
     <message>
         <source>Componente</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingredient</translation>
     </message>
     <message>
         <source>Valore Percentuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentage</translation>
     </message>
     <message>
         <source>Risultato in grammi</source>
-        <translation type="unfinished"></translation>
+        <translation>Result in grams</translation>
     </message>
     <message>
         <source>Gr.</source>
-        <translation type="unfinished"></translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>Calcola</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Cancella</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>Esci</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>la conversione</source>
-        <translation type="unfinished"></translation>
+        <translation>the conversion</translation>
     </message>
 </context>
 <context>
     <name>FrmFormula</name>
     <message>
         <source>Formula del mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Formula of the mix</translation>
     </message>
     <message>
         <source>Componenti del foglio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingredients on the worksheet</translation>
     </message>
     <message>
         <source>Minimo e massimo in grammi interi (massimo vuoto: fino al peso totale). «Mantieni» lascia la riga com&apos;è; tolto alle uova, la formula sceglie quante uova usare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum and maximum in whole grams (empty maximum: up to the total weight). «Keep» leaves the row as it is; unticked for the eggs, the formula chooses how many eggs to use.</translation>
     </message>
     <message>
         <source>Calcola formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate formula</translation>
     </message>
     <message>
         <source>Cerca i grammi interi che rispettano i limiti</source>
-        <translation type="unfinished"></translation>
+        <translation>Looks for the whole grams that meet the limits</translation>
     </message>
     <message>
         <source>Applica</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply</translation>
     </message>
     <message>
         <source>Scrive i grammi proposti nel foglio ed esegue Calcola</source>
-        <translation type="unfinished"></translation>
+        <translation>Writes the proposed grams into the worksheet and runs Calculate</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Senza il segno la formula non guarda questo valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Unticked, the formula ignores this value</translation>
     </message>
     <message>
         <source>da</source>
-        <translation type="unfinished"></translation>
+        <translation>from</translation>
     </message>
     <message>
         <source>a</source>
         <comment>da … a: the upper end of a range</comment>
-        <translation type="unfinished"></translation>
+        <translation>to</translation>
     </message>
     <message>
         <source>Con il segno l&apos;indice del mix deve arrivare almeno al minimo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticked, the mix&apos;s index must reach at least the minimum</translation>
     </message>
     <message>
         <source>almeno</source>
-        <translation type="unfinished"></translation>
+        <translation>at least</translation>
     </message>
     <message>
         <source>Limiti del mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Limits of the mix</translation>
     </message>
     <message>
         <source>Proteine %</source>
-        <translation type="unfinished"></translation>
+        <translation>Protein %</translation>
     </message>
     <message>
         <source>Grassi %</source>
-        <translation type="unfinished"></translation>
+        <translation>Fat %</translation>
     </message>
     <message>
         <source>Carboidrati %</source>
-        <translation type="unfinished"></translation>
+        <translation>Carbohydrate %</translation>
     </message>
     <message>
         <source>Indice Digeribilità</source>
-        <translation type="unfinished"></translation>
+        <translation>Digestibility Index</translation>
     </message>
     <message>
         <source>Indice Legante</source>
-        <translation type="unfinished"></translation>
+        <translation>Binder Index</translation>
     </message>
     <message>
         <source>Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Mix</translation>
     </message>
     <message>
         <source>Peso totale in gr. (uova incluse)</source>
-        <translation type="unfinished"></translation>
+        <translation>Total weight in g (eggs included)</translation>
     </message>
     <message>
         <source>Grammi interi; all&apos;apertura il peso attuale del foglio</source>
-        <translation type="unfinished"></translation>
+        <translation>Whole grams; on opening, the worksheet&apos;s current weight</translation>
     </message>
     <message>
         <source>Obiettivo</source>
-        <translation type="unfinished"></translation>
+        <translation>Goal</translation>
     </message>
     <message>
         <source>Costo più basso</source>
-        <translation type="unfinished"></translation>
+        <translation>Lowest cost</translation>
     </message>
     <message>
         <source>Più vicino al mix attuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Closest to the current mix</translation>
     </message>
     <message>
         <source>Più vicino: i grammi spostati sono i meno possibili rispetto al mix attuale portato al peso totale</source>
-        <translation type="unfinished"></translation>
+        <translation>Closest: as few grams as possible moved from the current mix scaled to the total weight</translation>
     </message>
     <message>
         <source>Risultati della formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Results of the formula</translation>
     </message>
     <message>
         <source>Totale peso gr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Total weight g</translation>
     </message>
     <message>
         <source>Costo</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost</translation>
     </message>
     <message>
         <source>Costo al kg</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost per kg</translation>
     </message>
     <message>
         <source>senza prezzo</source>
-        <translation type="unfinished"></translation>
+        <translation>no price</translation>
     </message>
     <message>
         <source>Il foglio è cambiato: premere «Calcola formula» per una nuova proposta.</source>
-        <translation type="unfinished"></translation>
+        <translation>The worksheet has changed: press «Calculate formula» for a new proposal.</translation>
     </message>
     <message>
         <source>I limiti sono cambiati: premere «Calcola formula» per una nuova proposta.</source>
-        <translation type="unfinished"></translation>
+        <translation>The limits have changed: press «Calculate formula» for a new proposal.</translation>
     </message>
     <message>
         <source>%1: il %2 «%3» non è un numero da 0 a 100</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the %2 «%3» is not a number from 0 to 100</translation>
     </message>
     <message>
         <source>minimo</source>
-        <translation type="unfinished"></translation>
+        <translation>minimum</translation>
     </message>
     <message>
         <source>massimo</source>
-        <translation type="unfinished"></translation>
+        <translation>maximum</translation>
     </message>
     <message>
         <source>%1: il minimo «%2» non è un numero</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the minimum «%2» is not a number</translation>
     </message>
     <message>
         <source>Peso totale: «%1» non è un numero intero di grammi</source>
-        <translation type="unfinished"></translation>
+        <translation>Total weight: «%1» is not a whole number of grams</translation>
     </message>
     <message>
         <source>Applica non è riuscito (vedere l&apos;avviso): premere «Calcola formula» per una nuova proposta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply did not succeed (see the warning): press «Calculate formula» for a new proposal.</translation>
     </message>
     <message>
         <source>La formula è nel foglio ed è stato eseguito Calcola.</source>
-        <translation type="unfinished"></translation>
+        <translation>The formula is on the worksheet and Calculate has run.</translation>
     </message>
     <message>
         <source>Per il costo più basso serve il prezzo di ogni componente che può avere grammi:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The lowest cost needs the price of every ingredient that may have grams:
+</translation>
     </message>
     <message>
         <source>
 Aggiungere i prezzi in Visualizza › Ingredienti e prezzi, dare 0 come massimo a quelle righe, o scegliere «Più vicino al mix attuale».</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Add the prices in View › Ingredients and prices, give those rows 0 as their maximum, or choose «Closest to the current mix».</translation>
     </message>
     <message>
         <source>Nessun mix possibile:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No mix possible:
+</translation>
     </message>
     <message>
         <source>Grammi spostati rispetto al mix attuale portato al peso totale: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grams moved from the current mix scaled to the total weight: %1</translation>
     </message>
 </context>
 <context>
     <name>FrmIngredienti</name>
     <message>
         <source>Ingredienti e prezzi</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingredients and prices</translation>
     </message>
     <message>
         <source>&amp;Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Add</translation>
     </message>
     <message>
         <source>Aggiunge un ingrediente personale</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds an ingredient of your own</translation>
     </message>
     <message>
         <source>&amp;Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <source>Elimina l&apos;ingrediente personale scelto</source>
-        <translation type="unfinished"></translation>
+        <translation>Deletes the chosen ingredient of your own</translation>
     </message>
     <message>
         <source>&amp;Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Salva ingredienti e prezzi</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves ingredients and prices</translation>
     </message>
     <message>
         <source>&amp;Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>Chiude la finestra</source>
-        <translation type="unfinished"></translation>
+        <translation>Closes the window</translation>
     </message>
     <message>
         <source>Scegliere prima l&apos;ingrediente personale da eliminare</source>
-        <translation type="unfinished"></translation>
+        <translation>First choose the ingredient of your own to delete</translation>
     </message>
     <message>
         <source>Il file degli ingredienti ha righe non valide, che salvando andranno perse. Salvare comunque?</source>
-        <translation type="unfinished"></translation>
+        <translation>The ingredient file has lines that are not valid and will be lost on saving. Save anyway?</translation>
     </message>
     <message>
         <source>Le modifiche a ingredienti e prezzi non sono state salvate. Salvarle?</source>
-        <translation type="unfinished"></translation>
+        <translation>The changes to ingredients and prices have not been saved. Save them?</translation>
     </message>
     <message>
         <source>&amp;Sì</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yes</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>&amp;Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>FrmRiferimenti</name>
     <message>
         <source>Valori di riferimento</source>
-        <translation type="unfinished"></translation>
+        <translation>Reference values</translation>
     </message>
     <message>
         <source>INDICE</source>
-        <translation type="unfinished"></translation>
+        <translation>INDEX</translation>
     </message>
     <message>
         <source>DIGERIBILITÀ:</source>
-        <translation type="unfinished"></translation>
+        <translation>DIGESTIBILITY:</translation>
     </message>
     <message>
         <source>1 - SCARSA</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - POOR</translation>
     </message>
     <message>
         <source>2 - MEDIA</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - FAIR</translation>
     </message>
     <message>
         <source>3 - BUONA</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - GOOD</translation>
     </message>
     <message>
         <source>4 - MOLTA </source>
-        <translation type="unfinished"></translation>
+        <translation>4 - HIGH </translation>
     </message>
     <message>
         <source>5 - OTTIMA</source>
-        <translation type="unfinished"></translation>
+        <translation>5 - EXCELLENT</translation>
     </message>
     <message>
         <source>LEGANTE:</source>
-        <translation type="unfinished"></translation>
+        <translation>BINDER:</translation>
     </message>
     <message>
         <source>-1 - SLEGANTE</source>
-        <translation type="unfinished"></translation>
+        <translation>-1 - LOOSENING</translation>
     </message>
     <message>
         <source>0 - NEUTRA</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - NEUTRAL</translation>
     </message>
     <message>
         <source>1 - LEGANTE</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - BINDING</translation>
     </message>
     <message>
         <source>BOILIES BILANCIATE:</source>
-        <translation type="unfinished"></translation>
+        <translation>BALANCED BOILIES:</translation>
     </message>
     <message>
         <source>PROTEINE: </source>
-        <translation type="unfinished"></translation>
+        <translation>PROTEIN: </translation>
     </message>
     <message>
         <source>CARBOIDRATI:</source>
-        <translation type="unfinished"></translation>
+        <translation>CARBOHYDRATE:</translation>
     </message>
     <message>
         <source>GRASSI: </source>
-        <translation type="unfinished"></translation>
+        <translation>FAT: </translation>
     </message>
     <message>
         <source>FIBRE:</source>
-        <translation type="unfinished"></translation>
+        <translation>FIBRE:</translation>
     </message>
 </context>
 <context>
     <name>Ingredients</name>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Proteine %</source>
-        <translation type="unfinished"></translation>
+        <translation>Protein %</translation>
     </message>
     <message>
         <source>Grassi %</source>
-        <translation type="unfinished"></translation>
+        <translation>Fat %</translation>
     </message>
     <message>
         <source>Carboidrati %</source>
-        <translation type="unfinished"></translation>
+        <translation>Carbohydrate %</translation>
     </message>
     <message>
         <source>Indice Digeribilità</source>
-        <translation type="unfinished"></translation>
+        <translation>Digestibility Index</translation>
     </message>
     <message>
         <source>Indice Legante</source>
-        <translation type="unfinished"></translation>
+        <translation>Binder Index</translation>
     </message>
     <message>
         <source>Prezzo € al kg
 (uova: € per uovo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Price € per kg
+(eggs: € per egg)</translation>
     </message>
     <message>
         <source>L&apos;indice di digeribilità deve essere compreso tra 1 e 5</source>
-        <translation type="unfinished"></translation>
+        <translation>The digestibility index must be between 1 and 5</translation>
     </message>
     <message>
         <source>L&apos;indice legante deve essere compreso tra -1 e 5</source>
-        <translation type="unfinished"></translation>
+        <translation>The binder index must be between -1 and 5</translation>
     </message>
     <message>
         <source>Il prezzo non può superare 1.000.000 €</source>
-        <translation type="unfinished"></translation>
+        <translation>The price cannot exceed 1.000.000 €</translation>
     </message>
     <message>
         <source>«%1» è scelto nel foglio di lavoro: non si può %2 finché una riga lo usa</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» is chosen on the worksheet: it cannot be %2 while a row uses it</translation>
     </message>
     <message>
         <source>rinominare</source>
-        <translation type="unfinished"></translation>
+        <translation>renamed</translation>
     </message>
     <message>
         <source>«%1» è già tra gli ingredienti personali</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» is already one of your own ingredients</translation>
     </message>
     <message>
         <source>per «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>for «%1»</translation>
     </message>
     <message>
         <source>Nuovo ingrediente</source>
-        <translation type="unfinished"></translation>
+        <translation>New ingredient</translation>
     </message>
     <message>
         <source>Si possono eliminare solo gli ingredienti personali</source>
-        <translation type="unfinished"></translation>
+        <translation>Only your own ingredients can be deleted</translation>
     </message>
     <message>
         <source>eliminare</source>
-        <translation type="unfinished"></translation>
+        <translation>deleted</translation>
     </message>
     <message>
         <source>Impossibile salvare: a «%1» manca il valore di %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save: «%1» has no value for %2</translation>
     </message>
     <message>
         <source>%1 «%2» è un numero troppo grande</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» is too large a number</translation>
     </message>
     <message>
         <source>%1 «%2» non è un numero</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» is not a number</translation>
     </message>
     <message>
         <source>il prezzo «%1» è negativo</source>
-        <translation type="unfinished"></translation>
+        <translation>the price «%1» is negative</translation>
     </message>
     <message>
         <source>il prezzo «%1» supera 1.000.000 €</source>
-        <translation type="unfinished"></translation>
+        <translation>the price «%1» exceeds 1.000.000 €</translation>
     </message>
     <message>
         <source>%1 «%2» non è tra %3 e %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» is not between %3 and %4</translation>
     </message>
     <message>
         <source>«%1» compare già alla riga %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» already appears on line %2</translation>
     </message>
     <message>
         <source>«%1» è nel catalogo: valgono i suoi valori, la riga può dare solo il prezzo</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» is in the catalogue: its own values apply, the line can only give the price</translation>
     </message>
     <message>
         <source>«%1» è un tipo di uovo: valgono i suoi valori, la riga può dare solo il prezzo per uovo</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» is a kind of egg: its own values apply, the line can only give the price per egg</translation>
     </message>
     <message>
         <source>manca il valore di %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the value of %1 is missing</translation>
     </message>
     <message>
         <source>proteine, grassi e carboidrati insieme superano 100</source>
-        <translation type="unfinished"></translation>
+        <translation>protein, fat and carbohydrate together exceed 100</translation>
     </message>
     <message>
         <source>riga %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2</translation>
     </message>
     <message>
         <source>il testo non è in UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>the text is not UTF-8</translation>
     </message>
     <message>
         <source>virgolette non chiuse o seguite da altro testo</source>
-        <translation type="unfinished"></translation>
+        <translation>quotes not closed or followed by other text</translation>
     </message>
     <message>
         <source>servono %1 campi separati da «;», qui sono %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fields separated by «;» are needed, here there are %2</translation>
     </message>
     <message>
         <source>la prima riga deve essere «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>the first line must be «%1»</translation>
     </message>
     <message>
         <source>è più grande di 1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>it is larger than 1 MiB</translation>
     </message>
     <message>
         <source>Il file degli ingredienti «%1» non è stato usato: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The ingredient file «%1» was not used: %2</translation>
     </message>
     <message>
         <source>Nel file degli ingredienti «%1» queste righe non sono valide e sono state ignorate:</source>
-        <translation type="unfinished"></translation>
+        <translation>In the ingredient file «%1» these lines are not valid and were ignored:</translation>
     </message>
     <message>
         <source>
 … e altre %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+… and %1 more</translation>
     </message>
     <message>
         <source>Il file degli ingredienti «%1» non esiste</source>
-        <translation type="unfinished"></translation>
+        <translation>The ingredient file «%1» does not exist</translation>
     </message>
     <message>
         <source>manca il nome</source>
-        <translation type="unfinished"></translation>
+        <translation>the name is missing</translation>
     </message>
     <message>
         <source>«-» non può essere il nome di un ingrediente</source>
-        <translation type="unfinished"></translation>
+        <translation>«-» cannot be the name of an ingredient</translation>
     </message>
     <message>
         <source>«%1» è già un ingrediente del catalogo</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» is already a catalogue ingredient</translation>
     </message>
     <message>
         <source>«%1» è già un tipo di uovo</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» is already a kind of egg</translation>
     </message>
     <message>
         <source>il nome non può contenere virgolette (&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>the name cannot contain double quotes (&quot;)</translation>
     </message>
     <message>
         <source>il nome non può contenere caratteri di controllo</source>
-        <translation type="unfinished"></translation>
+        <translation>the name cannot contain control characters</translation>
     </message>
     <message>
         <source>il nome non può contenere il carattere «%1», che il file delle ricette non può contenere</source>
-        <translation type="unfinished"></translation>
+        <translation>the name cannot contain the character «%1», which the recipe file cannot hold</translation>
     </message>
 </context>
 <context>
@@ -1908,318 +1968,333 @@ Opzioni:
 Argomenti:
   FILE                 Ricetta da aprire all&apos;avvio, come con il comando &quot;Apri&quot;.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: vornak [options] [FILE]
+Vornak: calculator for carp bait mixes.
+
+Options:
+  -h, --help           Show this help.
+  -v, --version        Show the version.
+  --ingredients FILE   Read your own ingredients and prices from FILE instead
+                       of ingredienti.csv in the user&apos;s data folder.
+  --lang LANGUAGE      it or en: Vornak&apos;s language for this run (without it,
+                       the one chosen in the window, then the system&apos;s).
+
+Arguments:
+  FILE                 Recipe to open at start, as with the &quot;Open&quot; command.
+</translation>
     </message>
     <message>
         <source>Vornak non può aprire la finestra: nessuno schermo (%1).
 Vornak va avviato da una sessione grafica; vornak-cli lavora anche senza.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Vornak cannot open its window: no screen (%1).
+Start Vornak from a graphical session; vornak-cli works without one too.
+</translation>
     </message>
     <message>
         <source>DISPLAY non è impostata</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY is not set</translation>
     </message>
     <message>
         <source>DISPLAY=%1 non risponde</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY=%1 does not answer</translation>
     </message>
     <message>
         <source>--ingredients vuole il nome di un file</source>
-        <translation type="unfinished"></translation>
+        <translation>--ingredients wants a file name</translation>
     </message>
     <message>
         <source>Opzione sconosciuta: </source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown option: </translation>
     </message>
     <message>
         <source>Troppi argomenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many arguments</translation>
     </message>
     <message>
         <source>--lang vuole it oppure en</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang wants it or en</translation>
     </message>
 </context>
 <context>
     <name>PagePrinter</name>
     <message>
         <source>. Salvare %1 in un file PDF?</source>
-        <translation type="unfinished"></translation>
+        <translation>. Save %1 to a PDF file?</translation>
     </message>
     <message>
         <source>Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>. Scegliere la stampante:</source>
-        <translation type="unfinished"></translation>
+        <translation>. Choose the printer:</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>&amp;Sì</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yes</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>Documenti PDF(*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>Print</name>
     <message>
         <source>il sistema di stampa non ha accettato il lavoro</source>
-        <translation type="unfinished"></translation>
+        <translation>the print system did not accept the job</translation>
     </message>
     <message>
         <source>impossibile preparare il foglio da stampare</source>
-        <translation type="unfinished"></translation>
+        <translation>the sheet to print could not be prepared</translation>
     </message>
     <message>
         <source>Nessuna stampante disponibile</source>
-        <translation type="unfinished"></translation>
+        <translation>No printer available</translation>
     </message>
     <message>
         <source>Nessuna stampante predefinita</source>
-        <translation type="unfinished"></translation>
+        <translation>No default printer</translation>
     </message>
     <message>
         <source>Impossibile salvare il file PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the PDF file</translation>
     </message>
     <message>
         <source>Stampa non riuscita: </source>
-        <translation type="unfinished"></translation>
+        <translation>Printing failed: </translation>
     </message>
     <message>
         <source>Impossibile raggiungere il server di stampa «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot reach the print server «%1»</translation>
     </message>
     <message>
         <source>: indicarne una con --printer NOME tra queste: </source>
-        <translation type="unfinished"></translation>
+        <translation>: name one with --printer NAME among these: </translation>
     </message>
     <message>
         <source>La stampante %1 è in pausa%2: il lavoro resta in coda e sarà stampato quando la stampante verrà riattivata</source>
-        <translation type="unfinished"></translation>
+        <translation>The printer %1 is paused%2: the job stays in the queue and will be printed when the printer is resumed</translation>
     </message>
 </context>
 <context>
     <name>Recipe</name>
     <message>
         <source>il campo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1</translation>
     </message>
     <message>
         <source>il campo</source>
-        <translation type="unfinished"></translation>
+        <translation>field</translation>
     </message>
     <message>
         <source>%1 ha una virgoletta (&quot;) che non si sa se chiude il testo: toglierla con un editor di testo</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has a double quote (&quot;) that may or may not close the text: remove it with a text editor</translation>
     </message>
     <message>
         <source>%1 non è in UTF-8, come il BOM all&apos;inizio del file dice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not UTF-8, as the BOM at the start of the file says</translation>
     </message>
     <message>
         <source>1 campo</source>
-        <translation type="unfinished"></translation>
+        <translation>1 field</translation>
     </message>
     <message>
         <source>%1 campi</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fields</translation>
     </message>
     <message>
         <source>la ricetta finisce dopo %1 invece di %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the recipe ends after %1 instead of %2</translation>
     </message>
     <message>
         <source>%1 non ha una virgoletta di chiusura seguita da una virgola o dalla fine della riga</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has no closing double quote followed by a comma or the end of the line</translation>
     </message>
     <message>
         <source>%1 apre le virgolette e non le chiude</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 opens a double quote and never closes it</translation>
     </message>
     <message>
         <source>%1 ha una virgoletta fuori da un testo tra virgolette</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has a double quote outside a quoted text</translation>
     </message>
     <message>
         <source>il nome della ricetta</source>
-        <translation type="unfinished"></translation>
+        <translation>the name of the recipe</translation>
     </message>
     <message>
         <source>le note</source>
-        <translation type="unfinished"></translation>
+        <translation>the notes</translation>
     </message>
     <message>
         <source>il nome del DODICESIMO componente</source>
-        <translation type="unfinished"></translation>
+        <translation>the name of the TWELFTH ingredient</translation>
     </message>
     <message>
         <source>il nome del TREDICESIMO componente</source>
-        <translation type="unfinished"></translation>
+        <translation>the name of the THIRTEENTH ingredient</translation>
     </message>
     <message>
         <source> contengono</source>
-        <translation type="unfinished"></translation>
+        <translation> contain</translation>
     </message>
     <message>
         <source> contiene</source>
-        <translation type="unfinished"></translation>
+        <translation> contains</translation>
     </message>
     <message>
         <source>%1 il carattere «%2», che il file delle ricette non può contenere: va tolto prima di salvare</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 the character «%2», which the recipe file cannot hold: remove it before saving</translation>
     </message>
     <message>
         <source>%1 %2 delle virgolette (&quot;), che il file delle ricette non può contenere: al salvataggio ogni virgoletta sarà scritta come due apostrofi (&apos;&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 double quotes (&quot;), which the recipe file cannot hold: on saving each double quote will be written as two apostrophes (&apos;&apos;)</translation>
     </message>
     <message>
         <source>contengono</source>
-        <translation type="unfinished"></translation>
+        <translation>contain</translation>
     </message>
     <message>
         <source>contiene</source>
-        <translation type="unfinished"></translation>
+        <translation>contains</translation>
     </message>
     <message>
         <source>Impossibile salvare il file: %1 il carattere «%2», che il file delle ricette non può contenere</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the file: %1 the character «%2», which the recipe file cannot hold</translation>
     </message>
     <message>
         <source>Impossibile salvare il file: la ricetta supera %1 MiB, il limite del file delle ricette. Accorciare %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the file: the recipe is over %1 MiB, the limit of the recipe file. Shorten %2.</translation>
     </message>
     <message>
         <source>la ricetta ha %1 campi invece di %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the recipe has %1 fields instead of %2</translation>
     </message>
     <message>
         <source>il campo %1 (%2) non è un numero</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1 (%2) is not a number</translation>
     </message>
     <message>
         <source>il campo %1 (%2) non è un componente della lista</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1 (%2) is not an ingredient of the list</translation>
     </message>
     <message>
         <source>il campo %1 (%2) non è un indice di digeribilità della lista</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1 (%2) is not a digestibility index of the list</translation>
     </message>
     <message>
         <source>il campo %1 (%2) non è un indice legante della lista</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1 (%2) is not a binder index of the list</translation>
     </message>
     <message>
         <source>il campo %1 (%2) non è un tipo di uovo</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1 (%2) is not a kind of egg</translation>
     </message>
     <message>
         <source>il campo %1 dà dei grammi alla riga %2, che non ha un componente</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1 gives grams to row %2, which has no ingredient</translation>
     </message>
     <message>
         <source>il campo %1 dà un valore alla riga %2, che non ha un nome</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1 gives a value to row %2, which has no name</translation>
     </message>
     <message>
         <source>il campo %1 dà un indice alla riga %2, che non ha un nome</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1 gives an index to row %2, which has no name</translation>
     </message>
     <message>
         <source>dati delle uova con la casella spenta (campo %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>egg data with the egg box unticked (field %1)</translation>
     </message>
     <message>
         <source>il file supera %1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is over %1 MiB</translation>
     </message>
     <message>
         <source>Il salvataggio è stato annullato. Eseguire prima il calcolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving cancelled. Calculate the mix first</translation>
     </message>
     <message>
         <source>Impossibile salvare il file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the file</translation>
     </message>
     <message>
         <source>Impossibile aprire il file: non è una ricetta valida</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the file: it is not a valid recipe</translation>
     </message>
     <message>
         <source>Impossibile leggere il file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read the file</translation>
     </message>
     <message>
         <source>Impossibile aprire il file: l&apos;ingrediente «%1» non è nel catalogo né tra gli ingredienti personali</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the file: the ingredient «%1» is neither in the catalogue nor among your own ingredients</translation>
     </message>
     <message>
         <source>Devi dare un nome alla tua ricetta</source>
-        <translation type="unfinished"></translation>
+        <translation>Give your recipe a name</translation>
     </message>
     <message>
         <source>Prot. </source>
-        <translation type="unfinished"></translation>
+        <translation>Prot. </translation>
     </message>
     <message>
         <source>Gras. </source>
-        <translation type="unfinished"></translation>
+        <translation>Fat  </translation>
     </message>
     <message>
         <source>Carb. </source>
-        <translation type="unfinished"></translation>
+        <translation>Carb. </translation>
     </message>
     <message>
         <source>Dige. </source>
-        <translation type="unfinished"></translation>
+        <translation>Dige. </translation>
     </message>
     <message>
         <source>Ricetta:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Recipe:  </translation>
     </message>
     <message>
         <source>Lega. </source>
-        <translation type="unfinished"></translation>
+        <translation>Bind. </translation>
     </message>
     <message>
         <source>Peso: </source>
-        <translation type="unfinished"></translation>
+        <translation>Weight: </translation>
     </message>
     <message>
         <source>gr.</source>
-        <translation type="unfinished"></translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>Numero di </source>
-        <translation type="unfinished"></translation>
+        <translation>Number of </translation>
     </message>
     <message>
         <source>Note: </source>
-        <translation type="unfinished"></translation>
+        <translation>Notes: </translation>
     </message>
     <message>
         <source>dopo i %1 campi della ricetta ne resta %2: una virgola di troppo, forse nel campo %3, l&apos;unico senza virgolette</source>
-        <translation type="unfinished"></translation>
+        <translation>after the %1 fields of the recipe %2 is left over: one comma too many, perhaps in field %3, the only one without quotes</translation>
     </message>
     <message>
         <source>dopo i %1 campi della ricetta ne restano %2: una virgola di troppo, forse nel campo %3, l&apos;unico senza virgolette</source>
-        <translation type="unfinished"></translation>
+        <translation>after the %1 fields of the recipe %2 are left over: one comma too many, perhaps in field %3, the only one without quotes</translation>
     </message>
     <message>
         <source> e </source>
-        <translation type="unfinished"></translation>
+        <translation> and </translation>
     </message>
 </context>
 </TS>

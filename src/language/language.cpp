@@ -18,7 +18,8 @@ const QString kCatalogue = QStringLiteral(":/i18n/vornak_en.qm");
 
 QSettings settings()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vornak"), QStringLiteral("vornak"));
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vornak"),
+                     QStringLiteral("vornak"));
 }
 
 } // namespace
