@@ -17,6 +17,9 @@ run_tests() { # build-dir
 echo "== Formatting"
 bash "$ROOT/scripts/check-format.sh"
 
+echo "== Translations: in step with the sources, English complete"
+bash "$ROOT/scripts/update-translations.sh" --check
+
 echo "== Build and tests"
 cmake -S "$ROOT" -B "$ROOT/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNAK_WERROR=ON >/dev/null
 cmake --build "$ROOT/build-test" -j "$JOBS"

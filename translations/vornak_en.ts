@@ -962,7 +962,7 @@ File </translation>
     </message>
     <message>
         <source>Numero uova</source>
-        <translation>Number of eggs</translation>
+        <translation>No. of eggs</translation>
     </message>
     <message>
         <source>Peso delle uova</source>
@@ -970,7 +970,7 @@ File </translation>
     </message>
     <message>
         <source>Nome della  ricetta:</source>
-        <translation>Recipe  name:</translation>
+        <translation>Recipe name:</translation>
     </message>
     <message>
         <source>Scrivere il nome della ricetta</source>
@@ -978,7 +978,7 @@ File </translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation>Notes:</translation>
+        <translation>Note:</translation>
     </message>
     <message>
         <source>Scrivere le note</source>

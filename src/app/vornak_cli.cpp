@@ -417,6 +417,9 @@ int main(int argc, char *argv[])
     QStringList args = app.arguments().mid(1);
     // The language first, so that every message after it speaks it: --lang it|en, else the system's.
     QString lang, langProblem;
+    for (qsizetype k = 0; k < args.size(); ++k) // --lang=en as --lang en
+        if (args[k].startsWith(QStringLiteral("--lang=")))
+            args.insert(k + 1, args[k].mid(7)), args[k] = QStringLiteral("--lang");
     const bool langTaken = takeOption(args, QStringLiteral("--lang"), "it|en", lang, langProblem);
     const std::optional<language::Language> chosen = language::fromCode(lang);
     language::install(chosen.value_or(language::system()));
