@@ -44,6 +44,7 @@ listing=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 expected=(usr/bin/vornak usr/bin/vornak-cli usr/share/applications/$id.desktop
           usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/scalable/apps/$id.svg
           usr/share/man/man1/vornak.1.gz usr/share/man/man1/vornak-cli.1.gz
+          usr/share/man/it/man1/vornak.1.gz usr/share/man/it/man1/vornak-cli.1.gz
           usr/share/doc/vornak/copyright usr/share/doc/vornak/changelog.gz)
 for size in 16 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")

@@ -43,19 +43,23 @@ namespace {
 
 // Words of Vornak's Italian texts that English never uses; any of them left means a text
 // escaped translation. "Italiano" is the language menu's own name for Italian.
-const QStringList kItalianWords = {
-    "Calcola", "Cancella",    "Salva",       "Apri",   "Stampa", "Esci",       "Chiudi",  "Riferimenti",
-    "Proteine", "Grassi",     "Carboidrati", "Indice", "Uova",   "uova",       "uovo",    "Peso",
-    "peso",    "ricetta",     "Ricetta",     "Componenti", "componente", "grammi", "Bilancio", "Costo",
-    "Nessun",  "Nessuna",     "FARINA",      "UOVO",   "AVVISO", "Avviso",     "Visualizza", "Lingua",
-    "della",   "delle",       "il",          "non",    "è",      "Impossibile", "riga",   "Suggerimento",
-    "aggiungere", "sotto",    "sopra",       "prezzo", "Formula del mix", "Minimo", "Massimo", "Applica"};
+const QStringList kItalianWords = {"Calcola",     "Cancella", "Salva",       "Apri",     "Stampa",
+                                   "Esci",        "Chiudi",   "Riferimenti", "Proteine", "Grassi",
+                                   "Carboidrati", "Indice",   "Uova",        "uova",     "uovo",
+                                   "Peso",        "peso",     "ricetta",     "Ricetta",  "Componenti",
+                                   "componente",  "grammi",   "Bilancio",    "Costo",    "Nessun",
+                                   "Nessuna",     "FARINA",   "UOVO",        "AVVISO",   "Avviso",
+                                   "Visualizza",  "Lingua",   "della",       "delle",    "il",
+                                   "non",         "è",        "Impossibile", "riga",     "Suggerimento",
+                                   "aggiungere",  "sotto",    "sopra",       "prezzo",   "Formula del mix",
+                                   "Minimo",      "Massimo",  "Applica"};
 
 QStringList italianWordsIn(const QString &text)
 {
     QStringList found;
     for (const QString &word : kItalianWords) {
-        const QRegularExpression whole(QStringLiteral("(?<!\\w)%1(?!\\w)").arg(QRegularExpression::escape(word)));
+        const QRegularExpression whole(
+            QStringLiteral("(?<!\\w)%1(?!\\w)").arg(QRegularExpression::escape(word)));
         if (whole.match(text).hasMatch())
             found << word;
     }
@@ -122,7 +126,8 @@ Run cli(const QStringList &arguments, const QString &lang = QString())
     process.start(QStringLiteral(VORNAK_CLI), arguments);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 } // namespace
@@ -174,22 +179,24 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("main window") << "FormPrinc"
-                                     << QStringList{"Calculate", "Clear", "Save ", "Open", "Print ", "Exit",
-                                                    "Digestibility Index", "Binder Index", "Eggs",
-                                                    "&View", "OAT FLOUR", "WHOLE HEN EGG"};
+        QTest::newRow("main window")
+            << "FormPrinc"
+            << QStringList{
+                   "Calculate",           "Clear",        "Save ", "Open",  "Print ",    "Exit",
+                   "Digestibility Index", "Binder Index", "Eggs",  "&View", "OAT FLOUR", "WHOLE HEN EGG"};
         QTest::newRow("converter") << "FrmConvertitore"
-                                   << QStringList{"Percentage to Grams Converter", "Total Mix Weight in grams",
-                                                  "Result in grams"};
+                                   << QStringList{"Percentage to Grams Converter",
+                                                  "Total Mix Weight in grams", "Result in grams"};
         QTest::newRow("about") << "FrmAbout" << QStringList{"About Vornak ", "Made by the Vornak team"};
         QTest::newRow("references") << "FrmRiferimenti"
-                                    << QStringList{"Reference values", "DIGESTIBILITY:", "BALANCED BOILIES:",
-                                                   "BINDER:"};
+                                    << QStringList{"Reference values",
+                                                   "DIGESTIBILITY:", "BALANCED BOILIES:", "BINDER:"};
         QTest::newRow("balance") << "FrmBilancio"
                                  << QStringList{"Balance of the mix", "Nutrient", "Verdict", "Suggestions:"};
         QTest::newRow("ingredients and prices")
-            << "FrmIngredienti" << QStringList{"Ingredients and prices", "Price € per kg\n(eggs: € per egg)",
-                                               "&Add", "OAT FLOUR", "EGG YOLK"};
+            << "FrmIngredienti"
+            << QStringList{"Ingredients and prices", "Price € per kg\n(eggs: € per egg)", "&Add", "OAT FLOUR",
+                           "EGG YOLK"};
         QTest::newRow("formula") << "FrmFormula"
                                  << QStringList{"Formula of the mix", "Calculate formula", "Lowest cost",
                                                 "Closest to the current mix", "Limits of the mix"};
@@ -225,8 +232,9 @@ private slots:
         for (const QString &text : expected)
             QVERIFY2(texts.contains(text), qPrintable(QStringLiteral("missing: ") + text));
         for (const QString &text : texts)
-            QVERIFY2(italianWordsIn(text).isEmpty(),
-                     qPrintable(QStringLiteral("«%1» still has %2").arg(text, italianWordsIn(text).join(", "))));
+            QVERIFY2(
+                italianWordsIn(text).isEmpty(),
+                qPrintable(QStringLiteral("«%1» still has %2").arg(text, italianWordsIn(text).join(", "))));
         if (shown != &main)
             shown->close();
     }
@@ -285,28 +293,31 @@ private slots:
         const QString eggs = dataFile(QStringLiteral("ricetta_uova.txt"));
         QTest::newRow("calc --lang en") << QStringList{"calc", eggs, "--lang", "en"} << QString() << 0
                                         << QStringList{"TxtRisPeso=404,00"} << true;
-        QTest::newRow("balance, LANG=en_GB") << QStringList{"balance", unbalanced} << "en_GB.UTF-8" << 0
-                                             << QStringList{"Fat=1,77% 3-8% below",
-                                                            "Suggestion Fat: add 180 g of OAT FLOUR"} << true;
-        QTest::newRow("formula --lang=en") << QStringList{"formula", unbalanced, "--goal", "closest", "--lang=en"} << QString() << 0
-                                           << QStringList{" g -> ", "TxtRisGrassiPercentuale="} << true;
+        QTest::newRow("balance, LANG=en_GB")
+            << QStringList{"balance", unbalanced} << "en_GB.UTF-8" << 0
+            << QStringList{"Fat=1,77% 3-8% below", "Suggestion Fat: add 180 g of OAT FLOUR"} << true;
+        QTest::newRow("formula --lang=en")
+            << QStringList{"formula", unbalanced, "--goal", "closest", "--lang=en"} << QString() << 0
+            << QStringList{" g -> ", "TxtRisGrassiPercentuale="} << true;
         QTest::newRow("refusal") << QStringList{"--lang", "en", "calc", dataFile("campo37_non_valido.txt")}
                                  << QString() << 2
                                  << QStringList{"WARNING: Cannot open the file: it is not a valid recipe",
-                                                "egg data with the egg box unticked (field 37)"} << true;
+                                                "egg data with the egg box unticked (field 37)"}
+                                 << true;
         QTest::newRow("unknown command") << QStringList{"--lang", "en", "bogus"} << QString() << 2
                                          << QStringList{"Unknown command: bogus", "Usage:"} << true;
         QTest::newRow("help") << QStringList{"--help", "--lang", "en"} << QString() << 0
                               << QStringList{"Usage:", "Every command takes --ingredients FILE"} << true;
-        QTest::newRow("C stays Italian") << QStringList{"balance", unbalanced} << "C" << 0
-                                         << QStringList{"Suggerimento Grassi: aggiungere 180 g di FARINA DI AVENA"} << false;
+        QTest::newRow("C stays Italian")
+            << QStringList{"balance", unbalanced} << "C" << 0
+            << QStringList{"Suggerimento Grassi: aggiungere 180 g di FARINA DI AVENA"} << false;
         QTest::newRow("German stays Italian") << QStringList{"balance", unbalanced} << "de_DE.UTF-8" << 0
                                               << QStringList{"Grassi=1,77% 3-8% sotto"} << false;
         QTest::newRow("--lang it over English")
             << QStringList{"balance", unbalanced, "--lang", "it"} << "en_GB.UTF-8" << 0
             << QStringList{"Grassi=1,77% 3-8% sotto"} << false;
-        QTest::newRow("--lang fr refused") << QStringList{"balance", unbalanced, "--lang", "fr"} << QString() << 2
-                                           << QStringList{"--lang vuole it oppure en"} << false;
+        QTest::newRow("--lang fr refused") << QStringList{"balance", unbalanced, "--lang", "fr"} << QString()
+                                           << 2 << QStringList{"--lang vuole it oppure en"} << false;
     }
     void theCommandLineSpeaksEnglish()
     {
@@ -324,7 +335,8 @@ private slots:
             // The results' names are the worksheet's field names, the same in every language.
             QString words = all;
             words.remove(QRegularExpression(QStringLiteral("Txt\\w+=")));
-            QVERIFY2(italianWordsIn(words).isEmpty(), qPrintable(italianWordsIn(words).join(", ") + "\n" + all));
+            QVERIFY2(italianWordsIn(words).isEmpty(),
+                     qPrintable(italianWordsIn(words).join(", ") + "\n" + all));
         }
     }
 
