@@ -18,7 +18,7 @@ const QString kCatalogue = QStringLiteral(":/i18n/vornak_en.qm");
 
 QSettings settings()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vornak"),
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("vornak"),
                      QStringLiteral("vornak"));
 }
 

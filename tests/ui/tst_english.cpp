@@ -13,6 +13,7 @@
 #include "frmriferimenti.h"
 #include "language.h"
 #include "messageboxsink.h"
+#include "modalwatcher.h"
 #include "recipefile.h"
 #include "testfiles.h"
 
@@ -26,7 +27,6 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -139,7 +139,9 @@ class TestEnglish : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
+        // The language chosen in the window goes to a settings folder of the test's own.
+        QVERIFY(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
         language::install(Language::English);
         m_window = std::make_unique<FormPrinc>();
         m_window->setFileChooser(std::make_unique<FakeChooser>());
@@ -248,6 +250,41 @@ private slots:
         QVERIFY2(status.contains(QStringLiteral("Fat 1,77% below")), qPrintable(status));
         QVERIFY(texts.contains(QStringLiteral("Total weight without eggs")) ||
                 texts.contains(QStringLiteral("Total weight with eggs")));
+    }
+
+    // The "?" menu's choice is kept for the next start, and said once in the chosen language.
+    void theWindowRemembersTheChoice_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<Language>("saved");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("Italiano") << "mnuLingua_it" << Language::Italian
+                                  << "Vornak parlerà italiano dal prossimo avvio.";
+        QTest::newRow("English, already spoken") << "mnuLingua_en" << Language::English << QString();
+    }
+    void theWindowRemembersTheChoice()
+    {
+        QFETCH(QString, action);
+        QFETCH(Language, saved);
+        QFETCH(QString, told);
+        auto *choice = m_window->findChild<QAction *>(action);
+        QVERIFY(choice);
+        ModalWatcher watcher;
+        choice->trigger();
+        QCOMPARE(language::saved(), std::optional<Language>(saved));
+        QVERIFY(choice->isChecked());
+        QCOMPARE(watcher.texts(), told.isEmpty() ? QStringList() : QStringList{told});
+        QVERIFY(watcher.unexpected.isEmpty());
+    }
+
+    // Qt's own dialogs follow: Italian buttons from qtbase_it, Qt's built-in English otherwise.
+    void qtsOwnDialogsFollow()
+    {
+        language::install(Language::Italian);
+        const QString italian = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        language::install(Language::English);
+        QCOMPARE(italian, QStringLiteral("Annulla"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     }
 
     // At 800 x 600 every caption of the main window shows its whole text.
@@ -389,6 +426,7 @@ private slots:
     }
 
 private:
+    QTemporaryDir m_config;
     std::unique_ptr<FormPrinc> m_window;
 };
 
