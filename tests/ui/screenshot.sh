@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on a 1280 x 1024 desktop with a window manager, waits for its
-# window and saves a screenshot of the screen: screenshot.sh VORNAK GRABSCREEN OUT.png [ARGUMENTS...]
+# window and saves a screenshot of the screen: screenshot.sh VORNAK GRABSCREEN OUT.png [ARG...]
+# (ARG... are handed to the program; its settings are the desktop's own, so a language
+# chosen in the user's window does not change the picture).
 set -euo pipefail
 program=$1 grab=$2 out=$3
 shift 3
