@@ -9,8 +9,9 @@ source "$(dirname "$0")/common.sh"
 
 bash "$ROOT/scripts/deps.sh" imagemagick
 build=$ROOT/build-test/tests/ui
-(cd "$ROOT/build-test" && ctest --output-on-failure -R '^(filled_mix|balance|main_window)_screenshot$')
+(cd "$ROOT/build-test" && ctest --output-on-failure -R '^((filled_mix|balance|main_window)_screenshot|main_window_screenshot_en)$')
 cp "$build/filled-mix.png" "$ROOT/docs/filled-mix.png"
 cp "$build/main-window.png" "$ROOT/docs/main-window.png"
+cp "$build/main-window-en.png" "$ROOT/docs/main-window-en.png"
 convert "$build/balance.png" -gravity south -crop 1280x680+0+0 +repage "$ROOT/docs/balance.png"
-echo "docs/filled-mix.png, docs/main-window.png and docs/balance.png taken again"
+echo "docs/filled-mix.png, docs/main-window.png, docs/main-window-en.png and docs/balance.png taken again"
