@@ -1950,6 +1950,14 @@ Add the prices in View › Ingredients and prices, give those rows 0 as their ma
         <source>il nome non può contenere il carattere «%1», che il file delle ricette non può contenere</source>
         <translation>the name cannot contain the character «%1», which the recipe file cannot hold</translation>
     </message>
+    <message>
+        <source>Impossibile salvare il file degli ingredienti «%1»: la cartella non si può creare</source>
+        <translation>Cannot save the ingredient file «%1»: the folder cannot be created</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file degli ingredienti «%1»: %2</source>
+        <translation>Cannot save the ingredient file «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

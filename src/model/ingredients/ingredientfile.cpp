@@ -342,7 +342,8 @@ QString save(const Library &library, const QString &path)
     const QString file = QDir::toNativeSeparators(path);
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Ingredients",
                    "Impossibile salvare il file degli ingredienti «%1»: la cartella non si può creare")
             .arg(file);
     QSaveFile out(path);
@@ -352,7 +353,8 @@ QString save(const Library &library, const QString &path)
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size() ||
         !out.commit()) {
         const int error = out.error() == QFileDevice::ResourceError ? ENOSPC : errno;
-        return QStringLiteral("Impossibile salvare il file degli ingredienti «%1»: %2")
+        return QCoreApplication::translate("Ingredients",
+                                           "Impossibile salvare il file degli ingredienti «%1»: %2")
             .arg(file, usertext::whyUnwritable(path, error));
     }
     return QString();
