@@ -1725,7 +1725,7 @@ Add the prices in View › Ingredients and prices, give those rows 0 as their ma
     </message>
     <message>
         <source>5 - OTTIMA</source>
-        <translation>5 - EXCELLENT</translation>
+        <translation>5 - TOP</translation>
     </message>
     <message>
         <source>LEGANTE:</source>
@@ -1753,7 +1753,7 @@ Add the prices in View › Ingredients and prices, give those rows 0 as their ma
     </message>
     <message>
         <source>CARBOIDRATI:</source>
-        <translation>CARBOHYDRATE:</translation>
+        <translation>CARBS:</translation>
     </message>
     <message>
         <source>GRASSI: </source>
