@@ -50,6 +50,14 @@ Language fromUiLanguages(const QStringList &uiLanguages)
 
 Language system()
 {
+    // As gettext has it, LANGUAGE counts only when the locale of messages is not C or POSIX:
+    // a script run with LC_ALL=C gets Italian even from a session with LANGUAGE=en.
+    QString messages;
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (messages = qEnvironmentVariable(name); !messages.isEmpty())
+            break;
+    if (messages.isEmpty() || messages == u"C" || messages.startsWith(u"C.") || messages == u"POSIX")
+        return Language::Italian;
     return fromUiLanguages(QLocale::system().uiLanguages());
 }
 

@@ -29,9 +29,11 @@ std::optional<Language> fromCode(const QString &code);
 QString code(Language language);
 
 // The first English or Italian language among the user's UI languages, in their order;
-// Italian when there is none (C and POSIX included), so scripts reading vornak-cli keep
-// their Italian output.
+// Italian when there is none.
 Language fromUiLanguages(const QStringList &uiLanguages);
+// The system's: from QLocale's UI languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), and Italian
+// whenever the locale of messages is C or POSIX, so scripts reading vornak-cli keep their
+// Italian output.
 Language system();
 
 // The value of --lang in a command line ("--lang en" or "--lang=en"), read before any

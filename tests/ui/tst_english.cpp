@@ -112,14 +112,19 @@ struct Run
     QString out, err;
 };
 
+// vornak-cli with `lang` as LANG, or with each of its NAME=VALUE settings when it has any.
 Run cli(const QStringList &arguments, const QString &lang = QString())
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
         environment.remove(QString::fromLatin1(name));
-    if (!lang.isEmpty())
-        environment.insert(QStringLiteral("LANG"), lang);
+    for (const QString &setting : lang.split(u' ', Qt::SkipEmptyParts)) {
+        if (setting.contains(u'='))
+            environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        else
+            environment.insert(QStringLiteral("LANG"), setting);
+    }
     static QTemporaryDir data;
     environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
     process.setProcessEnvironment(environment);
@@ -368,6 +373,12 @@ private slots:
         QTest::newRow("C stays Italian")
             << QStringList{"balance", unbalanced} << "C" << 0
             << QStringList{"Suggerimento Grassi: aggiungere 180 g di FARINA DI AVENA"} << false;
+        QTest::newRow("LANGUAGE=en with LC_ALL=C stays Italian")
+            << QStringList{"balance", unbalanced} << "LANGUAGE=en LC_ALL=C" << 0
+            << QStringList{"Grassi=1,77% 3-8% sotto"} << false;
+        QTest::newRow("LANGUAGE=de:en with LANG=it_IT")
+            << QStringList{"balance", unbalanced} << "LANGUAGE=de:en LANG=it_IT.UTF-8" << 0
+            << QStringList{"Fat=1,77% 3-8% below"} << true;
         QTest::newRow("German stays Italian") << QStringList{"balance", unbalanced} << "de_DE.UTF-8" << 0
                                               << QStringList{"Grassi=1,77% 3-8% sotto"} << false;
         QTest::newRow("--lang it over English")
