@@ -244,9 +244,14 @@ private slots:
         QFETCH(QStringList, arguments);
         const Run run = cli(arguments);
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.err,
-                 QStringLiteral("AVVISO: Non si possono inserire valori superiori a 100\n"
-                                "AVVISO: Il valore digitato non è un numero prego reinserire il valore\n"));
+        const QString file =
+            QStringLiteral("File «%1»: ").arg(dataFile(QStringLiteral("ricetta_punto_decimale.txt")));
+        QCOMPARE(
+            run.err,
+            QStringLiteral("AVVISO: Non si possono inserire valori superiori a 100\n") + file +
+                QStringLiteral("il campo 27 (le proteine del DODICESIMO componente) è «150»\n"
+                               "AVVISO: Il valore digitato non è un numero prego reinserire il valore\n") +
+                file + QStringLiteral("il campo 28 (i grassi del DODICESIMO componente) è «5.5»\n"));
         if (arguments.first() == QStringLiteral("calc"))
             QVERIFY(run.out.contains(QStringLiteral("TxtRisPeso=80,00\n")));
     }

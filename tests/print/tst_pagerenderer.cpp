@@ -167,7 +167,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("ricetta.pdf"));
-        QVERIFY(pagerenderer::writePdf(recipepage::build(worksheet), pdf));
+        QCOMPARE(pagerenderer::writePdf(recipepage::build(worksheet), pdf), QString());
         const QString text =
             run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         for (const char *expected :
@@ -199,7 +199,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("lunga.pdf"));
-        QVERIFY(pagerenderer::writePdf(recipepage::build(worksheet), pdf));
+        QCOMPARE(pagerenderer::writePdf(recipepage::build(worksheet), pdf), QString());
         QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         text.remove(QRegularExpression(QStringLiteral("\\s")));
         for (const QString &expected :
@@ -209,7 +209,8 @@ private slots:
 
     void unwritablePdfFails()
     {
-        QVERIFY(!pagerenderer::writePdf(Page(), QStringLiteral("/nonexistent-folder/x.pdf")));
+        QCOMPARE(pagerenderer::writePdf(Page(), QStringLiteral("/nonexistent-folder/x.pdf")),
+                 QStringLiteral("la cartella «/nonexistent-folder» non esiste"));
     }
 };
 
