@@ -7,7 +7,8 @@
 #include "usertext.h"
 
 #include <QDir>
-#include <QTemporaryFile>
+#include <QFile>
+#include <QRandomGenerator>
 #include <cerrno>
 
 #include <cups/cups.h>
@@ -138,17 +139,17 @@ JobResult print(const Page &page, const QString &printer, const QString &jobName
 
 JobResult printPdf(const QByteArray &pdf, const QString &printer, const QString &jobName)
 {
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/vornak-XXXXXX.pdf"));
-    if (!file.open()) {
-        const QString folder = QDir::tempPath() + QStringLiteral("/vornak.pdf");
-        return {{}, {}, usertext::aboutFile(kCannotSavePdf, folder, usertext::whyUnwritable(folder, errno))};
-    }
-    file.close();
+    // A new name in the temporary folder, written by the one writer and removed once sent.
+    const QString path =
+        QDir::tempPath() + QStringLiteral("/vornak-%1.pdf")
+                               .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
+    const std::unique_ptr<const QString, void (*)(const QString *)> removal(
+        &path, [](const QString *p) { QFile::remove(*p); });
     // The print system gets the file only once every byte of it is on the disk.
     if (const QString why = pdf.isEmpty() ? QStringLiteral("il foglio non si è potuto disegnare")
-                                          : filewriter::write(file.fileName(), pdf);
+                                          : filewriter::write(path, pdf);
         !why.isEmpty())
-        return {{}, {}, usertext::aboutFile(kCannotSavePdf, file.fileName(), why)};
+        return {{}, {}, usertext::aboutFile(kCannotSavePdf, path, why)};
     const PrintServer server;
     if (!server.http())
         return {{}, {}, server.problem()};
@@ -160,7 +161,7 @@ JobResult printPdf(const QByteArray &pdf, const QString &printer, const QString 
     if (nameOf(*dest) != printer)
         return {{}, {}, unknownPrinter(printer)};
     // The destination's saved options (an lpoptions instance, say) go with the job.
-    const int job = cupsPrintFile2(server.http(), dest->name, QFile::encodeName(file.fileName()).constData(),
+    const int job = cupsPrintFile2(server.http(), dest->name, QFile::encodeName(path).constData(),
                                    jobName.toUtf8().constData(), dest->num_options, dest->options);
     if (job <= 0)
         return {lastError(), {}, server.problem()};

@@ -35,11 +35,11 @@ inline QString notAnswering(const QString &server, int seconds)
 }
 
 // Something answers there, but not as a print server does.
-inline QString strangeAnswer(const QString &server, const QString &why)
+inline QString strangeAnswer(const QString &server)
 {
-    return QCoreApplication::translate(
-               "printerjob", "Il server di stampa «%1» ha dato una risposta che non si capisce (%2)")
-        .arg(server, why);
+    return QCoreApplication::translate("printerjob",
+                                       "Il server di stampa «%1» non risponde come un server di stampa")
+        .arg(server);
 }
 
 // LPDEST or PRINTER names a queue the server does not have.

@@ -11,8 +11,13 @@ PrintServer::PrintServer()
 {
     m_http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kSeconds * 1000,
                           nullptr);
-    if (m_http)
-        httpSetTimeout(m_http, kSeconds, &PrintServer::onTimeout, this);
+    if (!m_http)
+        return;
+    httpSetTimeout(m_http, kSeconds, &PrintServer::onTimeout, this);
+    // One small request first: a server that takes the connection and stays silent is
+    // found out once, not again by each request libcups would make on its own.
+    ippDelete(cupsDoRequest(m_http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/"));
+    m_silent = !problem().isEmpty();
 }
 
 PrintServer::~PrintServer()
@@ -50,8 +55,8 @@ QString PrintServer::problem() const
     switch (cupsLastError()) {
     case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
     case IPP_STATUS_ERROR_INTERNAL:
-        // libcups' own words for an answer it could not read as IPP
-        return strangeAnswer(name(), QString::fromUtf8(cupsLastErrorString()));
+        // what libcups reports for an answer it could not read as IPP
+        return strangeAnswer(name());
     default:
         return QString();
     }

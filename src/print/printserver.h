@@ -20,8 +20,9 @@ public:
     PrintServer(const PrintServer &) = delete;
     PrintServer &operator=(const PrintServer &) = delete;
 
-    // The connection for libcups' requests; null when the server could not be reached.
-    http_t *http() const { return m_http; }
+    // The connection for libcups' requests; null when the server could not be reached
+    // or did not answer a first request.
+    http_t *http() const { return m_silent ? nullptr : m_http; }
 
     // Where the server was looked for: its socket, or «host:port».
     static QString name();
@@ -38,6 +39,7 @@ private:
 
     http_t *m_http = nullptr;
     bool m_timedOut = false;
+    bool m_silent = false; // the first request had no print server's answer
 };
 
 } // namespace printerjob

@@ -52,13 +52,18 @@ QString single(FieldId id)
 QString ofRow(FieldId id)
 {
     const int row = id % kRows + 1;
-    const QString whose = row == kEggRow ? QCoreApplication::translate("fieldwords", "delle uova")
-                                         : QCoreApplication::translate("fieldwords", "del %1 componente").arg(messages::ordinal(row));
+    const QString whose =
+        row == kEggRow
+            ? QCoreApplication::translate("fieldwords", "delle uova")
+            : QCoreApplication::translate("fieldwords", "del %1 componente").arg(messages::ordinal(row));
     switch (Column(id / kRows)) {
     case Componente:
-        return row == kEggRow ? QCoreApplication::translate("fieldwords", "il tipo di uovo") : QCoreApplication::translate("fieldwords", "il componente della riga %1").arg(row);
+        return row == kEggRow
+                   ? QCoreApplication::translate("fieldwords", "il tipo di uovo")
+                   : QCoreApplication::translate("fieldwords", "il componente della riga %1").arg(row);
     case Peso:
-        return row == kEggRow ? QCoreApplication::translate("fieldwords", "il peso delle uova") : QCoreApplication::translate("fieldwords", "i grammi %1").arg(whose);
+        return row == kEggRow ? QCoreApplication::translate("fieldwords", "il peso delle uova")
+                              : QCoreApplication::translate("fieldwords", "i grammi %1").arg(whose);
     case Proteine:
         return QCoreApplication::translate("fieldwords", "le proteine %1").arg(whose);
     case Grassi:
@@ -89,7 +94,8 @@ bool isPlural(const QString &description)
 QString containing(FieldId id)
 {
     const QString description = describe(id);
-    return description + (isPlural(description) ? QStringLiteral(" contengono") : QStringLiteral(" contiene"));
+    return description +
+           (isPlural(description) ? QStringLiteral(" contengono") : QStringLiteral(" contiene"));
 }
 
 } // namespace fieldwords

@@ -21,9 +21,9 @@ int createBeside(const QString &path, QByteArray &tempName)
 {
     const QFileInfo info(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                                     QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8,
-                                                                   16, QLatin1Char('0')));
+        tempName = QFile::encodeName(
+            info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+            QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
         const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -54,7 +54,8 @@ bool writeAll(int fd, const QByteArray &bytes)
 // a save cannot bring the earlier file back. Best effort: not every file system allows it.
 void syncFolder(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return;
     ::fsync(fd);

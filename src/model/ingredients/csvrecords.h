@@ -20,9 +20,9 @@ struct Cell
 struct Record
 {
     QList<Cell> cells;
-    int line = 1;        // where the record starts
-    int brokenLine = 0;  // a quoted cell not closed, or followed by more than blanks: its line
-    bool blank() const;  // only blanks and separators: an empty spreadsheet row
+    int line = 1;       // where the record starts
+    int brokenLine = 0; // a quoted cell not closed, or followed by more than blanks: its line
+    bool blank() const; // only blanks and separators: an empty spreadsheet row
 };
 
 // The text of the file's bytes, decoded as above.
