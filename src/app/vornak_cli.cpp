@@ -3,6 +3,7 @@
 #include "balancetexts.h"
 #include "converter.h"
 #include "filechooser.h"
+#include "filewriter.h"
 #include "formulaargs.h"
 #include "ingredientfile.h"
 #include "messages.h"
@@ -326,6 +327,11 @@ int convert(Context &context, QStringList args)
         return usage(QStringLiteral("convert vuole prima --total e il peso totale in grammi"));
     if (args.size() - 2 > Converter::kRows)
         return usage(QStringLiteral("Troppi componenti: al massimo %1").arg(Converter::kRows));
+    // A PDF target that cannot be written (a pipe, a device, a folder) is refused before anything.
+    if (const QString why = pdf.isEmpty() ? QString() : filewriter::refusal(pdf); !why.isEmpty()) {
+        context.warn(usertext::aboutFile(printerjob::kCannotSavePdf, pdf, why));
+        return Refused;
+    }
     Converter converter;
     converter.setWarningSink(&context.sink);
     const int warningsBefore = context.sink.count;

@@ -83,8 +83,9 @@ personal::Library someIngredients()
     personal::Library library;
     for (int k = 0; k < 20; ++k)
         library.ingredients << personal::Ingredient{QStringLiteral("Mix %1").arg(k),
-                                                    {QStringLiteral("10"), QStringLiteral("5"), QStringLiteral("40"),
-                                                     QStringLiteral("3"), QStringLiteral("2")},
+                                                    {QStringLiteral("10"), QStringLiteral("5"),
+                                                     QStringLiteral("40"), QStringLiteral("3"),
+                                                     QStringLiteral("2")},
                                                     QStringLiteral("2,50")};
     return library;
 }
@@ -180,7 +181,8 @@ class TestWriters : public QObject
             failure != Failure::NoPermission)
             return "the print job always writes a new file of its own in the temporary folder";
         if (writer == Writer::Ingredients && failure == Failure::MissingFolder)
-            return "the ingredient file's folder is made when missing: the user's data folder may not exist yet";
+            return "the ingredient file's folder is made when missing: the user's data folder may not exist "
+                   "yet";
         return nullptr;
     }
 
@@ -191,7 +193,8 @@ class TestWriters : public QObject
             return QString();
         mountPoint = dir.filePath(QStringLiteral("disco"));
         QDir().mkpath(mountPoint);
-        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mountPoint}) != 0)
+        if (QProcess::execute(QStringLiteral("mount"),
+                              {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mountPoint}) != 0)
             return QString();
         return mountPoint;
     }
@@ -225,9 +228,11 @@ private slots:
                                                            {Writer::PrintPdf, "print PDF"},
                                                            {Writer::Ingredients, "ingredient file"}};
         const std::tuple<Failure, const char *, QString> failures[] = {
-            {Failure::FileSizeLimit, "file-size limit", QStringLiteral("il file supera la dimensione consentita")},
+            {Failure::FileSizeLimit, "file-size limit",
+             QStringLiteral("il file supera la dimensione consentita")},
             {Failure::FullDisk, "full disk", QStringLiteral("il disco è pieno")},
-            {Failure::DevFull, "/dev/full", QStringLiteral("non è un file normale (è una pipe o un dispositivo)")},
+            {Failure::DevFull, "/dev/full",
+             QStringLiteral("non è un file normale (è una pipe o un dispositivo)")},
             {Failure::Pipe, "pipe", QStringLiteral("non è un file normale (è una pipe o un dispositivo)")},
             {Failure::Folder, "folder", QStringLiteral("è una cartella")},
             {Failure::MissingFolder, "missing folder", QStringLiteral("la cartella «%1» non esiste")},
@@ -289,7 +294,8 @@ private slots:
         if (failure == Failure::NoPermission) // a folder of someone else's, open to all but for writing
             QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0 &&
                     ::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
-        const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        const QStringList before =
+            QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
         bool sent = false;
         QString message;
@@ -322,7 +328,7 @@ private slots:
                      qPrintable(message));
         else if (writer != Writer::PrintPdf)
             QCOMPARE(message, usertext::aboutFile(writer == Writer::Recipe ? messages::kCannotSave
-                                                                          : printerjob::kCannotSavePdf,
+                                                                           : printerjob::kCannotSavePdf,
                                                   path, reason));
         else
             QVERIFY2(message.startsWith(printerjob::kCannotSavePdf + QStringLiteral("\nFile «") + folder +
