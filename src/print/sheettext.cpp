@@ -29,7 +29,9 @@ QString oneLine(const QString &text)
         } else {
             marks = 0;
         }
-        if (c == u' ') {
+        // Blanks and characters without width (zero-width spaces, direction marks) alike:
+        // a run of them shows nothing and stops at kMaxBlanks.
+        if (c == u' ' || c.category() == QChar::Other_Format) {
             if (++blanks > kMaxBlanks)
                 continue;
         } else {
@@ -43,7 +45,7 @@ QString oneLine(const QString &text)
 bool isBlank(const QString &text)
 {
     for (QChar c : text)
-        if (!c.isSpace())
+        if (!c.isSpace() && c.category() != QChar::Other_Format)
             return false;
     return true;
 }

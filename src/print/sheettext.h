@@ -10,11 +10,13 @@ namespace sheettext {
 // At most this many combining marks after one character: more only stack up above the
 // line (and cost the text shaper dearly), never making a letter of any script.
 constexpr int kMaxMarks = 2;
-// At most this many blanks in a row: a longer run only pushes text across the page.
+// At most this many blanks (or characters without width) in a row: a longer run only
+// pushes text across the page.
 constexpr int kMaxBlanks = 8;
 
 // The text as one printed line: every line break (a name edited by hand may hold one)
-// and every tab is a blank, runs of blanks stop at kMaxBlanks, and marks beyond
+// and every tab is a blank, runs of blanks and of characters without width stop at
+// kMaxBlanks, and marks beyond
 // kMaxMarks on one character are left out.
 QString oneLine(const QString &text);
 
