@@ -343,6 +343,21 @@ private slots:
         QTest::newRow("a byte-order mark on Windows-1252 text")
             << "\xEF\xBB\xBF" + edited(name, "\"Ricetta di per\xF2\"") << QString() << QString()
             << "il campo 41 (il nome della ricetta) non è in UTF-8, come il BOM all'inizio del file dice";
+        // Each blames what went wrong, not field 37.
+        QTest::newRow("quoted words with a comma between them in the notes")
+            << edited(notes, "\"Usare \"A\",\"B\"\"") << QString() << QString()
+            << "il campo 42 (le note) ha una virgoletta (\") che non si sa se chiude il testo: toglierla con "
+               "un editor di testo";
+        QTest::newRow("a NUL byte after the last line end")
+            << good + QByteArray("\0", 1) << QString() << QString() // the notes hold a line break
+            << "dopo la ricetta il file continua alla riga 3 con «\\x00», che non è l'inizio di un'altra "
+               "ricetta";
+        QTest::newRow("two records without a line break between them")
+            << good.trimmed() + good << QString() << QString()
+            << "il campo 51 è seguito da un'altra ricetta sulla stessa riga: manca l'a capo tra le due";
+        QTest::newRow("a quote in a result field is named by what it holds")
+            << edited(",\"404,00\"", ",\"404\"00\"") << "Boilie al latte" << storedNotes
+            << "Il peso totale del mix contiene" + saving;
         QTest::newRow("UTF-8 without the mark reads as Windows-1252")
             << edited(name, "\"Ricetta di per\xC3\xB2\"") << "Ricetta di perÃ²" << storedNotes << "";
     }
