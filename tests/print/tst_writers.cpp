@@ -209,6 +209,101 @@ class TestWriters : public QObject
         }
     }
 
+    struct Target
+    {
+        QString folder;
+        QString path;
+        QString reason;
+        bool earlierFile = true;
+    };
+
+    // Where the row writes, and the reason it expects; an empty folder where the row
+    // needs a disk of its own that cannot be had.
+    Target targetFor(Failure failure, const QString &reason)
+    {
+        Target target;
+        target.folder = dir.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(u'/', u'_'));
+        QDir().mkpath(target.folder);
+        target.reason = reason;
+        target.earlierFile = failure != Failure::DevFull && failure != Failure::Pipe &&
+                             failure != Failure::Folder && failure != Failure::MissingFolder;
+        if (failure == Failure::FullDisk)
+            target.folder = smallDisk();
+        if (failure == Failure::MissingFolder) {
+            target.folder += QStringLiteral("/manca");
+            target.reason = reason.arg(target.folder);
+        }
+        target.path = failure == Failure::DevFull ? QStringLiteral("/dev/full")
+                                                  : target.folder + QStringLiteral("/uscita");
+        return target;
+    }
+
+    // Puts the earlier file and the obstacle in place.
+    bool prepare(Failure failure, const Target &target)
+    {
+        const QByteArray path = QFile::encodeName(target.path);
+        if (failure == Failure::Pipe && ::mkfifo(path.constData(), 0600) != 0)
+            return false;
+        if (failure == Failure::Folder && !QDir().mkpath(target.path))
+            return false;
+        if (target.earlierFile) {
+            QFile earlier(target.path);
+            if (!earlier.open(QIODevice::WriteOnly) || earlier.write(kEarlier) != kEarlier.size())
+                return false;
+        }
+        if (failure == Failure::FullDisk)
+            fill();
+        if (failure == Failure::ReadOnlyFile)
+            return QFile::setPermissions(target.path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (failure == Failure::NoPermission) // a folder of someone else's, open to all but for writing
+            return ::chmod(QFile::encodeName(target.folder).constData(), 0555) == 0 &&
+                   ::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0;
+        return true;
+    }
+
+    // Writes while the failure holds: a file-size limit on this process, or, as root, the
+    // file accesses of nobody.
+    QString writeUnder(Failure failure, Writer writer, const Target &target, bool &sent)
+    {
+        if (failure == Failure::FileSizeLimit) {
+            // Every file of this process may grow to 16 bytes only, as on a disk that fills up.
+            rlimit limit{};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            const rlimit small{16, limit.rlim_max};
+            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            ::setrlimit(RLIMIT_FSIZE, &small);
+            const QString message = write(writer, target.path, sent);
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, oldHandler);
+            return message;
+        }
+        if (failure != Failure::NoPermission)
+            return write(writer, target.path, sent);
+        const bool root = ::geteuid() == 0;
+        if (root)
+            ::setfsuid(65534);
+        const QString message = write(writer, target.path, sent);
+        if (root)
+            ::setfsuid(0);
+        ::chmod(QFile::encodeName(target.folder).constData(), 0755);
+        return message;
+    }
+
+    // The writer's own first line, the file and the reason.
+    static bool messageFits(Writer writer, const QString &message, const Target &target)
+    {
+        if (!message.contains(target.reason))
+            return false;
+        if (writer == Writer::Ingredients)
+            return message.startsWith(QStringLiteral("Impossibile salvare il file degli ingredienti «"));
+        if (writer == Writer::PrintPdf)
+            return message.startsWith(printerjob::kCannotSavePdf + QStringLiteral("\nFile «") +
+                                      target.folder + QStringLiteral("/vornak-"));
+        return message == usertext::aboutFile(writer == Writer::Recipe ? messages::kCannotSave
+                                                                       : printerjob::kCannotSavePdf,
+                                              target.path, target.reason);
+    }
+
 private slots:
     void cleanup()
     {
@@ -250,98 +345,25 @@ private slots:
         QFETCH(QString, reason);
         if (const char *why = notApplying(writer, failure))
             QSKIP(why);
-        QString folder = dir.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(u'/', u'_'));
-        QDir().mkpath(folder);
-        QString path = folder + QStringLiteral("/uscita");
-        bool earlierFile = true;
-        switch (failure) {
-        case Failure::FullDisk:
-            folder = smallDisk();
-            if (folder.isEmpty())
-                QSKIP("a small disk of the test's own needs root and tmpfs");
-            path = folder + QStringLiteral("/uscita");
-            break;
-        case Failure::DevFull:
-            path = QStringLiteral("/dev/full");
-            earlierFile = false;
-            break;
-        case Failure::Pipe:
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-            earlierFile = false;
-            break;
-        case Failure::Folder:
-            QVERIFY(QDir().mkpath(path));
-            earlierFile = false;
-            break;
-        case Failure::MissingFolder:
-            folder += QStringLiteral("/manca");
-            path = folder + QStringLiteral("/uscita");
-            reason = reason.arg(folder);
-            earlierFile = false;
-            break;
-        default:
-            break;
-        }
-        if (earlierFile) {
-            QFile earlier(path);
-            QVERIFY(earlier.open(QIODevice::WriteOnly));
-            earlier.write(kEarlier);
-        }
-        if (failure == Failure::FullDisk)
-            fill();
-        if (failure == Failure::ReadOnlyFile)
-            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-        if (failure == Failure::NoPermission) // a folder of someone else's, open to all but for writing
-            QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0 &&
-                    ::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+        const Target target = targetFor(failure, reason);
+        if (target.folder.isEmpty())
+            QSKIP("a small disk of the test's own needs root and tmpfs");
+        QVERIFY(prepare(failure, target));
         const QStringList before =
-            QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+            QDir(target.folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
         bool sent = false;
-        QString message;
-        if (failure == Failure::FileSizeLimit) {
-            // Every file of this process may grow to 16 bytes only, as on a disk that fills up.
-            rlimit limit{};
-            ::getrlimit(RLIMIT_FSIZE, &limit);
-            const rlimit small{16, limit.rlim_max};
-            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-            message = write(writer, path, sent);
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            std::signal(SIGXFSZ, oldHandler);
-        } else if (failure == Failure::NoPermission) {
-            // As root, the test acts as nobody for the files it touches.
-            const bool root = ::geteuid() == 0;
-            if (root)
-                ::setfsuid(65534);
-            message = write(writer, path, sent);
-            if (root)
-                ::setfsuid(0);
-            ::chmod(QFile::encodeName(folder).constData(), 0755);
-        } else {
-            message = write(writer, path, sent);
-        }
-
-        QVERIFY2(message.contains(reason), qPrintable(message));
-        if (writer == Writer::Ingredients)
-            QVERIFY2(message.startsWith(QStringLiteral("Impossibile salvare il file degli ingredienti «")),
-                     qPrintable(message));
-        else if (writer != Writer::PrintPdf)
-            QCOMPARE(message, usertext::aboutFile(writer == Writer::Recipe ? messages::kCannotSave
-                                                                           : printerjob::kCannotSavePdf,
-                                                  path, reason));
-        else
-            QVERIFY2(message.startsWith(printerjob::kCannotSavePdf + QStringLiteral("\nFile «") + folder +
-                                        QStringLiteral("/vornak-")),
-                     qPrintable(message));
+        const QString message = writeUnder(failure, writer, target, sent);
+        QVERIFY2(messageFits(writer, message, target), qPrintable(message));
         QVERIFY2(!sent, "a job whose PDF was not written whole reached the print server");
-        if (earlierFile) {
-            QFile earlier(path);
+        if (target.earlierFile) {
+            QFile earlier(target.path);
             QVERIFY(earlier.open(QIODevice::ReadOnly));
             QCOMPARE(earlier.readAll(), kEarlier);
         }
         if (failure != Failure::DevFull) // nothing half-written is left beside the file
-            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+            QCOMPARE(QDir(target.folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                     before);
     }
 
     // The same writers succeed where nothing stands in the way, replacing the earlier file.
