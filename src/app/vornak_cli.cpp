@@ -17,6 +17,7 @@
 
 #include <QGuiApplication>
 #include <QTextStream>
+#include <csignal>
 
 #include <optional>
 
@@ -424,6 +425,9 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &
 
 int main(int argc, char *argv[])
 {
+    // A file-size limit (ulimit -f) makes a write fail with its reason, said to the user,
+    // instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     qInstallMessageHandler(quietQtMessages);
     // Sheets need fonts, not a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
