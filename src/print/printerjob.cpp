@@ -6,6 +6,7 @@
 #include "printserver.h"
 #include "usertext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -146,8 +147,9 @@ JobResult printPdf(const QByteArray &pdf, const QString &printer, const QString 
     const std::unique_ptr<const QString, void (*)(const QString *)> removal(
         &path, [](const QString *p) { QFile::remove(*p); });
     // The print system gets the file only once every byte of it is on the disk.
-    if (const QString why = pdf.isEmpty() ? QStringLiteral("il foglio non si è potuto disegnare")
-                                          : filewriter::write(path, pdf);
+    if (const QString why =
+            pdf.isEmpty() ? QCoreApplication::translate("pagerenderer", "il foglio non si è potuto disegnare")
+                          : filewriter::write(path, pdf);
         !why.isEmpty())
         return {{}, {}, usertext::aboutFile(kCannotSavePdf, path, why)};
     const PrintServer server;
