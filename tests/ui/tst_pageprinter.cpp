@@ -17,18 +17,26 @@
 
 namespace {
 
-// Refuses the offer of a PDF, keeping the question.
+// Answers the offer of a PDF with `pdfPath` (none: refuses), keeping the question.
 class QuestionPrinter : public PagePrinter
 {
 public:
     using PagePrinter::PagePrinter;
     QString question;
+    QString pdfPath;
 
 protected:
     bool askForPdf(const QString &text) override
     {
         question = text;
-        return false;
+        return !pdfPath.isEmpty();
+    }
+    QString choosePdfPath() override { return pdfPath; }
+    printerjob::Destinations destinations() override
+    {
+        if (!pdfPath.isEmpty())
+            return {}; // no printer at all
+        return PagePrinter::destinations();
     }
 };
 
@@ -71,6 +79,21 @@ private slots:
         QCOMPARE(printer.question, printerjob::notAnswering(server, printerjob::PrintServer::kSeconds) +
                                        QStringLiteral(". Salvare la ricetta in un file PDF?"));
         QVERIFY(!QApplication::overrideCursor()); // the wait cursor is gone again
+    }
+
+    // The PDF offered instead goes through the one writer: a device is refused at once.
+    void pdfFallbackRefusesADevice()
+    {
+        QWidget window;
+        QuestionPrinter printer(&window);
+        printer.pdfPath = QStringLiteral("/dev/full");
+        RecordingSink sink;
+        Page page;
+        page.addLine().at(3).text(QStringLiteral("Prova"));
+        printer.print(page, QStringLiteral("la ricetta"), sink);
+        QCOMPARE(sink.texts(),
+                 QStringList{QStringLiteral("Impossibile salvare il file PDF\nFile «/dev/full»: non è "
+                                            "un file normale (è una pipe o un dispositivo)")});
     }
 };
 

@@ -131,6 +131,18 @@ private slots:
         QCOMPARE(again.library, result.library);
     }
 
+    // Whatever encoding a spreadsheet left, saving from the editor writes UTF-8 with its mark,
+    // so Vornak's own file is never taken for Windows-1252.
+    void savingWritesUtf8WithItsMark()
+    {
+        const auto read = ingredientfile::decode(kHeader + "Caff\xe8 \x80;1;1;1;3;3;2,50\r");
+        QCOMPARE(read.library.ingredients.size(), 1);
+        const QByteArray written = ingredientfile::encode(read.library);
+        QVERIFY(written.startsWith("\xEF\xBB\xBF" + kHeader.trimmed() + "\r\n"));
+        QVERIFY(written.contains("Caff\xC3\xA8 \xE2\x82\xAC;1;1;1;3;3;2,50\r\n"));
+        QCOMPARE(ingredientfile::decode(written).library, read.library);
+    }
+
     void wholeFile_data()
     {
         QTest::addColumn<QByteArray>("bytes");
