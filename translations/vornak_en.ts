@@ -767,6 +767,10 @@ command not valid.
         <source> gr.</source>
         <translation> g</translation>
     </message>
+    <message>
+        <source>Il peso totale è troppo grande per il calcolo: ridurlo</source>
+        <translation>The total weight is too large to calculate: reduce it</translation>
+    </message>
 </context>
 <context>
     <name>Cost</name>
@@ -1885,10 +1889,6 @@ Add the prices in View › Ingredients and prices, give those rows 0 as their ma
         <translation>line %1: %2</translation>
     </message>
     <message>
-        <source>il testo non è in UTF-8</source>
-        <translation>the text is not UTF-8</translation>
-    </message>
-    <message>
         <source>virgolette non chiuse o seguite da altro testo</source>
         <translation>quotes not closed or followed by other text</translation>
     </message>
@@ -2062,10 +2062,6 @@ Start Vornak from a graphical session; vornak-cli works without one too.
         <translation>the print system did not accept the job</translation>
     </message>
     <message>
-        <source>impossibile preparare il foglio da stampare</source>
-        <translation>the sheet to print could not be prepared</translation>
-    </message>
-    <message>
         <source>Nessuna stampante disponibile</source>
         <translation>No printer available</translation>
     </message>
@@ -2101,10 +2097,6 @@ Start Vornak from a graphical session; vornak-cli works without one too.
         <translation>field %1</translation>
     </message>
     <message>
-        <source>il campo</source>
-        <translation>field</translation>
-    </message>
-    <message>
         <source>%1 ha una virgoletta (&quot;) che non si sa se chiude il testo: toglierla con un editor di testo</source>
         <translation>%1 has a double quote (&quot;) that may or may not close the text: remove it with a text editor</translation>
     </message>
@@ -2137,30 +2129,6 @@ Start Vornak from a graphical session; vornak-cli works without one too.
         <translation>%1 has a double quote outside a quoted text</translation>
     </message>
     <message>
-        <source>il nome della ricetta</source>
-        <translation>the name of the recipe</translation>
-    </message>
-    <message>
-        <source>le note</source>
-        <translation>the notes</translation>
-    </message>
-    <message>
-        <source>il nome del DODICESIMO componente</source>
-        <translation>the name of the TWELFTH ingredient</translation>
-    </message>
-    <message>
-        <source>il nome del TREDICESIMO componente</source>
-        <translation>the name of the THIRTEENTH ingredient</translation>
-    </message>
-    <message>
-        <source> contengono</source>
-        <translation> contain</translation>
-    </message>
-    <message>
-        <source> contiene</source>
-        <translation> contains</translation>
-    </message>
-    <message>
         <source>%1 il carattere «%2», che il file delle ricette non può contenere: va tolto prima di salvare</source>
         <translation>%1 the character «%2», which the recipe file cannot hold: remove it before saving</translation>
     </message>
@@ -2175,14 +2143,6 @@ Start Vornak from a graphical session; vornak-cli works without one too.
     <message>
         <source>contiene</source>
         <translation>contains</translation>
-    </message>
-    <message>
-        <source>Impossibile salvare il file: %1 il carattere «%2», che il file delle ricette non può contenere</source>
-        <translation>Cannot save the file: %1 the character «%2», which the recipe file cannot hold</translation>
-    </message>
-    <message>
-        <source>Impossibile salvare il file: la ricetta supera %1 MiB, il limite del file delle ricette. Accorciare %2.</source>
-        <translation>Cannot save the file: the recipe is over %1 MiB, the limit of the recipe file. Shorten %2.</translation>
     </message>
     <message>
         <source>la ricetta ha %1 campi invece di %2</source>
@@ -2303,6 +2263,192 @@ Start Vornak from a graphical session; vornak-cli works without one too.
     <message>
         <source> e </source>
         <translation> and </translation>
+    </message>
+</context>
+<context>
+    <name>fieldwords</name>
+    <message>
+        <source>il nome della ricetta</source>
+        <translation>the name of the recipe</translation>
+    </message>
+    <message>
+        <source>le note</source>
+        <translation>the notes</translation>
+    </message>
+    <message>
+        <source>il nome del DODICESIMO componente</source>
+        <translation>the name of the TWELFTH ingredient</translation>
+    </message>
+    <message>
+        <source>il nome del TREDICESIMO componente</source>
+        <translation>the name of the THIRTEENTH ingredient</translation>
+    </message>
+    <message>
+        <source>la casella delle uova</source>
+        <translation>the egg box</translation>
+    </message>
+    <message>
+        <source>il numero delle uova</source>
+        <translation>the number of eggs</translation>
+    </message>
+    <message>
+        <source>il peso totale del mix</source>
+        <translation>the total weight of the mix</translation>
+    </message>
+    <message>
+        <source>i grammi di proteine del mix</source>
+        <translation>the grams of protein of the mix</translation>
+    </message>
+    <message>
+        <source>la percentuale di proteine del mix</source>
+        <translation>the protein percentage of the mix</translation>
+    </message>
+    <message>
+        <source>i grammi di grassi del mix</source>
+        <translation>the grams of fat of the mix</translation>
+    </message>
+    <message>
+        <source>la percentuale di grassi del mix</source>
+        <translation>the fat percentage of the mix</translation>
+    </message>
+    <message>
+        <source>i grammi di carboidrati del mix</source>
+        <translation>the grams of carbohydrate of the mix</translation>
+    </message>
+    <message>
+        <source>la percentuale di carboidrati del mix</source>
+        <translation>the carbohydrate percentage of the mix</translation>
+    </message>
+    <message>
+        <source>l&apos;indice di digeribilità del mix</source>
+        <translation>the digestibility index of the mix</translation>
+    </message>
+    <message>
+        <source>l&apos;indice legante del mix</source>
+        <translation>the binder index of the mix</translation>
+    </message>
+    <message>
+        <source>delle uova</source>
+        <translation>of the eggs</translation>
+    </message>
+    <message>
+        <source>del %1 componente</source>
+        <translation>of the %1 ingredient</translation>
+    </message>
+    <message>
+        <source>il tipo di uovo</source>
+        <translation>the kind of egg</translation>
+    </message>
+    <message>
+        <source>il componente della riga %1</source>
+        <translation>the ingredient of row %1</translation>
+    </message>
+    <message>
+        <source>il peso delle uova</source>
+        <translation>the weight of the eggs</translation>
+    </message>
+    <message>
+        <source>i grammi %1</source>
+        <translation>the grams %1</translation>
+    </message>
+    <message>
+        <source>le proteine %1</source>
+        <translation>the protein %1</translation>
+    </message>
+    <message>
+        <source>i grassi %1</source>
+        <translation>the fat %1</translation>
+    </message>
+    <message>
+        <source>i carboidrati %1</source>
+        <translation>the carbohydrate %1</translation>
+    </message>
+    <message>
+        <source>l&apos;indice di digeribilità %1</source>
+        <translation>the digestibility index %1</translation>
+    </message>
+    <message>
+        <source>l&apos;indice legante %1</source>
+        <translation>the binder index %1</translation>
+    </message>
+    <message>
+        <source> contengono</source>
+        <translation> contain</translation>
+    </message>
+    <message>
+        <source> contiene</source>
+        <translation> contains</translation>
+    </message>
+</context>
+<context>
+    <name>pagerenderer</name>
+    <message>
+        <source>il foglio non si è potuto disegnare</source>
+        <translation>the sheet could not be drawn</translation>
+    </message>
+</context>
+<context>
+    <name>printerjob</name>
+    <message>
+        <source>Il server di stampa «%1» non risponde (nessuna risposta in %2 secondi)</source>
+        <translation>The print server «%1» does not answer (no answer in %2 seconds)</translation>
+    </message>
+    <message>
+        <source>Il server di stampa «%1» non risponde come un server di stampa</source>
+        <translation>The print server «%1» does not answer as a print server does</translation>
+    </message>
+    <message>
+        <source>La stampante predefinita «%1», indicata da %2, non esiste sul server</source>
+        <translation>The default printer «%1», named by %2, does not exist on the server</translation>
+    </message>
+    <message>
+        <source>La stampante «%1» non esiste</source>
+        <translation>The printer «%1» does not exist</translation>
+    </message>
+    <message>
+        <source>: indicarne una con --printer NOME tra queste: </source>
+        <translation>: name one with --printer NAME among these: </translation>
+    </message>
+</context>
+<context>
+    <name>recipefile</name>
+    <message>
+        <source>il file è in UTF-16 (il formato «Unicode» di un editor di testo): salvarlo di nuovo come «ANSI» o «UTF-8»</source>
+        <translation>the file is in UTF-16 (the «Unicode» format of a text editor): save it again as «ANSI» or «UTF-8»</translation>
+    </message>
+    <message>
+        <source>dopo la ricetta il file continua alla riga %1 con «%2», che non è l&apos;inizio di un&apos;altra ricetta</source>
+        <translation>after the recipe the file goes on at line %1 with «%2», which is not the start of another recipe</translation>
+    </message>
+    <message>
+        <source>il campo %1 è seguito da un&apos;altra ricetta sulla stessa riga: manca l&apos;a capo tra le due</source>
+        <translation>field %1 is followed by another recipe on the same line: the line break between the two is missing</translation>
+    </message>
+    <message>
+        <source>%1 il carattere «%2», che il file delle ricette non può contenere</source>
+        <translation>%1 the character «%2», which the recipe file cannot hold</translation>
+    </message>
+    <message>
+        <source>la ricetta supera %1 MiB, il limite del file delle ricette: accorciare %2</source>
+        <translation>the recipe is over %1 MiB, the limit of the recipe file: shorten %2</translation>
+    </message>
+    <message>
+        <source>il campo %1 (%2) è «%3»</source>
+        <translation>field %1 (%2) is «%3»</translation>
+    </message>
+</context>
+<context>
+    <name>usertext</name>
+    <message>
+        <source>non è un file normale (è una pipe o un dispositivo)</source>
+        <translation>it is not a regular file (it is a pipe or a device)</translation>
+    </message>
+</context>
+<context>
+    <name>vornak-cli</name>
+    <message>
+        <source>Opzione ripetuta: </source>
+        <translation>Option repeated: </translation>
     </message>
 </context>
 </TS>

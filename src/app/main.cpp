@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTextStream>
+#include <csignal>
 
 #include <cstdlib>
 
@@ -124,6 +125,9 @@ void noScreen(QtMsgType type, const QMessageLogContext &, const QString &message
 
 int main(int argc, char *argv[])
 {
+    // A file-size limit (ulimit -f) makes a write fail with its reason, said to the user,
+    // instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication::setApplicationName(QStringLiteral("vornak"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VORNAK_VERSION));
 
