@@ -15,7 +15,8 @@
 // (ingredient and egg names), "Entry" (refused entries), "Recipe" (recipe files and the
 // sheet), "Ingredients" (the personal ingredients and prices), "Balance", "Cost", "Formula",
 // "Converter", "Print", "Files" (a file and its problem), "Cli" (vornak-cli) and "Main"
-// (vornak's command line).
+// (vornak's command line); some files name their own ("fieldwords", "printerjob",
+// "recipefile", "usertext", "pagerenderer", "vornak-cli").
 namespace language {
 
 enum class Language
