@@ -3,6 +3,8 @@
 
 #include <QColor>
 
+#include <initializer_list>
+
 // Whether text reads on its background, by the contrast ratio of their relative luminance
 // (1:1 for equal colours to 21:1 for black on white); 4.5:1 counts as readable.
 namespace contrast {
@@ -14,5 +16,13 @@ double ratio(const QColor &a, const QColor &b);
 
 // A muted text colour: `text` blended towards `background` as far as it stays readable.
 QColor mutedText(const QColor &text, const QColor &background);
+
+// The text colour to write on `background`: `preferred` when it reads there, otherwise
+// black or white, whichever reads better.
+QColor textOn(const QColor &background, const QColor &preferred);
+
+// The first of `candidates` that reads on `background`, or `fallback` when none does.
+QColor firstReadable(std::initializer_list<QColor> candidates, const QColor &background,
+                     const QColor &fallback);
 
 } // namespace contrast

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fieldbinding.h"
 
+#include "contrast.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -74,6 +76,12 @@ void setBackground(QWidget *widget, const QColor &colour, bool greyWhenDisabled)
     const bool label = qobject_cast<QLabel *>(widget);
     if (label)
         palette.setColor(QPalette::Window, colour);
+    // A colour that says something (the filled cyan) comes with a text colour that reads on
+    // it, whatever the desktop's palette writes text in (white, on a dark one).
+    const QColor text = contrast::textOn(colour, QGuiApplication::palette().color(QPalette::Text));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(group, role, text);
     if (greyWhenDisabled)
         palette.setColor(QPalette::Disabled, QPalette::Base,
                          QGuiApplication::palette().color(QPalette::Disabled, QPalette::Base));

@@ -85,6 +85,7 @@ private:
     FormulaRows *m_rows = nullptr;
     QLabel *m_results[8] = {};
     QLabel *m_note = nullptr;
+    QScrollArea *m_noteArea = nullptr;
     QPushButton *m_calculate = nullptr;
     QPushButton *m_apply = nullptr;
     QPushButton *m_close = nullptr;

@@ -36,6 +36,8 @@ private:
     };
     Answer ask(const QString &question, bool withCancel);
     void fitScreen();
+    // The name column as wide as its names, up to about thirty letters.
+    void fitNameColumn();
 
     Session &m_session;
     IngredientEditorModel *m_table = nullptr;
