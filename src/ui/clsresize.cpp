@@ -185,7 +185,13 @@ void ClsResize::placeWindow(const QRect &outer)
     QWidget *window = m_form->window();
     // A top-level window's position is that of its frame; its size is that of its client.
     window->move(outer.topLeft());
-    window->resize(outer.size() - frameSize(window));
+    QSize client = outer.size() - frameSize(window);
+    // At a fractional scale (1.5) the frame's and the work area's sizes are rounded to whole
+    // pixels of the window's own: one pixel less keeps the frame inside the work area.
+    const qreal scale = window->devicePixelRatioF();
+    if (scale != std::floor(scale))
+        client -= QSize(1, 1);
+    window->resize(client);
     syncClientArea(window);
 }
 

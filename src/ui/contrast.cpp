@@ -36,10 +36,10 @@ QColor textOn(const QColor &background, const QColor &preferred)
 }
 
 QColor firstReadable(std::initializer_list<QColor> candidates, const QColor &background,
-                     const QColor &fallback)
+                     const QColor &fallback, double readable)
 {
     for (const QColor &colour : candidates)
-        if (ratio(colour, background) >= kReadable)
+        if (ratio(colour, background) >= readable)
             return colour;
     return fallback;
 }

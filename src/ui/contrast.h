@@ -10,6 +10,8 @@
 namespace contrast {
 
 constexpr double kReadable = 4.5;
+// Large type (18 points, or 14 points bold) reads at a lower contrast.
+constexpr double kReadableLarge = 3.0;
 
 // The contrast ratio of two colours, from 1 to 21.
 double ratio(const QColor &a, const QColor &b);
@@ -21,8 +23,9 @@ QColor mutedText(const QColor &text, const QColor &background);
 // black or white, whichever reads better.
 QColor textOn(const QColor &background, const QColor &preferred);
 
-// The first of `candidates` that reads on `background`, or `fallback` when none does.
+// The first of `candidates` that reads on `background` (at `readable` or better), or
+// `fallback` when none does.
 QColor firstReadable(std::initializer_list<QColor> candidates, const QColor &background,
-                     const QColor &fallback);
+                     const QColor &fallback, double readable = kReadable);
 
 } // namespace contrast

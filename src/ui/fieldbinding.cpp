@@ -209,6 +209,8 @@ void FieldBinding::show(FieldId id)
             // a click or Tab, so the next key replaces it.
             if (m_editing == id)
                 edit->selectAll();
+            else
+                edit->setCursorPosition(0); // a long name set by a command shows its start
         }
     } else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget)) {
         const QString shown = toWidgetText(f.text);

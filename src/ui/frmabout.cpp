@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmabout.h"
 
+#include "contrast.h"
 #include "design.h"
 #include "linecontrol.h"
 #include "version.h"
@@ -32,8 +33,13 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
         {QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     productFont.setWeight(QFont::Black);
     product->setFont(productFont);
+    // Dark green, or a light one on a dark window background. The name is large type, which
+    // reads at 3:1.
     QPalette green = product->palette();
-    green.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    green.setColor(QPalette::WindowText,
+                   contrast::firstReadable({QColor(0, 128, 0), QColor(0x7C, 0xD6, 0x7C)},
+                                           green.color(QPalette::Window), green.color(QPalette::WindowText),
+                                           contrast::kReadableLarge));
     product->setPalette(green);
 
     auto bold = [](QLabel *label) {

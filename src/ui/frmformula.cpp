@@ -35,7 +35,7 @@ namespace {
 // The rows scroll inside the window: it asks for the width of the rows and the height of
 // at most about five, so the whole window fits a small screen; the window is then made
 // taller where the screen has room for more (fitToScreen). It never gets less than six
-// rows, which the message below gives way to.
+// rows (fewer only on a screen lower than 800 x 600), which the message below gives way to.
 class RowsArea : public QScrollArea
 {
 public:
@@ -52,18 +52,28 @@ public:
         const QSize rows = m_rows->sizeHint();
         const int height = qMin(rows.height() + fontMetrics().height() / 2, 11 * fontMetrics().height());
         return {rows.width() + verticalScrollBar()->sizeHint().width() + frame,
-                qMax(height, m_rows->heightOfRows(kLeastRows)) + frame};
+                qMax(height, m_rows->heightOfRows(m_leastRows)) + frame};
     }
 
     QSize minimumSizeHint() const override
     {
         return {m_rows->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() +
                     2 * frameWidth(),
-                qMin(m_rows->fullHeight(), m_rows->heightOfRows(kLeastRows)) + 2 * frameWidth()};
+                qMin(m_rows->fullHeight(), m_rows->heightOfRows(m_leastRows)) + 2 * frameWidth()};
+    }
+
+    // Fewer rows at least, on a screen lower than 800 x 600 (1920 x 1080 at scale 2).
+    bool showFewerRows()
+    {
+        if (m_leastRows <= 2)
+            return false;
+        --m_leastRows;
+        updateGeometry();
+        return true;
     }
 
 private:
-    static constexpr int kLeastRows = 6;
+    int m_leastRows = 6;
     FormulaRows *m_rows;
 };
 
@@ -363,7 +373,12 @@ void FrmFormula::fitToScreen()
         resize(size.expandedTo(minimumSizeHint()));
         return;
     }
-    size = size.boundedTo(room.size());
+    while (minimumSizeHint().height() > room.height() && static_cast<RowsArea *>(m_scroll)->showFewerRows()) {
+        m_scroll->parentWidget()->updateGeometry(); // the rows' frame asks anew at once
+        layout()->invalidate();
+        layout()->activate();
+    }
+    size = size.boundedTo(room.size()).expandedTo(minimumSizeHint());
     resize(size);
     // Beside the worksheet: at the work area's right edge, where the worksheet's grams
     // column is, rather than over the middle of it.

@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <cmath>
+
 namespace screenfit {
 
 namespace {
@@ -29,7 +31,14 @@ QRect clientRoom(const QWidget *window)
 {
     const QWidget *owner = ownerOf(window);
     const QScreen *screen = owner ? owner->screen() : window->screen();
-    return screen ? screen->availableGeometry().marginsRemoved(frameMargins(window)) : QRect();
+    if (!screen)
+        return {};
+    QRect room = screen->availableGeometry().marginsRemoved(frameMargins(window));
+    // At a fractional scale (1.5) the work area and the frame are rounded to whole pixels of
+    // the window's own: one pixel less keeps the frame inside the work area.
+    if (screen->devicePixelRatio() != std::floor(screen->devicePixelRatio()))
+        room.adjust(0, 0, -1, -1);
+    return room;
 }
 
 } // namespace screenfit

@@ -100,8 +100,8 @@ class TestFormulaWindow : public QObject
     {
         QSet<QWidget *> stops;
         for (QWidget *w : window->findChildren<QWidget *>())
-            if ((qobject_cast<QLineEdit *>(w) || qobject_cast<QCheckBox *>(w) || qobject_cast<QComboBox *>(w) ||
-                 qobject_cast<QPushButton *>(w)) &&
+            if ((qobject_cast<QLineEdit *>(w) || qobject_cast<QCheckBox *>(w) ||
+                 qobject_cast<QComboBox *>(w) || qobject_cast<QPushButton *>(w)) &&
                 w->isEnabled() && w->isVisibleTo(window))
                 stops << w;
         return stops;
@@ -117,8 +117,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form));
         watcher = new ModalWatcher;
         const QString file = dir.filePath(QStringLiteral("ingredienti.csv"));
-        writeAll(file, "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n" + kLongPersonal.toUtf8() +
-                           ";24;9,5;48;4;3;8,90\n");
+        writeAll(file, "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n" +
+                           kLongPersonal.toUtf8() + ";24;9,5;48;4;3;8,90\n");
         form->loadIngredients(file);
         fillWorksheet();
     }
@@ -219,7 +219,8 @@ private slots:
             taken.insert(key, button->text());
         }
         for (const char *name : {"CmdCalcolaFormula", "CmdApplica", "CmdChiudi"})
-            QVERIFY2(taken.values().contains(control<QPushButton>(window, QLatin1String(name))->text()), name);
+            QVERIFY2(taken.values().contains(control<QPushButton>(window, QLatin1String(name))->text()),
+                     name);
 
         // Alt+F finds a formula (with the closest goal, which needs no price), Alt+A applies it.
         auto *goal = control<QComboBox>(window, QStringLiteral("CmbObiettivo"));
