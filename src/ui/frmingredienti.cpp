@@ -161,11 +161,22 @@ FrmIngredienti::FrmIngredienti(Session &session, QWidget *parent) : QDialog(pare
 
 void FrmIngredienti::fitNameColumn()
 {
-    const int widest = 30 * m_view->fontMetrics().averageCharWidth();
-    const int wanted =
-        qMax(static_cast<const QAbstractItemView *>(m_view)->sizeHintForColumn(IngredientEditorModel::Nome),
-             m_view->horizontalHeader()->sectionSizeHint(IngredientEditorModel::Nome));
-    m_view->setColumnWidth(IngredientEditorModel::Nome, qMin(wanted, widest));
+    // Up to thirty letters, fewer (down to twelve) where the other columns need the room.
+    const auto *view = static_cast<const QAbstractItemView *>(m_view);
+    const int letter = m_view->fontMetrics().averageCharWidth();
+    const QHeaderView *header = m_view->horizontalHeader();
+    const int others = header->length() - header->sectionSize(IngredientEditorModel::Nome);
+    const int room = m_view->viewport()->width() - others;
+    const int wanted = qMax(view->sizeHintForColumn(IngredientEditorModel::Nome),
+                            header->sectionSizeHint(IngredientEditorModel::Nome));
+    m_view->setColumnWidth(IngredientEditorModel::Nome,
+                           qMin(wanted, qMax(12 * letter, qMin(30 * letter, room))));
+}
+
+void FrmIngredienti::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    fitNameColumn();
 }
 
 void FrmIngredienti::fitScreen()

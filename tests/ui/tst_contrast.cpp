@@ -78,8 +78,9 @@ QList<Pair> textPairs(QWidget *window)
 {
     QList<Pair> pairs;
     auto add = [&pairs](const QWidget *w, const QString &text, const QColor &fg, const QColor &bg) {
-        pairs.append({QStringLiteral("%1 %2 «%3»").arg(w->metaObject()->className(), w->objectName(), text.left(30)),
-                      fg, bg, readableFor(w->font())});
+        pairs.append(
+            {QStringLiteral("%1 %2 «%3»").arg(w->metaObject()->className(), w->objectName(), text.left(30)),
+             fg, bg, readableFor(w->font())});
     };
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (!w->isVisibleTo(window) || !w->isEnabled() || w->window() != window)
@@ -94,12 +95,14 @@ QList<Pair> textPairs(QWidget *window)
             for (const auto &match : colour.globalMatch(label->text()))
                 add(label, match.captured(0), QColor(match.captured(1)), bg);
         } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
-            add(edit, edit->text(), p.color(QPalette::Active, QPalette::Text), p.color(QPalette::Active, QPalette::Base));
+            add(edit, edit->text(), p.color(QPalette::Active, QPalette::Text),
+                p.color(QPalette::Active, QPalette::Base));
             if (edit->text().isEmpty() && !edit->placeholderText().isEmpty())
                 add(edit, edit->placeholderText(), p.color(QPalette::Active, QPalette::PlaceholderText),
                     p.color(QPalette::Active, QPalette::Base));
         } else if (qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QAbstractItemView *>(w)) {
-            add(w, QString(), p.color(QPalette::Active, QPalette::Text), p.color(QPalette::Active, QPalette::Base));
+            add(w, QString(), p.color(QPalette::Active, QPalette::Text),
+                p.color(QPalette::Active, QPalette::Base));
         } else if (auto *list = qobject_cast<QComboBox *>(w)) {
             add(list, list->currentText(), p.color(QPalette::Active, QPalette::ButtonText),
                 p.color(QPalette::Active, QPalette::Button));
@@ -107,9 +110,11 @@ QList<Pair> textPairs(QWidget *window)
             add(button, button->text(), p.color(QPalette::Active, QPalette::ButtonText),
                 p.color(QPalette::Active, QPalette::Button));
         } else if (auto *check = qobject_cast<QCheckBox *>(w); check && !check->text().isEmpty()) {
-            add(check, check->text(), p.color(QPalette::Active, QPalette::WindowText), parentBackground(check));
+            add(check, check->text(), p.color(QPalette::Active, QPalette::WindowText),
+                parentBackground(check));
         } else if (auto *frame = qobject_cast<QGroupBox *>(w); frame && !frame->title().isEmpty()) {
-            add(frame, frame->title(), p.color(QPalette::Active, QPalette::WindowText), parentBackground(frame));
+            add(frame, frame->title(), p.color(QPalette::Active, QPalette::WindowText),
+                parentBackground(frame));
         }
     }
     return pairs;
