@@ -102,9 +102,11 @@ private slots:
         FrmBilancio *window = form->balanceWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         auto *suggestions = window->findChild<QLabel *>(QStringLiteral("TxtSuggerimenti"));
-        QVERIFY2(shownText(suggestions).contains(QStringLiteral("g di ") + name), qPrintable(suggestions->text()));
+        QVERIFY2(shownText(suggestions).contains(QStringLiteral("g di ") + name),
+                 qPrintable(suggestions->text()));
         const QRect screen = window->screen()->availableGeometry();
-        QVERIFY2(window->frameGeometry().width() <= screen.width(), qPrintable(QString::number(window->width())));
+        QVERIFY2(window->frameGeometry().width() <= screen.width(),
+                 qPrintable(QString::number(window->width())));
         QVERIFY(suggestions->height() >= suggestions->heightForWidth(suggestions->width()));
         QVERIFY(suggestions->geometry().right() < window->width());
     }
@@ -150,7 +152,8 @@ private slots:
         QVERIFY(!form->session().open(path));
         QCOMPARE(watcher->boxes.size(), 1);
         QVERIFY(watcher->boxes.constFirst().second.contains(path));
-        QVERIFY2(widest > 0 && widest <= form->screen()->availableGeometry().width(), qPrintable(QString::number(widest)));
+        QVERIFY2(widest > 0 && widest <= form->screen()->availableGeometry().width(),
+                 qPrintable(QString::number(widest)));
     }
 
     // The worksheet's captions, at the smallest window, as a 800 x 600 screen with a panel
