@@ -178,11 +178,48 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
     setFont(design::dialogFont());
 
+    auto *top = new QHBoxLayout;
+    top->addWidget(buildLimits(), 3);
+    top->addWidget(buildMix(), 2);
+    top->addWidget(buildHint(), 2);
+    auto *layout = new QVBoxLayout(this);
+    layout->setSpacing(4);
+    layout->addLayout(top);
+    layout->addWidget(buildRows(), 1);
+    layout->addWidget(buildResults());
+    layout->addLayout(buildButtons());
+
+    controlhabits::install(this);
+    // A proposal answers the limits it was found for: any change of them withdraws it.
+    for (QLineEdit *edit : {m_protein.min, m_protein.max, m_fat.min, m_fat.max, m_carbo.min, m_carbo.max,
+                            m_digestibility.min, m_binder.min, m_total})
+        connect(edit, &QLineEdit::textEdited, this, &FrmFormula::limitsChanged);
+    for (QCheckBox *box : {m_protein.on, m_fat.on, m_carbo.on, m_digestibility.on, m_binder.on})
+        connect(box, &QCheckBox::clicked, this, &FrmFormula::limitsChanged);
+    connect(m_goal, &QComboBox::activated, this, &FrmFormula::limitsChanged);
+    connect(m_rows, &FormulaRows::boundsEdited, this, &FrmFormula::limitsChanged);
+    connect(&session.worksheet(), &FieldStore::fieldChanged, this, &FrmFormula::worksheetChanged);
+    connect(&session, &Session::calculationChanged, this, &FrmFormula::worksheetChanged);
+    showCandidates(session.formulaInput());
+    m_total->setText(QString::number(m_shown.totalGrams));
+    fitToScreen();
+    // The total is what a formula most often starts from.
+    m_total->setFocus(Qt::OtherFocusReason);
+    m_total->selectAll();
+}
+
+QWidget *FrmFormula::buildRows()
+{
     m_rows = new FormulaRows;
     m_scroll = new RowsArea(m_rows, this);
-    auto *rowsBox = new QGroupBox(QStringLiteral("Componenti del foglio"), this);
-    auto *rowsLayout = new QVBoxLayout(rowsBox);
-    rowsLayout->addWidget(m_scroll);
+    auto *box = new QGroupBox(QStringLiteral("Componenti del foglio"), this);
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(m_scroll);
+    return box;
+}
+
+QWidget *FrmFormula::buildHint()
+{
     // Beside the limits, where there is height to spare, so that the rows get it on a
     // small screen.
     QLabel *hint =
@@ -192,7 +229,11 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
     hint->setObjectName(QStringLiteral("LblSpiegazione"));
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return hint;
+}
 
+QLayout *FrmFormula::buildButtons()
+{
     // Alt+C closes, as in the other windows with a "Chiudi".
     m_calculate = new QPushButton(tr("Calcola &formula"), this);
     m_calculate->setObjectName(QStringLiteral("CmdCalcolaFormula"));
@@ -212,35 +253,7 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
     buttons->addWidget(m_calculate);
     buttons->addWidget(m_apply);
     buttons->addWidget(m_close);
-
-    auto *top = new QHBoxLayout;
-    top->addWidget(buildLimits(), 3);
-    top->addWidget(buildMix(), 2);
-    top->addWidget(hint, 2);
-    auto *layout = new QVBoxLayout(this);
-    layout->setSpacing(4);
-    layout->addLayout(top);
-    layout->addWidget(rowsBox, 1);
-    layout->addWidget(buildResults());
-    layout->addLayout(buttons);
-
-    controlhabits::install(this);
-    // A proposal answers the limits it was found for: any change of them withdraws it.
-    for (QLineEdit *edit : {m_protein.min, m_protein.max, m_fat.min, m_fat.max, m_carbo.min, m_carbo.max,
-                            m_digestibility.min, m_binder.min, m_total})
-        connect(edit, &QLineEdit::textEdited, this, &FrmFormula::limitsChanged);
-    for (QCheckBox *box : {m_protein.on, m_fat.on, m_carbo.on, m_digestibility.on, m_binder.on})
-        connect(box, &QCheckBox::clicked, this, &FrmFormula::limitsChanged);
-    connect(m_goal, &QComboBox::activated, this, &FrmFormula::limitsChanged);
-    connect(m_rows, &FormulaRows::boundsEdited, this, &FrmFormula::limitsChanged);
-    connect(&session.worksheet(), &FieldStore::fieldChanged, this, &FrmFormula::worksheetChanged);
-    connect(&session, &Session::calculationChanged, this, &FrmFormula::worksheetChanged);
-    showCandidates(session.formulaInput());
-    m_total->setText(QString::number(m_shown.totalGrams));
-    fitToScreen();
-    // The total is what a formula most often starts from.
-    m_total->setFocus(Qt::OtherFocusReason);
-    m_total->selectAll();
+    return buttons;
 }
 
 FrmFormula::BandControls FrmFormula::addBand(QGridLayout *grid, int line, const QString &name,

@@ -12,6 +12,7 @@ class FormulaRows;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
@@ -50,6 +51,9 @@ private:
     QWidget *buildLimits();
     QWidget *buildMix();
     QWidget *buildResults();
+    QWidget *buildRows();
+    QWidget *buildHint();
+    QLayout *buildButtons();
     BandControls addBand(class QGridLayout *grid, int line, const QString &name, const QString &caption,
                          const formula::Band &band);
     IndexControls addIndex(QGridLayout *grid, int line, const QString &name, const QString &caption);

@@ -121,17 +121,7 @@ FrmIngredienti::FrmIngredienti(Session &session, QWidget *parent) : QDialog(pare
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    // Every column as wide as its contents and its header, the names and the price
-    // included, so a narrow window scrolls sideways rather than cutting anything short.
-    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // Except the names: a long personal name would push the prices out of view, so the
-    // column stops at about thirty letters and a longer name ends in "…".
-    m_view->horizontalHeader()->setSectionResizeMode(IngredientEditorModel::Nome, QHeaderView::Interactive);
-    m_view->setTextElideMode(Qt::ElideRight);
-    connect(m_table, &QAbstractItemModel::modelReset, this, &FrmIngredienti::fitNameColumn);
-    connect(m_table, &QAbstractItemModel::rowsInserted, this, &FrmIngredienti::fitNameColumn);
-    connect(m_table, &QAbstractItemModel::dataChanged, this, &FrmIngredienti::fitNameColumn);
-    fitNameColumn();
+    sizeColumns();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
     // Tab goes on to the buttons; the arrow keys move between the cells.
     m_view->setTabKeyNavigation(false);
@@ -157,6 +147,21 @@ FrmIngredienti::FrmIngredienti(Session &session, QWidget *parent) : QDialog(pare
     layout->addWidget(m_view);
     layout->addLayout(buttons);
     fitScreen();
+}
+
+void FrmIngredienti::sizeColumns()
+{
+    // Every column as wide as its contents and its header, the price included, so a narrow
+    // window scrolls sideways rather than cutting anything short.
+    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Except the names: a long personal name would push the prices out of view, so the
+    // column stops at about thirty letters and a longer name ends in "…".
+    m_view->horizontalHeader()->setSectionResizeMode(IngredientEditorModel::Nome, QHeaderView::Interactive);
+    m_view->setTextElideMode(Qt::ElideRight);
+    connect(m_table, &QAbstractItemModel::modelReset, this, &FrmIngredienti::fitNameColumn);
+    connect(m_table, &QAbstractItemModel::rowsInserted, this, &FrmIngredienti::fitNameColumn);
+    connect(m_table, &QAbstractItemModel::dataChanged, this, &FrmIngredienti::fitNameColumn);
+    fitNameColumn();
 }
 
 void FrmIngredienti::fitNameColumn()
