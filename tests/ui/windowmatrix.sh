@@ -4,8 +4,8 @@
 # windowmatrix.sh VORNAK PANEL GRABSCREEN WIDTHxHEIGHT:SCALE DATA-DIR OUT-PREFIX
 # A stand-in panel reserves the bottom 40 pixels (_NET_WM_STRUT) and Vornak runs with
 # QT_SCALE_FACTOR=SCALE on a full recipe with long names. The main window, the balance,
-# formula, converter, References, About and ingredient windows and a warning each open from
-# the keyboard and must lie, frame included, inside the work area, no smaller than their
+# formula, converter, References, About and ingredient windows, a warning and the file dialog
+# each open from the keyboard and must lie, frame included, inside the work area, no smaller than their
 # contents ask. The formula window must not be kept above the worksheet. OUT-PREFIX-*.png are
 # the screen after Calcola, with the formula window and with the converter, to look at.
 set -euo pipefail
@@ -152,6 +152,17 @@ keys alt+v Down Down Return
 check_window '^Ingredienti e prezzi$' "the ingredient editor" >/dev/null
 keys alt+c
 gone '^Ingredienti e prezzi$' "the ingredient editor"
+
+# File › Apri: the file dialog, found as the active window (its title is Qt's own).
+keys alt+f Return
+sleep 0.5
+dialog=$(xdotool getactivewindow)
+[[ "$dialog" != "$main" ]] || fail "the file dialog did not open"
+read -r x y w h < <(settled_geometry "$dialog")
+echo "the file dialog ($(xdotool getwindowname "$dialog")): ${w}x$h at $x,$y"
+inside "$x" "$y" "$w" "$h" "$ax" "$ay" "$aw" "$ah" || fail "the file dialog reaches beyond the work area"
+keys Escape
+sleep 0.3
 
 check_window '^Vornak Ver' "the main window at the end" >/dev/null
 echo "ok ($screen)"
