@@ -43,7 +43,8 @@ private:
         if (!modal || !modal->isVisible())
             return;
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            boxes.append({box->windowTitle(), box->text()});
+            // The text as read: without the invisible break points that let a long word wrap.
+            boxes.append({box->windowTitle(), box->text().remove(QChar(0x200B))});
             if (onBox)
                 onBox(box);
             if (box->icon() != QMessageBox::NoIcon)

@@ -11,10 +11,7 @@ namespace balancelook {
 
 QColor markColour(const QColor &background, const QColor &text)
 {
-    for (const QColor red : {QColor(0xA4, 0x00, 0x00), QColor(0xFF, 0x9C, 0x9C)})
-        if (contrast::ratio(red, background) >= contrast::kReadable)
-            return red;
-    return text;
+    return contrast::firstReadable({QColor(0xA4, 0x00, 0x00), QColor(0xFF, 0x9C, 0x9C)}, background, text);
 }
 
 QString statusHtml(const balance::Report &report, const QColor &mark)

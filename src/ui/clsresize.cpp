@@ -185,7 +185,13 @@ void ClsResize::placeWindow(const QRect &outer)
     QWidget *window = m_form->window();
     // A top-level window's position is that of its frame; its size is that of its client.
     window->move(outer.topLeft());
-    window->resize(outer.size() - frameSize(window));
+    QSize client = outer.size() - frameSize(window);
+    // At a fractional scale (1.5) the frame's and the work area's sizes are rounded to whole
+    // pixels of the window's own: one pixel less keeps the frame inside the work area.
+    const qreal scale = window->devicePixelRatioF();
+    if (scale != std::floor(scale))
+        client -= QSize(1, 1);
+    window->resize(client);
     syncClientArea(window);
 }
 
@@ -224,52 +230,63 @@ void ClsResize::ResizeControls()
     const double horizontal = toTwips(client->width()) / double(m_recordedWidth);
 
     for (const ControlGeometry &entry : std::as_const(m_geometry)) {
-        QWidget *control = entry.control;
-        if (!control)
-            continue; // a control that no longer exists is skipped
-        QString tag = control->property("Tag").toString().toUpper();
-        if (!tag.startsWith(u'@'))
-            tag = QStringLiteral("@L,T,W,H,F");
-        const bool l = tag.contains(u'L'), t = tag.contains(u'T'), w = tag.contains(u'W'),
-                   h = tag.contains(u'H');
-
-        if (auto *line = qobject_cast<LineControl *>(control)) {
-            QPointF start = line->start();
-            QPointF end = line->end();
-            if (l)
-                start.setX(entry.first * horizontal / kTwipsPerPixel);
-            if (t)
-                start.setY(entry.second * vertical / kTwipsPerPixel);
-            if (w)
-                end.setX(entry.third * horizontal / kTwipsPerPixel);
-            if (h)
-                end.setY(entry.fourth * vertical / kTwipsPerPixel);
-            line->setPoints(start, end);
-            continue;
-        }
-
-        if (tag.contains(u'F') && entry.fontSize > 0) {
-            const double size = entry.fontSize * std::sqrt(horizontal);
-            // Setting a font is costly even when nothing changes: skip the same size.
-            if (size > 0 && std::abs(control->font().pointSizeF() - size) > 1e-6) {
-                QFont font = control->font();
-                font.setPointSizeF(size);
-                control->setFont(font);
-            }
-        }
-        QRect geometry = control->geometry();
-        if (l)
-            geometry.moveLeft(toPixels(entry.first * horizontal));
-        if (t)
-            geometry.moveTop(toPixels(entry.second * vertical));
-        if (w)
-            geometry.setWidth(toPixels(entry.third * horizontal));
-        if (h)
-            geometry.setHeight(toPixels(entry.fourth * vertical));
-        control->setGeometry(geometry);
+        if (QWidget *control = entry.control) // a control that no longer exists is skipped
+            scaleControl(entry, control, horizontal, vertical);
     }
     m_scaledClientSize = client->size();
     window->setUpdatesEnabled(wasUpdating);
+}
+
+void ClsResize::scaleControl(const ControlGeometry &entry, QWidget *control, double horizontal,
+                             double vertical)
+{
+    QString tag = control->property("Tag").toString().toUpper();
+    if (!tag.startsWith(u'@'))
+        tag = QStringLiteral("@L,T,W,H,F");
+    const ScaledParts parts{tag.contains(u'L'), tag.contains(u'T'), tag.contains(u'W'), tag.contains(u'H')};
+    if (auto *line = qobject_cast<LineControl *>(control)) {
+        scaleLine(entry, line, parts, horizontal, vertical);
+        return;
+    }
+    if (tag.contains(u'F') && entry.fontSize > 0)
+        scaleFont(control, entry.fontSize * std::sqrt(horizontal));
+    QRect geometry = control->geometry();
+    if (parts.left)
+        geometry.moveLeft(toPixels(entry.first * horizontal));
+    if (parts.top)
+        geometry.moveTop(toPixels(entry.second * vertical));
+    if (parts.width)
+        geometry.setWidth(toPixels(entry.third * horizontal));
+    if (parts.height)
+        geometry.setHeight(toPixels(entry.fourth * vertical));
+    control->setGeometry(geometry);
+}
+
+void ClsResize::scaleLine(const ControlGeometry &entry, LineControl *line, const ScaledParts &parts,
+                          double horizontal, double vertical)
+{
+    // A line is stretched by its end points; it has no font.
+    QPointF start = line->start();
+    QPointF end = line->end();
+    if (parts.left)
+        start.setX(entry.first * horizontal / kTwipsPerPixel);
+    if (parts.top)
+        start.setY(entry.second * vertical / kTwipsPerPixel);
+    if (parts.width)
+        end.setX(entry.third * horizontal / kTwipsPerPixel);
+    if (parts.height)
+        end.setY(entry.fourth * vertical / kTwipsPerPixel);
+    line->setPoints(start, end);
+}
+
+void ClsResize::scaleFont(QWidget *control, double size)
+{
+    // Setting a font is costly even when nothing changes: skip the same size.
+    if (size > 0 && std::abs(control->font().pointSizeF() - size) > 1e-6) {
+        QFont font = control->font();
+        font.setPointSizeF(size);
+        control->setFont(font);
+    }
 }
 
 qint32 ClsResize::AvaibleAreaX(bool DimInPixel) const

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class LineControl;
+
 // Makes a window's controls grow and shrink with it. It records once the client
 // size and every control's position, size and font size as designed (in twips),
 // and afterwards sets each control to its recorded geometry times the ratio of the
@@ -62,7 +64,18 @@ private:
         float fontSize = 0;
     };
 
+    // Which of a control's Left, Top, Width and Height its tag lets the resizer change.
+    struct ScaledParts
+    {
+        bool left, top, width, height;
+    };
+
     void CaptureLayout();
+    static void scaleControl(const ControlGeometry &entry, QWidget *control, double horizontal,
+                             double vertical);
+    static void scaleLine(const ControlGeometry &entry, LineControl *line, const ScaledParts &parts,
+                          double horizontal, double vertical);
+    static void scaleFont(QWidget *control, double size);
     QRect workArea() const;
     // Gives the window the outer geometry `outer`, its frame (as far as known) included.
     void placeWindow(const QRect &outer);

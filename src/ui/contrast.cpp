@@ -27,6 +27,23 @@ double ratio(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+QColor textOn(const QColor &background, const QColor &preferred)
+{
+    if (ratio(preferred, background) >= kReadable)
+        return preferred;
+    const QColor black(Qt::black), white(Qt::white);
+    return ratio(black, background) >= ratio(white, background) ? black : white;
+}
+
+QColor firstReadable(std::initializer_list<QColor> candidates, const QColor &background,
+                     const QColor &fallback, double readable)
+{
+    for (const QColor &colour : candidates)
+        if (ratio(colour, background) >= readable)
+            return colour;
+    return fallback;
+}
+
 QColor mutedText(const QColor &text, const QColor &background)
 {
     QColor muted = text;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "design.h"
 
+#include "captionfit.h"
 #include "clsresize.h"
 
 #include <QLabel>
@@ -34,6 +35,7 @@ QLabel *staticText(QWidget *parent, const QString &text, int left, int top, int 
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment);
     label->setFont(dialogFont());
+    label->setProperty(captionfit::kCaption, true);
     place(label, left, top, width, height);
     return label;
 }

@@ -5,12 +5,22 @@
 #include <QPainter>
 #include <QStyle>
 
+QSize ElidedLabel::sizeHint() const
+{
+    QSize hint = QLabel::sizeHint();
+    if (m_preferredLetters > 0) {
+        const QMargins margins = contentsMargins();
+        hint.setWidth(qMin(hint.width(), m_preferredLetters * fontMetrics().averageCharWidth() +
+                                             margins.left() + margins.right()));
+    }
+    return hint.expandedTo(minimumSizeHint());
+}
+
 QSize ElidedLabel::minimumSizeHint() const
 {
     // Room for a few letters and the ellipsis; the rest gives way to its neighbours.
     const QMargins margins = contentsMargins();
-    return {fontMetrics().horizontalAdvance(QCoreApplication::translate("Cost", "Costo: …")) +
-                margins.left() + margins.right(),
+    return {fontMetrics().horizontalAdvance(m_shortest) + margins.left() + margins.right(),
             QLabel::minimumSizeHint().height()};
 }
 

@@ -2,6 +2,7 @@
 #include "fieldbinding.h"
 
 #include "catalogue.h"
+#include "contrast.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -76,6 +77,12 @@ void setBackground(QWidget *widget, const QColor &colour, bool greyWhenDisabled)
     const bool label = qobject_cast<QLabel *>(widget);
     if (label)
         palette.setColor(QPalette::Window, colour);
+    // A colour that says something (the filled cyan) comes with a text colour that reads on
+    // it, whatever the desktop's palette writes text in (white, on a dark one).
+    const QColor text = contrast::textOn(colour, QGuiApplication::palette().color(QPalette::Text));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(group, role, text);
     if (greyWhenDisabled)
         palette.setColor(QPalette::Disabled, QPalette::Base,
                          QGuiApplication::palette().color(QPalette::Disabled, QPalette::Base));
@@ -217,6 +224,8 @@ void FieldBinding::show(FieldId id)
             // a click or Tab, so the next key replaces it.
             if (m_editing == id)
                 edit->selectAll();
+            else
+                edit->setCursorPosition(0); // a long name set by a command shows its start
         }
     } else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget)) {
         const QString shown = toWidgetText(f.text);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formprinc.h"
 
+#include "captionfit.h"
 #include "clientarea.h"
 #include "clsresize.h"
 #include "controlhabits.h"
@@ -89,6 +90,7 @@ void FormPrinc::Form_Load()
 void FormPrinc::Form_Resize()
 {
     resizerInUse().ResizeControls();
+    captionfit::fit(centralWidget());
     lendTypeToDialogs();
 }
 
@@ -185,6 +187,8 @@ void FormPrinc::closeEvent(QCloseEvent *event)
         m_converter->close();
     if (m_balanceWindow)
         m_balanceWindow->close();
+    if (m_formulaWindow)
+        m_formulaWindow->close();
     QMainWindow::closeEvent(event);
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls, placed at their design geometry in twips.
+#include "contrast.h"
 #include "design.h"
 #include "dropdownlist.h"
 #include "formprinc.h"
@@ -175,9 +176,13 @@ void FormPrinc::buildResultsFrame(QWidget *client)
     frame->setObjectName(field::name(Frame2));
     m_fieldWidgets.insert(Frame2, frame);
     frame->setFont(design::dialogFont(8.25, true));
+    // Blue, or a light blue on a dark window background, where pure blue does not read.
     QPalette palette = frame->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    palette.setColor(QPalette::Text, QColor(0, 0, 255));
+    const QColor caption =
+        contrast::firstReadable({QColor(0, 0, 255), QColor(0x8A, 0xB4, 0xF8)},
+                                palette.color(QPalette::Window), palette.color(QPalette::WindowText));
+    palette.setColor(QPalette::WindowText, caption);
+    palette.setColor(QPalette::Text, caption);
     frame->setPalette(palette);
     place(frame, 120, 8280, 14655, 1815);
 

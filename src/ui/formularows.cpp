@@ -4,6 +4,7 @@
 #include "catalogue.h"
 #include "controlhabits.h"
 #include "design.h"
+#include "elidedlabel.h"
 #include "formulaentry.h"
 #include "numbers.h"
 
@@ -33,6 +34,18 @@ QLabel *text(QWidget *parent, const QString &words,
     auto *label = new QLabel(words, parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment);
+    return label;
+}
+
+// An ingredient's name: a long one ends in "…" with the whole name as tooltip, so the
+// columns of grams stay in view.
+QLabel *nameText(QWidget *parent, const QString &name)
+{
+    auto *label = new ElidedLabel(name, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setShortest(QStringLiteral("FARINA…"));
+    label->setPreferredLetters(30);
     return label;
 }
 
@@ -110,7 +123,9 @@ void FormulaRows::addRow(int line, const formula::Candidate &c)
     Row row;
     row.name = c.name;
     m_grid->addWidget(text(m_page, suffix, Qt::AlignCenter), line, RowNumber);
-    m_grid->addWidget(text(m_page, catalogue::displayName(c.name)), line, Name);
+    QLabel *name = nameText(m_page, catalogue::displayName(c.name));
+    name->setObjectName(QStringLiteral("LblNome") + suffix);
+    m_grid->addWidget(name, line, Name);
     row.current = valueBox(m_page, QStringLiteral("TxtAttuale") + suffix);
     row.current->setText(numbers::plainText(c.currentGrams));
     m_grid->addWidget(row.current, line, Current);
@@ -150,7 +165,7 @@ void FormulaRows::addRow(int line, const formula::Candidate &c)
 void FormulaRows::addEggRow(int line, const formula::Eggs &eggs)
 {
     m_grid->addWidget(text(m_page, tr("Uova"), Qt::AlignCenter), line, RowNumber);
-    m_grid->addWidget(text(m_page, eggs.kind), line, Name);
+    m_grid->addWidget(nameText(m_page, eggs.kind), line, Name);
     m_eggCurrent = valueBox(m_page, QStringLiteral("TxtAttualeUova"));
     m_eggCurrent->setText(eggsText(eggs.currentCount));
     m_eggCount = eggs.currentCount;
@@ -184,6 +199,7 @@ void FormulaRows::showCandidates(const formula::Input &input)
         m_empty = text(m_page, tr("Nessun componente nel foglio: scegliere gli ingredienti nella "
                                   "finestra principale"));
         m_empty->setObjectName(QStringLiteral("TxtNessunComponente"));
+        m_empty->setWordWrap(true);
         m_grid->addWidget(m_empty, line++, 0, 1, ColumnCount);
     }
     controlhabits::install(m_page);
@@ -267,4 +283,13 @@ QList<QWidget *> FormulaRows::inputs() const
 int FormulaRows::fullHeight() const
 {
     return m_grid->sizeHint().height();
+}
+
+int FormulaRows::heightOfRows(int rows) const
+{
+    // The header, then rows as tall as their input boxes, as the grid lays them out.
+    const QMargins margins = m_grid->contentsMargins();
+    const int header = QFontMetrics(design::dialogFont(8.25, true)).height();
+    const int row = qMax(QLineEdit().sizeHint().height(), QCheckBox().sizeHint().height());
+    return margins.top() + margins.bottom() + header + rows * (row + m_grid->verticalSpacing());
 }

@@ -42,6 +42,8 @@ public:
 
     // The height that shows every row without scrolling.
     int fullHeight() const;
+    // The height that shows the header and the first `rows` rows.
+    int heightOfRows(int rows) const;
 
 signals:
     // The user changed a row's minimum, maximum or keep box.

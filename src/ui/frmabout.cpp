@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmabout.h"
 
+#include "contrast.h"
 #include "design.h"
 #include "linecontrol.h"
 #include "version.h"
@@ -10,6 +11,21 @@
 #include <QPushButton>
 
 using design::place;
+
+namespace {
+
+// Dark green, or a light one on a dark window background. The name is large type, which
+// reads at 3:1.
+QPalette productPalette(QPalette palette)
+{
+    palette.setColor(QPalette::WindowText,
+                     contrast::firstReadable({QColor(0, 128, 0), QColor(0x7C, 0xD6, 0x7C)},
+                                             palette.color(QPalette::Window),
+                                             palette.color(QPalette::WindowText), contrast::kReadableLarge));
+    return palette;
+}
+
+} // namespace
 
 FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 {
@@ -32,9 +48,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
         {QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     productFont.setWeight(QFont::Black);
     product->setFont(productFont);
-    QPalette green = product->palette();
-    green.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    product->setPalette(green);
+    product->setPalette(productPalette(product->palette()));
 
     auto bold = [](QLabel *label) {
         label->setFont(design::dialogFont(8.25, true));

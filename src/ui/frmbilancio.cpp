@@ -4,7 +4,9 @@
 #include "balancelook.h"
 #include "balancetexts.h"
 #include "design.h"
+#include "screenfit.h"
 #include "windowicon.h"
+#include "wraptext.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -72,6 +74,9 @@ FrmBilancio::FrmBilancio(QWidget *parent) : QDialog(parent)
     m_suggestions = text(QString(), this);
     m_suggestions->setObjectName(QStringLiteral("TxtSuggerimenti"));
     m_suggestions->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Suggestions are sentences that name an ingredient, whose name may be long: they wrap,
+    // and the window grows downwards rather than past the screen.
+    m_suggestions->setWordWrap(true);
 
     auto *close = new QPushButton(tr("Chiudi"), this);
     close->setObjectName(QStringLiteral("CmdChiudi"));
@@ -114,5 +119,16 @@ void FrmBilancio::showReport(const std::optional<Report> &report)
     if (!report)
         m_suggestions->setText(kNoVerdict);
     else
-        m_suggestions->setText(suggestions.isEmpty() ? kBalanced : suggestions.join(u'\n'));
+        m_suggestions->setText(suggestions.isEmpty() ? kBalanced
+                                                     : wraptext::breakable(suggestions.join(u'\n')));
+    fitScreen();
+}
+
+void FrmBilancio::fitScreen()
+{
+    // The lines are never wider than the work area leaves them.
+    const QMargins margins = layout()->contentsMargins();
+    const int room = screenfit::clientRoom(this).width() - margins.left() - margins.right();
+    if (room > 0)
+        m_suggestions->setMaximumWidth(room);
 }

@@ -23,6 +23,8 @@ public:
     void showReport(const std::optional<balance::Report> &report);
 
 private:
+    void fitScreen();
+
     struct Row
     {
         QLabel *share;

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmconvertitore.h"
 
+#include "captionfit.h"
+#include "clsresize.h"
 #include "controlhabits.h"
 #include "design.h"
 #include "fieldbinding.h"
 #include "pageprinter.h"
+#include "screenfit.h"
 #include "windowicon.h"
 
 #include <QKeyEvent>
@@ -12,7 +15,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 using design::place;
+
+namespace {
+constexpr int kDesignWidth = 6345; // twips
+constexpr int kDesignHeight = 8670;
+} // namespace
 
 FrmConvertitore::FrmConvertitore(QWidget *parent) : QDialog(parent)
 {
@@ -21,8 +31,13 @@ FrmConvertitore::FrmConvertitore(QWidget *parent) : QDialog(parent)
     setWindowIcon(vornakWindowIcon());
     setModal(false);
     setFont(design::dialogFont());
-    setFixedSize(qRound(6345 / 15.0), qRound(8670 / 15.0));
+    setFixedSize(qRound(kDesignWidth / ClsResize::kTwipsPerPixel),
+                 qRound(kDesignHeight / ClsResize::kTwipsPerPixel));
     buildControls();
+    m_resizer = std::make_unique<ClsResize>();
+    m_resizer->SetSourceForm(this);
+    m_resizer->ReInitialise();
+    fitScreen();
     controlhabits::install(this);
     m_converter.setWarningSink(&m_sink);
     m_binding = new FieldBinding(m_converter, m_fieldWidgets, this, FieldBinding::DisabledLook::Greyed);
@@ -92,6 +107,19 @@ void FrmConvertitore::buildControls()
     for (qsizetype k = 1; k < focusOrder.size(); ++k)
         setTabOrder(focusOrder[k - 1], focusOrder[k]);
     total->setFocus();
+}
+
+void FrmConvertitore::fitScreen()
+{
+    const QSize room = screenfit::clientRoom(this).size();
+    const QSize design = size();
+    if (room.isEmpty() || (design.width() <= room.width() && design.height() <= room.height()))
+        return;
+    const double ratio =
+        std::min(room.width() / double(design.width()), room.height() / double(design.height()));
+    setFixedSize(QSize(int(design.width() * ratio), int(design.height() * ratio)));
+    m_resizer->ResizeControls();
+    captionfit::fit(this);
 }
 
 void FrmConvertitore::setPagePrinter(std::unique_ptr<PagePrinter> printer)

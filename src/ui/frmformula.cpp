@@ -8,8 +8,10 @@
 #include "messages.h"
 #include "mixcost.h"
 #include "numbers.h"
+#include "screenfit.h"
 #include "session.h"
 #include "windowicon.h"
+#include "wraptext.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -33,19 +34,87 @@ namespace {
 
 // The rows scroll inside the window: it asks for the width of the rows and the height of
 // at most about five, so the whole window fits a small screen; the window is then made
-// taller where the screen has room for more (fitToScreen).
+// taller where the screen has room for more (fitToScreen). It never gets less than six
+// rows (fewer only on a screen lower than 800 x 600), which the message below gives way to.
 class RowsArea : public QScrollArea
 {
 public:
-    using QScrollArea::QScrollArea;
+    explicit RowsArea(FormulaRows *rows, QWidget *parent) : QScrollArea(parent), m_rows(rows)
+    {
+        setWidget(rows);
+        setWidgetResizable(true);
+        setFocusPolicy(Qt::NoFocus); // the boxes inside take the focus, not the area
+    }
 
     QSize sizeHint() const override
     {
         const int frame = 2 * frameWidth();
-        const QSize rows = widget() ? widget()->sizeHint() : QSize();
+        const QSize rows = m_rows->sizeHint();
         const int height = qMin(rows.height() + fontMetrics().height() / 2, 11 * fontMetrics().height());
-        return {rows.width() + verticalScrollBar()->sizeHint().width() + frame, height + frame};
+        return {rows.width() + verticalScrollBar()->sizeHint().width() + frame,
+                qMax(height, m_rows->heightOfRows(m_leastRows)) + frame};
     }
+
+    QSize minimumSizeHint() const override
+    {
+        return {m_rows->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() +
+                    2 * frameWidth(),
+                qMin(m_rows->fullHeight(), m_rows->heightOfRows(m_leastRows)) + 2 * frameWidth()};
+    }
+
+    // Fewer rows at least, on a screen lower than 800 x 600 (1920 x 1080 at scale 2).
+    bool showFewerRows()
+    {
+        if (m_leastRows <= 2)
+            return false;
+        --m_leastRows;
+        updateGeometry();
+        return true;
+    }
+
+private:
+    int m_leastRows = 6;
+    FormulaRows *m_rows;
+};
+
+// The message under the results: as tall as its lines, so the whole message shows where
+// the window has room; otherwise at least two lines and a scroll bar.
+class NoteArea : public QScrollArea
+{
+public:
+    explicit NoteArea(QLabel *note, QWidget *parent) : QScrollArea(parent), m_note(note)
+    {
+        setWidget(note);
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setFocusPolicy(Qt::NoFocus);
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    }
+
+    QSize sizeHint() const override
+    {
+        const int width = viewport()->width() > 0 ? viewport()->width() : m_note->sizeHint().width();
+        const int lines = m_note->text().isEmpty() ? 0 : m_note->heightForWidth(width);
+        return {QScrollArea::sizeHint().width(), qMax(lines, minimumSizeHint().height())};
+    }
+
+    QSize minimumSizeHint() const override
+    {
+        return {QScrollArea::minimumSizeHint().width(), 2 * m_note->fontMetrics().lineSpacing() + 4};
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QScrollArea::resizeEvent(event);
+        // The lines rewrap at a new width, and the area asks for their new height.
+        if (event->size().width() != event->oldSize().width())
+            updateGeometry();
+    }
+
+private:
+    QLabel *m_note;
 };
 
 QLabel *caption(QWidget *parent, const QString &words, bool bold = false)
@@ -104,48 +173,21 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
     setWindowTitle(tr("Formula del mix"));
     setWindowIcon(vornakWindowIcon());
     setModal(false);
+    // A window of its own, not one kept above the worksheet: the worksheet's buttons stay
+    // within reach on a small screen, where the two must overlap.
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
     setFont(design::dialogFont());
-
-    m_rows = new FormulaRows;
-    m_scroll = new RowsArea(this);
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setWidget(m_rows);
-    auto *rowsBox = new QGroupBox(tr("Componenti del foglio"), this);
-    auto *rowsLayout = new QVBoxLayout(rowsBox);
-    rowsLayout->addWidget(m_scroll);
-    QLabel *hint = caption(rowsBox, tr("Minimo e massimo in grammi interi (massimo vuoto: fino al peso "
-                                       "totale). «Mantieni» lascia la riga com'è; tolto alle uova, la "
-                                       "formula sceglie quante uova usare."));
-    hint->setWordWrap(true);
-    rowsLayout->addWidget(hint);
-
-    m_calculate = new QPushButton(tr("Calcola formula"), this);
-    m_calculate->setObjectName(QStringLiteral("CmdCalcolaFormula"));
-    m_calculate->setToolTip(tr("Cerca i grammi interi che rispettano i limiti"));
-    m_calculate->setDefault(true);
-    connect(m_calculate, &QPushButton::clicked, this, &FrmFormula::CmdCalcolaFormula_Click);
-    m_apply = new QPushButton(tr("Applica"), this);
-    m_apply->setObjectName(QStringLiteral("CmdApplica"));
-    m_apply->setToolTip(tr("Scrive i grammi proposti nel foglio ed esegue Calcola"));
-    m_apply->setEnabled(false);
-    connect(m_apply, &QPushButton::clicked, this, &FrmFormula::CmdApplica_Click);
-    m_close = new QPushButton(tr("Chiudi"), this);
-    m_close->setObjectName(QStringLiteral("CmdChiudi"));
-    connect(m_close, &QPushButton::clicked, this, &QDialog::close);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_calculate);
-    buttons->addWidget(m_apply);
-    buttons->addWidget(m_close);
 
     auto *top = new QHBoxLayout;
     top->addWidget(buildLimits(), 3);
     top->addWidget(buildMix(), 2);
+    top->addWidget(buildHint(), 2);
     auto *layout = new QVBoxLayout(this);
+    layout->setSpacing(4);
     layout->addLayout(top);
-    layout->addWidget(rowsBox, 1);
+    layout->addWidget(buildRows(), 1);
     layout->addWidget(buildResults());
-    layout->addLayout(buttons);
+    layout->addLayout(buildButtons());
 
     controlhabits::install(this);
     // A proposal answers the limits it was found for: any change of them withdraws it.
@@ -161,6 +203,56 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
     showCandidates(session.formulaInput());
     m_total->setText(QString::number(m_shown.totalGrams));
     fitToScreen();
+    // The total is what a formula most often starts from.
+    m_total->setFocus(Qt::OtherFocusReason);
+    m_total->selectAll();
+}
+
+QWidget *FrmFormula::buildRows()
+{
+    m_rows = new FormulaRows;
+    m_scroll = new RowsArea(m_rows, this);
+    auto *box = new QGroupBox(tr("Componenti del foglio"), this);
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(m_scroll);
+    return box;
+}
+
+QWidget *FrmFormula::buildHint()
+{
+    // Beside the limits, where there is height to spare, so that the rows get it on a
+    // small screen.
+    QLabel *hint = caption(this, tr("Minimo e massimo in grammi interi (massimo vuoto: fino al peso "
+                                    "totale). «Mantieni» lascia la riga com'è; tolto alle uova, la "
+                                    "formula sceglie quante uova usare."));
+    hint->setObjectName(QStringLiteral("LblSpiegazione"));
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return hint;
+}
+
+QLayout *FrmFormula::buildButtons()
+{
+    // Alt+C closes, as in the other windows with a "Chiudi".
+    m_calculate = new QPushButton(tr("Calcola &formula"), this);
+    m_calculate->setObjectName(QStringLiteral("CmdCalcolaFormula"));
+    m_calculate->setToolTip(tr("Cerca i grammi interi che rispettano i limiti"));
+    m_calculate->setDefault(true);
+    connect(m_calculate, &QPushButton::clicked, this, &FrmFormula::CmdCalcolaFormula_Click);
+    m_apply = new QPushButton(tr("&Applica"), this);
+    m_apply->setObjectName(QStringLiteral("CmdApplica"));
+    m_apply->setToolTip(tr("Scrive i grammi proposti nel foglio ed esegue Calcola"));
+    m_apply->setEnabled(false);
+    connect(m_apply, &QPushButton::clicked, this, &FrmFormula::CmdApplica_Click);
+    m_close = new QPushButton(tr("&Chiudi"), this);
+    m_close->setObjectName(QStringLiteral("CmdChiudi"));
+    connect(m_close, &QPushButton::clicked, this, &QDialog::close);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_calculate);
+    buttons->addWidget(m_apply);
+    buttons->addWidget(m_close);
+    return buttons;
 }
 
 FrmFormula::BandControls FrmFormula::addBand(QGridLayout *grid, int line, const QString &name,
@@ -212,6 +304,7 @@ QWidget *FrmFormula::buildLimits()
     auto *box = new QGroupBox(tr("Limiti del mix"), this);
     auto *grid = new QGridLayout(box);
     grid->setColumnStretch(5, 1);
+    grid->setVerticalSpacing(2); // close lines leave the height to the rows on a small screen
     const formula::Bands bands = formula::defaultBands();
     m_protein = addBand(grid, 0, QStringLiteral("Proteine"), tr("Proteine %"), bands.protein);
     m_fat = addBand(grid, 1, QStringLiteral("Grassi"), tr("Grassi %"), bands.fat);
@@ -277,15 +370,9 @@ QWidget *FrmFormula::buildResults()
     m_note->setWordWrap(true);
     m_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_note->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *noteArea = new QScrollArea(box);
-    noteArea->setObjectName(QStringLiteral("AreaNote"));
-    noteArea->setWidget(m_note);
-    noteArea->setWidgetResizable(true);
-    noteArea->setFrameShape(QFrame::NoFrame);
-    noteArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Three lines of reasons at a glance, more with the scroll bar.
-    noteArea->setFixedHeight(3 * m_note->fontMetrics().lineSpacing() + 4);
-    grid->addWidget(noteArea, 2, 0, 1, ResultCount);
+    m_noteArea = new NoteArea(m_note, box);
+    m_noteArea->setObjectName(QStringLiteral("AreaNote"));
+    grid->addWidget(m_noteArea, 2, 0, 1, ResultCount);
     return box;
 }
 
@@ -293,14 +380,26 @@ void FrmFormula::fitToScreen()
 {
     layout()->activate();
     // As tall as the rows need, with a little to spare so that a proposal shown in bold
-    // never needs a scroll bar; within the screen, leaving room for the title bar.
+    // never needs a scroll bar; within the work area, its frame included.
     QSize size = sizeHint();
     const int rows = m_rows->fullHeight() + 2 * m_scroll->frameWidth() + fontMetrics().height() / 2;
     size.rheight() += qMax(0, rows - m_scroll->sizeHint().height());
-    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
-    if (screen)
-        size = size.boundedTo(screen->availableGeometry().size() - QSize(20, 60));
-    resize(size.expandedTo(minimumSizeHint()));
+    const QRect room = screenfit::clientRoom(this);
+    if (room.isEmpty()) {
+        resize(size.expandedTo(minimumSizeHint()));
+        return;
+    }
+    while (minimumSizeHint().height() > room.height() && static_cast<RowsArea *>(m_scroll)->showFewerRows()) {
+        m_scroll->parentWidget()->updateGeometry(); // the rows' frame asks anew at once
+        layout()->invalidate();
+        layout()->activate();
+    }
+    size = size.boundedTo(room.size()).expandedTo(minimumSizeHint());
+    resize(size);
+    // Beside the worksheet: at the work area's right edge, where the worksheet's grams
+    // column is, rather than over the middle of it.
+    const QMargins frame = screenfit::frameMargins(this);
+    move(room.right() + 1 - size.width() - frame.left(), room.top() - frame.top());
 }
 
 void FrmFormula::showCandidates(const formula::Input &input)
@@ -464,8 +563,9 @@ void FrmFormula::setNote(const QString &text, bool bold)
 {
     // The note has a place of its own that scrolls: the window keeps its size and its
     // buttons stay where the mouse left them.
-    m_note->setText(text);
+    m_note->setText(wraptext::breakable(text));
     m_note->setFont(design::dialogFont(8.25, bold));
+    m_noteArea->updateGeometry();
 }
 
 void FrmFormula::showResult()

@@ -12,6 +12,7 @@ class FormulaRows;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
@@ -50,6 +51,9 @@ private:
     QWidget *buildLimits();
     QWidget *buildMix();
     QWidget *buildResults();
+    QWidget *buildRows();
+    QWidget *buildHint();
+    QLayout *buildButtons();
     BandControls addBand(class QGridLayout *grid, int line, const QString &name, const QString &caption,
                          const formula::Band &band);
     IndexControls addIndex(QGridLayout *grid, int line, const QString &name, const QString &caption);
@@ -85,6 +89,7 @@ private:
     FormulaRows *m_rows = nullptr;
     QLabel *m_results[8] = {};
     QLabel *m_note = nullptr;
+    QScrollArea *m_noteArea = nullptr;
     QPushButton *m_calculate = nullptr;
     QPushButton *m_apply = nullptr;
     QPushButton *m_close = nullptr;

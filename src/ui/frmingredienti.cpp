@@ -4,17 +4,19 @@
 #include "contrast.h"
 #include "ingredienteditormodel.h"
 #include "messages.h"
+#include "screenfit.h"
 #include "session.h"
 #include "warnings.h"
 #include "windowicon.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QToolTip>
 
 namespace {
 
@@ -39,6 +41,21 @@ protected:
             m_grey = contrast::mutedText(text, base);
         }
         option->palette.setColor(QPalette::Text, m_grey);
+    }
+
+    // A name cut short with "…" shows whole as the cell's tooltip.
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (!index.data(Qt::ToolTipRole).isValid() && !text.isEmpty() &&
+            option.fontMetrics.horizontalAdvance(text) > view->visualRect(index).width() - 8) {
+            QToolTip::showText(event->globalPos(), text, view);
+            return true;
+        }
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
     }
 
 private:
@@ -104,9 +121,7 @@ FrmIngredienti::FrmIngredienti(Session &session, QWidget *parent) : QDialog(pare
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    // Every column as wide as its contents and its header, the names and the price
-    // included, so a narrow window scrolls sideways rather than cutting anything short.
-    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    sizeColumns();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
     // Tab goes on to the buttons; the arrow keys move between the cells.
     m_view->setTabKeyNavigation(false);
@@ -139,14 +154,47 @@ FrmIngredienti::FrmIngredienti(Session &session, QWidget *parent) : QDialog(pare
     fitScreen();
 }
 
+void FrmIngredienti::sizeColumns()
+{
+    // Every column as wide as its contents and its header, the price included, so a narrow
+    // window scrolls sideways rather than cutting anything short.
+    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Except the names: a long personal name would push the prices out of view, so the
+    // column stops at about thirty letters and a longer name ends in "…".
+    m_view->horizontalHeader()->setSectionResizeMode(IngredientEditorModel::Nome, QHeaderView::Interactive);
+    m_view->setTextElideMode(Qt::ElideRight);
+    connect(m_table, &QAbstractItemModel::modelReset, this, &FrmIngredienti::fitNameColumn);
+    connect(m_table, &QAbstractItemModel::rowsInserted, this, &FrmIngredienti::fitNameColumn);
+    connect(m_table, &QAbstractItemModel::dataChanged, this, &FrmIngredienti::fitNameColumn);
+    fitNameColumn();
+}
+
+void FrmIngredienti::fitNameColumn()
+{
+    // Up to thirty letters, fewer (down to twelve) where the other columns need the room.
+    const auto *view = static_cast<const QAbstractItemView *>(m_view);
+    const int letter = m_view->fontMetrics().averageCharWidth();
+    const QHeaderView *header = m_view->horizontalHeader();
+    const int others = header->length() - header->sectionSize(IngredientEditorModel::Nome);
+    const int room = m_view->viewport()->width() - others;
+    const int wanted = qMax(view->sizeHintForColumn(IngredientEditorModel::Nome),
+                            header->sectionSizeHint(IngredientEditorModel::Nome));
+    m_view->setColumnWidth(IngredientEditorModel::Nome,
+                           qMin(wanted, qMax(12 * letter, qMin(30 * letter, room))));
+}
+
+void FrmIngredienti::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    fitNameColumn();
+}
+
 void FrmIngredienti::fitScreen()
 {
     // As large as the table wants, but the whole window, frame included, within the work
-    // area. Its own frame is known only once shown; the main window's frame stands in.
-    const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
-    const QSize frame = owner ? owner->frameGeometry().size() - owner->geometry().size() : QSize();
-    const QScreen *screen = owner ? owner->screen() : this->screen();
-    resize(QSize(1000, 620).boundedTo(screen->availableGeometry().size() - frame));
+    // area.
+    const QSize room = screenfit::clientRoom(this).size();
+    resize(room.isEmpty() ? QSize(1000, 620) : QSize(1000, 620).boundedTo(room));
 }
 
 void FrmIngredienti::CmdAggiungi_Click()

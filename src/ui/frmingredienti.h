@@ -36,6 +36,10 @@ private:
     };
     Answer ask(const QString &question, bool withCancel);
     void fitScreen();
+    void resizeEvent(QResizeEvent *event) override;
+    void sizeColumns();
+    // The name column as wide as its names, up to about thirty letters.
+    void fitNameColumn();
 
     Session &m_session;
     IngredientEditorModel *m_table = nullptr;

@@ -2,6 +2,7 @@
 #include "messageboxsink.h"
 
 #include "usertext.h"
+#include "wraptext.h"
 
 #include <QGridLayout>
 #include <QMessageBox>
@@ -9,7 +10,10 @@
 
 void MessageBoxSink::warn(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, usertext::printable(text), QMessageBox::Ok, m_parent);
+    // A long word (a path, a name without blanks) wraps like the rest rather than widening
+    // the box past the screen.
+    QMessageBox box(QMessageBox::NoIcon, title, wraptext::breakable(usertext::printable(text)),
+                    QMessageBox::Ok, m_parent);
     box.setObjectName(QStringLiteral("AvvisoBox"));
     if (m_font)
         box.setFont(*m_font);
