@@ -1463,24 +1463,12 @@ File </translation>
         <translation>Minimum and maximum in whole grams (empty maximum: up to the total weight). «Keep» leaves the row as it is; unticked for the eggs, the formula chooses how many eggs to use.</translation>
     </message>
     <message>
-        <source>Calcola formula</source>
-        <translation>Calculate formula</translation>
-    </message>
-    <message>
         <source>Cerca i grammi interi che rispettano i limiti</source>
         <translation>Looks for the whole grams that meet the limits</translation>
     </message>
     <message>
-        <source>Applica</source>
-        <translation>Apply</translation>
-    </message>
-    <message>
         <source>Scrive i grammi proposti nel foglio ed esegue Calcola</source>
         <translation>Writes the proposed grams into the worksheet and runs Calculate</translation>
-    </message>
-    <message>
-        <source>Chiudi</source>
-        <translation>Close</translation>
     </message>
     <message>
         <source>Senza il segno la formula non guarda questo valore</source>
@@ -1632,6 +1620,18 @@ Add the prices in View › Ingredients and prices, give those rows 0 as their ma
     <message>
         <source>Grammi spostati rispetto al mix attuale portato al peso totale: %1</source>
         <translation>Grams moved from the current mix scaled to the total weight: %1</translation>
+    </message>
+    <message>
+        <source>Calcola &amp;formula</source>
+        <translation>Calculate &amp;formula</translation>
+    </message>
+    <message>
+        <source>&amp;Applica</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>

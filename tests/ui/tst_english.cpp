@@ -223,7 +223,7 @@ private slots:
             << QStringList{"Ingredients and prices", "Price € per kg\n(eggs: € per egg)", "&Add", "OAT FLOUR",
                            "EGG YOLK"};
         QTest::newRow("formula") << "FrmFormula"
-                                 << QStringList{"Formula of the mix", "Calculate formula", "Lowest cost",
+                                 << QStringList{"Formula of the mix", "Calculate &formula", "Lowest cost",
                                                 "Closest to the current mix", "Limits of the mix"};
     }
     void everyWindowSpeaksEnglish()
