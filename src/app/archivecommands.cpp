@@ -3,8 +3,8 @@
 
 #include "comparison.h"
 #include "librarymodel.h"
-#include "librarytexts.h"
 #include "libraryscan.h"
+#include "librarytexts.h"
 #include "messages.h"
 #include "numbers.h"
 
@@ -27,8 +27,8 @@ enum Exit
 
 // For spreadsheets: the same names in every language.
 const char *const kCsvColumns[LibraryModel::ColumnCount] = {
-    "file",        "ricetta", "modificata", "peso_totale", "proteine",  "grassi",
-    "carboidrati", "digeribilita", "legante", "bilancio", "costo_kg", "risultati_salvati"};
+    "file",        "ricetta",      "modificata", "peso_totale", "proteine", "grassi",
+    "carboidrati", "digeribilita", "legante",    "bilancio",    "costo_kg", "risultati_salvati"};
 
 QString csvField(const QString &text)
 {
@@ -102,7 +102,8 @@ int compare(const QStringList &args, const personal::Library &ingredients, const
         entries.append(library::readEntry(path, QFileInfo(path).absolutePath(), ingredients));
     if (const QString refusal = comparison::refusal(entries); !refusal.isEmpty()) {
         warn(refusal);
-        const bool notRecipe = std::any_of(entries.begin(), entries.end(), [](const auto &e) { return !e.isRecipe(); });
+        const bool notRecipe =
+            std::any_of(entries.begin(), entries.end(), [](const auto &e) { return !e.isRecipe(); });
         return notRecipe ? BadFile : Refused;
     }
     QTextStream out(stdout);

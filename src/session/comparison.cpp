@@ -47,7 +47,8 @@ QString signedText(double change)
     return change > 0 ? QStringLiteral("+") + text : text;
 }
 
-Line textLine(const QString &label, const QList<Entry> &entries, const std::function<QString(const Entry &)> &text)
+Line textLine(const QString &label, const QList<Entry> &entries,
+              const std::function<QString(const Entry &)> &text)
 {
     Line line{label, {}, false};
     for (const Entry &entry : entries) {
@@ -81,8 +82,8 @@ void addIngredients(Table &table, const QList<Entry> &entries)
                 names.append(p.first);
     table.lines.append(Line{tr("Ingredienti"), {}, true});
     for (const QString &name : names)
-        table.lines.append(
-            textLine(usertext::printable(name), entries, [&](const Entry &entry) { return ingredientCell(entry, name); }));
+        table.lines.append(textLine(usertext::printable(name), entries,
+                                    [&](const Entry &entry) { return ingredientCell(entry, name); }));
 }
 
 using Pick = std::optional<double> (*)(const Entry &);
@@ -99,15 +100,24 @@ void addResults(Table &table, const QList<Entry> &entries)
         int format; // 0 two decimals, 1 percent
     };
     static const Figure kFigures[] = {
-        {QT_TRANSLATE_NOOP("Confronto", "Peso totale"), [](const Entry &e) -> std::optional<double> { return e.results->totalWeight; }, 0},
-        {QT_TRANSLATE_NOOP("Confronto", "Proteine gr."), [](const Entry &e) -> std::optional<double> { return e.results->proteinGrams; }, 0},
-        {QT_TRANSLATE_NOOP("Confronto", "Proteine %"), [](const Entry &e) -> std::optional<double> { return e.results->proteinShare; }, 1},
-        {QT_TRANSLATE_NOOP("Confronto", "Grassi gr."), [](const Entry &e) -> std::optional<double> { return e.results->fatGrams; }, 0},
-        {QT_TRANSLATE_NOOP("Confronto", "Grassi %"), [](const Entry &e) -> std::optional<double> { return e.results->fatShare; }, 1},
-        {QT_TRANSLATE_NOOP("Confronto", "Carboidrati gr."), [](const Entry &e) -> std::optional<double> { return e.results->carboGrams; }, 0},
-        {QT_TRANSLATE_NOOP("Confronto", "Carboidrati %"), [](const Entry &e) -> std::optional<double> { return e.results->carboShare; }, 1},
-        {QT_TRANSLATE_NOOP("Confronto", "Indice Digeribilità"), [](const Entry &e) -> std::optional<double> { return e.results->digestibility; }, 0},
-        {QT_TRANSLATE_NOOP("Confronto", "Indice Legante"), [](const Entry &e) { return e.results->binder; }, 0},
+        {QT_TRANSLATE_NOOP("Confronto", "Peso totale"),
+         [](const Entry &e) -> std::optional<double> { return e.results->totalWeight; }, 0},
+        {QT_TRANSLATE_NOOP("Confronto", "Proteine gr."),
+         [](const Entry &e) -> std::optional<double> { return e.results->proteinGrams; }, 0},
+        {QT_TRANSLATE_NOOP("Confronto", "Proteine %"),
+         [](const Entry &e) -> std::optional<double> { return e.results->proteinShare; }, 1},
+        {QT_TRANSLATE_NOOP("Confronto", "Grassi gr."),
+         [](const Entry &e) -> std::optional<double> { return e.results->fatGrams; }, 0},
+        {QT_TRANSLATE_NOOP("Confronto", "Grassi %"),
+         [](const Entry &e) -> std::optional<double> { return e.results->fatShare; }, 1},
+        {QT_TRANSLATE_NOOP("Confronto", "Carboidrati gr."),
+         [](const Entry &e) -> std::optional<double> { return e.results->carboGrams; }, 0},
+        {QT_TRANSLATE_NOOP("Confronto", "Carboidrati %"),
+         [](const Entry &e) -> std::optional<double> { return e.results->carboShare; }, 1},
+        {QT_TRANSLATE_NOOP("Confronto", "Indice Digeribilità"),
+         [](const Entry &e) -> std::optional<double> { return e.results->digestibility; }, 0},
+        {QT_TRANSLATE_NOOP("Confronto", "Indice Legante"), [](const Entry &e) { return e.results->binder; },
+         0},
     };
     table.lines.append(Line{tr("Risultati"), {}, true});
     for (const Figure &f : kFigures) {
@@ -131,10 +141,12 @@ void addVerdicts(Table &table, const QList<Entry> &entries)
 {
     for (size_t k = 0; k < std::size(balance::kNutrients); ++k) {
         const balance::Nutrient n = balance::kNutrients[k];
-        table.lines.append(textLine(tr("Bilancio %1 (%2)").arg(balance::nutrientName(n), balance::rangeText(balance::rangeOf(n))),
-                                    entries, [k](const Entry &e) { return balance::verdictText(e.verdicts[k]); }));
+        table.lines.append(textLine(
+            tr("Bilancio %1 (%2)").arg(balance::nutrientName(n), balance::rangeText(balance::rangeOf(n))),
+            entries, [k](const Entry &e) { return balance::verdictText(e.verdicts[k]); }));
     }
-    table.lines.append(textLine(tr("Costo al kg"), entries, [](const Entry &e) { return library::costText(e); }));
+    table.lines.append(
+        textLine(tr("Costo al kg"), entries, [](const Entry &e) { return library::costText(e); }));
     table.lines.append(textLine(tr("Risultati salvati"), entries, [](const Entry &e) {
         return LibraryModel::cellText(e, LibraryModel::StoredColumn);
     }));
@@ -160,7 +172,8 @@ Table build(const QList<Entry> &entries)
 {
     Table table;
     for (const Entry &entry : entries) {
-        table.titles.append(usertext::printable(entry.recipeName.isEmpty() ? entry.relativePath : entry.recipeName));
+        table.titles.append(
+            usertext::printable(entry.recipeName.isEmpty() ? entry.relativePath : entry.recipeName));
         table.files.append(usertext::printable(entry.relativePath));
     }
     addIngredients(table, entries);

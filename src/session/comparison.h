@@ -25,7 +25,7 @@ struct Cell
 struct Line
 {
     QString label;
-    QList<Cell> cells; // one per recipe
+    QList<Cell> cells;    // one per recipe
     bool heading = false; // a section title; no cells
 };
 

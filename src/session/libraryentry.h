@@ -43,7 +43,7 @@ struct Entry
     // What "Calcola" says when it refuses the recipe; then there are no figures.
     QString calculationRefusal;
     std::optional<MixResults> results;
-    CalculatedRows rows; // as "Calcola" read them
+    CalculatedRows rows;                        // as "Calcola" read them
     std::array<balance::Verdict, 3> verdicts{}; // in the order of balance::kNutrients
     MixCost cost;
     // The results stored in the file differ from those its rows give.

@@ -7,35 +7,48 @@
 #include <QSet>
 
 #include <cerrno>
+#include <dirent.h>
 #include <sys/stat.h>
 
 namespace library {
 
 namespace {
 
-// A name the file system holds in another encoding than UTF-8 cannot be spelt back:
-// Qt shows its stray bytes as U+FFFD and no path made from it reaches the file.
-bool undecodable(const QString &name)
+bool isListedName(const QString &name)
 {
-    return name.contains(QChar(QChar::ReplacementCharacter));
+    return name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
+}
+
+// Names the file system holds in another encoding than UTF-8 cannot be spelt back: Qt
+// leaves them out of a folder's entries, and no path made from them reaches the file.
+// They are listed here, their stray bytes shown as U+FFFD, so the user learns why.
+QStringList undecodableNames(const QString &folder)
+{
+    QStringList names;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray bytes(entry->d_name);
+        const QString name = QFile::decodeName(bytes);
+        if (QFile::encodeName(name) != bytes && isListedName(name))
+            names.append(name);
+    }
+    ::closedir(dir);
+    return names;
 }
 
 // Why an entry that QDir lists cannot be looked at (a dangling or looping link), or empty.
 QString whyUnreachable(const QFileInfo &info)
 {
-    if (undecodable(info.fileName()))
-        return QCoreApplication::translate("Archivio", "il nome del file non è in UTF-8: rinominarlo per aprirlo");
     if (!info.isSymLink() || info.exists())
         return QString();
     struct stat buffer;
     if (::stat(QFile::encodeName(info.absoluteFilePath()).constData(), &buffer) != 0 && errno == ELOOP)
-        return QCoreApplication::translate("Archivio", "il collegamento simbolico rimanda a sé stesso (un ciclo)");
-    return QCoreApplication::translate("Archivio", "il collegamento simbolico punta a un file che non esiste");
-}
-
-bool isListed(const QFileInfo &info)
-{
-    return info.fileName().endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
+        return QCoreApplication::translate("Archivio",
+                                           "il collegamento simbolico rimanda a sé stesso (un ciclo)");
+    return QCoreApplication::translate("Archivio",
+                                       "il collegamento simbolico punta a un file che non esiste");
 }
 
 } // namespace
@@ -68,20 +81,25 @@ Listing listFolder(const QString &folder)
         walked.insert(real);
         listing.folders.append(current);
         const QDir dir(current);
-        const auto entries = dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot,
-                                               QDir::Name);
+        const auto entries =
+            dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
         for (const QFileInfo &info : entries) {
             if (info.isDir()) {
                 pending.append(info.absoluteFilePath());
                 continue;
             }
-            if (!isListed(info))
+            if (!isListedName(info.fileName()))
                 continue;
             if (const QString why = whyUnreachable(info); !why.isEmpty())
                 listing.unreadable.append({info.absoluteFilePath(), why});
             else
                 listing.files.append(info.absoluteFilePath());
         }
+        for (const QString &name : undecodableNames(current))
+            listing.unreadable.append(
+                {dir.filePath(name),
+                 QCoreApplication::translate("Archivio",
+                                             "il nome del file non è in UTF-8: rinominarlo per aprirlo")});
     }
     return listing;
 }

@@ -116,7 +116,10 @@ void LibraryModel::startScan(bool afresh)
     QThread *thread = QThread::create([this, request, cancel, generation] {
         library::scan(request, *cancel, [&](library::ScanBatch batch) {
             QMetaObject::invokeMethod(
-                this, [this, generation, batch = std::move(batch)]() mutable { take(generation, std::move(batch)); },
+                this,
+                [this, generation, batch = std::move(batch)]() mutable {
+                    take(generation, std::move(batch));
+                },
                 Qt::QueuedConnection);
         });
     });
@@ -236,7 +239,8 @@ QVariant LibraryModel::data(const QModelIndex &index, int role) const
             return QCoreApplication::translate("Archivio",
                                                "I risultati salvati nel file sono diversi da quelli "
                                                "calcolati dalle sue righe");
-        return entry.notices.isEmpty() ? QVariant() : usertext::printable(entry.notices.join(QLatin1Char('\n')));
+        return entry.notices.isEmpty() ? QVariant()
+                                       : usertext::printable(entry.notices.join(QLatin1Char('\n')));
     default:
         return {};
     }
@@ -252,18 +256,12 @@ QVariant LibraryModel::headerData(int section, Qt::Orientation orientation, int 
 QString LibraryModel::heading(int column)
 {
     static const char *const kHeadings[ColumnCount] = {
-        QT_TRANSLATE_NOOP("Archivio", "File"),
-        QT_TRANSLATE_NOOP("Archivio", "Ricetta"),
-        QT_TRANSLATE_NOOP("Archivio", "Modificata"),
-        QT_TRANSLATE_NOOP("Archivio", "Peso totale"),
-        QT_TRANSLATE_NOOP("Archivio", "Proteine %"),
-        QT_TRANSLATE_NOOP("Archivio", "Grassi %"),
-        QT_TRANSLATE_NOOP("Archivio", "Carboidrati %"),
-        QT_TRANSLATE_NOOP("Archivio", "Indice Digeribilità"),
-        QT_TRANSLATE_NOOP("Archivio", "Indice Legante"),
-        QT_TRANSLATE_NOOP("Archivio", "Bilancio"),
-        QT_TRANSLATE_NOOP("Archivio", "Costo al kg"),
-        QT_TRANSLATE_NOOP("Archivio", "Risultati salvati"),
+        QT_TRANSLATE_NOOP("Archivio", "File"),           QT_TRANSLATE_NOOP("Archivio", "Ricetta"),
+        QT_TRANSLATE_NOOP("Archivio", "Modificata"),     QT_TRANSLATE_NOOP("Archivio", "Peso totale"),
+        QT_TRANSLATE_NOOP("Archivio", "Proteine %"),     QT_TRANSLATE_NOOP("Archivio", "Grassi %"),
+        QT_TRANSLATE_NOOP("Archivio", "Carboidrati %"),  QT_TRANSLATE_NOOP("Archivio", "Indice Digeribilità"),
+        QT_TRANSLATE_NOOP("Archivio", "Indice Legante"), QT_TRANSLATE_NOOP("Archivio", "Bilancio"),
+        QT_TRANSLATE_NOOP("Archivio", "Costo al kg"),    QT_TRANSLATE_NOOP("Archivio", "Risultati salvati"),
     };
     return column >= 0 && column < ColumnCount ? QCoreApplication::translate("Archivio", kHeadings[column])
                                                : QString();
@@ -300,7 +298,7 @@ QString LibraryModel::cellText(const Entry &entry, int column)
     case CostColumn:
         return library::costText(entry);
     case StoredColumn:
-        return !r ? QString()
+        return !r            ? QString()
                : entry.stale ? QCoreApplication::translate("Archivio", "diversi")
                              : QCoreApplication::translate("Archivio", "uguali");
     default:

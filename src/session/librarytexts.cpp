@@ -12,7 +12,8 @@ namespace library {
 QString balanceText(const Entry &entry)
 {
     if (!entry.calculationRefusal.isEmpty())
-        return QCoreApplication::translate("Archivio", "Calcola rifiuta: %1").arg(oneLine(entry.calculationRefusal));
+        return QCoreApplication::translate("Archivio", "Calcola rifiuta: %1")
+            .arg(oneLine(entry.calculationRefusal));
     if (!entry.calculated())
         return QString();
     QStringList words;
