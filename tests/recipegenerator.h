@@ -25,7 +25,8 @@ inline QString randomGrams(QRandomGenerator &rng)
 {
     // Whole grams mostly, some with a decimal comma.
     const int grams = int(rng.bounded(1, 3000));
-    return rng.bounded(4) == 0 ? QStringLiteral("%1,%2").arg(grams).arg(rng.bounded(10)) : QString::number(grams);
+    return rng.bounded(4) == 0 ? QStringLiteral("%1,%2").arg(grams).arg(rng.bounded(10))
+                               : QString::number(grams);
 }
 
 inline void fill(Worksheet &w, QRandomGenerator &rng)
@@ -62,7 +63,9 @@ inline bool write(QRandomGenerator &rng, const QString &path, const QString &nam
     w.setWarningSink(&sink);
     fill(w, rng);
     w.setText(field::NomeRicetta, name);
-    w.setText(field::Note, QStringLiteral("Provata a %1 gradi, bollire %2 minuti").arg(rng.bounded(30)).arg(rng.bounded(5)));
+    w.setText(
+        field::Note,
+        QStringLiteral("Provata a %1 gradi, bollire %2 minuti").arg(rng.bounded(30)).arg(rng.bounded(5)));
     calculate(w);
     const bool edited = rng.bounded(5) == 0;
     if (edited) // grams changed after "Calcola": the stored results are stale

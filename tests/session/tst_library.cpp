@@ -44,15 +44,20 @@ const library::Entry *find(const QList<library::Entry> &entries, const QString &
 
 QStringList resultTexts(const Worksheet &w)
 {
-    return {w.text(RisPeso),           w.text(RisProteinePercentuale), w.text(RisGrassiPercentuale),
-            w.text(RisCarboidratiPercentuale), w.text(RisDigeribilita), w.text(RisProprietaLegante)};
+    return {w.text(RisPeso),
+            w.text(RisProteinePercentuale),
+            w.text(RisGrassiPercentuale),
+            w.text(RisCarboidratiPercentuale),
+            w.text(RisDigeribilita),
+            w.text(RisProprietaLegante)};
 }
 
 QStringList listedTexts(const library::Entry &entry)
 {
     QStringList texts;
-    for (int column : {LibraryModel::WeightColumn, LibraryModel::ProteinColumn, LibraryModel::FatColumn,
-                       LibraryModel::CarboColumn, LibraryModel::DigestibilityColumn, LibraryModel::BinderColumn})
+    for (int column :
+         {LibraryModel::WeightColumn, LibraryModel::ProteinColumn, LibraryModel::FatColumn,
+          LibraryModel::CarboColumn, LibraryModel::DigestibilityColumn, LibraryModel::BinderColumn})
         texts.append(LibraryModel::cellText(entry, column));
     return texts;
 }
@@ -93,7 +98,8 @@ private slots:
         QHash<QString, bool> fresh;
         for (int k = 0; k < 300; ++k) {
             const QString name = QStringLiteral("r%1.txt").arg(k, 3, 10, QLatin1Char('0'));
-            fresh.insert(name, recipegenerator::write(rng, folder.filePath(name), QStringLiteral("Ricetta %1").arg(k)));
+            fresh.insert(name, recipegenerator::write(rng, folder.filePath(name),
+                                                      QStringLiteral("Ricetta %1").arg(k)));
         }
         const auto before = snapshot(folder.path());
         QString problem;
@@ -116,10 +122,11 @@ private slots:
             QCOMPARE(entry.cost.missingPrice, calc.cost.missingPrice);
             QCOMPARE(entry.cost.perKg, calc.cost.perKg);
             const Worksheet &w = session.worksheet();
-            const QStringList shown{w.text(peso(kEggRow)), w.text(RisProteinePercentuale), w.text(RisGrassiPercentuale),
-                                    w.text(RisCarboidratiPercentuale), w.text(RisProteineGrammi), w.text(RisGrassiGrammi),
-                                    w.text(RisCarboidratiGrammi), w.text(RisDigeribilita), w.text(RisProprietaLegante),
-                                    w.text(RisPeso)};
+            const QStringList shown{w.text(peso(kEggRow)),        w.text(RisProteinePercentuale),
+                                    w.text(RisGrassiPercentuale), w.text(RisCarboidratiPercentuale),
+                                    w.text(RisProteineGrammi),    w.text(RisGrassiGrammi),
+                                    w.text(RisCarboidratiGrammi), w.text(RisDigeribilita),
+                                    w.text(RisProprietaLegante),  w.text(RisPeso)};
             QCOMPARE(entry.stale, shown != stored);
             QCOMPARE(entry.stale, !fresh.value(entry.relativePath));
         }
@@ -131,16 +138,24 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("not a recipe") << "appunti.txt" << "la ricetta finisce dopo";
-        QTest::newRow("over 1 MiB") << "grande.txt" << "il file supera 1 MiB";
-        QTest::newRow("named pipe") << "tubo.txt" << "è una pipe o un dispositivo";
-        QTest::newRow("device") << "dispositivo.txt" << "è una pipe o un dispositivo";
-        QTest::newRow("symbolic-link loop") << "anello.txt" << "rimanda a sé stesso";
-        QTest::newRow("dangling link") << "perso.txt" << "punta a un file che non esiste";
-        QTest::newRow("unknown ingredient") << "luna.txt" << "FARINA DI LUNA";
+        QTest::newRow("not a recipe") << "appunti.txt"
+                                      << "la ricetta finisce dopo";
+        QTest::newRow("over 1 MiB") << "grande.txt"
+                                    << "il file supera 1 MiB";
+        QTest::newRow("named pipe") << "tubo.txt"
+                                    << "è una pipe o un dispositivo";
+        QTest::newRow("device") << "dispositivo.txt"
+                                << "è una pipe o un dispositivo";
+        QTest::newRow("symbolic-link loop") << "anello.txt"
+                                            << "rimanda a sé stesso";
+        QTest::newRow("dangling link") << "perso.txt"
+                                       << "punta a un file che non esiste";
+        QTest::newRow("unknown ingredient") << "luna.txt"
+                                            << "FARINA DI LUNA";
         QTest::newRow("name not in UTF-8") << QStringLiteral("caff\uFFFD.txt") << "non è in UTF-8";
         if (geteuid() != 0) // root reads any file
-            QTest::newRow("unreadable") << "chiuso.txt" << "permesso negato";
+            QTest::newRow("unreadable") << "chiuso.txt"
+                                        << "permesso negato";
     }
     void badFiles()
     {
@@ -152,9 +167,12 @@ private slots:
         writeAll(dir.filePath(QStringLiteral("grande.txt")), QByteArray(1024 * 1024 + 1, 'x'));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("tubo.txt"))).constData(), 0600), 0);
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("dispositivo.txt"))));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("anello.txt")), dir.filePath(QStringLiteral("anello.txt"))));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("manca")), dir.filePath(QStringLiteral("perso.txt"))));
-        QVERIFY(QFile::copy(dataFile(QStringLiteral("campo3_sconosciuto.txt")), dir.filePath(QStringLiteral("luna.txt"))));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("anello.txt")),
+                            dir.filePath(QStringLiteral("anello.txt"))));
+        QVERIFY(
+            QFile::link(dir.filePath(QStringLiteral("manca")), dir.filePath(QStringLiteral("perso.txt"))));
+        QVERIFY(QFile::copy(dataFile(QStringLiteral("campo3_sconosciuto.txt")),
+                            dir.filePath(QStringLiteral("luna.txt"))));
         // "caffè" in Latin-1: a byte that UTF-8 cannot read.
         const QByteArray latin1 = QFile::encodeName(folder.path()) + "/caff\xe8.txt";
         FILE *raw = std::fopen(latin1.constData(), "w");
@@ -166,7 +184,8 @@ private slots:
 
         QString problem;
         const QList<library::Entry> entries = library::scanAll(folder.path(), prices(), &problem);
-        QFile::setPermissions(dir.filePath(QStringLiteral("chiuso.txt")), QFile::ReadOwner | QFile::WriteOwner);
+        QFile::setPermissions(dir.filePath(QStringLiteral("chiuso.txt")),
+                              QFile::ReadOwner | QFile::WriteOwner);
         std::remove(latin1.constData()); // QTemporaryDir cannot see it either
         const library::Entry *entry = find(entries, name);
         QVERIFY2(entry, qPrintable(name));
@@ -182,16 +201,19 @@ private slots:
         QDir dir(folder.path());
         QVERIFY(dir.mkpath(QStringLiteral("inverno/vecchie")));
         QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")), dir.filePath(QStringLiteral("a.txt")));
-        QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")), dir.filePath(QStringLiteral("inverno/vecchie/b.txt")));
+        QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")),
+                    dir.filePath(QStringLiteral("inverno/vecchie/b.txt")));
         QVERIFY(QFile::link(folder.path(), dir.filePath(QStringLiteral("inverno/vecchie/su"))));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("inverno")), dir.filePath(QStringLiteral("anche_inverno"))));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("inverno")),
+                            dir.filePath(QStringLiteral("anche_inverno"))));
         QString problem;
         const QList<library::Entry> entries = library::scanAll(folder.path(), {}, &problem);
         QStringList names;
         for (const library::Entry &entry : entries)
             names.append(entry.relativePath);
         names.sort();
-        QCOMPARE(names, QStringList({QStringLiteral("a.txt"), QStringLiteral("anche_inverno/vecchie/b.txt")}));
+        QCOMPARE(names,
+                 QStringList({QStringLiteral("a.txt"), QStringLiteral("anche_inverno/vecchie/b.txt")}));
     }
 
     void missingFolderIsAProblem()
@@ -216,8 +238,8 @@ private slots:
     {
         QFETCH(QString, needle);
         QFETCH(bool, found);
-        const library::Entry entry =
-            library::readEntry(dataFile(QStringLiteral("ricetta_sbilanciata.txt")), QStringLiteral(VORNAK_TEST_DATA), {});
+        const library::Entry entry = library::readEntry(dataFile(QStringLiteral("ricetta_sbilanciata.txt")),
+                                                        QStringLiteral(VORNAK_TEST_DATA), {});
         QVERIFY(entry.isRecipe());
         QCOMPARE(library::matches(entry, needle), found);
     }
@@ -229,7 +251,8 @@ private slots:
         QDir dir(folder.path());
         QRandomGenerator rng(7);
         for (int k = 0; k < 20; ++k)
-            recipegenerator::write(rng, dir.filePath(QStringLiteral("m%1.txt").arg(k)), QStringLiteral("M%1").arg(k));
+            recipegenerator::write(rng, dir.filePath(QStringLiteral("m%1.txt").arg(k)),
+                                   QStringLiteral("M%1").arg(k));
         LibraryModel model;
         QSignalSpy listed(&model, &LibraryModel::listed);
         model.setFolder(folder.path());
@@ -242,19 +265,22 @@ private slots:
             out.sort();
             return out;
         };
-        QFile::copy(dataFile(QStringLiteral("ricetta_sbilanciata.txt")), dir.filePath(QStringLiteral("nuova.txt")));
+        QFile::copy(dataFile(QStringLiteral("ricetta_sbilanciata.txt")),
+                    dir.filePath(QStringLiteral("nuova.txt")));
         QTRY_VERIFY(names().contains(QStringLiteral("nuova.txt")));
         QVERIFY(dir.rename(QStringLiteral("nuova.txt"), QStringLiteral("rinominata.txt")));
-        QTRY_VERIFY(names().contains(QStringLiteral("rinominata.txt")) && !names().contains(QStringLiteral("nuova.txt")));
+        QTRY_VERIFY(names().contains(QStringLiteral("rinominata.txt")) &&
+                    !names().contains(QStringLiteral("nuova.txt")));
         QVERIFY(dir.remove(QStringLiteral("m3.txt")));
         QTRY_VERIFY(!names().contains(QStringLiteral("m3.txt")));
         QCOMPARE(model.rowCount(), 20);
         // Saved again under the same name, as "Salva " does: the row follows.
         QFile::remove(dir.filePath(QStringLiteral("m4.txt")));
-        QFile::copy(dataFile(QStringLiteral("ricetta_sbilanciata.txt")), dir.filePath(QStringLiteral("m4.txt")));
+        QFile::copy(dataFile(QStringLiteral("ricetta_sbilanciata.txt")),
+                    dir.filePath(QStringLiteral("m4.txt")));
         QTRY_VERIFY(std::any_of(model.entries().begin(), model.entries().end(), [](const library::Entry &e) {
-                        return e.relativePath == QStringLiteral("m4.txt") && e.recipeName == QStringLiteral("Mix magro");
-                    }));
+            return e.relativePath == QStringLiteral("m4.txt") && e.recipeName == QStringLiteral("Mix magro");
+        }));
         QSignalSpy gone(&model, &LibraryModel::folderProblem);
         QVERIFY(dir.removeRecursively());
         QTRY_VERIFY(!gone.isEmpty());
