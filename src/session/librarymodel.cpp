@@ -131,7 +131,7 @@ void LibraryModel::startScan(bool afresh)
             startScan(false);
     });
     m_threads.append(thread);
-    thread->start(QThread::LowPriority);
+    thread->start();
 }
 
 void LibraryModel::take(quint64 generation, library::ScanBatch batch)

@@ -13,8 +13,8 @@ namespace {
 
 // Small batches keep the list filling smoothly; a few hundred at most per batch keeps
 // each insertion into the window's model short.
-constexpr int kBatchSize = 200;
-constexpr qint64 kBatchMilliseconds = 40;
+constexpr int kBatchSize = 250;
+constexpr qint64 kBatchMilliseconds = 100;
 
 Stamp stampOf(const QString &path)
 {

@@ -5,7 +5,8 @@
 
 #include <QFont>
 
-ArchiveProxy::ArchiveProxy(LibraryModel &model, QObject *parent) : QSortFilterProxyModel(parent), m_model(model)
+ArchiveProxy::ArchiveProxy(LibraryModel &model, QObject *parent)
+    : QSortFilterProxyModel(parent), m_model(model)
 {
     setSourceModel(&model);
     setSortRole(LibraryModel::SortRole);

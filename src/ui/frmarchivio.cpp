@@ -38,10 +38,13 @@ FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<
     m_view->setWordWrap(false);
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // Widths from the lines in sight, not from ten thousand.
+    m_view->horizontalHeader()->setResizeContentsPrecision(10);
     m_view->installEventFilter(this);
     const QPalette palette = m_view->palette();
-    m_proxy->setColours(palette.color(QPalette::Disabled, QPalette::Text),
-                        balancelook::markColour(palette.color(QPalette::Base), palette.color(QPalette::Text)));
+    m_proxy->setColours(
+        palette.color(QPalette::Disabled, QPalette::Text),
+        balancelook::markColour(palette.color(QPalette::Base), palette.color(QPalette::Text)));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildTop());
@@ -49,25 +52,28 @@ FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<
     layout->addWidget(buildBottom());
 
     connect(m_view, &QAbstractItemView::doubleClicked, this, &FrmArchivio::CmdApri_Click);
-    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &FrmArchivio::updateButtons);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &FrmArchivio::updateButtons);
     connect(&m_model, &LibraryModel::progress, this, [this](int done, int total) {
         m_progress->setMaximum(qMax(total, 1));
         m_progress->setValue(done);
         m_progress->setVisible(done < total);
         updateCounts();
+        // Widths once, from the first lines in; the user's own widths stay afterwards.
+        if (!m_fitted && m_model.rowCount() > 0) {
+            m_fitted = true;
+            fitColumns();
+        }
     });
     connect(&m_model, &LibraryModel::listed, this, [this] {
         m_progress->hide();
         updateCounts();
-        // Widths once the first lines are in; the user's own widths stay afterwards.
-        if (m_view->horizontalHeader()->sectionSize(LibraryModel::FileColumn) <= 100)
-            m_view->resizeColumnsToContents();
     });
     connect(&m_model, &LibraryModel::folderProblem, this, [this](const QString &problem) {
         m_counts->setText(tr("Impossibile leggere la cartella: %1").arg(problem));
     });
     const QRect screen = this->screen()->availableGeometry();
-    resize(qMin(1200, screen.width() - 40), qMin(640, screen.height() - 60));
+    resize(qMin(1560, screen.width() - 40), qMin(640, screen.height() - 60));
     m_model.setIngredients(session.worksheet().library());
     showFolder(folder);
     updateButtons();
@@ -137,7 +143,18 @@ void FrmArchivio::showFolder(const QString &folder)
     m_folder->setText(QDir::toNativeSeparators(folder));
     m_progress->setValue(0);
     m_progress->show();
+    m_fitted = false;
     m_model.setFolder(folder);
+}
+
+void FrmArchivio::fitColumns()
+{
+    m_view->resizeColumnsToContents();
+    // A refusal or a long name would push the figures out of sight: its tooltip has it whole.
+    const int widest = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36;
+    for (int column : {LibraryModel::FileColumn, LibraryModel::NameColumn, LibraryModel::BalanceColumn,
+                       LibraryModel::CostColumn})
+        m_view->setColumnWidth(column, qMin(m_view->columnWidth(column), widest));
 }
 
 void FrmArchivio::followIngredients()
@@ -169,7 +186,8 @@ void FrmArchivio::updateButtons()
 QList<library::Entry> FrmArchivio::selectedEntries() const
 {
     QModelIndexList rows = m_view->selectionModel()->selectedRows();
-    std::sort(rows.begin(), rows.end(), [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
     QList<library::Entry> entries;
     for (const QModelIndex &row : rows)
         entries.append(m_model.entry(m_proxy->mapToSource(row).row()));

@@ -50,6 +50,7 @@ private:
     QWidget *buildBottom();
     void showFolder(const QString &folder);
     void updateCounts();
+    void fitColumns();
     void updateButtons();
     // The selected entries, in the order of the list.
     QList<library::Entry> selectedEntries() const;
@@ -66,4 +67,5 @@ private:
     QLabel *m_counts = nullptr;
     QPushButton *m_openButton = nullptr;
     QPushButton *m_compareButton = nullptr;
+    bool m_fitted = false;
 };

@@ -55,7 +55,8 @@ FrmConfronto::FrmConfronto(const QList<library::Entry> &entries, QWidget *parent
     layout->addWidget(split, 1);
     layout->addLayout(buttons);
     const QRect screen = this->screen()->availableGeometry();
-    resize(qMin(260 + 240 * int(m_table.titles.size()), screen.width() - 40), qMin(760, screen.height() - 60));
+    resize(qMin(260 + 240 * int(m_table.titles.size()), screen.width() - 40),
+           qMin(760, screen.height() - 60));
 }
 
 FrmConfronto::~FrmConfronto() = default;
@@ -77,8 +78,8 @@ void FrmConfronto::fillGrid()
         font.setBold(line.heading);
         for (int k = 0; k < line.cells.size(); ++k) {
             const comparison::Cell &cell = line.cells[k];
-            auto *item = new QTableWidgetItem(cell.change.isEmpty() ? cell.text
-                                                                    : QStringLiteral("%1 (%2)").arg(cell.text, cell.change));
+            auto *item = new QTableWidgetItem(
+                cell.change.isEmpty() ? cell.text : QStringLiteral("%1 (%2)").arg(cell.text, cell.change));
             if (cell.differs) {
                 QFont bold = font;
                 bold.setBold(true);
@@ -110,8 +111,8 @@ void FrmConfronto::CmdStampa_Click()
 
 QString FrmConfronto::choosePdfPath()
 {
-    return QFileDialog::getSaveFileName(this, tr("Salva il confronto come PDF"), QStringLiteral("Confronto.pdf"),
-                                        tr("Documenti PDF (*.pdf)"));
+    return QFileDialog::getSaveFileName(this, tr("Salva il confronto come PDF"),
+                                        QStringLiteral("Confronto.pdf"), tr("Documenti PDF (*.pdf)"));
 }
 
 void FrmConfronto::CmdPdf_Click()
@@ -120,6 +121,6 @@ void FrmConfronto::CmdPdf_Click()
     if (path.isEmpty())
         return;
     if (!pagerenderer::writePdf(page(), path))
-        m_sink.warn(messages::kTitle, usertext::aboutFile(printerjob::kCannotSavePdf, path,
-                                                          usertext::whyUnwritable(path)));
+        m_sink.warn(messages::kTitle,
+                    usertext::aboutFile(printerjob::kCannotSavePdf, path, usertext::whyUnwritable(path)));
 }

@@ -57,7 +57,8 @@ void ShareChart::paintEvent(QPaintEvent *)
                    tr("%1: range %2-%3%").arg(bar.nutrient).arg(bar.range.low).arg(bar.range.high));
         y += line;
         // The balanced range, as a band behind every recipe's bar.
-        const QRect band(x(bar.range.low), y, x(bar.range.high) - x(bar.range.low), line * int(m_titles.size()));
+        const QRect band(x(bar.range.low), y, x(bar.range.high) - x(bar.range.low),
+                         line * int(m_titles.size()));
         p.fillRect(band, pal.color(QPalette::Highlight).lighter(170));
         for (qsizetype k = 0; k < m_titles.size(); ++k) {
             const std::optional<double> percent = bar.percents.value(k);

@@ -50,7 +50,8 @@ class TestFrmArchivio : public QObject
         for (const QString &file : files)
             for (int row = 0; row < shown->rowCount(); ++row)
                 if (shown->index(row, LibraryModel::FileColumn).data().toString() == file)
-                    view->selectionModel()->select(shown->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                    view->selectionModel()->select(shown->index(row, 0),
+                                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
         if (files.size() == 1)
             for (int row = 0; row < shown->rowCount(); ++row)
                 if (shown->index(row, LibraryModel::FileColumn).data().toString() == files.first())
@@ -97,14 +98,14 @@ private slots:
         QTest::addColumn<QStringList>("files");
         const QString u = QStringLiteral("ricetta_uova.txt"), s = QStringLiteral("ricetta_sbilanciata.txt"),
                       l = QStringLiteral("ricetta_lf_accenti.txt");
-        QTest::newRow("protein, as numbers") << int(LibraryModel::ProteinColumn) << int(Qt::AscendingOrder)
-                                             << QStringList{l, u, s};
-        QTest::newRow("fat, descending") << int(LibraryModel::FatColumn) << int(Qt::DescendingOrder)
-                                         << QStringList{u, l, s};
+        QTest::newRow("protein, as numbers")
+            << int(LibraryModel::ProteinColumn) << int(Qt::AscendingOrder) << QStringList{l, u, s};
+        QTest::newRow("fat, descending")
+            << int(LibraryModel::FatColumn) << int(Qt::DescendingOrder) << QStringList{u, l, s};
         QTest::newRow("total weight 80 < 404 < 600")
             << int(LibraryModel::WeightColumn) << int(Qt::AscendingOrder) << QStringList{l, u, s};
-        QTest::newRow("binder -1 first") << int(LibraryModel::BinderColumn) << int(Qt::AscendingOrder)
-                                         << QStringList{l, u, s};
+        QTest::newRow("binder -1 first")
+            << int(LibraryModel::BinderColumn) << int(Qt::AscendingOrder) << QStringList{l, u, s};
         QTest::newRow("recipe name") << int(LibraryModel::NameColumn) << int(Qt::AscendingOrder)
                                      << QStringList{u, s, l};
     }
@@ -122,7 +123,8 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("files");
         QTest::newRow("ingredient") << "SEMOLINO" << QStringList{QStringLiteral("ricetta_sbilanciata.txt")};
-        QTest::newRow("egg kind, other case") << "uovo intero" << QStringList{QStringLiteral("ricetta_uova.txt")};
+        QTest::newRow("egg kind, other case")
+            << "uovo intero" << QStringList{QStringLiteral("ricetta_uova.txt")};
         QTest::newRow("recipe name") << "di per" << QStringList{QStringLiteral("ricetta_lf_accenti.txt")};
         QTest::newRow("nothing") << "QUINOA" << QStringList{};
     }
@@ -150,7 +152,8 @@ private slots:
         select({QStringLiteral("campo37_non_valido.txt")});
         QTest::keyClick(window->view(), Qt::Key_Return);
         QTRY_COMPARE(watcher->boxes.size(), 1);
-        QVERIFY(watcher->texts().first().startsWith(QStringLiteral("Impossibile aprire il file: non è una ricetta valida")));
+        QVERIFY(watcher->texts().first().startsWith(
+            QStringLiteral("Impossibile aprire il file: non è una ricetta valida")));
         QCOMPARE(form->worksheet().text(NomeRicetta), QStringLiteral("Mix magro"));
     }
 
@@ -168,7 +171,8 @@ private slots:
         QTableWidget *grid = confronto->grid();
         QCOMPARE(grid->columnCount(), 2);
         // In the order of the list: the first column is the reference.
-        QCOMPARE(confronto->table().titles, QStringList({QStringLiteral("Boilie al latte"), QStringLiteral("Mix magro")}));
+        QCOMPARE(confronto->table().titles,
+                 QStringList({QStringLiteral("Boilie al latte"), QStringLiteral("Mix magro")}));
         int fat = -1;
         for (int row = 0; row < grid->rowCount(); ++row)
             if (grid->verticalHeaderItem(row)->text() == QStringLiteral("Grassi %"))
