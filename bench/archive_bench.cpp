@@ -27,8 +27,9 @@ void writeRecipes(const QString &folder, int count)
 {
     QRandomGenerator rng(2026);
     for (int k = 0; k < count; ++k)
-        recipegenerator::write(rng, QDir(folder).filePath(QStringLiteral("ricetta_%1.txt").arg(k, 5, 10, QLatin1Char('0'))),
-                               QStringLiteral("Ricetta %1").arg(k));
+        recipegenerator::write(
+            rng, QDir(folder).filePath(QStringLiteral("ricetta_%1.txt").arg(k, 5, 10, QLatin1Char('0'))),
+            QStringLiteral("Ricetta %1").arg(k));
 }
 
 struct Figures
@@ -97,7 +98,9 @@ int main(int argc, char *argv[])
                    .arg(count)
                    .arg(listed[rounds / 2], 0, 'f', 0)
                    .arg(rounds);
-        out << QStringLiteral("archive of %1 recipes, longest freeze: %2 ms\n").arg(count).arg(gaps[rounds / 2], 0, 'f', 1);
+        out << QStringLiteral("archive of %1 recipes, longest freeze: %2 ms\n")
+                   .arg(count)
+                   .arg(gaps[rounds / 2], 0, 'f', 1);
         out.flush();
     }
     return 0;

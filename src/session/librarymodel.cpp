@@ -256,12 +256,12 @@ QVariant LibraryModel::headerData(int section, Qt::Orientation orientation, int 
 QString LibraryModel::heading(int column)
 {
     static const char *const kHeadings[ColumnCount] = {
-        QT_TRANSLATE_NOOP("Archivio", "File"),           QT_TRANSLATE_NOOP("Archivio", "Ricetta"),
-        QT_TRANSLATE_NOOP("Archivio", "Modificata"),     QT_TRANSLATE_NOOP("Archivio", "Peso totale"),
-        QT_TRANSLATE_NOOP("Archivio", "Proteine %"),     QT_TRANSLATE_NOOP("Archivio", "Grassi %"),
-        QT_TRANSLATE_NOOP("Archivio", "Carboidrati %"),  QT_TRANSLATE_NOOP("Archivio", "Indice Digeribilità"),
-        QT_TRANSLATE_NOOP("Archivio", "Indice Legante"), QT_TRANSLATE_NOOP("Archivio", "Bilancio"),
-        QT_TRANSLATE_NOOP("Archivio", "Costo al kg"),    QT_TRANSLATE_NOOP("Archivio", "Risultati salvati"),
+        QT_TRANSLATE_NOOP("Archivio", "File"),          QT_TRANSLATE_NOOP("Archivio", "Ricetta"),
+        QT_TRANSLATE_NOOP("Archivio", "Modificata"),    QT_TRANSLATE_NOOP("Archivio", "Peso totale"),
+        QT_TRANSLATE_NOOP("Archivio", "Proteine %"),    QT_TRANSLATE_NOOP("Archivio", "Grassi %"),
+        QT_TRANSLATE_NOOP("Archivio", "Carboidrati %"), QT_TRANSLATE_NOOP("Archivio", "Digeribilità"),
+        QT_TRANSLATE_NOOP("Archivio", "Legante"),       QT_TRANSLATE_NOOP("Archivio", "Bilancio"),
+        QT_TRANSLATE_NOOP("Archivio", "Costo al kg"),   QT_TRANSLATE_NOOP("Archivio", "Risultati salvati"),
     };
     return column >= 0 && column < ColumnCount ? QCoreApplication::translate("Archivio", kHeadings[column])
                                                : QString();

@@ -16,10 +16,14 @@ QString balanceText(const Entry &entry)
             .arg(oneLine(entry.calculationRefusal));
     if (!entry.calculated())
         return QString();
+    // Only the shares out of range, as the status bar names them; "nel range" when none is.
     QStringList words;
     for (size_t k = 0; k < entry.verdicts.size(); ++k)
-        words.append(balance::nutrientName(balance::kNutrients[k]) + QLatin1Char(' ') +
-                     balance::verdictText(entry.verdicts[k]));
+        if (entry.verdicts[k] != balance::Verdict::InRange)
+            words.append(balance::nutrientName(balance::kNutrients[k]) + QLatin1Char(' ') +
+                         balance::verdictText(entry.verdicts[k]));
+    if (words.isEmpty())
+        return balance::verdictText(balance::Verdict::InRange);
     return words.join(QStringLiteral(" · "));
 }
 

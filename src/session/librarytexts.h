@@ -8,8 +8,9 @@
 // The words of the recipe archive, shared by the window, the comparison and vornak-cli.
 namespace library {
 
-// "Proteine nel range · Carboidrati sotto · Grassi nel range", in the status bar's
-// words; what "Calcola" says when it refuses the recipe; empty for a file that is no recipe.
+// The shares out of range in the status bar's words ("Carboidrati sotto · Grassi
+// sopra"), or "nel range" when none is; what "Calcola" says when it refuses the recipe;
+// empty for a file that is no recipe.
 QString balanceText(const Entry &entry);
 
 // "14,50 €/kg", "manca il prezzo di NAME" or that the cost is too large to compute.

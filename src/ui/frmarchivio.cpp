@@ -73,7 +73,7 @@ FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<
         m_counts->setText(tr("Impossibile leggere la cartella: %1").arg(problem));
     });
     const QRect screen = this->screen()->availableGeometry();
-    resize(qMin(1560, screen.width() - 40), qMin(640, screen.height() - 60));
+    resize(qMin(1640, screen.width() - 40), qMin(640, screen.height() - 60));
     m_model.setIngredients(session.worksheet().library());
     showFolder(folder);
     updateButtons();
@@ -151,7 +151,7 @@ void FrmArchivio::fitColumns()
 {
     m_view->resizeColumnsToContents();
     // A refusal or a long name would push the figures out of sight: its tooltip has it whole.
-    const int widest = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36;
+    const int widest = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 28;
     for (int column : {LibraryModel::FileColumn, LibraryModel::NameColumn, LibraryModel::BalanceColumn,
                        LibraryModel::CostColumn})
         m_view->setColumnWidth(column, qMin(m_view->columnWidth(column), widest));

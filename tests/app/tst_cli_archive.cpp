@@ -54,8 +54,10 @@ private slots:
         for (const char *name : {"ricetta_uova.txt", "ricetta_sbilanciata.txt", "campo37_non_valido.txt"})
             QVERIFY(QFile::copy(dataFile(QLatin1String(name)), dir.filePath(QLatin1String(name))));
         prices = dataHome() + QStringLiteral("/prezzi.csv");
-        writeAll(prices, "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n"
-                         "ALBUMINA;;;;;;10\nFARINA DI AVENA;;;;;;2\nUOVO INTERO GALLINA;;;;;;0,25\nSEMOLINO;;;;;;1\n");
+        writeAll(
+            prices,
+            "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n"
+            "ALBUMINA;;;;;;10\nFARINA DI AVENA;;;;;;2\nUOVO INTERO GALLINA;;;;;;0,25\nSEMOLINO;;;;;;1\n");
     }
 
     // One line per recipe, in either form; files that are no recipe on standard error.
@@ -63,18 +65,22 @@ private slots:
     {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("tabs") << QStringList{} << QStringList{
-            "ricetta_sbilanciata.txt\tMix magro\t*\t600,00\t32,85%\t1,77%\t50,95%\t4,00\t4,83\t"
-            "Proteine nel range · Carboidrati nel range · Grassi sotto\t4,17 €/kg\tuguali",
-            "ricetta_uova.txt\tBoilie al latte\t*\t404,00\t28,15%\t6,62%\t36,09%\t2,23\t4,33\t"
-            "Proteine nel range · Carboidrati nel range · Grassi nel range\t4,70 €/kg\tuguali"};
-        QTest::newRow("csv, same column names in every language") << QStringList{"--csv"} << QStringList{
-            "file;ricetta;modificata;peso_totale;proteine;grassi;carboidrati;digeribilita;legante;bilancio;costo_kg;"
-            "risultati_salvati\r",
-            "ricetta_sbilanciata.txt;Mix magro;*;600,00;32,85%;1,77%;50,95%;4,00;4,83;"
-            "Proteine nel range · Carboidrati nel range · Grassi sotto;4,17;uguali\r",
-            "ricetta_uova.txt;Boilie al latte;*;404,00;28,15%;6,62%;36,09%;2,23;4,33;"
-            "Proteine nel range · Carboidrati nel range · Grassi nel range;4,70;uguali\r"};
+        QTest::newRow("tabs")
+            << QStringList{}
+            << QStringList{
+                   "ricetta_sbilanciata.txt\tMix magro\t*\t600,00\t32,85%\t1,77%\t50,95%\t4,00\t4,83\t"
+                   "Grassi sotto\t4,17 €/kg\tuguali",
+                   "ricetta_uova.txt\tBoilie al latte\t*\t404,00\t28,15%\t6,62%\t36,09%\t2,23\t4,33\t"
+                   "nel range\t4,70 €/kg\tuguali"};
+        QTest::newRow("csv, same column names in every language")
+            << QStringList{"--csv"}
+            << QStringList{"file;ricetta;modificata;peso_totale;proteine;grassi;carboidrati;digeribilita;"
+                           "legante;bilancio;costo_kg;"
+                           "risultati_salvati\r",
+                           "ricetta_sbilanciata.txt;Mix magro;*;600,00;32,85%;1,77%;50,95%;4,00;4,83;"
+                           "Grassi sotto;4,17;uguali\r",
+                           "ricetta_uova.txt;Boilie al latte;*;404,00;28,15%;6,62%;36,09%;2,23;4,33;"
+                           "nel range;4,70;uguali\r"};
     }
     void listRows()
     {
@@ -93,7 +99,8 @@ private slots:
             QCOMPARE(got, want);
         }
         QVERIFY(run.err.contains(QStringLiteral("campo37_non_valido.txt")));
-        QVERIFY(run.err.startsWith(QStringLiteral("AVVISO: Impossibile aprire il file: non è una ricetta valida")));
+        QVERIFY(run.err.startsWith(
+            QStringLiteral("AVVISO: Impossibile aprire il file: non è una ricetta valida")));
     }
 
     void listOfAMissingFolderExitsWith2()
@@ -105,8 +112,9 @@ private slots:
 
     void compareMarksTheDifferences()
     {
-        const Run run = cli({"compare", dir.filePath(QStringLiteral("ricetta_uova.txt")),
-                             dir.filePath(QStringLiteral("ricetta_sbilanciata.txt")), "--ingredients", prices});
+        const Run run =
+            cli({"compare", dir.filePath(QStringLiteral("ricetta_uova.txt")),
+                 dir.filePath(QStringLiteral("ricetta_sbilanciata.txt")), "--ingredients", prices});
         QCOMPARE(run.exitCode, 0);
         const QStringList out = run.out.split(u'\n');
         QCOMPARE(out.first(), QStringLiteral("\tBoilie al latte\tMix magro"));
@@ -123,9 +131,10 @@ private slots:
         QTest::addColumn<QString>("says");
         QTest::newRow("one file") << QStringList{"ricetta_uova.txt"} << 2 << "compare vuole da 2 a 4";
         QTest::newRow("five files") << QStringList(5, "ricetta_uova.txt") << 2 << "compare vuole da 2 a 4";
-        QTest::newRow("not a recipe") << QStringList{"ricetta_uova.txt", "campo37_non_valido.txt"} << 2
-                                      << "non è una ricetta valida";
-        QTest::newRow("missing file") << QStringList{"ricetta_uova.txt", "manca.txt"} << 2 << "il file non esiste";
+        QTest::newRow("not a recipe")
+            << QStringList{"ricetta_uova.txt", "campo37_non_valido.txt"} << 2 << "non è una ricetta valida";
+        QTest::newRow("missing file")
+            << QStringList{"ricetta_uova.txt", "manca.txt"} << 2 << "il file non esiste";
     }
     void compareRefuses()
     {

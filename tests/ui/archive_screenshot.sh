@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The recipe archive on a folder of sample recipes, under a 1280 x 1024 desktop with a
+# The recipe archive on a folder of sample recipes, on a 1680 x 1050 desktop with a
 # window manager: archive_screenshot.sh ARCHIVEDEMO GRABSCREEN OUT.png list|compare
 set -euo pipefail
 demo=$1 grab=$2 out=$3 mode=$4
 source "$(dirname "$0")/xsession.sh"
 
-start_desktop 1280x1024
+start_desktop 1680x1050
 folder=$desktop_home/ricette # removed with the desktop
 applog=$desktop_home/app.log
 "$demo" "$folder" "$mode" >"$applog" 2>&1 &

@@ -55,12 +55,36 @@ void writeRecipe(const QString &folder, const Demo &demo)
 void writeFolder(const QString &folder)
 {
     const Demo demos[] = {
-        {"inverno.txt", "Inverno al fegato", {{"FARINA DI FEGATO", "150"}, {"SEMOLINO", "250"}, {"SOYA TOSTATA", "100"}}, 4, false},
-        {"estate.txt", "Estate dolce", {{"SEMOLINO", "300"}, {"FARINA DI MAIS", "150"}, {"LATTE IN POLVERE", "50"}}, 5, false},
-        {"estate_v2.txt", "Estate dolce v2", {{"SEMOLINO", "250"}, {"FARINA DI MAIS", "120"}, {"LATTE IN POLVERE", "80"}, {"TIGER NUTS", "50"}}, 5, false},
-        {"pesce.txt", "Pesce e birdfood", {{"FARINA DI SALMONE", "200"}, {"BIRDFOOD BLEND Drumlow", "150"}, {"SEMOLINO", "150"}}, 4, true},
-        {"amici/luca_proteica.txt", "Proteica di Luca", {{"CASEINA", "200"}, {"LACTALBUMINA", "100"}, {"ALBUMINA", "100"}, {"SEMOLINO", "100"}}, 6, false},
-        {"amici/marco_leggera.txt", "Leggera di Marco", {{"SEMOLINO", "400"}, {"FARINA DI RISO", "100"}}, 4, false},
+        {"inverno.txt",
+         "Inverno al fegato",
+         {{"FARINA DI FEGATO", "150"}, {"SEMOLINO", "250"}, {"SOYA TOSTATA", "100"}},
+         4,
+         false},
+        {"estate.txt",
+         "Estate dolce",
+         {{"SEMOLINO", "300"}, {"FARINA DI MAIS", "150"}, {"LATTE IN POLVERE", "50"}},
+         5,
+         false},
+        {"estate_v2.txt",
+         "Estate dolce v2",
+         {{"SEMOLINO", "250"}, {"FARINA DI MAIS", "120"}, {"LATTE IN POLVERE", "80"}, {"TIGER NUTS", "50"}},
+         5,
+         false},
+        {"pesce.txt",
+         "Pesce e birdfood",
+         {{"FARINA DI SALMONE", "200"}, {"BIRDFOOD BLEND Drumlow", "150"}, {"SEMOLINO", "150"}},
+         4,
+         true},
+        {"amici/luca_proteica.txt",
+         "Proteica di Luca",
+         {{"CASEINA", "200"}, {"LACTALBUMINA", "100"}, {"ALBUMINA", "100"}, {"SEMOLINO", "100"}},
+         6,
+         false},
+        {"amici/marco_leggera.txt",
+         "Leggera di Marco",
+         {{"SEMOLINO", "400"}, {"FARINA DI RISO", "100"}},
+         4,
+         false},
     };
     for (const Demo &demo : demos)
         writeRecipe(folder, demo);
@@ -83,7 +107,8 @@ void compare(FrmArchivio *archive, const QStringList &files)
     QAbstractItemModel *shown = view->model();
     for (int row = 0; row < shown->rowCount(); ++row)
         if (files.contains(shown->index(row, LibraryModel::FileColumn).data().toString()))
-            view->selectionModel()->select(shown->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            view->selectionModel()->select(shown->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
     archive->findChild<QPushButton *>(QStringLiteral("CmdConfronta"))->click();
 }
 
