@@ -121,13 +121,15 @@ void addResults(Table &table, const QList<Entry> &entries)
     };
     table.lines.append(Line{tr("Risultati"), {}, true});
     for (const Figure &f : kFigures) {
+        // Only calculated recipes are compared (see refusal()); the rest shows nothing.
+        const auto pick = [&f](const Entry &e) { return e.calculated() ? f.pick(e) : std::nullopt; };
         Line line = textLine(tr(f.label), entries, [&](const Entry &e) {
-            const auto v = f.pick(e);
+            const auto v = pick(e);
             return v ? formats[f.format](*v) : QString();
         });
-        const auto first = f.pick(entries.first());
+        const auto first = pick(entries.first());
         for (qsizetype k = 1; k < entries.size(); ++k) {
-            const auto v = f.pick(entries[k]);
+            const auto v = pick(entries[k]);
             const double scale = f.format == 1 ? 100 : 1; // percent points for a share
             if (line.cells[k].differs && v && first)
                 line.cells[k].change = signedText(numbers::roundToDecimals(*v * scale, 2) -

@@ -19,8 +19,8 @@
 #include <QVBoxLayout>
 
 FrmConfronto::FrmConfronto(const QList<library::Entry> &entries, QWidget *parent)
-    : QDialog(parent), m_table(comparison::build(entries)), m_bars(comparison::bars(entries)),
-      m_printer(std::make_unique<PagePrinter>(this))
+    : QDialog(parent), m_entries(entries), m_table(comparison::build(entries)),
+      m_bars(comparison::bars(entries)), m_printer(std::make_unique<PagePrinter>(this))
 {
     setObjectName(QStringLiteral("FrmConfronto"));
     setWindowTitle(tr("Confronto di ricette"));

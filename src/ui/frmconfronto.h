@@ -23,6 +23,7 @@ public:
     ~FrmConfronto() override;
 
     const comparison::Table &table() const { return m_table; }
+    const QList<library::Entry> &entries() const { return m_entries; }
     Page page() const;
     QTableWidget *grid() const { return m_grid; }
     void setPagePrinter(std::unique_ptr<PagePrinter> printer);
@@ -38,6 +39,7 @@ protected:
 private:
     void fillGrid();
 
+    QList<library::Entry> m_entries;
     comparison::Table m_table;
     QList<comparison::Bar> m_bars;
     MessageBoxSink m_sink{this};

@@ -27,6 +27,7 @@ class TestFrmArchivio : public QObject
     ModalWatcher *watcher = nullptr;
     FrmArchivio *window = nullptr;
     QTemporaryDir dir;
+    QTemporaryDir scratch;
 
     // The recipes' file names in the order the list shows them, files that are no recipe left out.
     QStringList shownRecipes()
@@ -185,6 +186,22 @@ private slots:
         QVERIFY(confronto->page().landscape);
         QVERIFY(page.filter(QStringLiteral("Mix magro")).size() >= 4); // the title and three bars
         QVERIFY(page.filter(QStringLiteral("1,77% (-4,85) *")).size() == 1);
+
+        // "Salva PDF…" writes it through the page renderer; nothing in the folder changes.
+        struct ToPdf : FrmConfronto
+        {
+            using FrmConfronto::FrmConfronto;
+            QString path;
+            QString choosePdfPath() override { return path; }
+        } pdf(confronto->entries());
+        pdf.path = scratch.filePath(QStringLiteral("confronto.pdf"));
+        QTest::mouseClick(pdf.findChild<QPushButton *>(QStringLiteral("CmdPdf")), Qt::LeftButton);
+        QVERIFY(readAll(pdf.path).startsWith("%PDF"));
+        pdf.path = scratch.filePath(QStringLiteral("manca/confronto.pdf"));
+        QTest::mouseClick(pdf.findChild<QPushButton *>(QStringLiteral("CmdPdf")), Qt::LeftButton);
+        QTRY_COMPARE(watcher->boxes.size(), 1);
+        QVERIFY(
+            watcher->texts().first().startsWith(QStringLiteral("Impossibile salvare il file PDF\nFile «")));
     }
 };
 
