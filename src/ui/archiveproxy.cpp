@@ -11,6 +11,17 @@ ArchiveProxy::ArchiveProxy(LibraryModel &model, QObject *parent)
     setSourceModel(&model);
     setSortRole(LibraryModel::SortRole);
     setDynamicSortFilter(true);
+    m_collator.setLocale(QLocale(QLocale::Italian, QLocale::Italy)); // the C locale knows no numeric order
+    m_collator.setNumericMode(true);
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+}
+
+bool ArchiveProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const
+{
+    const QVariant a = left.data(LibraryModel::SortRole), b = right.data(LibraryModel::SortRole);
+    if (a.typeId() == QMetaType::QString && b.typeId() == QMetaType::QString)
+        return m_collator.compare(a.toString(), b.toString()) < 0;
+    return QSortFilterProxyModel::lessThan(left, right);
 }
 
 void ArchiveProxy::setFilterText(const QString &text)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCollator>
 #include <QColor>
 #include <QSortFilterProxyModel>
 
@@ -25,6 +26,8 @@ public:
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+    // Texts as people read them: "r2" before "r10".
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
 
 private:
     bool marked(int sourceRow, int column) const;
@@ -33,4 +36,5 @@ private:
     QString m_filter;
     QColor m_grey;
     QColor m_mark;
+    QCollator m_collator;
 };

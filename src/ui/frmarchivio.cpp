@@ -54,6 +54,8 @@ FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<
     connect(m_view, &QAbstractItemView::doubleClicked, this, &FrmArchivio::CmdApri_Click);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &FrmArchivio::updateButtons);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &FrmArchivio::updateButtons);
     connect(&m_model, &LibraryModel::progress, this, [this](int done, int total) {
         m_progress->setMaximum(qMax(total, 1));
         m_progress->setValue(done);
@@ -179,7 +181,8 @@ void FrmArchivio::updateCounts()
 void FrmArchivio::updateButtons()
 {
     const QList<library::Entry> selected = selectedEntries();
-    m_openButton->setEnabled(selected.size() == 1 && selected.first().isRecipe());
+    // Enter opens the current line even when nothing is selected: so does the button.
+    m_openButton->setEnabled(selected.size() <= 1 && m_view->currentIndex().isValid());
     m_compareButton->setEnabled(comparison::refusal(selected).isEmpty());
 }
 

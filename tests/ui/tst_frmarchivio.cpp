@@ -66,6 +66,9 @@ private slots:
         for (const char *name : {"ricetta_uova.txt", "ricetta_sbilanciata.txt", "ricetta_lf_accenti.txt",
                                  "campo37_non_valido.txt"})
             QVERIFY(QFile::copy(dataFile(QLatin1String(name)), dir.filePath(QLatin1String(name))));
+        for (const char *name : {"r2.txt", "r10.txt"})
+            QVERIFY(
+                QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")), dir.filePath(QLatin1String(name))));
     }
 
     void init()
@@ -80,7 +83,7 @@ private slots:
         form->findChild<QAction *>(QStringLiteral("mnuArchivio"))->trigger();
         window = form->archiveWindow();
         QVERIFY(window && window->isVisible() && !window->isModal());
-        QTRY_VERIFY(window->model().rowCount() == 4 && !window->model().busy());
+        QTRY_VERIFY(window->model().rowCount() == 6 && !window->model().busy());
     }
 
     void cleanup()
@@ -109,6 +112,9 @@ private slots:
             << int(LibraryModel::BinderColumn) << int(Qt::AscendingOrder) << QStringList{l, u, s};
         QTest::newRow("recipe name") << int(LibraryModel::NameColumn) << int(Qt::AscendingOrder)
                                      << QStringList{u, s, l};
+        QTest::newRow("file name, numbers within as numbers")
+            << int(LibraryModel::FileColumn) << int(Qt::AscendingOrder)
+            << QStringList{QStringLiteral("r2.txt"), QStringLiteral("r10.txt"), l, s, u};
     }
     void sortsByAnyColumn()
     {
@@ -116,7 +122,9 @@ private slots:
         QFETCH(int, order);
         QFETCH(QStringList, files);
         window->view()->sortByColumn(column, Qt::SortOrder(order));
-        QCOMPARE(shownRecipes(), files);
+        QStringList shown = shownRecipes();
+        shown.removeIf([&files](const QString &name) { return !files.contains(name); }); // copies tie
+        QCOMPARE(shown, files);
     }
 
     void filterFindsIngredientsAndNames_data()
@@ -125,7 +133,9 @@ private slots:
         QTest::addColumn<QStringList>("files");
         QTest::newRow("ingredient") << "SEMOLINO" << QStringList{QStringLiteral("ricetta_sbilanciata.txt")};
         QTest::newRow("egg kind, other case")
-            << "uovo intero" << QStringList{QStringLiteral("ricetta_uova.txt")};
+            << "uovo intero"
+            << QStringList{QStringLiteral("r2.txt"), QStringLiteral("r10.txt"),
+                           QStringLiteral("ricetta_uova.txt")};
         QTest::newRow("recipe name") << "di per" << QStringList{QStringLiteral("ricetta_lf_accenti.txt")};
         QTest::newRow("nothing") << "QUINOA" << QStringList{};
     }
