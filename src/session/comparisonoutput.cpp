@@ -101,25 +101,28 @@ QStringList textLines(const Table &table, const QList<Bar> &chart)
 
 Page page(const Table &table, const QList<Bar> &chart)
 {
-    // Landscape: a label column and up to four recipe columns of some 28 characters.
+    // Landscape at 8 pt: a label column and up to four recipe columns of 34 average
+    // characters. Texts stop well before the next column: capitals run wider than average.
+    constexpr double kPoints = 8;
     constexpr int kLabelColumn = 1;
-    constexpr int kFirstColumn = 30;
-    constexpr int kColumnWidth = 28;
+    constexpr int kFirstColumn = 36;
+    constexpr int kColumnWidth = 34;
+    constexpr int kKept = 27;
     Page page;
     page.landscape = true;
     page.addLine(14).text(tr("Confronto di ricette"));
     page.addEmptyLines(1);
     auto row = [&](const QString &label, const QStringList &cells) {
-        PageLine &line = page.addLine();
-        line.at(kLabelColumn).text(label.left(kFirstColumn - 3));
+        PageLine &line = page.addLine(kPoints);
+        line.at(kLabelColumn).text(label.left(kKept + 2));
         for (qsizetype k = 0; k < cells.size(); ++k)
-            line.at(kFirstColumn + int(k) * kColumnWidth).text(cells[k].left(kColumnWidth - 2));
+            line.at(kFirstColumn + int(k) * kColumnWidth).text(cells[k].left(kKept));
     };
     row(QString(), table.titles);
     row(tr("File"), table.files);
     for (const Line &line : table.lines) {
         if (line.heading)
-            page.addEmptyLines(1);
+            page.addLine(kPoints);
         QStringList cells;
         for (const Cell &cell : line.cells)
             cells.append(cellText(cell));
@@ -127,16 +130,17 @@ Page page(const Table &table, const QList<Bar> &chart)
     }
     page.addLine(8).at(kLabelColumn).text(legend());
     for (const Bar &bar : chart) {
-        page.addEmptyLines(1);
-        page.addLine().at(kLabelColumn).text(chartTitle(bar));
+        page.addLine(kPoints);
+        page.addLine(kPoints).at(kLabelColumn).text(chartTitle(bar));
         for (qsizetype k = 0; k < bar.percents.size(); ++k) {
-            PageLine &line = page.addLine();
-            line.at(kLabelColumn).text(table.titles.value(k).left(kFirstColumn - 3));
-            // Every mark at its own column: the font's characters differ in width.
+            PageLine &line = page.addLine(kPoints);
+            line.at(kLabelColumn).text(table.titles.value(k).left(kKept + 2));
+            // Every mark at its own column, two apart: the font's characters differ in
+            // width, and none is wider than two average ones.
             const QString cells = barCells(bar.percents[k], bar.range, scaleOf(bar));
             for (int i = 0; i < cells.size(); ++i)
-                line.at(kFirstColumn + i).text(cells.mid(i, 1));
-            line.at(kFirstColumn + kBarWidth + 2).text(percentText(bar.percents[k]));
+                line.at(kFirstColumn + 2 * i).text(cells.mid(i, 1));
+            line.at(kFirstColumn + 2 * kBarWidth + 2).text(percentText(bar.percents[k]));
         }
     }
     return page;

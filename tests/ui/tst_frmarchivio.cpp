@@ -4,11 +4,13 @@
 #include "frmarchivio.h"
 #include "frmconfronto.h"
 #include "modalwatcher.h"
+#include "pagerenderer.h"
 #include "pagetext.h"
 #include "testfiles.h"
 
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStyleFactory>
@@ -212,6 +214,31 @@ private slots:
         QTRY_COMPARE(watcher->boxes.size(), 1);
         QVERIFY(
             watcher->texts().first().startsWith(QStringLiteral("Impossibile salvare il file PDF\nFile «")));
+    }
+
+    // Four recipes on the landscape sheet: every line of the page stays one printed line,
+    // the chart's marks included, and nothing runs past the printable width.
+    void fourRecipesFitTheSheet()
+    {
+        QList<library::Entry> recipes;
+        for (const library::Entry &entry : window->model().entries())
+            if (entry.isRecipe() && recipes.size() < comparison::kMaxRecipes)
+                recipes.append(entry);
+        QCOMPARE(recipes.size(), comparison::kMaxRecipes);
+        const Page page = comparison::page(comparison::build(recipes), comparison::bars(recipes));
+        QPdfWriter pdf(scratch.filePath(QStringLiteral("quattro.pdf")));
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        const QSizeF printable = pdf.pageLayout().paintRectPixels(pdf.resolution()).size();
+        QSet<QPair<int, double>> printed;
+        for (const pagerenderer::PlacedText &p : pagerenderer::layout(page, pdf, printable)) {
+            printed.insert({p.page, p.y});
+            const QFontMetricsF metrics(QFont(QStringLiteral("Liberation Sans"), int(p.pointSize)), &pdf);
+            QVERIFY2(p.x + metrics.horizontalAdvance(p.text) <= printable.width() + 0.5, qPrintable(p.text));
+        }
+        int written = 0;
+        for (const PageLine &line : page.lines)
+            written += line.items.isEmpty() ? 0 : 1;
+        QCOMPARE(int(printed.size()), written);
     }
 };
 
