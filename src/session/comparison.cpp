@@ -59,13 +59,14 @@ Line textLine(const QString &label, const QList<Entry> &entries,
     return line;
 }
 
-// The cell of one ingredient: "200 g · 33,33%"; eggs as "4 uova · 208 g · 40,94%".
+// The cell of one ingredient: "200 g · 33,33%"; eggs as "4 uova · 208 g · 40,94%"; "-"
+// where the recipe lacks it.
 QString ingredientCell(const Entry &entry, const QString &name)
 {
     const auto grams = gramsByName(entry);
     const auto it = std::find_if(grams.begin(), grams.end(), [&](const auto &p) { return p.first == name; });
     if (it == grams.end())
-        return QString();
+        return QStringLiteral("-"); // as the lists show a row without an ingredient
     QString text = numbers::plainText(it->second) + QStringLiteral(" g · ") +
                    numbers::percent(it->second / entry.results->totalWeight);
     if (entry.rows[field::kEggRow - 1].name == name)

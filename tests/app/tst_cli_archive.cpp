@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         const QStringList out = run.out.split(u'\n');
         QCOMPARE(out.first(), QStringLiteral("\tBoilie al latte\tMix magro"));
-        QVERIFY(out.contains(QStringLiteral("SEMOLINO\t\t300 g · 50,00% *")));
+        QVERIFY(out.contains(QStringLiteral("SEMOLINO\t-\t300 g · 50,00% *")));
         QVERIFY(out.contains(QStringLiteral("Grassi %\t6,62%\t1,77% (-4,85) *")));
         QVERIFY(out.contains(QStringLiteral("Bilancio Grassi (3-8%)\tnel range\tsotto *")));
         QVERIFY(out.contains(QStringLiteral("Costo al kg\t4,70 €/kg\t4,17 €/kg *")));
