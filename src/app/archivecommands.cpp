@@ -8,6 +8,7 @@
 #include "messages.h"
 #include "numbers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -29,6 +30,11 @@ enum Exit
 const char *const kCsvColumns[LibraryModel::ColumnCount] = {
     "file",        "ricetta",      "modificata", "peso_totale", "proteine", "grassi",
     "carboidrati", "digeribilita", "legante",    "bilancio",    "costo_kg", "risultati_salvati"};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("vornak-cli", text);
+}
 
 QString csvField(const QString &text)
 {
@@ -58,14 +64,14 @@ int list(QStringList args, const personal::Library &ingredients, const Usage &us
     const bool csv = args.removeAll(QStringLiteral("--csv")) > 0;
     for (const QString &arg : args)
         if (arg.startsWith(u'-') && arg.size() > 1)
-            return usage(QStringLiteral("Opzione sconosciuta: ") + arg);
+            return usage(tr("Opzione sconosciuta: ") + arg);
     if (args.size() > 1)
-        return usage(QStringLiteral("Troppi argomenti: ") + args.mid(1).join(u' '));
+        return usage(tr("Troppi argomenti: ") + args.mid(1).join(u' '));
     const QString folder = args.isEmpty() ? QDir::currentPath() : args.first();
     QString problem;
     QList<library::Entry> entries = library::scanAll(folder, ingredients, &problem);
     if (!problem.isEmpty()) {
-        warn(QStringLiteral("Impossibile leggere la cartella: ") + problem);
+        warn(tr("Impossibile leggere la cartella: ") + problem);
         return BadFile;
     }
     std::sort(entries.begin(), entries.end(),
@@ -94,9 +100,9 @@ int compare(const QStringList &args, const personal::Library &ingredients, const
 {
     for (const QString &arg : args)
         if (arg.startsWith(u'-') && arg.size() > 1)
-            return usage(QStringLiteral("Opzione sconosciuta: ") + arg);
+            return usage(tr("Opzione sconosciuta: ") + arg);
     if (args.size() < comparison::kMinRecipes || args.size() > comparison::kMaxRecipes)
-        return usage(QStringLiteral("compare vuole da 2 a 4 file di ricette"));
+        return usage(tr("compare vuole da 2 a 4 file di ricette"));
     QList<library::Entry> entries;
     for (const QString &path : args)
         entries.append(library::readEntry(path, QFileInfo(path).absolutePath(), ingredients));

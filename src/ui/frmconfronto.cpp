@@ -120,7 +120,6 @@ void FrmConfronto::CmdPdf_Click()
     const QString path = choosePdfPath();
     if (path.isEmpty())
         return;
-    if (!pagerenderer::writePdf(page(), path))
-        m_sink.warn(messages::kTitle,
-                    usertext::aboutFile(printerjob::kCannotSavePdf, path, usertext::whyUnwritable(path)));
+    if (const QString why = pagerenderer::writePdf(page(), path); !why.isEmpty())
+        m_sink.warn(messages::kTitle, usertext::aboutFile(printerjob::kCannotSavePdf, path, why));
 }
