@@ -64,6 +64,7 @@ LibraryModel::LibraryModel(QObject *parent) : QAbstractTableModel(parent)
     m_changed.setInterval(150);
     connect(&m_changed, &QTimer::timeout, this, [this] { startScan(false); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_changed.start(); });
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { m_changed.start(); });
 }
 
 LibraryModel::~LibraryModel()
@@ -150,8 +151,10 @@ void LibraryModel::take(quint64 generation, library::ScanBatch batch)
     remove(batch.removed);
     merge(batch.entries);
     emit progress(batch.done, batch.total);
-    if (batch.last)
+    if (batch.last) {
+        watchFiles();
         emit listed();
+    }
 }
 
 void LibraryModel::merge(const QList<Entry> &entries)
@@ -208,6 +211,31 @@ void LibraryModel::watch(const QStringList &folders)
     for (const QString &folder : folders)
         if (!before.contains(folder))
             m_watcher.addPath(folder);
+}
+
+void LibraryModel::watchFiles()
+{
+    // A file written over in place changes nothing in its folder: watch the files too,
+    // as many as the system's watches comfortably allow; beyond them, a save through a
+    // temporary file (as Vornak saves) still shows in the folder.
+    constexpr int kWatchedFiles = 2000;
+    QSet<QString> wanted;
+    for (const Entry &entry : std::as_const(m_entries)) {
+        if (wanted.size() >= kWatchedFiles)
+            break;
+        wanted.insert(entry.path);
+    }
+    const QStringList before = m_watcher.files();
+    for (const QString &file : before)
+        if (!wanted.contains(file))
+            m_watcher.removePath(file);
+    const QSet<QString> watched(before.begin(), before.end());
+    QStringList added;
+    for (const QString &file : std::as_const(wanted))
+        if (!watched.contains(file))
+            added.append(file);
+    if (!added.isEmpty())
+        m_watcher.addPaths(added);
 }
 
 int LibraryModel::rowCount(const QModelIndex &parent) const

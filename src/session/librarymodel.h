@@ -82,6 +82,7 @@ private:
     void merge(const QList<library::Entry> &entries);
     void remove(const QStringList &paths);
     void watch(const QStringList &folders);
+    void watchFiles();
     void rebuildIndex();
 
     QString m_folder;

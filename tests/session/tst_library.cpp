@@ -281,6 +281,13 @@ private slots:
         QTRY_VERIFY(std::any_of(model.entries().begin(), model.entries().end(), [](const library::Entry &e) {
             return e.relativePath == QStringLiteral("m4.txt") && e.recipeName == QStringLiteral("Mix magro");
         }));
+        // Written over in place, as an editor may do: the row follows too.
+        writeAll(dir.filePath(QStringLiteral("m5.txt")),
+                 readAll(dataFile(QStringLiteral("ricetta_uova.txt"))));
+        QTRY_VERIFY(std::any_of(model.entries().begin(), model.entries().end(), [](const library::Entry &e) {
+            return e.relativePath == QStringLiteral("m5.txt") &&
+                   e.recipeName == QStringLiteral("Boilie al latte");
+        }));
         QSignalSpy gone(&model, &LibraryModel::folderProblem);
         QVERIFY(dir.removeRecursively());
         QTRY_VERIFY(!gone.isEmpty());
