@@ -15,11 +15,13 @@ build_bench() { # source-dir build-dir
     cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$2" -j "$JOBS" --target vornak_bench >/dev/null
     cmake --build "$2" -j "$JOBS" --target formula_bench >/dev/null 2>&1 || true
+    cmake --build "$2" -j "$JOBS" --target archive_bench >/dev/null 2>&1 || true
     cmake --build "$2" -j "$JOBS" --target sheet_bench >/dev/null 2>&1 || true
 }
 run_bench() { # build-dir
     "$1/bench/vornak_bench"
     [[ ! -x "$1/bench/formula_bench" ]] || "$1/bench/formula_bench"
+    [[ ! -x "$1/bench/archive_bench" ]] || "$1/bench/archive_bench" 2>/dev/null
     [[ ! -x "$1/bench/sheet_bench" ]] || "$1/bench/sheet_bench"
 }
 build_bench "$ROOT" "$ROOT/build-bench"

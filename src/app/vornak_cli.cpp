@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vornak-cli: the worksheet's calculation, recipe files and sheets from the command line.
+#include "archivecommands.h"
 #include "balancetexts.h"
 #include "catalogue.h"
 #include "converter.h"
@@ -71,6 +72,19 @@ const char kHelp[] = QT_TRANSLATE_NOOP("Cli", R"(Uso:
       numero delle uova. Scrive ROW NOME: VECCHI g -> NUOVI g per ogni riga e
       Uova: VECCHIE -> NUOVE, poi i risultati come calc e, con i prezzi, il
       costo come cost. Con --save salva la ricetta con i nuovi grammi.
+  vornak-cli list [CARTELLA] [--csv]
+      Elenca le ricette della CARTELLA (se manca, quella attuale) e delle sue
+      sottocartelle, una per riga con le colonne dell'archivio: file, nome,
+      data, peso totale, proteine, grassi e carboidrati %, indici, bilancio,
+      costo al kg (con i prezzi attuali) e se i risultati salvati nel file
+      sono diversi da quelli calcolati dalle righe. Separate da tabulazioni,
+      o con --csv da ";" con la virgola decimale, per un foglio di calcolo.
+      I file che non sono ricette vanno sullo standard error con il motivo.
+      Uscita 2 se la cartella non si può leggere.
+  vornak-cli compare A B [C D]
+      Confronta da 2 a 4 ricette affiancate: ingredienti allineati per nome,
+      risultati, indici, bilancio e costo al kg, con le differenze dalla
+      prima segnate, e le quote a barre rispetto ai range bilanciati.
   vornak-cli --help
       Mostra questo aiuto.
   vornak-cli --version
@@ -119,11 +133,16 @@ struct Context
     Session session{sink};
     QString ingredientsPath; // --ingredients; empty for the user's own file
 
-    // Opens a recipe as the window's "Apri" does, the personal ingredients read first.
-    bool openRecipe(const QString &path)
+    void loadIngredients()
     {
         session.loadLibrary(ingredientsPath.isEmpty() ? ingredientfile::defaultPath() : ingredientsPath,
                             !ingredientsPath.isEmpty());
+    }
+
+    // Opens a recipe as the window's "Apri" does, the personal ingredients read first.
+    bool openRecipe(const QString &path)
+    {
+        loadIngredients();
         return session.open(path);
     }
 
@@ -493,6 +512,12 @@ int main(int argc, char *argv[])
         return cost(context, args);
     if (command == QStringLiteral("formula"))
         return formulaCommand(context, args);
+    if (command == QStringLiteral("list") || command == QStringLiteral("compare")) {
+        context.loadIngredients();
+        const personal::Library &ingredients = context.session.worksheet().library();
+        return command == QStringLiteral("list") ? archivecommands::list(args, ingredients, usage)
+                                                 : archivecommands::compare(args, ingredients, usage);
+    }
     return usage((command.startsWith(u'-') ? QCoreApplication::translate("Cli", "Opzione sconosciuta: ")
                                            : QCoreApplication::translate("Cli", "Comando sconosciuto: ")) +
                  command);

@@ -44,6 +44,7 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     buildButtons(client);
     buildMenus();
     addBalanceMenuItem();
+    addArchiveMenuItem();
     buildStatusBar();
     setFocusOrder();
     controlhabits::install(this);

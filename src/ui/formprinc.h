@@ -17,6 +17,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class FileChooser;
+class FrmArchivio;
 class FrmBilancio;
 class FrmConvertitore;
 class FrmFormula;
@@ -44,6 +45,10 @@ public:
     const FieldBinding *binding() const { return m_binding; }
     FrmConvertitore *converterWindow() const;
     FrmBilancio *balanceWindow() const;
+    FrmArchivio *archiveWindow() const;
+    // Where "Archivio ricette" starts: the folder of the last recipe opened or saved, else
+    // the user's documents folder.
+    QString archiveFolder() const;
 
     // Reads the personal ingredients and prices into the worksheet's lists, warning
     // about every line left out, and about a missing file when the user `named` it;
@@ -74,6 +79,7 @@ public slots:
     void mnuIngredienti_Click();
     void mnuBilancio_Click();
     void mnuFormula_Click();
+    void mnuArchivio_Click();
 
 signals:
     // "Esci": the program ends at once, without asking.
@@ -102,6 +108,7 @@ private:
     void lendTypeToDialogs();
     void buildStatusBar();
     void addBalanceMenuItem();
+    void addArchiveMenuItem();
     void showCalculation();
     ClsResize &resizerInUse();
     void Form_Load();
@@ -121,6 +128,7 @@ private:
     QLabel *m_costLine = nullptr;
     QPointer<FrmBilancio> m_balanceWindow;
     QPointer<FrmFormula> m_formulaWindow;
+    QPointer<FrmArchivio> m_archiveWindow;
     bool m_shownOnce = false;
     QString m_fileOnShow;
     std::optional<std::pair<QString, bool>> m_ingredientsOnShow;

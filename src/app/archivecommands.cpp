@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "archivecommands.h"
+
+#include "comparison.h"
+#include "librarymodel.h"
+#include "libraryscan.h"
+#include "librarytexts.h"
+#include "messages.h"
+#include "numbers.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace archivecommands {
+
+namespace {
+
+enum Exit
+{
+    Success = 0,
+    Refused = 1,
+    BadFile = 2
+};
+
+// For spreadsheets: the same names in every language.
+const char *const kCsvColumns[LibraryModel::ColumnCount] = {
+    "file",        "ricetta",      "modificata", "peso_totale", "proteine", "grassi",
+    "carboidrati", "digeribilita", "legante",    "bilancio",    "costo_kg", "risultati_salvati"};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("vornak-cli", text);
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(u';') && !text.contains(u'"'))
+        return text;
+    return u'"' + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+}
+
+// The cost as a number for a spreadsheet; the missing price as the window says it.
+QString csvCell(const library::Entry &entry, int column)
+{
+    if (column == LibraryModel::CostColumn && entry.calculated() && entry.cost.missingPrice.isEmpty() &&
+        !entry.cost.tooLarge)
+        return numbers::twoDecimals(entry.cost.perKg);
+    return LibraryModel::cellText(entry, column);
+}
+
+void warn(const QString &text)
+{
+    QTextStream(stderr) << messages::kTitle << ": " << library::oneLine(text) << '\n';
+}
+
+} // namespace
+
+int list(QStringList args, const personal::Library &ingredients, const Usage &usage)
+{
+    const bool csv = args.removeAll(QStringLiteral("--csv")) > 0;
+    for (const QString &arg : args)
+        if (arg.startsWith(u'-') && arg.size() > 1)
+            return usage(tr("Opzione sconosciuta: ") + arg);
+    if (args.size() > 1)
+        return usage(tr("Troppi argomenti: ") + args.mid(1).join(u' '));
+    const QString folder = args.isEmpty() ? QDir::currentPath() : args.first();
+    QString problem;
+    QList<library::Entry> entries = library::scanAll(folder, ingredients, &problem);
+    if (!problem.isEmpty()) {
+        warn(tr("Impossibile leggere la cartella: ") + problem);
+        return BadFile;
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const auto &a, const auto &b) { return a.relativePath < b.relativePath; });
+    QTextStream out(stdout);
+    if (csv) {
+        QStringList names;
+        for (const char *name : kCsvColumns)
+            names.append(QString::fromLatin1(name));
+        out << names.join(u';') << "\r\n";
+    }
+    for (const library::Entry &entry : entries) {
+        if (!entry.isRecipe()) {
+            warn(entry.refusal);
+            continue;
+        }
+        QStringList cells;
+        for (int column = 0; column < LibraryModel::ColumnCount; ++column)
+            cells.append(csv ? csvField(csvCell(entry, column)) : LibraryModel::cellText(entry, column));
+        out << cells.join(csv ? u';' : u'\t') << (csv ? "\r\n" : "\n");
+    }
+    return Success;
+}
+
+int compare(const QStringList &args, const personal::Library &ingredients, const Usage &usage)
+{
+    for (const QString &arg : args)
+        if (arg.startsWith(u'-') && arg.size() > 1)
+            return usage(tr("Opzione sconosciuta: ") + arg);
+    if (args.size() < comparison::kMinRecipes || args.size() > comparison::kMaxRecipes)
+        return usage(tr("compare vuole da 2 a 4 file di ricette"));
+    QList<library::Entry> entries;
+    for (const QString &path : args)
+        entries.append(library::readEntry(path, QFileInfo(path).absolutePath(), ingredients));
+    if (const QString refusal = comparison::refusal(entries); !refusal.isEmpty()) {
+        warn(refusal);
+        const bool notRecipe =
+            std::any_of(entries.begin(), entries.end(), [](const auto &e) { return !e.isRecipe(); });
+        return notRecipe ? BadFile : Refused;
+    }
+    QTextStream out(stdout);
+    const comparison::Table table = comparison::build(entries);
+    for (const QString &line : comparison::textLines(table, comparison::bars(entries)))
+        out << line << '\n';
+    return Success;
+}
+
+} // namespace archivecommands

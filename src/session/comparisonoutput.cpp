@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The comparison written out: as text for the command line, as a page for the printer.
+#include "comparison.h"
+
+#include "numbers.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+
+namespace comparison {
+
+namespace {
+
+constexpr int kBarWidth = 40;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Confronto", text);
+}
+
+QString cellText(const Cell &cell)
+{
+    QString text = cell.text;
+    if (!cell.change.isEmpty())
+        text += QStringLiteral(" (%1)").arg(cell.change);
+    if (cell.differs)
+        text += QStringLiteral(" *");
+    return text;
+}
+
+// One scale for every recipe of a nutrient, so their bars compare: half again the top
+// of the range, or the largest share, up to the next ten.
+double scaleOf(const Bar &bar)
+{
+    double top = bar.range.high * 1.5;
+    for (const auto &p : bar.percents)
+        top = std::max(top, p.value_or(0));
+    return std::min(100.0, std::ceil(top / 10) * 10);
+}
+
+// "#" up to the share, "." beyond, "|" where the balanced range begins and ends.
+QString barCells(std::optional<double> percent, balance::Range range, double scale)
+{
+    QString cells;
+    const double step = scale / kBarWidth;
+    for (int i = 0; i < kBarWidth; ++i) {
+        const double from = i * step;
+        const auto edgeHere = [&](double edge) { return edge >= from && edge < from + step; };
+        if (edgeHere(range.low) || edgeHere(range.high))
+            cells += QLatin1Char('|');
+        else
+            cells += percent && from < *percent ? QLatin1Char('#') : QLatin1Char('.');
+    }
+    return cells;
+}
+
+QString percentText(std::optional<double> percent)
+{
+    return percent ? numbers::twoDecimals(*percent) + QLatin1Char('%') : tr("nessun risultato");
+}
+
+QString legend()
+{
+    return tr("* diverso dalla prima ricetta; tra parentesi la differenza dalla prima");
+}
+
+QString chartTitle(const Bar &bar)
+{
+    return tr("%1: range bilanciato %2-%3%, scala 0-%4%")
+        .arg(bar.nutrient)
+        .arg(bar.range.low)
+        .arg(bar.range.high)
+        .arg(scaleOf(bar));
+}
+
+} // namespace
+
+QStringList textLines(const Table &table, const QList<Bar> &chart)
+{
+    QStringList out;
+    out.append(QLatin1Char('\t') + table.titles.join(QLatin1Char('\t')));
+    out.append(tr("File") + QLatin1Char('\t') + table.files.join(QLatin1Char('\t')));
+    for (const Line &line : table.lines) {
+        QStringList cells{line.label};
+        for (const Cell &cell : line.cells)
+            cells.append(cellText(cell));
+        out.append(cells.join(QLatin1Char('\t')));
+    }
+    out.append(legend());
+    for (const Bar &bar : chart) {
+        out.append(chartTitle(bar));
+        for (qsizetype k = 0; k < bar.percents.size(); ++k)
+            out.append(QStringLiteral("%1\t%2 %3")
+                           .arg(table.titles.value(k), barCells(bar.percents[k], bar.range, scaleOf(bar)),
+                                percentText(bar.percents[k])));
+    }
+    return out;
+}
+
+Page page(const Table &table, const QList<Bar> &chart)
+{
+    // Landscape at 8 pt: a label column and up to four recipe columns of 34 average
+    // characters. Texts stop well before the next column: capitals run wider than average.
+    constexpr double kPoints = 8;
+    constexpr int kLabelColumn = 1;
+    constexpr int kFirstColumn = 36;
+    constexpr int kColumnWidth = 34;
+    constexpr int kKept = 27;
+    Page page;
+    page.landscape = true;
+    page.addLine(14).text(tr("Confronto di ricette"));
+    page.addEmptyLines(1);
+    auto row = [&](const QString &label, const QStringList &cells) {
+        PageLine &line = page.addLine(kPoints);
+        line.at(kLabelColumn).text(label.left(kKept + 2));
+        for (qsizetype k = 0; k < cells.size(); ++k)
+            line.at(kFirstColumn + int(k) * kColumnWidth).text(cells[k].left(kKept));
+    };
+    row(QString(), table.titles);
+    row(tr("File"), table.files);
+    for (const Line &line : table.lines) {
+        if (line.heading)
+            page.addLine(kPoints);
+        QStringList cells;
+        for (const Cell &cell : line.cells)
+            cells.append(cellText(cell));
+        row(line.label, cells);
+    }
+    page.addLine(8).at(kLabelColumn).text(legend());
+    for (const Bar &bar : chart) {
+        page.addLine(kPoints);
+        page.addLine(kPoints).at(kLabelColumn).text(chartTitle(bar));
+        for (qsizetype k = 0; k < bar.percents.size(); ++k) {
+            PageLine &line = page.addLine(kPoints);
+            line.at(kLabelColumn).text(table.titles.value(k).left(kKept + 2));
+            // Every mark at its own column, two apart: the font's characters differ in
+            // width, and none is wider than two average ones.
+            const QString cells = barCells(bar.percents[k], bar.range, scaleOf(bar));
+            for (int i = 0; i < cells.size(); ++i)
+                line.at(kFirstColumn + 2 * i).text(cells.mid(i, 1));
+            line.at(kFirstColumn + 2 * kBarWidth + 2).text(percentText(bar.percents[k]));
+        }
+    }
+    return page;
+}
+
+} // namespace comparison

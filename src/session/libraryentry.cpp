@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "libraryentry.h"
+
+#include "calculation.h"
+#include "messages.h"
+#include "numbers.h"
+#include "recipecommands.h"
+#include "recipefile.h"
+#include "recipemessages.h"
+#include "usertext.h"
+#include "warnings.h"
+#include "worksheet.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace library {
+
+namespace {
+
+// Keeps what "Apri" and "Calcola" would have shown in boxes.
+class CollectingSink : public WarningSink
+{
+public:
+    void warn(const QString &, const QString &text) override { texts.append(text); }
+    QStringList texts;
+};
+
+// The egg weight and the nine results as the worksheet shows them.
+QStringList shownResults(const Worksheet &worksheet)
+{
+    QStringList texts{worksheet.text(field::peso(field::kEggRow))};
+    for (FieldId id : field::kResultsInClearOrder)
+        texts.append(worksheet.text(id));
+    return texts;
+}
+
+void describe(Entry &entry, const Worksheet &worksheet)
+{
+    const QStringList record = recipefile::recordOf(worksheet);
+    entry.recipeName = worksheet.text(field::NomeRicetta);
+    entry.notes = worksheet.text(field::Note).left(kNotesKept);
+    for (int row = 1; row <= field::kIngredientRows; ++row) {
+        const QString name = field::isCustomRow(row) ? worksheet.text(field::aggiunta(row))
+                                                     : worksheet.text(field::componente(row));
+        if (!name.isEmpty() && name != QLatin1String("-"))
+            entry.ingredients.append(name);
+    }
+    if (worksheet.eggsChecked()) {
+        entry.ingredients.append(worksheet.text(field::componente(field::kEggRow)));
+        entry.eggCount = numbers::valueOrZero(worksheet.text(field::NumeroUova));
+    }
+}
+
+void assess(Entry &entry, const Worksheet &worksheet)
+{
+    const MixOutcome outcome = computeMix(entry.rows);
+    entry.results = outcome.results;
+    const std::array<double, 3> shares{outcome.results.proteinShare, outcome.results.carboShare,
+                                       outcome.results.fatShare};
+    for (size_t k = 0; k < 3; ++k) {
+        const balance::Range range = balance::rangeOf(balance::kNutrients[k]);
+        const double shown = balance::shownPercent(shares[k]);
+        entry.verdicts[k] = shown < range.low    ? balance::Verdict::Below
+                            : shown > range.high ? balance::Verdict::Above
+                                                 : balance::Verdict::InRange;
+    }
+    entry.cost = mixCost(worksheet, entry.rows);
+}
+
+Entry located(const QString &path, const QString &folder)
+{
+    Entry entry;
+    const QFileInfo info(path);
+    entry.path = info.absoluteFilePath();
+    entry.relativePath = QDir(folder).relativeFilePath(entry.path);
+    entry.modified = info.lastModified();
+    entry.size = info.size();
+    return entry;
+}
+
+} // namespace
+
+Entry readEntry(const QString &path, const QString &folder, const personal::Library &ingredients)
+{
+    Entry entry = located(path, folder);
+    CollectingSink sink;
+    Worksheet worksheet;
+    worksheet.setLibrary(ingredients);
+    worksheet.setWarningSink(&sink);
+    if (!recipecommands::openFile(worksheet, path)) {
+        entry.refusal = sink.texts.value(sink.texts.size() - 1);
+        return entry;
+    }
+    entry.notices = sink.texts;
+    describe(entry, worksheet);
+    const QStringList stored = shownResults(worksheet);
+    sink.texts.clear();
+    if (!calculate(worksheet, &entry.rows)) {
+        entry.calculationRefusal = sink.texts.value(0);
+        return entry;
+    }
+    entry.stale = shownResults(worksheet) != stored;
+    assess(entry, worksheet);
+    return entry;
+}
+
+Entry unreadableEntry(const QString &path, const QString &folder, const QString &reason)
+{
+    Entry entry = located(path, folder);
+    entry.refusal = usertext::aboutFile(messages::kCannotRead, path, reason);
+    return entry;
+}
+
+bool matches(const Entry &entry, const QString &needle)
+{
+    if (needle.isEmpty())
+        return true;
+    const auto has = [&needle](const QString &text) { return text.contains(needle, Qt::CaseInsensitive); };
+    return has(entry.recipeName) || has(entry.relativePath) || has(entry.notes) ||
+           std::any_of(entry.ingredients.begin(), entry.ingredients.end(), has);
+}
+
+} // namespace library

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Which files of a folder the recipe archive lists: every name ending in ".txt" (any
+// case), as the open dialog offers them, in the folder and in all its subfolders.
+// Symbolic links are followed, but every folder is walked once, by its real path, so a
+// link back up the tree never makes a loop. Hidden files and folders are left out, as
+// the open dialog leaves them out. Nothing is opened here but folders.
+namespace library {
+
+struct Listing
+{
+    QStringList files;   // in walking order; pipes and devices too: their refusal is listed
+    QStringList folders; // every folder walked, the listed one first
+    // Files that cannot even be looked at, with the reason: a symbolic-link loop, a name
+    // that is not UTF-8.
+    QList<QPair<QString, QString>> unreadable;
+    QString problem; // why the folder itself cannot be read; then nothing else is set
+};
+
+Listing listFolder(const QString &folder);
+
+// Why a folder cannot be listed ("la cartella non esiste", "permesso negato"), or empty.
+QString folderProblem(const QString &folder);
+
+} // namespace library

@@ -1,0 +1,242 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmarchivio.h"
+
+#include "archiveproxy.h"
+#include "balancelook.h"
+#include "comparison.h"
+#include "entrymessages.h"
+#include "frmconfronto.h"
+#include "session.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+
+FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<void(const QString &)> open,
+                         QWidget *parent)
+    : QDialog(parent), m_session(session), m_open(std::move(open))
+{
+    setObjectName(QStringLiteral("FrmArchivio"));
+    setWindowTitle(tr("Archivio ricette"));
+    m_proxy = new ArchiveProxy(m_model, this);
+    m_view = new QTableView(this);
+    m_view->setObjectName(QStringLiteral("LstRicette"));
+    m_view->setModel(m_proxy);
+    m_view->setSortingEnabled(true);
+    m_view->sortByColumn(LibraryModel::FileColumn, Qt::AscendingOrder);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setWordWrap(false);
+    m_view->verticalHeader()->hide();
+    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // Widths from the lines in sight, not from ten thousand.
+    m_view->horizontalHeader()->setResizeContentsPrecision(10);
+    m_view->installEventFilter(this);
+    const QPalette palette = m_view->palette();
+    m_proxy->setColours(
+        palette.color(QPalette::Disabled, QPalette::Text),
+        balancelook::markColour(palette.color(QPalette::Base), palette.color(QPalette::Text)));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(buildTop());
+    layout->addWidget(m_view, 1);
+    layout->addWidget(buildBottom());
+
+    connect(m_view, &QAbstractItemView::doubleClicked, this, &FrmArchivio::CmdApri_Click);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &FrmArchivio::updateButtons);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &FrmArchivio::updateButtons);
+    connect(&m_model, &LibraryModel::progress, this, [this](int done, int total) {
+        m_progress->setMaximum(qMax(total, 1));
+        m_progress->setValue(done);
+        m_progress->setVisible(done < total);
+        updateCounts();
+        // Widths once, from the first lines in; the user's own widths stay afterwards.
+        if (!m_fitted && m_model.rowCount() > 0) {
+            m_fitted = true;
+            fitColumns();
+        }
+    });
+    connect(&m_model, &LibraryModel::listed, this, [this] {
+        m_progress->hide();
+        updateCounts();
+    });
+    connect(&m_model, &LibraryModel::folderProblem, this, [this](const QString &problem) {
+        m_counts->setText(tr("Impossibile leggere la cartella: %1").arg(problem));
+    });
+    const QRect screen = this->screen()->availableGeometry();
+    resize(qMin(1640, screen.width() - 40), qMin(640, screen.height() - 60));
+    m_model.setIngredients(session.worksheet().library());
+    showFolder(folder);
+    updateButtons();
+}
+
+QWidget *FrmArchivio::buildTop()
+{
+    auto *top = new QWidget(this);
+    auto *row = new QHBoxLayout(top);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_folder = new QLabel(top);
+    m_folder->setObjectName(QStringLiteral("LblCartella"));
+    m_folder->setTextFormat(Qt::PlainText);
+    auto *choose = new QPushButton(tr("&Cartella…"), top);
+    choose->setObjectName(QStringLiteral("CmdCartella"));
+    choose->setToolTip(tr("Scegli la cartella delle ricette"));
+    choose->setAutoDefault(false);
+    connect(choose, &QPushButton::clicked, this, &FrmArchivio::CmdCartella_Click);
+    m_filter = new QLineEdit(top);
+    m_filter->setObjectName(QStringLiteral("TxtFiltro"));
+    m_filter->setPlaceholderText(tr("Filtra: nome, file, note o ingrediente"));
+    m_filter->setClearButtonEnabled(true);
+    connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_proxy->setFilterText(text);
+        updateCounts();
+    });
+    row->addWidget(m_folder, 1);
+    row->addWidget(choose);
+    row->addWidget(m_filter, 1);
+    return top;
+}
+
+QWidget *FrmArchivio::buildBottom()
+{
+    auto *bottom = new QWidget(this);
+    auto *row = new QHBoxLayout(bottom);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_progress = new QProgressBar(bottom);
+    m_progress->setObjectName(QStringLiteral("BarLettura"));
+    m_progress->setFormat(tr("%v di %m file letti"));
+    m_progress->hide();
+    m_counts = new QLabel(bottom);
+    m_counts->setObjectName(QStringLiteral("LblConteggio"));
+    m_openButton = new QPushButton(tr("&Apri"), bottom);
+    m_openButton->setObjectName(QStringLiteral("CmdApri"));
+    m_openButton->setToolTip(tr("Apre la ricetta nel foglio di lavoro, come \"Apri\""));
+    m_compareButton = new QPushButton(tr("C&onfronta"), bottom);
+    m_compareButton->setObjectName(QStringLiteral("CmdConfronta"));
+    m_compareButton->setToolTip(tr("Mette a confronto da 2 a 4 ricette selezionate"));
+    auto *close = new QPushButton(tr("C&hiudi"), bottom);
+    close->setObjectName(QStringLiteral("CmdChiudi"));
+    for (QPushButton *button : {m_openButton, m_compareButton, close})
+        button->setAutoDefault(false);
+    connect(m_openButton, &QPushButton::clicked, this, &FrmArchivio::CmdApri_Click);
+    connect(m_compareButton, &QPushButton::clicked, this, &FrmArchivio::CmdConfronta_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    row->addWidget(m_progress);
+    row->addWidget(m_counts, 1);
+    row->addWidget(m_openButton);
+    row->addWidget(m_compareButton);
+    row->addWidget(close);
+    return bottom;
+}
+
+void FrmArchivio::showFolder(const QString &folder)
+{
+    m_folder->setText(QDir::toNativeSeparators(folder));
+    m_progress->setValue(0);
+    m_progress->show();
+    m_fitted = false;
+    m_model.setFolder(folder);
+}
+
+void FrmArchivio::fitColumns()
+{
+    m_view->resizeColumnsToContents();
+    // A refusal or a long name would push the figures out of sight: its tooltip has it whole.
+    const int widest = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 28;
+    for (int column : {LibraryModel::FileColumn, LibraryModel::NameColumn, LibraryModel::BalanceColumn,
+                       LibraryModel::CostColumn})
+        m_view->setColumnWidth(column, qMin(m_view->columnWidth(column), widest));
+}
+
+void FrmArchivio::followIngredients()
+{
+    m_model.setIngredients(m_session.worksheet().library());
+}
+
+void FrmArchivio::updateCounts()
+{
+    int recipes = 0;
+    for (const library::Entry &entry : m_model.entries())
+        recipes += entry.isRecipe() ? 1 : 0;
+    const int others = int(m_model.entries().size()) - recipes;
+    QString text = tr("%n ricette", nullptr, recipes);
+    if (others)
+        text += tr(", %n file non validi", nullptr, others);
+    if (m_proxy->rowCount() != m_model.rowCount())
+        text += tr(" (%n mostrati)", nullptr, m_proxy->rowCount());
+    m_counts->setText(text);
+}
+
+void FrmArchivio::updateButtons()
+{
+    const QList<library::Entry> selected = selectedEntries();
+    // Enter opens the current line even when nothing is selected: so does the button.
+    m_openButton->setEnabled(selected.size() <= 1 && m_view->currentIndex().isValid());
+    m_compareButton->setEnabled(comparison::refusal(selected).isEmpty());
+}
+
+QList<library::Entry> FrmArchivio::selectedEntries() const
+{
+    QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
+    QList<library::Entry> entries;
+    for (const QModelIndex &row : rows)
+        entries.append(m_model.entry(m_proxy->mapToSource(row).row()));
+    return entries;
+}
+
+QString FrmArchivio::chooseFolder()
+{
+    return QFileDialog::getExistingDirectory(this, tr("Cartella delle ricette"), m_model.folder());
+}
+
+void FrmArchivio::CmdCartella_Click()
+{
+    if (const QString folder = chooseFolder(); !folder.isEmpty())
+        showFolder(folder);
+}
+
+void FrmArchivio::CmdApri_Click()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    // A file that is no recipe opens as "Apri" would open it: with its refusal.
+    m_open(m_model.entry(m_proxy->mapToSource(current).row()).path);
+}
+
+void FrmArchivio::CmdConfronta_Click()
+{
+    const QList<library::Entry> entries = selectedEntries();
+    if (const QString refusal = comparison::refusal(entries); !refusal.isEmpty()) {
+        m_sink.warn(messages::kTitle, refusal);
+        return;
+    }
+    auto *window = new FrmConfronto(entries, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
+bool FrmArchivio::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            CmdApri_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmconfronto.h"
+
+#include "balancelook.h"
+#include "entrymessages.h"
+#include "pageprinter.h"
+#include "pagerenderer.h"
+#include "printmessages.h"
+#include "sharechart.h"
+#include "usertext.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+FrmConfronto::FrmConfronto(const QList<library::Entry> &entries, QWidget *parent)
+    : QDialog(parent), m_entries(entries), m_table(comparison::build(entries)),
+      m_bars(comparison::bars(entries)), m_printer(std::make_unique<PagePrinter>(this))
+{
+    setObjectName(QStringLiteral("FrmConfronto"));
+    setWindowTitle(tr("Confronto di ricette"));
+    m_grid = new QTableWidget(this);
+    m_grid->setObjectName(QStringLiteral("GrdConfronto"));
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setWordWrap(false);
+    fillGrid();
+    auto *chart = new ShareChart(m_bars, m_table.titles, this);
+    auto *split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(m_grid);
+    split->addWidget(chart);
+    split->setStretchFactor(0, 3);
+
+    auto *buttons = new QHBoxLayout;
+    auto *print = new QPushButton(tr("&Stampa"), this);
+    print->setObjectName(QStringLiteral("CmdStampa"));
+    auto *pdf = new QPushButton(tr("Salva &PDF…"), this);
+    pdf->setObjectName(QStringLiteral("CmdPdf"));
+    auto *close = new QPushButton(tr("C&hiudi"), this);
+    close->setObjectName(QStringLiteral("CmdChiudi"));
+    for (QPushButton *button : {print, pdf, close})
+        button->setAutoDefault(false);
+    connect(print, &QPushButton::clicked, this, &FrmConfronto::CmdStampa_Click);
+    connect(pdf, &QPushButton::clicked, this, &FrmConfronto::CmdPdf_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    buttons->addStretch(1);
+    buttons->addWidget(print);
+    buttons->addWidget(pdf);
+    buttons->addWidget(close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(split, 1);
+    layout->addLayout(buttons);
+    const QRect screen = this->screen()->availableGeometry();
+    resize(qMin(260 + 240 * int(m_table.titles.size()), screen.width() - 40),
+           qMin(760, screen.height() - 60));
+}
+
+FrmConfronto::~FrmConfronto() = default;
+
+void FrmConfronto::fillGrid()
+{
+    const QPalette pal = palette();
+    const QColor mark = balancelook::markColour(pal.color(QPalette::Base), pal.color(QPalette::Text));
+    m_grid->setColumnCount(int(m_table.titles.size()));
+    m_grid->setHorizontalHeaderLabels(m_table.titles);
+    m_grid->setRowCount(int(m_table.lines.size()) + 1);
+    QStringList labels{tr("File")};
+    for (int k = 0; k < m_table.files.size(); ++k)
+        m_grid->setItem(0, k, new QTableWidgetItem(m_table.files[k]));
+    for (int row = 0; row < m_table.lines.size(); ++row) {
+        const comparison::Line &line = m_table.lines[row];
+        labels.append(line.label);
+        QFont font = m_grid->font();
+        font.setBold(line.heading);
+        for (int k = 0; k < line.cells.size(); ++k) {
+            const comparison::Cell &cell = line.cells[k];
+            auto *item = new QTableWidgetItem(
+                cell.change.isEmpty() ? cell.text : QStringLiteral("%1 (%2)").arg(cell.text, cell.change));
+            if (cell.differs) {
+                QFont bold = font;
+                bold.setBold(true);
+                item->setFont(bold);
+                item->setForeground(mark);
+                item->setToolTip(tr("Diverso dalla prima ricetta"));
+            }
+            m_grid->setItem(row + 1, k, item);
+        }
+    }
+    m_grid->setVerticalHeaderLabels(labels);
+    m_grid->resizeColumnsToContents();
+}
+
+Page FrmConfronto::page() const
+{
+    return comparison::page(m_table, m_bars);
+}
+
+void FrmConfronto::setPagePrinter(std::unique_ptr<PagePrinter> printer)
+{
+    m_printer = std::move(printer);
+}
+
+void FrmConfronto::CmdStampa_Click()
+{
+    m_printer->print(page(), tr("il confronto"), m_sink);
+}
+
+QString FrmConfronto::choosePdfPath()
+{
+    return QFileDialog::getSaveFileName(this, tr("Salva il confronto come PDF"),
+                                        QStringLiteral("Confronto.pdf"), tr("Documenti PDF (*.pdf)"));
+}
+
+void FrmConfronto::CmdPdf_Click()
+{
+    const QString path = choosePdfPath();
+    if (path.isEmpty())
+        return;
+    if (const QString why = pagerenderer::writePdf(page(), path); !why.isEmpty())
+        m_sink.warn(messages::kTitle, usertext::aboutFile(printerjob::kCannotSavePdf, path, why));
+}

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sharechart.h"
+
+#include "balancelook.h"
+#include "numbers.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// One scale per nutrient, as on the printed page: half again the top of the range, or
+// the largest share, up to the next ten.
+double scaleOf(const comparison::Bar &bar)
+{
+    double top = bar.range.high * 1.5;
+    for (const auto &p : bar.percents)
+        top = std::max(top, p.value_or(0));
+    return std::min(100.0, std::ceil(top / 10) * 10);
+}
+
+} // namespace
+
+ShareChart::ShareChart(QList<comparison::Bar> bars, QStringList titles, QWidget *parent)
+    : QWidget(parent), m_bars(std::move(bars)), m_titles(std::move(titles))
+{
+    setObjectName(QStringLiteral("GrfQuote"));
+    setMinimumHeight(sizeHint().height());
+}
+
+QSize ShareChart::sizeHint() const
+{
+    const int line = fontMetrics().height();
+    return {600, int(m_bars.size()) * (int(m_titles.size()) + 1) * (line + 4) + line};
+}
+
+void ShareChart::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QPalette pal = palette();
+    const QFontMetrics fm = fontMetrics();
+    const int line = fm.height() + 4;
+    int labelWidth = 0;
+    for (const QString &title : m_titles)
+        labelWidth = std::max(labelWidth, fm.horizontalAdvance(title.left(30)));
+    const int left = labelWidth + 16;
+    const int valueWidth = fm.horizontalAdvance(QStringLiteral("100,00%")) + 8;
+    const int width = std::max(50, this->width() - left - valueWidth);
+    const QColor mark = balancelook::markColour(pal.color(QPalette::Window), pal.color(QPalette::WindowText));
+    int y = 0;
+    for (const comparison::Bar &bar : m_bars) {
+        const double scale = scaleOf(bar);
+        auto x = [&](double percent) { return left + int(width * std::min(percent, scale) / scale); };
+        p.setPen(pal.color(QPalette::WindowText));
+        p.drawText(0, y, left + width, line, Qt::AlignVCenter | Qt::AlignLeft,
+                   tr("%1: range %2-%3%").arg(bar.nutrient).arg(bar.range.low).arg(bar.range.high));
+        y += line;
+        // The balanced range, as a band behind every recipe's bar.
+        const QRect band(x(bar.range.low), y, x(bar.range.high) - x(bar.range.low),
+                         line * int(m_titles.size()));
+        p.fillRect(band, pal.color(QPalette::Highlight).lighter(170));
+        for (qsizetype k = 0; k < m_titles.size(); ++k) {
+            const std::optional<double> percent = bar.percents.value(k);
+            p.setPen(pal.color(QPalette::WindowText));
+            p.drawText(0, y, labelWidth + 8, line, Qt::AlignVCenter | Qt::AlignLeft, m_titles[k].left(30));
+            if (percent) {
+                const bool inside = *percent >= bar.range.low && *percent <= bar.range.high;
+                p.fillRect(QRect(left, y + 3, x(*percent) - left, line - 6),
+                           inside ? pal.color(QPalette::Highlight) : mark);
+                p.drawText(left + width + 4, y, valueWidth, line, Qt::AlignVCenter | Qt::AlignLeft,
+                           numbers::twoDecimals(*percent) + QLatin1Char('%'));
+            }
+            y += line;
+        }
+        p.setPen(QPen(pal.color(QPalette::WindowText), 1, Qt::DashLine));
+        p.drawLine(band.topLeft(), band.bottomLeft());
+        p.drawLine(band.topRight(), band.bottomRight());
+    }
+}

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// vornak-cli list and compare, run as a user would.
+#include "testfiles.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+QString dataHome()
+{
+    static QTemporaryDir home;
+    return home.path();
+}
+
+Run cli(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
+    environment.remove(QStringLiteral("DISPLAY"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VORNAK_CLI), arguments);
+    Run run;
+    if (!process.waitForFinished(30000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class TestCliArchive : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString prices;
+
+private slots:
+    void initTestCase()
+    {
+        for (const char *name : {"ricetta_uova.txt", "ricetta_sbilanciata.txt", "campo37_non_valido.txt"})
+            QVERIFY(QFile::copy(dataFile(QLatin1String(name)), dir.filePath(QLatin1String(name))));
+        prices = dataHome() + QStringLiteral("/prezzi.csv");
+        writeAll(
+            prices,
+            "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n"
+            "ALBUMINA;;;;;;10\nFARINA DI AVENA;;;;;;2\nUOVO INTERO GALLINA;;;;;;0,25\nSEMOLINO;;;;;;1\n");
+    }
+
+    // One line per recipe, in either form; files that are no recipe on standard error.
+    void listRows_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("tabs")
+            << QStringList{}
+            << QStringList{
+                   "ricetta_sbilanciata.txt\tMix magro\t*\t600,00\t32,85%\t1,77%\t50,95%\t4,00\t4,83\t"
+                   "Grassi sotto\t4,17 €/kg\tuguali",
+                   "ricetta_uova.txt\tBoilie al latte\t*\t404,00\t28,15%\t6,62%\t36,09%\t2,23\t4,33\t"
+                   "nel range\t4,70 €/kg\tuguali"};
+        QTest::newRow("csv, same column names in every language")
+            << QStringList{"--csv"}
+            << QStringList{"file;ricetta;modificata;peso_totale;proteine;grassi;carboidrati;digeribilita;"
+                           "legante;bilancio;costo_kg;"
+                           "risultati_salvati\r",
+                           "ricetta_sbilanciata.txt;Mix magro;*;600,00;32,85%;1,77%;50,95%;4,00;4,83;"
+                           "Grassi sotto;4,17;uguali\r",
+                           "ricetta_uova.txt;Boilie al latte;*;404,00;28,15%;6,62%;36,09%;2,23;4,33;"
+                           "nel range;4,70;uguali\r"};
+    }
+    void listRows()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, lines);
+        const Run run = cli(QStringList{"list", dir.path(), "--ingredients", prices} + options);
+        QCOMPARE(run.exitCode, 0);
+        QStringList out = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(out.size(), lines.size());
+        for (qsizetype k = 0; k < lines.size(); ++k) {
+            // The date is the file's own: any text in its column.
+            const QChar sep = options.isEmpty() ? u'\t' : u';';
+            QStringList got = out[k].split(sep), want = lines[k].split(sep);
+            if (want.value(2) == QStringLiteral("*"))
+                got[2] = QStringLiteral("*");
+            QCOMPARE(got, want);
+        }
+        QVERIFY(run.err.contains(QStringLiteral("campo37_non_valido.txt")));
+        QVERIFY(run.err.startsWith(
+            QStringLiteral("AVVISO: Impossibile aprire il file: non è una ricetta valida")));
+    }
+
+    void listOfAMissingFolderExitsWith2()
+    {
+        const Run run = cli({"list", dir.filePath(QStringLiteral("non_ce"))});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.contains(QStringLiteral("non esiste")));
+    }
+
+    void compareMarksTheDifferences()
+    {
+        const Run run =
+            cli({"compare", dir.filePath(QStringLiteral("ricetta_uova.txt")),
+                 dir.filePath(QStringLiteral("ricetta_sbilanciata.txt")), "--ingredients", prices});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList out = run.out.split(u'\n');
+        QCOMPARE(out.first(), QStringLiteral("\tBoilie al latte\tMix magro"));
+        QVERIFY(out.contains(QStringLiteral("SEMOLINO\t-\t300 g · 50,00% *")));
+        QVERIFY(out.contains(QStringLiteral("Grassi %\t6,62%\t1,77% (-4,85) *")));
+        QVERIFY(out.contains(QStringLiteral("Bilancio Grassi (3-8%)\tnel range\tsotto *")));
+        QVERIFY(out.contains(QStringLiteral("Costo al kg\t4,70 €/kg\t4,17 €/kg *")));
+    }
+
+    void compareRefuses_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("one file") << QStringList{"ricetta_uova.txt"} << 2 << "compare vuole da 2 a 4";
+        QTest::newRow("five files") << QStringList(5, "ricetta_uova.txt") << 2 << "compare vuole da 2 a 4";
+        QTest::newRow("not a recipe")
+            << QStringList{"ricetta_uova.txt", "campo37_non_valido.txt"} << 2 << "non è una ricetta valida";
+        QTest::newRow("missing file")
+            << QStringList{"ricetta_uova.txt", "manca.txt"} << 2 << "il file non esiste";
+    }
+    void compareRefuses()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(int, exitCode);
+        QFETCH(QString, says);
+        QStringList args{"compare"};
+        for (const QString &file : files)
+            args.append(dir.filePath(file));
+        const Run run = cli(args);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(says), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliArchive)
+#include "tst_cli_archive.moc"

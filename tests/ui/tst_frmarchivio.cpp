@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The archive window driven through its widgets: sort, filter, open as "Apri", compare.
+#include "formprinc.h"
+#include "frmarchivio.h"
+#include "frmconfronto.h"
+#include "modalwatcher.h"
+#include "pagerenderer.h"
+#include "pagetext.h"
+#include "testfiles.h"
+
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStyleFactory>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace field;
+
+class TestFrmArchivio : public QObject
+{
+    Q_OBJECT
+
+    FormPrinc *form = nullptr;
+    ModalWatcher *watcher = nullptr;
+    FrmArchivio *window = nullptr;
+    QTemporaryDir dir;
+    QTemporaryDir scratch;
+
+    // The recipes' file names in the order the list shows them, files that are no recipe left out.
+    QStringList shownRecipes()
+    {
+        QStringList names;
+        QAbstractItemModel *shown = window->view()->model();
+        for (int row = 0; row < shown->rowCount(); ++row) {
+            const int entry = shown->index(row, 0).data(LibraryModel::EntryRole).toInt();
+            if (window->model().entry(entry).isRecipe())
+                names.append(window->model().entry(entry).relativePath);
+        }
+        return names;
+    }
+
+    // Selects the rows of these files, in this order of clicks.
+    void select(const QStringList &files)
+    {
+        QTableView *view = window->view();
+        view->clearSelection();
+        QAbstractItemModel *shown = view->model();
+        for (const QString &file : files)
+            for (int row = 0; row < shown->rowCount(); ++row)
+                if (shown->index(row, LibraryModel::FileColumn).data().toString() == file)
+                    view->selectionModel()->select(shown->index(row, 0),
+                                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        if (files.size() == 1)
+            for (int row = 0; row < shown->rowCount(); ++row)
+                if (shown->index(row, LibraryModel::FileColumn).data().toString() == files.first())
+                    view->setCurrentIndex(shown->index(row, 0));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        for (const char *name : {"ricetta_uova.txt", "ricetta_sbilanciata.txt", "ricetta_lf_accenti.txt",
+                                 "campo37_non_valido.txt"})
+            QVERIFY(QFile::copy(dataFile(QLatin1String(name)), dir.filePath(QLatin1String(name))));
+        for (const char *name : {"r2.txt", "r10.txt"})
+            QVERIFY(
+                QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")), dir.filePath(QLatin1String(name))));
+    }
+
+    void init()
+    {
+        form = new FormPrinc;
+        watcher = new ModalWatcher;
+        // The archive starts at the folder of the last recipe opened.
+        form->openOnShow(dir.filePath(QStringLiteral("ricetta_uova.txt")));
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QTRY_COMPARE(form->worksheet().text(NomeRicetta), QStringLiteral("Boilie al latte"));
+        form->findChild<QAction *>(QStringLiteral("mnuArchivio"))->trigger();
+        window = form->archiveWindow();
+        QVERIFY(window && window->isVisible() && !window->isModal());
+        QTRY_VERIFY(window->model().rowCount() == 6 && !window->model().busy());
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(watcher->unexpected.isEmpty(), qPrintable(watcher->unexpected.join(u',')));
+        delete watcher;
+        delete form;
+    }
+
+    void startsAtTheLastRecipesFolder() { QCOMPARE(QDir(window->model().folder()), QDir(dir.path())); }
+
+    void sortsByAnyColumn_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("order");
+        QTest::addColumn<QStringList>("files");
+        const QString u = QStringLiteral("ricetta_uova.txt"), s = QStringLiteral("ricetta_sbilanciata.txt"),
+                      l = QStringLiteral("ricetta_lf_accenti.txt");
+        QTest::newRow("protein, as numbers")
+            << int(LibraryModel::ProteinColumn) << int(Qt::AscendingOrder) << QStringList{l, u, s};
+        QTest::newRow("fat, descending")
+            << int(LibraryModel::FatColumn) << int(Qt::DescendingOrder) << QStringList{u, l, s};
+        QTest::newRow("total weight 80 < 404 < 600")
+            << int(LibraryModel::WeightColumn) << int(Qt::AscendingOrder) << QStringList{l, u, s};
+        QTest::newRow("binder -1 first")
+            << int(LibraryModel::BinderColumn) << int(Qt::AscendingOrder) << QStringList{l, u, s};
+        QTest::newRow("recipe name") << int(LibraryModel::NameColumn) << int(Qt::AscendingOrder)
+                                     << QStringList{u, s, l};
+        QTest::newRow("file name, numbers within as numbers")
+            << int(LibraryModel::FileColumn) << int(Qt::AscendingOrder)
+            << QStringList{QStringLiteral("r2.txt"), QStringLiteral("r10.txt"), l, s, u};
+    }
+    void sortsByAnyColumn()
+    {
+        QFETCH(int, column);
+        QFETCH(int, order);
+        QFETCH(QStringList, files);
+        window->view()->sortByColumn(column, Qt::SortOrder(order));
+        QStringList shown = shownRecipes();
+        shown.removeIf([&files](const QString &name) { return !files.contains(name); }); // copies tie
+        QCOMPARE(shown, files);
+    }
+
+    void filterFindsIngredientsAndNames_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("ingredient") << "SEMOLINO" << QStringList{QStringLiteral("ricetta_sbilanciata.txt")};
+        QTest::newRow("egg kind, other case")
+            << "uovo intero"
+            << QStringList{QStringLiteral("r2.txt"), QStringLiteral("r10.txt"),
+                           QStringLiteral("ricetta_uova.txt")};
+        QTest::newRow("recipe name") << "di per" << QStringList{QStringLiteral("ricetta_lf_accenti.txt")};
+        QTest::newRow("nothing") << "QUINOA" << QStringList{};
+    }
+    void filterFindsIngredientsAndNames()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, files);
+        window->view()->sortByColumn(LibraryModel::FileColumn, Qt::AscendingOrder);
+        QTest::keyClicks(window->findChild<QLineEdit *>(QStringLiteral("TxtFiltro")), typed);
+        QCOMPARE(shownRecipes(), files);
+    }
+
+    // Enter opens the recipe exactly as "Apri": its texts, and no calculation standing.
+    void enterOpensAsApri()
+    {
+        form->CmdCalcola_Click();
+        QVERIFY(form->session().lastCalculation());
+        select({QStringLiteral("ricetta_sbilanciata.txt")});
+        QTest::keyClick(window->view(), Qt::Key_Return);
+        QCOMPARE(form->worksheet().text(NomeRicetta), QStringLiteral("Mix magro"));
+        QCOMPARE(form->worksheet().text(componente(2)), QStringLiteral("SEMOLINO"));
+        QVERIFY(!form->session().lastCalculation());
+        QVERIFY(watcher->boxes.isEmpty());
+        // A file that is no recipe: the refusal "Apri" gives, and nothing changes.
+        select({QStringLiteral("campo37_non_valido.txt")});
+        QTest::keyClick(window->view(), Qt::Key_Return);
+        QTRY_COMPARE(watcher->boxes.size(), 1);
+        QVERIFY(watcher->texts().first().startsWith(
+            QStringLiteral("Impossibile aprire il file: non è una ricetta valida")));
+        QCOMPARE(form->worksheet().text(NomeRicetta), QStringLiteral("Mix magro"));
+    }
+
+    void compareSideBySide()
+    {
+        select({QStringLiteral("ricetta_uova.txt")});
+        QVERIFY(!window->findChild<QPushButton *>(QStringLiteral("CmdConfronta"))->isEnabled());
+        window->view()->sortByColumn(LibraryModel::FileColumn, Qt::DescendingOrder);
+        select({QStringLiteral("ricetta_uova.txt"), QStringLiteral("ricetta_sbilanciata.txt")});
+        auto *compare = window->findChild<QPushButton *>(QStringLiteral("CmdConfronta"));
+        QVERIFY(compare->isEnabled());
+        QTest::mouseClick(compare, Qt::LeftButton);
+        auto *confronto = window->findChild<FrmConfronto *>();
+        QVERIFY(confronto);
+        QTableWidget *grid = confronto->grid();
+        QCOMPARE(grid->columnCount(), 2);
+        // In the order of the list: the first column is the reference.
+        QCOMPARE(confronto->table().titles,
+                 QStringList({QStringLiteral("Boilie al latte"), QStringLiteral("Mix magro")}));
+        int fat = -1;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            if (grid->verticalHeaderItem(row)->text() == QStringLiteral("Grassi %"))
+                fat = row;
+        QVERIFY(fat >= 0);
+        QCOMPARE(grid->item(fat, 0)->text(), QStringLiteral("6,62%"));
+        QCOMPARE(grid->item(fat, 1)->text(), QStringLiteral("1,77% (-4,85)"));
+        QVERIFY(grid->item(fat, 1)->font().bold() && !grid->item(fat, 0)->font().bold());
+        const QStringList page = pageText(confronto->page());
+        QVERIFY(confronto->page().landscape);
+        QVERIFY(page.filter(QStringLiteral("Mix magro")).size() >= 4); // the title and three bars
+        QVERIFY(page.filter(QStringLiteral("1,77% (-4,85) *")).size() == 1);
+
+        // "Salva PDF…" writes it through the page renderer; nothing in the folder changes.
+        struct ToPdf : FrmConfronto
+        {
+            using FrmConfronto::FrmConfronto;
+            QString path;
+            QString choosePdfPath() override { return path; }
+        } pdf(confronto->entries());
+        pdf.path = scratch.filePath(QStringLiteral("confronto.pdf"));
+        QTest::mouseClick(pdf.findChild<QPushButton *>(QStringLiteral("CmdPdf")), Qt::LeftButton);
+        QVERIFY(readAll(pdf.path).startsWith("%PDF"));
+        pdf.path = scratch.filePath(QStringLiteral("manca/confronto.pdf"));
+        QTest::mouseClick(pdf.findChild<QPushButton *>(QStringLiteral("CmdPdf")), Qt::LeftButton);
+        QTRY_COMPARE(watcher->boxes.size(), 1);
+        QVERIFY(
+            watcher->texts().first().startsWith(QStringLiteral("Impossibile salvare il file PDF\nFile «")));
+    }
+
+    // Four recipes on the landscape sheet: every line of the page stays one printed line,
+    // the chart's marks included, and nothing runs past the printable width.
+    void fourRecipesFitTheSheet()
+    {
+        QList<library::Entry> recipes;
+        for (const library::Entry &entry : window->model().entries())
+            if (entry.isRecipe() && recipes.size() < comparison::kMaxRecipes)
+                recipes.append(entry);
+        QCOMPARE(recipes.size(), comparison::kMaxRecipes);
+        const Page page = comparison::page(comparison::build(recipes), comparison::bars(recipes));
+        QPdfWriter pdf(scratch.filePath(QStringLiteral("quattro.pdf")));
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        const QSizeF printable = pdf.pageLayout().paintRectPixels(pdf.resolution()).size();
+        QSet<QPair<int, double>> printed;
+        for (const pagerenderer::PlacedText &p : pagerenderer::layout(page, pdf, printable)) {
+            printed.insert({p.page, p.y});
+            const QFontMetricsF metrics(QFont(QStringLiteral("Liberation Sans"), int(p.pointSize)), &pdf);
+            QVERIFY2(p.x + metrics.horizontalAdvance(p.text) <= printable.width() + 0.5, qPrintable(p.text));
+        }
+        int written = 0;
+        for (const PageLine &line : page.lines)
+            written += line.items.isEmpty() ? 0 : 1;
+        QCOMPARE(int(printed.size()), written);
+    }
+};
+
+QTEST_MAIN(TestFrmArchivio)
+#include "tst_frmarchivio.moc"
