@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
+    <name>Archivio</name>
+    <message>
+        <source>il collegamento simbolico rimanda a sé stesso (un ciclo)</source>
+        <translation>the symbolic link leads back to itself (a loop)</translation>
+    </message>
+    <message>
+        <source>il collegamento simbolico punta a un file che non esiste</source>
+        <translation>the symbolic link points to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>la cartella «%1» non esiste</source>
+        <translation>the folder «%1» does not exist</translation>
+    </message>
+    <message>
+        <source>«%1» non è una cartella</source>
+        <translation>«%1» is not a folder</translation>
+    </message>
+    <message>
+        <source>permesso negato per la cartella «%1»</source>
+        <translation>permission denied for the folder «%1»</translation>
+    </message>
+    <message>
+        <source>il nome del file non è in UTF-8: rinominarlo per aprirlo</source>
+        <translation>the file name is not in UTF-8: rename the file to open it</translation>
+    </message>
+    <message>
+        <source>I risultati salvati nel file sono diversi da quelli calcolati dalle sue righe</source>
+        <translation>The results saved in the file differ from those calculated from its rows</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Ricetta</source>
+        <translation>Recipe</translation>
+    </message>
+    <message>
+        <source>Modificata</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>Peso totale</source>
+        <translation>Total weight</translation>
+    </message>
+    <message>
+        <source>Proteine %</source>
+        <translation>Protein %</translation>
+    </message>
+    <message>
+        <source>Grassi %</source>
+        <translation>Fat %</translation>
+    </message>
+    <message>
+        <source>Carboidrati %</source>
+        <translation>Carbs %</translation>
+    </message>
+    <message>
+        <source>Digeribilità</source>
+        <translation>Digestibility</translation>
+    </message>
+    <message>
+        <source>Legante</source>
+        <translation>Binder</translation>
+    </message>
+    <message>
+        <source>Bilancio</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Costo al kg</source>
+        <translation>Cost per kg</translation>
+    </message>
+    <message>
+        <source>Risultati salvati</source>
+        <translation>Saved results</translation>
+    </message>
+    <message>
+        <source>diversi</source>
+        <translation>different</translation>
+    </message>
+    <message>
+        <source>uguali</source>
+        <translation>same</translation>
+    </message>
+    <message>
+        <source>Calcola rifiuta: %1</source>
+        <translation>Calculate refuses: %1</translation>
+    </message>
+</context>
+<context>
     <name>Balance</name>
     <message>
         <source>Proteine</source>
@@ -561,6 +652,58 @@
         <translation>--eggs free: the recipe has no eggs</translation>
     </message>
     <message>
+        <source>Costo=</source>
+        <translation>Cost=</translation>
+    </message>
+    <message>
+        <source>Costo al kg=</source>
+        <translation>Cost per kg=</translation>
+    </message>
+    <message>
+        <source>sheet vuole --pdf e il nome del file PDF da scrivere</source>
+        <translation>sheet wants --pdf and the name of the PDF file to write</translation>
+    </message>
+    <message>
+        <source>il nome di una stampante</source>
+        <translation>a printer name</translation>
+    </message>
+    <message>
+        <source>Stampa inviata a </source>
+        <translation>Print sent to </translation>
+    </message>
+    <message>
+        <source>convert vuole prima --total e il peso totale in grammi</source>
+        <translation>convert wants --total and the total weight in grams first</translation>
+    </message>
+    <message>
+        <source>Troppi componenti: al massimo %1</source>
+        <translation>Too many ingredients: %1 at most</translation>
+    </message>
+    <message>
+        <source>«%1» non è nella forma NOME=PERCENTUALE</source>
+        <translation>«%1» is not in the form NAME=PERCENTAGE</translation>
+    </message>
+    <message>
+        <source>Uova: </source>
+        <translation>Eggs: </translation>
+    </message>
+    <message>
+        <source>--lang vuole it oppure en</source>
+        <translation>--lang wants it or en</translation>
+    </message>
+    <message>
+        <source>Opzione ripetuta: --ingredients</source>
+        <translation>Option repeated: --ingredients</translation>
+    </message>
+    <message>
+        <source>Manca il comando</source>
+        <translation>The command is missing</translation>
+    </message>
+    <message>
+        <source>Comando sconosciuto: </source>
+        <translation>Unknown command: </translation>
+    </message>
+    <message>
         <source>Uso:
   vornak-cli calc FILE [--save OUT]
       Apre la ricetta FILE, esegue il calcolo e scrive i risultati, uno per
@@ -599,6 +742,19 @@
       numero delle uova. Scrive ROW NOME: VECCHI g -&gt; NUOVI g per ogni riga e
       Uova: VECCHIE -&gt; NUOVE, poi i risultati come calc e, con i prezzi, il
       costo come cost. Con --save salva la ricetta con i nuovi grammi.
+  vornak-cli list [CARTELLA] [--csv]
+      Elenca le ricette della CARTELLA (se manca, quella attuale) e delle sue
+      sottocartelle, una per riga con le colonne dell&apos;archivio: file, nome,
+      data, peso totale, proteine, grassi e carboidrati %, indici, bilancio,
+      costo al kg (con i prezzi attuali) e se i risultati salvati nel file
+      sono diversi da quelli calcolati dalle righe. Separate da tabulazioni,
+      o con --csv da &quot;;&quot; con la virgola decimale, per un foglio di calcolo.
+      I file che non sono ricette vanno sullo standard error con il motivo.
+      Uscita 2 se la cartella non si può leggere.
+  vornak-cli compare A B [C D]
+      Confronta da 2 a 4 ricette affiancate: ingredienti allineati per nome,
+      risultati, indici, bilancio e costo al kg, con le differenze dalla
+      prima segnate, e le quote a barre rispetto ai range bilanciati.
   vornak-cli --help
       Mostra questo aiuto.
   vornak-cli --version
@@ -654,6 +810,19 @@ non valido.
       and Eggs: OLD -&gt; NEW, then the results as calc does and, with prices,
       the cost as cost does. With --save, saves the recipe with the new
       grams.
+  vornak-cli list [FOLDER] [--csv]
+      Lists the recipes of FOLDER (without it, the current folder) and of its
+      subfolders, one per line with the library&apos;s columns: file, name, date,
+      total weight, protein, fat and carbohydrate %, indices, balance, cost
+      per kg (at the current prices) and whether the results saved in the
+      file differ from those calculated from its rows. Separated by tabs, or
+      with --csv by &quot;;&quot; with the decimal comma, for a spreadsheet. Files that
+      are not recipes go to standard error with the reason. Exit status 2 if
+      the folder cannot be read.
+  vornak-cli compare A B [C D]
+      Compares 2 to 4 recipes side by side: ingredients aligned by name,
+      results, indices, balance and cost per kg, with the differences from
+      the first marked, and the shares as bars against the balanced ranges.
   vornak-cli --help
       Shows this help.
   vornak-cli --version
@@ -671,57 +840,44 @@ meets the limits, with the reasons), 2 file cannot be opened as a recipe or
 command not valid.
 </translation>
     </message>
+</context>
+<context>
+    <name>Confronto</name>
     <message>
-        <source>Costo=</source>
-        <translation>Cost=</translation>
+        <source>Peso totale</source>
+        <translation>Total weight</translation>
     </message>
     <message>
-        <source>Costo al kg=</source>
-        <translation>Cost per kg=</translation>
+        <source>Proteine gr.</source>
+        <translation>Protein g</translation>
     </message>
     <message>
-        <source>sheet vuole --pdf e il nome del file PDF da scrivere</source>
-        <translation>sheet wants --pdf and the name of the PDF file to write</translation>
+        <source>Proteine %</source>
+        <translation>Protein %</translation>
     </message>
     <message>
-        <source>il nome di una stampante</source>
-        <translation>a printer name</translation>
+        <source>Grassi gr.</source>
+        <translation>Fat g</translation>
     </message>
     <message>
-        <source>Stampa inviata a </source>
-        <translation>Print sent to </translation>
+        <source>Grassi %</source>
+        <translation>Fat %</translation>
     </message>
     <message>
-        <source>convert vuole prima --total e il peso totale in grammi</source>
-        <translation>convert wants --total and the total weight in grams first</translation>
+        <source>Carboidrati gr.</source>
+        <translation>Carbs g</translation>
     </message>
     <message>
-        <source>Troppi componenti: al massimo %1</source>
-        <translation>Too many ingredients: %1 at most</translation>
+        <source>Carboidrati %</source>
+        <translation>Carbs %</translation>
     </message>
     <message>
-        <source>«%1» non è nella forma NOME=PERCENTUALE</source>
-        <translation>«%1» is not in the form NAME=PERCENTAGE</translation>
+        <source>Indice Digeribilità</source>
+        <translation>Digestibility Index</translation>
     </message>
     <message>
-        <source>Uova: </source>
-        <translation>Eggs: </translation>
-    </message>
-    <message>
-        <source>--lang vuole it oppure en</source>
-        <translation>--lang wants it or en</translation>
-    </message>
-    <message>
-        <source>Opzione ripetuta: --ingredients</source>
-        <translation>Option repeated: --ingredients</translation>
-    </message>
-    <message>
-        <source>Manca il comando</source>
-        <translation>The command is missing</translation>
-    </message>
-    <message>
-        <source>Comando sconosciuto: </source>
-        <translation>Unknown command: </translation>
+        <source>Indice Legante</source>
+        <translation>Binder Index</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1252,10 @@ File </translation>
         <source>&amp;Lingua</source>
         <translation>&amp;Language</translation>
     </message>
+    <message>
+        <source>Archivio ricette…</source>
+        <translation>Recipe library…</translation>
+    </message>
 </context>
 <context>
     <name>Formula</name>
@@ -1367,6 +1527,78 @@ File </translation>
     </message>
 </context>
 <context>
+    <name>FrmArchivio</name>
+    <message>
+        <source>Archivio ricette</source>
+        <translation>Recipe library</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere la cartella: %1</source>
+        <translation>Cannot read the folder: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Cartella…</source>
+        <translation>&amp;Folder…</translation>
+    </message>
+    <message>
+        <source>Scegli la cartella delle ricette</source>
+        <translation>Choose the recipe folder</translation>
+    </message>
+    <message>
+        <source>Filtra: nome, file, note o ingrediente</source>
+        <translation>Filter: name, file, notes or ingredient</translation>
+    </message>
+    <message>
+        <source>%v di %m file letti</source>
+        <translation>%v of %m files read</translation>
+    </message>
+    <message>
+        <source>&amp;Apri</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Apre la ricetta nel foglio di lavoro, come &quot;Apri&quot;</source>
+        <translation>Opens the recipe in the worksheet, as &quot;Open&quot; does</translation>
+    </message>
+    <message>
+        <source>C&amp;onfronta</source>
+        <translation>C&amp;ompare</translation>
+    </message>
+    <message>
+        <source>Mette a confronto da 2 a 4 ricette selezionate</source>
+        <translation>Compares 2 to 4 selected recipes</translation>
+    </message>
+    <message>
+        <source>C&amp;hiudi</source>
+        <translation>C&amp;lose</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ricette</source>
+        <translation>
+            <numerusform>%n recipe</numerusform>
+            <numerusform>%n recipes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n file non validi</source>
+        <translation>
+            <numerusform>, %n invalid file</numerusform>
+            <numerusform>, %n invalid files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n mostrati)</source>
+        <translation>
+            <numerusform> (%n shown)</numerusform>
+            <numerusform> (%n shown)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cartella delle ricette</source>
+        <translation>Recipe folder</translation>
+    </message>
+</context>
+<context>
     <name>FrmBilancio</name>
     <message>
         <source>Bilancio del mix</source>
@@ -1399,6 +1631,45 @@ File </translation>
     <message>
         <source>Suggerimenti:</source>
         <translation>Suggestions:</translation>
+    </message>
+</context>
+<context>
+    <name>FrmConfronto</name>
+    <message>
+        <source>Confronto di ricette</source>
+        <translation>Recipe comparison</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Salva &amp;PDF…</source>
+        <translation>Save as &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>C&amp;hiudi</source>
+        <translation>C&amp;lose</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Diverso dalla prima ricetta</source>
+        <translation>Different from the first recipe</translation>
+    </message>
+    <message>
+        <source>il confronto</source>
+        <translation>the comparison</translation>
+    </message>
+    <message>
+        <source>Salva il confronto come PDF</source>
+        <translation>Save the comparison as PDF</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -2263,6 +2534,87 @@ Start Vornak from a graphical session; vornak-cli works without one too.
     <message>
         <source> e </source>
         <translation> and </translation>
+    </message>
+</context>
+<context>
+    <name>ShareChart</name>
+    <message>
+        <source>%1: range %2-%3%</source>
+        <translation>%1: range %2-%3%</translation>
+    </message>
+</context>
+<context>
+    <name>archivecommands</name>
+    <message>
+        <source>Opzione sconosciuta: </source>
+        <translation>Unknown option: </translation>
+    </message>
+    <message>
+        <source>Troppi argomenti: </source>
+        <translation>Too many arguments: </translation>
+    </message>
+    <message>
+        <source>Impossibile leggere la cartella: </source>
+        <translation>Cannot read the folder: </translation>
+    </message>
+    <message>
+        <source>compare vuole da 2 a 4 file di ricette</source>
+        <translation>compare takes 2 to 4 recipe files</translation>
+    </message>
+</context>
+<context>
+    <name>comparison</name>
+    <message>
+        <source>%1 uova · </source>
+        <translation>%1 eggs · </translation>
+    </message>
+    <message>
+        <source>Ingredienti</source>
+        <translation>Ingredients</translation>
+    </message>
+    <message>
+        <source>Risultati</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Bilancio %1 (%2)</source>
+        <translation>Balance %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Costo al kg</source>
+        <translation>Cost per kg</translation>
+    </message>
+    <message>
+        <source>Risultati salvati</source>
+        <translation>Saved results</translation>
+    </message>
+    <message>
+        <source>Per il confronto servono da %1 a %2 ricette</source>
+        <translation>A comparison needs %1 to %2 recipes</translation>
+    </message>
+    <message>
+        <source>Impossibile confrontare la ricetta</source>
+        <translation>Cannot compare the recipe</translation>
+    </message>
+    <message>
+        <source>nessun risultato</source>
+        <translation>no results</translation>
+    </message>
+    <message>
+        <source>* diverso dalla prima ricetta; tra parentesi la differenza dalla prima</source>
+        <translation>* different from the first recipe; in brackets the difference from the first</translation>
+    </message>
+    <message>
+        <source>%1: range bilanciato %2-%3%, scala 0-%4%</source>
+        <translation>%1: balanced range %2-%3%, scale 0-%4%</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Confronto di ricette</source>
+        <translation>Recipe comparison</translation>
     </message>
 </context>
 <context>
