@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
 
+#include "sentinels.h"
+
 namespace catalogue {
 namespace {
 
@@ -89,7 +91,7 @@ const EggKind kEggKinds[] = {
 
 template <typename Entry> QStringList entriesOf(std::span<const Entry> table)
 {
-    QStringList entries{QStringLiteral("-")};
+    QStringList entries{sentinel::kNothingChosen};
     for (const Entry &entry : table)
         entries << QString::fromLatin1(entry.name);
     return entries;
@@ -139,13 +141,13 @@ const QStringList &eggEntries()
 
 const QStringList &digestibilityEntries()
 {
-    static const QStringList entries{"-", "0", "1", "2", "3", "4", "5"};
+    static const QStringList entries{sentinel::kNothingChosen, "0", "1", "2", "3", "4", "5"};
     return entries;
 }
 
 const QStringList &binderEntries()
 {
-    static const QStringList entries{"-", "0", "1", "-1", "2", "3", "4", "5"};
+    static const QStringList entries{sentinel::kNothingChosen, "0", "1", "-1", "2", "3", "4", "5"};
     return entries;
 }
 

@@ -4,6 +4,7 @@
 #include "catalogue.h"
 #include "cp1252.h"
 #include "numbers.h"
+#include "sentinels.h"
 
 #include <limits>
 
@@ -54,7 +55,7 @@ QString cleanPrice(const QString &text)
 
 NameKind kindOf(const QString &name)
 {
-    if (name.isEmpty() || name == QStringLiteral("-"))
+    if (name.isEmpty() || name == sentinel::kNothingChosen)
         return NameKind::Reserved;
     if (catalogue::findIngredient(name))
         return NameKind::Catalogue;
