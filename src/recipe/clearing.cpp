@@ -15,10 +15,10 @@ void clearWorksheet(Worksheet &worksheet)
     worksheet.setText(Aggiunta1, QString());
     worksheet.setText(Aggiunta2, QString());
     for (int row = 1; row <= kCatalogueRows; ++row)
-        for (Column column : kValueColumns)
+        for (RowColumn column : kValueColumns)
             worksheet.setText(at(column, row), QString());
     for (int row : kCustomRows) {
-        for (Column column : {Proteine, Grassi, Carbo})
+        for (RowColumn column : {Proteine, Grassi, Carbo})
             worksheet.setText(at(column, row), sentinel::kZero);
         worksheet.select(dig(row), sentinel::kZero);
         worksheet.select(legante(row), sentinel::kZero);
@@ -36,10 +36,10 @@ void clearWorksheet(Worksheet &worksheet)
     }
 
     for (int row = 1; row <= kCatalogueRows; ++row)
-        for (Column column : kValueColumns)
+        for (RowColumn column : kValueColumns)
             worksheet.setColour(at(column, row), Colour::Window);
     for (int row : kCustomRows)
-        for (Column column : kValueColumns)
+        for (RowColumn column : kValueColumns)
             worksheet.setColour(at(column, row), Colour::Window);
     for (int row = 1; row <= kCatalogueRows; ++row)
         worksheet.setColour(componente(row), Colour::Window);

@@ -34,7 +34,7 @@ const std::array<FieldId, kFieldCount> &recordFields()
         for (int row = 1; row <= kIngredientRows; ++row)
             f[k++] = peso(row);
         for (int row : kCustomRows)
-            for (Column column : kValueColumns)
+            for (RowColumn column : kValueColumns)
                 f[k++] = at(column, row);
         f[k++] = ChkUova;
         f[k++] = componente(kEggRow);
@@ -235,7 +235,7 @@ QString whyNotARecipe(const QStringList &record, const QStringList &ingredients)
     for (int row : kCustomRows) {
         if (!text(aggiunta(row)).isEmpty())
             continue;
-        for (Column column : {Peso, Proteine, Grassi, Carbo})
+        for (RowColumn column : {Peso, Proteine, Grassi, Carbo})
             if (!isZero(text(at(column, row))))
                 return QStringLiteral("il campo %1 dà un valore alla riga %2, che non ha un nome")
                     .arg(number(at(column, row)))

@@ -146,7 +146,7 @@ void FrmIngredienti::fitScreen()
 
 void FrmIngredienti::CmdAggiungi_Click()
 {
-    const QModelIndex name = m_table->index(m_table->addIngredient(), IngredientEditorModel::Nome);
+    const QModelIndex name = m_table->index(m_table->addIngredient(), IngredientEditorModel::TableNome);
     m_view->scrollTo(name);
     m_view->setCurrentIndex(name);
     m_view->edit(name);

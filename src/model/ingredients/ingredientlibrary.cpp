@@ -12,19 +12,19 @@ namespace personal {
 namespace {
 
 // Percentages as the worksheet takes them; the indices on the scales the index lists offer.
-const ColumnRule kRules[ColumnCount] = {
+const ColumnRule kRules[CsvColumnCount] = {
     {"proteine", 0, 100},   {"grassi", 0, 100}, {"carboidrati", 0, 100},
     {"digeribilita", 1, 5}, {"legante", -1, 5}, {"prezzo", 0, kMaxPrice},
 };
 
 } // namespace
 
-const ColumnRule &rule(Column column)
+const ColumnRule &rule(CsvColumn column)
 {
     return kRules[column];
 }
 
-Check check(Column column, const QString &text)
+Check check(CsvColumn column, const QString &text)
 {
     const auto value = numbers::toNumber(text);
     if (!value)

@@ -22,7 +22,7 @@ void catalogueSelection(Worksheet &worksheet, int row)
     }
 
     if (isDash) {
-        for (Column column : kValueColumns) {
+        for (RowColumn column : kValueColumns) {
             const FieldId id = at(column, row);
             worksheet.setText(id, QString());
             worksheet.setEnabled(id, false);
@@ -33,7 +33,7 @@ void catalogueSelection(Worksheet &worksheet, int row)
             worksheet.setText(at(kValueColumns[k], row), (*values)[size_t(k)]);
     }
 
-    for (Column column : kValueColumns) {
+    for (RowColumn column : kValueColumns) {
         const FieldId id = at(column, row);
         if (!worksheet.text(id).isEmpty()) {
             worksheet.setEnabled(id, true);

@@ -6,10 +6,10 @@
 namespace field {
 namespace {
 
-const char *const kColumnPrefix[ColumnCount] = {"CmbComponente", "TxtPeso", "TxtProteine", "TxtGrassi",
-                                                "TxtCarbo",      "TxtDig",  "TxtLegante"};
+const char *const kColumnPrefix[RowColumnCount] = {"CmbComponente", "TxtPeso", "TxtProteine", "TxtGrassi",
+                                                   "TxtCarbo",      "TxtDig",  "TxtLegante"};
 
-bool rowHasColumn(Column column, int row)
+bool rowHasColumn(RowColumn column, int row)
 {
     switch (column) {
     case Componente:
@@ -82,7 +82,7 @@ QString name(FieldId id)
         return {};
     if (id >= Aggiunta1)
         return singleName(id);
-    const auto column = Column(id / kRows);
+    const auto column = RowColumn(id / kRows);
     const int row = id % kRows + 1;
     if (!rowHasColumn(column, row))
         return {};

@@ -22,7 +22,7 @@ Worksheet::Worksheet(QObject *parent)
         } else {
             define(peso(row), FieldKind::Input, sentinel::kZero, false);
         }
-        for (Column column : {Proteine, Grassi, Carbo}) {
+        for (RowColumn column : {Proteine, Grassi, Carbo}) {
             if (customRow)
                 define(at(column, row), FieldKind::Input, sentinel::kZero, false);
             else
@@ -69,7 +69,7 @@ void Worksheet::react(FieldId id)
             return highlightRule(*this, id); // results, recipe name, notes
         }
     }
-    const auto column = Column(id / kRows);
+    const auto column = RowColumn(id / kRows);
     const int row = id % kRows + 1;
     const bool customRow = isCustomRow(row);
     switch (column) {

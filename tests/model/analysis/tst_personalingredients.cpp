@@ -56,7 +56,7 @@ void eggs(Worksheet &sheet, const QString &kind, const QString &count)
 QStringList rowValues(const Worksheet &sheet, int row)
 {
     QStringList values;
-    for (Column column : kValueColumns)
+    for (RowColumn column : kValueColumns)
         values << sheet.text(at(column, row));
     return values;
 }
