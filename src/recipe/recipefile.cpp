@@ -42,9 +42,7 @@ const std::array<FieldId, kFieldCount> &recordFields()
         f[k++] = peso(kEggRow);
         f[k++] = NomeRicetta;
         f[k++] = Note;
-        for (FieldId id :
-             {RisProteinePercentuale, RisGrassiPercentuale, RisCarboidratiPercentuale, RisProteineGrammi,
-              RisGrassiGrammi, RisCarboidratiGrammi, RisDigeribilita, RisProprietaLegante, RisPeso})
+        for (FieldId id : kResultsInClearOrder)
             f[k++] = id;
         return f;
     }();

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -422,6 +423,23 @@ private slots:
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
         QCOMPARE(run.err, err.endsWith(u"\n\n") ? err + cli({"--help"}).out : err);
+    }
+
+    // The default bands the help names are the ones the formula takes when none is given:
+    // naming them gives the same mix, and the fat band binds on this lean recipe.
+    void helpNamesTheFormulasDefaultBands()
+    {
+        const QString help = cli({"--help"}).out;
+        static const QRegularExpression defaults(
+            QStringLiteral("se manca, (\\d+:\\d+), (\\d+:\\d+) e (\\d+:\\d+)\\)"));
+        const QRegularExpressionMatch bands = defaults.match(help);
+        QVERIFY2(bands.hasMatch(), qPrintable(help));
+        const QStringList closest{"formula", dataFile("ricetta_sbilanciata.txt"), "--goal", "closest"};
+        const Run byDefault = cli(closest);
+        QCOMPARE(byDefault.exitCode, 0);
+        const Run named = cli(closest + QStringList{"--protein", bands.captured(1), "--fat",
+                                                    bands.captured(2), "--carbs", bands.captured(3)});
+        QCOMPARE(named.out, byDefault.out);
     }
 
     // --save writes what Applica then Salva would: the new grams (a row without grams as

@@ -96,7 +96,8 @@ constexpr FieldId aggiunta(int row)
     return row == 12 ? Aggiunta1 : Aggiunta2;
 }
 
-// The nine result fields in the order the clear command empties them.
+// The nine result fields in the order the clear command empties them, which is also
+// their order at the end of the recipe record (fields 43-51).
 constexpr FieldId kResultsInClearOrder[] = {
     RisProteinePercentuale, RisGrassiPercentuale, RisCarboidratiPercentuale,
     RisProteineGrammi,      RisGrassiGrammi,      RisCarboidratiGrammi,
