@@ -10,7 +10,6 @@
 
 #include <QBoxLayout>
 #include <QHeaderView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyledItemDelegate>
@@ -170,9 +169,10 @@ bool FrmIngredienti::CmdSalva_Click()
         return false;
     }
     if (m_fileHadProblems &&
-        ask(QStringLiteral("Il file degli ingredienti ha righe non valide, che salvando andranno perse. "
-                           "Salvare comunque?"),
-            false) != Answer::Yes)
+        m_session.sink().ask(messages::kTitle,
+                             QStringLiteral("Il file degli ingredienti ha righe non valide, che salvando "
+                                            "andranno perse. Salvare comunque?"),
+                             false) != WarningSink::Answer::Yes)
         return false;
     if (!m_session.saveLibrary(m_table->library()))
         return false;
@@ -184,24 +184,12 @@ bool FrmIngredienti::CmdSalva_Click()
 void FrmIngredienti::reject()
 {
     if (m_table->isModified()) {
-        const Answer answer = ask(
+        const WarningSink::Answer answer = m_session.sink().ask(
+            messages::kTitle,
             QStringLiteral("Le modifiche a ingredienti e prezzi non sono state salvate. Salvarle?"), true);
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !CmdSalva_Click()))
+        if (answer == WarningSink::Answer::Cancel ||
+            (answer == WarningSink::Answer::Yes && !CmdSalva_Click()))
             return;
     }
     QDialog::reject();
-}
-
-FrmIngredienti::Answer FrmIngredienti::ask(const QString &question, bool withCancel)
-{
-    QMessageBox box(QMessageBox::NoIcon, messages::kTitle, question, QMessageBox::NoButton, this);
-    QPushButton *yes = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    if (withCancel)
-        box.addButton(QStringLiteral("&Annulla"), QMessageBox::RejectRole);
-    box.setDefaultButton(yes);
-    box.exec();
-    if (box.clickedButton() == yes)
-        return Answer::Yes;
-    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
 }

@@ -7,17 +7,18 @@
 #include "usertext.h"
 #include "warnings.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
-#include <QInputDialog>
-#include <QMessageBox>
-#include <QPushButton>
 
 void PagePrinter::print(const Page &page, const QString &what, WarningSink &sink)
 {
     const printerjob::Destinations found = destinations();
     QString printer = found.defaultPrinter;
     if (found.reachable && printer.isEmpty() && !found.printers.isEmpty()) {
-        printer = choosePrinter(found.printers);
+        printer = sink.choose(QCoreApplication::translate("PagePrinter", "Stampa"),
+                              printerjob::kNoDefault +
+                                  QCoreApplication::translate("PagePrinter", ". Scegliere la stampante:"),
+                              found.printers, QCoreApplication::translate("PagePrinter", "Stampa"));
         if (printer.isEmpty())
             return;
     }
@@ -30,7 +31,8 @@ void PagePrinter::print(const Page &page, const QString &what, WarningSink &sink
         return;
     }
     const QString why = found.reachable ? printerjob::kNoPrinter : printerjob::unreachable(found.server);
-    if (!askForPdf(why + QStringLiteral(". Salvare %1 in un file PDF?").arg(what)))
+    const QString offer = why + QStringLiteral(". Salvare %1 in un file PDF?").arg(what);
+    if (sink.ask(messages::kTitle, offer, false) != WarningSink::Answer::Yes)
         return;
     const QString path = choosePdfPath();
     if (path.isEmpty())
@@ -48,31 +50,6 @@ printerjob::Destinations PagePrinter::destinations()
 printerjob::JobResult PagePrinter::printOn(const Page &page, const QString &printer)
 {
     return printerjob::print(page, printer, QStringLiteral("Vornak"));
-}
-
-QString PagePrinter::choosePrinter(const QStringList &printers)
-{
-    QInputDialog dialog(m_parent);
-    dialog.setObjectName(QStringLiteral("dlgStampante"));
-    dialog.setWindowTitle(QStringLiteral("Stampa"));
-    dialog.setLabelText(printerjob::kNoDefault + QStringLiteral(". Scegliere la stampante:"));
-    dialog.setComboBoxItems(printers);
-    dialog.setComboBoxEditable(false);
-    dialog.setOkButtonText(QStringLiteral("Stampa"));
-    dialog.setCancelButtonText(QStringLiteral("Annulla"));
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.textValue();
-}
-
-bool PagePrinter::askForPdf(const QString &question)
-{
-    QMessageBox box(QMessageBox::NoIcon, messages::kTitle, question, QMessageBox::NoButton, m_parent);
-    QPushButton *yes = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    box.exec();
-    return box.clickedButton() == yes;
 }
 
 QString PagePrinter::choosePdfPath()

@@ -97,6 +97,7 @@ private slots:
     void cleanup()
     {
         QVERIFY2(watcher->unexpected.isEmpty(), qPrintable(watcher->unexpected.join(u',')));
+        QVERIFY2(sink.unanswered.isEmpty(), qPrintable(sink.unanswered.join(u',')));
         delete watcher;
         delete editor;
         delete session;
@@ -247,18 +248,54 @@ private slots:
         QVERIFY(editor->table()->isModified());
     }
 
+    // Closing asks only when something is unsaved; saving over a file with bad lines asks
+    // again, since those lines are dropped. Each answer decides whether the window closes
+    // and whether the file changes.
+    void closingAsksAboutChanges_data()
+    {
+        using Answer = WarningSink::Answer;
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<bool>("badLine");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("saves");
+        QTest::newRow("nothing edited: closes, asks nothing")
+            << false << false << QList<Answer>{} << true << false;
+        QTest::newRow("Annulla: stays open")
+            << true << false << QList<Answer>{Answer::Cancel} << false << false;
+        QTest::newRow("No: closes, file unchanged")
+            << true << false << QList<Answer>{Answer::No} << true << false;
+        QTest::newRow("Sì: saves and closes") << true << false << QList<Answer>{Answer::Yes} << true << true;
+        QTest::newRow("bad line, Sì then No: stays open unsaved")
+            << true << true << QList<Answer>{Answer::Yes, Answer::No} << false << false;
+        QTest::newRow("bad line, Sì then Sì: saves without it and closes")
+            << true << true << QList<Answer>{Answer::Yes, Answer::Yes} << true << true;
+    }
+
     void closingAsksAboutChanges()
     {
-        type(cell("CASEINA", IngredientEditorModel::TablePrezzo), "12");
-        watcher->answer = QStringLiteral("Annulla");
+        QFETCH(bool, edited);
+        QFETCH(bool, badLine);
+        QFETCH(QList<WarningSink::Answer>, answers);
+        QFETCH(bool, closes);
+        QFETCH(bool, saves);
+        const QByteArray before = badLine ? kFile + "rotta\n" : kFile;
+        if (badLine) { // the editor reads the file as it opens
+            writeAll(path, before);
+            delete editor;
+            editor = new FrmIngredienti(*session);
+            editor->setWindowModality(Qt::NonModal);
+            editor->show();
+        }
+        if (edited)
+            type(cell("CASEINA", IngredientEditorModel::TablePrezzo), "12");
+        sink.clear();
+        sink.nextAnswers = answers;
         editor->reject();
-        QVERIFY(editor->isVisible());
-        QCOMPARE(readAll(path), kFile);
-        watcher->answer = QStringLiteral("Sì");
-        editor->reject();
-        QVERIFY(!editor->isVisible());
-        QCOMPARE(ingredientfile::read(path).library.prices.value("CASEINA"), QStringLiteral("12"));
-        QCOMPARE(watcher->boxes.size(), 2);
+        QCOMPARE(sink.questions.size(), answers.size());
+        QCOMPARE(editor->isVisible(), !closes);
+        QCOMPARE(readAll(path) != before, saves);
+        QCOMPARE(ingredientfile::read(path).library.prices.value("CASEINA"), saves ? "12" : QString());
     }
 
     void mainWindowListsCostAndEditor()
