@@ -8,23 +8,15 @@
 #include "dlgcommon.h"
 #include "fieldbinding.h"
 #include "frmabout.h"
-#include "frmbilancio.h"
 #include "frmconvertitore.h"
 #include "frmformula.h"
 #include "frmingredienti.h"
 #include "frmriferimenti.h"
-#include "ingredientfile.h"
-#include "mixcost.h"
 #include "pageprinter.h"
-#include "recipecommands.h"
-#include "recipepage.h"
 #include "version.h"
 #include "windowicon.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QStatusBar>
 
 FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
 {

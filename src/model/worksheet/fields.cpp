@@ -63,17 +63,6 @@ QString singleName(FieldId id)
     }
 }
 
-QHash<QString, FieldId> buildIndex()
-{
-    QHash<QString, FieldId> index;
-    for (FieldId id = 0; id < Count; ++id) {
-        const QString n = name(id);
-        if (!n.isEmpty())
-            index.insert(n, id);
-    }
-    return index;
-}
-
 } // namespace
 
 QString name(FieldId id)
@@ -87,12 +76,6 @@ QString name(FieldId id)
     if (!rowHasColumn(column, row))
         return {};
     return QLatin1String(kColumnPrefix[column]) + QString::number(row);
-}
-
-FieldId byName(const QString &fieldName)
-{
-    static const QHash<QString, FieldId> index = buildIndex();
-    return index.value(fieldName, -1);
 }
 
 } // namespace field

@@ -109,7 +109,4 @@ constexpr RowColumn kValueColumns[] = {Proteine, Grassi, Carbo, Dig, Legante};
 // The control name of a field ("TxtPeso3", "CmbComponente1"), empty for unused slots.
 QString name(FieldId id);
 
-// The field of that control name, or -1.
-FieldId byName(const QString &name);
-
 } // namespace field
