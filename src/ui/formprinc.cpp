@@ -8,6 +8,7 @@
 #include "dlgcommon.h"
 #include "fieldbinding.h"
 #include "frmabout.h"
+#include "frmbilancio.h"
 #include "frmconvertitore.h"
 #include "frmformula.h"
 #include "frmingredienti.h"

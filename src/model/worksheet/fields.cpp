@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fields.h"
 
-#include <QHash>
-
 namespace field {
 namespace {
 
