@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formprinc.h"
 #include "ingredientfile.h"
+#include "startupproblem.h"
 #include "version.h"
 
 #include <QApplication>
@@ -89,20 +90,15 @@ struct CommandLine
     }
 };
 
-// While the window system starts, a fatal message means there is no screen to show the
-// window on: the user hears why in Italian and the program ends with status 1.
-void noScreen(QtMsgType type, const QMessageLogContext &, const QString &message)
+// While the window system starts, Qt's messages are kept; a fatal one means no window can
+// open: the user hears why in Italian and the program ends with status 1.
+void startupFailure(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    Q_UNUSED(message) // Qt's own words, in English, would say the same less clearly
+    static QString said;
+    said += message + u'\n';
     if (type != QtFatalMsg)
         return;
-    const QByteArray display = qgetenv("DISPLAY");
-    QTextStream(stderr)
-        << "Vornak non può aprire la finestra: nessuno schermo ("
-        << (display.isEmpty()
-                ? QStringLiteral("DISPLAY non è impostata")
-                : QStringLiteral("DISPLAY=%1 non risponde").arg(QString::fromLocal8Bit(display)))
-        << ").\nVornak va avviato da una sessione grafica; vornak-cli lavora anche senza.\n";
+    QTextStream(stderr) << startupProblem(said, QString::fromLocal8Bit(qgetenv("DISPLAY")));
     std::_Exit(1);
 }
 
@@ -141,8 +137,9 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    // Without a screen Qt would abort with advice about reinstalling; say what is wrong instead.
-    qInstallMessageHandler(noScreen);
+    // Without a screen or a platform module Qt would abort with advice about reinstalling;
+    // say what is wrong instead.
+    qInstallMessageHandler(startupFailure);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     // Ties the running window to its menu entry and icon.

@@ -481,6 +481,12 @@ private slots:
         QTest::newRow("vornak without a screen")
             << gui << QStringList{"ricetta.txt"} << 1
             << "Vornak non può aprire la finestra: nessuno schermo (DISPLAY non è impostata).";
+        QTest::newRow("vornak on a display that does not answer")
+            << gui << QStringList{"-display", ":1987", "ricetta.txt"} << 1
+            << "Vornak non può aprire la finestra: nessuno schermo (DISPLAY=:1987 non risponde).";
+        QTest::newRow("vornak on a platform Qt lacks, whatever the display")
+            << gui << QStringList{"-platform", "wayland", "-display", ":1987", "ricetta.txt"} << 1
+            << "Vornak non può aprire la finestra: Qt non ha la piattaforma «wayland».";
         QTest::newRow("Qt's own options are Qt's")
             << gui << QStringList{"-style", "Fusion", "--reverse", "--bogus"} << 2
             << "Opzione sconosciuta: --bogus";
