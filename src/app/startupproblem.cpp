@@ -36,15 +36,16 @@ QString captured(const QString &text, const char *pattern)
 QString startupProblem(const QString &qtSaid, const QString &display)
 {
     const QString head = tr("Vornak non può aprire la finestra: ");
-    const QString sessionHint = tr("Vornak va avviato da una sessione grafica; vornak-cli lavora anche senza.\n");
+    const QString sessionHint =
+        tr("Vornak va avviato da una sessione grafica; vornak-cli lavora anche senza.\n");
     if (const QString missing = captured(qtSaid, R"(Could not find the Qt platform plugin "([^"]*)\")");
         !missing.isEmpty()) {
         QString out = wrapped(head + tr("Qt non ha la piattaforma «%1».").arg(missing));
         if (const QString offered = captured(qtSaid, R"(Available platform plugins are: ([^\n]*)\.)");
             !offered.isEmpty())
-            out += wrapped(tr("Piattaforme installate: %1 (QT_QPA_PLATFORM o -platform ne sceglie una).")
-                               .arg(offered.split(u',', Qt::SkipEmptyParts).join(QStringLiteral(", "))
-                                        .simplified()));
+            out += wrapped(
+                tr("Piattaforme installate: %1 (QT_QPA_PLATFORM o -platform ne sceglie una).")
+                    .arg(offered.split(u',', Qt::SkipEmptyParts).join(QStringLiteral(", ")).simplified()));
         return out;
     }
     static const QRegularExpression unanswered(QStringLiteral("could not connect to display ?([^\\s]*)"));
