@@ -43,6 +43,9 @@ const QString kPdfOffer = QStringLiteral(". Salvare la ricetta in un file PDF?")
 
 } // namespace
 
+Q_DECLARE_METATYPE(printerjob::Destinations)
+Q_DECLARE_METATYPE(printerjob::JobResult)
+
 class TestPagePrinter : public QObject
 {
     Q_OBJECT
@@ -173,9 +176,6 @@ private slots:
         QCOMPARE(offered, QStringList({"A", "B"}));
     }
 };
-
-Q_DECLARE_METATYPE(printerjob::Destinations)
-Q_DECLARE_METATYPE(printerjob::JobResult)
 
 QTEST_MAIN(TestPagePrinter)
 #include "tst_pageprinter.moc"
