@@ -82,6 +82,8 @@ producers=$(find "$scratch/dbgsym" -name '*.debug' -exec readelf -z -p .debug_st
 grep -v -- ' -O2 ' <<<"$producers" && fail "compiled without Debian's -O2"
 grep -- '-O3' <<<"$producers" && fail "compiled with -O3"
 
+dpkg-deb -f "$deb" Suggests | grep -qw cups || fail "the package does not suggest cups"
+
 # The licence: GPL-3.0-or-later, named alike in the copyright file, the metainfo and the
 # notice at the root of the sources.
 grep -qx 'License: GPL-3+' "$unpacked/usr/share/doc/vornak/copyright" &&
@@ -97,8 +99,22 @@ tar -xJf "$dist/vornak_$version.tar.xz" -C "$sources"
 unlicensed=$(find "$sources" -name '*.cpp' -o -name '*.h' -o -name '*.h.in' | while read -r file; do
     head -n 1 "$file" | grep -qx '// SPDX-License-Identifier: GPL-3.0-or-later' || echo "${file#"$sources"/}"
 done)
+# The packaging templates carry it within their first two lines: the metainfo its own
+# CC0-1.0 (its metadata_license), the menu entry and the manual pages the program's.
+for template in "$sources"/vornak-"$version"/packaging/*.in; do
+    licence=GPL-3.0-or-later
+    [[ $template == *.metainfo.xml.in ]] && licence=CC0-1.0
+    head -n 2 "$template" | grep -q "SPDX-License-Identifier: $licence\b" ||
+        unlicensed+=" ${template#"$sources"/} ($licence)"
+done
 rm -rf "$sources"
 [[ -z "$unlicensed" ]] || fail "source files without the SPDX licence line: $unlicensed"
+# The metainfo has a stanza of its own in the copyright file, under CC0-1.0.
+awk '/^Files: .*vornak\.metainfo\.xml\.in/ { f = 1 } f && /^License: CC0-1.0$/ { found = 1 } /^$/ { f = 0 }
+     END { exit !found }' "$unpacked/usr/share/doc/vornak/copyright" ||
+    fail "the copyright file gives the metainfo no CC0-1.0 stanza"
+grep -q "<metadata_license>CC0-1.0</metadata_license>" "$unpacked/usr/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo's metadata_license is not CC0-1.0"
 grep -q "<release version=\"$version\" date=\"$(date -u -d "@$released" +%F)\"" \
     "$unpacked/usr/share/metainfo/$id.metainfo.xml" || fail "the metainfo's release is not the changelog's"
 
@@ -159,8 +175,9 @@ packaged=$(QT_QPA_PLATFORM=offscreen "$unpacked/usr/bin/vornak-cli" calc "$recip
 built=$(QT_QPA_PLATFORM=offscreen "$reference_cli" calc "$recipe") || fail "build-tree calc"
 [[ -n "$packaged" && "$packaged" == "$built" ]] || fail "packaged calc printed '$packaged', build tree '$built'"
 
-# Reproducible: a second build of the same sources, in another folder, gives the same bytes.
-bash "$ROOT/scripts/package.sh" "$ROOT/build-package-again" >/dev/null
+# Reproducible: a second build of the same sources, in another folder and with a umask
+# that leaves new files group-writable, gives the same bytes.
+(umask 002 && bash "$ROOT/scripts/package.sh" "$ROOT/build-package-again" >/dev/null)
 second_build=$(cd "$dist" && sha256sum "${products[@]##*/}")
 [[ "$second_build" == "$first_build" ]] ||
     fail "two builds differ:"$'\n'"$(diff <(echo "$first_build") <(echo "$second_build"))"

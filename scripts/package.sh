@@ -27,7 +27,12 @@ mkdir -p "$source_dir"
 # dist/ left out), each with a fresh time stamp: dpkg clamps every time stamp to the
 # changelog's date, so the packages do not depend on when the files were checked out.
 git -C "$ROOT" ls-files -z --cached --others --exclude-standard |
-    tar -C "$ROOT" --null -T - --ignore-failed-read -cf - | tar -x -m -C "$source_dir"
+    tar -C "$ROOT" --null -T - --ignore-failed-read -cf - | tar -x -m --no-same-permissions -C "$source_dir"
+# The source tarball records every mode: 755 for folders and programs, 644 for the rest,
+# whatever the checkout's or this shell's umask.
+find "$source_dir" -type d -exec chmod 755 {} +
+find "$source_dir" -type f -perm /111 -exec chmod 755 {} +
+find "$source_dir" -type f ! -perm /111 -exec chmod 644 {} +
 
 log=$work/build.log
 echo "Building the Debian packages (log: $log)" >&2

@@ -735,7 +735,7 @@
       Apre la ricetta FILE e cerca i grammi interi dei suoi componenti per un
       mix di G grammi (uova incluse; se manca, il peso attuale) con proteine,
       grassi e carboidrati tra MIN e MAX percento (virgola decimale; &quot;off&quot;
-      toglie il limite; se manca, 17:40, 3:8 e 25:60) e gli indici di
+      toglie il limite; se manca, %1, %2 e %3) e gli indici di
       digeribilità e legante almeno MIN. cost: il mix più economico;
       closest: il mix più vicino a quello attuale. ROW è una riga da 1 a 13
       (--min, --max e --keep si ripetono); --eggs free lascia scegliere il
@@ -802,7 +802,7 @@ non valido.
       Opens the recipe FILE and looks for whole grams of its ingredients for
       a mix of G grams (eggs included; without it, the current weight) with
       protein, fat and carbohydrate between MIN and MAX percent (decimal
-      comma; &quot;off&quot; removes the limit; without them, 17:40, 3:8 and 25:60) and
+      comma; &quot;off&quot; removes the limit; without them, %1, %2 and %3) and
       digestibility and binder indices of at least MIN. cost: the cheapest
       mix; closest: the mix closest to the current one. ROW is a row from 1
       to 13 (--min, --max and --keep repeat); --eggs free lets the formula
@@ -1955,18 +1955,6 @@ Add the prices in View › Ingredients and prices, give those rows 0 as their ma
         <source>Le modifiche a ingredienti e prezzi non sono state salvate. Salvarle?</source>
         <translation>The changes to ingredients and prices have not been saved. Save them?</translation>
     </message>
-    <message>
-        <source>&amp;Sì</source>
-        <translation>&amp;Yes</translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation>&amp;No</translation>
-    </message>
-    <message>
-        <source>&amp;Annulla</source>
-        <translation>&amp;Cancel</translation>
-    </message>
 </context>
 <context>
     <name>FrmRiferimenti</name>
@@ -2263,22 +2251,6 @@ Arguments:
 </translation>
     </message>
     <message>
-        <source>Vornak non può aprire la finestra: nessuno schermo (%1).
-Vornak va avviato da una sessione grafica; vornak-cli lavora anche senza.
-</source>
-        <translation>Vornak cannot open its window: no screen (%1).
-Start Vornak from a graphical session; vornak-cli works without one too.
-</translation>
-    </message>
-    <message>
-        <source>DISPLAY non è impostata</source>
-        <translation>DISPLAY is not set</translation>
-    </message>
-    <message>
-        <source>DISPLAY=%1 non risponde</source>
-        <translation>DISPLAY=%1 does not answer</translation>
-    </message>
-    <message>
         <source>--ingredients vuole il nome di un file</source>
         <translation>--ingredients wants a file name</translation>
     </message>
@@ -2294,6 +2266,63 @@ Start Vornak from a graphical session; vornak-cli works without one too.
         <source>--lang vuole it oppure en</source>
         <translation>--lang wants it or en</translation>
     </message>
+    <message>
+        <source>Vornak non può aprire la finestra: </source>
+        <translation>Vornak cannot open its window: </translation>
+    </message>
+    <message>
+        <source>Vornak va avviato da una sessione grafica; vornak-cli lavora anche senza.
+</source>
+        <translation>Start Vornak from a graphical session; vornak-cli works without one too.
+</translation>
+    </message>
+    <message>
+        <source>Qt non ha la piattaforma «%1».</source>
+        <translation>Qt has no platform «%1».</translation>
+    </message>
+    <message>
+        <source>Piattaforme installate: %1 (QT_QPA_PLATFORM o -platform ne sceglie una).</source>
+        <translation>Platforms installed: %1 (QT_QPA_PLATFORM or -platform chooses one).</translation>
+    </message>
+    <message>
+        <source>nessuno schermo (DISPLAY non è impostata).</source>
+        <translation>no screen (DISPLAY is not set).</translation>
+    </message>
+    <message>
+        <source>nessuno schermo (DISPLAY=%1 non risponde).</source>
+        <translation>no screen (DISPLAY=%1 does not answer).</translation>
+    </message>
+    <message>
+        <source>la piattaforma grafica «%1» di Qt non si avvia.</source>
+        <translation>Qt&apos;s graphics platform «%1» does not start.</translation>
+    </message>
+    <message>
+        <source>predefinita</source>
+        <translation>default</translation>
+    </message>
+    <message>
+        <source>Qt dice: %1</source>
+        <translation>Qt says: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxSink</name>
+    <message>
+        <source>&amp;Sì</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>PagePrinter</name>
@@ -2308,18 +2337,6 @@ Start Vornak from a graphical session; vornak-cli works without one too.
     <message>
         <source>. Scegliere la stampante:</source>
         <translation>. Choose the printer:</translation>
-    </message>
-    <message>
-        <source>Annulla</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>&amp;Sì</source>
-        <translation>&amp;Yes</translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation>&amp;No</translation>
     </message>
     <message>
         <source>Documenti PDF(*.pdf)</source>

@@ -2,6 +2,7 @@
 #include "formprinc.h"
 #include "ingredientfile.h"
 #include "language.h"
+#include "startupproblem.h"
 #include "version.h"
 
 #include <QApplication>
@@ -93,8 +94,6 @@ struct CommandLine
     }
 };
 
-// While the window system starts, a fatal message means there is no screen to show the
-// window on: the user hears why in Italian and the program ends with status 1.
 // The language of this run: --lang, else the window's saved choice, else the system's.
 language::Language g_language = language::Language::Italian;
 
@@ -103,21 +102,15 @@ QString early(const char *source)
     return language::translateEarly(g_language, "Main", source);
 }
 
-void noScreen(QtMsgType type, const QMessageLogContext &, const QString &message)
+// While the window system starts, Qt's messages are kept; a fatal one means no window can
+// open: the user hears why in the run's language and the program ends with status 1.
+void startupFailure(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    Q_UNUSED(message) // Qt's own words, in English, would say the same less clearly
+    static QString said;
+    said += message + u'\n';
     if (type != QtFatalMsg)
         return;
-    const QByteArray display = qgetenv("DISPLAY");
-    QTextStream(stderr) << early(QT_TRANSLATE_NOOP(
-                                     "Main",
-                                     "Vornak non può aprire la finestra: nessuno schermo (%1).\n"
-                                     "Vornak va avviato da una sessione grafica; vornak-cli lavora anche "
-                                     "senza.\n"))
-                               .arg(display.isEmpty()
-                                        ? early(QT_TRANSLATE_NOOP("Main", "DISPLAY non è impostata"))
-                                        : early(QT_TRANSLATE_NOOP("Main", "DISPLAY=%1 non risponde"))
-                                              .arg(QString::fromLocal8Bit(display)));
+    QTextStream(stderr) << startupProblem(said, QString::fromLocal8Bit(qgetenv("DISPLAY")), early);
     std::_Exit(1);
 }
 
@@ -166,8 +159,9 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    // Without a screen Qt would abort with advice about reinstalling; say what is wrong instead.
-    qInstallMessageHandler(noScreen);
+    // Without a screen or a platform module Qt would abort with advice about reinstalling;
+    // say what is wrong instead.
+    qInstallMessageHandler(startupFailure);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     // Ties the running window to its menu entry and icon.

@@ -65,7 +65,7 @@ const char kHelp[] = QT_TRANSLATE_NOOP("Cli", R"(Uso:
       Apre la ricetta FILE e cerca i grammi interi dei suoi componenti per un
       mix di G grammi (uova incluse; se manca, il peso attuale) con proteine,
       grassi e carboidrati tra MIN e MAX percento (virgola decimale; "off"
-      toglie il limite; se manca, 17:40, 3:8 e 25:60) e gli indici di
+      toglie il limite; se manca, %1, %2 e %3) e gli indici di
       digeribilità e legante almeno MIN. cost: il mix più economico;
       closest: il mix più vicino a quello attuale. ROW è una riga da 1 a 13
       (--min, --max e --keep si ripetono); --eggs free lascia scegliere il
@@ -101,6 +101,17 @@ Uscita: 0 riuscito, 1 calcolo o controllo rifiutato (per formula: nessun mix
 rispetta i limiti, con i motivi), 2 file non apribile come ricetta o comando
 non valido.
 )");
+
+// The help, with the formula's default bands taken from the balanced ranges they come from.
+QString helpText()
+{
+    const auto band = [](balance::Nutrient nutrient) {
+        const balance::Range range = balance::rangeOf(nutrient);
+        return QStringLiteral("%1:%2").arg(range.low).arg(range.high);
+    };
+    return QCoreApplication::translate("Cli", kHelp)
+        .arg(band(balance::Nutrient::Protein), band(balance::Nutrient::Fat), band(balance::Nutrient::Carbo));
+}
 
 class StderrSink : public WarningSink
 {
@@ -214,7 +225,7 @@ void printCost(const MixCost &mix)
 // A command line that cannot run: what is wrong, then the help.
 int usage(const QString &problem)
 {
-    QTextStream(stderr) << problem << "\n\n" << QCoreApplication::translate("Cli", kHelp);
+    QTextStream(stderr) << problem << "\n\n" << helpText();
     return BadFile;
 }
 
@@ -491,7 +502,7 @@ int main(int argc, char *argv[])
         return usage(QCoreApplication::translate("Cli", "Manca il comando"));
     const QString command = args.takeFirst();
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
-        QTextStream(stdout) << QCoreApplication::translate("Cli", kHelp);
+        QTextStream(stdout) << helpText();
         return Success;
     }
     if (command == QStringLiteral("--version") || command == QStringLiteral("-v")) {

@@ -4,6 +4,7 @@
 
 #include "entrymessages.h"
 #include "numbers.h"
+#include "sentinels.h"
 
 #include <QCoreApplication>
 
@@ -12,8 +13,6 @@
 #include <QCoreApplication>
 
 namespace {
-
-const QString kZero = QStringLiteral("0");
 
 const QString &kOver100Percent = translatedConstant(
     "Converter", QT_TRANSLATE_NOOP("Converter", "Il valore Percentuale non deve superare il 100%"));
@@ -49,10 +48,10 @@ QString wrongTotal(double sum)
 
 Converter::Converter(QObject *parent) : FieldStore(3 * kRows + 1, parent)
 {
-    define(kTotal, FieldKind::Input, kZero, true);
+    define(kTotal, FieldKind::Input, sentinel::kZero, true);
     for (int row = 1; row <= kRows; ++row) {
         define(name(row), FieldKind::Input, {}, false);
-        define(percent(row), FieldKind::Input, kZero, false);
+        define(percent(row), FieldKind::Input, sentinel::kZero, false);
         define(grams(row), FieldKind::Display, {}, false);
     }
 }
@@ -77,7 +76,7 @@ void Converter::react(FieldId id)
         return setColour(id, text(id).isEmpty() ? Colour::Window : Colour::Filled);
     if (id <= 2 * kRows)
         return percentageCheck(id);
-    const bool filled = !text(id).isEmpty() && text(id) != kZero;
+    const bool filled = !text(id).isEmpty() && text(id) != sentinel::kZero;
     setColour(id, filled ? Colour::Filled : Colour::Window);
 }
 
@@ -101,7 +100,7 @@ void Converter::percentageCheck(FieldId id)
     resetUnlessNonNegativeNumber(id, kOver100Percent);
     if (numbers::valueOrZero(text(id)) > 100) {
         warn(kOver100Percent);
-        setText(id, kZero);
+        setText(id, sentinel::kZero);
     }
     setColour(id, numbers::valueOrZero(text(id)) != 0 ? Colour::Filled : Colour::Window);
 }
@@ -133,9 +132,9 @@ bool Converter::calculate()
 
 void Converter::clear()
 {
-    setText(kTotal, kZero);
+    setText(kTotal, sentinel::kZero);
     for (int row = 1; row <= kRows; ++row)
-        setText(percent(row), kZero);
+        setText(percent(row), sentinel::kZero);
     for (int row = 1; row <= kRows; ++row)
         setText(grams(row), QString());
     for (int row = 1; row <= kRows; ++row)
@@ -148,7 +147,7 @@ QString Converter::printRefusal() const
     bool anyGrams = false;
     for (int row = 1; row <= kRows; ++row)
         anyGrams = anyGrams || !text(grams(row)).isEmpty();
-    return text(kTotal) == kZero || !anyGrams ? messages::kPrintBeforeCalculation : QString();
+    return text(kTotal) == sentinel::kZero || !anyGrams ? messages::kPrintBeforeCalculation : QString();
 }
 
 Page Converter::page() const

@@ -1,30 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clearing.h"
 
+#include "sentinels.h"
 #include "worksheet.h"
 
 using namespace field;
 
 void clearWorksheet(Worksheet &worksheet)
 {
-    const QString zero = QStringLiteral("0");
 
     worksheet.setChecked(false);
     for (int row = 1; row <= kCatalogueRows; ++row)
-        worksheet.select(componente(row), QStringLiteral("-"));
+        worksheet.select(componente(row), sentinel::kNothingChosen);
     worksheet.setText(Aggiunta1, QString());
     worksheet.setText(Aggiunta2, QString());
     for (int row = 1; row <= kCatalogueRows; ++row)
-        for (Column column : kValueColumns)
+        for (RowColumn column : kValueColumns)
             worksheet.setText(at(column, row), QString());
     for (int row : kCustomRows) {
-        for (Column column : {Proteine, Grassi, Carbo})
-            worksheet.setText(at(column, row), zero);
-        worksheet.select(dig(row), zero);
-        worksheet.select(legante(row), zero);
+        for (RowColumn column : {Proteine, Grassi, Carbo})
+            worksheet.setText(at(column, row), sentinel::kZero);
+        worksheet.select(dig(row), sentinel::kZero);
+        worksheet.select(legante(row), sentinel::kZero);
     }
     for (int row = 1; row <= kIngredientRows; ++row)
-        worksheet.setText(peso(row), zero);
+        worksheet.setText(peso(row), sentinel::kZero);
 
     for (FieldId id : kResultsInClearOrder) {
         if (id == RisPeso) {
@@ -36,10 +36,10 @@ void clearWorksheet(Worksheet &worksheet)
     }
 
     for (int row = 1; row <= kCatalogueRows; ++row)
-        for (Column column : kValueColumns)
+        for (RowColumn column : kValueColumns)
             worksheet.setColour(at(column, row), Colour::Window);
     for (int row : kCustomRows)
-        for (Column column : kValueColumns)
+        for (RowColumn column : kValueColumns)
             worksheet.setColour(at(column, row), Colour::Window);
     for (int row = 1; row <= kCatalogueRows; ++row)
         worksheet.setColour(componente(row), Colour::Window);

@@ -56,7 +56,7 @@ QString ofRow(FieldId id)
         row == kEggRow
             ? QCoreApplication::translate("fieldwords", "delle uova")
             : QCoreApplication::translate("fieldwords", "del %1 componente").arg(messages::ordinal(row));
-    switch (Column(id / kRows)) {
+    switch (RowColumn(id / kRows)) {
     case Componente:
         return row == kEggRow
                    ? QCoreApplication::translate("fieldwords", "il tipo di uovo")
@@ -81,7 +81,7 @@ QString ofRow(FieldId id)
 
 QString describe(FieldId id)
 {
-    if (id >= 0 && id < ColumnCount * kRows)
+    if (id >= 0 && id < RowColumnCount * kRows)
         return ofRow(id);
     return single(id);
 }

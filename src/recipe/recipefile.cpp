@@ -37,7 +37,7 @@ const std::array<FieldId, kFieldCount> &recordFields()
         for (int row = 1; row <= kIngredientRows; ++row)
             f[k++] = peso(row);
         for (int row : kCustomRows)
-            for (Column column : kValueColumns)
+            for (RowColumn column : kValueColumns)
                 f[k++] = at(column, row);
         f[k++] = ChkUova;
         f[k++] = componente(kEggRow);
@@ -45,9 +45,7 @@ const std::array<FieldId, kFieldCount> &recordFields()
         f[k++] = peso(kEggRow);
         f[k++] = NomeRicetta;
         f[k++] = Note;
-        for (FieldId id :
-             {RisProteinePercentuale, RisGrassiPercentuale, RisCarboidratiPercentuale, RisProteineGrammi,
-              RisGrassiGrammi, RisCarboidratiGrammi, RisDigeribilita, RisProprietaLegante, RisPeso})
+        for (FieldId id : kResultsInClearOrder)
             f[k++] = id;
         return f;
     }();
@@ -239,7 +237,7 @@ QString strayValueProblem(const QStringList &record, bool eggBox)
     for (int row : kCustomRows) {
         if (!text(aggiunta(row)).isEmpty())
             continue;
-        for (Column column : {Peso, Proteine, Grassi, Carbo})
+        for (RowColumn column : {Peso, Proteine, Grassi, Carbo})
             if (!isZero(text(at(column, row))))
                 return QCoreApplication::translate(
                            "Recipe", "il campo %1 dà un valore alla riga %2, che non ha un nome")

@@ -2,6 +2,7 @@
 #include "formulaentry.h"
 
 #include "numbers.h"
+#include "sentinels.h"
 
 #include <cmath>
 
@@ -24,7 +25,7 @@ std::optional<double> percentEdge(const QString &text)
 
 QString typedGrams(qint64 grams)
 {
-    return grams == 0 ? QStringLiteral("0,0") : QString::number(grams);
+    return grams == 0 ? sentinel::kNoGramsTyped : QString::number(grams);
 }
 
 } // namespace formulaentry

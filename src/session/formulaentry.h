@@ -16,9 +16,9 @@ std::optional<qint64> wholeGrams(const QString &text);
 // A band's edge in percent, from 0 to 100: "17", "12,5".
 std::optional<double> percentEdge(const QString &text);
 
-// Grams as "Applica" types them into a row: the whole number, or "0,0" for none. "0"
-// would make "Calcola" ask for the row's grams; "0,0" is zero by the number convention,
-// keeps the ingredient on its row and is stored in a recipe as typed.
+// Grams as "Applica" types them into a row: the whole number, or sentinel::kNoGramsTyped
+// ("0,0") for none. "0" would make "Calcola" ask for the row's grams; "0,0" is zero by the
+// number convention, keeps the ingredient on its row and is stored in a recipe as typed.
 QString typedGrams(qint64 grams);
 
 } // namespace formulaentry

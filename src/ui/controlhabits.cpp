@@ -2,6 +2,7 @@
 #include "controlhabits.h"
 
 #include "design.h"
+#include "sentinels.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,7 +36,7 @@ protected:
             auto *edit = qobject_cast<QLineEdit *>(watched);
             const auto *mouse = static_cast<QMouseEvent *>(event);
             if (edit && mouse->button() == Qt::LeftButton && !edit->isReadOnly() &&
-                edit->text() == QLatin1String("0")) {
+                edit->text() == sentinel::kZero) {
                 // The press has already given the focus; swallowing it keeps the cursor
                 // from being placed, which would undo the selection.
                 edit->selectAll();

@@ -14,18 +14,11 @@
 #include "frmformula.h"
 #include "frmingredienti.h"
 #include "frmriferimenti.h"
-#include "ingredientfile.h"
-#include "mixcost.h"
 #include "pageprinter.h"
-#include "recipecommands.h"
-#include "recipepage.h"
 #include "version.h"
 #include "windowicon.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QStatusBar>
 
 FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
 {

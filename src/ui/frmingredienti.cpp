@@ -12,7 +12,6 @@
 #include <QBoxLayout>
 #include <QHeaderView>
 #include <QHelpEvent>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -161,7 +160,8 @@ void FrmIngredienti::sizeColumns()
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // Except the names: a long personal name would push the prices out of view, so the
     // column stops at about thirty letters and a longer name ends in "…".
-    m_view->horizontalHeader()->setSectionResizeMode(IngredientEditorModel::Nome, QHeaderView::Interactive);
+    m_view->horizontalHeader()->setSectionResizeMode(IngredientEditorModel::TableNome,
+                                                     QHeaderView::Interactive);
     m_view->setTextElideMode(Qt::ElideRight);
     connect(m_table, &QAbstractItemModel::modelReset, this, &FrmIngredienti::fitNameColumn);
     connect(m_table, &QAbstractItemModel::rowsInserted, this, &FrmIngredienti::fitNameColumn);
@@ -175,11 +175,11 @@ void FrmIngredienti::fitNameColumn()
     const auto *view = static_cast<const QAbstractItemView *>(m_view);
     const int letter = m_view->fontMetrics().averageCharWidth();
     const QHeaderView *header = m_view->horizontalHeader();
-    const int others = header->length() - header->sectionSize(IngredientEditorModel::Nome);
+    const int others = header->length() - header->sectionSize(IngredientEditorModel::TableNome);
     const int room = m_view->viewport()->width() - others;
-    const int wanted = qMax(view->sizeHintForColumn(IngredientEditorModel::Nome),
-                            header->sectionSizeHint(IngredientEditorModel::Nome));
-    m_view->setColumnWidth(IngredientEditorModel::Nome,
+    const int wanted = qMax(view->sizeHintForColumn(IngredientEditorModel::TableNome),
+                            header->sectionSizeHint(IngredientEditorModel::TableNome));
+    m_view->setColumnWidth(IngredientEditorModel::TableNome,
                            qMin(wanted, qMax(12 * letter, qMin(30 * letter, room))));
 }
 
@@ -199,7 +199,7 @@ void FrmIngredienti::fitScreen()
 
 void FrmIngredienti::CmdAggiungi_Click()
 {
-    const QModelIndex name = m_table->index(m_table->addIngredient(), IngredientEditorModel::Nome);
+    const QModelIndex name = m_table->index(m_table->addIngredient(), IngredientEditorModel::TableNome);
     m_view->scrollTo(name);
     m_view->setCurrentIndex(name);
     m_view->edit(name);
@@ -222,9 +222,10 @@ bool FrmIngredienti::CmdSalva_Click()
         return false;
     }
     if (m_fileHadProblems &&
-        ask(tr("Il file degli ingredienti ha righe non valide, che salvando andranno perse. "
-               "Salvare comunque?"),
-            false) != Answer::Yes)
+        m_session.sink().ask(messages::kTitle,
+                             tr("Il file degli ingredienti ha righe non valide, che salvando "
+                                "andranno perse. Salvare comunque?"),
+                             false) != WarningSink::Answer::Yes)
         return false;
     if (!m_session.saveLibrary(m_table->library()))
         return false;
@@ -236,24 +237,12 @@ bool FrmIngredienti::CmdSalva_Click()
 void FrmIngredienti::reject()
 {
     if (m_table->isModified()) {
-        const Answer answer =
-            ask(tr("Le modifiche a ingredienti e prezzi non sono state salvate. Salvarle?"), true);
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !CmdSalva_Click()))
+        const WarningSink::Answer answer = m_session.sink().ask(
+            messages::kTitle, tr("Le modifiche a ingredienti e prezzi non sono state salvate. Salvarle?"),
+            true);
+        if (answer == WarningSink::Answer::Cancel ||
+            (answer == WarningSink::Answer::Yes && !CmdSalva_Click()))
             return;
     }
     QDialog::reject();
-}
-
-FrmIngredienti::Answer FrmIngredienti::ask(const QString &question, bool withCancel)
-{
-    QMessageBox box(QMessageBox::NoIcon, messages::kTitle, question, QMessageBox::NoButton, this);
-    QPushButton *yes = box.addButton(tr("&Sì"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(tr("&No"), QMessageBox::NoRole);
-    if (withCancel)
-        box.addButton(tr("&Annulla"), QMessageBox::RejectRole);
-    box.setDefaultButton(yes);
-    box.exec();
-    if (box.clickedButton() == yes)
-        return Answer::Yes;
-    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
 }

@@ -28,13 +28,6 @@ public slots:
     void reject() override;
 
 private:
-    enum class Answer
-    {
-        Yes,
-        No,
-        Cancel
-    };
-    Answer ask(const QString &question, bool withCancel);
     void fitScreen();
     void resizeEvent(QResizeEvent *event) override;
     void sizeColumns();

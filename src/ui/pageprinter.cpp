@@ -12,9 +12,6 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileDialog>
-#include <QInputDialog>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QThread>
 
 namespace {
@@ -50,7 +47,10 @@ void PagePrinter::print(const Page &page, const QString &what, WarningSink &sink
     if (found.reachable && !found.missingDefault.isEmpty())
         sink.warn(messages::kTitle, found.missingDefault);
     if (found.reachable && printer.isEmpty() && !found.printers.isEmpty()) {
-        printer = choosePrinter(found.printers);
+        printer = sink.choose(QCoreApplication::translate("PagePrinter", "Stampa"),
+                              printerjob::kNoDefault +
+                                  QCoreApplication::translate("PagePrinter", ". Scegliere la stampante:"),
+                              found.printers, QCoreApplication::translate("PagePrinter", "Stampa"));
         if (printer.isEmpty())
             return;
     }
@@ -65,8 +65,9 @@ void PagePrinter::print(const Page &page, const QString &what, WarningSink &sink
     const QString why = found.reachable           ? printerjob::kNoPrinter
                         : found.problem.isEmpty() ? printerjob::unreachable(found.server)
                                                   : found.problem;
-    if (!askForPdf(why +
-                   QCoreApplication::translate("PagePrinter", ". Salvare %1 in un file PDF?").arg(what)))
+    const QString offer =
+        why + QCoreApplication::translate("PagePrinter", ". Salvare %1 in un file PDF?").arg(what);
+    if (sink.ask(messages::kTitle, offer, false) != WarningSink::Answer::Yes)
         return;
     const QString path = choosePdfPath();
     if (path.isEmpty())
@@ -85,32 +86,6 @@ printerjob::JobResult PagePrinter::printOn(const Page &page, const QString &prin
     // Drawn here: fonts and painting belong to the window's thread.
     const QByteArray pdf = pagerenderer::pdf(page);
     return awayFromWindow([&] { return printerjob::printPdf(pdf, printer, QStringLiteral("Vornak")); });
-}
-
-QString PagePrinter::choosePrinter(const QStringList &printers)
-{
-    QInputDialog dialog(m_parent);
-    dialog.setObjectName(QStringLiteral("dlgStampante"));
-    dialog.setWindowTitle(QCoreApplication::translate("PagePrinter", "Stampa"));
-    dialog.setLabelText(printerjob::kNoDefault +
-                        QCoreApplication::translate("PagePrinter", ". Scegliere la stampante:"));
-    dialog.setComboBoxItems(printers);
-    dialog.setComboBoxEditable(false);
-    dialog.setOkButtonText(QCoreApplication::translate("PagePrinter", "Stampa"));
-    dialog.setCancelButtonText(QCoreApplication::translate("PagePrinter", "Annulla"));
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.textValue();
-}
-
-bool PagePrinter::askForPdf(const QString &question)
-{
-    QMessageBox box(QMessageBox::NoIcon, messages::kTitle, question, QMessageBox::NoButton, m_parent);
-    QPushButton *yes = box.addButton(QCoreApplication::translate("PagePrinter", "&Sì"), QMessageBox::YesRole);
-    box.addButton(QCoreApplication::translate("PagePrinter", "&No"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    box.exec();
-    return box.clickedButton() == yes;
 }
 
 QString PagePrinter::choosePdfPath()

@@ -12,7 +12,8 @@ class WarningSink;
 // Sends a page to the default printer and reports a job the print system refuses or a
 // printer that holds it paused. Where no queue is the default it asks which one; without
 // any printer, or without a print server, it offers to save the page as a PDF file
-// instead. Tests override the steps that reach the outside.
+// instead. Warnings, the question and the choice go to the sink; tests override the steps
+// that reach the outside.
 class PagePrinter
 {
 public:
@@ -25,9 +26,6 @@ public:
 protected:
     virtual printerjob::Destinations destinations();
     virtual printerjob::JobResult printOn(const Page &page, const QString &printer);
-    // One of the queues, chosen by the user; empty when the user cancels.
-    virtual QString choosePrinter(const QStringList &printers);
-    virtual bool askForPdf(const QString &question);
     virtual QString choosePdfPath();
     // Empty when written, otherwise the reason.
     virtual QString writePdf(const Page &page, const QString &path);

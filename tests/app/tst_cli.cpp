@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -470,6 +471,23 @@ private slots:
         QCOMPARE(run.err, err.endsWith(u"\n\n") ? err + cli({"--help"}).out : err);
     }
 
+    // The default bands the help names are the ones the formula takes when none is given:
+    // naming them gives the same mix, and the fat band binds on this lean recipe.
+    void helpNamesTheFormulasDefaultBands()
+    {
+        const QString help = cli({"--help"}).out;
+        static const QRegularExpression defaults(
+            QStringLiteral("se manca, (\\d+:\\d+), (\\d+:\\d+) e (\\d+:\\d+)\\)"));
+        const QRegularExpressionMatch bands = defaults.match(help);
+        QVERIFY2(bands.hasMatch(), qPrintable(help));
+        const QStringList closest{"formula", dataFile("ricetta_sbilanciata.txt"), "--goal", "closest"};
+        const Run byDefault = cli(closest);
+        QCOMPARE(byDefault.exitCode, 0);
+        const Run named = cli(closest + QStringList{"--protein", bands.captured(1), "--fat",
+                                                    bands.captured(2), "--carbs", bands.captured(3)});
+        QCOMPARE(named.out, byDefault.out);
+    }
+
     // --save writes what Applica then Salva would: the new grams (a row without grams as
     // "0,0") and the results, and the file opens and calculates to the same results.
     void formulaSavesTheNewRecipe()
@@ -509,6 +527,12 @@ private slots:
         QTest::newRow("vornak without a screen")
             << gui << QStringList{"ricetta.txt"} << 1
             << "Vornak non può aprire la finestra: nessuno schermo (DISPLAY non è impostata).";
+        QTest::newRow("vornak on a display that does not answer")
+            << gui << QStringList{"-display", ":1987", "ricetta.txt"} << 1
+            << "Vornak non può aprire la finestra: nessuno schermo (DISPLAY=:1987 non risponde).";
+        QTest::newRow("vornak on a platform Qt lacks, whatever the display")
+            << gui << QStringList{"-platform", "wayland", "-display", ":1987", "ricetta.txt"} << 1
+            << "Vornak non può aprire la finestra: Qt non ha la piattaforma «wayland».";
         QTest::newRow("Qt's own options are Qt's")
             << gui << QStringList{"-style", "Fusion", "--reverse", "--bogus"} << 2
             << "Opzione sconosciuta: --bogus";

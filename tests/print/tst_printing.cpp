@@ -113,7 +113,7 @@ class TestPrinting : public QObject
         watcher.answer = QStringLiteral("Sì");
         watcher.onDialog = [&](QDialog *dialog) {
             auto *list = qobject_cast<QInputDialog *>(dialog);
-            if (!list || list->objectName() != QStringLiteral("dlgStampante") || chosen.isEmpty()) {
+            if (!list || list->objectName() != QStringLiteral("dlgScelta") || chosen.isEmpty()) {
                 watcher.unexpected << dialog->objectName();
                 dialog->reject();
                 return;

@@ -60,11 +60,11 @@ private slots:
         for (int row = 1; row <= 11; ++row) {
             QCOMPARE(sheet.text(componente(row)), QStringLiteral("-"));
             QCOMPARE(sheet.colour(componente(row)), Colour::Window);
-            for (Column column : kValueColumns)
+            for (RowColumn column : kValueColumns)
                 QVERIFY(sheet.text(at(column, row)).isEmpty());
         }
         for (int row : {12, 13}) {
-            for (Column column : kValueColumns) {
+            for (RowColumn column : kValueColumns) {
                 QCOMPARE(sheet.text(at(column, row)), QStringLiteral("0"));
                 QCOMPARE(sheet.colour(at(column, row)), Colour::Window);
                 QVERIFY(!sheet.isEnabled(at(column, row)));

@@ -305,6 +305,17 @@ private slots:
             << "Boilie \"al\" latte"
             << "Bollire \"2\" minuti, poi asciugare\r\nConservare in freezer"
             << "Il nome della ricetta e le note contengono" + saving;
+        // Blanks between a closing quote and what follows it are nothing, as an editor that
+        // pads columns leaves them.
+        QTest::newRow("blanks between a closing quote and its comma")
+            << edited(name + ",", name + " \t ,") << storedName << storedNotes << "";
+        QTest::newRow("blanks after quoted words, before the comma")
+            << edited(notes + ",", "\"Bollire \"bene\" poi asciugare\"  ,") << storedName
+            << "Bollire \"bene\" poi asciugare"
+            << "Le note contengono" + saving;
+        QTest::newRow("blanks between the last closing quote and the line end")
+            << good.left(good.lastIndexOf('"') + 1) + "\t  \r\n"
+            << storedName << storedNotes << "";
         QTest::newRow("text after a closing quote")
             << edited("\"ALBUMINA\",", "\"ALBUMINA\"xyz,") << QString() << QString()
             << "il campo 1 ha una virgoletta (\") che non si sa se chiude il testo: toglierla con un editor "

@@ -93,19 +93,50 @@ private slots:
         QVERIFY(!pageText(recipepage::build(sheet)).join(u'\n').contains(QStringLiteral("Numero di")));
     }
 
-    void rowsWhoseGramsAreNotExactlyZero()
+    // A row is left out when its grams read "0" (never weighed) or "0,0" (weighed at
+    // nothing by the formula's Applica); any other text, a zero typed another way
+    // included, is printed as it stands.
+    void rowLineFollowsTheGramsText_data()
     {
+        QTest::addColumn<QString>("grams");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("never weighed") << "0" << false;
+        QTest::newRow("weighed at nothing by Applica") << "0,0" << false;
+        QTest::newRow("zero typed with two decimals") << "0,00" << true;
+        QTest::newRow("zero typed with a sign") << "+0" << true;
+        QTest::newRow("zero typed as a bare comma") << "0," << true;
+        QTest::newRow("zero typed with a leading zero") << "00" << true;
+        QTest::newRow("grams with decimals") << "0,5" << true;
+        QTest::newRow("whole grams") << "10" << true;
+    }
+
+    void rowLineFollowsTheGramsText()
+    {
+        QFETCH(QString, grams);
+        QFETCH(bool, printed);
         Worksheet sheet;
         workedExample(sheet, false);
         sheet.select(componente(5), QStringLiteral("CASEINA"));
-        sheet.setText(peso(5), QStringLiteral("0,0"));
+        sheet.setText(peso(5), grams);
+        QCOMPARE(sheet.text(peso(5)), grams); // the quantity rule kept it
+        const QStringList lines = pageText(recipepage::build(sheet));
+        const QString line =
+            QStringLiteral("@3 CASEINA@60 Prot. 90%@80 Gras. 1%@100 Carb. 1%@120 Dige. 4@140 "
+                           "Lega. 5@160 Peso: %1gr.")
+                .arg(grams);
+        QCOMPARE(lines.contains(line), printed);
+        QCOMPARE(lines.size(), printed ? 20 : 19);
+    }
+
+    void customRowPrintsItsTypedName()
+    {
+        Worksheet sheet;
+        workedExample(sheet, false);
         sheet.setText(Aggiunta1, QStringLiteral("Mio"));
         sheet.setText(peso(12), QStringLiteral("5"));
         const QStringList lines = pageText(recipepage::build(sheet));
-        QVERIFY(lines.at(6).startsWith(QStringLiteral("@3 CASEINA@60")));
-        QVERIFY(lines.at(6).endsWith(QStringLiteral("Peso: 0,0gr.")));
-        QVERIFY(lines.at(7).startsWith(QStringLiteral("@3 Mio@60 Prot. 0%")));
-        QVERIFY(lines.at(7).contains(QStringLiteral("@120 Dige. 0@140 Lega. 0@")));
+        QVERIFY(lines.at(6).startsWith(QStringLiteral("@3 Mio@60 Prot. 0%")));
+        QVERIFY(lines.at(6).contains(QStringLiteral("@120 Dige. 0@140 Lega. 0@")));
     }
 
     void guards()

@@ -3,6 +3,7 @@
 #include "formulaentry.h"
 #include "messages.h"
 #include "numbers.h"
+#include "pagetext.h"
 #include "recordingsink.h"
 #include "session.h"
 #include "testfiles.h"
@@ -293,6 +294,10 @@ private slots:
         QCOMPARE(sheet.text(RisGrassiPercentuale), numbers::percent(result.results.fatShare));
         QCOMPARE(sheet.text(RisDigeribilita), numbers::twoDecimals(result.results.digestibility));
         QVERIFY(sink.warnings.isEmpty());
+        sheet.setText(NomeRicetta, QStringLiteral("Formula"));
+        const QString sheetText = pageText(*session.recipePage()).join(u'\n');
+        for (const formula::ProposedRow &row : result.rows) // on the sheet while it has grams
+            QCOMPARE(sheetText.contains(QStringLiteral("@3 %1@60").arg(row.name)), row.grams > 0);
 
         FakeChooser chooser;
         chooser.savePath = dir.filePath(QStringLiteral("formula.txt"));

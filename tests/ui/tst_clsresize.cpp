@@ -103,6 +103,20 @@ private slots:
         QTest::newRow("@ scales nothing") << "@" << QRect(8, 32, 105, 21) << 8.25;
         QTest::newRow("lower case and commas") << "@w,f" << QRect(8, 32, 210, 21) << 8.25 * std::sqrt(2.0);
         QTest::newRow("not a tag: everything") << "nota" << QRect(16, 64, 210, 42) << 8.25 * std::sqrt(2.0);
+        // Every letter scales its own coordinate and no other, alone or with any of the rest:
+        // the window doubles, the type grows by the square root of the area's factor.
+        const QString letters = QStringLiteral("LTWHF");
+        for (int subset = 1; subset < (1 << 5); ++subset) {
+            QString tag = QStringLiteral("@");
+            for (int k = 0; k < 5; ++k)
+                if (subset & (1 << k))
+                    tag += letters[k];
+            auto has = [&tag](char letter) { return tag.contains(QLatin1Char(letter)); };
+            QTest::addRow("%s", qPrintable(tag))
+                << tag
+                << QRect(has('L') ? 16 : 8, has('T') ? 64 : 32, has('W') ? 210 : 105, has('H') ? 42 : 21)
+                << (has('F') ? 8.25 * std::sqrt(2.0) : 8.25);
+        }
     }
 
     void tags()

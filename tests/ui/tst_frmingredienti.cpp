@@ -49,7 +49,7 @@ class TestFrmIngredienti : public QObject
     {
         IngredientEditorModel *table = editor->table();
         for (int row = 0; row < table->rowCount(); ++row)
-            if (table->index(row, IngredientEditorModel::Nome).data().toString() == name)
+            if (table->index(row, IngredientEditorModel::TableNome).data().toString() == name)
                 return table->index(row, column);
         qFatal("no row %s", qPrintable(name));
     }
@@ -97,6 +97,7 @@ private slots:
     void cleanup()
     {
         QVERIFY2(watcher->unexpected.isEmpty(), qPrintable(watcher->unexpected.join(u',')));
+        QVERIFY2(sink.unanswered.isEmpty(), qPrintable(sink.unanswered.join(u',')));
         delete watcher;
         delete editor;
         delete session;
@@ -109,8 +110,8 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message"); // empty: accepted
         QTest::addColumn<QString>("shown");
-        const int name = IngredientEditorModel::Nome, price = IngredientEditorModel::Prezzo;
-        const int protein = IngredientEditorModel::Proteine, fat = IngredientEditorModel::Grassi;
+        const int name = IngredientEditorModel::TableNome, price = IngredientEditorModel::TablePrezzo;
+        const int protein = IngredientEditorModel::TableProteine, fat = IngredientEditorModel::TableGrassi;
         QTest::newRow("price with a euro sign") << "CASEINA" << price << "3 €"
                                                 << ""
                                                 << "3";
@@ -123,10 +124,10 @@ private slots:
             << "La somma % di Proteine Grassi e Carboidrati non può essere superiore a "
                "100. Controlla queste voci per «Mix Luca»"
             << "8";
-        QTest::newRow("digestibility 0") << "Anice" << int(IngredientEditorModel::Digeribilita) << "0"
+        QTest::newRow("digestibility 0") << "Anice" << int(IngredientEditorModel::TableDigeribilita) << "0"
                                          << "L'indice di digeribilità deve essere compreso tra 1 e 5"
                                          << "1";
-        QTest::newRow("binder 6") << "Anice" << int(IngredientEditorModel::Legante) << "6"
+        QTest::newRow("binder 6") << "Anice" << int(IngredientEditorModel::TableLegante) << "6"
                                   << "L'indice legante deve essere compreso tra -1 e 5"
                                   << "0";
         QTest::newRow("name of a catalogue entry") << "Anice" << name << "CASEINA"
@@ -171,7 +172,8 @@ private slots:
     {
         IngredientEditorModel *table = editor->table();
         for (const QString &name : {QStringLiteral("ALBUMINA"), QStringLiteral("UOVO INTERO GALLINA")})
-            for (int column = IngredientEditorModel::Nome; column < IngredientEditorModel::Prezzo; ++column)
+            for (int column = IngredientEditorModel::TableNome; column < IngredientEditorModel::TablePrezzo;
+                 ++column)
                 QVERIFY(!(table->flags(cell(name, column)) & Qt::ItemIsEditable));
         QCOMPARE(table->rowCount(), 72 + 3 + 2);
     }
@@ -182,27 +184,27 @@ private slots:
         auto click = [this](const char *button) {
             QTest::mouseClick(editor->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
         };
-        view->setCurrentIndex(cell("Mix Luca", IngredientEditorModel::Nome));
+        view->setCurrentIndex(cell("Mix Luca", IngredientEditorModel::TableNome));
         click("CmdElimina");
-        view->setCurrentIndex(cell("CASEINA", IngredientEditorModel::Nome));
+        view->setCurrentIndex(cell("CASEINA", IngredientEditorModel::TableNome));
         click("CmdElimina");
         QTRY_COMPARE(
             sink.texts(),
             QStringList(
                 {"«Mix Luca» è scelto nel foglio di lavoro: non si può eliminare finché una riga lo usa",
                  "Si possono eliminare solo gli ingredienti personali"}));
-        view->setCurrentIndex(cell("Anice", IngredientEditorModel::Nome));
+        view->setCurrentIndex(cell("Anice", IngredientEditorModel::TableNome));
         click("CmdElimina");
 
         click("CmdAggiungi");
         auto *nameEdit = qobject_cast<QLineEdit *>(
-            view->indexWidget(cell("Nuovo ingrediente", IngredientEditorModel::Nome)));
+            view->indexWidget(cell("Nuovo ingrediente", IngredientEditorModel::TableNome)));
         QVERIFY(nameEdit);
         nameEdit->selectAll();
         QTest::keyClicks(nameEdit, "Pellet");
         QTest::keyClick(nameEdit, Qt::Key_Return);
         const QModelIndex added =
-            editor->table()->index(editor->table()->rowCount() - 1, IngredientEditorModel::Nome);
+            editor->table()->index(editor->table()->rowCount() - 1, IngredientEditorModel::TableNome);
         QTRY_COMPARE(added.data().toString(), QStringLiteral("Pellet"));
         sink.clear();
         click("CmdSalva");
@@ -211,7 +213,7 @@ private slots:
 
         const QStringList values{"30", "12", "20", "4", "2", "6,5"};
         for (int k = 0; k < values.size(); ++k)
-            type(cell("Pellet", IngredientEditorModel::Proteine + k), values[k]);
+            type(cell("Pellet", IngredientEditorModel::TableProteine + k), values[k]);
         sink.clear();
         click("CmdSalva");
         QCOMPARE(sink.texts(), QStringList());
@@ -227,7 +229,7 @@ private slots:
 
     void failedSaveKeepsTheEarlierFile()
     {
-        type(cell("CASEINA", IngredientEditorModel::Prezzo), "12");
+        type(cell("CASEINA", IngredientEditorModel::TablePrezzo), "12");
         // A disk that fills up: writes beyond 64 bytes fail.
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit previous{};
@@ -246,18 +248,54 @@ private slots:
         QVERIFY(editor->table()->isModified());
     }
 
+    // Closing asks only when something is unsaved; saving over a file with bad lines asks
+    // again, since those lines are dropped. Each answer decides whether the window closes
+    // and whether the file changes.
+    void closingAsksAboutChanges_data()
+    {
+        using Answer = WarningSink::Answer;
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<bool>("badLine");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("saves");
+        QTest::newRow("nothing edited: closes, asks nothing")
+            << false << false << QList<Answer>{} << true << false;
+        QTest::newRow("Annulla: stays open")
+            << true << false << QList<Answer>{Answer::Cancel} << false << false;
+        QTest::newRow("No: closes, file unchanged")
+            << true << false << QList<Answer>{Answer::No} << true << false;
+        QTest::newRow("Sì: saves and closes") << true << false << QList<Answer>{Answer::Yes} << true << true;
+        QTest::newRow("bad line, Sì then No: stays open unsaved")
+            << true << true << QList<Answer>{Answer::Yes, Answer::No} << false << false;
+        QTest::newRow("bad line, Sì then Sì: saves without it and closes")
+            << true << true << QList<Answer>{Answer::Yes, Answer::Yes} << true << true;
+    }
+
     void closingAsksAboutChanges()
     {
-        type(cell("CASEINA", IngredientEditorModel::Prezzo), "12");
-        watcher->answer = QStringLiteral("Annulla");
+        QFETCH(bool, edited);
+        QFETCH(bool, badLine);
+        QFETCH(QList<WarningSink::Answer>, answers);
+        QFETCH(bool, closes);
+        QFETCH(bool, saves);
+        const QByteArray before = badLine ? kFile + "rotta\n" : kFile;
+        if (badLine) { // the editor reads the file as it opens
+            writeAll(path, before);
+            delete editor;
+            editor = new FrmIngredienti(*session);
+            editor->setWindowModality(Qt::NonModal);
+            editor->show();
+        }
+        if (edited)
+            type(cell("CASEINA", IngredientEditorModel::TablePrezzo), "12");
+        sink.clear();
+        sink.nextAnswers = answers;
         editor->reject();
-        QVERIFY(editor->isVisible());
-        QCOMPARE(readAll(path), kFile);
-        watcher->answer = QStringLiteral("Sì");
-        editor->reject();
-        QVERIFY(!editor->isVisible());
-        QCOMPARE(ingredientfile::read(path).library.prices.value("CASEINA"), QStringLiteral("12"));
-        QCOMPARE(watcher->boxes.size(), 2);
+        QCOMPARE(sink.questions.size(), answers.size());
+        QCOMPARE(editor->isVisible(), !closes);
+        QCOMPARE(readAll(path) != before, saves);
+        QCOMPARE(ingredientfile::read(path).library.prices.value("CASEINA"), saves ? "12" : QString());
     }
 
     void mainWindowListsCostAndEditor()
@@ -313,7 +351,8 @@ private slots:
         watcher->onDialog = [&](QDialog *dialog) {
             auto *editor = qobject_cast<FrmIngredienti *>(dialog);
             IngredientEditorModel *table = editor->table();
-            QVERIFY(table->setData(table->index(0, IngredientEditorModel::Prezzo), QStringLiteral("20")));
+            QVERIFY(
+                table->setData(table->index(0, IngredientEditorModel::TablePrezzo), QStringLiteral("20")));
             QVERIFY(editor->CmdSalva_Click());
             emptiedOnSave = cost->text().isEmpty() && balanceLine->text().isEmpty();
             dialog->reject();

@@ -17,20 +17,14 @@
 
 namespace {
 
-// Answers the offer of a PDF with `pdfPath` (none: refuses), keeping the question.
+// Saves the PDF offered instead at `pdfPath`; finds no printer at all when there is one.
 class QuestionPrinter : public PagePrinter
 {
 public:
     using PagePrinter::PagePrinter;
-    QString question;
     QString pdfPath;
 
 protected:
-    bool askForPdf(const QString &text) override
-    {
-        question = text;
-        return !pdfPath.isEmpty();
-    }
     QString choosePdfPath() override { return pdfPath; }
     printerjob::Destinations destinations() override
     {
@@ -69,6 +63,7 @@ private slots:
         timer.start(100);
         QuestionPrinter printer(&window);
         RecordingSink sink;
+        sink.nextAnswers = {WarningSink::Answer::No};
         Page page;
         page.addLine().at(3).text(QStringLiteral("Prova"));
         printer.print(page, QStringLiteral("la ricetta"), sink);
@@ -76,8 +71,10 @@ private slots:
 
         // The window's own events went on all the while (a frozen one would count none).
         QVERIFY2(ticks >= printerjob::PrintServer::kSeconds * 5, qPrintable(QString::number(ticks)));
-        QCOMPARE(printer.question, printerjob::notAnswering(server, printerjob::PrintServer::kSeconds) +
-                                       QStringLiteral(". Salvare la ricetta in un file PDF?"));
+        QCOMPARE(sink.questions.size(), 1);
+        QCOMPARE(sink.questions.first().second,
+                 printerjob::notAnswering(server, printerjob::PrintServer::kSeconds) +
+                     QStringLiteral(". Salvare la ricetta in un file PDF?"));
         QVERIFY(!QApplication::overrideCursor()); // the wait cursor is gone again
     }
 
@@ -88,6 +85,7 @@ private slots:
         QuestionPrinter printer(&window);
         printer.pdfPath = QStringLiteral("/dev/full");
         RecordingSink sink;
+        sink.nextAnswers = {WarningSink::Answer::Yes};
         Page page;
         page.addLine().at(3).text(QStringLiteral("Prova"));
         printer.print(page, QStringLiteral("la ricetta"), sink);

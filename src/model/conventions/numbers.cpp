@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace numbers {
@@ -18,9 +19,17 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-// Turns a number text into the digits-and-point form that from_chars reads,
-// or returns false when the text is not a number.
-bool normalise(const QString &text, std::string &out)
+// A number text being read from `at` to `end`, blanks around it already left out, into
+// the digits-and-point form that from_chars reads.
+struct Reading
+{
+    const QString &text;
+    qsizetype at;
+    qsizetype end;
+    std::string out;
+};
+
+Reading withoutBlanks(const QString &text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -28,60 +37,79 @@ bool normalise(const QString &text, std::string &out)
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
+    return {text, begin, end, {}};
+}
 
-    out.clear();
-    qsizetype i = begin;
-    if (i < end && (text[i] == u'+' || text[i] == u'-')) {
-        if (text[i] == u'-')
-            out += '-';
-        ++i;
+void readSign(Reading &r)
+{
+    if (r.at < r.end && (r.text[r.at] == u'+' || r.text[r.at] == u'-')) {
+        if (r.text[r.at] == u'-')
+            r.out += '-';
+        ++r.at;
     }
+}
 
-    // Integer part: plain digits, or a first group of one to three digits followed
-    // by groups of exactly three, each after a ".".
-    int integerDigits = 0;
+// Integer part, up to the decimal comma: plain digits, or a first group of one to three
+// digits followed by groups of exactly three, each after a ".". The count of its digits,
+// or nothing when it is badly written.
+std::optional<int> readIntegerPart(Reading &r)
+{
+    int digits = 0;
     int sinceSeparator = 0;
     bool grouped = false;
-    for (; i < end && text[i] != u','; ++i) {
-        const QChar c = text[i];
+    for (; r.at < r.end && r.text[r.at] != u','; ++r.at) {
+        const QChar c = r.text[r.at];
         if (isDigit(c)) {
-            out += char(c.unicode());
-            ++integerDigits;
+            r.out += char(c.unicode());
+            ++digits;
             ++sinceSeparator;
         } else if (c == u'.') {
             const bool groupOk = grouped ? sinceSeparator == 3 : (sinceSeparator >= 1 && sinceSeparator <= 3);
             if (!groupOk)
-                return false;
+                return std::nullopt;
             grouped = true;
             sinceSeparator = 0;
         } else {
-            return false;
+            return std::nullopt;
         }
     }
     if (grouped && sinceSeparator != 3)
-        return false;
+        return std::nullopt;
+    return digits;
+}
 
-    int fractionDigits = 0;
-    if (i < end) { // at the decimal comma
-        ++i;
-        std::string fraction;
-        for (; i < end; ++i) {
-            if (!isDigit(text[i]))
-                return false;
-            fraction += char(text[i].unicode());
-            ++fractionDigits;
-        }
-        if (fractionDigits > 0) {
-            out += '.';
-            out += fraction;
-        }
+// After the decimal comma, if there is one: digits only. Their count, or nothing.
+std::optional<int> readFraction(Reading &r)
+{
+    if (r.at == r.end)
+        return 0;
+    ++r.at; // the comma
+    std::string fraction;
+    for (; r.at < r.end; ++r.at) {
+        if (!isDigit(r.text[r.at]))
+            return std::nullopt;
+        fraction += char(r.text[r.at].unicode());
     }
-    if (integerDigits + fractionDigits == 0)
+    if (!fraction.empty())
+        r.out += '.' + fraction;
+    return int(fraction.size());
+}
+
+// Turns a number text into the digits-and-point form that from_chars reads,
+// or returns false when the text is not a number.
+bool normalise(const QString &text, std::string &out)
+{
+    Reading r = withoutBlanks(text);
+    readSign(r);
+    const std::optional<int> integerDigits = readIntegerPart(r);
+    const std::optional<int> fractionDigits = integerDigits ? readFraction(r) : std::nullopt;
+    if (!fractionDigits || *integerDigits + *fractionDigits == 0)
         return false;
-    if (integerDigits == 0) { // ",5" reads as "0.5"
-        const size_t point = out.find('.');
-        out = out.substr(0, point) + std::string(1, '0') + out.substr(point);
+    if (*integerDigits == 0) { // ",5" reads as "0.5"
+        const size_t point = r.out.find('.');
+        r.out = r.out.substr(0, point) + std::string(1, '0') + r.out.substr(point);
     }
+    out = std::move(r.out);
     return true;
 }
 

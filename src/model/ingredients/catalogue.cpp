@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
 
+#include "sentinels.h"
 #include <QCoreApplication>
 
 namespace catalogue {
@@ -91,7 +92,7 @@ const EggKind kEggKinds[] = {
 
 template <typename Entry> QStringList entriesOf(std::span<const Entry> table)
 {
-    QStringList entries{QStringLiteral("-")};
+    QStringList entries{sentinel::kNothingChosen};
     for (const Entry &entry : table)
         entries << QString::fromLatin1(entry.name);
     return entries;
@@ -148,13 +149,13 @@ QString displayName(const QString &name)
 
 const QStringList &digestibilityEntries()
 {
-    static const QStringList entries{"-", "0", "1", "2", "3", "4", "5"};
+    static const QStringList entries{sentinel::kNothingChosen, "0", "1", "2", "3", "4", "5"};
     return entries;
 }
 
 const QStringList &binderEntries()
 {
-    static const QStringList entries{"-", "0", "1", "-1", "2", "3", "4", "5"};
+    static const QStringList entries{sentinel::kNothingChosen, "0", "1", "-1", "2", "3", "4", "5"};
     return entries;
 }
 

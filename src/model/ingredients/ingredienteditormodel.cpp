@@ -10,7 +10,7 @@ using personal::Check;
 
 namespace {
 
-const char *const kHeaders[IngredientEditorModel::ColumnCount] = {
+const char *const kHeaders[IngredientEditorModel::TableColumnCount] = {
     QT_TRANSLATE_NOOP("Ingredients", "Nome"),
     QT_TRANSLATE_NOOP("Ingredients", "Proteine %"),
     QT_TRANSLATE_NOOP("Ingredients", "Grassi %"),
@@ -18,6 +18,14 @@ const char *const kHeaders[IngredientEditorModel::ColumnCount] = {
     QT_TRANSLATE_NOOP("Ingredients", "Indice Digeribilità"),
     QT_TRANSLATE_NOOP("Ingredients", "Indice Legante"),
     QT_TRANSLATE_NOOP("Ingredients", "Prezzo € al kg\n(uova: € per uovo)")};
+
+// The table shows the name, then the file's columns in the file's order.
+static_assert(IngredientEditorModel::TableProteine == personal::CsvProteine + 1 &&
+              IngredientEditorModel::TablePrezzo == personal::CsvPrezzo + 1);
+personal::CsvColumn csvColumn(int tableColumn)
+{
+    return personal::CsvColumn(tableColumn - 1);
+}
 
 int catalogueRows()
 {
@@ -42,7 +50,7 @@ QString capitalised(QString text)
 }
 
 // The worksheet's own message where one of its rules covers the case.
-QString valueRefusal(personal::Column column, const QString &text)
+QString valueRefusal(personal::CsvColumn column, const QString &text)
 {
     const Check result = personal::check(column, text);
     if (result == Check::Ok)
@@ -50,12 +58,12 @@ QString valueRefusal(personal::Column column, const QString &text)
     if (result == Check::NotANumber)
         return messages::kNotANumber;
     switch (column) {
-    case personal::Digeribilita:
+    case personal::CsvDigeribilita:
         return QCoreApplication::translate("Ingredients",
                                            "L'indice di digeribilità deve essere compreso tra 1 e 5");
-    case personal::Legante:
+    case personal::CsvLegante:
         return QCoreApplication::translate("Ingredients", "L'indice legante deve essere compreso tra -1 e 5");
-    case personal::Prezzo:
+    case personal::CsvPrezzo:
         if (result == Check::AboveMax)
             return QCoreApplication::translate("Ingredients", "Il prezzo non può superare 1.000.000 €");
         return messages::kNegative;
@@ -84,7 +92,7 @@ int IngredientEditorModel::rowCount(const QModelIndex &parent) const
 
 int IngredientEditorModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : TableColumnCount;
 }
 
 int IngredientEditorModel::firstPersonalRow() const
@@ -106,21 +114,21 @@ QString IngredientEditorModel::text(int row, int column) const
 {
     if (row >= firstPersonalRow()) {
         const personal::Ingredient &ingredient = personalAt(row);
-        if (column == Nome)
+        if (column == TableNome)
             return ingredient.name;
-        return column == Prezzo ? ingredient.price : ingredient.values[size_t(column - 1)];
+        return column == TablePrezzo ? ingredient.price : ingredient.values[size_t(csvColumn(column))];
     }
     if (row < catalogueRows()) {
         const catalogue::Ingredient &entry = catalogue::ingredients()[size_t(row)];
         const char *const cells[] = {entry.name,  entry.proteine, entry.grassi,
                                      entry.carbo, entry.dig,      entry.legante};
-        return column == Prezzo ? m_library.prices.value(QString::fromLatin1(entry.name))
-                                : QString::fromLatin1(cells[column]);
+        return column == TablePrezzo ? m_library.prices.value(QString::fromLatin1(entry.name))
+                                     : QString::fromLatin1(cells[column]);
     }
     const catalogue::EggKind &kind = catalogue::eggKinds()[size_t(row - catalogueRows())];
     const char *const cells[] = {kind.name, kind.proteine, kind.grassi, kind.carbo, kind.dig, ""};
-    return column == Prezzo ? m_library.prices.value(QString::fromLatin1(kind.name))
-                            : QString::fromLatin1(cells[column]);
+    return column == TablePrezzo ? m_library.prices.value(QString::fromLatin1(kind.name))
+                                 : QString::fromLatin1(cells[column]);
 }
 
 QVariant IngredientEditorModel::data(const QModelIndex &index, int role) const
@@ -128,14 +136,15 @@ QVariant IngredientEditorModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return QVariant();
     // Built-in entries show their name in the program's language; the file keeps the Italian one.
-    if (role == Qt::DisplayRole && index.column() == Nome && index.row() < firstPersonalRow())
+    if (role == Qt::DisplayRole && index.column() == TableNome && index.row() < firstPersonalRow())
         return catalogue::displayName(text(index.row(), index.column()));
     return text(index.row(), index.column());
 }
 
 QVariant IngredientEditorModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < TableColumnCount)
         return header(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
@@ -145,16 +154,16 @@ Qt::ItemFlags IngredientEditorModel::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    const bool editable = index.row() >= firstPersonalRow() || index.column() == Prezzo;
+    const bool editable = index.row() >= firstPersonalRow() || index.column() == TablePrezzo;
     return editable ? shown | Qt::ItemIsEditable : shown;
 }
 
 QString IngredientEditorModel::refusal(int row, int column, const QString &entered) const
 {
-    if (column == Prezzo)
-        return entered.isEmpty() ? QString() : valueRefusal(personal::Prezzo, entered);
+    if (column == TablePrezzo)
+        return entered.isEmpty() ? QString() : valueRefusal(personal::CsvPrezzo, entered);
     const personal::Ingredient &ingredient = personalAt(row);
-    if (column == Nome) {
+    if (column == TableNome) {
         if (m_inUse.contains(ingredient.name))
             return inUseRefusal(ingredient.name, QT_TRANSLATE_NOOP("Ingredients", "rinominare"));
         if (const QString problem = personal::nameProblem(entered); !problem.isEmpty())
@@ -164,13 +173,13 @@ QString IngredientEditorModel::refusal(int row, int column, const QString &enter
                 .arg(entered);
         return QString();
     }
-    const auto valueColumn = personal::Column(column - 1);
+    const auto valueColumn = csvColumn(column);
     if (const QString message = valueRefusal(valueColumn, entered); !message.isEmpty())
         return message;
     auto values = ingredient.values;
     values[size_t(valueColumn)] = entered;
-    if (personal::sumOver100(values[personal::Proteine], values[personal::Grassi],
-                             values[personal::Carboidrati]))
+    if (personal::sumOver100(values[personal::CsvProteine], values[personal::CsvGrassi],
+                             values[personal::CsvCarboidrati]))
         return messages::sumOver100(
             QCoreApplication::translate("Ingredients", "per «%1»").arg(ingredient.name));
     return QString();
@@ -183,7 +192,7 @@ bool IngredientEditorModel::setData(const QModelIndex &index, const QVariant &va
     const int row = index.row();
     const int column = index.column();
     const QString entered =
-        column == Prezzo ? personal::cleanPrice(value.toString()) : value.toString().trimmed();
+        column == TablePrezzo ? personal::cleanPrice(value.toString()) : value.toString().trimmed();
     if (entered == text(row, column))
         return true;
     if (const QString message = refusal(row, column, entered); !message.isEmpty()) {
@@ -192,16 +201,16 @@ bool IngredientEditorModel::setData(const QModelIndex &index, const QVariant &va
     }
     if (row >= firstPersonalRow()) {
         personal::Ingredient &ingredient = personalAt(row);
-        if (column == Nome)
+        if (column == TableNome)
             ingredient.name = entered;
-        else if (column == Prezzo)
+        else if (column == TablePrezzo)
             ingredient.price = entered;
         else
-            ingredient.values[size_t(column - 1)] = entered;
+            ingredient.values[size_t(csvColumn(column))] = entered;
     } else if (entered.isEmpty()) {
-        m_library.prices.remove(text(row, Nome));
+        m_library.prices.remove(text(row, TableNome));
     } else {
-        m_library.prices.insert(text(row, Nome), entered);
+        m_library.prices.insert(text(row, TableNome), entered);
     }
     m_modified = true;
     emit dataChanged(index, index);
@@ -247,6 +256,6 @@ QString IngredientEditorModel::incomplete() const
             if (ingredient.values[size_t(k)].isEmpty())
                 return QCoreApplication::translate("Ingredients",
                                                    "Impossibile salvare: a «%1» manca il valore di %2")
-                    .arg(ingredient.name, header(k + 1));
+                    .arg(ingredient.name, header(TableProteine + k));
     return QString();
 }

@@ -15,16 +15,17 @@ class IngredientEditorModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column
+    // The table's columns: the name, then personal::CsvColumn shifted by one.
+    enum TableColumn
     {
-        Nome,
-        Proteine,
-        Grassi,
-        Carboidrati,
-        Digeribilita,
-        Legante,
-        Prezzo,
-        ColumnCount
+        TableNome,
+        TableProteine,
+        TableGrassi,
+        TableCarboidrati,
+        TableDigeribilita,
+        TableLegante,
+        TablePrezzo,
+        TableColumnCount
     };
 
     // `inUse` are the personal ingredients the worksheet shows: they cannot be deleted or renamed.

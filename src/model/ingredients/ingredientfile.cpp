@@ -22,7 +22,7 @@ using namespace personal;
 namespace ingredientfile {
 namespace {
 
-constexpr int kFieldCount = 1 + ColumnCount;
+constexpr int kFieldCount = 1 + CsvColumnCount;
 constexpr int kShownProblems = 10;
 
 bool isBlank(QChar c)
@@ -41,7 +41,7 @@ bool isHeader(const QStringList &fields)
     return true;
 }
 
-QString columnReason(Column column, const QString &text, Check result)
+QString columnReason(CsvColumn column, const QString &text, Check result)
 {
     const ColumnRule &r = rule(column);
     const QString header = QString::fromLatin1(r.header);
@@ -50,7 +50,7 @@ QString columnReason(Column column, const QString &text, Check result)
                    ? QCoreApplication::translate("Ingredients", "%1 «%2» è un numero troppo grande")
                          .arg(header, text)
                    : QCoreApplication::translate("Ingredients", "%1 «%2» non è un numero").arg(header, text);
-    if (column == Prezzo)
+    if (column == CsvPrezzo)
         return result == Check::BelowMin
                    ? QCoreApplication::translate("Ingredients", "il prezzo «%1» è negativo").arg(text)
                    : QCoreApplication::translate("Ingredients", "il prezzo «%1» supera 1.000.000 €")
@@ -67,7 +67,7 @@ QString lineProblem(const QStringList &fields, const QHash<QString, int> &seenAt
     out.name = fields[0].trimmed();
     for (int k = 0; k < kValueCount; ++k)
         out.values[size_t(k)] = fields[k + 1].trimmed();
-    out.price = cleanPrice(fields[Prezzo + 1]);
+    out.price = cleanPrice(fields[CsvPrezzo + 1]);
 
     const NameKind kind = kindOf(out.name);
     if (kind == NameKind::Reserved)
@@ -93,7 +93,7 @@ QString lineProblem(const QStringList &fields, const QHash<QString, int> &seenAt
         if (const QString problem = nameProblem(out.name); !problem.isEmpty())
             return problem;
         for (int k = 0; k < kValueCount; ++k) {
-            const auto column = Column(k);
+            const auto column = CsvColumn(k);
             const QString &value = out.values[size_t(k)];
             cell = k + 1;
             if (value.isEmpty())
@@ -103,14 +103,14 @@ QString lineProblem(const QStringList &fields, const QHash<QString, int> &seenAt
                 return columnReason(column, value, result);
         }
         cell = 0;
-        if (sumOver100(out.values[Proteine], out.values[Grassi], out.values[Carboidrati]))
+        if (sumOver100(out.values[CsvProteine], out.values[CsvGrassi], out.values[CsvCarboidrati]))
             return QCoreApplication::translate("Ingredients",
                                                "proteine, grassi e carboidrati insieme superano 100");
     }
-    cell = Prezzo + 1;
+    cell = CsvPrezzo + 1;
     if (!out.price.isEmpty())
-        if (const Check result = check(Prezzo, out.price); result != Check::Ok)
-            return columnReason(Prezzo, out.price, result);
+        if (const Check result = check(CsvPrezzo, out.price); result != Check::Ok)
+            return columnReason(CsvPrezzo, out.price, result);
     return QString();
 }
 
@@ -142,8 +142,8 @@ QByteArray csvLine(const QStringList &fields)
 QString header()
 {
     QStringList names{QStringLiteral("nome")};
-    for (int k = 0; k < ColumnCount; ++k)
-        names << QString::fromLatin1(rule(Column(k)).header);
+    for (int k = 0; k < CsvColumnCount; ++k)
+        names << QString::fromLatin1(rule(CsvColumn(k)).header);
     return names.join(u';');
 }
 

@@ -4,6 +4,7 @@
 #include "catalogue.h"
 #include "cp1252.h"
 #include "numbers.h"
+#include "sentinels.h"
 
 #include <limits>
 
@@ -13,19 +14,19 @@ namespace personal {
 namespace {
 
 // Percentages as the worksheet takes them; the indices on the scales the index lists offer.
-const ColumnRule kRules[ColumnCount] = {
+const ColumnRule kRules[CsvColumnCount] = {
     {"proteine", 0, 100},   {"grassi", 0, 100}, {"carboidrati", 0, 100},
     {"digeribilita", 1, 5}, {"legante", -1, 5}, {"prezzo", 0, kMaxPrice},
 };
 
 } // namespace
 
-const ColumnRule &rule(Column column)
+const ColumnRule &rule(CsvColumn column)
 {
     return kRules[column];
 }
 
-Check check(Column column, const QString &text)
+Check check(CsvColumn column, const QString &text)
 {
     const auto value = numbers::toNumber(text);
     if (!value)
@@ -56,7 +57,7 @@ QString cleanPrice(const QString &text)
 
 NameKind kindOf(const QString &name)
 {
-    if (name.isEmpty() || name == QStringLiteral("-"))
+    if (name.isEmpty() || name == sentinel::kNothingChosen)
         return NameKind::Reserved;
     if (catalogue::findIngredient(name))
         return NameKind::Catalogue;

@@ -14,16 +14,17 @@
 // worksheet exactly as it was typed.
 namespace personal {
 
-// The columns after the name: the five values in the worksheet's order, then the price.
-enum Column
+// The columns of ingredienti.csv after the name: the five values in the worksheet's order,
+// then the price. Not the worksheet's field::RowColumn nor the editor's TableColumn.
+enum CsvColumn
 {
-    Proteine,
-    Grassi,
-    Carboidrati,
-    Digeribilita,
-    Legante,
-    Prezzo,
-    ColumnCount
+    CsvProteine,
+    CsvGrassi,
+    CsvCarboidrati,
+    CsvDigeribilita,
+    CsvLegante,
+    CsvPrezzo,
+    CsvColumnCount
 };
 constexpr int kValueCount = 5;
 
@@ -38,7 +39,7 @@ struct ColumnRule
     double min;
     double max;
 };
-const ColumnRule &rule(Column column);
+const ColumnRule &rule(CsvColumn column);
 
 enum class Check
 {
@@ -49,7 +50,7 @@ enum class Check
 };
 
 // Checks a non-empty text of a column against the number convention and the column's range.
-Check check(Column column, const QString &text);
+Check check(CsvColumn column, const QString &text);
 
 // True when the three percentages, added and rounded to 15 significant digits, exceed 100.
 bool sumOver100(const QString &proteine, const QString &grassi, const QString &carboidrati);
@@ -60,7 +61,7 @@ QString cleanPrice(const QString &text);
 struct Ingredient
 {
     QString name;
-    std::array<QString, kValueCount> values; // Proteine .. Legante
+    std::array<QString, kValueCount> values; // CsvProteine .. CsvLegante
     QString price;                           // euro per kilogram; empty: no price
 
     bool operator==(const Ingredient &) const = default;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reactions.h"
+#include "sentinels.h"
 #include "worksheet.h"
 
 using namespace field;
@@ -9,7 +10,7 @@ namespace reactions {
 void catalogueSelection(Worksheet &worksheet, int row)
 {
     const QString chosen = worksheet.text(componente(row));
-    const bool isDash = chosen == QStringLiteral("-");
+    const bool isDash = chosen == sentinel::kNothingChosen;
 
     if (!chosen.isEmpty() && !isDash) {
         worksheet.setColour(componente(row), Colour::Filled);
@@ -17,11 +18,11 @@ void catalogueSelection(Worksheet &worksheet, int row)
     } else {
         worksheet.setColour(componente(row), Colour::Window);
         worksheet.setEnabled(peso(row), false);
-        worksheet.setText(peso(row), QStringLiteral("0"));
+        worksheet.setText(peso(row), sentinel::kZero);
     }
 
     if (isDash) {
-        for (Column column : kValueColumns) {
+        for (RowColumn column : kValueColumns) {
             const FieldId id = at(column, row);
             worksheet.setText(id, QString());
             worksheet.setEnabled(id, false);
@@ -32,7 +33,7 @@ void catalogueSelection(Worksheet &worksheet, int row)
             worksheet.setText(at(kValueColumns[k], row), (*values)[size_t(k)]);
     }
 
-    for (Column column : kValueColumns) {
+    for (RowColumn column : kValueColumns) {
         const FieldId id = at(column, row);
         if (!worksheet.text(id).isEmpty()) {
             worksheet.setEnabled(id, true);

@@ -3,6 +3,7 @@
 // rules that keep the egg fields' enabling and colour consistent.
 #include "catalogue.h"
 #include "reactions.h"
+#include "sentinels.h"
 #include "worksheet.h"
 
 #include <QCoreApplication>
@@ -34,7 +35,7 @@ void eggSwitch(Worksheet &worksheet, bool setFrameCaption)
             worksheet.setColour(id, Colour::Window);
         }
         worksheet.setEnabled(NumeroUova, true);
-        worksheet.setText(NumeroUova, QStringLiteral("0"));
+        worksheet.setText(NumeroUova, sentinel::kZero);
         worksheet.setColour(NumeroUova, Colour::Window);
         worksheet.setEnabled(peso(kEggRow), true);
         worksheet.setColour(peso(kEggRow), Colour::Window);
@@ -45,11 +46,11 @@ void eggSwitch(Worksheet &worksheet, bool setFrameCaption)
         return;
     }
     worksheet.setEnabled(kind, false);
-    worksheet.select(kind, QStringLiteral("-"));
+    worksheet.select(kind, sentinel::kNothingChosen);
     worksheet.setColour(kind, Colour::ButtonFace);
     for (FieldId id : kEggValues)
         resetField(worksheet, id, QString(), Colour::ButtonFace);
-    resetField(worksheet, NumeroUova, QStringLiteral("0"), Colour::ButtonFace);
+    resetField(worksheet, NumeroUova, sentinel::kZero, Colour::ButtonFace);
     resetField(worksheet, peso(kEggRow), QString(), Colour::ButtonFace);
     worksheet.setCaption(Label17, QCoreApplication::translate("Calculation", "Totale peso senza uova"));
     if (setFrameCaption)
@@ -63,7 +64,7 @@ void eggSelection(Worksheet &worksheet)
     const QString chosen = worksheet.text(list);
     if (!chosen.isEmpty())
         worksheet.setColour(list, Colour::Filled);
-    if (chosen == QStringLiteral("-")) {
+    if (chosen == sentinel::kNothingChosen) {
         worksheet.setColour(list, Colour::Window);
         for (FieldId id : kEggValues) {
             worksheet.setText(id, QString());
@@ -71,7 +72,7 @@ void eggSelection(Worksheet &worksheet)
             worksheet.setColour(id, Colour::Window);
         }
         for (auto [id, text] :
-             {std::pair{FieldId(NumeroUova), QStringLiteral("0")}, std::pair{peso(kEggRow), QString()}}) {
+             {std::pair{FieldId(NumeroUova), sentinel::kZero}, std::pair{peso(kEggRow), QString()}}) {
             worksheet.setText(id, text);
             worksheet.setEnabled(id, false);
             worksheet.setColour(id, Colour::Window);
@@ -100,7 +101,7 @@ void eggValueRule(Worksheet &worksheet, FieldId id)
 void eggWeightRule(Worksheet &worksheet)
 {
     const QString &text = worksheet.text(peso(kEggRow));
-    if (worksheet.eggsChecked() && !text.isEmpty() && text != QStringLiteral("0"))
+    if (worksheet.eggsChecked() && !text.isEmpty() && text != sentinel::kZero)
         worksheet.setColour(peso(kEggRow), Colour::Filled);
 }
 

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fields.h"
 
-#include <QHash>
-
 namespace field {
 namespace {
 
-const char *const kColumnPrefix[ColumnCount] = {"CmbComponente", "TxtPeso", "TxtProteine", "TxtGrassi",
-                                                "TxtCarbo",      "TxtDig",  "TxtLegante"};
+const char *const kColumnPrefix[RowColumnCount] = {"CmbComponente", "TxtPeso", "TxtProteine", "TxtGrassi",
+                                                   "TxtCarbo",      "TxtDig",  "TxtLegante"};
 
-bool rowHasColumn(Column column, int row)
+bool rowHasColumn(RowColumn column, int row)
 {
     switch (column) {
     case Componente:
@@ -63,17 +61,6 @@ QString singleName(FieldId id)
     }
 }
 
-QHash<QString, FieldId> buildIndex()
-{
-    QHash<QString, FieldId> index;
-    for (FieldId id = 0; id < Count; ++id) {
-        const QString n = name(id);
-        if (!n.isEmpty())
-            index.insert(n, id);
-    }
-    return index;
-}
-
 } // namespace
 
 QString name(FieldId id)
@@ -82,17 +69,11 @@ QString name(FieldId id)
         return {};
     if (id >= Aggiunta1)
         return singleName(id);
-    const auto column = Column(id / kRows);
+    const auto column = RowColumn(id / kRows);
     const int row = id % kRows + 1;
     if (!rowHasColumn(column, row))
         return {};
     return QLatin1String(kColumnPrefix[column]) + QString::number(row);
-}
-
-FieldId byName(const QString &fieldName)
-{
-    static const QHash<QString, FieldId> index = buildIndex();
-    return index.value(fieldName, -1);
 }
 
 } // namespace field

@@ -21,7 +21,9 @@ constexpr bool isCustomRow(int row)
     return row == kCustomRows[0] || row == kCustomRows[1];
 }
 
-enum Column : int
+// The columns of a worksheet row, in the order of the field numbers. Not the ingredient
+// file's personal::CsvColumn nor the ingredient editor's TableColumn.
+enum RowColumn : int
 {
     Componente,
     Peso,
@@ -30,10 +32,10 @@ enum Column : int
     Carbo,
     Dig,
     Legante,
-    ColumnCount
+    RowColumnCount
 };
 
-constexpr FieldId at(Column column, int row)
+constexpr FieldId at(RowColumn column, int row)
 {
     return column * kRows + (row - 1);
 }
@@ -68,7 +70,7 @@ constexpr FieldId legante(int row)
 
 enum Single : FieldId
 {
-    Aggiunta1 = ColumnCount * kRows,
+    Aggiunta1 = RowColumnCount * kRows,
     Aggiunta2,
     ChkUova,
     NumeroUova,
@@ -94,19 +96,17 @@ constexpr FieldId aggiunta(int row)
     return row == 12 ? Aggiunta1 : Aggiunta2;
 }
 
-// The nine result fields in the order the clear command empties them.
+// The nine result fields in the order the clear command empties them, which is also
+// their order at the end of the recipe record (fields 43-51).
 constexpr FieldId kResultsInClearOrder[] = {
     RisProteinePercentuale, RisGrassiPercentuale, RisCarboidratiPercentuale,
     RisProteineGrammi,      RisGrassiGrammi,      RisCarboidratiGrammi,
     RisDigeribilita,        RisProprietaLegante,  RisPeso};
 
 // The five value columns of a row in their usual order.
-constexpr Column kValueColumns[] = {Proteine, Grassi, Carbo, Dig, Legante};
+constexpr RowColumn kValueColumns[] = {Proteine, Grassi, Carbo, Dig, Legante};
 
 // The control name of a field ("TxtPeso3", "CmbComponente1"), empty for unused slots.
 QString name(FieldId id);
-
-// The field of that control name, or -1.
-FieldId byName(const QString &name);
 
 } // namespace field

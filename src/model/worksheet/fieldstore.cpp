@@ -3,6 +3,7 @@
 
 #include "messages.h"
 #include "numbers.h"
+#include "sentinels.h"
 #include "warnings.h"
 
 namespace {
@@ -88,11 +89,11 @@ void FieldStore::resetUnlessNonNegativeNumber(FieldId id, const QString &tooLarg
 {
     if (!numbers::isNumber(text(id))) {
         warn(entryRefusal(text(id), tooLarge));
-        setText(id, QStringLiteral("0"));
+        setText(id, sentinel::kZero);
     }
     if (numbers::valueOrZero(text(id)) < 0) {
         warn(messages::kNegative);
-        setText(id, QStringLiteral("0"));
+        setText(id, sentinel::kZero);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "numbers.h"
 #include "reactions.h"
+#include "sentinels.h"
 #include "worksheet.h"
 
 using namespace field;
@@ -22,9 +23,9 @@ void percentageRule(Worksheet &worksheet, FieldId id)
     if (numbers::isNumber(text)) {
         // Compared as text, character by character: "-5", "+5", ",5" sort before "0"
         // and keep whatever colour the field had.
-        if (QString::compare(text, QStringLiteral("0"), Qt::CaseSensitive) > 0)
+        if (QString::compare(text, sentinel::kZero, Qt::CaseSensitive) > 0)
             worksheet.setColour(id, Colour::Filled);
-        else if (text == QStringLiteral("0"))
+        else if (text == sentinel::kZero)
             worksheet.setColour(id, Colour::Window);
     } else {
         // A number beyond a double's range is far above 100, or far below 0.
@@ -32,24 +33,24 @@ void percentageRule(Worksheet &worksheet, FieldId id)
         worksheet.warn(!tooLarge                         ? messages::kNotANumber
                        : text.trimmed().startsWith(u'-') ? messages::kNegative
                                                          : messages::kOver100);
-        worksheet.setText(id, QStringLiteral("0"));
+        worksheet.setText(id, sentinel::kZero);
         worksheet.setColour(id, Colour::Window);
     }
     if (numbers::valueOrZero(worksheet.text(id)) > 100) {
         worksheet.warn(messages::kOver100);
-        worksheet.setText(id, QStringLiteral("0"));
+        worksheet.setText(id, sentinel::kZero);
     }
     // A share below nothing would make the mix's own shares impossible (-100 % protein).
     if (numbers::valueOrZero(worksheet.text(id)) < 0) {
         worksheet.warn(messages::kNegative);
-        worksheet.setText(id, QStringLiteral("0"));
+        worksheet.setText(id, sentinel::kZero);
     }
 }
 
 void indexRule(Worksheet &worksheet, FieldId id)
 {
     const QString &text = worksheet.text(id);
-    const bool chosen = !text.isEmpty() && text != QStringLiteral("-") && worksheet.isEnabled(id);
+    const bool chosen = !text.isEmpty() && text != sentinel::kNothingChosen && worksheet.isEnabled(id);
     worksheet.setColour(id, chosen ? Colour::Filled : Colour::Window);
 }
 
@@ -67,14 +68,14 @@ void customNameRule(Worksheet &worksheet, int row)
     worksheet.setColour(name, Colour::Window);
     for (FieldId id : {proteine(row), grassi(row), carbo(row)}) {
         worksheet.setEnabled(id, false);
-        worksheet.setText(id, QStringLiteral("0"));
+        worksheet.setText(id, sentinel::kZero);
     }
     for (FieldId id : {dig(row), legante(row)}) {
         worksheet.setEnabled(id, false);
-        worksheet.select(id, QStringLiteral("0"));
+        worksheet.select(id, sentinel::kZero);
     }
     worksheet.setEnabled(peso(row), false);
-    worksheet.setText(peso(row), QStringLiteral("0"));
+    worksheet.setText(peso(row), sentinel::kZero);
 }
 
 void highlightRule(Worksheet &worksheet, FieldId id)

@@ -3,6 +3,7 @@
 
 #include "catalogue.h"
 #include "reactions.h"
+#include "sentinels.h"
 
 #include <QCoreApplication>
 
@@ -11,21 +12,21 @@ using namespace field;
 Worksheet::Worksheet(QObject *parent)
     : FieldStore(field::Count, parent), m_ingredientEntries(catalogue::ingredientEntries())
 {
-    const QString zero = QStringLiteral("0");
     for (int row = 1; row <= kRows; ++row) {
         const bool catalogueRow = row <= kCatalogueRows;
         const bool customRow = isCustomRow(row);
         if (catalogueRow)
             define(componente(row), FieldKind::List, {}, true, &m_ingredientEntries);
         if (row == kEggRow) {
-            define(componente(row), FieldKind::List, QStringLiteral("-"), true, &catalogue::eggEntries());
+            define(componente(row), FieldKind::List, sentinel::kNothingChosen, true,
+                   &catalogue::eggEntries());
             define(peso(row), FieldKind::Display, {}, true);
         } else {
-            define(peso(row), FieldKind::Input, zero, false);
+            define(peso(row), FieldKind::Input, sentinel::kZero, false);
         }
-        for (Column column : {Proteine, Grassi, Carbo}) {
+        for (RowColumn column : {Proteine, Grassi, Carbo}) {
             if (customRow)
-                define(at(column, row), FieldKind::Input, zero, false);
+                define(at(column, row), FieldKind::Input, sentinel::kZero, false);
             else
                 define(at(column, row), FieldKind::Display, {}, true);
         }
@@ -41,7 +42,7 @@ Worksheet::Worksheet(QObject *parent)
     define(Aggiunta1, FieldKind::Input, {}, true);
     define(Aggiunta2, FieldKind::Input, {}, true);
     define(ChkUova, FieldKind::Check, {}, true);
-    define(NumeroUova, FieldKind::Input, zero, true);
+    define(NumeroUova, FieldKind::Input, sentinel::kZero, true);
     for (FieldId result : kResultsInClearOrder)
         define(result, FieldKind::Display, {}, true);
     define(NomeRicetta, FieldKind::Input, {}, true);
@@ -72,7 +73,7 @@ void Worksheet::react(FieldId id)
             return highlightRule(*this, id); // results, recipe name, notes
         }
     }
-    const auto column = Column(id / kRows);
+    const auto column = RowColumn(id / kRows);
     const int row = id % kRows + 1;
     const bool customRow = isCustomRow(row);
     switch (column) {

@@ -144,6 +144,44 @@ private slots:
                            "Carboidrati 0,00%: nessun componente del mix può correggerlo",
                            "Grassi 1,00%: aggiungere 132.999 g di Olio (proteine 0,56%, carboidrati 0,00%, "
                            "grassi 3,00%)"};
+        // Only a row whose own percentage lies strictly beyond the edge can bring the share
+        // back: one exactly on the edge only creeps towards it (shown as 3,00 % after some
+        // 40 kg, by rounding), and is no fix.
+        QTest::newRow("a row exactly on the low edge is no fix")
+            << Setup([](Worksheet &s) {
+                   ingredient(s, 1, "ALBUMINA", "100");
+                   custom(s, 12, "Tre per cento", "10", "3", "60", "300");
+               })
+            << "Bilancio: Proteine 26,25% nel range · Carboidrati 45,00% nel range · Grassi 2,50% sotto"
+            << QStringList{"Grassi 2,50%: nessun componente del mix può correggerlo"};
+        QTest::newRow("a row exactly on the high edge is no fix")
+            << Setup([](Worksheet &s) {
+                   ingredient(s, 1, "ALBUMINA", "100");
+                   custom(s, 12, "Quaranta", "40", "5", "40", "300");
+               })
+            << "Bilancio: Proteine 48,75% sopra · Carboidrati 30,00% nel range · Grassi 4,00% nel range"
+            << QStringList{"Proteine 48,75%: nessun componente del mix può correggerlo"};
+        QTest::newRow("a tie between two rows names the first")
+            << Setup([](Worksheet &s) {
+                   ingredient(s, 1, "ALBUMINA", "200");
+                   ingredient(s, 2, "SEMOLINO", "300");
+                   custom(s, 12, "Avena uno", "12,6", "7,1", "72,9", "50");
+                   custom(s, 13, "Avena due", "12,6", "7,1", "72,9", "50");
+               })
+            << "Bilancio: Proteine 32,85% nel range · Carboidrati 50,95% nel range · Grassi 1,77% sotto"
+            << QStringList{"Grassi 1,77%: aggiungere 180 g di Avena uno (proteine 28,18%, carboidrati "
+                           "56,02%, grassi 3,00%)"};
+        // In a mix of one gram, the least a row can add already carries the share past the
+        // far edge: no whole number of grams lands inside.
+        QTest::newRow("a tiny mix: one gram overshoots, no fix")
+            << Setup([](Worksheet &s) {
+                   ingredient(s, 1, "ALBUMINA", "1");
+                   ingredient(s, 2, "FARINA DI ARACHIDE TOST", "0,01");
+               })
+            << "Bilancio: Proteine 74,65% sopra · Carboidrati 0,08% sotto · Grassi 1,49% sotto"
+            << QStringList{"Proteine 74,65%: nessun componente del mix può correggerlo",
+                           "Carboidrati 0,08%: nessun componente del mix può correggerlo",
+                           "Grassi 1,49%: nessun componente del mix può correggerlo"};
     }
 
     void check()

@@ -56,7 +56,7 @@ void eggs(Worksheet &sheet, const QString &kind, const QString &count)
 QStringList rowValues(const Worksheet &sheet, int row)
 {
     QStringList values;
-    for (Column column : kValueColumns)
+    for (RowColumn column : kValueColumns)
         values << sheet.text(at(column, row));
     return values;
 }
@@ -142,6 +142,17 @@ private slots:
             s.setText(Aggiunta1, "   ");
             s.setText(peso(12), "8");
         }) << "Costo: manca il prezzo di riga 12";
+        // Only what is weighed is priced: a row the formula left at nothing ("0,0") keeps its
+        // ingredient, and so does a named custom row, but neither adds to the mix.
+        QTest::newRow("a row at 0,0 g needs no price") << Setup([](Worksheet &s) {
+            pricedMix(s);
+            choose(s, 3, "CASEINA", "0,0");
+        }) << "Costo: 1,40 € · 4,67 €/kg";
+        QTest::newRow("a named custom row at 0,0 g needs no price") << Setup([](Worksheet &s) {
+            pricedMix(s);
+            s.setText(Aggiunta2, "Senza prezzo");
+            s.setText(peso(13), "0,0");
+        }) << "Costo: 1,40 € · 4,67 €/kg";
         QTest::newRow("eggs last") << Setup([](Worksheet &s) {
             pricedMix(s);
             eggs(s, "TUORLO (IL ROSSO)", "1");

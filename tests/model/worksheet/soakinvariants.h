@@ -34,7 +34,7 @@ inline QString brokenInvariant(const Worksheet &sheet)
         }
     }
     for (int row : {12, 13}) {
-        for (Column column : {Proteine, Grassi, Carbo}) {
+        for (RowColumn column : {Proteine, Grassi, Carbo}) {
             const auto value = numbers::toNumber(sheet.text(at(column, row)));
             if (!value)
                 return fail(at(column, row), "not a number");
@@ -59,7 +59,7 @@ inline QString brokenInvariant(const Worksheet &sheet)
         if (sheet.isEnabled(peso(row)) != holding)
             return fail(peso(row), "enabled without an ingredient, or the reverse");
         if (chosen == dash)
-            for (Column column : kValueColumns)
+            for (RowColumn column : kValueColumns)
                 if (!sheet.text(at(column, row)).isEmpty() && sheet.text(at(column, row)) != zero)
                     return fail(at(column, row), "a value on an emptied row");
     }

@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(sheet.text(proteine(1)), QStringLiteral("9,0"));
         QCOMPARE(sheet.colour(componente(1)), Colour::Filled);
         QVERIFY(sheet.isEnabled(peso(1)));
-        for (Column column : kValueColumns) {
+        for (RowColumn column : kValueColumns) {
             QCOMPARE(sheet.colour(at(column, 1)), Colour::Filled);
             QVERIFY(sheet.isEnabled(at(column, 1)));
         }
@@ -186,7 +186,7 @@ private slots:
         QVERIFY(!sheet.isEnabled(peso(3)));
         QCOMPARE(sheet.colour(peso(3)), Colour::Window);
         QCOMPARE(sheet.colour(componente(3)), Colour::Window);
-        for (Column column : kValueColumns) {
+        for (RowColumn column : kValueColumns) {
             QVERIFY(sheet.text(at(column, 3)).isEmpty());
             QVERIFY(!sheet.isEnabled(at(column, 3)));
             QCOMPARE(sheet.colour(at(column, 3)), Colour::Window);
