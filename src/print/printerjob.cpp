@@ -42,18 +42,19 @@ struct DestDeleter
 };
 using Dest = std::unique_ptr<cups_dest_t, DestDeleter>;
 
-Dest namedDest(http_t *http, const QString &printer)
+Dest namedDest(const PrintServer &server, const QString &printer)
 {
     const qsizetype slash = printer.indexOf(u'/');
     const QByteArray name = printer.left(slash).toUtf8();
     const QByteArray instance = slash < 0 ? QByteArray() : printer.mid(slash + 1).toUtf8();
-    return Dest(
-        cupsGetNamedDest(http, name.constData(), instance.isEmpty() ? nullptr : instance.constData()));
+    return Dest(server.ask([&](http_t *http) {
+        return cupsGetNamedDest(http, name.constData(), instance.isEmpty() ? nullptr : instance.constData());
+    }));
 }
 
 // The reason a stopped queue gives: its state message ("Carta finita", as
 // `cupsdisable -r` sets it) and any state reason beyond its being paused.
-QString pauseReason(http_t *http, const cups_dest_t &dest)
+QString pauseReason(const PrintServer &server, const cups_dest_t &dest)
 {
     QStringList reasons;
     if (const char *uri = cupsGetOption("printer-uri-supported", dest.num_options, dest.options)) {
@@ -61,7 +62,13 @@ QString pauseReason(http_t *http, const cups_dest_t &dest)
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                      "printer-state-message");
-        ipp_t *response = cupsDoRequest(http, request, "/");
+        bool asked = false; // cupsDoRequest frees the request
+        ipp_t *response = server.ask([&](http_t *http) {
+            asked = true;
+            return cupsDoRequest(http, request, "/");
+        });
+        if (!asked)
+            ippDelete(request);
         if (ipp_attribute_t *message = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT)) {
             const QString text = QString::fromUtf8(ippGetString(message, 0, nullptr)).trimmed();
             // "Paused" is what CUPS says when nobody gave a reason.
@@ -88,12 +95,12 @@ std::pair<QString, QString> defaultFromEnvironment()
 }
 
 // The accepted job's printer, when it is stopped: the notice that the job waits.
-QString pauseNotice(http_t *http, const QString &printer)
+QString pauseNotice(const PrintServer &server, const QString &printer)
 {
-    const Dest now = namedDest(http, printer);
+    const Dest now = namedDest(server, printer);
     const char *state = now ? cupsGetOption("printer-state", now->num_options, now->options) : nullptr;
     if (state && QByteArray(state).toInt() == IPP_PSTATE_STOPPED)
-        return paused(printer, pauseReason(http, *now));
+        return paused(printer, pauseReason(server, *now));
     return QString();
 }
 
@@ -105,7 +112,7 @@ Destinations destinations()
     found.server = PrintServer::name();
     const PrintServer server;
     cups_dest_t *dests = nullptr;
-    const int count = server.http() ? cupsGetDests2(server.http(), &dests) : 0;
+    const int count = server.ask([&](http_t *http) { return cupsGetDests2(http, &dests); });
     if (const QString problem = server.problem(); !problem.isEmpty()) {
         cupsFreeDests(count, dests);
         found.reachable = false;
@@ -123,7 +130,15 @@ Destinations destinations()
         return found;
     }
     // The default as CUPS chooses it: LPDEST or PRINTER, lpoptions, then the server's.
-    if (const Dest dest{cupsGetNamedDest(server.http(), nullptr, nullptr)})
+    const Dest dest{server.ask([](http_t *http) { return cupsGetNamedDest(http, nullptr, nullptr); })};
+    // A server that went silent has a default all the same: said as not answering, never
+    // as having none.
+    if (const QString problem = server.problem(); !problem.isEmpty()) {
+        found.reachable = false;
+        found.problem = problem;
+        return found;
+    }
+    if (dest)
         found.defaultPrinter = nameOf(*dest);
     return found;
 }
@@ -157,7 +172,7 @@ JobResult printPdf(const QByteArray &pdf, const QString &printer, const QString 
     const PrintServer server;
     if (!server.http())
         return {{}, {}, server.problem()};
-    const Dest dest = namedDest(server.http(), printer);
+    const Dest dest = namedDest(server, printer);
     if (!dest)
         return {{}, {}, server.problem().isEmpty() ? failure(lastError()) : server.problem()};
     // libcups answers an instance it does not know with the plain queue: never print there
@@ -165,12 +180,14 @@ JobResult printPdf(const QByteArray &pdf, const QString &printer, const QString 
     if (nameOf(*dest) != printer)
         return {{}, {}, unknownPrinter(printer)};
     // The destination's saved options (an lpoptions instance, say) go with the job.
-    const int job = cupsPrintFile2(server.http(), dest->name, QFile::encodeName(path).constData(),
-                                   jobName.toUtf8().constData(), dest->num_options, dest->options);
+    const int job = server.ask([&](http_t *http) {
+        return cupsPrintFile2(http, dest->name, QFile::encodeName(path).constData(),
+                              jobName.toUtf8().constData(), dest->num_options, dest->options);
+    });
     if (job <= 0)
         return {lastError(), {}, server.problem()};
     // A stopped queue takes the job and holds it: the user must know it will not come out yet.
-    return {{}, pauseNotice(server.http(), printer), {}};
+    return {{}, pauseNotice(server, printer), {}};
 }
 
 } // namespace printerjob

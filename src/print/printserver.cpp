@@ -3,9 +3,53 @@
 
 #include "printmessages.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 #include <cups/cups.h>
+#include <sys/socket.h>
 
 namespace printerjob {
+
+struct PrintServer::Deadline::Watch
+{
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool done = false;
+    std::thread thread;
+};
+
+PrintServer::Deadline::Deadline(const PrintServer &server) : m_watch(new Watch)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kSeconds);
+    m_watch->thread = std::thread([watch = m_watch, &server, deadline] {
+        std::unique_lock lock(watch->mutex);
+        if (watch->ended.wait_until(lock, deadline, [watch] { return watch->done; }))
+            return;
+        server.m_timedOut = true;
+        // Shut the connection, and any libcups opens again to retry, until the call gives
+        // up: a read or write on a shut socket fails at once. Only the socket's direction
+        // is shut; libcups still closes it itself.
+        do {
+            if (const int fd = httpGetFd(server.m_http); fd >= 0)
+                ::shutdown(fd, SHUT_RDWR);
+        } while (
+            !watch->ended.wait_for(lock, std::chrono::milliseconds(20), [watch] { return watch->done; }));
+    });
+}
+
+PrintServer::Deadline::~Deadline()
+{
+    {
+        const std::lock_guard lock(m_watch->mutex);
+        m_watch->done = true;
+    }
+    m_watch->ended.notify_all();
+    m_watch->thread.join();
+    delete m_watch;
+}
 
 PrintServer::PrintServer()
 {
@@ -13,10 +57,15 @@ PrintServer::PrintServer()
                           nullptr);
     if (!m_http)
         return;
-    httpSetTimeout(m_http, kSeconds, &PrintServer::onTimeout, this);
+    // A silence between two reads is looked at every half second; the request's own
+    // deadline decides whether to wait on.
+    httpSetTimeout(m_http, 0.5, &PrintServer::onTimeout, this);
     // One small request first: a server that takes the connection and stays silent is
     // found out once, not again by each request libcups would make on its own.
-    ippDelete(cupsDoRequest(m_http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/"));
+    ask([](http_t *http) {
+        ippDelete(cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/"));
+        return 0;
+    });
     m_silent = !problem().isEmpty();
 }
 
@@ -28,9 +77,9 @@ PrintServer::~PrintServer()
 
 int PrintServer::onTimeout(http_t *, void *self)
 {
-    // Giving up at once: libcups would otherwise wait again, for ever.
-    static_cast<PrintServer *>(self)->m_timedOut = true;
-    return 0;
+    // Waiting on while the request has time left; giving up once it has none, where
+    // libcups would otherwise wait again, for ever.
+    return static_cast<PrintServer *>(self)->m_timedOut ? 0 : 1;
 }
 
 QString PrintServer::name()

@@ -3,11 +3,15 @@
 
 #include <QString>
 
+#include <atomic>
+
 typedef struct _http_s http_t;
 
-// One conversation with the print server, never without end: connecting and every
-// request each have kSeconds, after which the request fails and problem() says the
-// server does not answer.
+// One conversation with the print server, never without end: connecting has kSeconds, and
+// so has every request as a whole, however slowly the server trickles its answer in: at
+// the deadline the connection is shut, the request fails and problem() says the server
+// does not answer. After that the conversation asks nothing more (libcups would otherwise
+// reconnect and try again), so the whole wait stays within the limit said.
 namespace printerjob {
 
 class PrintServer
@@ -20,9 +24,21 @@ public:
     PrintServer(const PrintServer &) = delete;
     PrintServer &operator=(const PrintServer &) = delete;
 
-    // The connection for libcups' requests; null when the server could not be reached
-    // or did not answer a first request.
-    http_t *http() const { return m_silent ? nullptr : m_http; }
+    // The connection for libcups' requests; null when the server could not be reached,
+    // did not answer a first request or let a request run out of time.
+    http_t *http() const { return m_silent || m_timedOut ? nullptr : m_http; }
+
+    // Runs `call` (one libcups call, which may make several requests) on the connection
+    // within kSeconds; without calling it, a value-initialised result when the server
+    // cannot be asked any more.
+    template <typename Call> auto ask(Call call) const -> decltype(call(static_cast<http_t *>(nullptr)))
+    {
+        http_t *connection = http();
+        if (!connection)
+            return {};
+        const Deadline deadline(*this);
+        return call(connection);
+    }
 
     // Where the server was looked for: its socket, or «host:port».
     static QString name();
@@ -35,10 +51,24 @@ public:
     QString problem() const;
 
 private:
+    // While it lives, a watchdog thread shuts the connection once kSeconds have passed.
+    class Deadline
+    {
+    public:
+        explicit Deadline(const PrintServer &server);
+        ~Deadline();
+        Deadline(const Deadline &) = delete;
+        Deadline &operator=(const Deadline &) = delete;
+
+    private:
+        struct Watch;
+        Watch *m_watch;
+    };
+
     static int onTimeout(http_t *http, void *self);
 
     http_t *m_http = nullptr;
-    bool m_timedOut = false;
+    mutable std::atomic<bool> m_timedOut = false;
     bool m_silent = false; // the first request had no print server's answer
 };
 

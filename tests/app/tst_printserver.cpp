@@ -11,13 +11,17 @@
 #include <QProcess>
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <cstring>
 #include <cups/cups.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -25,16 +29,20 @@ constexpr qint64 kMarginMs = 3000;
 
 enum class Behaviour
 {
-    Silent,  // listens, never accepts nor answers
-    Garbage, // accepts and answers with text that is no IPP
-    Closed   // nothing listens at all
+    Silent,     // listens, never accepts nor answers
+    Garbage,    // accepts and answers with text that is no IPP
+    Closed,     // nothing listens at all
+    Trickle,    // answers one byte a second, never done
+    SlowBody,   // a whole header at once, then the IPP body one byte every 2 seconds
+    SilentLater // answers as a print server with one printer, the default, then goes silent
 };
 
 // A print server of the test's own on a free port of the loopback interface.
 class FakeServer
 {
 public:
-    explicit FakeServer(Behaviour behaviour)
+    // `answered`: for SilentLater, how many requests get their answer.
+    explicit FakeServer(Behaviour behaviour, int answered = 0) : m_answered(answered)
     {
         m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};
@@ -52,6 +60,9 @@ public:
         ::listen(m_fd, 8);
         if (behaviour == Behaviour::Garbage)
             m_thread = std::thread([this] { answerGarbage(); });
+        if (behaviour == Behaviour::Trickle || behaviour == Behaviour::SlowBody ||
+            behaviour == Behaviour::SilentLater)
+            m_thread = std::thread([this, behaviour] { converse(behaviour); });
     }
     ~FakeServer()
     {
@@ -79,6 +90,170 @@ private:
         }
     }
 
+    struct Client
+    {
+        int fd;
+        QByteArray in;
+        bool continued = false;
+    };
+
+    // The IPP request whole in `in` (headers, then a body of Content-Length bytes or
+    // chunks), taken out of it; empty while more must come.
+    static QByteArray takeRequest(Client &client)
+    {
+        const qsizetype end = client.in.indexOf("\r\n\r\n");
+        if (end < 0)
+            return {};
+        const QByteArray head = client.in.left(end).toLower();
+        if (head.contains("expect: 100-continue") && !client.continued) {
+            const char go[] = "HTTP/1.1 100 Continue\r\n\r\n";
+            (void)::write(client.fd, go, sizeof go - 1);
+            client.continued = true;
+        }
+        QByteArray body;
+        qsizetype pos = end + 4;
+        if (head.contains("transfer-encoding: chunked")) {
+            for (;;) {
+                const qsizetype lineEnd = client.in.indexOf("\r\n", pos);
+                if (lineEnd < 0)
+                    return {};
+                const qsizetype size = client.in.mid(pos, lineEnd - pos).toLongLong(nullptr, 16);
+                if (client.in.size() < lineEnd + 2 + size + 2)
+                    return {};
+                body += client.in.mid(lineEnd + 2, size);
+                pos = lineEnd + 2 + size + 2;
+                if (size == 0)
+                    break;
+            }
+        } else {
+            const qsizetype at = head.indexOf("content-length:");
+            const qsizetype length =
+                at < 0 ? 0 : head.mid(at + 15).split('\r').first().trimmed().toLongLong();
+            if (client.in.size() < pos + length)
+                return {};
+            body = client.in.mid(pos, length);
+            pos += length;
+        }
+        client.in.remove(0, pos);
+        client.continued = false;
+        return body.isEmpty() ? QByteArray(1, '\0') : body;
+    }
+
+    struct Reading
+    {
+        QByteArray bytes;
+        qsizetype pos = 0;
+    };
+
+    static ssize_t readFrom(void *context, ipp_uchar_t *buffer, size_t bytes)
+    {
+        auto *reading = static_cast<Reading *>(context);
+        const qsizetype n = std::min<qsizetype>(qsizetype(bytes), reading->bytes.size() - reading->pos);
+        memcpy(buffer, reading->bytes.constData() + reading->pos, size_t(n));
+        reading->pos += n;
+        return n;
+    }
+
+    static ssize_t writeTo(void *context, ipp_uchar_t *buffer, size_t bytes)
+    {
+        static_cast<QByteArray *>(context)->append(reinterpret_cast<const char *>(buffer), qsizetype(bytes));
+        return ssize_t(bytes);
+    }
+
+    // A print server's answer to the request: one printer, "Ufficio", the default.
+    QByteArray answer(const QByteArray &body) const
+    {
+        Reading reading{body};
+        ipp_t *request = ippNew();
+        ippReadIO(&reading, &FakeServer::readFrom, 1, nullptr, request);
+        ipp_t *response = ippNewResponse(request);
+        switch (ippGetOperation(request)) {
+        case IPP_OP_CUPS_GET_DEFAULT:
+        case IPP_OP_CUPS_GET_PRINTERS:
+        case IPP_OP_GET_PRINTER_ATTRIBUTES: {
+            const QByteArray uri = QStringLiteral("ipp://127.0.0.1:%1/printers/Ufficio").arg(m_port).toUtf8();
+            ippAddString(response, IPP_TAG_PRINTER, IPP_TAG_NAME, "printer-name", nullptr, "Ufficio");
+            ippAddString(response, IPP_TAG_PRINTER, IPP_TAG_URI, "printer-uri-supported", nullptr,
+                         uri.constData());
+            ippAddString(response, IPP_TAG_PRINTER, IPP_TAG_URI, "device-uri", nullptr, "file:///dev/null");
+            ippAddInteger(response, IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state", IPP_PSTATE_IDLE);
+            ippAddInteger(response, IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-type", CUPS_PRINTER_DEFAULT);
+            ippAddBoolean(response, IPP_TAG_PRINTER, "printer-is-accepting-jobs", 1);
+            break;
+        }
+        case IPP_OP_CREATE_JOB:
+        case IPP_OP_PRINT_JOB:
+        case IPP_OP_SEND_DOCUMENT:
+            ippAddInteger(response, IPP_TAG_JOB, IPP_TAG_INTEGER, "job-id", 7);
+            break;
+        default:
+            break;
+        }
+        QByteArray out;
+        ippSetState(response, IPP_STATE_IDLE);
+        ippWriteIO(&out, &FakeServer::writeTo, 1, nullptr, response);
+        ippDelete(request);
+        ippDelete(response);
+        return out;
+    }
+
+    // Sends `bytes` one at a time, `pause` apart, while the test runs.
+    void trickle(int fd, const QByteArray &bytes, std::chrono::milliseconds pause)
+    {
+        for (char byte : bytes) {
+            for (auto waited = std::chrono::milliseconds(0); waited < pause && !m_stop;
+                 waited += std::chrono::milliseconds(50))
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (m_stop || ::send(fd, &byte, 1, MSG_NOSIGNAL) != 1)
+                return;
+        }
+    }
+
+    void converse(Behaviour behaviour)
+    {
+        std::vector<Client> clients;
+        int requests = 0;
+        while (!m_stop) {
+            std::vector<pollfd> waiting{{m_fd, POLLIN, 0}};
+            for (const Client &client : clients)
+                waiting.push_back({client.fd, POLLIN, 0});
+            if (::poll(waiting.data(), nfds_t(waiting.size()), 100) <= 0)
+                continue;
+            if (waiting[0].revents & POLLIN)
+                clients.push_back({::accept(m_fd, nullptr, nullptr), {}});
+            for (size_t k = 1; k < waiting.size(); ++k) {
+                Client &client = clients[k - 1];
+                if (!(waiting[k].revents & (POLLIN | POLLHUP)))
+                    continue;
+                char buffer[65536];
+                const ssize_t got = ::read(client.fd, buffer, sizeof buffer);
+                if (got <= 0)
+                    continue; // gone: kept, so its number is not taken again while we poll
+                client.in.append(buffer, got);
+                for (QByteArray body = takeRequest(client); !body.isEmpty(); body = takeRequest(client)) {
+                    if (behaviour == Behaviour::SilentLater && requests++ >= m_answered)
+                        continue;
+                    const QByteArray ipp = answer(body);
+                    const QByteArray header = "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\n"
+                                              "Content-Length: " +
+                                              QByteArray::number(ipp.size()) + "\r\n\r\n";
+                    if (behaviour == Behaviour::Trickle) {
+                        trickle(client.fd, header + ipp, std::chrono::seconds(1));
+                    } else if (behaviour == Behaviour::SlowBody) {
+                        (void)::send(client.fd, header.constData(), size_t(header.size()), MSG_NOSIGNAL);
+                        trickle(client.fd, ipp, std::chrono::seconds(2));
+                    } else {
+                        const QByteArray whole = header + ipp;
+                        (void)::send(client.fd, whole.constData(), size_t(whole.size()), MSG_NOSIGNAL);
+                    }
+                }
+            }
+        }
+        for (const Client &client : clients)
+            ::close(client.fd);
+    }
+
+    int m_answered = 0;
     int m_fd = -1;
     int m_port = 0;
     std::atomic<bool> m_stop = false;
@@ -89,6 +264,9 @@ QString expectedProblem(Behaviour behaviour, const QString &server)
 {
     switch (behaviour) {
     case Behaviour::Silent:
+    case Behaviour::Trickle:
+    case Behaviour::SlowBody:
+    case Behaviour::SilentLater:
         return printerjob::notAnswering(server, printerjob::PrintServer::kSeconds);
     case Behaviour::Garbage:
         return printerjob::strangeAnswer(server);
@@ -112,6 +290,56 @@ private slots:
         QTest::newRow("accepts and never answers") << Behaviour::Silent;
         QTest::newRow("answers with no IPP") << Behaviour::Garbage;
         QTest::newRow("nobody listens") << Behaviour::Closed;
+        QTest::newRow("answers one byte a second") << Behaviour::Trickle;
+        QTest::newRow("a header, then the body one byte every 2 s") << Behaviour::SlowBody;
+    }
+
+    // A server that answers a few requests and then goes silent: said as not answering
+    // (it has a default printer, so never "no default"), and no retry makes the wait longer.
+    void silentPartWay_data()
+    {
+        QTest::addColumn<int>("answered");
+        for (int answered : {1, 2, 3, 4})
+            QTest::addRow("silent after %d answers", answered) << answered;
+    }
+
+    void silentPartWay()
+    {
+        QFETCH(int, answered);
+        const FakeServer server(Behaviour::SilentLater, answered);
+        cupsSetServer(server.name().toUtf8().constData());
+        QElapsedTimer clock;
+        clock.start();
+        const printerjob::Destinations found = printerjob::destinations();
+        QVERIFY2(clock.elapsed() < printerjob::PrintServer::kSeconds * 1000 + kMarginMs,
+                 qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
+        if (found.reachable) // every request of this conversation had its answer
+            QCOMPARE(found.defaultPrinter, QStringLiteral("Ufficio"));
+        else
+            QCOMPARE(found.problem, expectedProblem(Behaviour::SilentLater, server.name()));
+    }
+
+    // vornak-cli print against the same: whichever request meets the silence, the whole
+    // command ends within the limit and says the server does not answer.
+    void commandLineSilentPartWay_data() { silentPartWay_data(); }
+
+    void commandLineSilentPartWay()
+    {
+        QFETCH(int, answered);
+        const FakeServer server(Behaviour::SilentLater, answered);
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CUPS_SERVER"), server.name());
+        process.setProcessEnvironment(environment);
+        QElapsedTimer clock;
+        clock.start();
+        process.start(QStringLiteral(VORNAK_CLI), {QStringLiteral("print"), dataFile("ricetta_uova.txt")});
+        QVERIFY(process.waitForFinished(120000));
+        QVERIFY2(clock.elapsed() < printerjob::PrintServer::kSeconds * 1000 + kMarginMs,
+                 qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 QStringLiteral("AVVISO: ") + expectedProblem(Behaviour::SilentLater, server.name()) + u'\n');
+        QCOMPARE(process.exitCode(), 1);
     }
 
     // The lists of printers, as the window asks for them before printing.

@@ -295,7 +295,9 @@ class TestWriters : public QObject
         if (!message.contains(target.reason))
             return false;
         if (writer == Writer::Ingredients)
-            return message.startsWith(QStringLiteral("Impossibile salvare il file degli ingredienti «"));
+            return message ==
+                   usertext::aboutFile(QStringLiteral("Impossibile salvare il file degli ingredienti"),
+                                       target.path, target.reason);
         if (writer == Writer::PrintPdf)
             return message.startsWith(printerjob::kCannotSavePdf + QStringLiteral("\nFile «") +
                                       target.folder + QStringLiteral("/vornak-"));
@@ -364,6 +366,56 @@ private slots:
         if (failure != Failure::DevFull) // nothing half-written is left beside the file
             QCOMPARE(QDir(target.folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                      before);
+    }
+
+    // Saving through a symbolic link writes the file it leads to, in that file's own folder,
+    // and the link stays a link; a dangling link writes the file it names.
+    void linksStayLinks_data()
+    {
+        QTest::addColumn<Writer>("writer");
+        QTest::addColumn<bool>("dangling");
+        QTest::addColumn<bool>("relative");
+        const std::pair<Writer, const char *> writers[] = {{Writer::Recipe, "recipe"},
+                                                           {Writer::RecipePdf, "recipe PDF"},
+                                                           {Writer::ConverterPdf, "converter PDF"},
+                                                           {Writer::Ingredients, "ingredient file"}};
+        for (const auto &[writer, name] : writers) {
+            QTest::addRow("%s, link to a file", name) << writer << false << false;
+            QTest::addRow("%s, relative link to a file", name) << writer << false << true;
+            QTest::addRow("%s, dangling link", name) << writer << true << false;
+        }
+    }
+
+    void linksStayLinks()
+    {
+        QFETCH(Writer, writer);
+        QFETCH(bool, dangling);
+        QFETCH(bool, relative);
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(u'/', u'_');
+        const QString linkFolder = dir.filePath(tag + QStringLiteral("/link"));
+        const QString realFolder = dir.filePath(tag + QStringLiteral("/vero"));
+        QVERIFY(QDir().mkpath(linkFolder) && QDir().mkpath(realFolder));
+        const QString real = realFolder + QStringLiteral("/file");
+        if (!dangling) {
+            QFile earlier(real);
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            earlier.write(kEarlier);
+        }
+        const QString link = linkFolder + QStringLiteral("/collegamento");
+        QVERIFY(QFile::link(relative ? QStringLiteral("../vero/file") : real, link));
+
+        bool sent = false;
+        QCOMPARE(write(writer, link, sent), QString());
+        QVERIFY2(QFileInfo(link).isSymLink(), "the link was replaced by a file");
+        QFile written(real);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+        QVERIFY(bytes != kEarlier && bytes.size() > 100);
+        // Nothing left beside the link or the file.
+        QCOMPARE(QDir(linkFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("collegamento")});
+        QCOMPARE(QDir(realFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("file")});
     }
 
     // The same writers succeed where nothing stands in the way, replacing the earlier file.

@@ -241,8 +241,9 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &previous);
         QVERIFY(!saved);
         QCOMPARE(sink.warnings.size(), 1);
-        QVERIFY(
-            sink.texts().first().startsWith("Impossibile salvare il file degli ingredienti «" + path + "»"));
+        QVERIFY2(sink.texts().first().startsWith("Impossibile salvare il file degli ingredienti\nFile «" +
+                                                 path + "»: "),
+                 qPrintable(sink.texts().first()));
         QCOMPARE(readAll(path), kFile);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"ingredienti.csv"});
         QVERIFY(editor->table()->isModified());

@@ -62,6 +62,24 @@ void syncFolder(const QString &path)
     ::close(fd);
 }
 
+// The file a symbolic link (or a chain of them) leads to, so that saving through a link
+// replaces the file it names and the link stays; a dangling link gives the name it holds.
+// Any other path is returned as it is.
+QString followLinks(const QString &path)
+{
+    QString target = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            return target;
+        const QString next = info.symLinkTarget();
+        if (next.isEmpty())
+            return target;
+        target = next;
+    }
+    return target;
+}
+
 } // namespace
 
 QString refusal(const QString &path)
@@ -77,8 +95,10 @@ QString refusal(const QString &path)
     return QString();
 }
 
-QString write(const QString &path, const QByteArray &bytes)
+QString write(const QString &asked, const QByteArray &bytes)
 {
+    // The caller names the file as the user gave it; the bytes go where a link leads.
+    const QString path = followLinks(asked);
     if (const QString why = refusal(path); !why.isEmpty())
         return why;
     QByteArray tempName;

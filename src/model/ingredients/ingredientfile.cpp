@@ -188,6 +188,16 @@ void takeRecord(const csvrecords::Record &record, QHash<QString, int> &seenAt, R
 ReadResult decode(const QByteArray &bytes)
 {
     ReadResult result;
+    // A text editor's or a spreadsheet's "Unicode": UTF-16, with its mark or with a zero
+    // byte beside every letter of the header. Said as such, with the way out.
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+        (bytes.size() >= 2 && (bytes[0] == '\0') != (bytes[1] == '\0'))) {
+        result.failure = QCoreApplication::translate(
+            "Ingredients",
+            "il file è in UTF-16 (il formato «Unicode» di un editor di testo o di un foglio di "
+            "calcolo): salvarlo di nuovo come «CSV» o «CSV UTF-8»");
+        return result;
+    }
     bool headerSeen = false;
     QHash<QString, int> seenAt;
     for (const csvrecords::Record &record : csvrecords::split(csvrecords::decodeText(bytes))) {
@@ -286,17 +296,15 @@ QByteArray encode(const Library &library)
 
 QString save(const Library &library, const QString &path)
 {
-    const QString file = QDir::toNativeSeparators(path);
+    // Two lines, as every other writer says it: what failed, then the file and why.
+    const QString cannotSave =
+        QCoreApplication::translate("Ingredients", "Impossibile salvare il file degli ingredienti");
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return QCoreApplication::translate(
-                   "Ingredients",
-                   "Impossibile salvare il file degli ingredienti «%1»: la cartella non si può creare")
-            .arg(file);
+        return usertext::aboutFile(
+            cannotSave, path, QCoreApplication::translate("Ingredients", "la cartella non si può creare"));
     if (const QString why = filewriter::write(path, encode(library)); !why.isEmpty())
-        return QCoreApplication::translate("Ingredients",
-                                           "Impossibile salvare il file degli ingredienti «%1»: %2")
-            .arg(file, why);
+        return usertext::aboutFile(cannotSave, path, why);
     return QString();
 }
 

@@ -162,6 +162,60 @@ private slots:
             << true;
     }
 
+    // A file saved as "Unicode" is said to be UTF-16, with how to save it instead, never
+    // blamed on its first line.
+    void utf16IsSaidAsSuch_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QString text = QString::fromLatin1(kHeader + "Mix;1;1;1;3;3;1\n");
+        const QByteArray little(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        QByteArray big;
+        for (const QChar c : text)
+            big += char(c.unicode() >> 8) + QByteArray(1, char(c.unicode() & 0xFF));
+        QTest::newRow("little endian with its mark") << QByteArray("\xFF\xFE") + little;
+        QTest::newRow("little endian without a mark") << little;
+        QTest::newRow("big endian with its mark") << QByteArray("\xFE\xFF") + big;
+        QTest::newRow("big endian without a mark") << big;
+    }
+
+    void utf16IsSaidAsSuch()
+    {
+        QFETCH(QByteArray, bytes);
+        const auto result = ingredientfile::decode(bytes);
+        QCOMPARE(result.failure,
+                 QStringLiteral("il file è in UTF-16 (il formato «Unicode» di un editor di testo "
+                                "o di un foglio di calcolo): salvarlo di nuovo come «CSV» o "
+                                "«CSV UTF-8»"));
+        QCOMPARE(result.library.ingredients.size(), 0);
+    }
+
+    // A save that fails says so in two lines, as every writer does: what failed, then the
+    // file and why.
+    void failedSaveInTwoLines_data()
+    {
+        QTest::addColumn<QString>("relativePath");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder in its place")
+            << QStringLiteral("cartella") << QStringLiteral("è una cartella");
+        QTest::newRow("a folder that cannot be made")
+            << QStringLiteral("file/ingredienti.csv") << QStringLiteral("la cartella non si può creare");
+    }
+
+    void failedSaveInTwoLines()
+    {
+        QFETCH(QString, relativePath);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cartella")));
+        QFile file(dir.filePath(QStringLiteral("file")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString path = dir.filePath(relativePath);
+        QCOMPARE(
+            ingredientfile::save(Library(), path),
+            QStringLiteral("Impossibile salvare il file degli ingredienti\nFile «%1»: %2").arg(path, reason));
+    }
+
     void wholeFile()
     {
         QFETCH(QByteArray, bytes);
