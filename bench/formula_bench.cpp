@@ -69,7 +69,7 @@ formula::Input fullWorksheet(qint64 total, formula::Goal goal, bool freeEggs)
 
 bool endedByTimeLimit(const formula::Result &result)
 {
-    return result.status == formula::Status::MaybeNotBest || result.reasons.contains(formula::kTimedOut);
+    return result.status == formula::Status::MaybeNotBest || result.reasons.contains(formula::timedOutText());
 }
 
 QString answerText(const formula::Result &result)
@@ -133,7 +133,12 @@ void setFigures(QTextStream &out, int randomCount, int hardCount, const QString 
         qFatal("cannot write %s", qPrintable(dumpPath));
     QMap<QString, QList<double>> times;
     QMap<QString, int> limited, mixes;
+    QList<int> only;
+    for (const QString &t : qEnvironmentVariable("XP_ONLY").split(u',', Qt::SkipEmptyParts))
+        only << t.toInt();
     for (qsizetype k = 0; k < set.size(); ++k) {
+        if (!only.isEmpty() && !only.contains(int(k)))
+            continue;
         const formulainstances::Instance &instance = set[k];
         QElapsedTimer timer;
         timer.start();
@@ -187,7 +192,8 @@ int main(int argc, char **argv)
         }
     }
     QTextStream out(stdout);
-    fullWorksheetFigures(out);
+    if (!qEnvironmentVariableIsSet("XP_ONLY"))
+        fullWorksheetFigures(out);
     out.flush();
     setFigures(out, randomCount, hardCount, dumpPath);
     return 0;

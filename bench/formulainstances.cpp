@@ -92,7 +92,8 @@ public:
         for (int k = 0; k < in.rows.size(); ++k)
             weights += w.emplace_back(uniform(0.05, 1));
         for (int k = 0; k < in.rows.size(); ++k)
-            in.rows[k].currentGrams = std::max<qint64>(1, qint64(double(in.totalGrams) * share * w[k] / weights));
+            in.rows[k].currentGrams =
+                std::max<qint64>(1, qint64(double(in.totalGrams) * share * w[k] / weights));
     }
 
     formula::Band band(double low, double high, double width)

@@ -66,23 +66,6 @@ QLineEdit *numberBox(QWidget *parent, const QString &name, const QString &value)
     return edit;
 }
 
-// The worksheet as the formula reads it; the user's settings aside.
-bool sameWorksheet(const formula::Input &a, const formula::Input &b)
-{
-    if (a.rows.size() != b.rows.size() || a.eggs.has_value() != b.eggs.has_value() ||
-        a.totalGrams != b.totalGrams)
-        return false;
-    for (qsizetype k = 0; k < a.rows.size(); ++k) {
-        const formula::Candidate &x = a.rows[k], &y = b.rows[k];
-        if (x.row != y.row || x.name != y.name || x.protein != y.protein || x.fat != y.fat ||
-            x.carbo != y.carbo || x.digestibility != y.digestibility || x.binder != y.binder ||
-            x.pricePerKg != y.pricePerKg || x.currentGrams != y.currentGrams)
-            return false;
-    }
-    return !a.eggs || (a.eggs->kind == b.eggs->kind && a.eggs->currentCount == b.eggs->currentCount &&
-                       a.eggs->pricePerEgg == b.eggs->pricePerEgg);
-}
-
 enum ResultField
 {
     Protein,
@@ -344,10 +327,9 @@ void FrmFormula::followWorksheet()
     const formula::Input now = m_session.formulaInput();
     if (!m_totalTyped)
         m_total->setText(QString::number(now.totalGrams));
-    if (sameWorksheet(now, m_shown))
-        return;
-    showCandidates(now);
-    if (m_result) {
+    if (!sameWorksheet(now, m_shown))
+        showCandidates(now);
+    if (m_result && !m_session.proposalStands(*m_result)) {
         m_result.reset();
         showResult();
         setNote(QStringLiteral("Il foglio è cambiato: premere «Calcola formula» per una nuova proposta."));
@@ -456,6 +438,7 @@ void FrmFormula::CmdApplica_Click()
         return;
     }
     // The proposal stays on show, as the worksheet now has it.
+    m_result->worksheet = m_shown;
     showResult();
     m_apply->setEnabled(false);
     setNote(QStringLiteral("La formula è nel foglio ed è stato eseguito Calcola."));

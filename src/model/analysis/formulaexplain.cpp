@@ -6,6 +6,8 @@
 #include "mixcost.h"
 #include "numbers.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace formula {
@@ -61,8 +63,13 @@ void checkRows(const Input &input, QStringList &reasons, Span &span)
         const qint64 max = c.maxGrams.value_or(input.totalGrams);
         if (c.minGrams < 0 || max < 0)
             reasons << rowLabel(c) + QStringLiteral(": i grammi non possono essere negativi");
-        else if (c.minGrams > max)
+        else if (c.minGrams > max && c.maxGrams)
             reasons << rowLabel(c) + QStringLiteral(": il minimo di %1 supera il massimo di %2")
+                                         .arg(grams(double(c.minGrams)), grams(double(max)));
+        else if (c.minGrams > max) // no maximum of its own: the total is the limit
+            reasons << rowLabel(c) + QCoreApplication::translate("formula",
+                                                                 ": il minimo di %1 supera il peso "
+                                                                 "totale di %2")
                                          .arg(grams(double(c.minGrams)), grams(double(max)));
         span.min += double(qMax<qint64>(c.minGrams, 0));
         span.max += double(qMax<qint64>(max, 0));
@@ -330,7 +337,7 @@ QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening
                            "in grammi interi")
                 .arg(grams(double(input.totalGrams)))};
     case MipStatus::TimedOut:
-        return {kTimedOut};
+        return {timedOutText()};
     case MipStatus::Failed:
         return {kSolverFailed};
     }
@@ -354,7 +361,7 @@ QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening
     if (!reasons.isEmpty())
         return reasons;
     if (cutShort)
-        return {kTimedOut};
+        return {timedOutText()};
     return {QStringLiteral("I limiti scelti si escludono a vicenda: nessun mix in grammi interi li rispetta "
                            "tutti insieme")};
 }

@@ -260,11 +260,37 @@ MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs)
         solution.status = glp_get_status(lp.get()) == GLP_NOFEAS ? MipStatus::Infeasible : MipStatus::Failed;
         return solution;
     }
+    if (glp_get_num_int(lp.get()) == 0) {
+        // A relaxation asked for as such: its optimum is the answer.
+        solution.status = MipStatus::Optimal;
+        solution.objective = glp_get_obj_val(lp.get());
+        for (int j = 1; j <= int(problem.variables.size()); ++j)
+            solution.values << glp_get_col_prim(lp.get(), j);
+        return solution;
+    }
     Start start{divedSolution(lp.get())};
 
     glp_iocp parameters;
     glp_init_iocp(&parameters);
     parameters.msg_lev = GLP_MSG_OFF;
+    if (qEnvironmentVariableIsSet("XP_LOG")) {
+        glp_term_out(GLP_ON);
+        parameters.msg_lev = GLP_MSG_ALL;
+    }
+    parameters.gmi_cuts = qEnvironmentVariableIntValue("XP_GMI") ? GLP_ON : GLP_OFF;
+    parameters.mir_cuts = qEnvironmentVariableIntValue("XP_MIR") ? GLP_ON : GLP_OFF;
+    parameters.cov_cuts = qEnvironmentVariableIntValue("XP_COV") ? GLP_ON : GLP_OFF;
+    parameters.presolve = qEnvironmentVariableIntValue("XP_PRE") ? GLP_ON : GLP_OFF;
+    if (qEnvironmentVariableIsSet("XP_BR"))
+        parameters.br_tech = qEnvironmentVariableIntValue("XP_BR");
+    if (qEnvironmentVariableIsSet("XP_BT"))
+        parameters.bt_tech = qEnvironmentVariableIntValue("XP_BT");
+    if (qEnvironmentVariableIsSet("XP_TOLINT"))
+        parameters.tol_int = qEnvironmentVariable("XP_TOLINT").toDouble();
+    if (qEnvironmentVariableIsSet("XP_TOLOBJ"))
+        parameters.tol_obj = qEnvironmentVariable("XP_TOLOBJ").toDouble();
+    if (qEnvironmentVariableIsSet("XP_NODIVE"))
+        start.values.clear();
     parameters.tm_lim = int(qMax<qint64>(1, timeLimitMs - clock.elapsed()));
     parameters.cb_func = offerStart;
     parameters.cb_info = &start;

@@ -340,15 +340,18 @@ private slots:
         QTest::newRow("total, eggs by their weight")
             << "totale" << Terms{{"riga 1", 1}, {"riga 3", 1}, {"riga 12", 1}, {"uova", 52}} << 1000.0
             << 1000.0;
-        QTest::newRow("fat from 2,995% of the total")
-            << "grassi min" << Terms{{"riga 1", 5}, {"riga 3", 6}, {"riga 12", 0}, {"uova", 11.1 * 52}}
-            << 2995.0 << none;
-        QTest::newRow("protein below 40,005% of the total")
-            << "proteine max" << Terms{{"riga 1", 50}, {"riga 3", 10}, {"riga 12", 30}, {"uova", 13 * 52}}
-            << none << 40005.0;
+        // Each gram's fat above 2,995 %, in thousandths: whole numbers, the edge kept exactly.
+        QTest::newRow("fat from 2,995%, eggs by their weight")
+            << "grassi min"
+            << Terms{{"riga 1", 2005}, {"riga 3", 3005}, {"riga 12", -2995}, {"uova", 8105.0 * 52}} << 0.0
+            << none;
+        // 40,005 % itself shows as 40,01 %: a whole sum must stay strictly below 0.
+        QTest::newRow("protein below 40,005%, strictly")
+            << "proteine max"
+            << Terms{{"riga 1", 9995}, {"riga 3", -30005}, {"riga 12", -10005}, {"uova", -27005.0 * 52}}
+            << none << -1.0;
         QTest::newRow("binder over rows 1-13, no eggs")
-            << "legante min" << Terms{{"riga 1", 4 - 1.995}, {"riga 3", 1 - 1.995}, {"riga 12", 2 - 1.995}}
-            << 0.0 << none;
+            << "legante min" << Terms{{"riga 1", 2005}, {"riga 3", -995}, {"riga 12", 5}} << 0.0 << none;
         QTest::newRow("binder needs weight in rows 1-13")
             << "legante peso" << Terms{{"riga 1", 1}, {"riga 3", 1}, {"riga 12", 1}} << 1.0 << none;
         // Row 3 is 300 of the 450 current grams: its target is 2/3 of (1000 - 52 x eggs).
@@ -413,14 +416,18 @@ private slots:
         const Result result =
             solve(input({ing(1, "A", 0, 7, 0, 10), ing(2, "B", 0, 0, 0, 1)}, 999, fatBand(3, 100)), solver);
         QCOMPARE(solver.asked.size(), 2);
+        // The edge each program holds, from its two terms: A at 7 - e, B at 0 - e.
         const auto edge = [&](int k) {
             const MipProblem &p = solver.asked[k];
-            return *p.constraints[p.constraintIndex("grassi min")].lower;
+            const MipConstraint &c = p.constraints[p.constraintIndex("grassi min")];
+            return 7 * -c.terms[1].second / (c.terms[0].second - c.terms[1].second);
         };
+        QVERIFY(std::abs(edge(0) - 2.995) < 1e-12);
         QVERIFY(edge(1) > edge(0));
+        QVERIFY(edge(1) - edge(0) < 1e-6);
         QCOMPARE(result.status, Status::MaybeNotBest);
         QCOMPARE(result.rows[0].grams, 428);
-        QCOMPARE(result.reasons, QStringList{kMaybeNotBest});
+        QCOMPARE(result.reasons, QStringList{maybeNotBestText()});
     }
 
     // With no time at all for branch and bound, the dived first solution is still a
@@ -441,7 +448,7 @@ private slots:
         QFETCH(Input, in);
         GlpkSolver solver(0);
         const Result result = solve(in, solver);
-        QCOMPARE(result.reasons, QStringList{kMaybeNotBest});
+        QCOMPARE(result.reasons, QStringList{maybeNotBestText()});
         QCOMPARE(result.status, Status::MaybeNotBest);
         const MixOutcome outcome = computeMix(result.mix);
         QCOMPARE(outcome.results.totalWeight, double(in.totalGrams));
@@ -628,10 +635,8 @@ private:
         bands.minDigestibility = 3;
         bands.minBinder = 2;
         Eggs e = wholeEggs(2, true);
-        ScriptedSolver solver;
-        solve(input({a, ing(3, "B", 10, 6, 80, 2, 300, 5, 1), c}, 1000, bands, Goal::ClosestToCurrent, e),
-              solver);
-        return solver.asked.value(0);
+        return buildProblem(
+            input({a, ing(3, "B", 10, 6, 80, 2, 300, 5, 1), c}, 1000, bands, Goal::ClosestToCurrent, e));
     }
 };
 
