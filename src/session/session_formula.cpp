@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The formula on the session's worksheet: its problem read from the rows as they show,
 // and its proposal written back as the user would type it.
+#include "calculation.h"
 #include "catalogue.h"
 #include "formulaentry.h"
 #include "messages.h"
@@ -101,7 +102,7 @@ formula::Input Session::formulaInput() const
         eggs.gramsPerEgg = kind->gramsPerEgg;
         eggs.pricePerEgg = sheet.library().price(eggs.kind);
         eggs.currentCount = valueOf(sheet, NumeroUova);
-        total += eggs.currentCount * eggs.gramsPerEgg;
+        total += eggWeight(eggs.currentCount, eggs.gramsPerEgg);
         input.eggs = eggs;
     }
     // A total beyond the largest the formula takes stays beyond it, however large.
@@ -112,24 +113,9 @@ formula::Input Session::formulaInput() const
 formula::Result Session::solveFormula(const formula::Input &input) const
 {
     const Worksheet &sheet = m_worksheet;
-    QStringList refusals;
-    // Eggs alone are no mix to "Calcola"; said before any word on the total it would need.
-    if (input.rows.isEmpty())
-        refusals << messages::kNoComponent;
-    for (int row : kCustomRows) {
-        if (ingredientOf(sheet, row).isEmpty())
-            continue;
-        if (sheet.text(dig(row)) == kDash)
-            refusals << messages::missingDigestibility(row);
-        if (sheet.text(legante(row)) == kDash)
-            refusals << messages::missingBinder(row);
-        const double sum =
-            valueOf(sheet, proteine(row)) + valueOf(sheet, grassi(row)) + valueOf(sheet, carbo(row));
-        if (numbers::roundTo15(sum) > 100)
-            refusals << messages::sumOver100(row);
-    }
-    if (sheet.eggsChecked() && !eggKindOf(sheet))
-        refusals << messages::kChooseEggs;
+    // What "Calcola" would refuse whatever the grams, in its own words and order; eggs
+    // alone are no mix to it either.
+    QStringList refusals = ::refusals(sheet, Refusals::WhateverTheGrams);
     if (input.eggs && !input.eggs->free && sheet.text(NumeroUova) == QStringLiteral("0"))
         refusals << QStringLiteral("Uova: il foglio ha 0 uova: scriverne il numero, oppure lasciarlo "
                                    "scegliere alla formula");

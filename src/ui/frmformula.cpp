@@ -355,54 +355,34 @@ void FrmFormula::warn(const QString &text, QWidget *field)
 
 std::optional<formula::Input> FrmFormula::readInput()
 {
+    auto band = [](const BandControls &c) {
+        return formulaform::BandText{c.on->isChecked(), c.min->text(), c.max->text()};
+    };
+    auto index = [](const IndexControls &c) {
+        return formulaform::IndexText{c.on->isChecked(), c.min->text()};
+    };
+    formulaform::Form form{band(m_protein),
+                           band(m_fat),
+                           band(m_carbo),
+                           index(m_digestibility),
+                           index(m_binder),
+                           m_total->text(),
+                           m_goal->currentIndex() == 1 ? formula::Goal::ClosestToCurrent
+                                                       : formula::Goal::LowestCost,
+                           m_rows->boundTexts(),
+                           m_rows->keepEggs()};
     formula::Input input = m_session.formulaInput();
-    auto band = [this](const BandControls &controls, const QString &name, formula::Band &band) {
-        band.on = controls.on->isChecked();
-        if (!band.on)
-            return true;
-        for (QLineEdit *edge : {controls.min, controls.max}) {
-            const std::optional<double> value = formulaentry::percentEdge(edge->text());
-            if (!value) {
-                warn(QStringLiteral("%1: il %2 «%3» non è un numero da 0 a 100")
-                         .arg(name,
-                              edge == controls.min ? QStringLiteral("minimo") : QStringLiteral("massimo"),
-                              edge->text()),
-                     edge);
-                return false;
-            }
-            (edge == controls.min ? band.min : band.max) = *value;
-        }
-        return true;
-    };
-    auto index = [this](const IndexControls &controls, std::optional<double> &minimum) {
-        if (!controls.on->isChecked())
-            return true;
-        minimum = numbers::toNumber(controls.min->text());
-        if (!minimum)
-            warn(QStringLiteral("%1: il minimo «%2» non è un numero")
-                     .arg(controls.on->text(), controls.min->text()),
-                 controls.min);
-        return minimum.has_value();
-    };
-    if (!band(m_protein, QStringLiteral("Proteine %"), input.bands.protein) ||
-        !band(m_fat, QStringLiteral("Grassi %"), input.bands.fat) ||
-        !band(m_carbo, QStringLiteral("Carboidrati %"), input.bands.carbo) ||
-        !index(m_digestibility, input.bands.minDigestibility) || !index(m_binder, input.bands.minBinder))
-        return std::nullopt;
-
-    const std::optional<qint64> total = formulaentry::wholeGrams(m_total->text());
-    if (!total) {
-        warn(QStringLiteral("Peso totale: «%1» non è un numero intero di grammi").arg(m_total->text()),
-             m_total);
-        return std::nullopt;
-    }
-    input.totalGrams = *total;
-    input.goal = m_goal->currentIndex() == 1 ? formula::Goal::ClosestToCurrent : formula::Goal::LowestCost;
-    if (const std::optional<FormulaRows::Problem> problem = m_rows->readBounds(input)) {
-        warn(problem->text, problem->field);
-        return std::nullopt;
-    }
-    return input;
+    const std::optional<formulaform::Problem> problem = formulaform::read(form, input);
+    if (!problem)
+        return input;
+    using formulaform::Box;
+    QWidget *const boxes[] = {m_protein.min, m_protein.max,       m_fat.min,    m_fat.max, m_carbo.min,
+                              m_carbo.max,   m_digestibility.min, m_binder.min, m_total};
+    QWidget *box = problem->box == Box::RowMin || problem->box == Box::RowMax
+                       ? m_rows->boundBox(problem->row, problem->box == Box::RowMax)
+                       : boxes[int(problem->box)];
+    warn(problem->text, box);
+    return std::nullopt;
 }
 
 void FrmFormula::CmdCalcolaFormula_Click()

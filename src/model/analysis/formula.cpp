@@ -47,9 +47,11 @@ Result resultOf(const Input &input, const Proposal &proposal, const Check &check
         result.eggCount = proposal.eggCount;
     result.mix = mixOf(input, proposal.grams, proposal.eggCount);
     result.results = checked.results;
-    result.cost = costOf(input, proposal);
-    if (result.cost)
-        result.costPerKg = *result.cost / (double(input.totalGrams) / 1000);
+    // A cost the status bar could not show is no cost here either.
+    if (const MixCost cost = costOf(input, proposal); cost.missingPrice.isEmpty() && !cost.tooLarge) {
+        result.cost = cost.total;
+        result.costPerKg = cost.perKg;
+    }
     result.distance = distanceOf(input, proposal);
     if (maybeNotBest)
         result.reasons << maybeNotBestText();

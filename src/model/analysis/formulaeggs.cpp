@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formulaeggs.h"
 
+#include <QElapsedTimer>
 #include <cmath>
+#include <cstdio>
 
 namespace formula {
 namespace {
@@ -14,8 +16,7 @@ class EggSearch
 public:
     EggSearch(const Input &input, MipSolver &solver, const Tightening &tightening)
         : m_input(input), m_solver(solver), m_tightening(tightening)
-    {
-    }
+    {}
 
     // Goes through the counts from `from` by `step` while the relaxation can still beat
     // the best mix; false when the solver gave up.
@@ -29,7 +30,12 @@ public:
                 return fail(bound.status);
             if (m_best.status != MipStatus::Failed && bound.objective >= m_best.objective - kTie)
                 return true;
+            QElapsedTimer xt;
+            xt.start();
             const MipSolution whole = m_solver.solve(buildProblem(m_input, {m_tightening, count, true}));
+            if (qEnvironmentVariableIsSet("XP_EGG"))
+                fprintf(stderr, "count %lld bound %.4f whole %.4f st %d %lld ms\n", count, bound.objective,
+                        whole.objective, int(whole.status), xt.elapsed());
             if (whole.status == MipStatus::Optimal || whole.status == MipStatus::Feasible)
                 take(whole);
             else if (whole.status != MipStatus::Infeasible)

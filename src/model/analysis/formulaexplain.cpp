@@ -88,7 +88,7 @@ void checkEggs(const Input &input, QStringList &reasons, Span &span)
             reasons << QStringLiteral("Uova: %1 non è un numero intero di uova: lasciare libero il numero "
                                       "delle uova o scriverne uno intero")
                            .arg(numbers::plainText(eggs.currentCount));
-        const double weight = eggs.currentCount * eggs.gramsPerEgg;
+        const double weight = eggWeight(eggs.currentCount, eggs.gramsPerEgg);
         span.min += weight;
         span.max += weight;
         span.eggsInMin = span.eggsInMax = weight > 0;
@@ -100,9 +100,9 @@ void checkEggs(const Input &input, QStringList &reasons, Span &span)
         reasons << QStringLiteral("Uova: il minimo di %1 uova supera il massimo di %2")
                        .arg(eggs.minCount)
                        .arg(*eggs.maxCount);
-    span.min += double(qMax<qint64>(eggs.minCount, 0)) * eggs.gramsPerEgg;
-    span.max +=
-        eggs.maxCount ? double(qMax<qint64>(*eggs.maxCount, 0)) * eggs.gramsPerEgg : double(input.totalGrams);
+    span.min += eggWeight(double(qMax<qint64>(eggs.minCount, 0)), eggs.gramsPerEgg);
+    span.max += eggs.maxCount ? eggWeight(double(qMax<qint64>(*eggs.maxCount, 0)), eggs.gramsPerEgg)
+                              : double(input.totalGrams);
     span.eggsInMin = eggs.minCount > 0;
     span.eggsInMax = true;
 }

@@ -273,6 +273,8 @@ MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs)
     glp_iocp parameters;
     glp_init_iocp(&parameters);
     parameters.msg_lev = GLP_MSG_OFF;
+    if (qEnvironmentVariableIsSet("XP_WRITE"))
+        glp_write_lp(lp.get(), nullptr, qPrintable(qEnvironmentVariable("XP_WRITE")));
     if (qEnvironmentVariableIsSet("XP_LOG")) {
         glp_term_out(GLP_ON);
         parameters.msg_lev = GLP_MSG_ALL;
