@@ -3,7 +3,6 @@
 
 #include <QElapsedTimer>
 #include <cmath>
-#include <cstdio>
 
 namespace formula {
 namespace {
@@ -30,12 +29,7 @@ public:
                 return fail(bound.status);
             if (m_best.status != MipStatus::Failed && bound.objective >= m_best.objective - kTie)
                 return true;
-            QElapsedTimer xt;
-            xt.start();
             const MipSolution whole = m_solver.solve(buildProblem(m_input, {m_tightening, count, true}));
-            if (qEnvironmentVariableIsSet("XP_EGG"))
-                fprintf(stderr, "count %lld bound %.4f whole %.4f st %d %lld ms\n", count, bound.objective,
-                        whole.objective, int(whole.status), xt.elapsed());
             if (whole.status == MipStatus::Optimal || whole.status == MipStatus::Feasible)
                 take(whole);
             else if (whole.status != MipStatus::Infeasible)

@@ -215,9 +215,7 @@ MipConstraint limitConstraint(const Input &input, const Layout &layout, Limit li
     // falls short by a hair through, nor cut off one exactly on the edge.
     const double scale = wholeScale(input, limit, edge);
     auto relative = [&](double value) {
-        const double unit = qEnvironmentVariableIsSet("XP_UNIT") ? scale : 1;
-        return scale > 1 ? double(std::llround(value * scale) - std::llround(edge * scale)) / unit
-                         : value - edge;
+        return scale > 1 ? double(std::llround(value * scale) - std::llround(edge * scale)) : value - edge;
     };
     MipConstraint c{constraintName(limit), {}, std::nullopt, std::nullopt};
     for (int k = 0; k < input.rows.size(); ++k)
@@ -230,7 +228,7 @@ MipConstraint limitConstraint(const Input &input, const Layout &layout, Limit li
     // -0,505 as -0,51, so an edge on the far side of zero from its limit is not inside.
     // A whole sum is strictly above 0 exactly when it is at least 1.
     const bool inside = isMin(limit) ? edge >= 0 : edge < 0;
-    const double bound = inside || scale == 1 ? 0 : 1 / (qEnvironmentVariableIsSet("XP_UNIT") ? scale : 1);
+    const double bound = inside || scale == 1 ? 0 : 1;
     if (isMin(limit))
         c.lower = bound;
     else

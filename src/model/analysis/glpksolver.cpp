@@ -273,26 +273,12 @@ MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs)
     glp_iocp parameters;
     glp_init_iocp(&parameters);
     parameters.msg_lev = GLP_MSG_OFF;
-    if (qEnvironmentVariableIsSet("XP_WRITE"))
-        glp_write_lp(lp.get(), nullptr, qPrintable(qEnvironmentVariable("XP_WRITE")));
-    if (qEnvironmentVariableIsSet("XP_LOG")) {
-        glp_term_out(GLP_ON);
-        parameters.msg_lev = GLP_MSG_ALL;
-    }
-    parameters.gmi_cuts = qEnvironmentVariableIntValue("XP_GMI") ? GLP_ON : GLP_OFF;
-    parameters.mir_cuts = qEnvironmentVariableIntValue("XP_MIR") ? GLP_ON : GLP_OFF;
-    parameters.cov_cuts = qEnvironmentVariableIntValue("XP_COV") ? GLP_ON : GLP_OFF;
-    parameters.presolve = qEnvironmentVariableIntValue("XP_PRE") ? GLP_ON : GLP_OFF;
-    if (qEnvironmentVariableIsSet("XP_BR"))
-        parameters.br_tech = qEnvironmentVariableIntValue("XP_BR");
-    if (qEnvironmentVariableIsSet("XP_BT"))
-        parameters.bt_tech = qEnvironmentVariableIntValue("XP_BT");
-    if (qEnvironmentVariableIsSet("XP_TOLINT"))
-        parameters.tol_int = qEnvironmentVariable("XP_TOLINT").toDouble();
-    if (qEnvironmentVariableIsSet("XP_TOLOBJ"))
-        parameters.tol_obj = qEnvironmentVariable("XP_TOLOBJ").toDouble();
-    if (qEnvironmentVariableIsSet("XP_NODIVE"))
-        start.values.clear();
+    // Measured on the generated set of bench/formula_bench: branching on pseudocosts with
+    // Gomory's mixed-integer cuts at the root ends by the time limit about half as often
+    // as GLPK's defaults. The MIP presolver is left off: it renumbers the columns, and
+    // the dived start is offered in the program's own numbering.
+    parameters.br_tech = GLP_BR_PCH;
+    parameters.gmi_cuts = GLP_ON;
     parameters.tm_lim = int(qMax<qint64>(1, timeLimitMs - clock.elapsed()));
     parameters.cb_func = offerStart;
     parameters.cb_info = &start;
