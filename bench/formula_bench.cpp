@@ -5,7 +5,7 @@
 // with the median, the 99th percentile and the longest time, and how many ended by the
 // time limit. `--dump FILE` also writes every problem of the set and its answer, for a
 // check against another solver (scripts/formula-crosscheck.py).
-// Usage: formula_bench [--set RANDOM HARD] [--dump FILE]
+// Usage: formula_bench [--set RANDOM HARD] [--dump FILE] [--only N,N,...]
 #include "catalogue.h"
 #include "formula.h"
 #include "formulaexplain.h"
@@ -124,7 +124,8 @@ void fullWorksheetFigures(QTextStream &out)
 }
 
 // Each problem of the set solved once; the figures per kind and for the whole set.
-void setFigures(QTextStream &out, int randomCount, int hardCount, const QString &dumpPath)
+void setFigures(QTextStream &out, int randomCount, int hardCount, const QString &dumpPath,
+                const QList<int> &only)
 {
     const QList<formulainstances::Instance> set = formulainstances::generate(randomCount, hardCount);
     QFile dump(dumpPath);
@@ -134,6 +135,8 @@ void setFigures(QTextStream &out, int randomCount, int hardCount, const QString 
     QMap<QString, QList<double>> times;
     QMap<QString, int> limited, mixes;
     for (qsizetype k = 0; k < set.size(); ++k) {
+        if (!only.isEmpty() && !only.contains(int(k)))
+            continue;
         const formulainstances::Instance &instance = set[k];
         QElapsedTimer timer;
         timer.start();
@@ -178,17 +181,21 @@ int main(int argc, char **argv)
         args << QString::fromLocal8Bit(argv[k]);
     int randomCount = 2000, hardCount = 500;
     QString dumpPath;
+    QList<int> only; // problem numbers of the set, to look at a few
     for (qsizetype k = 0; k < args.size(); ++k) {
         if (args[k] == QStringLiteral("--set") && k + 2 < args.size()) {
             randomCount = args[++k].toInt();
             hardCount = args[++k].toInt();
         } else if (args[k] == QStringLiteral("--dump") && k + 1 < args.size()) {
             dumpPath = args[++k];
+        } else if (args[k] == QStringLiteral("--only") && k + 1 < args.size()) {
+            for (const QString &number : args[++k].split(u','))
+                only << number.toInt();
         }
     }
     QTextStream out(stdout);
     fullWorksheetFigures(out);
     out.flush();
-    setFigures(out, randomCount, hardCount, dumpPath);
+    setFigures(out, randomCount, hardCount, dumpPath, only);
     return 0;
 }

@@ -13,7 +13,8 @@ formula::Input worksheet()
 {
     formula::Input input;
     input.rows << formula::Candidate{1, QStringLiteral("ALBUMINA"), 75, 1, 0, 3, 5, 9.5, 100, 0, {}, false}
-               << formula::Candidate{3, QStringLiteral("SEMOLINO"), 11.5, 0.5, 77.6, 5, 5, 1.4, 200, 0, {}, false};
+               << formula::Candidate{3,    QStringLiteral("SEMOLINO"), 11.5, 0.5, 77.6, 5, 5, 1.4, 200, 0, {},
+                                     false};
     input.eggs = formula::Eggs{};
     input.eggs->kind = QStringLiteral("UOVO INTERO GALLINA");
     input.eggs->gramsPerEgg = 52;
@@ -56,21 +57,23 @@ private slots:
         QTest::newRow("protein minimum not a number")
             << Change([](Form &f) { f.protein.min = QStringLiteral("x"); })
             << "Proteine %: il minimo «x» non è un numero da 0 a 100" << Box::ProteinMin << 0;
-        QTest::newRow("fat maximum over 100") << Change([](Form &f) { f.fat.max = QStringLiteral("100,5"); })
-                                              << "Grassi %: il massimo «100,5» non è un numero da 0 a 100"
-                                              << Box::FatMax << 0;
+        QTest::newRow("fat maximum over 100")
+            << Change([](Form &f) { f.fat.max = QStringLiteral("100,5"); })
+            << "Grassi %: il massimo «100,5» non è un numero da 0 a 100" << Box::FatMax << 0;
         QTest::newRow("carbohydrate minimum negative")
             << Change([](Form &f) { f.carbo.min = QStringLiteral("-1"); })
             << "Carboidrati %: il minimo «-1» non è un numero da 0 a 100" << Box::CarboMin << 0;
-        QTest::newRow("digestibility switched on, empty")
-            << Change([](Form &f) { f.digestibility = {true, QString()}; })
-            << "Indice Digeribilità: il minimo «» non è un numero" << Box::Digestibility << 0;
-        QTest::newRow("binder not a number") << Change([](Form &f) { f.binder = {true, QStringLiteral("3.5")}; })
-                                             << "Indice Legante: il minimo «3.5» non è un numero" << Box::Binder
-                                             << 0;
-        QTest::newRow("total with a fraction") << Change([](Form &f) { f.total = QStringLiteral("404,5"); })
-                                               << "Peso totale: «404,5» non è un numero intero di grammi"
-                                               << Box::Total << 0;
+        QTest::newRow("digestibility switched on, empty") << Change([](Form &f) {
+            f.digestibility = {true, QString()};
+        }) << "Indice Digeribilità: il minimo «» non è un numero"
+                                                          << Box::Digestibility << 0;
+        QTest::newRow("binder not a number") << Change([](Form &f) {
+            f.binder = {true, QStringLiteral("3.5")};
+        }) << "Indice Legante: il minimo «3.5» non è un numero"
+                                             << Box::Binder << 0;
+        QTest::newRow("total with a fraction")
+            << Change([](Form &f) { f.total = QStringLiteral("404,5"); })
+            << "Peso totale: «404,5» non è un numero intero di grammi" << Box::Total << 0;
         QTest::newRow("row minimum with a fraction")
             << Change([](Form &f) { f.rows[1].min = QStringLiteral("12,5"); })
             << "Riga 3 (SEMOLINO): il minimo «12,5» non è un numero intero di grammi" << Box::RowMin << 3;
@@ -78,13 +81,12 @@ private slots:
             << Change([](Form &f) { f.rows[0].max = QStringLiteral("-5"); })
             << "Riga 1 (ALBUMINA): il massimo «-5» è negativo: i grammi non possono essere negativi"
             << Box::RowMax << 1;
-        QTest::newRow("the first problem in the window's order")
-            << Change([](Form &f) {
-                   f.rows[0].min = QStringLiteral("x");
-                   f.total = QStringLiteral("y");
-                   f.fat.max = QStringLiteral("z");
-               })
-            << "Grassi %: il massimo «z» non è un numero da 0 a 100" << Box::FatMax << 0;
+        QTest::newRow("the first problem in the window's order") << Change([](Form &f) {
+            f.rows[0].min = QStringLiteral("x");
+            f.total = QStringLiteral("y");
+            f.fat.max = QStringLiteral("z");
+        }) << "Grassi %: il massimo «z» non è un numero da 0 a 100"
+                                                                 << Box::FatMax << 0;
     }
 
     void refusals()
@@ -113,7 +115,8 @@ private slots:
         form.binder = {true, QStringLiteral("3")};
         form.total = QStringLiteral("1.000");
         form.goal = formula::Goal::ClosestToCurrent;
-        form.rows = {{1, QStringLiteral("x"), QStringLiteral("y"), true}, {3, QStringLiteral(" 10 "), QString(), false}};
+        form.rows = {{1, QStringLiteral("x"), QStringLiteral("y"), true},
+                     {3, QStringLiteral(" 10 "), QString(), false}};
         form.keepEggs = false;
         formula::Input input = worksheet();
         QVERIFY(!formulaform::read(form, input));

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 
 #include "balance.h"
-#include "formulaeggs.h"
 #include "formulaexplain.h"
 #include "formulamix.h"
 #include "glpksolver.h"
@@ -56,15 +55,6 @@ Result resultOf(const Input &input, const Proposal &proposal, const Check &check
     if (maybeNotBest)
         result.reasons << maybeNotBestText();
     return result;
-}
-
-// The closest goal with a free egg count moves every target with the eggs; it is solved
-// one egg count at a time (see formulaeggs.h). Everything else is one program.
-MipSolution solveProgram(const Input &input, MipSolver &solver, const Tightening &tightening)
-{
-    if (input.goal == Goal::ClosestToCurrent && input.eggs && input.eggs->free)
-        return solveByEggCount(input, solver, tightening);
-    return solver.solve(buildProblem(input, {tightening, std::nullopt, true}));
 }
 
 QString missedText(const QList<Limit> &missed)
@@ -130,7 +120,7 @@ Result solve(const Input &asked, MipSolver &solver)
     Tightening tightening{};
     std::array<int, kLimitCount> level{};
     for (;;) {
-        const MipSolution solution = solveProgram(input, solver, tightening);
+        const MipSolution solution = solver.solve(buildProblem(input, tightening));
         switch (solution.status) {
         case MipStatus::Optimal:
         case MipStatus::Feasible:

@@ -38,7 +38,7 @@ int gramsPerEgg(const Input &input)
     return input.eggs ? input.eggs->gramsPerEgg : 0;
 }
 
-void addGramsAndEggs(const Input &input, const Shape &shape, MipProblem &problem)
+void addGramsAndEggs(const Input &input, MipProblem &problem)
 {
     const double total = double(input.totalGrams);
     for (const Candidate &c : input.rows) {
@@ -55,14 +55,9 @@ void addGramsAndEggs(const Input &input, const Shape &shape, MipProblem &problem
             v.upper = eggs->maxCount          ? double(*eggs->maxCount)
                       : eggs->gramsPerEgg > 0 ? std::floor(total / eggs->gramsPerEgg)
                                               : 0;
-            if (shape.eggCount)
-                v.lower = *(v.upper = double(*shape.eggCount));
         }
         problem.variables << v;
     }
-    if (!shape.whole)
-        for (MipVariable &variable : problem.variables)
-            variable.integer = false;
 }
 
 void addTotal(const Input &input, const Layout &layout, MipProblem &problem)
@@ -100,15 +95,13 @@ void setCostObjective(const Input &input, const Layout &layout, MipProblem &prob
         problem.variables[layout.eggs].objective = input.eggs->pricePerEgg.value_or(0);
 }
 
-// The egg count when it cannot change: kept, absent, or fixed by the shape.
-std::optional<double> fixedEggCount(const Input &input, const Shape &shape)
+// The egg count when it cannot change: kept, or no eggs.
+std::optional<double> fixedEggCount(const Input &input)
 {
     if (!input.eggs)
         return 0;
     if (!input.eggs->free)
         return input.eggs->currentCount;
-    if (shape.eggCount)
-        return double(*shape.eggCount);
     return std::nullopt;
 }
 
@@ -116,8 +109,8 @@ std::optional<double> fixedEggCount(const Input &input, const Shape &shape)
 // at least min(t - a, a + 1 - t) away from it, and the distance over the whole numbers is
 // the line through (a, t - a) and (a + 1, a + 1 - t) continued on both sides of it. Given
 // to the program, that line makes its relaxation as tight as whole grams allow, row by
-// row, and branch and bound has next to nothing left to search. It holds only for targets
-// that do not move, so only with the egg count fixed.
+// row. It holds only for targets that do not move, so only with the egg count fixed: with
+// a free count every target moves with the eggs.
 void addWholeDistances(const Input &input, const Layout &layout, double eggCount, MipProblem &problem)
 {
     const QList<double> targets = targetGrams(input, eggCount);
@@ -138,7 +131,7 @@ void addWholeDistances(const Input &input, const Layout &layout, double eggCount
 // minimised, so each ends up exactly the gap. A row's target moves with the egg count,
 // (current grams / current rows' total) x (total - grams per egg x eggs), which is linear
 // in the eggs.
-void addDistances(const Input &input, const Layout &layout, const Shape &shape, MipProblem &problem)
+void addDistances(const Input &input, const Layout &layout, MipProblem &problem)
 {
     const double rows = currentRowGrams(input);
     const double total = double(input.totalGrams);
@@ -163,7 +156,7 @@ void addDistances(const Input &input, const Layout &layout, const Shape &shape, 
         }
         problem.constraints << above << below;
     }
-    if (const std::optional<double> eggs = fixedEggCount(input, shape); eggs && shape.whole)
+    if (const std::optional<double> eggs = fixedEggCount(input))
         addWholeDistances(input, layout, *eggs, problem);
     if (layout.eggDistance >= 0) {
         const int u = layout.eggDistance;
@@ -252,23 +245,23 @@ MipProblem buildFeasibility(const Input &input, const QList<Limit> &without, con
     plain.goal = Goal::LowestCost; // no distance variables
     MipProblem problem;
     const Layout layout = layoutOf(plain);
-    addGramsAndEggs(plain, {}, problem);
+    addGramsAndEggs(plain, problem);
     addTotal(plain, layout, problem);
     addLimits(plain, layout, without, tightening, problem);
     return problem;
 }
 
-MipProblem buildProblem(const Input &input, const Shape &shape)
+MipProblem buildProblem(const Input &input, const Tightening &tightening)
 {
     MipProblem problem;
     const Layout layout = layoutOf(input);
-    addGramsAndEggs(input, shape, problem);
+    addGramsAndEggs(input, problem);
     addTotal(input, layout, problem);
-    addLimits(input, layout, {}, shape.tightening, problem);
+    addLimits(input, layout, {}, tightening, problem);
     if (input.goal == Goal::LowestCost)
         setCostObjective(input, layout, problem);
     else
-        addDistances(input, layout, shape, problem);
+        addDistances(input, layout, problem);
     return problem;
 }
 

@@ -37,16 +37,8 @@ struct Layout
 
 Layout layoutOf(const Input &input);
 
-// How buildProblem() shapes the program.
-struct Shape
-{
-    Tightening tightening{};
-    std::optional<qint64> eggCount; // free eggs fixed at this count
-    bool whole = true;              // false: the relaxation, every variable real
-};
-
 // The whole program for the input's goal, with every active limit.
-MipProblem buildProblem(const Input &input, const Shape &shape = {});
+MipProblem buildProblem(const Input &input, const Tightening &tightening = {});
 
 // The same program without the objective and without the limits listed, for learning
 // what the bounds (and the other limits) allow.

@@ -260,14 +260,6 @@ MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs)
         solution.status = glp_get_status(lp.get()) == GLP_NOFEAS ? MipStatus::Infeasible : MipStatus::Failed;
         return solution;
     }
-    if (glp_get_num_int(lp.get()) == 0) {
-        // A relaxation asked for as such: its optimum is the answer.
-        solution.status = MipStatus::Optimal;
-        solution.objective = glp_get_obj_val(lp.get());
-        for (int j = 1; j <= int(problem.variables.size()); ++j)
-            solution.values << glp_get_col_prim(lp.get(), j);
-        return solution;
-    }
     Start start{divedSolution(lp.get())};
 
     glp_iocp parameters;
