@@ -10,15 +10,17 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 bash "$ROOT/scripts/deps.sh" "${BUILD_PACKAGES[@]}"
-# The window and file figures, and the formula's where the revision has one.
+# The window and file figures, and the formula's and the hostile sheets' where the revision has them.
 build_bench() { # source-dir build-dir
     cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$2" -j "$JOBS" --target vornak_bench >/dev/null
     cmake --build "$2" -j "$JOBS" --target formula_bench >/dev/null 2>&1 || true
+    cmake --build "$2" -j "$JOBS" --target sheet_bench >/dev/null 2>&1 || true
 }
 run_bench() { # build-dir
     "$1/bench/vornak_bench"
     [[ ! -x "$1/bench/formula_bench" ]] || "$1/bench/formula_bench"
+    [[ ! -x "$1/bench/sheet_bench" ]] || "$1/bench/sheet_bench"
 }
 build_bench "$ROOT" "$ROOT/build-bench"
 if [[ $# -eq 0 ]]; then

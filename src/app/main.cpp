@@ -11,6 +11,7 @@
 #include <QStyleFactory>
 #include <QTextStream>
 #include <QTranslator>
+#include <csignal>
 
 #include <cstdlib>
 
@@ -110,6 +111,9 @@ void noScreen(QtMsgType type, const QMessageLogContext &, const QString &message
 
 int main(int argc, char *argv[])
 {
+    // A file-size limit (ulimit -f) makes a write fail with its reason, said to the user,
+    // instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication::setApplicationName(QStringLiteral("vornak"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VORNAK_VERSION));
 

@@ -3,6 +3,7 @@
 #include "balancetexts.h"
 #include "converter.h"
 #include "filechooser.h"
+#include "filewriter.h"
 #include "formulaargs.h"
 #include "ingredientfile.h"
 #include "messages.h"
@@ -16,6 +17,7 @@
 
 #include <QGuiApplication>
 #include <QTextStream>
+#include <csignal>
 
 #include <optional>
 
@@ -145,6 +147,16 @@ struct Context
 
     void warn(const QString &text) { sink.warn(messages::kTitle, text); }
 
+    // Writes a sheet as PDF: Success, or Refused with the file and the reason said.
+    int writePdf(const Page &page, const QString &path)
+    {
+        if (const QString why = pagerenderer::writePdf(page, path); !why.isEmpty()) {
+            warn(usertext::aboutFile(printerjob::kCannotSavePdf, path, why));
+            return Refused;
+        }
+        return Success;
+    }
+
     // Saves the recipe as "Salva " would, to `path` when one was given.
     int saveAs(const QString &path)
     {
@@ -194,6 +206,10 @@ bool takeOption(QStringList &args, const QString &option, const char *valueName,
     }
     value = args[at + 1];
     args.remove(at, 2);
+    if (args.contains(option)) {
+        problem = QCoreApplication::translate("vornak-cli", "Opzione ripetuta: ") + option;
+        return false;
+    }
     return true;
 }
 
@@ -247,11 +263,32 @@ int sheetPdf(Context &context, QStringList args)
     const std::optional<Page> page = context.openForPage(args[0], refused);
     if (!page)
         return refused;
-    if (!pagerenderer::writePdf(*page, pdf)) {
-        context.warn(usertext::aboutFile(printerjob::kCannotSavePdf, pdf, usertext::whyUnwritable(pdf)));
-        return Refused;
+    return context.writePdf(*page, pdf);
+}
+
+// The printer to send to: `asked` (--printer) when the server has it, otherwise its
+// default; nothing when there is none, with the message in `asked`.
+std::optional<QString> chosenPrinter(QString &asked)
+{
+    const printerjob::Destinations found = printerjob::destinations();
+    if (!found.reachable) {
+        asked = found.problem;
+        return std::nullopt;
     }
-    return Success;
+    if (!asked.isEmpty() && !found.printers.contains(asked)) {
+        asked = printerjob::unknownPrinter(asked) + printerjob::choices(found.printers);
+        return std::nullopt;
+    }
+    if (!asked.isEmpty())
+        return asked;
+    if (!found.missingDefault.isEmpty())
+        asked = found.missingDefault + printerjob::choices(found.printers);
+    else if (!found.defaultPrinter.isEmpty())
+        return found.defaultPrinter;
+    else
+        asked =
+            found.printers.isEmpty() ? printerjob::kNoPrinter : printerjob::chooseWithOption(found.printers);
+    return std::nullopt;
 }
 
 int print(Context &context, QStringList args)
@@ -264,21 +301,15 @@ int print(Context &context, QStringList args)
     const std::optional<Page> page = context.openForPage(args[0], refused);
     if (!page)
         return refused;
-    const printerjob::Destinations found = printerjob::destinations();
-    if (!found.reachable) {
-        context.warn(printerjob::unreachable(found.server));
+    const std::optional<QString> chosen = chosenPrinter(printer);
+    if (!chosen) {
+        context.warn(printer);
         return Refused;
     }
-    if (printer.isEmpty())
-        printer = found.defaultPrinter;
-    if (printer.isEmpty()) {
-        context.warn(found.printers.isEmpty() ? printerjob::kNoPrinter
-                                              : printerjob::chooseWithOption(found.printers));
-        return Refused;
-    }
+    printer = *chosen;
     const printerjob::JobResult result = printerjob::print(*page, printer, QStringLiteral("Vornak"));
-    if (!result.refusal.isEmpty()) {
-        context.warn(printerjob::failure(result.refusal));
+    if (const QString refusal = printerjob::refusalText(result); !refusal.isEmpty()) {
+        context.warn(refusal);
         return Refused;
     }
     QTextStream(stdout) << "Stampa inviata a " << printer << '\n';
@@ -297,6 +328,11 @@ int convert(Context &context, QStringList args)
         return usage(QStringLiteral("convert vuole prima --total e il peso totale in grammi"));
     if (args.size() - 2 > Converter::kRows)
         return usage(QStringLiteral("Troppi componenti: al massimo %1").arg(Converter::kRows));
+    // A PDF target that cannot be written (a pipe, a device, a folder) is refused before anything.
+    if (const QString why = pdf.isEmpty() ? QString() : filewriter::refusal(pdf); !why.isEmpty()) {
+        context.warn(usertext::aboutFile(printerjob::kCannotSavePdf, pdf, why));
+        return Refused;
+    }
     Converter converter;
     converter.setWarningSink(&context.sink);
     const int warningsBefore = context.sink.count;
@@ -316,13 +352,10 @@ int convert(Context &context, QStringList args)
         return Refused;
     QTextStream out(stdout);
     for (int row = 1; row < args.size() - 1; ++row)
-        out << converter.text(Converter::name(row)) << '=' << converter.text(Converter::grams(row)) << '\n';
+        out << usertext::printableLine(converter.text(Converter::name(row))) << '='
+            << converter.text(Converter::grams(row)) << '\n';
     out.flush();
-    if (!pdf.isEmpty() && !pagerenderer::writePdf(converter.page(), pdf)) {
-        context.warn(usertext::aboutFile(printerjob::kCannotSavePdf, pdf, usertext::whyUnwritable(pdf)));
-        return Refused;
-    }
-    return Success;
+    return pdf.isEmpty() ? Success : context.writePdf(converter.page(), pdf);
 }
 
 // Costo=4,35 € and Costo al kg=14,50 € after a calculation; a missing price refuses.
@@ -392,6 +425,9 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &
 
 int main(int argc, char *argv[])
 {
+    // A file-size limit (ulimit -f) makes a write fail with its reason, said to the user,
+    // instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     qInstallMessageHandler(quietQtMessages);
     // Sheets need fonts, not a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -4,6 +4,8 @@
 #include "entrymessages.h"
 #include "numbers.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -14,6 +16,11 @@ const QString kOver100Percent = QStringLiteral("Il valore Percentuale non deve s
 const QString kMissingTotal =
     QStringLiteral("Impostare il Peso Totale Mix in grammi per poter proseguire nel calcolo!");
 const QString kMissingTotalTitle = QStringLiteral("Avviso");
+// The converter has no eggs: its total alone can be too large.
+QString totalTooLarge()
+{
+    return QCoreApplication::translate("Converter", "Il peso totale è troppo grande per il calcolo: ridurlo");
+}
 
 // The three-line message for percentages that do not add up to 100.
 QString wrongTotal(double sum)
@@ -76,7 +83,7 @@ void Converter::setRowsEnabled(bool enabled)
 
 void Converter::totalCheck()
 {
-    resetUnlessNonNegativeNumber(kTotal);
+    resetUnlessNonNegativeNumber(kTotal, totalTooLarge());
     const bool hasTotal = numbers::valueOrZero(text(kTotal)) != 0;
     setColour(kTotal, hasTotal ? Colour::Filled : Colour::Window);
     setRowsEnabled(hasTotal);

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pagerenderer.h"
+#include "filewriter.h"
+#include "sheettext.h"
 #include "version.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -12,6 +16,10 @@
 
 namespace pagerenderer {
 namespace {
+
+constexpr qsizetype kMaxLineCharacters = 1024;
+// The recipe sheet's widest gap: a longer run of empty lines prints as this many.
+constexpr int kMaxEmptyLines = 5;
 
 QFont pageFont(const Page &page, double pointSize)
 {
@@ -41,7 +49,9 @@ double averageCharWidth(const QFontMetricsF &metrics)
 // each, never one of the whole rest.
 qsizetype longestStartThatFits(const QString &text, qsizetype from, const QFontMetricsF &metrics, double room)
 {
-    const qsizetype size = text.size() - from;
+    // No printed line holds this many characters: a longer run of characters without
+    // width (marks, zero-width spaces) is cut by count instead of measured whole.
+    const qsizetype size = std::min(text.size() - from, kMaxLineCharacters);
     auto fits = [&](qsizetype n) { return metrics.horizontalAdvance(text.mid(from, n)) <= room + 0.01; };
     qsizetype low = 0;
     qsizetype high = 16;
@@ -75,73 +85,121 @@ qsizetype cutOf(const QString &text, qsizetype from, qsizetype fitting)
     return cut;
 }
 
+// Places the texts of a page line by line, page by page.
+class Placer
+{
+public:
+    Placer(const Page &page, QPaintDevice &device, QSizeF printable)
+        : m_page(page), m_device(device), m_printable(printable)
+    {}
+
+    QList<PlacedText> run()
+    {
+        int emptyRun = 0;
+        for (const PageLine &line : m_page.lines) {
+            const bool empty = isEmptyLine(line);
+            // A run of empty lines prints as at most the sheet's own widest gap.
+            emptyRun = empty ? emptyRun + 1 : 0;
+            if (empty && emptyRun > kMaxEmptyLines)
+                continue;
+            placeLine(line);
+        }
+        return m_placed;
+    }
+
+private:
+    static bool isEmptyLine(const PageLine &line)
+    {
+        return std::all_of(line.items.begin(), line.items.end(),
+                           [](const PageItem &item) { return sheettext::isBlank(item.text); });
+    }
+
+    void nextLine()
+    {
+        m_y += m_lineHeight;
+        if (m_y + m_lineHeight > m_printable.height() && m_pageHasText) {
+            ++m_pageNumber;
+            m_y = 0;
+            m_pageHasText = false;
+        }
+    }
+
+    void placeLine(const PageLine &line)
+    {
+        const QFontMetricsF metrics(pageFont(m_page, line.pointSize), &m_device);
+        m_lineHeight = metrics.lineSpacing();
+        const double columnWidth = averageCharWidth(metrics);
+        m_x = 0;
+        m_lineStart = 0;
+        for (const PageItem &item : line.items) {
+            if (item.column <= 0) {
+                placeText(sheettext::oneLine(item.text), metrics, line.pointSize);
+                continue;
+            }
+            const double columnX = (item.column - 1) * columnWidth;
+            if (m_x > columnX + 0.01)
+                nextLine();
+            m_x = m_lineStart = columnX;
+        }
+        nextLine();
+    }
+
+    void put(const QString &piece, double pointSize)
+    {
+        m_placed.append({m_pageNumber, m_x, m_y, piece, pointSize});
+        m_pageHasText = true;
+    }
+
+    // A text wider than the page: what fits stays on this line, the rest goes on at the
+    // column on the next line, and the next page when needed. Nothing is clipped.
+    void placeText(const QString &text, const QFontMetricsF &metrics, double pointSize)
+    {
+        qsizetype from = 0;
+        while (from < text.size()) {
+            const qsizetype fitting = longestStartThatFits(text, from, metrics, m_printable.width() - m_x);
+            if (fitting == text.size() - from) {
+                const QString piece = text.mid(from);
+                put(piece, pointSize);
+                m_x += metrics.horizontalAdvance(piece);
+                return;
+            }
+            qsizetype fits = fitting == 0 ? 0 : cutOf(text, from, fitting);
+            if (fits == 0 && m_x > m_lineStart + 0.01) {
+                nextLine();
+                m_x = m_lineStart;
+                continue;
+            }
+            if (fits == 0 && m_lineStart > 0) { // not one character fits right of the column
+                nextLine();
+                m_x = m_lineStart = 0;
+                continue;
+            }
+            if (fits == 0) // a character wider than the page: printed all the same
+                fits = text.size() - from > 1 && text[from].isHighSurrogate() ? 2 : 1;
+            put(text.mid(from, fits), pointSize);
+            from += fits;
+            nextLine();
+            m_x = m_lineStart;
+        }
+    }
+
+    const Page &m_page;
+    QPaintDevice &m_device;
+    const QSizeF m_printable;
+    QList<PlacedText> m_placed;
+    int m_pageNumber = 0;
+    double m_y = 0;
+    double m_x = 0;
+    double m_lineStart = 0; // where a text too wide for the page goes on: its column
+    double m_lineHeight = 0;
+    bool m_pageHasText = false;
+};
+
 } // namespace
 
 QList<PlacedText> layout(const Page &page, QPaintDevice &device, QSizeF printable)
 {
-    QList<PlacedText> placed;
-    int pageNumber = 0;
-    double y = 0;
-    bool pageHasText = false;
-    auto nextLine = [&](double lineHeight) {
-        y += lineHeight;
-        if (y + lineHeight > printable.height() && pageHasText) {
-            ++pageNumber;
-            y = 0;
-            pageHasText = false;
-        }
-    };
-
-    for (const PageLine &line : page.lines) {
-        const QFontMetricsF metrics(pageFont(page, line.pointSize), &device);
-        const double lineHeight = metrics.lineSpacing();
-        const double columnWidth = averageCharWidth(metrics);
-        double x = 0;
-        double lineStart = 0; // where a text too wide for the page goes on: its column
-        for (const PageItem &item : line.items) {
-            if (item.column > 0) {
-                const double columnX = (item.column - 1) * columnWidth;
-                if (x > columnX + 0.01)
-                    nextLine(lineHeight);
-                x = lineStart = columnX;
-                continue;
-            }
-            const QString &text = item.text;
-            qsizetype from = 0;
-            while (from < text.size()) {
-                const qsizetype fitting = longestStartThatFits(text, from, metrics, printable.width() - x);
-                if (fitting == text.size() - from) {
-                    const QString piece = text.mid(from);
-                    placed.append({pageNumber, x, y, piece, line.pointSize});
-                    pageHasText = true;
-                    x += metrics.horizontalAdvance(piece);
-                    break;
-                }
-                // Wider than the page: what fits stays on this line, the rest goes on at the
-                // column on the next line, and the next page when needed. Nothing is clipped.
-                qsizetype fits = fitting == 0 ? 0 : cutOf(text, from, fitting);
-                if (fits == 0 && x > lineStart + 0.01) {
-                    nextLine(lineHeight);
-                    x = lineStart;
-                    continue;
-                }
-                if (fits == 0 && lineStart > 0) { // not one character fits right of the column
-                    nextLine(lineHeight);
-                    x = lineStart = 0;
-                    continue;
-                }
-                if (fits == 0) // a character wider than the page: printed all the same
-                    fits = text.size() - from > 1 && text[from].isHighSurrogate() ? 2 : 1;
-                placed.append({pageNumber, x, y, text.mid(from, fits), line.pointSize});
-                pageHasText = true;
-                from += fits;
-                nextLine(lineHeight);
-                x = lineStart;
-            }
-        }
-        nextLine(lineHeight);
-    }
-    return placed;
+    return Placer(page, device, printable).run();
 }
 
 bool render(const Page &page, QPagedPaintDevice &device)
@@ -150,6 +208,8 @@ bool render(const Page &page, QPagedPaintDevice &device)
     QPainter painter;
     if (!painter.begin(&device))
         return false;
+    // Whatever a text holds, nothing is drawn outside the printable area.
+    painter.setClipRect(QRectF(QPointF(0, 0), QSizeF(painter.viewport().size())));
     int pageNumber = 0;
     for (const PlacedText &text : layout(page, device, painter.viewport().size())) {
         while (pageNumber < text.page) {
@@ -163,13 +223,30 @@ bool render(const Page &page, QPagedPaintDevice &device)
     return painter.end();
 }
 
-bool writePdf(const Page &page, const QString &path)
+QByteArray pdf(const Page &page)
 {
-    QPdfWriter writer(path);
-    writer.setTitle(QStringLiteral("Vornak"));
-    writer.setCreator(QStringLiteral("Vornak " VORNAK_VERSION));
-    writer.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
-    return render(page, writer);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QStringLiteral("Vornak"));
+        writer.setCreator(QStringLiteral("Vornak " VORNAK_VERSION));
+        writer.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
+        if (!render(page, writer))
+            return QByteArray();
+    }
+    return buffer.data();
+}
+
+QString writePdf(const Page &page, const QString &path)
+{
+    // Refused before the page is drawn: a pipe or a folder is said at once.
+    if (const QString why = filewriter::refusal(path); !why.isEmpty())
+        return why;
+    const QByteArray bytes = pdf(page);
+    if (bytes.isEmpty())
+        return QCoreApplication::translate("pagerenderer", "il foglio non si è potuto disegnare");
+    return filewriter::write(path, bytes);
 }
 
 } // namespace pagerenderer

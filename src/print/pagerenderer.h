@@ -3,6 +3,7 @@
 
 #include "page.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QSizeF>
 
@@ -28,13 +29,19 @@ struct PlacedText
 // already reaches continues at its column on the next line; a text that would run
 // past the `printable` width goes on at its column on the next line, broken after a
 // blank where it can; a new page when the next line would pass the printable height.
+// Every text goes through sheettext::oneLine, and a run of empty lines prints as at most
+// five, so no text makes pages of nothing.
 QList<PlacedText> layout(const Page &page, QPaintDevice &device, QSizeF printable);
 
 // Sets the device's orientation and paints every line. False when the device
 // cannot be painted on (a printer that refuses the job, a file that cannot be written).
 bool render(const Page &page, QPagedPaintDevice &device);
 
-// Writes the page as a PDF file.
-bool writePdf(const Page &page, const QString &path);
+// The page as the bytes of an A4 PDF file; empty when it cannot be drawn.
+QByteArray pdf(const Page &page);
+
+// Writes the page as a PDF file through filewriter: a failure leaves an earlier file
+// whole. Empty when written, otherwise the reason ("il disco è pieno").
+QString writePdf(const Page &page, const QString &path);
 
 } // namespace pagerenderer

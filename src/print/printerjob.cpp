@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printerjob.h"
 
+#include "filewriter.h"
 #include "pagerenderer.h"
+#include "printserver.h"
+#include "usertext.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QTemporaryFile>
+#include <QFile>
+#include <QRandomGenerator>
+#include <cerrno>
 
 #include <cups/cups.h>
 
@@ -34,30 +40,18 @@ struct DestDeleter
 };
 using Dest = std::unique_ptr<cups_dest_t, DestDeleter>;
 
-Dest namedDest(const QString &printer)
+Dest namedDest(http_t *http, const QString &printer)
 {
     const qsizetype slash = printer.indexOf(u'/');
     const QByteArray name = printer.left(slash).toUtf8();
     const QByteArray instance = slash < 0 ? QByteArray() : printer.mid(slash + 1).toUtf8();
-    return Dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
-                                 instance.isEmpty() ? nullptr : instance.constData()));
-}
-
-// Whether the print server answers at all: without it libcups only says that no
-// printer exists, which is not the problem.
-bool serverAnswers()
-{
-    http_t *http =
-        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
-    if (!http)
-        return false;
-    httpClose(http);
-    return true;
+    return Dest(
+        cupsGetNamedDest(http, name.constData(), instance.isEmpty() ? nullptr : instance.constData()));
 }
 
 // The reason a stopped queue gives: its state message ("Carta finita", as
 // `cupsdisable -r` sets it) and any state reason beyond its being paused.
-QString pauseReason(const cups_dest_t &dest)
+QString pauseReason(http_t *http, const cups_dest_t &dest)
 {
     QStringList reasons;
     if (const char *uri = cupsGetOption("printer-uri-supported", dest.num_options, dest.options)) {
@@ -65,7 +59,7 @@ QString pauseReason(const cups_dest_t &dest)
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                      "printer-state-message");
-        ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+        ipp_t *response = cupsDoRequest(http, request, "/");
         if (ipp_attribute_t *message = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT)) {
             const QString text = QString::fromUtf8(ippGetString(message, 0, nullptr)).trimmed();
             // "Paused" is what CUPS says when nobody gave a reason.
@@ -82,48 +76,99 @@ QString pauseReason(const cups_dest_t &dest)
     return reasons.join(QStringLiteral(", "));
 }
 
+// LPDEST, then PRINTER, as libcups reads them: the queue the user named as default.
+std::pair<QString, QString> defaultFromEnvironment()
+{
+    for (const char *variable : {"LPDEST", "PRINTER"})
+        if (const QString value = qEnvironmentVariable(variable); !value.isEmpty())
+            return {value, QString::fromLatin1(variable)};
+    return {};
+}
+
+// The accepted job's printer, when it is stopped: the notice that the job waits.
+QString pauseNotice(http_t *http, const QString &printer)
+{
+    const Dest now = namedDest(http, printer);
+    const char *state = now ? cupsGetOption("printer-state", now->num_options, now->options) : nullptr;
+    if (state && QByteArray(state).toInt() == IPP_PSTATE_STOPPED)
+        return paused(printer, pauseReason(http, *now));
+    return QString();
+}
+
 } // namespace
 
 Destinations destinations()
 {
     Destinations found;
-    found.server = QString::fromUtf8(cupsServer());
-    found.reachable = serverAnswers();
-    if (!found.reachable)
-        return found;
+    found.server = PrintServer::name();
+    const PrintServer server;
     cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    const int count = server.http() ? cupsGetDests2(server.http(), &dests) : 0;
+    if (const QString problem = server.problem(); !problem.isEmpty()) {
+        cupsFreeDests(count, dests);
+        found.reachable = false;
+        found.problem = problem;
+        return found;
+    }
     for (int k = 0; k < count; ++k)
         found.printers << nameOf(dests[k]);
     cupsFreeDests(count, dests);
+    // LPDEST or PRINTER naming no queue of the server is said as such: libcups would only
+    // report that there is no default.
+    if (const auto [named, variable] = defaultFromEnvironment();
+        !named.isEmpty() && !found.printers.contains(named)) {
+        found.missingDefault = missingDefault(named, variable);
+        return found;
+    }
     // The default as CUPS chooses it: LPDEST or PRINTER, lpoptions, then the server's.
-    if (const Dest dest{cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr)})
+    if (const Dest dest{cupsGetNamedDest(server.http(), nullptr, nullptr)})
         found.defaultPrinter = nameOf(*dest);
     return found;
 }
 
+QString refusalText(const JobResult &result)
+{
+    if (!result.problem.isEmpty())
+        return result.problem;
+    return result.refusal.isEmpty() ? QString() : failure(result.refusal);
+}
+
 JobResult print(const Page &page, const QString &printer, const QString &jobName)
 {
-    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/vornak-XXXXXX.pdf"));
-    if (!pdf.open() || !pagerenderer::writePdf(page, pdf.fileName()))
-        return {QStringLiteral("impossibile preparare il foglio da stampare"), {}};
-    if (!serverAnswers())
-        return {unreachable(QString::fromUtf8(cupsServer())), {}};
-    const Dest dest = namedDest(printer);
+    return printPdf(pagerenderer::pdf(page), printer, jobName);
+}
+
+JobResult printPdf(const QByteArray &pdf, const QString &printer, const QString &jobName)
+{
+    // A new name in the temporary folder, written by the one writer and removed once sent.
+    const QString path =
+        QDir::tempPath() + QStringLiteral("/vornak-%1.pdf")
+                               .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
+    const std::unique_ptr<const QString, void (*)(const QString *)> removal(
+        &path, [](const QString *p) { QFile::remove(*p); });
+    // The print system gets the file only once every byte of it is on the disk.
+    if (const QString why =
+            pdf.isEmpty() ? QCoreApplication::translate("pagerenderer", "il foglio non si è potuto disegnare")
+                          : filewriter::write(path, pdf);
+        !why.isEmpty())
+        return {{}, {}, usertext::aboutFile(kCannotSavePdf, path, why)};
+    const PrintServer server;
+    if (!server.http())
+        return {{}, {}, server.problem()};
+    const Dest dest = namedDest(server.http(), printer);
     if (!dest)
-        return {lastError(), {}};
+        return {{}, {}, server.problem().isEmpty() ? failure(lastError()) : server.problem()};
+    // libcups answers an instance it does not know with the plain queue: never print there
+    // unasked.
+    if (nameOf(*dest) != printer)
+        return {{}, {}, unknownPrinter(printer)};
     // The destination's saved options (an lpoptions instance, say) go with the job.
-    const int job =
-        cupsPrintFile2(CUPS_HTTP_DEFAULT, dest->name, QFile::encodeName(pdf.fileName()).constData(),
-                       jobName.toUtf8().constData(), dest->num_options, dest->options);
+    const int job = cupsPrintFile2(server.http(), dest->name, QFile::encodeName(path).constData(),
+                                   jobName.toUtf8().constData(), dest->num_options, dest->options);
     if (job <= 0)
-        return {lastError(), {}};
+        return {lastError(), {}, server.problem()};
     // A stopped queue takes the job and holds it: the user must know it will not come out yet.
-    const Dest now = namedDest(printer);
-    const char *state = now ? cupsGetOption("printer-state", now->num_options, now->options) : nullptr;
-    if (state && QByteArray(state).toInt() == IPP_PSTATE_STOPPED)
-        return {{}, paused(printer, pauseReason(*now))};
-    return {};
+    return {{}, pauseNotice(server.http(), printer), {}};
 }
 
 } // namespace printerjob

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,45 @@ inline QString failure(const QString &reason)
 inline QString unreachable(const QString &server)
 {
     return QStringLiteral("Impossibile raggiungere il server di stampa «%1»").arg(server);
+}
+
+// The server took the connection but gave no answer within the time limit.
+inline QString notAnswering(const QString &server, int seconds)
+{
+    return QCoreApplication::translate("printerjob",
+                                       "Il server di stampa «%1» non risponde (nessuna risposta "
+                                       "in %2 secondi)")
+        .arg(server)
+        .arg(seconds);
+}
+
+// Something answers there, but not as a print server does.
+inline QString strangeAnswer(const QString &server)
+{
+    return QCoreApplication::translate("printerjob",
+                                       "Il server di stampa «%1» non risponde come un server di stampa")
+        .arg(server);
+}
+
+// LPDEST or PRINTER names a queue the server does not have.
+inline QString missingDefault(const QString &printer, const QString &variable)
+{
+    return QCoreApplication::translate("printerjob",
+                                       "La stampante predefinita «%1», indicata da %2, non esiste sul server")
+        .arg(printer, variable);
+}
+
+// A printer (or instance) the server does not have.
+inline QString unknownPrinter(const QString &printer)
+{
+    return QCoreApplication::translate("printerjob", "La stampante «%1» non esiste").arg(printer);
+}
+
+// vornak-cli: the queues to choose from with --printer.
+inline QString choices(const QStringList &printers)
+{
+    return QCoreApplication::translate("printerjob", ": indicarne una con --printer NOME tra queste: ") +
+           printers.join(QStringLiteral(", "));
 }
 
 // vornak-cli without --printer where no queue is the default.

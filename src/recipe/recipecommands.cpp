@@ -15,15 +15,16 @@ bool save(Worksheet &worksheet, FileChooser &chooser)
         worksheet.warn(messages::kSaveBeforeCalculation);
         return false;
     }
-    QString problem;
-    const auto bytes = recipefile::encode(recipefile::recordOf(worksheet), &problem);
-    if (!bytes) {
-        worksheet.warn(problem);
-        return false;
-    }
     const QString path = chooser.chooseSavePath();
     if (path.isEmpty())
         return false;
+    // A text the file cannot hold is said with the file it was meant for.
+    QString problem;
+    const auto bytes = recipefile::encode(recipefile::recordOf(worksheet), &problem);
+    if (!bytes) {
+        worksheet.warn(usertext::aboutFile(messages::kCannotSave, path, problem));
+        return false;
+    }
     if (QString why; recipefile::save(*bytes, path, &why) != recipefile::Outcome::Done) {
         worksheet.warn(usertext::aboutFile(messages::kCannotSave, path, why));
         return false;

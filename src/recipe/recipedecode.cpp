@@ -3,6 +3,9 @@
 #include "recipefile.h"
 
 #include "cp1252.h"
+#include "usertext.h"
+
+#include <QCoreApplication>
 
 #include <QStringDecoder>
 
@@ -25,9 +28,10 @@ bool isLineEnd(char c)
 // "il campo 42 (le note)", "il campo 14".
 QString fieldLabel(int number)
 {
-    const QString named = describeField(number - 1);
+    // The free texts are named too: they are where a hand-edited quote goes wrong.
     const QString label = QStringLiteral("il campo %1").arg(number);
-    return named.startsWith(QStringLiteral("il campo")) ? label : label + QStringLiteral(" (%1)").arg(named);
+    const bool freeText = number == 12 || number == 13 || number == 41 || number == 42;
+    return freeText ? label + QStringLiteral(" (%1)").arg(describeField(number - 1)) : label;
 }
 
 QString unsureQuote(int number)
@@ -52,35 +56,40 @@ public:
 
     std::optional<QList<QStringList>> read(QString *problem)
     {
+        if (isUtf16())
+            return refuse(problem, utf16());
         while (true) {
             skipBlanks();
             if (m_pos >= m_end) {
                 if (!m_current.isEmpty())
-                    return refuse(problem, blamedQuote().value_or(cutShort()));
+                    return refuse(problem, m_lineGoesOn.value_or(blamedQuote().value_or(cutShort())));
                 return m_records;
             }
+            if (const QString why = notARecordStart(); !why.isEmpty())
+                return refuse(problem, why);
             const int number = int(m_current.size()) + 1;
             QByteArray value;
             QString why;
             if (m_bytes[m_pos] == '"' ? !quoted(number, value, why) : !bare(number, value, why))
                 return refuse(problem, why);
-            if (m_pos < m_end) { // past the comma or the line end
-                if (m_bytes[m_pos] == '\r' && m_pos + 1 < m_end && m_bytes[m_pos + 1] == '\n')
-                    ++m_pos;
-                ++m_pos;
-            }
+            const bool commaAfter = m_pos < m_end && m_bytes[m_pos] == ',';
+            stepPastSeparator();
             const auto text = decodeText(value);
             if (!text)
                 return refuse(problem,
                               QStringLiteral("%1 non è in UTF-8, come il BOM all'inizio del file dice")
                                   .arg(fieldLabel(number)));
             m_current << *text;
-            if (m_current.size() == kFieldCount) {
-                m_records << m_current;
-                m_current.clear();
-                m_holdingQuote.reset();
-                m_lineEndSuspect.reset();
-            }
+            if (m_current.size() < kFieldCount)
+                continue;
+            // The record's last field ends its line: a comma after it means a field too many
+            // somewhere before, or a second record on the same line.
+            if (commaAfter && !m_lineGoesOn)
+                m_lineGoesOn = lineGoesOn();
+            m_records << m_current;
+            m_current.clear();
+            m_holdingQuote.reset();
+            m_lineEndSuspect.reset();
         }
     }
 
@@ -106,6 +115,59 @@ private:
             .arg(count == 1 ? QString() : QStringLiteral("no"))
             .arg(fields)
             .arg(kEggBoxNumber);
+    }
+
+    void stepPastSeparator()
+    {
+        if (m_pos >= m_end)
+            return;
+        if (m_bytes[m_pos] == '\r' && m_pos + 1 < m_end && m_bytes[m_pos + 1] == '\n')
+            ++m_pos;
+        ++m_pos;
+    }
+
+    // A text editor's "Unicode": UTF-16, with its mark or with a zero byte beside every
+    // character of the opening quote.
+    bool isUtf16() const
+    {
+        return m_bytes.startsWith("\xFF\xFE") || m_bytes.startsWith("\xFE\xFF") ||
+               m_bytes.startsWith(QByteArray("\"\0", 2)) || m_bytes.startsWith(QByteArray("\0\"", 2));
+    }
+
+    static QString utf16()
+    {
+        return QCoreApplication::translate(
+            "recipefile", "il file è in UTF-16 (il formato «Unicode» di un editor di testo): "
+                          "salvarlo di nuovo come «ANSI» o «UTF-8»");
+    }
+
+    int lineAt(qsizetype pos) const { return int(m_bytes.left(pos).count('\n')) + 1; }
+
+    // Every record starts with a quoted field 1: anything else after a whole record is no
+    // recipe (a stray byte, the rest of another file).
+    QString notARecordStart() const
+    {
+        if (!m_current.isEmpty() || m_records.isEmpty() || m_bytes[m_pos] == '"')
+            return QString();
+        const QString rest = cp1252::decode(m_bytes.mid(m_pos, 20));
+        return QCoreApplication::translate(
+                   "recipefile", "dopo la ricetta il file continua alla riga %1 con «%2», che non è "
+                                 "l'inizio di un'altra ricetta")
+            .arg(lineAt(m_pos))
+            .arg(usertext::printableLine(rest));
+    }
+
+    // Why a record's 51st field is followed by a comma, when a quote can tell.
+    std::optional<QString> lineGoesOn() const
+    {
+        if (m_holdingQuote && *m_holdingQuote < kFieldCount)
+            return unsureQuote(*m_holdingQuote);
+        if (m_holdingQuote) // a quote right after the last field's closing one
+            return QCoreApplication::translate("recipefile",
+                                               "il campo %1 è seguito da un'altra ricetta sulla stessa riga: "
+                                               "manca l'a capo tra le due")
+                .arg(kFieldCount);
+        return blamedQuote();
     }
 
     void skipBlanks()
@@ -200,6 +262,7 @@ private:
     QStringList m_current;
     std::optional<int> m_holdingQuote;   // the first field of this record whose text holds a quote
     std::optional<int> m_lineEndSuspect; // the first text of this record closed at a line end, then bare
+    std::optional<QString> m_lineGoesOn; // why a record went on past its 51st field, if a quote tells
     bool m_closedAtLineEnd = false;      // the last field was a text closed at a line end
 };
 

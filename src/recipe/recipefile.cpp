@@ -3,13 +3,16 @@
 
 #include "catalogue.h"
 #include "cp1252.h"
+#include "fieldwords.h"
+#include "filewriter.h"
 #include "numbers.h"
 #include "usertext.h"
+#include "warnings.h"
 #include "worksheet.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
 #include <cerrno>
@@ -57,27 +60,14 @@ int indexOf(FieldId id)
     return int(std::find(fields.begin(), fields.end(), id) - fields.begin());
 }
 
-// How a message names a free-text field to the user.
 QString describe(FieldId id)
 {
-    switch (id) {
-    case NomeRicetta:
-        return QStringLiteral("il nome della ricetta");
-    case Note:
-        return QStringLiteral("le note");
-    case Aggiunta1:
-        return QStringLiteral("il nome del DODICESIMO componente");
-    case Aggiunta2:
-        return QStringLiteral("il nome del TREDICESIMO componente");
-    default:
-        return QStringLiteral("il campo %1").arg(field::name(id));
-    }
+    return fieldwords::describe(id);
 }
 
-// The field named with its verb: "le note contengono", "il nome della ricetta contiene".
 QString describeContaining(FieldId id)
 {
-    return describe(id) + (id == Note ? QStringLiteral(" contengono") : QStringLiteral(" contiene"));
+    return fieldwords::containing(id);
 }
 
 // Field 37: any number; exactly 1 ticks the egg box, every other number leaves it off.
@@ -123,7 +113,7 @@ QStringList openingNotices(const QStringList &record)
                                        .arg(describeContaining(id), missing));
     }
     if (!quoted.isEmpty()) {
-        const bool plural = quoted.size() > 1 || quoted.first() == describe(Note); // "le note contengono"
+        const bool plural = quoted.size() > 1 || fieldwords::isPlural(quoted.first());
         const QString fields = quoted.size() == 1
                                    ? quoted.first()
                                    : quoted.mid(0, quoted.size() - 1).join(QStringLiteral(", ")) +
@@ -163,8 +153,8 @@ std::optional<QByteArray> encode(const QStringList &record, QString *problem)
         if (!encoded) {
             if (problem)
                 *problem =
-                    QStringLiteral("Impossibile salvare il file: %1 il carattere \u00ab%2\u00bb, "
-                                   "che il file delle ricette non può contenere")
+                    QCoreApplication::translate(
+                        "recipefile", "%1 il carattere «%2», che il file delle ricette non può contenere")
                         .arg(describeContaining(recordFields()[size_t(k)]), cp1252::firstMissing(text));
             return std::nullopt;
         }
@@ -179,58 +169,66 @@ std::optional<QByteArray> encode(const QStringList &record, QString *problem)
             for (int k = 1; k < kFieldCount; ++k)
                 if (record.value(k).size() > record.value(longest).size())
                     longest = k;
-            *problem = QStringLiteral("Impossibile salvare il file: la ricetta supera %1 MiB, il limite del "
-                                      "file delle ricette. Accorciare %2.")
-                           .arg(kMaxFileSize / (1024 * 1024))
-                           .arg(describe(recordFields()[size_t(longest)]));
+            *problem =
+                QCoreApplication::translate("recipefile", "la ricetta supera %1 MiB, il limite del file "
+                                                          "delle ricette: accorciare %2")
+                    .arg(kMaxFileSize / (1024 * 1024))
+                    .arg(describe(recordFields()[size_t(longest)]));
         }
         return std::nullopt;
     }
     return bytes;
 }
 
-QString whyNotARecipe(const QStringList &record, const QStringList &ingredients)
-{
-    if (record.size() != kFieldCount)
-        return QStringLiteral("la ricetta ha %1 campi invece di %2").arg(record.size()).arg(kFieldCount);
-    auto number = [](FieldId id) { return indexOf(id) + 1; };
-    auto text = [&](FieldId id) -> const QString & { return record[indexOf(id)]; };
-    auto quoted = [](const QString &value) { return QStringLiteral("«%1»").arg(value); };
-    const auto eggBox = eggBoxOf(record[kEggBox]);
-    if (!eggBox)
-        return QStringLiteral("il campo %1 (%2) non è un numero")
-            .arg(kEggBox + 1)
-            .arg(quoted(record[kEggBox]));
-    const QString dash = QStringLiteral("-");
+namespace {
 
-    // Entries the lists do not have: the file is no recipe of this program.
+int numberOf(FieldId id)
+{
+    return indexOf(id) + 1;
+}
+
+QString quotedValue(const QString &value)
+{
+    return QStringLiteral("«%1»").arg(value);
+}
+
+// An entry no list of the worksheet has: the file is no recipe of this program.
+QString entryProblem(const QStringList &record, const QStringList &ingredients)
+{
+    auto text = [&](FieldId id) -> const QString & { return record[indexOf(id)]; };
     for (int row = 1; row <= kCatalogueRows; ++row)
         if (!ingredients.contains(text(componente(row))))
             return QStringLiteral("il campo %1 (%2) non è un componente della lista")
-                .arg(number(componente(row)))
-                .arg(quoted(text(componente(row))));
+                .arg(numberOf(componente(row)))
+                .arg(quotedValue(text(componente(row))));
     for (int row : kCustomRows) {
         if (!catalogue::digestibilityEntries().contains(text(dig(row))))
             return QStringLiteral("il campo %1 (%2) non è un indice di digeribilità della lista")
-                .arg(number(dig(row)))
-                .arg(quoted(text(dig(row))));
+                .arg(numberOf(dig(row)))
+                .arg(quotedValue(text(dig(row))));
         if (!catalogue::binderEntries().contains(text(legante(row))))
             return QStringLiteral("il campo %1 (%2) non è un indice legante della lista")
-                .arg(number(legante(row)))
-                .arg(quoted(text(legante(row))));
+                .arg(numberOf(legante(row)))
+                .arg(quotedValue(text(legante(row))));
     }
     const QString &kind = text(componente(kEggRow));
     if (!catalogue::eggEntries().contains(kind))
         return QStringLiteral("il campo %1 (%2) non è un tipo di uovo")
-            .arg(number(componente(kEggRow)))
-            .arg(quoted(kind));
+            .arg(numberOf(componente(kEggRow)))
+            .arg(quotedValue(kind));
+    return QString();
+}
 
-    // Values where the program keeps none would count in a calculation without
-    // showing on the worksheet.
+// Values where the program keeps none would count in a calculation without showing on
+// the worksheet.
+QString strayValueProblem(const QStringList &record, bool eggBox)
+{
+    auto text = [&](FieldId id) -> const QString & { return record[indexOf(id)]; };
+    const QString dash = QStringLiteral("-");
     for (int row = 1; row <= kCatalogueRows; ++row)
         if (text(componente(row)) == dash && !isZero(text(peso(row))))
             return QStringLiteral("il campo %1 dà dei grammi alla riga %2, che non ha un componente")
-                .arg(number(peso(row)))
+                .arg(numberOf(peso(row)))
                 .arg(row);
     for (int row : kCustomRows) {
         if (!text(aggiunta(row)).isEmpty())
@@ -238,22 +236,37 @@ QString whyNotARecipe(const QStringList &record, const QStringList &ingredients)
         for (Column column : {Peso, Proteine, Grassi, Carbo})
             if (!isZero(text(at(column, row))))
                 return QStringLiteral("il campo %1 dà un valore alla riga %2, che non ha un nome")
-                    .arg(number(at(column, row)))
+                    .arg(numberOf(at(column, row)))
                     .arg(row);
         for (FieldId id : {dig(row), legante(row)})
             if (text(id) != QStringLiteral("0"))
                 return QStringLiteral("il campo %1 dà un indice alla riga %2, che non ha un nome")
-                    .arg(number(id))
+                    .arg(numberOf(id))
                     .arg(row);
     }
-    if (!*eggBox) {
-        const QString &eggWeight = text(peso(kEggRow));
-        if (kind != dash || !isZero(text(NumeroUova)) || !(eggWeight.isEmpty() || isZero(eggWeight)))
-            return QStringLiteral("dati delle uova con la casella spenta (campo %1)").arg(kEggBox + 1);
-    }
+    const QString &eggWeight = text(peso(kEggRow));
+    if (!eggBox && (text(componente(kEggRow)) != dash || !isZero(text(NumeroUova)) ||
+                    !(eggWeight.isEmpty() || isZero(eggWeight))))
+        return QStringLiteral("dati delle uova con la casella spenta (campo %1)").arg(kEggBox + 1);
+    return QString();
+}
+
+} // namespace
+
+QString whyNotARecipe(const QStringList &record, const QStringList &ingredients)
+{
+    if (record.size() != kFieldCount)
+        return QStringLiteral("la ricetta ha %1 campi invece di %2").arg(record.size()).arg(kFieldCount);
+    const auto eggBox = eggBoxOf(record[kEggBox]);
+    if (!eggBox)
+        return QStringLiteral("il campo %1 (%2) non è un numero")
+            .arg(kEggBox + 1)
+            .arg(quotedValue(record[kEggBox]));
+    if (const QString why = entryProblem(record, ingredients); !why.isEmpty())
+        return why;
     // Every other value goes through the input rules as it is set, which answer a bad
     // one with their warning and "0".
-    return QString();
+    return strayValueProblem(record, *eggBox);
 }
 
 bool isValid(const QStringList &record, const QStringList &ingredients)
@@ -270,17 +283,68 @@ std::optional<QString> unknownIngredient(const QStringList &record, const QStrin
     return std::nullopt;
 }
 
+namespace {
+
+// While a file opens, an input rule's warning says which file and which field of it
+// the refused value came from.
+class OpeningSink : public WarningSink
+{
+public:
+    OpeningSink(WarningSink *inner, const QString &path) : m_inner(inner), m_path(path) {}
+
+    void warn(const QString &title, const QString &text) override
+    {
+        if (!m_inner)
+            return;
+        const QString where = QCoreApplication::translate("recipefile", "il campo %1 (%2) è «%3»")
+                                  .arg(m_index + 1)
+                                  .arg(describe(recordFields()[size_t(m_index)]), m_value);
+        m_inner->warn(title, usertext::aboutFile(text, m_path, where));
+    }
+    bool takesLongLists() const override { return m_inner && m_inner->takesLongLists(); }
+
+    void setField(int index, const QString &value)
+    {
+        m_index = index;
+        m_value = value;
+    }
+
+private:
+    WarningSink *m_inner;
+    QString m_path;
+    int m_index = 0;
+    QString m_value;
+};
+
+void setField(Worksheet &worksheet, FieldId id, const QString &text)
+{
+    if (id == ChkUova)
+        worksheet.setChecked(eggBoxOf(text).value_or(false));
+    else if (worksheet.field(id).kind == FieldKind::List)
+        worksheet.select(id, text);
+    else
+        worksheet.setText(id, text);
+}
+
+// apply(), each warning naming the file at `path` and the field.
+void applyFrom(Worksheet &worksheet, const QStringList &record, const QString &path)
+{
+    WarningSink *const sink = worksheet.warningSink();
+    OpeningSink opening(sink, path);
+    worksheet.setWarningSink(&opening);
+    for (int k = 0; k < kFieldCount; ++k) {
+        opening.setField(k, record[k]);
+        setField(worksheet, recordFields()[size_t(k)], record[k]);
+    }
+    worksheet.setWarningSink(sink);
+}
+
+} // namespace
+
 void apply(Worksheet &worksheet, const QStringList &record)
 {
-    for (int k = 0; k < kFieldCount; ++k) {
-        const FieldId id = recordFields()[size_t(k)];
-        if (id == ChkUova)
-            worksheet.setChecked(eggBoxOf(record[k]).value_or(false));
-        else if (worksheet.field(id).kind == FieldKind::List)
-            worksheet.select(id, record[k]);
-        else
-            worksheet.setText(id, record[k]);
-    }
+    for (int k = 0; k < kFieldCount; ++k)
+        setField(worksheet, recordFields()[size_t(k)], record[k]);
 }
 
 Outcome open(Worksheet &worksheet, const QString &path, QString *detail)
@@ -316,7 +380,7 @@ Outcome open(Worksheet &worksheet, const QString &path, QString *detail)
             return fail(Outcome::NotARecipe, why);
     }
     for (const QStringList &record : *records)
-        apply(worksheet, record);
+        applyFrom(worksheet, record, path);
     return Outcome::Done;
 }
 
@@ -327,30 +391,12 @@ bool write(const QByteArray &bytes, QIODevice &device)
 
 Outcome save(const QByteArray &bytes, const QString &path, QString *problem)
 {
-    auto fail = [&](int systemError) {
-        if (problem)
-            *problem = usertext::whyUnwritable(path, systemError);
-        return Outcome::Unwritable;
-    };
-    const QFileInfo info(path);
-    // A read-only recipe stays as it is, even for a user whom the system would let
-    // replace it: the read-only mark is the owner's wish.
-    const bool readOnly = !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
-    if (info.exists() && (!info.isFile() || readOnly))
-        return fail(0);
-    QSaveFile file(path);
-    // Unbuffered, so a write that fails (a full disk) fails the save and commit() keeps the
-    // earlier file: a buffered write would only fail inside commit(), which ignores it.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(errno);
-    if (!write(bytes, file)) {
-        const int error = file.error() == QFileDevice::ResourceError ? ENOSPC : errno;
-        file.cancelWriting();
-        return fail(error);
-    }
-    if (!file.commit())
-        return fail(errno);
-    return Outcome::Done;
+    const QString why = filewriter::write(path, bytes);
+    if (why.isEmpty())
+        return Outcome::Done;
+    if (problem)
+        *problem = why;
+    return Outcome::Unwritable;
 }
 
 } // namespace recipefile

@@ -36,7 +36,7 @@ std::optional<QByteArray> encode(const QStringList &record, QString *problem = n
 std::optional<QList<QStringList>> decode(const QByteArray &bytes, QString *problem = nullptr);
 
 // How messages name the field at `index` (0 to 50): "le note", "il nome della ricetta",
-// "il nome del DODICESIMO componente", or "il campo TxtPeso1".
+// "il nome del DODICESIMO componente", "i grammi del PRIMO componente" (fieldwords).
 QString describeField(int index);
 
 // What the user must learn about texts opened from a hand-edited file, naming their

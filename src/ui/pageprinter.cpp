@@ -4,18 +4,50 @@
 #include "messages.h"
 #include "pagerenderer.h"
 #include "printerjob.h"
+#include "printserver.h"
 #include "usertext.h"
 #include "warnings.h"
 
+#include <QApplication>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
+
+namespace {
+
+// Runs a conversation with the print server on a thread of its own while the window
+// goes on painting (input waits until it ends, so nothing is pressed twice); the print
+// server's time limit bounds the wait.
+template <typename Work> auto awayFromWindow(Work work)
+{
+    decltype(work()) result{};
+    const QString server = printerjob::PrintServer::name(); // libcups keeps one per thread
+    QEventLoop loop;
+    QThread *thread = QThread::create([&] {
+        printerjob::PrintServer::use(server);
+        result = work();
+    });
+    QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    thread->start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    thread->wait();
+    delete thread;
+    QApplication::restoreOverrideCursor();
+    return result;
+}
+
+} // namespace
 
 void PagePrinter::print(const Page &page, const QString &what, WarningSink &sink)
 {
     const printerjob::Destinations found = destinations();
     QString printer = found.defaultPrinter;
+    if (found.reachable && !found.missingDefault.isEmpty())
+        sink.warn(messages::kTitle, found.missingDefault);
     if (found.reachable && printer.isEmpty() && !found.printers.isEmpty()) {
         printer = choosePrinter(found.printers);
         if (printer.isEmpty())
@@ -23,31 +55,34 @@ void PagePrinter::print(const Page &page, const QString &what, WarningSink &sink
     }
     if (!printer.isEmpty()) {
         const printerjob::JobResult result = printOn(page, printer);
-        if (!result.refusal.isEmpty())
-            sink.warn(messages::kTitle, printerjob::failure(result.refusal));
+        if (const QString refusal = printerjob::refusalText(result); !refusal.isEmpty())
+            sink.warn(messages::kTitle, refusal);
         else if (!result.notice.isEmpty())
             sink.warn(messages::kTitle, result.notice);
         return;
     }
-    const QString why = found.reachable ? printerjob::kNoPrinter : printerjob::unreachable(found.server);
+    const QString why = found.reachable           ? printerjob::kNoPrinter
+                        : found.problem.isEmpty() ? printerjob::unreachable(found.server)
+                                                  : found.problem;
     if (!askForPdf(why + QStringLiteral(". Salvare %1 in un file PDF?").arg(what)))
         return;
     const QString path = choosePdfPath();
     if (path.isEmpty())
         return;
-    if (!writePdf(page, path))
-        sink.warn(messages::kTitle,
-                  usertext::aboutFile(printerjob::kCannotSavePdf, path, usertext::whyUnwritable(path)));
+    if (const QString why = writePdf(page, path); !why.isEmpty())
+        sink.warn(messages::kTitle, usertext::aboutFile(printerjob::kCannotSavePdf, path, why));
 }
 
 printerjob::Destinations PagePrinter::destinations()
 {
-    return printerjob::destinations();
+    return awayFromWindow([] { return printerjob::destinations(); });
 }
 
 printerjob::JobResult PagePrinter::printOn(const Page &page, const QString &printer)
 {
-    return printerjob::print(page, printer, QStringLiteral("Vornak"));
+    // Drawn here: fonts and painting belong to the window's thread.
+    const QByteArray pdf = pagerenderer::pdf(page);
+    return awayFromWindow([&] { return printerjob::printPdf(pdf, printer, QStringLiteral("Vornak")); });
 }
 
 QString PagePrinter::choosePrinter(const QStringList &printers)
@@ -87,7 +122,7 @@ QString PagePrinter::choosePdfPath()
     return dialog.selectedFiles().constFirst();
 }
 
-bool PagePrinter::writePdf(const Page &page, const QString &path)
+QString PagePrinter::writePdf(const Page &page, const QString &path)
 {
     return pagerenderer::writePdf(page, path);
 }

@@ -29,7 +29,8 @@ protected:
     virtual QString choosePrinter(const QStringList &printers);
     virtual bool askForPdf(const QString &question);
     virtual QString choosePdfPath();
-    virtual bool writePdf(const Page &page, const QString &path);
+    // Empty when written, otherwise the reason.
+    virtual QString writePdf(const Page &page, const QString &path);
 
     QPointer<QWidget> m_parent;
 };

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct Run
@@ -218,6 +220,36 @@ private slots:
         QTest::newRow("no FILE") << QStringList{"balance"} << 2 << "Manca il file della ricetta\n\n";
         QTest::newRow("sheet without --pdf") << QStringList{"sheet", "x.txt"} << 2
                                              << "sheet vuole --pdf e il nome del file PDF da scrivere\n\n";
+        QTest::newRow("--pdf twice") << QStringList{"sheet", "x.txt", "--pdf", "a.pdf", "--pdf", "b.pdf"} << 2
+                                     << "Opzione ripetuta: --pdf\n\n";
+        QTest::newRow("convert with --pdf twice")
+            << QStringList{"convert", "--pdf", "a.pdf", "--total", "100", "A=100", "--pdf", "b.pdf"} << 2
+            << "Opzione ripetuta: --pdf\n\n";
+        // A PDF goes only to a regular file or a new name: a device or a pipe is refused at once.
+        const QString device = QStringLiteral("non è un file normale (è una pipe o un dispositivo)\n");
+        QTest::newRow("a PDF to /dev/full")
+            << QStringList{"sheet", dataFile("ricetta_uova.txt"), "--pdf", "/dev/full"} << 1
+            << "AVVISO: Impossibile salvare il file PDF\nFile «/dev/full»: " + device;
+        ::mkfifo(QFile::encodeName(path("tubo.pdf")).constData(), 0600);
+        QTest::newRow("a PDF to a named pipe")
+            << QStringList{"sheet", dataFile("ricetta_uova.txt"), "--pdf", path("tubo.pdf")} << 1
+            << "AVVISO: Impossibile salvare il file PDF\nFile «" + path("tubo.pdf") + "»: " + device;
+        QTest::newRow("a converter PDF to /dev/full")
+            << QStringList{"convert", "--total", "100", "A=100", "--pdf", "/dev/full"} << 1
+            << "AVVISO: Impossibile salvare il file PDF\nFile «/dev/full»: " + device;
+        // A text editor's "Unicode" is named as such.
+        QFile recipe(dataFile("ricetta_uova.txt"));
+        recipe.open(QIODevice::ReadOnly);
+        const QString text = QString::fromLatin1(recipe.readAll());
+        writeFile(path("utf16.txt"),
+                  QByteArray("\xFF\xFE") +
+                      QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2));
+        QTest::newRow("a UTF-16 recipe")
+            << QStringList{"calc", path("utf16.txt")} << 2
+            << "AVVISO: Impossibile aprire il file: non è una ricetta valida\nFile «" + path("utf16.txt") +
+                   "»: il file è in UTF-16 (il formato «Unicode» di un editor di testo): salvarlo di nuovo "
+                   "come "
+                   "«ANSI» o «UTF-8»\n";
     }
 
     void refusalsAndBadFiles()
@@ -244,9 +276,14 @@ private slots:
         QFETCH(QStringList, arguments);
         const Run run = cli(arguments);
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.err,
-                 QStringLiteral("AVVISO: Non si possono inserire valori superiori a 100\n"
-                                "AVVISO: Il valore digitato non è un numero prego reinserire il valore\n"));
+        const QString file =
+            QStringLiteral("File «%1»: ").arg(dataFile(QStringLiteral("ricetta_punto_decimale.txt")));
+        QCOMPARE(
+            run.err,
+            QStringLiteral("AVVISO: Non si possono inserire valori superiori a 100\n") + file +
+                QStringLiteral("il campo 27 (le proteine del DODICESIMO componente) è «150»\n"
+                               "AVVISO: Il valore digitato non è un numero prego reinserire il valore\n") +
+                file + QStringLiteral("il campo 28 (i grassi del DODICESIMO componente) è «5.5»\n"));
         if (arguments.first() == QStringLiteral("calc"))
             QVERIFY(run.out.contains(QStringLiteral("TxtRisPeso=80,00\n")));
     }
@@ -305,6 +342,15 @@ private slots:
             cli({"convert", "--total", "1000", "Farina=33,3", "Mais=33,3", "Latte=33,3", "Miele=0,1"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringLiteral("Farina=333\nMais=333\nLatte=333\nMiele=1\n"));
+    }
+
+    // Every NAME=GRAMS stays one line that cannot drive the terminal, whatever the name holds.
+    void convertNamesAreOneLineEach()
+    {
+        const Run run =
+            cli({"convert", "--total", "100", "A\x1b[31m=25", "B\nC=25", "D\u2028E=25", "\u202eF=25"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("A\\x1b[31m=25\nB\\x0aC=25\nD\\u2028E=25\n\\u202eF=25\n"));
     }
 
     void convertRefusals_data()

@@ -95,8 +95,10 @@ private slots:
                                          << "0" << QStringList{messages::kNotANumber};
         QTest::newRow("percent 100") << false << "100"
                                      << "100" << QStringList();
+        // The converter has no eggs: its message names only the total.
         QTest::newRow("total beyond a double")
-            << true << "1" + QString(400, u'0') << "0" << QStringList{messages::kTooLarge};
+            << true << "1" + QString(400, u'0') << "0"
+            << QStringList{QStringLiteral("Il peso totale è troppo grande per il calcolo: ridurlo")};
         QTest::newRow("percent beyond a double")
             << false << "1" + QString(400, u'0') << "0" << QStringList{over};
     }

@@ -5,6 +5,7 @@
 #include "recipepage.h"
 #include "worksheet.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPdfWriter>
@@ -167,7 +168,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("ricetta.pdf"));
-        QVERIFY(pagerenderer::writePdf(recipepage::build(worksheet), pdf));
+        QCOMPARE(pagerenderer::writePdf(recipepage::build(worksheet), pdf), QString());
         const QString text =
             run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         for (const char *expected :
@@ -199,7 +200,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("lunga.pdf"));
-        QVERIFY(pagerenderer::writePdf(recipepage::build(worksheet), pdf));
+        QCOMPARE(pagerenderer::writePdf(recipepage::build(worksheet), pdf), QString());
         QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         text.remove(QRegularExpression(QStringLiteral("\\s")));
         for (const QString &expected :
@@ -207,9 +208,99 @@ private slots:
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" missing in ") + text));
     }
 
+    // Whatever a note or a name holds, a sheet stays on its pages and makes no page of
+    // nothing: marks stacked on one letter, runs of blank lines, tabs, blanks, characters
+    // without width, one endless word.
+    void hostileTextsStayOnTheirPages_data()
+    {
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<int>("maxPages");
+        const qsizetype mib = 1024 * 1024;
+        QTest::newRow("one letter and 500,000 combining accents")
+            << QStringLiteral("a") + QString(500000, QChar(0x0301)) << 1;
+        QTest::newRow("1 MiB of blank lines") << QString(mib, u'\n') << 1;
+        QTest::newRow("1 MiB of CR LF") << QStringLiteral("\r\n").repeated(mib / 2) << 1;
+        QTest::newRow("1 MiB of tabs") << QString(mib, u'\t') << 1;
+        QTest::newRow("1 MiB of spaces") << QString(mib, u' ') << 1;
+        QTest::newRow("1 MiB of zero-width spaces") << QString(mib, QChar(0x200B)) << 1;
+        QTest::newRow("a word after every thousand blank lines")
+            << (QStringLiteral("parola") + QStringLiteral(" \t\n").repeated(1000)).repeated(mib / 3006)
+            << 200;
+        QTest::newRow("one word of 1 MiB") << QString(mib, u'm') << 1000;
+        QTest::newRow("accents on every letter")
+            << QStringLiteral("e\u0301\u0301\u0301\u0301 ").repeated(mib / 6) << 1000;
+    }
+
+    void hostileTextsStayOnTheirPages()
+    {
+        QFETCH(QString, note);
+        QFETCH(int, maxPages);
+        Worksheet worksheet;
+        worksheet.select(componente(1), QStringLiteral("FARINA DI MAIS"));
+        worksheet.setText(peso(1), QStringLiteral("500"));
+        worksheet.setText(NomeRicetta, QStringLiteral("Ostile"));
+        worksheet.setText(Note, note);
+        QVERIFY(calculate(worksheet));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        pdf.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
+        const QRect paint = pdf.pageLayout().paintRectPixels(pdf.resolution());
+        const QSizeF box = paint.size();
+        // The paper, in the coordinates of the printable area.
+        const QRectF paper =
+            QRectF(pdf.pageLayout().fullRectPixels(pdf.resolution())).translated(-paint.topLeft());
+        const auto placed = pagerenderer::layout(recipepage::build(worksheet), pdf, box);
+
+        QSet<int> pagesWithText;
+        for (const PlacedText &text : placed) {
+            const QFontMetricsF metrics(QFont(QStringLiteral("Arial"), int(text.pointSize)), &pdf);
+            // Every text starts and ends inside the printable box, and its ink, accents
+            // included, lies on the paper.
+            QVERIFY(text.x >= 0 && text.x + metrics.horizontalAdvance(text.text) <= box.width() + 1);
+            QVERIFY(text.y >= 0 && text.y + metrics.lineSpacing() <= box.height() + 1);
+            const QRectF ink = metrics.boundingRect(text.text).translated(text.x, text.y + metrics.ascent());
+            QVERIFY2(ink.width() == 0 || (ink.left() >= paper.left() && ink.right() <= paper.right() &&
+                                          ink.top() >= paper.top() && ink.bottom() <= paper.bottom()),
+                     qPrintable(QStringLiteral("page %1: %2,%3 %4x%5 outside %6x%7")
+                                    .arg(text.page)
+                                    .arg(ink.x())
+                                    .arg(ink.y())
+                                    .arg(ink.width())
+                                    .arg(ink.height())
+                                    .arg(paper.width())
+                                    .arg(paper.height())));
+            if (!text.text.trimmed().isEmpty())
+                pagesWithText.insert(text.page);
+        }
+        const int pages = placed.isEmpty() ? 0 : placed.last().page + 1;
+        QVERIFY2(pages <= maxPages, qPrintable(QString::number(pages)));
+        QCOMPARE(pagesWithText.size(), pages); // no page of nothing
+    }
+
+    // A line break in a hand-edited name prints as a blank, never gluing two words.
+    void lineBreaksInNamesAreBlanks()
+    {
+        Worksheet worksheet;
+        worksheet.setText(Aggiunta1, QStringLiteral("Prima riga\nseconda riga"));
+        worksheet.setText(peso(12), QStringLiteral("10"));
+        Page page;
+        page.addLine()
+            .at(3)
+            .text(QStringLiteral("Prima riga\r\nseconda\u2028riga"))
+            .text(QStringLiteral("\rfine"));
+        const auto placed = pagerenderer::layout(page, device, QSizeF(1e6, 1e6));
+        QStringList texts;
+        for (const PlacedText &text : placed)
+            texts << text.text;
+        QCOMPARE(texts, (QStringList{"Prima riga seconda riga", " fine"}));
+    }
+
     void unwritablePdfFails()
     {
-        QVERIFY(!pagerenderer::writePdf(Page(), QStringLiteral("/nonexistent-folder/x.pdf")));
+        QCOMPARE(pagerenderer::writePdf(Page(), QStringLiteral("/nonexistent-folder/x.pdf")),
+                 QStringLiteral("la cartella «/nonexistent-folder» non esiste"));
     }
 };
 

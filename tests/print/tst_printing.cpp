@@ -314,6 +314,43 @@ private slots:
             QVERIFY2(!waitForPrintedPdf(other).isEmpty(), "the chosen queue printed nothing");
     }
 
+    // A printer asked for that the server does not have is named, and nothing is printed
+    // anywhere else: an unknown instance of a real queue, LPDEST naming no queue.
+    void printersThatDoNotExist_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("lpdest");
+        QTest::addColumn<QString>("message");
+        // followed by the queues there are now, which earlier tests change
+        const QString choices = QStringLiteral(": indicarne una con --printer NOME tra queste: ");
+        QTest::newRow("an instance the server does not have")
+            << QStringList{"--printer", queue + "/nope"} << QString()
+            << "AVVISO: La stampante «" + queue + "/nope» non esiste" + choices;
+        QTest::newRow("LPDEST naming no queue")
+            << QStringList() << QStringLiteral("nope")
+            << "AVVISO: La stampante predefinita «nope», indicata da LPDEST, non esiste sul server" + choices;
+    }
+
+    void printersThatDoNotExist()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, lpdest);
+        QFETCH(QString, message);
+        clearPdfDir();
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!lpdest.isEmpty())
+            environment.insert(QStringLiteral("LPDEST"), lpdest);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VORNAK_CLI), QStringList{QStringLiteral("print"), recipe} + options);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 1);
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(err.startsWith(message) && err.endsWith(QStringLiteral("\n")), qPrintable(err));
+        QVERIFY(run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).out.isEmpty());
+        QVERIFY(pdfDir.entryList({QStringLiteral("*.pdf")}).isEmpty());
+    }
+
     void withoutPrinterThePdfIsOffered_data()
     {
         QTest::addColumn<Way>("way");

@@ -343,6 +343,21 @@ private slots:
         QTest::newRow("a byte-order mark on Windows-1252 text")
             << "\xEF\xBB\xBF" + edited(name, "\"Ricetta di per\xF2\"") << QString() << QString()
             << "il campo 41 (il nome della ricetta) non è in UTF-8, come il BOM all'inizio del file dice";
+        // Each blames what went wrong, not field 37.
+        QTest::newRow("quoted words with a comma between them in the notes")
+            << edited(notes, "\"Usare \"A\",\"B\"\"") << QString() << QString()
+            << "il campo 42 (le note) ha una virgoletta (\") che non si sa se chiude il testo: toglierla con "
+               "un editor di testo";
+        QTest::newRow("a NUL byte after the last line end")
+            << good + QByteArray("\0", 1) << QString() << QString() // the notes hold a line break
+            << "dopo la ricetta il file continua alla riga 3 con «\\x00», che non è l'inizio di un'altra "
+               "ricetta";
+        QTest::newRow("two records without a line break between them")
+            << good.trimmed() + good << QString() << QString()
+            << "il campo 51 è seguito da un'altra ricetta sulla stessa riga: manca l'a capo tra le due";
+        QTest::newRow("a quote in a result field is named by what it holds")
+            << edited(",\"404,00\"", ",\"404\"00\"") << "Boilie al latte" << storedNotes
+            << "Il peso totale del mix contiene" + saving;
         QTest::newRow("UTF-8 without the mark reads as Windows-1252")
             << edited(name, "\"Ricetta di per\xC3\xB2\"") << "Ricetta di perÃ²" << storedNotes << "";
     }
@@ -457,7 +472,15 @@ private slots:
 
         chooser.openPath = path("a-mano.txt");
         QVERIFY(recipecommands::open(*sheet, chooser));
-        QCOMPARE(sink.texts(), warnings);
+        // Each rule's own words, then the file and the field the value came from.
+        QStringList firstLines;
+        for (const QString &text : sink.texts()) {
+            firstLines << text.section(u'\n', 0, 0);
+            QVERIFY2(text.section(u'\n', 1).startsWith(
+                         QStringLiteral("File «%1»: il campo ").arg(chooser.openPath)),
+                     qPrintable(text));
+        }
+        QCOMPARE(firstLines, warnings);
         change(record, opened);
         QCOMPARE(recipefile::recordOf(*sheet), record);
     }
@@ -569,9 +592,12 @@ private slots:
         sheet->setText(Note, QString(1100 * 1024, u'n'));
         chooser.savePath = path("enorme.txt");
         QVERIFY(!recipecommands::save(*sheet, chooser));
-        QCOMPARE(chooser.asked, 0); // refused before the dialog
-        QCOMPARE(sink.warnings.size(), 1);
-        QVERIFY2(sink.texts().first().contains(QStringLiteral("le note")), qPrintable(sink.texts().first()));
+        // Refused with the file it was meant for and the text to shorten.
+        QCOMPARE(sink.texts(),
+                 QStringList{usertext::aboutFile(messages::kCannotSave, chooser.savePath,
+                                                 QStringLiteral("la ricetta supera 1 MiB, il limite "
+                                                                "del file delle ricette: accorciare "
+                                                                "le note"))});
         QVERIFY(!QFile::exists(chooser.savePath));
     }
 
@@ -594,8 +620,9 @@ private slots:
                                      << "il nome della ricetta contiene il carattere \u00ab\u03a9\u00bb";
         QTest::newRow("notes") << int(Note) << QStringLiteral("\u03a9")
                                << "le note contengono il carattere \u00ab\u03a9\u00bb";
-        QTest::newRow("custom name") << int(Aggiunta2) << QStringLiteral("\u03a9")
-                                     << "il nome del TREDICESIMO componente contiene il carattere";
+        QTest::newRow("custom name")
+            << int(Aggiunta2) << QStringLiteral("\u03a9")
+            << "il nome del TREDICESIMO componente contiene il carattere \u00ab\u03a9\u00bb";
         QTest::newRow("an emoji is named whole") << int(Note) << QStringLiteral("\U0001F41F")
                                                  << "le note contengono il carattere \u00ab\U0001F41F\u00bb";
     }
@@ -609,8 +636,10 @@ private slots:
         sheet->setText(fieldId, QStringLiteral("Carpa ") + character);
         chooser.savePath = path(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".txt"));
         QVERIFY(!recipecommands::save(*sheet, chooser));
-        QCOMPARE(sink.warnings.size(), 1);
-        QVERIFY2(sink.texts().first().contains(named), qPrintable(sink.texts().first()));
+        QCOMPARE(sink.texts(),
+                 QStringList{usertext::aboutFile(messages::kCannotSave, chooser.savePath,
+                                                 named + QStringLiteral(", che il file delle ricette non può "
+                                                                        "contenere"))});
         QVERIFY(!QFile::exists(chooser.savePath));
 
         // The euro sign is in the code page and is kept.

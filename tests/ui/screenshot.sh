@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on a 1280 x 1024 desktop with a window manager, waits for its
-# window and saves a screenshot of the screen: screenshot.sh VORNAK GRABSCREEN OUT.png
+# window and saves a screenshot of the screen: screenshot.sh VORNAK GRABSCREEN OUT.png [ARG...]
+# (ARG... are handed to the program).
 set -euo pipefail
 program=$1 grab=$2 out=$3
+shift 3
 source "$(dirname "$0")/xsession.sh"
 
 start_desktop 1280x1024
 applog=$desktop_home/app.log # removed with the desktop
-"$program" >"$applog" 2>&1 &
+"$program" "$@" >"$applog" 2>&1 &
 app=$!
 desktop_pids+=($app)
 for _ in $(seq 100); do

@@ -113,7 +113,9 @@ public:
 protected:
     printerjob::Destinations destinations() override
     {
-        return {true, {}, printerPresent ? QStringLiteral("Fake") : QString(), {}};
+        printerjob::Destinations found;
+        found.defaultPrinter = printerPresent ? QStringLiteral("Fake") : QString();
+        return found;
     }
     printerjob::JobResult printOn(const Page &, const QString &) override
     {

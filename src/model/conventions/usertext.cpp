@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "usertext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -9,7 +10,18 @@
 
 namespace usertext {
 
-QString printable(const QString &text)
+namespace {
+
+// Characters that reorder or break what follows them without being seen: the
+// direction marks, embeddings, overrides and isolates, and the Unicode line and
+// paragraph separators, which a terminal passes on raw.
+bool isInvisibleControl(char16_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069) || c == 0x2028 || c == 0x2029;
+}
+
+QString escapedText(const QString &text, bool keepLineBreaks)
 {
     QString out;
     out.reserve(text.size());
@@ -17,12 +29,26 @@ QString printable(const QString &text)
         const char16_t c = text[k].unicode();
         const bool lineBreak = c == u'\n' || (c == u'\r' && k + 1 < text.size() && text[k + 1] == u'\n');
         const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
-        if (control && !lineBreak && c != u'\t')
+        if (control && !(keepLineBreaks && lineBreak) && c != u'\t')
             out += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
+        else if (isInvisibleControl(c))
+            out += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
         else
             out += QChar(c);
     }
     return out;
+}
+
+} // namespace
+
+QString printable(const QString &text)
+{
+    return escapedText(text, true);
+}
+
+QString printableLine(const QString &text)
+{
+    return escapedText(text, false);
 }
 
 QString fileName(const QString &path)
@@ -86,6 +112,8 @@ QString whyUnwritable(const QString &path, int systemError)
     const QFileInfo info(path);
     if (info.isDir())
         return QStringLiteral("è una cartella");
+    if (info.exists() && !info.isFile())
+        return QCoreApplication::translate("usertext", "non è un file normale (è una pipe o un dispositivo)");
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists())
         return QStringLiteral("la cartella %1 non esiste").arg(fileName(folder.filePath()));

@@ -10,7 +10,12 @@ namespace usertext {
 // The text with every control character but the line break and the tab written as \xHH
 // (a Windows line break counts as a line break), so a name read from a file can never
 // drive the terminal or garble a message box.
+// Direction overrides (U+202E) and the Unicode line separators are written as \uHHHH.
 QString printable(const QString &text);
+
+// The same, line breaks escaped too: for a text that must stay on one line of output
+// ("NAME=GRAMS").
+QString printableLine(const QString &text);
 
 // A file's name as messages show it: «/home/luca/ricetta.txt».
 QString fileName(const QString &path);

@@ -2,15 +2,15 @@
 #include "ingredientfile.h"
 
 #include "catalogue.h"
+#include "csvrecords.h"
+#include "filewriter.h"
 #include "numbers.h"
 #include "usertext.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
@@ -27,59 +27,6 @@ constexpr int kShownProblems = 10;
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
-}
-
-// A line of nothing but blanks and separators is an empty spreadsheet row.
-bool isEmptyRow(const QString &line)
-{
-    for (QChar c : line)
-        if (!isBlank(c) && c != u';')
-            return false;
-    return true;
-}
-
-// The fields of one line, or nothing when a quoted field is not closed or is followed
-// by more than blanks. "" inside quotes is one double quote.
-std::optional<QStringList> splitLine(const QString &line)
-{
-    QStringList fields;
-    const qsizetype n = line.size();
-    qsizetype i = 0;
-    while (true) {
-        qsizetype start = i;
-        while (start < n && isBlank(line[start]))
-            ++start;
-        QString field;
-        if (start < n && line[start] == u'"') {
-            bool closed = false;
-            for (i = start + 1; i < n; ++i) {
-                if (line[i] != u'"') {
-                    field += line[i];
-                } else if (i + 1 < n && line[i + 1] == u'"') {
-                    field += u'"';
-                    ++i;
-                } else {
-                    closed = true;
-                    ++i;
-                    break;
-                }
-            }
-            while (i < n && isBlank(line[i]))
-                ++i;
-            if (!closed || (i < n && line[i] != u';'))
-                return std::nullopt;
-        } else {
-            qsizetype end = line.indexOf(u';', i);
-            if (end < 0)
-                end = n;
-            field = line.mid(i, end - i);
-            i = end;
-        }
-        fields << field;
-        if (i >= n)
-            return fields;
-        ++i; // past the ";"
-    }
 }
 
 bool isHeader(const QStringList &fields)
@@ -108,9 +55,11 @@ QString columnReason(Column column, const QString &text, Check result)
         .arg(header, text, numbers::plainText(r.min), numbers::plainText(r.max));
 }
 
-// Why a data line cannot be used, or an empty text; `out` receives the line's entry.
-QString lineProblem(const QStringList &fields, const QHash<QString, int> &seenAt, Ingredient &out)
+// Why a data line cannot be used, or an empty text; `out` receives the line's entry and
+// `cell` the field to blame (the name unless a value or the price is wrong).
+QString lineProblem(const QStringList &fields, const QHash<QString, int> &seenAt, Ingredient &out, int &cell)
 {
+    cell = 0;
     out.name = fields[0].trimmed();
     for (int k = 0; k < kValueCount; ++k)
         out.values[size_t(k)] = fields[k + 1].trimmed();
@@ -137,14 +86,17 @@ QString lineProblem(const QStringList &fields, const QHash<QString, int> &seenAt
         for (int k = 0; k < kValueCount; ++k) {
             const auto column = Column(k);
             const QString &value = out.values[size_t(k)];
+            cell = k + 1;
             if (value.isEmpty())
                 return QStringLiteral("manca il valore di %1").arg(QString::fromLatin1(rule(column).header));
             if (const Check result = check(column, value); result != Check::Ok)
                 return columnReason(column, value, result);
         }
+        cell = 0;
         if (sumOver100(out.values[Proteine], out.values[Grassi], out.values[Carboidrati]))
             return QStringLiteral("proteine, grassi e carboidrati insieme superano 100");
     }
+    cell = Prezzo + 1;
     if (!out.price.isEmpty())
         if (const Check result = check(Prezzo, out.price); result != Check::Ok)
             return columnReason(Prezzo, out.price, result);
@@ -184,65 +136,59 @@ QString header()
     return names.join(u';');
 }
 
-ReadResult decode(const QByteArray &input)
+namespace {
+
+QStringList textsOf(const csvrecords::Record &record)
+{
+    QStringList texts;
+    for (const csvrecords::Cell &cell : record.cells)
+        texts << cell.text;
+    return texts;
+}
+
+// Takes one data record into the library, or says which line of it is wrong and why.
+void takeRecord(const csvrecords::Record &record, QHash<QString, int> &seenAt, ReadResult &result)
+{
+    auto reject = [&](int line, const QString &reason) {
+        result.problems << QStringLiteral("riga %1: %2").arg(line).arg(reason);
+    };
+    if (record.brokenLine)
+        return reject(record.brokenLine, QStringLiteral("virgolette non chiuse o seguite da altro testo"));
+    if (record.cells.size() != kFieldCount)
+        return reject(record.line, QStringLiteral("servono %1 campi separati da «;», qui sono %2")
+                                       .arg(kFieldCount)
+                                       .arg(record.cells.size()));
+    Ingredient entry;
+    int cell = 0;
+    if (const QString problem = lineProblem(textsOf(record), seenAt, entry, cell); !problem.isEmpty())
+        return reject(record.cells[cell].line, problem);
+    seenAt.insert(entry.name, record.line);
+    if (kindOf(entry.name) == NameKind::Personal)
+        result.library.ingredients << entry;
+    else if (!entry.price.isEmpty())
+        result.library.prices.insert(entry.name, entry.price);
+}
+
+} // namespace
+
+ReadResult decode(const QByteArray &bytes)
 {
     ReadResult result;
-    QByteArray bytes = input;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    const QList<QByteArray> lines = bytes.split('\n');
     bool headerSeen = false;
     QHash<QString, int> seenAt;
-    for (qsizetype k = 0; k < lines.size(); ++k) {
-        const int lineNumber = int(k) + 1;
-        QByteArray raw = lines[k];
-        if (raw.endsWith('\r'))
-            raw.chop(1);
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        const QString line = decoder(raw);
-        auto reject = [&](const QString &reason) {
-            result.problems << QStringLiteral("riga %1: %2").arg(lineNumber).arg(reason);
-        };
-        if (decoder.hasError()) {
-            if (!headerSeen)
-                break; // reported below as a file without its header
-            reject(QStringLiteral("il testo non è in UTF-8"));
+    for (const csvrecords::Record &record : csvrecords::split(csvrecords::decodeText(bytes))) {
+        if (record.blank())
+            continue;
+        if (headerSeen) {
+            takeRecord(record, seenAt, result);
             continue;
         }
-        if (isEmptyRow(line))
-            continue;
-        const auto fields = splitLine(line);
-        if (!headerSeen) {
-            if (!fields || !isHeader(*fields))
-                break;
-            headerSeen = true;
-            continue;
+        // Without its header the columns cannot be trusted: nothing of the file is used.
+        if (record.brokenLine || !isHeader(textsOf(record))) {
+            result.failure = QStringLiteral("la prima riga deve essere «%1»").arg(header());
+            return result;
         }
-        if (!fields) {
-            reject(QStringLiteral("virgolette non chiuse o seguite da altro testo"));
-            continue;
-        }
-        if (fields->size() != kFieldCount) {
-            reject(QStringLiteral("servono %1 campi separati da «;», qui sono %2")
-                       .arg(kFieldCount)
-                       .arg(fields->size()));
-            continue;
-        }
-        Ingredient entry;
-        if (const QString problem = lineProblem(*fields, seenAt, entry); !problem.isEmpty()) {
-            reject(problem);
-            continue;
-        }
-        seenAt.insert(entry.name, lineNumber);
-        if (kindOf(entry.name) == NameKind::Personal)
-            result.library.ingredients << entry;
-        else if (!entry.price.isEmpty())
-            result.library.prices.insert(entry.name, entry.price);
-    }
-    // Without its header the columns cannot be trusted: nothing of the file is used.
-    if (!headerSeen && !isEmptyRow(QString::fromUtf8(bytes).remove(u'\r').remove(u'\n'))) {
-        result = ReadResult();
-        result.failure = QStringLiteral("la prima riga deve essere «%1»").arg(header());
+        headerSeen = true;
     }
     return result;
 }
@@ -327,16 +273,8 @@ QString save(const Library &library, const QString &path)
         return QStringLiteral(
                    "Impossibile salvare il file degli ingredienti «%1»: la cartella non si può creare")
             .arg(file);
-    QSaveFile out(path);
-    const QByteArray bytes = encode(library);
-    // Unbuffered, so a write that fails half-way (a full disk) is the save's failure and commit()
-    // keeps the earlier file; a buffered write would only fail in close(), after the check.
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size() ||
-        !out.commit()) {
-        const int error = out.error() == QFileDevice::ResourceError ? ENOSPC : errno;
-        return QStringLiteral("Impossibile salvare il file degli ingredienti «%1»: %2")
-            .arg(file, usertext::whyUnwritable(path, error));
-    }
+    if (const QString why = filewriter::write(path, encode(library)); !why.isEmpty())
+        return QStringLiteral("Impossibile salvare il file degli ingredienti «%1»: %2").arg(file, why);
     return QString();
 }
 

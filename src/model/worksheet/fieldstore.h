@@ -55,6 +55,7 @@ public:
     virtual QString fieldName(FieldId id) const = 0;
 
     void setWarningSink(WarningSink *sink) { m_sink = sink; }
+    WarningSink *warningSink() const { return m_sink; }
     void warn(const QString &text); // titled "AVVISO"
     void warn(const QString &title, const QString &text);
 

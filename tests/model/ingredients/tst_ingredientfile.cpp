@@ -84,7 +84,7 @@ private slots:
                            "riga 8: «CASEINA» compare già alla riga 7"};
         QTest::newRow("quoting")
             << QByteArray("\"Mix; speciale\";\"1\";1;1;3;3;\"2,5\"\n\"Mix \"\"A\"\"\";1;1;1;3;3;\n"
-                          "\"aperto;1;1;1;3;3;\n\"chiuso\" x;1;1;1;3;3;\n")
+                          "\"chiuso\" x;1;1;1;3;3;\n\"aperto;1;1;1;3;3;\n")
             << QStringList{"Mix; speciale|1|1|1|3|3|2,5"}
             << QStringList{"riga 3: il nome non può contenere virgolette (\")",
                            "riga 4: virgolette non chiuse o seguite da altro testo",
@@ -94,13 +94,25 @@ private slots:
             << QStringList{"Caffè €|1|1|1|3|3|"}
             << QStringList{"riga 2: il nome non può contenere il carattere «✓», che il file delle ricette "
                            "non può contenere"};
-        QTest::newRow("field count, empty rows, bad UTF-8")
-            << QByteArray(
-                   "A;1;1;1;3;3\n\n;;;;;;\n  \nB;1;1;1;3;3;;\nC\xe8;1;1;1;3;3;\nD\xc3\xa8;1;1;1;3;3;\n")
+        QTest::newRow("field count, empty rows")
+            << QByteArray("A;1;1;1;3;3\n\n;;;;;;\n  \nB;1;1;1;3;3;;\nD\xc3\xa8;1;1;1;3;3;\n")
             << QStringList{"Dè|1|1|1|3|3|"}
             << QStringList{"riga 2: servono 7 campi separati da «;», qui sono 6",
-                           "riga 6: servono 7 campi separati da «;», qui sono 8",
-                           "riga 7: il testo non è in UTF-8"};
+                           "riga 6: servono 7 campi separati da «;», qui sono 8"};
+        // As spreadsheets save it: the plain "CSV" of an Italian spreadsheet is Windows-1252,
+        // the "Macintosh" one ends lines with CR alone, and a cell may hold a line break.
+        QTest::newRow("spreadsheet: Windows-1252 with the euro sign and accents")
+            << QByteArray("Caff\xe8 \x80;1;1;1;3;3;2,50\r\nPi\xf9 \xe0;1;1;1;3;3;\r\n")
+            << QStringList{"Caffè €|1|1|1|3|3|2,50", "Più à|1|1|1|3|3|"} << QStringList();
+        QTest::newRow("spreadsheet: CR-only line ends")
+            << QByteArray("Mix;1;1;1;3;3;1\rAltro;2;2;2;3;3;\r\rTerzo;1;1;1;9;3;\r")
+            << QStringList{"Mix|1|1|1|3|3|1", "Altro|2|2|2|3|3|"}
+            << QStringList{"riga 5: digeribilita «9» non è tra 1 e 5"};
+        QTest::newRow("spreadsheet: a line break in a quoted cell, errors at the cell's own line")
+            << QByteArray("Mix;1;1;\"1\r\n\";9;3;\r\nB;1;1;1;9;3;\r\nC;1;1;1;3;3;\"1\n\"\n")
+            << QStringList{"C|1|1|1|3|3|1"}
+            << QStringList{"riga 3: digeribilita «9» non è tra 1 e 5",
+                           "riga 4: digeribilita «9» non è tra 1 e 5"};
     }
 
     void dataLines()
@@ -117,6 +129,18 @@ private slots:
         const auto again = ingredientfile::decode(ingredientfile::encode(result.library));
         QCOMPARE(again.problems, QStringList());
         QCOMPARE(again.library, result.library);
+    }
+
+    // Whatever encoding a spreadsheet left, saving from the editor writes UTF-8 with its mark,
+    // so Vornak's own file is never taken for Windows-1252.
+    void savingWritesUtf8WithItsMark()
+    {
+        const auto read = ingredientfile::decode(kHeader + "Caff\xe8 \x80;1;1;1;3;3;2,50\r");
+        QCOMPARE(read.library.ingredients.size(), 1);
+        const QByteArray written = ingredientfile::encode(read.library);
+        QVERIFY(written.startsWith("\xEF\xBB\xBF" + kHeader.trimmed() + "\r\n"));
+        QVERIFY(written.contains("Caff\xC3\xA8 \xE2\x82\xAC;1;1;1;3;3;2,50\r\n"));
+        QCOMPARE(ingredientfile::decode(written).library, read.library);
     }
 
     void wholeFile_data()
