@@ -19,6 +19,11 @@ from decimal import Decimal, ROUND_CEILING, ROUND_FLOOR
 from fractions import Fraction as F
 
 
+def D(text):
+    """A value of the dump (17 digits) as the decimal the user typed: the shortest that reads back."""
+    return Decimal(repr(float(text)))
+
+
 def parse(path):
     problems, cur = [], None
     for line in open(path, encoding="utf-8"):
@@ -32,18 +37,18 @@ def parse(path):
         elif w[0] == "goal":
             cur["goal"] = w[1]
         elif w[0] == "band":
-            cur["bands"][w[1]] = None if w[2] == "off" else (Decimal(w[2]), Decimal(w[3]))
+            cur["bands"][w[1]] = None if w[2] == "off" else (D(w[2]), D(w[3]))
         elif w[0] in ("digestibility", "binder"):
-            cur[w[0]] = None if w[1] == "-" else Decimal(w[1])
+            cur[w[0]] = None if w[1] == "-" else D(w[1])
         elif w[0] == "row":
-            cur["rows"].append({"row": int(w[1]), "p": Decimal(w[2]), "f": Decimal(w[3]), "c": Decimal(w[4]),
-                                "d": Decimal(w[5]), "b": Decimal(w[6]),
-                                "price": None if w[7] == "-" else Decimal(w[7]), "cur": Decimal(w[8]),
+            cur["rows"].append({"row": int(w[1]), "p": D(w[2]), "f": D(w[3]), "c": D(w[4]),
+                                "d": D(w[5]), "b": D(w[6]),
+                                "price": None if w[7] == "-" else D(w[7]), "cur": D(w[8]),
                                 "min": int(w[9]), "max": None if w[10] == "-" else int(w[10]), "keep": w[11] == "1"})
         elif w[0] == "eggs":
-            cur["eggs"] = {"p": Decimal(w[1]), "f": Decimal(w[2]), "c": Decimal(w[3]), "d": Decimal(w[4]),
-                           "gpe": int(w[5]), "price": None if w[6] == "-" else Decimal(w[6]),
-                           "cur": Decimal(w[7]), "free": w[8] == "1", "min": int(w[9]),
+            cur["eggs"] = {"p": D(w[1]), "f": D(w[2]), "c": D(w[3]), "d": D(w[4]),
+                           "gpe": int(w[5]), "price": None if w[6] == "-" else D(w[6]),
+                           "cur": D(w[7]), "free": w[8] == "1", "min": int(w[9]),
                            "max": None if w[10] == "-" else int(w[10])}
         elif w[0] == "answer":
             cur["answer"] = w[1]

@@ -132,6 +132,14 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
     layout->addLayout(buttons);
 
     controlhabits::install(this);
+    followChanges();
+    showCandidates(session.formulaInput());
+    m_total->setText(QString::number(m_shown.totalGrams));
+    fitToScreen();
+}
+
+void FrmFormula::followChanges()
+{
     // A proposal answers the limits it was found for: any change of them withdraws it.
     for (QLineEdit *edit : {m_protein.min, m_protein.max, m_fat.min, m_fat.max, m_carbo.min, m_carbo.max,
                             m_digestibility.min, m_binder.min, m_total})
@@ -140,11 +148,10 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
         connect(box, &QCheckBox::clicked, this, &FrmFormula::limitsChanged);
     connect(m_goal, &QComboBox::activated, this, &FrmFormula::limitsChanged);
     connect(m_rows, &FormulaRows::boundsEdited, this, &FrmFormula::limitsChanged);
-    connect(&session.worksheet(), &FieldStore::fieldChanged, this, &FrmFormula::worksheetChanged);
-    connect(&session, &Session::calculationChanged, this, &FrmFormula::worksheetChanged);
-    showCandidates(session.formulaInput());
-    m_total->setText(QString::number(m_shown.totalGrams));
-    fitToScreen();
+    // The worksheet, the prices and the last calculation: the session says whether a
+    // proposal still stands.
+    connect(&m_session.worksheet(), &FieldStore::fieldChanged, this, &FrmFormula::worksheetChanged);
+    connect(&m_session, &Session::calculationChanged, this, &FrmFormula::worksheetChanged);
 }
 
 FrmFormula::BandControls FrmFormula::addBand(QGridLayout *grid, int line, const QString &name,
