@@ -1,13 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Times the formula for a full worksheet: eleven catalogue rows, two custom rows and the
-// eggs (kept at four, then free), with the default bands, for a total of 1 kg and of
-// 25 kg, for both goals.
+// Times the formula: first a full worksheet (eleven catalogue rows, two custom rows and
+// the eggs, kept at four, then free) with the default bands, 1 kg and 25 kg, both goals;
+// then a fixed generated set of random and hard problems up to 10 t, each solved once,
+// with the median, the 99th percentile and the longest time, and how many ended by the
+// time limit. `--dump FILE` also writes every problem of the set and its answer, for a
+// check against another solver (scripts/formula-crosscheck.py).
+// Usage: formula_bench [--set RANDOM HARD] [--dump FILE] [--only N,N,...]
 #include "catalogue.h"
 #include "formula.h"
+#include "formulaexplain.h"
+#include "formulainstances.h"
 #include "numbers.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QStringList>
+#include <QSysInfo>
 #include <QTextStream>
+#include <QThread>
 
 #include <algorithm>
 
@@ -56,11 +67,32 @@ formula::Input fullWorksheet(qint64 total, formula::Goal goal, bool freeEggs)
     return input;
 }
 
-} // namespace
-
-int main()
+bool endedByTimeLimit(const formula::Result &result)
 {
-    QTextStream out(stdout);
+    return result.status == formula::Status::MaybeNotBest || result.reasons.contains(formula::timedOutText());
+}
+
+QString answerText(const formula::Result &result)
+{
+    if (result.status == formula::Status::NoMix)
+        return QStringLiteral("nomix ") + result.reasons.join(QStringLiteral(" | "));
+    QStringList grams;
+    for (const formula::ProposedRow &row : result.rows)
+        grams << QString::number(row.grams);
+    return QStringLiteral("%1 cost %2 distance %3 grams %4 eggs %5")
+        .arg(result.status == formula::Status::Best ? "best" : "maybe")
+        .arg(result.cost ? QString::number(*result.cost, 'g', 17) : QStringLiteral("-"))
+        .arg(QString::number(result.distance, 'g', 17), grams.join(u' '))
+        .arg(result.eggCount ? QString::number(*result.eggCount) : QStringLiteral("-"));
+}
+
+double percentile(const QList<double> &sorted, double p)
+{
+    return sorted[qMin(sorted.size() - 1, qsizetype(std::ceil(p * double(sorted.size()))) - 1)];
+}
+
+void fullWorksheetFigures(QTextStream &out)
+{
     out << "Formula, full worksheet (13 rows and eggs), default bands; medians of 21 runs:\n";
     for (const bool freeEggs : {false, true}) {
         for (const qint64 total : {1000, 25000}) {
@@ -72,7 +104,7 @@ int main()
                     QElapsedTimer timer;
                     timer.start();
                     result = formula::solve(input);
-                    samples << timer.nsecsElapsed() / 1e6;
+                    samples << double(timer.nsecsElapsed()) / 1e6;
                 }
                 std::sort(samples.begin(), samples.end());
                 const QString what = goal == formula::Goal::LowestCost ? QStringLiteral("lowest cost")
@@ -89,5 +121,81 @@ int main()
             }
         }
     }
+}
+
+// Each problem of the set solved once; the figures per kind and for the whole set.
+void setFigures(QTextStream &out, int randomCount, int hardCount, const QString &dumpPath,
+                const QList<int> &only)
+{
+    const QList<formulainstances::Instance> set = formulainstances::generate(randomCount, hardCount);
+    QFile dump(dumpPath);
+    QTextStream dumped(&dump);
+    if (!dumpPath.isEmpty() && !dump.open(QIODevice::WriteOnly | QIODevice::Text))
+        qFatal("cannot write %s", qPrintable(dumpPath));
+    QMap<QString, QList<double>> times;
+    QMap<QString, int> limited, mixes;
+    for (qsizetype k = 0; k < set.size(); ++k) {
+        if (!only.isEmpty() && !only.contains(int(k)))
+            continue;
+        const formulainstances::Instance &instance = set[k];
+        QElapsedTimer timer;
+        timer.start();
+        const formula::Result result = formula::solve(instance.input);
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        for (const QString &group : {instance.kind, QStringLiteral("all")}) {
+            times[group] << ms;
+            limited[group] += endedByTimeLimit(result) ? 1 : 0;
+            mixes[group] += result.status == formula::Status::NoMix ? 0 : 1;
+        }
+        if (dump.isOpen())
+            dumped << "instance " << k << ' ' << instance.kind << '\n'
+                   << formulainstances::describe(instance.input) << '\n'
+                   << "answer " << answerText(result) << '\n'
+                   << "time " << ms << "\nend\n";
+    }
+    out << "Formula, generated set (seed 27), each problem solved once, " << QSysInfo::prettyProductName()
+        << ", " << QThread::idealThreadCount() << " cores, "
+        << QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm")) << " UTC:\n";
+    for (const QString &group : {QStringLiteral("random"), QStringLiteral("hard"), QStringLiteral("all")}) {
+        QList<double> sorted = times.value(group);
+        if (sorted.isEmpty())
+            continue;
+        std::sort(sorted.begin(), sorted.end());
+        const QString name = QStringLiteral("set %1 (%2 problems, %3 with a mix)")
+                                 .arg(group)
+                                 .arg(sorted.size())
+                                 .arg(mixes[group]);
+        out << name << ", median: " << percentile(sorted, 0.5) << " ms\n"
+            << name << ", p99: " << percentile(sorted, 0.99) << " ms\n"
+            << name << ", max: " << sorted.last() << " ms\n"
+            << name << ", ended by the time limit: " << limited[group] << '\n';
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QStringList args;
+    for (int k = 1; k < argc; ++k)
+        args << QString::fromLocal8Bit(argv[k]);
+    int randomCount = 2000, hardCount = 500;
+    QString dumpPath;
+    QList<int> only; // problem numbers of the set, to look at a few
+    for (qsizetype k = 0; k < args.size(); ++k) {
+        if (args[k] == QStringLiteral("--set") && k + 2 < args.size()) {
+            randomCount = args[++k].toInt();
+            hardCount = args[++k].toInt();
+        } else if (args[k] == QStringLiteral("--dump") && k + 1 < args.size()) {
+            dumpPath = args[++k];
+        } else if (args[k] == QStringLiteral("--only") && k + 1 < args.size()) {
+            for (const QString &number : args[++k].split(u','))
+                only << number.toInt();
+        }
+    }
+    QTextStream out(stdout);
+    fullWorksheetFigures(out);
+    out.flush();
+    setFigures(out, randomCount, hardCount, dumpPath, only);
     return 0;
 }

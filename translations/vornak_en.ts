@@ -632,10 +632,6 @@
         <translation>, not «%1»</translation>
     </message>
     <message>
-        <source> (una volta per riga)</source>
-        <translation> (once per row)</translation>
-    </message>
-    <message>
         <source>Manca il file della ricetta</source>
         <translation>The recipe file is missing</translation>
     </message>
@@ -1264,10 +1260,6 @@ File </translation>
         <translation>The calculation does not confirm the formula found (%1): no mix checked</translation>
     </message>
     <message>
-        <source>La ricerca si è fermata dopo 1 secondo: la formula trovata potrebbe non essere la migliore</source>
-        <translation>The search stopped after 1 second: the formula found may not be the best</translation>
-    </message>
-    <message>
         <source>Riga %1 (%2)</source>
         <translation>Row %1 (%2)</translation>
     </message>
@@ -1380,10 +1372,6 @@ File </translation>
         <translation>The limits chosen rule each other out: no mix in whole grams meets them all at once</translation>
     </message>
     <message>
-        <source>La ricerca si è fermata dopo 1 secondo senza trovare una formula</source>
-        <translation>The search stopped after 1 second without finding a formula</translation>
-    </message>
-    <message>
         <source>Il risolutore non è riuscito a cercare la formula</source>
         <translation>The solver could not search for the formula</translation>
     </message>
@@ -1477,18 +1465,6 @@ File </translation>
     <message>
         <source>Nessun componente nel foglio: scegliere gli ingredienti nella finestra principale</source>
         <translation>No ingredients on the worksheet: choose them in the main window</translation>
-    </message>
-    <message>
-        <source>Riga %1 (%2): il %3 «%4» non è un numero intero di grammi</source>
-        <translation>Row %1 (%2): the %3 «%4» is not a whole number of grams</translation>
-    </message>
-    <message>
-        <source>minimo</source>
-        <translation>minimum</translation>
-    </message>
-    <message>
-        <source>massimo</source>
-        <translation>maximum</translation>
     </message>
 </context>
 <context>
@@ -1904,6 +1880,18 @@ Add the prices in View › Ingredients and prices, give those rows 0 as their ma
         <source>&amp;Chiudi</source>
         <translation>&amp;Close</translation>
     </message>
+    <message>
+        <source>Riga %1 (%2)</source>
+        <translation>Row %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: il %2 «%3» è negativo: i grammi non possono essere negativi</source>
+        <translation>%1: the %2 «%3» is negative: grams cannot be negative</translation>
+    </message>
+    <message>
+        <source>%1: il %2 «%3» non è un numero intero di grammi</source>
+        <translation>%1: the %2 «%3» is not a whole number of grams</translation>
+    </message>
 </context>
 <context>
     <name>FrmIngredienti</name>
@@ -2210,12 +2198,16 @@ Add the prices in View › Ingredients and prices, give those rows 0 as their ma
         <translation>the name cannot contain the character «%1», which the recipe file cannot hold</translation>
     </message>
     <message>
-        <source>Impossibile salvare il file degli ingredienti «%1»: la cartella non si può creare</source>
-        <translation>Cannot save the ingredient file «%1»: the folder cannot be created</translation>
+        <source>il file è in UTF-16 (il formato «Unicode» di un editor di testo o di un foglio di calcolo): salvarlo di nuovo come «CSV» o «CSV UTF-8»</source>
+        <translation>the file is in UTF-16 (the «Unicode» format of a text editor or spreadsheet): save it again as «CSV» or «CSV UTF-8»</translation>
     </message>
     <message>
-        <source>Impossibile salvare il file degli ingredienti «%1»: %2</source>
-        <translation>Cannot save the ingredient file «%1»: %2</translation>
+        <source>Impossibile salvare il file degli ingredienti</source>
+        <translation>Cannot save the ingredient file</translation>
+    </message>
+    <message>
+        <source>la cartella non si può creare</source>
+        <translation>the folder cannot be created</translation>
     </message>
 </context>
 <context>
@@ -2747,6 +2739,40 @@ Arguments:
     <message>
         <source> contiene</source>
         <translation> contains</translation>
+    </message>
+</context>
+<context>
+    <name>formula</name>
+    <message>
+        <source>1 secondo</source>
+        <translation>1 second</translation>
+    </message>
+    <message>
+        <source>%1 secondi</source>
+        <translation>%1 seconds</translation>
+    </message>
+    <message>
+        <source>La ricerca si è fermata dopo %1: la formula trovata potrebbe non essere la migliore</source>
+        <translation>The search stopped after %1: the formula found may not be the best</translation>
+    </message>
+    <message>
+        <source>La ricerca si è fermata dopo %1 senza trovare una formula</source>
+        <translation>The search stopped after %1 without finding a formula</translation>
+    </message>
+    <message>
+        <source>: il minimo di %1 supera il peso totale di %2</source>
+        <translation>: the minimum of %1 exceeds the total weight of %2</translation>
+    </message>
+</context>
+<context>
+    <name>formulaargs</name>
+    <message>
+        <source>: i grammi non possono essere negativi</source>
+        <translation>: grams cannot be negative</translation>
+    </message>
+    <message>
+        <source> (una volta per riga)</source>
+        <translation> (once per row)</translation>
     </message>
 </context>
 <context>

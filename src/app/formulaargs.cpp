@@ -69,22 +69,32 @@ bool readBand(const QString &text, formula::Band &band)
     return true;
 }
 
-// "ROW=G" into `bounds`; false when malformed or given twice for the row.
-bool readBound(const QString &text, QMap<int, qint64> &bounds)
+// What is wrong with an option's value, beyond its shape: said after "--min vuole …".
+const char *const kNegative = QT_TRANSLATE_NOOP("formulaargs", ": i grammi non possono essere negativi");
+const char *const kRepeated = QT_TRANSLATE_NOOP("formulaargs", " (una volta per riga)");
+
+// "ROW=G" into `bounds`; false when malformed or given twice for the row, with `why`
+// saying which when it is not the shape.
+bool readBound(const QString &text, QMap<int, qint64> &bounds, const char *&why)
 {
     const qsizetype split = text.indexOf(u'=');
     if (split < 0)
         return false;
     const std::optional<int> row = rowNumber(text.left(split));
     const std::optional<qint64> grams = wholeGrams(text.mid(split + 1));
+    if (!grams && numbers::toNumber(text.mid(split + 1)).value_or(0) < 0)
+        why = kNegative;
+    else if (row && grams && bounds.contains(*row))
+        why = kRepeated;
     if (!row || !grams || bounds.contains(*row))
         return false;
     bounds.insert(*row, *grams);
     return true;
 }
 
-// One option's value into `parsed`; false when the value is not what the option wants.
-bool readValue(const QString &name, const QString &value, FormulaArgs &parsed)
+// One option's value into `parsed`; false when the value is not what the option wants,
+// with `why` saying more when there is more to say.
+bool readValue(const QString &name, const QString &value, FormulaArgs &parsed, const char *&why)
 {
     if (name == QStringLiteral("--total")) {
         parsed.total = wholeGrams(value);
@@ -108,11 +118,13 @@ bool readValue(const QString &name, const QString &value, FormulaArgs &parsed)
         return minimum.has_value();
     }
     if (name == QStringLiteral("--min"))
-        return readBound(value, parsed.minGrams);
+        return readBound(value, parsed.minGrams, why);
     if (name == QStringLiteral("--max"))
-        return readBound(value, parsed.maxGrams);
+        return readBound(value, parsed.maxGrams, why);
     if (name == QStringLiteral("--keep")) {
         const std::optional<int> row = rowNumber(value);
+        if (row && parsed.keep.contains(*row))
+            why = kRepeated;
         if (!row || parsed.keep.contains(*row))
             return false;
         parsed.keep << *row;
@@ -153,10 +165,10 @@ QString parseFormulaArgs(const QStringList &args, FormulaArgs &parsed)
         if (at + 1 >= args.size() || args[at + 1].isEmpty())
             return wantsText(*option);
         const QString &value = args[++at];
-        if (!readValue(arg, value, parsed))
+        const char *why = nullptr;
+        if (!readValue(arg, value, parsed, why))
             return wantsText(*option) + QCoreApplication::translate("Cli", ", non «%1»").arg(value) +
-                   (option->repeatable ? QCoreApplication::translate("Cli", " (una volta per riga)")
-                                       : QString());
+                   (why ? QCoreApplication::translate("formulaargs", why) : QString());
     }
     if (files.isEmpty())
         return QCoreApplication::translate("Cli", "Manca il file della ricetta");

@@ -51,8 +51,9 @@ bool Session::saveLibrary(const personal::Library &library)
     }
     const personal::Library before = m_worksheet.library();
     m_worksheet.setLibrary(library);
-    // New values or prices: the last calculation's balance and cost no longer hold.
-    if (m_worksheet.library() != before && m_last)
+    // New values or prices: the last calculation's balance and cost no longer hold, nor
+    // does a formula proposal, whether or not a calculation stands.
+    if (m_worksheet.library() != before)
         setLast(std::nullopt);
     return true;
 }

@@ -24,6 +24,10 @@ struct Calculation
     MixCost cost;
 };
 
+// Whether two problems read from the worksheet are the same worksheet: rows, ingredients,
+// values, grams, prices, eggs and total; the user's settings (bounds, limits, goal) aside.
+bool sameWorksheet(const formula::Input &a, const formula::Input &b);
+
 // One user's work: the worksheet with the personal ingredients and prices, the commands
 // both programs run on it, and the last calculation. Every command that makes the last
 // calculation stale says so through calculationChanged(); the window's status lines and
@@ -55,7 +59,8 @@ public:
     ingredientfile::ReadResult readLibraryFile();
 
     // Writes the library to the file and gives it to the worksheet's lists; false, with a
-    // warning, when the file cannot be written.
+    // warning, when the file cannot be written. New values or prices make the last
+    // calculation stale, and say so even when none stands: a formula proposal follows too.
     bool saveLibrary(const personal::Library &library);
 
     // The commands of the main window's buttons.
@@ -75,14 +80,19 @@ public:
 
     // Solves `input`, unless the worksheet holds what "Calcola" refuses whatever the grams
     // (no ingredient at all, an index left at "-", custom percentages over 100, eggs
-    // without a kind or count): then no mix, with those reasons.
+    // without a kind or count): then no mix, with those reasons. The result records the
+    // worksheet it answers.
     formula::Result solveFormula(const formula::Input &input) const;
+
+    // Whether a proposal (or a no-mix answer) still answers the worksheet: the same rows and ingredients, the
+    // same values, grams and prices, the same eggs and total. Any change, a new price
+    // saved in "Ingredienti e prezzi" included, withdraws it.
+    bool proposalStands(const formula::Result &result) const;
 
     // Writes a proposal into the worksheet as if typed (a row left without grams as
     // "0,0", so that it keeps its ingredient and "Calcola" accepts it; rows whose grams do
     // not change keep their text), then runs "Calcola". False, changing nothing, with a
-    // warning, when the worksheet no longer has the proposal's rows; false when the
-    // calculation refuses.
+    // warning, when the proposal no longer stands; false when the calculation refuses.
     bool applyFormula(const formula::Result &result);
 
 signals:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The formula on the session's worksheet: its problem read from the rows as they show,
 // and its proposal written back as the user would type it.
+#include "calculation.h"
 #include "catalogue.h"
 #include "formulaentry.h"
 #include "messages.h"
@@ -55,6 +56,24 @@ void writeNumber(Worksheet &worksheet, FieldId id, double value, const QString &
 
 } // namespace
 
+bool sameWorksheet(const formula::Input &a, const formula::Input &b)
+{
+    if (a.rows.size() != b.rows.size() || a.eggs.has_value() != b.eggs.has_value() ||
+        a.totalGrams != b.totalGrams)
+        return false;
+    for (qsizetype k = 0; k < a.rows.size(); ++k) {
+        const formula::Candidate &x = a.rows[k], &y = b.rows[k];
+        if (x.row != y.row || x.name != y.name || x.protein != y.protein || x.fat != y.fat ||
+            x.carbo != y.carbo || x.digestibility != y.digestibility || x.binder != y.binder ||
+            x.pricePerKg != y.pricePerKg || x.currentGrams != y.currentGrams)
+            return false;
+    }
+    return !a.eggs || (a.eggs->kind == b.eggs->kind && a.eggs->currentCount == b.eggs->currentCount &&
+                       a.eggs->pricePerEgg == b.eggs->pricePerEgg && a.eggs->protein == b.eggs->protein &&
+                       a.eggs->fat == b.eggs->fat && a.eggs->carbo == b.eggs->carbo &&
+                       a.eggs->digestibility == b.eggs->digestibility);
+}
+
 formula::Input Session::formulaInput() const
 {
     const Worksheet &sheet = m_worksheet;
@@ -87,7 +106,7 @@ formula::Input Session::formulaInput() const
         eggs.gramsPerEgg = kind->gramsPerEgg;
         eggs.pricePerEgg = sheet.library().price(eggs.kind);
         eggs.currentCount = valueOf(sheet, NumeroUova);
-        total += eggs.currentCount * eggs.gramsPerEgg;
+        total += eggWeight(eggs.currentCount, eggs.gramsPerEgg);
         input.eggs = eggs;
     }
     // A total beyond the largest the formula takes stays beyond it, however large.
@@ -98,51 +117,31 @@ formula::Input Session::formulaInput() const
 formula::Result Session::solveFormula(const formula::Input &input) const
 {
     const Worksheet &sheet = m_worksheet;
-    QStringList refusals;
-    // Eggs alone are no mix to "Calcola"; said before any word on the total it would need.
-    if (input.rows.isEmpty())
-        refusals << messages::kNoComponent;
-    for (int row : kCustomRows) {
-        if (ingredientOf(sheet, row).isEmpty())
-            continue;
-        if (sheet.text(dig(row)) == kDash)
-            refusals << messages::missingDigestibility(row);
-        if (sheet.text(legante(row)) == kDash)
-            refusals << messages::missingBinder(row);
-        const double sum =
-            valueOf(sheet, proteine(row)) + valueOf(sheet, grassi(row)) + valueOf(sheet, carbo(row));
-        if (numbers::roundTo15(sum) > 100)
-            refusals << messages::sumOver100(row);
-    }
-    if (sheet.eggsChecked() && !eggKindOf(sheet))
-        refusals << messages::kChooseEggs;
+    // What "Calcola" would refuse whatever the grams, in its own words and order; eggs
+    // alone are no mix to it either.
+    QStringList refusals = ::refusals(sheet, Refusals::WhateverTheGrams);
     if (input.eggs && !input.eggs->free && sheet.text(NumeroUova) == QStringLiteral("0"))
         refusals << QCoreApplication::translate(
             "Formula", "Uova: il foglio ha 0 uova: scriverne il numero, oppure lasciarlo "
                        "scegliere alla formula");
-    if (!refusals.isEmpty()) {
-        formula::Result result;
+    formula::Result result;
+    if (refusals.isEmpty())
+        result = formula::solve(input);
+    else
         result.reasons = refusals;
-        return result;
-    }
-    return formula::solve(input);
+    result.worksheet = formulaInput();
+    return result;
+}
+
+bool Session::proposalStands(const formula::Result &result) const
+{
+    return sameWorksheet(formulaInput(), result.worksheet);
 }
 
 bool Session::applyFormula(const formula::Result &result)
 {
     Worksheet &sheet = m_worksheet;
-    // The proposal names every row that names an ingredient, and the eggs while ticked.
-    bool matches = result.status != formula::Status::NoMix;
-    int candidates = 0;
-    for (int row = 1; row <= kIngredientRows; ++row)
-        candidates += ingredientOf(sheet, row).isEmpty() ? 0 : 1;
-    matches = matches && candidates == result.rows.size();
-    for (const formula::ProposedRow &proposed : result.rows)
-        matches = matches && ingredientOf(sheet, proposed.row) == proposed.name;
-    const catalogue::EggKind *kind = eggKindOf(sheet);
-    matches = matches && bool(kind) == result.eggCount.has_value() &&
-              (!kind || result.mix[size_t(kEggRow - 1)].name == QString::fromLatin1(kind->name));
-    if (!matches) {
+    if (result.status == formula::Status::NoMix || !proposalStands(result)) {
         m_sink.warn(messages::kTitle, kStaleProposal);
         return false;
     }

@@ -205,39 +205,24 @@ void FormulaRows::showCandidates(const formula::Input &input)
     controlhabits::install(m_page);
 }
 
-std::optional<FormulaRows::Problem> FormulaRows::readBounds(formula::Input &input) const
+QList<formulaform::RowText> FormulaRows::boundTexts() const
 {
-    for (formula::Candidate &c : input.rows) {
-        if (!m_rows.contains(c.row))
-            continue; // not shown yet: no bounds of the user's
-        const Row &row = m_rows[c.row];
-        if (row.keep->isChecked()) {
-            c.keep = true;
-            continue;
-        }
-        auto problem = [&c](const char *what, QLineEdit *field) {
-            return Problem{tr("Riga %1 (%2): il %3 «%4» non è un numero intero di grammi")
-                               .arg(c.row)
-                               .arg(catalogue::displayName(c.name), tr(what), field->text()),
-                           field};
-        };
-        const QString min = row.min->text().trimmed();
-        if (!min.isEmpty()) {
-            const std::optional<qint64> grams = formulaentry::wholeGrams(min);
-            if (!grams)
-                return problem(QT_TRANSLATE_NOOP("FormulaRows", "minimo"), row.min);
-            c.minGrams = *grams;
-        }
-        const QString max = row.max->text().trimmed();
-        if (!max.isEmpty()) {
-            c.maxGrams = formulaentry::wholeGrams(max);
-            if (!c.maxGrams)
-                return problem(QT_TRANSLATE_NOOP("FormulaRows", "massimo"), row.max);
-        }
-    }
-    if (input.eggs && m_keepEggs)
-        input.eggs->free = !m_keepEggs->isChecked();
-    return std::nullopt;
+    QList<formulaform::RowText> texts;
+    for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it)
+        texts << formulaform::RowText{it.key(), it->min->text(), it->max->text(), it->keep->isChecked()};
+    return texts;
+}
+
+std::optional<bool> FormulaRows::keepEggs() const
+{
+    return m_keepEggs ? std::optional(m_keepEggs->isChecked()) : std::nullopt;
+}
+
+QWidget *FormulaRows::boundBox(int row, bool max) const
+{
+    if (!m_rows.contains(row))
+        return nullptr;
+    return max ? m_rows[row].max : m_rows[row].min;
 }
 
 void FormulaRows::showProposal(const formula::Result *result)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "formula.h"
+#include "formulaform.h"
 
 #include <QMap>
 #include <QWidget>
@@ -25,14 +26,11 @@ public:
     // ingredient keeps the minimum, maximum and keep box the user gave it.
     void showCandidates(const formula::Input &input);
 
-    // The user's bounds into `input`, which has the candidates shown. Nothing, or what is
-    // wrong and the field to correct.
-    struct Problem
-    {
-        QString text;
-        QWidget *field = nullptr;
-    };
-    std::optional<Problem> readBounds(formula::Input &input) const;
+    // The user's bounds as typed, for the rows shown; whether the eggs are kept (nothing
+    // without an egg row); the box of a row's minimum or maximum.
+    QList<formulaform::RowText> boundTexts() const;
+    std::optional<bool> keepEggs() const;
+    QWidget *boundBox(int row, bool max) const;
 
     // The proposed grams and eggs, or nothing to empty the column.
     void showProposal(const formula::Result *result);

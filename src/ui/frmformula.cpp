@@ -135,23 +135,6 @@ QLineEdit *numberBox(QWidget *parent, const QString &name, const QString &value)
     return edit;
 }
 
-// The worksheet as the formula reads it; the user's settings aside.
-bool sameWorksheet(const formula::Input &a, const formula::Input &b)
-{
-    if (a.rows.size() != b.rows.size() || a.eggs.has_value() != b.eggs.has_value() ||
-        a.totalGrams != b.totalGrams)
-        return false;
-    for (qsizetype k = 0; k < a.rows.size(); ++k) {
-        const formula::Candidate &x = a.rows[k], &y = b.rows[k];
-        if (x.row != y.row || x.name != y.name || x.protein != y.protein || x.fat != y.fat ||
-            x.carbo != y.carbo || x.digestibility != y.digestibility || x.binder != y.binder ||
-            x.pricePerKg != y.pricePerKg || x.currentGrams != y.currentGrams)
-            return false;
-    }
-    return !a.eggs || (a.eggs->kind == b.eggs->kind && a.eggs->currentCount == b.eggs->currentCount &&
-                       a.eggs->pricePerEgg == b.eggs->pricePerEgg);
-}
-
 enum ResultField
 {
     Protein,
@@ -190,6 +173,17 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
     layout->addLayout(buildButtons());
 
     controlhabits::install(this);
+    followChanges();
+    showCandidates(session.formulaInput());
+    m_total->setText(QString::number(m_shown.totalGrams));
+    fitToScreen();
+    // The total is what a formula most often starts from.
+    m_total->setFocus(Qt::OtherFocusReason);
+    m_total->selectAll();
+}
+
+void FrmFormula::followChanges()
+{
     // A proposal answers the limits it was found for: any change of them withdraws it.
     for (QLineEdit *edit : {m_protein.min, m_protein.max, m_fat.min, m_fat.max, m_carbo.min, m_carbo.max,
                             m_digestibility.min, m_binder.min, m_total})
@@ -198,14 +192,10 @@ FrmFormula::FrmFormula(Session &session, QWidget *parent) : QDialog(parent), m_s
         connect(box, &QCheckBox::clicked, this, &FrmFormula::limitsChanged);
     connect(m_goal, &QComboBox::activated, this, &FrmFormula::limitsChanged);
     connect(m_rows, &FormulaRows::boundsEdited, this, &FrmFormula::limitsChanged);
-    connect(&session.worksheet(), &FieldStore::fieldChanged, this, &FrmFormula::worksheetChanged);
-    connect(&session, &Session::calculationChanged, this, &FrmFormula::worksheetChanged);
-    showCandidates(session.formulaInput());
-    m_total->setText(QString::number(m_shown.totalGrams));
-    fitToScreen();
-    // The total is what a formula most often starts from.
-    m_total->setFocus(Qt::OtherFocusReason);
-    m_total->selectAll();
+    // The worksheet, the prices and the last calculation: the session says whether a
+    // proposal still stands.
+    connect(&m_session.worksheet(), &FieldStore::fieldChanged, this, &FrmFormula::worksheetChanged);
+    connect(&m_session, &Session::calculationChanged, this, &FrmFormula::worksheetChanged);
 }
 
 QWidget *FrmFormula::buildRows()
@@ -446,10 +436,9 @@ void FrmFormula::followWorksheet()
     const formula::Input now = m_session.formulaInput();
     if (!m_totalTyped)
         m_total->setText(QString::number(now.totalGrams));
-    if (sameWorksheet(now, m_shown))
-        return;
-    showCandidates(now);
-    if (m_result) {
+    if (!sameWorksheet(now, m_shown))
+        showCandidates(now);
+    if (m_result && !m_session.proposalStands(*m_result)) {
         m_result.reset();
         showResult();
         setNote(tr("Il foglio è cambiato: premere «Calcola formula» per una nuova proposta."));
@@ -475,50 +464,34 @@ void FrmFormula::warn(const QString &text, QWidget *field)
 
 std::optional<formula::Input> FrmFormula::readInput()
 {
+    auto band = [](const BandControls &c) {
+        return formulaform::BandText{c.on->isChecked(), c.min->text(), c.max->text()};
+    };
+    auto index = [](const IndexControls &c) {
+        return formulaform::IndexText{c.on->isChecked(), c.min->text()};
+    };
+    formulaform::Form form{band(m_protein),
+                           band(m_fat),
+                           band(m_carbo),
+                           index(m_digestibility),
+                           index(m_binder),
+                           m_total->text(),
+                           m_goal->currentIndex() == 1 ? formula::Goal::ClosestToCurrent
+                                                       : formula::Goal::LowestCost,
+                           m_rows->boundTexts(),
+                           m_rows->keepEggs()};
     formula::Input input = m_session.formulaInput();
-    auto band = [this](const BandControls &controls, const QString &name, formula::Band &band) {
-        band.on = controls.on->isChecked();
-        if (!band.on)
-            return true;
-        for (QLineEdit *edge : {controls.min, controls.max}) {
-            const std::optional<double> value = formulaentry::percentEdge(edge->text());
-            if (!value) {
-                warn(tr("%1: il %2 «%3» non è un numero da 0 a 100")
-                         .arg(name, edge == controls.min ? tr("minimo") : tr("massimo"), edge->text()),
-                     edge);
-                return false;
-            }
-            (edge == controls.min ? band.min : band.max) = *value;
-        }
-        return true;
-    };
-    auto index = [this](const IndexControls &controls, std::optional<double> &minimum) {
-        if (!controls.on->isChecked())
-            return true;
-        minimum = numbers::toNumber(controls.min->text());
-        if (!minimum)
-            warn(tr("%1: il minimo «%2» non è un numero").arg(controls.on->text(), controls.min->text()),
-                 controls.min);
-        return minimum.has_value();
-    };
-    if (!band(m_protein, tr("Proteine %"), input.bands.protein) ||
-        !band(m_fat, tr("Grassi %"), input.bands.fat) ||
-        !band(m_carbo, tr("Carboidrati %"), input.bands.carbo) ||
-        !index(m_digestibility, input.bands.minDigestibility) || !index(m_binder, input.bands.minBinder))
-        return std::nullopt;
-
-    const std::optional<qint64> total = formulaentry::wholeGrams(m_total->text());
-    if (!total) {
-        warn(tr("Peso totale: «%1» non è un numero intero di grammi").arg(m_total->text()), m_total);
-        return std::nullopt;
-    }
-    input.totalGrams = *total;
-    input.goal = m_goal->currentIndex() == 1 ? formula::Goal::ClosestToCurrent : formula::Goal::LowestCost;
-    if (const std::optional<FormulaRows::Problem> problem = m_rows->readBounds(input)) {
-        warn(problem->text, problem->field);
-        return std::nullopt;
-    }
-    return input;
+    const std::optional<formulaform::Problem> problem = formulaform::read(form, input);
+    if (!problem)
+        return input;
+    using formulaform::Box;
+    QWidget *const boxes[] = {m_protein.min, m_protein.max,       m_fat.min,    m_fat.max, m_carbo.min,
+                              m_carbo.max,   m_digestibility.min, m_binder.min, m_total};
+    QWidget *box = problem->box == Box::RowMin || problem->box == Box::RowMax
+                       ? m_rows->boundBox(problem->row, problem->box == Box::RowMax)
+                       : boxes[int(problem->box)];
+    warn(problem->text, box);
+    return std::nullopt;
 }
 
 void FrmFormula::CmdCalcolaFormula_Click()
@@ -554,6 +527,7 @@ void FrmFormula::CmdApplica_Click()
         return;
     }
     // The proposal stays on show, as the worksheet now has it.
+    m_result->worksheet = m_shown;
     showResult();
     m_apply->setEnabled(false);
     setNote(tr("La formula è nel foglio ed è stato eseguito Calcola."));

@@ -67,6 +67,8 @@ private:
     void setFocusOrder();
     void showCandidates(const formula::Input &input);
 
+    // Every change that withdraws a proposal or moves the rows.
+    void followChanges();
     // The worksheet changed: the rows follow it on the next turn of the event loop.
     void worksheetChanged();
     void limitsChanged();

@@ -443,9 +443,18 @@ private slots:
             << QStringList{"formula", unbalanced, "--total", "600,5"} << 2 << QString()
             << "--total vuole un numero intero di grammi tra 1 e 10.000.000, non "
                "«600,5»\n\n";
-        QTest::newRow("row 14")
-            << QStringList{"formula", unbalanced, "--keep", "14"} << 2 << QString()
-            << "--keep vuole il numero di una riga da 1 a 13, non «14» (una volta per riga)\n\n";
+        QTest::newRow("row 14") << QStringList{"formula", unbalanced, "--keep", "14"} << 2 << QString()
+                                << "--keep vuole il numero di una riga da 1 a 13, non «14»\n\n";
+        QTest::newRow("a row kept twice")
+            << QStringList{"formula", unbalanced, "--keep", "1", "--keep", "1"} << 2 << QString()
+            << "--keep vuole il numero di una riga da 1 a 13, non «1» (una volta per riga)\n\n";
+        QTest::newRow("a negative minimum")
+            << QStringList{"formula", unbalanced, "--min", "1=-5"} << 2 << QString()
+            << "--min vuole ROW=G, con ROW da 1 a 13 e G grammi interi (per esempio 3=100), non «1=-5»: i "
+               "grammi non possono essere negativi\n\n";
+        QTest::newRow("a minimum over the total, no maximum")
+            << QStringList{"formula", unbalanced, "--min", "1=500", "--total", "401"} << 1 << QString()
+            << "AVVISO: Riga 1 (ALBUMINA): il minimo di 500 g supera il peso totale di 401 g\n";
         QTest::newRow("total given twice")
             << QStringList{"formula", unbalanced, "--total", "500", "--total", "600"} << 2 << QString()
             << "Opzione ripetuta: --total\n\n";

@@ -325,6 +325,7 @@ private slots:
         formula::Result proposal;
         proposal.status = formula::Status::Best;
         proposal.rows = {{1, QStringLiteral("ALBUMINA"), 100, 100}, {2, QStringLiteral("SEMOLINO"), 0, 0}};
+        proposal.worksheet = session.formulaInput();
         QVERIFY(session.applyFormula(proposal));
         QCOMPARE(sheet.text(peso(1)), QStringLiteral("100,0"));
         QCOMPARE(sheet.text(peso(2)), QStringLiteral("0,0"));
@@ -370,6 +371,51 @@ private slots:
         QCOMPARE(after, before);
         QCOMPARE(sink.texts().size(), 1);
         QVERIFY(sink.texts().first().startsWith(QStringLiteral("Il foglio è cambiato")));
+    }
+
+    // A new price saved in "Ingredienti e prezzi" withdraws a proposal for the cheapest mix
+    // like a change of the worksheet, whether or not a calculation stands: since start,
+    // Cancella or Apri none does, and Applica would write grams found for the old prices.
+    void aNewPriceWithdrawsTheProposal_data()
+    {
+        QTest::addColumn<bool>("calculated");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<bool>("stands");
+        QTest::newRow("no calculation, albumin dearer") << false << "13" << false;
+        QTest::newRow("a calculation, albumin dearer") << true << "13" << false;
+        QTest::newRow("no calculation, the same price again") << false << "12" << true;
+    }
+
+    void aNewPriceWithdrawsTheProposal()
+    {
+        QFETCH(bool, calculated);
+        QFETCH(QString, price);
+        QFETCH(bool, stands);
+        RecordingSink sink;
+        Session session(sink);
+        loadPrices(session);
+        fullMix(session.worksheet());
+        if (calculated)
+            QVERIFY(session.calculate());
+        formula::Input input = session.formulaInput();
+        input.rows[1].maxGrams = 0; // oats have no price
+        input.bands = {{false}, {false}, {false}, std::nullopt, std::nullopt};
+        const formula::Result result = session.solveFormula(input);
+        QCOMPARE(result.status, formula::Status::Best);
+        QVERIFY(session.proposalStands(result));
+
+        QSignalSpy changed(&session, &Session::calculationChanged);
+        personal::Library library = session.worksheet().library();
+        library.prices[QStringLiteral("ALBUMINA")] = price;
+        QVERIFY(session.saveLibrary(library));
+        QCOMPARE(changed.isEmpty(), stands);
+        QCOMPARE(session.proposalStands(result), stands);
+        const QString grams = session.worksheet().text(peso(1));
+        QCOMPARE(session.applyFormula(result), stands);
+        if (!stands) {
+            QCOMPARE(session.worksheet().text(peso(1)), grams);
+            QCOMPARE(sink.texts().size(), 1);
+        }
     }
 };
 

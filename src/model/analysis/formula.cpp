@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formula.h"
 
+#include <QCoreApplication>
+
 #include "balance.h"
 #include "formulaexplain.h"
 #include "formulamix.h"
@@ -21,10 +23,10 @@
 namespace formula {
 namespace {
 
-// How far inside the shown edge a limit is asked to be after each failed check, in
-// percent or index points: first exactly on the edge, last a whole step of the last
-// decimal inside it.
-constexpr double kTightenings[] = {0, 1e-9, 1e-7, 1e-5, 1e-3, 0.005, 0.01};
+// How far inside the shown edge a limit is asked to be after each failed check, in steps
+// of the error the calculation's arithmetic can make on it (see arithmeticSlack()): first
+// exactly on the edge, which the program holds exactly for values with a few decimals.
+constexpr double kTightenings[] = {0, 1, 10, 100, 1000};
 constexpr int kTighteningCount = int(std::size(kTightenings));
 
 Result noMix(const QStringList &reasons)
@@ -46,12 +48,14 @@ Result resultOf(const Input &input, const Proposal &proposal, const Check &check
         result.eggCount = proposal.eggCount;
     result.mix = mixOf(input, proposal.grams, proposal.eggCount);
     result.results = checked.results;
-    result.cost = costOf(input, proposal);
-    if (result.cost)
-        result.costPerKg = *result.cost / (double(input.totalGrams) / 1000);
+    // A cost the status bar could not show is no cost here either.
+    if (const MixCost cost = costOf(input, proposal); cost.missingPrice.isEmpty() && !cost.tooLarge) {
+        result.cost = cost.total;
+        result.costPerKg = cost.perKg;
+    }
     result.distance = distanceOf(input, proposal);
     if (maybeNotBest)
-        result.reasons << kMaybeNotBest;
+        result.reasons << maybeNotBestText();
     return result;
 }
 
@@ -67,6 +71,27 @@ QString missedText(const QList<Limit> &missed)
 
 } // namespace
 
+QString timeLimitText()
+{
+    const int seconds = kTimeLimitMs / 1000;
+    return seconds == 1 ? QCoreApplication::translate("formula", "1 secondo")
+                        : QCoreApplication::translate("formula", "%1 secondi").arg(seconds);
+}
+
+QString maybeNotBestText()
+{
+    return QCoreApplication::translate(
+               "formula",
+               "La ricerca si è fermata dopo %1: la formula trovata potrebbe non essere la migliore")
+        .arg(timeLimitText());
+}
+
+QString timedOutText()
+{
+    return QCoreApplication::translate("formula", "La ricerca si è fermata dopo %1 senza trovare una formula")
+        .arg(timeLimitText());
+}
+
 Bands defaultBands()
 {
     auto bandOf = [](balance::Nutrient nutrient) {
@@ -79,18 +104,21 @@ Bands defaultBands()
 
 Result solve(const Input &input)
 {
-    GlpkSolver solver;
+    GlpkSolver solver(kTimeLimitMs, kBudgetMs);
     return solve(input, solver);
 }
 
 // Solves, then recomputes the mix with the calculation. A limit whose shown value falls
-// outside (a value sitting on a rounding edge) is asked to stay further inside, and the
-// program solved again; a mix is only ever returned once the calculation confirms it.
-Result solve(const Input &input, MipSolver &solver)
+// outside (only where the calculation's arithmetic is not exact) is asked to stay a hair
+// further inside, and the program solved again; a mix is only ever returned once the
+// calculation confirms it.
+Result solve(const Input &asked, MipSolver &solver)
 {
-    if (const QStringList problems = inputProblems(input); !problems.isEmpty())
+    if (const QStringList problems = inputProblems(asked); !problems.isEmpty())
         return noMix(problems);
 
+    Input input = asked;
+    input.bands = admittedBands(asked.bands);
     const Layout layout = layoutOf(input);
     Tightening tightening{};
     std::array<int, kLimitCount> level{};
@@ -103,7 +131,7 @@ Result solve(const Input &input, MipSolver &solver)
         case MipStatus::Infeasible:
             return noMix(explainNoMix(input, solver, tightening));
         case MipStatus::TimedOut:
-            return noMix({kTimedOut});
+            return noMix({timedOutText()});
         case MipStatus::Failed:
             return noMix({kSolverFailed});
         }
@@ -117,7 +145,7 @@ Result solve(const Input &input, MipSolver &solver)
             int &l = level[size_t(limit)];
             if (++l == kTighteningCount)
                 return noMix({missedText(checked.missed)});
-            tightening[size_t(limit)] = kTightenings[l];
+            tightening[size_t(limit)] = kTightenings[l] * arithmeticSlack(limit);
         }
     }
 }

@@ -121,20 +121,27 @@ struct Result
     double distance = 0;
     // Why there is no mix, one reason a line; with MaybeNotBest, the note that says so.
     QStringList reasons;
+    // The problem as the worksheet gave it when the proposal was made, the user's settings
+    // aside: the caller's record of what the proposal answers.
+    Input worksheet;
 };
 
-// Solves with GLPK: one second for each solve, four for all of them (the formula, the
-// checks that tighten it, and the reasons when there is none).
+// The time each solve of the program may take, and all of them together (the formula,
+// the checks that tighten it, and the reasons when there is none).
+inline constexpr int kTimeLimitMs = 1000;
+inline constexpr int kBudgetMs = 4000;
+
+// The time limit in words: "1 secondo".
+QString timeLimitText();
+
+// Solves with GLPK within those limits.
 Result solve(const Input &input);
 Result solve(const Input &input, MipSolver &solver);
 
 // The rows of rows 1-14 that a proposal gives, as the calculation would read them.
 CalculatedRows mixOf(const Input &input, const QList<qint64> &grams, qint64 eggCount);
 
-inline const QString &kMaybeNotBest = translatedConstant(
-    "Formula",
-    QT_TRANSLATE_NOOP(
-        "Formula",
-        "La ricerca si è fermata dopo 1 secondo: la formula trovata potrebbe non essere la migliore"));
+// The note of a mix found when the time ran out.
+QString maybeNotBestText();
 
 } // namespace formula

@@ -7,6 +7,8 @@
 #include "mixcost.h"
 #include "numbers.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 #include <QCoreApplication>
@@ -68,10 +70,15 @@ void checkRows(const Input &input, QStringList &reasons, Span &span)
         if (c.minGrams < 0 || max < 0)
             reasons << rowLabel(c) +
                            QCoreApplication::translate("Formula", ": i grammi non possono essere negativi");
-        else if (c.minGrams > max)
+        else if (c.minGrams > max && c.maxGrams)
             reasons << rowLabel(c) +
                            QCoreApplication::translate("Formula", ": il minimo di %1 supera il massimo di %2")
                                .arg(grams(double(c.minGrams)), grams(double(max)));
+        else if (c.minGrams > max) // no maximum of its own: the total is the limit
+            reasons << rowLabel(c) + QCoreApplication::translate("formula",
+                                                                 ": il minimo di %1 supera il peso "
+                                                                 "totale di %2")
+                                         .arg(grams(double(c.minGrams)), grams(double(max)));
         span.min += double(qMax<qint64>(c.minGrams, 0));
         span.max += double(qMax<qint64>(max, 0));
     }
@@ -91,7 +98,7 @@ void checkEggs(const Input &input, QStringList &reasons, Span &span)
                            "Formula", "Uova: %1 non è un numero intero di uova: lasciare libero il numero "
                                       "delle uova o scriverne uno intero")
                            .arg(numbers::plainText(eggs.currentCount));
-        const double weight = eggs.currentCount * eggs.gramsPerEgg;
+        const double weight = eggWeight(eggs.currentCount, eggs.gramsPerEgg);
         span.min += weight;
         span.max += weight;
         span.eggsInMin = span.eggsInMax = weight > 0;
@@ -105,9 +112,9 @@ void checkEggs(const Input &input, QStringList &reasons, Span &span)
                                                "Uova: il minimo di %1 uova supera il massimo di %2")
                        .arg(eggs.minCount)
                        .arg(*eggs.maxCount);
-    span.min += double(qMax<qint64>(eggs.minCount, 0)) * eggs.gramsPerEgg;
-    span.max +=
-        eggs.maxCount ? double(qMax<qint64>(*eggs.maxCount, 0)) * eggs.gramsPerEgg : double(input.totalGrams);
+    span.min += eggWeight(double(qMax<qint64>(eggs.minCount, 0)), eggs.gramsPerEgg);
+    span.max += eggs.maxCount ? eggWeight(double(qMax<qint64>(*eggs.maxCount, 0)), eggs.gramsPerEgg)
+                              : double(input.totalGrams);
     span.eggsInMin = eggs.minCount > 0;
     span.eggsInMax = true;
 }
@@ -351,7 +358,7 @@ QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening
                     "in grammi interi")
                     .arg(grams(double(input.totalGrams)))};
     case MipStatus::TimedOut:
-        return {kTimedOut};
+        return {timedOutText()};
     case MipStatus::Failed:
         return {kSolverFailed};
     }
@@ -375,7 +382,7 @@ QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening
     if (!reasons.isEmpty())
         return reasons;
     if (cutShort)
-        return {kTimedOut};
+        return {timedOutText()};
     return {QCoreApplication::translate(
         "Formula", "I limiti scelti si escludono a vicenda: nessun mix in grammi interi li rispetta "
                    "tutti insieme")};

@@ -20,9 +20,8 @@ QStringList inputProblems(const Input &input);
 // calculation, and shown as the results would show it.
 QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening &tightening);
 
-inline const QString &kTimedOut = translatedConstant(
-    "Formula",
-    QT_TRANSLATE_NOOP("Formula", "La ricerca si è fermata dopo 1 secondo senza trovare una formula"));
+// The search ended by the time limit without any mix.
+QString timedOutText();
 inline const QString &kSolverFailed = translatedConstant(
     "Formula", QT_TRANSLATE_NOOP("Formula", "Il risolutore non è riuscito a cercare la formula"));
 

@@ -75,6 +75,31 @@ std::optional<double> edgeOf(const Bands &bands, Limit limit)
     return isMin(limit) ? band.min : band.max;
 }
 
+double admittedEdge(double edge, Limit limit)
+{
+    const double shown = numbers::roundToDecimals(edge, 2);
+    if (isMin(limit) ? shown >= edge : shown <= edge)
+        return shown;
+    return numbers::roundToDecimals(shown + (isMin(limit) ? 0.01 : -0.01), 2);
+}
+
+Bands admittedBands(const Bands &bands)
+{
+    Bands admitted = bands;
+    auto admit = [](Band &band, Limit min, Limit max) {
+        band.min = admittedEdge(band.min, min);
+        band.max = admittedEdge(band.max, max);
+    };
+    admit(admitted.protein, Limit::ProteinMin, Limit::ProteinMax);
+    admit(admitted.fat, Limit::FatMin, Limit::FatMax);
+    admit(admitted.carbo, Limit::CarboMin, Limit::CarboMax);
+    if (admitted.minDigestibility)
+        admitted.minDigestibility = admittedEdge(*admitted.minDigestibility, Limit::DigestibilityMin);
+    if (admitted.minBinder)
+        admitted.minBinder = admittedEdge(*admitted.minBinder, Limit::BinderMin);
+    return admitted;
+}
+
 QList<Limit> activeLimits(const Bands &bands)
 {
     QList<Limit> active;
@@ -149,6 +174,12 @@ double eggCoefficient(const Eggs &eggs, Limit limit)
 double constraintEdge(double edge, Limit limit, double tightening)
 {
     return isMin(limit) ? edge - kHalfStep + tightening : edge + kHalfStep - tightening;
+}
+
+double arithmeticSlack(Limit limit)
+{
+    // Seven digits of an index of at most 5, with thirteen roundings on the way.
+    return measureOf(limit) == Measure::Binder ? 1e-5 : 1e-9;
 }
 
 QString limitSubject(Limit limit)

@@ -30,6 +30,13 @@ bool isMin(Limit limit);
 // The edge the user set, or nothing when the band or index is off.
 std::optional<double> edgeOf(const Bands &bands, Limit limit);
 
+// The results show two decimals, so a limit typed with more is taken as the shown values
+// it admits: a minimum rounded up, a maximum rounded down, to two decimals ("Grassi
+// almeno 2,996" admits 3,00 and more; "al massimo 5,774" admits 5,77 and less). Every
+// other edge stays as it is.
+double admittedEdge(double edge, Limit limit);
+Bands admittedBands(const Bands &bands);
+
 // The limits that are on, in the order of kLimits.
 QList<Limit> activeLimits(const Bands &bands);
 
@@ -49,12 +56,18 @@ double eggCoefficient(const Eggs &eggs, Limit limit); // per gram of egg; 0 for 
 
 // Per limit, how far inside the shown edge the program asks the true value to be
 // (percent or index points). 0 puts the constraint exactly on the edge the two-decimal
-// rounding allows (a minimum of 3 % admits 2,995 %).
+// rounding allows (a minimum of 3 % admits 2,995 %, which shows as 3,00 %).
 using Tightening = std::array<double, kLimitCount>;
 
 // The edge of the linear constraint for a limit, after tightening: 2,995 for "at least
 // 3 %" untightened, 8,005 for "at most 8 %".
 double constraintEdge(double edge, Limit limit, double tightening);
+
+// The smallest step by which the check's own arithmetic can miss an edge the program
+// keeps exactly: the binder index is summed in single precision (about seven digits), the
+// shares and the digestibility index in double precision rounded to fifteen digits, exact
+// for whole grams of ingredients with a few decimals.
+double arithmeticSlack(Limit limit);
 
 // Words for messages: "Proteine", "Indice di digeribilità"; "3%" or "3"; "2,10%" or "2,10".
 QString limitSubject(Limit limit);

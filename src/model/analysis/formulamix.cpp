@@ -26,8 +26,7 @@ CalculatedRows mixOf(const Input &input, const QList<qint64> &grams, qint64 eggC
                                    c.carbo, c.digestibility,  c.binder};
     }
     if (const std::optional<Eggs> &eggs = input.eggs) {
-        // The egg weight as the calculation writes it into its field and reads it back.
-        const double weight = numbers::valueOrZero(numbers::plainText(double(eggCount) * eggs->gramsPerEgg));
+        const double weight = eggWeight(double(eggCount), eggs->gramsPerEgg);
         rows[size_t(field::kEggRow - 1)] = {
             eggs->kind, weight, eggs->protein, eggs->fat, eggs->carbo, eggs->digestibility, 0};
     }
@@ -63,22 +62,15 @@ Check check(const Input &input, const Proposal &proposal)
     return result;
 }
 
-std::optional<double> costOf(const Input &input, const Proposal &proposal)
+MixCost costOf(const Input &input, const Proposal &proposal)
 {
-    double cost = 0;
-    for (int k = 0; k < input.rows.size(); ++k) {
-        if (proposal.grams[k] <= 0)
-            continue;
-        if (!input.rows[k].pricePerKg)
-            return std::nullopt;
-        cost += double(proposal.grams[k]) / 1000 * *input.rows[k].pricePerKg;
-    }
-    if (input.eggs && proposal.eggCount > 0) {
-        if (!input.eggs->pricePerEgg)
-            return std::nullopt;
-        cost += double(proposal.eggCount) * *input.eggs->pricePerEgg;
-    }
-    return cost;
+    QList<CostItem> items;
+    for (int k = 0; k < input.rows.size(); ++k)
+        if (proposal.grams[k] > 0)
+            items << CostItem{input.rows[k].name, input.rows[k].pricePerKg, double(proposal.grams[k]) / 1000};
+    if (input.eggs && proposal.eggCount > 0)
+        items << CostItem{input.eggs->kind, input.eggs->pricePerEgg, double(proposal.eggCount)};
+    return sumCost(items, double(input.totalGrams));
 }
 
 double distanceOf(const Input &input, const Proposal &proposal)

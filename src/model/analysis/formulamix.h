@@ -3,6 +3,7 @@
 
 #include "formulalimits.h"
 #include "formulaproblem.h"
+#include "mixcost.h"
 
 // A proposal read back from the solver, and what the calculation says of it.
 namespace formula {
@@ -30,8 +31,8 @@ struct Check
 };
 Check check(const Input &input, const Proposal &proposal);
 
-// Euro, or nothing when a row with grams (or the eggs) has no price.
-std::optional<double> costOf(const Input &input, const Proposal &proposal);
+// What the proposal costs, as the status bar will say it after Applica.
+MixCost costOf(const Input &input, const Proposal &proposal);
 
 // The closest goal's measure: the sum of |grams - target| over the candidates, plus the
 // grams of egg moved away from the target count when the count is free; 0 when rows 1-13

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formulaproblem.h"
 
+#include "numbers.h"
+
+#include <cmath>
+
 namespace formula {
 namespace {
 
@@ -15,6 +19,18 @@ double currentRowGrams(const Input &input)
 double currentEggCount(const Input &input)
 {
     return input.eggs ? input.eggs->currentCount : 0;
+}
+
+// Beyond this many decimals a value is kept as it is: scaled to a whole number it would
+// outgrow the precision of the solver's arithmetic.
+constexpr int kMostScaledPlaces = 6;
+
+// The decimals of a value as its 15-digit text shows them: 2 for 12,25, 0 for 75.
+int decimalPlaces(double value)
+{
+    const QString text = numbers::plainText(value);
+    const qsizetype comma = text.indexOf(u',');
+    return comma < 0 ? 0 : int(text.size() - comma - 1);
 }
 
 int gramsPerEgg(const Input &input)
@@ -79,6 +95,38 @@ void setCostObjective(const Input &input, const Layout &layout, MipProblem &prob
         problem.variables[layout.eggs].objective = input.eggs->pricePerEgg.value_or(0);
 }
 
+// The egg count when it cannot change: kept, or no eggs.
+std::optional<double> fixedEggCount(const Input &input)
+{
+    if (!input.eggs)
+        return 0;
+    if (!input.eggs->free)
+        return input.eggs->currentCount;
+    return std::nullopt;
+}
+
+// With whole grams, a row whose target t lies between the whole numbers a and a + 1 is
+// at least min(t - a, a + 1 - t) away from it, and the distance over the whole numbers is
+// the line through (a, t - a) and (a + 1, a + 1 - t) continued on both sides of it. Given
+// to the program, that line makes its relaxation as tight as whole grams allow, row by
+// row. It holds only for targets that do not move, so only with the egg count fixed: with
+// a free count every target moves with the eggs.
+void addWholeDistances(const Input &input, const Layout &layout, double eggCount, MipProblem &problem)
+{
+    const QList<double> targets = targetGrams(input, eggCount);
+    for (int k = 0; k < targets.size(); ++k) {
+        const double below = std::floor(targets[k]), fraction = targets[k] - below;
+        if (fraction < 1e-9 || fraction > 1 - 1e-9)
+            continue;
+        const double slope = 1 - 2 * fraction;
+        problem.constraints << MipConstraint{
+            QStringLiteral("distanza riga %1 intera").arg(input.rows[k].row),
+            {qMakePair(layout.rowDistances[k], 1.0), qMakePair(layout.grams[k], -slope)},
+            fraction - slope * below,
+            std::nullopt};
+    }
+}
+
 // Each distance is at least the gap on either side of its target, and the sum is
 // minimised, so each ends up exactly the gap. A row's target moves with the egg count,
 // (current grams / current rows' total) x (total - grams per egg x eggs), which is linear
@@ -108,6 +156,8 @@ void addDistances(const Input &input, const Layout &layout, MipProblem &problem)
         }
         problem.constraints << above << below;
     }
+    if (const std::optional<double> eggs = fixedEggCount(input))
+        addWholeDistances(input, layout, *eggs, problem);
     if (layout.eggDistance >= 0) {
         const int u = layout.eggDistance;
         const double target = targetEggCount(input);
@@ -152,19 +202,41 @@ QString constraintName(Limit limit)
 
 MipConstraint limitConstraint(const Input &input, const Layout &layout, Limit limit, double edge)
 {
+    // Relative to the edge every term is small and the bound is 0, whatever the total:
+    // sum(grams x (value - edge)) >= 0 (<= 0 for a maximum). Scaled to whole numbers, a
+    // whole-gram mix gives a whole sum, so the solver's tolerances cannot let a mix that
+    // falls short by a hair through, nor cut off one exactly on the edge.
+    const double scale = wholeScale(input, limit, edge);
+    auto relative = [&](double value) {
+        return scale > 1 ? double(std::llround(value * scale) - std::llround(edge * scale)) : value - edge;
+    };
     MipConstraint c{constraintName(limit), {}, std::nullopt, std::nullopt};
-    if (limit == Limit::BinderMin) {
-        for (int k = 0; k < input.rows.size(); ++k)
-            c.terms << qMakePair(layout.grams[k], rowCoefficient(input.rows[k], limit) - edge);
-        c.lower = 0;
-        return c;
-    }
     for (int k = 0; k < input.rows.size(); ++k)
-        c.terms << qMakePair(layout.grams[k], rowCoefficient(input.rows[k], limit));
-    if (layout.eggs >= 0)
-        c.terms << qMakePair(layout.eggs, eggCoefficient(*input.eggs, limit) * input.eggs->gramsPerEgg);
-    (isMin(limit) ? c.lower : c.upper) = edge * double(input.totalGrams);
+        c.terms << qMakePair(layout.grams[k], relative(rowCoefficient(input.rows[k], limit)));
+    // Eggs never enter the binder index.
+    if (layout.eggs >= 0 && limit != Limit::BinderMin)
+        c.terms << qMakePair(layout.eggs,
+                             relative(eggCoefficient(*input.eggs, limit)) * input.eggs->gramsPerEgg);
+    // Two decimals round half away from zero: 2,995 shows as 3,00 but 8,005 as 8,01 and
+    // -0,505 as -0,51, so an edge on the far side of zero from its limit is not inside.
+    // A whole sum is strictly above 0 exactly when it is at least 1.
+    const bool inside = isMin(limit) ? edge >= 0 : edge < 0;
+    const double bound = inside || scale == 1 ? 0 : 1;
+    if (isMin(limit))
+        c.lower = bound;
+    else
+        c.upper = -bound;
     return c;
+}
+
+double wholeScale(const Input &input, Limit limit, double edge)
+{
+    int places = decimalPlaces(edge);
+    for (const Candidate &c : input.rows)
+        places = std::max(places, decimalPlaces(rowCoefficient(c, limit)));
+    if (input.eggs && limit != Limit::BinderMin)
+        places = std::max(places, decimalPlaces(eggCoefficient(*input.eggs, limit)));
+    return places <= kMostScaledPlaces ? std::pow(10.0, places) : 1;
 }
 
 MipProblem buildFeasibility(const Input &input, const QList<Limit> &without, const Tightening &tightening)

@@ -18,10 +18,12 @@
 //
 // A share s counts as inside [a, b] when its two-decimal value is, that is when
 // a - 0,005 <= s < b + 0,005. With the total T fixed, s = sum(grams x percent) / T, so
-// the limit is linear: sum(grams x percent) >= (a - 0,005) x T. The binder index is over
-// the weight of rows 1-13 instead: sum(grams x (binder - (a - 0,005))) >= 0. Rounding in
-// the calculation can move a value that sits on an edge by a hair, so the caller checks
-// every mix with the calculation and tightens the limits that fail (see Tightening).
+// the limit is linear: sum(grams x (percent - (a - 0,005))) >= 0, the eggs' grams
+// included; the binder index is the same over rows 1-13 alone. Scaled by a power of ten
+// the terms are whole, so the program holds the edge exactly, strict sides included. Only
+// where the calculation's own arithmetic is inexact (the binder's single precision, values
+// with many decimals) can a mix on an edge still miss: the caller checks every mix with
+// the calculation and tightens the limits that fail (see Tightening).
 namespace formula {
 
 // Where each part of the input sits among the program's variables.
@@ -45,6 +47,11 @@ MipProblem buildFeasibility(const Input &input, const QList<Limit> &without,
 
 // The constraint of one limit at `edge` (already moved for the two-decimal rounding).
 MipConstraint limitConstraint(const Input &input, const Layout &layout, Limit limit, double edge);
+
+// The power of ten that makes every value of a limit's constraint and its edge whole
+// (1000 for values with one decimal and the edge 2,995), or 1 when one has too many
+// decimals for that.
+double wholeScale(const Input &input, Limit limit, double edge);
 
 // Name of a limit's constraint: "proteine min", "legante min".
 QString constraintName(Limit limit);

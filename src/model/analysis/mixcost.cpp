@@ -32,18 +32,30 @@ std::optional<double> rowPrice(const personal::Library &library, int row, const 
     return isCustomRow(row) ? customRowPrice(library, name) : library.price(name);
 }
 
+MixCost sumCost(const QList<CostItem> &items, double totalWeight)
+{
+    MixCost cost;
+    for (const CostItem &item : items) {
+        if (!item.price) {
+            if (cost.missingPrice.isEmpty())
+                cost.missingPrice = item.name;
+            continue;
+        }
+        cost.total += item.amount * *item.price;
+    }
+    if (totalWeight > 0)
+        cost.perKg = cost.total / (totalWeight / 1000);
+    // A cost beyond a double's range would show as 0,00. Prices above 1.000.000 € never
+    // reach here (the ingredient file drops them), so ten tonnes cost at most 10^10 €;
+    // the guard stays for any other caller.
+    cost.tooLarge = !numbers::fitsPlainText(cost.total) || !numbers::fitsPlainText(cost.perKg);
+    return cost;
+}
+
 MixCost mixCost(const Worksheet &worksheet, const CalculatedRows &rows)
 {
     const personal::Library &library = worksheet.library();
-    MixCost cost;
-    auto add = [&cost](const QString &name, std::optional<double> price, double amount) {
-        if (!price) {
-            if (cost.missingPrice.isEmpty())
-                cost.missingPrice = name;
-            return;
-        }
-        cost.total += amount * *price;
-    };
+    QList<CostItem> items;
     // The weight as the calculation summed it, not as rounded for display: a one-ingredient
     // mix costs exactly its own price per kilogram.
     double totalWeight = rows[size_t(kEggRow - 1)].grams;
@@ -51,19 +63,16 @@ MixCost mixCost(const Worksheet &worksheet, const CalculatedRows &rows)
         const CalculatedRow &r = rows[size_t(row - 1)];
         totalWeight += r.grams;
         if (r.grams > 0)
-            add(messages::ingredientName(r.name, row), rowPrice(library, row, r.name), r.grams / 1000);
+            items << CostItem{messages::ingredientName(r.name, row), rowPrice(library, row, r.name),
+                              r.grams / 1000};
     }
     if (worksheet.eggsChecked()) {
         const double eggs = numbers::valueOrZero(worksheet.text(NumeroUova));
         const QString &kind = worksheet.text(componente(kEggRow));
         if (eggs > 0)
-            add(kind, library.price(kind), eggs);
+            items << CostItem{kind, library.price(kind), eggs};
     }
-    if (totalWeight > 0)
-        cost.perKg = cost.total / (totalWeight / 1000);
-    // A cost beyond a double's range (a price of 1e305 € on ten tonnes) would show as 0,00.
-    cost.tooLarge = !numbers::fitsPlainText(cost.total) || !numbers::fitsPlainText(cost.perKg);
-    return cost;
+    return sumCost(items, totalWeight);
 }
 
 QString missingPriceText(const QString &name)

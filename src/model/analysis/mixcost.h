@@ -23,6 +23,18 @@ struct MixCost
     bool tooLarge = false; // the cost is no number the program can write and read back
 };
 
+// One priced amount of a mix: the kilograms of a row, or a number of eggs.
+struct CostItem
+{
+    QString name; // as a missing price names it
+    std::optional<double> price;
+    double amount = 0;
+};
+
+// The cost of priced amounts, in order, and per kilogram of `totalWeight` grams: the one
+// sum behind the status bar's cost and the formula's.
+MixCost sumCost(const QList<CostItem> &items, double totalWeight);
+
 // The price per kilogram of the ingredient named on row 1-13, or nothing. A catalogue
 // entry's price prices every row of that name, a custom row named like it included; a
 // personal ingredient's prices its own name. A custom row named like an egg kind is

@@ -62,3 +62,10 @@ MixOutcome computeMix(const CalculatedRows &rows, bool indices)
     }
     return {MixProblem::None, out};
 }
+
+double eggWeight(double count, int gramsPerEgg)
+{
+    const double weight = count * gramsPerEgg;
+    // A weight too large for a text stays as it is: the calculation refuses it whole.
+    return numbers::fitsPlainText(weight) ? numbers::roundTo15(weight) : weight;
+}

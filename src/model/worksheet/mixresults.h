@@ -59,3 +59,8 @@ struct MixOutcome
 // Without `indices` the two indices are left at zero, unchecked: the balance check,
 // which asks for thousands of mixes, needs only the weights and shares.
 MixOutcome computeMix(const CalculatedRows &rows, bool indices = true);
+
+// The weight of `count` eggs of `gramsPerEgg` grams as the calculation writes it into the
+// egg row and reads it back (15 significant digits). Every figure of the eggs' grams, the
+// formula's included, comes from here.
+double eggWeight(double count, int gramsPerEgg);

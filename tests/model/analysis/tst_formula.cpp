@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formula.h"
+#include "formulalimits.h"
 #include "formulaproblem.h"
 #include "glpksolver.h"
 #include "numbers.h"
@@ -340,15 +341,18 @@ private slots:
         QTest::newRow("total, eggs by their weight")
             << "totale" << Terms{{"riga 1", 1}, {"riga 3", 1}, {"riga 12", 1}, {"uova", 52}} << 1000.0
             << 1000.0;
-        QTest::newRow("fat from 2,995% of the total")
-            << "grassi min" << Terms{{"riga 1", 5}, {"riga 3", 6}, {"riga 12", 0}, {"uova", 11.1 * 52}}
-            << 2995.0 << none;
-        QTest::newRow("protein below 40,005% of the total")
-            << "proteine max" << Terms{{"riga 1", 50}, {"riga 3", 10}, {"riga 12", 30}, {"uova", 13 * 52}}
-            << none << 40005.0;
+        // Each gram's fat above 2,995 %, in thousandths: whole numbers, the edge kept exactly.
+        QTest::newRow("fat from 2,995%, eggs by their weight")
+            << "grassi min"
+            << Terms{{"riga 1", 2005}, {"riga 3", 3005}, {"riga 12", -2995}, {"uova", 8105.0 * 52}} << 0.0
+            << none;
+        // 40,005 % itself shows as 40,01 %: a whole sum must stay strictly below 0.
+        QTest::newRow("protein below 40,005%, strictly")
+            << "proteine max"
+            << Terms{{"riga 1", 9995}, {"riga 3", -30005}, {"riga 12", -10005}, {"uova", -27005.0 * 52}}
+            << none << -1.0;
         QTest::newRow("binder over rows 1-13, no eggs")
-            << "legante min" << Terms{{"riga 1", 4 - 1.995}, {"riga 3", 1 - 1.995}, {"riga 12", 2 - 1.995}}
-            << 0.0 << none;
+            << "legante min" << Terms{{"riga 1", 2005}, {"riga 3", -995}, {"riga 12", 5}} << 0.0 << none;
         QTest::newRow("binder needs weight in rows 1-13")
             << "legante peso" << Terms{{"riga 1", 1}, {"riga 3", 1}, {"riga 12", 1}} << 1.0 << none;
         // Row 3 is 300 of the 450 current grams: its target is 2/3 of (1000 - 52 x eggs).
@@ -413,14 +417,18 @@ private slots:
         const Result result =
             solve(input({ing(1, "A", 0, 7, 0, 10), ing(2, "B", 0, 0, 0, 1)}, 999, fatBand(3, 100)), solver);
         QCOMPARE(solver.asked.size(), 2);
+        // The edge each program holds, from its two terms: A at 7 - e, B at 0 - e.
         const auto edge = [&](int k) {
             const MipProblem &p = solver.asked[k];
-            return *p.constraints[p.constraintIndex("grassi min")].lower;
+            const MipConstraint &c = p.constraints[p.constraintIndex("grassi min")];
+            return 7 * -c.terms[1].second / (c.terms[0].second - c.terms[1].second);
         };
+        QVERIFY(std::abs(edge(0) - 2.995) < 1e-12);
         QVERIFY(edge(1) > edge(0));
+        QVERIFY(edge(1) - edge(0) < 1e-6);
         QCOMPARE(result.status, Status::MaybeNotBest);
         QCOMPARE(result.rows[0].grams, 428);
-        QCOMPARE(result.reasons, QStringList{kMaybeNotBest});
+        QCOMPARE(result.reasons, QStringList{maybeNotBestText()});
     }
 
     // With no time at all for branch and bound, the dived first solution is still a
@@ -441,7 +449,7 @@ private slots:
         QFETCH(Input, in);
         GlpkSolver solver(0);
         const Result result = solve(in, solver);
-        QCOMPARE(result.reasons, QStringList{kMaybeNotBest});
+        QCOMPARE(result.reasons, QStringList{maybeNotBestText()});
         QCOMPARE(result.status, Status::MaybeNotBest);
         const MixOutcome outcome = computeMix(result.mix);
         QCOMPARE(outcome.results.totalWeight, double(in.totalGrams));
@@ -614,6 +622,170 @@ private slots:
         QVERIFY2(mixes > 30, qPrintable(QString::number(mixes)));
     }
 
+    // A limit typed with more decimals than the results show is taken as the shown values
+    // it admits: a minimum rounded up, a maximum down.
+    void admittedEdges_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<double>("typed");
+        QTest::addColumn<double>("admitted");
+        QTest::newRow("fat at least 5,774: 5,78") << int(Limit::FatMin) << 5.774 << 5.78;
+        QTest::newRow("fat at most 5,774: 5,77") << int(Limit::FatMax) << 5.774 << 5.77;
+        QTest::newRow("protein at least 2,996: 3,00") << int(Limit::ProteinMin) << 2.996 << 3.0;
+        QTest::newRow("protein at most 40,009: 40,00") << int(Limit::ProteinMax) << 40.009 << 40.0;
+        QTest::newRow("carbohydrate at least 25,001: 25,01") << int(Limit::CarboMin) << 25.001 << 25.01;
+        QTest::newRow("carbohydrate at most 59,999: 59,99") << int(Limit::CarboMax) << 59.999 << 59.99;
+        QTest::newRow("digestibility at least 3,001: 3,01") << int(Limit::DigestibilityMin) << 3.001 << 3.01;
+        QTest::newRow("binder at least -0,505: -0,50") << int(Limit::BinderMin) << -0.505 << -0.5;
+        QTest::newRow("binder at least 2,999: 3,00") << int(Limit::BinderMin) << 2.999 << 3.0;
+        QTest::newRow("two decimals stay: 5,78") << int(Limit::FatMin) << 5.78 << 5.78;
+        QTest::newRow("two decimals stay at most: 0,29") << int(Limit::FatMax) << 0.29 << 0.29;
+    }
+
+    void admittedEdges()
+    {
+        QFETCH(int, limit);
+        QFETCH(double, typed);
+        QFETCH(double, admitted);
+        QCOMPARE(admittedEdge(typed, Limit(limit)), admitted);
+    }
+
+    // The case that showed the overshoot: a looser fat band (5,774 to 5,78) gave a dearer
+    // mix (20,67 €) than the tighter 5,78 to 5,78 (20,66 €).
+    void looserBandIsNeverDearer()
+    {
+        const QList<Candidate> rows = {ing(1, "GLUTINE DI GRANO", 80, 2, 0, 3.16, 0, 1, 5),
+                                       ing(2, "SUSHI IMPERIAL MIX", 29.8, 6.3, 0, 14.09, 0, 4, 3.5),
+                                       ing(3, "FARINA DI MAIS", 8.7, 2.7, 81.5, 12.84, 0, 5, 4)};
+        const Result loose = solve(input(rows, 1619, fatBand(5.774, 5.78)));
+        const Result tight = solve(input(rows, 1619, fatBand(5.78, 5.78)));
+        QCOMPARE(loose.status, Status::Best);
+        QCOMPARE(tight.status, Status::Best);
+        QCOMPARE(numbers::twoDecimals(*tight.cost), QStringLiteral("20,66"));
+        QVERIFY(*loose.cost <= *tight.cost + 1e-12);
+    }
+
+    // Every edge of every band and index minimum, each side, typed with three decimals,
+    // at totals up to ten tonnes: the optimum is the one the shown edge admits, the
+    // smallest (or largest) whole grams of B for which the results show the share inside,
+    // reckoned here in whole numbers (thousandths of a percent).
+    void exactEdges_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<double>("typed");
+        QTest::addColumn<qint64>("total");
+        for (const qint64 total : {qint64(997), qint64(600'001), qint64(9'999'999)}) {
+            const QString t = QString::number(total);
+            QTest::newRow(qPrintable("protein at least 2,996, " + t))
+                << int(Limit::ProteinMin) << 2.996 << total;
+            QTest::newRow(qPrintable("protein at most 7,994, " + t))
+                << int(Limit::ProteinMax) << 7.994 << total;
+            QTest::newRow(qPrintable("fat at least 3,001, " + t)) << int(Limit::FatMin) << 3.001 << total;
+            QTest::newRow(qPrintable("fat at most 8,009, " + t)) << int(Limit::FatMax) << 8.009 << total;
+            QTest::newRow(qPrintable("carbohydrate at least 4,444, " + t))
+                << int(Limit::CarboMin) << 4.444 << total;
+            QTest::newRow(qPrintable("carbohydrate at most 6,666, " + t))
+                << int(Limit::CarboMax) << 6.666 << total;
+            QTest::newRow(qPrintable("digestibility at least 1,234, " + t))
+                << int(Limit::DigestibilityMin) << 1.234 << total;
+            QTest::newRow(qPrintable("binder at least 1,234, " + t))
+                << int(Limit::BinderMin) << 1.234 << total;
+        }
+    }
+
+    void exactEdges()
+    {
+        QFETCH(int, limit);
+        QFETCH(double, typed);
+        QFETCH(qint64, total);
+        const Limit l = Limit(limit);
+        // A has nothing, B has 10 of what the limit measures; the cheaper one is pushed to
+        // the edge: B for a maximum, A for a minimum.
+        const bool min = isMin(l);
+        Candidate a = ing(1, "A", 0, 0, 0, min ? 1.0 : 10.0), b = ing(2, "B", 0, 0, 0, min ? 10.0 : 1.0);
+        Bands bands = noBands();
+        switch (l) {
+        case Limit::ProteinMin:
+        case Limit::ProteinMax:
+            b.protein = 10;
+            bands.protein = {true, min ? typed : 0, min ? 100 : typed};
+            break;
+        case Limit::FatMin:
+        case Limit::FatMax:
+            b.fat = 10;
+            bands.fat = {true, min ? typed : 0, min ? 100 : typed};
+            break;
+        case Limit::CarboMin:
+        case Limit::CarboMax:
+            b.carbo = 10;
+            bands.carbo = {true, min ? typed : 0, min ? 100 : typed};
+            break;
+        case Limit::DigestibilityMin:
+            b.digestibility = 10;
+            bands.minDigestibility = typed;
+            break;
+        case Limit::BinderMin:
+            b.binder = 10;
+            bands.minBinder = typed;
+            break;
+        }
+        const Result result = solve(input({a, b}, total, bands));
+        QCOMPARE(result.reasons, QStringList());
+        QCOMPARE(result.status, Status::Best);
+        // In thousandths: the share of B's grams is 10 x gB / total; shown inside when
+        // 10000 x gB >= (edge - 0,005) x 1000 x total (strictly below edge + 0,005 for a
+        // maximum).
+        const qint64 edge = std::llround(admittedEdge(typed, l) * 1000);
+        const qint64 gB = min ? (((edge - 5) * total) + 9999) / 10000 : ((edge + 5) * total - 1) / 10000;
+        QCOMPARE(result.rows[1].grams, gB);
+        QVERIFY(meetsBands(result.results, admittedBands(bands)));
+        // One gram further would be outside.
+        QList<qint64> beyond = {result.rows[0].grams + (min ? 1 : -1), result.rows[1].grams + (min ? -1 : 1)};
+        const MixOutcome outcome = computeMix(mixOf(input({a, b}, total, bands), beyond, 0));
+        QVERIFY(!meetsBands(outcome.results, admittedBands(bands)));
+    }
+
+    // A looser limit never gives a worse optimum: the instances of the small random set,
+    // each with one band or minimum moved outwards by up to a point, typed with three
+    // decimals.
+    void looserLimitNeverWorse()
+    {
+        QRandomGenerator random(2024);
+        int compared = 0;
+        for (int run = 0; run < 150; ++run) {
+            Input tight = randomInput(random, 50 + random.bounded(20000), 5);
+            const QList<Limit> active = activeLimits(tight.bands);
+            if (active.isEmpty())
+                continue;
+            const Limit limit = active[random.bounded(int(active.size()))];
+            const double by = double(random.bounded(1000)) / 1000;
+            Input loose = tight;
+            Band *band = limit == Limit::ProteinMin || limit == Limit::ProteinMax ? &loose.bands.protein
+                         : limit == Limit::FatMin || limit == Limit::FatMax       ? &loose.bands.fat
+                                                                                  : &loose.bands.carbo;
+            if (limit == Limit::DigestibilityMin)
+                *loose.bands.minDigestibility -= by;
+            else if (limit == Limit::BinderMin)
+                *loose.bands.minBinder -= by;
+            else if (isMin(limit))
+                band->min = std::max(0.0, band->min - by);
+            else
+                band->max = std::min(100.0, band->max + by);
+            const Result a = solve(tight), b = solve(loose);
+            const QString what = QStringLiteral("run %1").arg(run);
+            if (a.status == Status::NoMix)
+                continue;
+            QVERIFY2(b.status != Status::NoMix, qPrintable(what));
+            if (a.status != Status::Best || b.status != Status::Best)
+                continue;
+            ++compared;
+            const double va = tight.goal == Goal::LowestCost ? *a.cost : a.distance;
+            const double vb = tight.goal == Goal::LowestCost ? *b.cost : b.distance;
+            QVERIFY2(vb <= va + 1e-9, qPrintable(what + QStringLiteral(": %1 > %2").arg(vb).arg(va)));
+        }
+        QVERIFY2(compared > 40, qPrintable(QString::number(compared)));
+    }
+
 private:
     // A closest-goal program with bounds, a kept row, free eggs and every kind of limit,
     // caught before it is solved.
@@ -628,10 +800,8 @@ private:
         bands.minDigestibility = 3;
         bands.minBinder = 2;
         Eggs e = wholeEggs(2, true);
-        ScriptedSolver solver;
-        solve(input({a, ing(3, "B", 10, 6, 80, 2, 300, 5, 1), c}, 1000, bands, Goal::ClosestToCurrent, e),
-              solver);
-        return solver.asked.value(0);
+        return buildProblem(
+            input({a, ing(3, "B", 10, 6, 80, 2, 300, 5, 1), c}, 1000, bands, Goal::ClosestToCurrent, e));
     }
 };
 
