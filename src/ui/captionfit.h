@@ -9,11 +9,11 @@ class QWidget;
 // screen, or a scale factor of 2) the descenders fall below it ("gr." read "qr.").
 namespace captionfit {
 
-// The property that marks a static text of a designed layout.
+// The property that marks a static text or a button of a designed layout.
 inline constexpr char kCaption[] = "vornakCaption";
 
-// After a resizer pass: each caption under `root` too wide for its box takes a type just
-// small enough to fit, and each box lower than a line of its type grows downwards to one.
+// After a resizer pass: each caption or marked button under `root` too wide for its box
+// takes a type just small enough to fit, and each box lower than a line of its type grows downwards to one.
 void fit(QWidget *root);
 
 } // namespace captionfit

@@ -4,6 +4,8 @@
 #include "design.h"
 #include "dropdownlist.h"
 #include "formprinc.h"
+
+#include "captionfit.h"
 #include "framebox.h"
 #include "frmbilancio.h"
 #include "widecheckbox.h"
@@ -264,6 +266,7 @@ void FormPrinc::buildButtons(QWidget *client)
         button->setObjectName(QLatin1String(b.name));
         button->setToolTip(*b.toolTip ? tr(b.toolTip) : QString());
         button->setAutoDefault(false);
+        button->setProperty(captionfit::kCaption, true); // its text fits the button's width
         place(button, b.left, 10200, 1215, 375);
         m_buttons.insert(QLatin1String(b.name), button);
         connect(button, &QPushButton::clicked, this, b.command);

@@ -2,6 +2,7 @@
 #include "formularows.h"
 
 #include "catalogue.h"
+#include "contrast.h"
 #include "controlhabits.h"
 #include "design.h"
 #include "elidedlabel.h"
@@ -68,6 +69,18 @@ QLineEdit *gramsBox(QWidget *parent, const QString &name, const QString &value, 
     edit->setToolTip(tip);
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     return edit;
+}
+
+// The placeholder of an empty box reads on the box under any palette: the text colour
+// muted towards the box's background only as far as it stays readable. A dark desktop
+// theme may hand over the placeholder colour of a light one, dark on dark.
+void readablePlaceholder(QLineEdit *edit, const QPalette &from)
+{
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::PlaceholderText,
+                     contrast::mutedText(from.color(QPalette::Active, QPalette::Text),
+                                         from.color(QPalette::Active, QPalette::Base)));
+    edit->setPalette(palette);
 }
 
 QString eggsText(double count)
@@ -138,6 +151,7 @@ void FormulaRows::addRow(int line, const formula::Candidate &c)
                        tr("Grammi interi che la riga può avere al massimo; vuoto: fino al peso "
                           "totale"));
     row.max->setPlaceholderText(tr("totale"));
+    readablePlaceholder(row.max, palette());
     m_grid->addWidget(row.min, line, Min, Qt::AlignHCenter);
     m_grid->addWidget(row.max, line, Max, Qt::AlignHCenter);
 
@@ -253,6 +267,14 @@ void FormulaRows::showProposal(const formula::Result *result)
         if (double(*result->eggCount) != m_eggCount)
             m_eggProposal->setFont(changed);
     }
+}
+
+void FormulaRows::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        for (const Row &row : std::as_const(m_rows))
+            readablePlaceholder(row.max, palette());
 }
 
 QList<QWidget *> FormulaRows::inputs() const

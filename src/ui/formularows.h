@@ -47,6 +47,9 @@ signals:
     // The user changed a row's minimum, maximum or keep box.
     void boundsEdited();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     struct Row
     {

@@ -44,6 +44,16 @@ public:
         setWidget(rows);
         setWidgetResizable(true);
         setFocusPolicy(Qt::NoFocus); // the boxes inside take the focus, not the area
+        // Whichever way the focus comes to a box of the rows (Tab from a control outside
+        // them, wrapping round, a click, a message naming the field), the box scrolls into
+        // view, so that what is typed is seen: the whole box, where ensureWidgetVisible
+        // would show only an input box's cursor.
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            if (!now || !widget() || !widget()->isAncestorOf(now))
+                return;
+            const QRect box(now->mapTo(widget(), QPoint()), now->size());
+            ensureVisible(box.center().x(), box.center().y(), box.width() / 2 + 4, box.height() / 2 + 4);
+        });
     }
 
     QSize sizeHint() const override

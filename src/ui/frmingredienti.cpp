@@ -166,21 +166,48 @@ void FrmIngredienti::sizeColumns()
     connect(m_table, &QAbstractItemModel::modelReset, this, &FrmIngredienti::fitNameColumn);
     connect(m_table, &QAbstractItemModel::rowsInserted, this, &FrmIngredienti::fitNameColumn);
     connect(m_table, &QAbstractItemModel::dataChanged, this, &FrmIngredienti::fitNameColumn);
+    // The room left to the names is known only once the table has its final width and
+    // font and the other columns their contents' widths: the column is fitted again each
+    // time the table's visible part changes size and as another column changes width.
+    m_view->viewport()->installEventFilter(this);
+    connect(m_view->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section) {
+        if (section != IngredientEditorModel::TableNome)
+            fitNameColumn();
+    });
+    fitNameColumn();
+}
+
+bool FrmIngredienti::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view->viewport() && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        fitNameColumn();
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmIngredienti::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
     fitNameColumn();
 }
 
 void FrmIngredienti::fitNameColumn()
 {
     // Up to thirty letters, fewer (down to twelve) where the other columns need the room.
+    if (m_fittingNames)
+        return;
+    m_fittingNames = true;
     const auto *view = static_cast<const QAbstractItemView *>(m_view);
     const int letter = m_view->fontMetrics().averageCharWidth();
-    const QHeaderView *header = m_view->horizontalHeader();
+    QHeaderView *header = m_view->horizontalHeader();
+    // The other columns as wide as their contents now, not as they were last laid out.
+    header->resizeSections(QHeaderView::ResizeToContents);
     const int others = header->length() - header->sectionSize(IngredientEditorModel::TableNome);
     const int room = m_view->viewport()->width() - others;
     const int wanted = qMax(view->sizeHintForColumn(IngredientEditorModel::TableNome),
                             header->sectionSizeHint(IngredientEditorModel::TableNome));
     m_view->setColumnWidth(IngredientEditorModel::TableNome,
                            qMin(wanted, qMax(12 * letter, qMin(30 * letter, room))));
+    m_fittingNames = false;
 }
 
 void FrmIngredienti::resizeEvent(QResizeEvent *event)

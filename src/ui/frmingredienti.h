@@ -30,6 +30,8 @@ public slots:
 private:
     void fitScreen();
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void sizeColumns();
     // The name column as wide as its names, up to about thirty letters.
     void fitNameColumn();
@@ -38,4 +40,5 @@ private:
     IngredientEditorModel *m_table = nullptr;
     QTableView *m_view = nullptr;
     bool m_fileHadProblems = false; // saving drops the lines the reader left out
+    bool m_fittingNames = false;
 };

@@ -25,7 +25,7 @@
 
 namespace {
 
-QPalette darkPalette()
+QPalette darkPalette(const QColor &placeholder = QColor(0xA0, 0xA0, 0xA0))
 {
     QPalette dark;
     const QColor window(0x35, 0x35, 0x35), base(0x2A, 0x2A, 0x2A), text(0xF0, 0xF0, 0xF0);
@@ -40,7 +40,7 @@ QPalette darkPalette()
                                 {QPalette::ToolTipText, text},
                                 {QPalette::Highlight, QColor(0x2A, 0x82, 0xDA)},
                                 {QPalette::HighlightedText, Qt::white},
-                                {QPalette::PlaceholderText, QColor(0xA0, 0xA0, 0xA0)}})
+                                {QPalette::PlaceholderText, placeholder}})
         dark.setColor(role, colour);
     dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
     dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
@@ -148,6 +148,9 @@ private slots:
         QTest::addColumn<QString>("shot");
         QTest::newRow("default palette") << QApplication::style()->standardPalette() << QString();
         QTest::newRow("dark palette") << darkPalette() << QStringLiteral("worksheet-dark.png");
+        // A dark theme that keeps the dark grey placeholders of a light one.
+        QTest::newRow("dark palette, light theme's placeholders")
+            << darkPalette(QColor(0x33, 0x33, 0x33)) << QString();
     }
 
     void everyWindow()

@@ -172,19 +172,35 @@ private slots:
     }
 
     // The window opens with the focus on the total; Tab and Shift+Tab each visit every
-    // control once, and nothing else, before coming back.
+    // control once, and nothing else, before coming back. On a small screen, where the rows
+    // scroll, every box of the rows the focus reaches lies wholly in view.
     void focusChain_data()
     {
         QTest::addColumn<bool>("forwards");
-        QTest::newRow("Tab") << true;
-        QTest::newRow("Shift+Tab") << false;
+        QTest::addColumn<QSize>("room");
+        QTest::newRow("Tab") << true << QSize();
+        QTest::newRow("Shift+Tab") << false << QSize();
+        QTest::newRow("Tab, 800 x 600") << true << kSmallRoom;
+        QTest::newRow("Shift+Tab, 800 x 600") << false << kSmallRoom;
     }
 
     void focusChain()
     {
         QFETCH(bool, forwards);
+        QFETCH(QSize, room);
         FrmFormula *window = open();
         QVERIFY(window);
+        if (room.isValid()) {
+            window->resize(room);
+            QTest::qWait(20);
+        }
+        QScrollArea *rows = nullptr;
+        for (QScrollArea *candidate : window->findChildren<QScrollArea *>())
+            if (candidate->objectName() != QStringLiteral("AreaNote"))
+                rows = candidate;
+        QVERIFY(rows);
+        if (room.isValid())
+            QVERIFY(rows->verticalScrollBar()->maximum() > 0); // the rows do scroll
         QWidget *first = QApplication::focusWidget();
         QCOMPARE(first, control(window, QStringLiteral("TxtPesoTotale")));
         const QSet<QWidget *> expected = tabStops(window);
@@ -196,6 +212,19 @@ private slots:
                                                             .arg(k)
                                                             .arg(now ? now->objectName() : QString())
                                                             .arg(now ? now->metaObject()->className() : "")));
+            if (rows->widget()->isAncestorOf(now)) {
+                const QRect where(now->mapTo(rows->viewport(), QPoint()), now->size());
+                QVERIFY2(rows->viewport()->rect().contains(where),
+                         qPrintable(QStringLiteral("stop %1: %2 out of view %3,%4 %5x%6 in %7x%8")
+                                        .arg(k)
+                                        .arg(now->objectName())
+                                        .arg(where.x())
+                                        .arg(where.y())
+                                        .arg(where.width())
+                                        .arg(where.height())
+                                        .arg(rows->viewport()->width())
+                                        .arg(rows->viewport()->height())));
+            }
             if (now == first)
                 break;
             visited << now;

@@ -14,9 +14,12 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -111,17 +114,40 @@ private slots:
         QVERIFY(suggestions->geometry().right() < window->width());
     }
 
-    // The editor's name column stops at about thirty letters, so the prices stay in view;
-    // the long name shows whole as the cell's tooltip.
+    // The editor's name column stops at about thirty letters, so the prices stay in view,
+    // and where the window has room it shows at least twelve, leaving no empty strip on the
+    // right but what the thirty letters leave; the long name shows whole as the cell's tooltip.
+    void editorNameColumn_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("as opened") << QSize();
+        QTest::newRow("800x600 with a panel") << QSize(800, 530);
+        QTest::newRow("1366x768") << QSize(1002, 620);
+    }
+
     void editorNameColumn()
     {
+        QFETCH(QSize, size);
         FrmIngredienti editor(form->session(), form);
         editor.setModal(false); // shown rather than run, so the test goes on
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        if (size.isValid())
+            editor.resize(size);
+        QTest::qWait(20);
         auto *view = editor.findChild<QTableView *>(QStringLiteral("TblIngredienti"));
         QHeaderView *header = view->horizontalHeader();
-        QVERIFY(header->sectionSize(0) <= 31 * view->fontMetrics().averageCharWidth());
+        const int letter = view->fontMetrics().averageCharWidth();
+        QVERIFY(header->sectionSize(0) <= 31 * letter);
+        const int room = view->viewport()->width() - (header->length() - header->sectionSize(0));
+        const QString widths = QStringLiteral("name %1 px, room %2 px, letter %3 px")
+                                   .arg(header->sectionSize(0))
+                                   .arg(room)
+                                   .arg(letter);
+        if (room >= 12 * letter)
+            QVERIFY2(header->sectionSize(0) >= 12 * letter, qPrintable(widths));
+        const int strip = view->viewport()->width() - header->length();
+        QVERIFY2(strip <= qMax(0, room - 30 * letter) + letter, qPrintable(widths));
         QVERIFY2(header->length() <= view->viewport()->width(),
                  qPrintable(QStringLiteral("%1 > %2").arg(header->length()).arg(view->viewport()->width())));
         QModelIndex cell;
@@ -184,6 +210,22 @@ private slots:
             QVERIFY2(label->height() >= metrics.height(), qPrintable(label->text()));
         }
         QVERIFY(captions > 30);
+        // The buttons' texts likewise, within the part of the button the style writes in.
+        int buttons = 0;
+        for (QPushButton *button : area->findChildren<QPushButton *>()) {
+            if (!button->property(captionfit::kCaption).toBool())
+                continue;
+            ++buttons;
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.rect = button->rect();
+            const QRect contents =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            QVERIFY2(button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&')) <=
+                         contents.width(),
+                     qPrintable(button->text()));
+        }
+        QVERIFY(buttons >= 6);
     }
 };
 
