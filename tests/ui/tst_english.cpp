@@ -285,7 +285,21 @@ private slots:
                 for (const comparison::Cell &cell : line.cells)
                     texts << cell.text;
             }
-            texts << pageText(confronto->page());
+            const QStringList page = pageText(confronto->page());
+            texts << page;
+            // No label cut on the page: the longest nutrient's ends with its bracket.
+            QVERIFY2(page.join(u'\n').contains(QStringLiteral("Balance Carbohydrate (25-60%)")),
+                     qPrintable(page.join(u'\n')));
+            // A label longer than its column goes on to a further line, whole.
+            comparison::Table longLabel;
+            longLabel.titles = QStringList{"A", "B"};
+            longLabel.files = QStringList{"a.txt", "b.txt"};
+            longLabel.lines.append(comparison::Line{
+                QStringLiteral("Balance Carbohydrate (25-60%) and a label running longer"), {}, false});
+            const QString wrapped = pageText(comparison::page(longLabel, {})).join(u'\n');
+            QVERIFY2(wrapped.contains(QStringLiteral("Balance Carbohydrate (25-60%)")) &&
+                         wrapped.contains(QStringLiteral("and a label running longer")),
+                     qPrintable(wrapped));
             // The name the PDF dialog proposes.
             texts << QCoreApplication::translate("FrmConfronto", "Confronto.pdf");
         }
