@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
+    <name>ArchiveCommands</name>
+    <message>
+        <source>Opzione sconosciuta: </source>
+        <translation>Unknown option: </translation>
+    </message>
+    <message>
+        <source>Troppi argomenti: </source>
+        <translation>Too many arguments: </translation>
+    </message>
+    <message>
+        <source>Impossibile leggere la cartella: </source>
+        <translation>Cannot read the folder: </translation>
+    </message>
+    <message>
+        <source>compare vuole da 2 a 4 file di ricette</source>
+        <translation>compare takes 2 to 4 recipe files</translation>
+    </message>
+</context>
+<context>
     <name>Archivio</name>
     <message>
         <source>il collegamento simbolico rimanda a sé stesso (un ciclo)</source>
@@ -875,6 +894,61 @@ command not valid.
         <source>Indice Legante</source>
         <translation>Binder Index</translation>
     </message>
+    <message>
+        <source>%1 uova · </source>
+        <translation>%1 eggs · </translation>
+    </message>
+    <message>
+        <source>Ingredienti</source>
+        <translation>Ingredients</translation>
+    </message>
+    <message>
+        <source>Risultati</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Bilancio %1 (%2)</source>
+        <translation>Balance %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Costo al kg</source>
+        <translation>Cost per kg</translation>
+    </message>
+    <message>
+        <source>Risultati salvati</source>
+        <translation>Saved results</translation>
+    </message>
+    <message>
+        <source>Per il confronto servono da %1 a %2 ricette</source>
+        <translation>A comparison needs %1 to %2 recipes</translation>
+    </message>
+    <message>
+        <source>Impossibile confrontare la ricetta</source>
+        <translation>Cannot compare the recipe</translation>
+    </message>
+</context>
+<context>
+    <name>ConfrontoStampa</name>
+    <message>
+        <source>nessun risultato</source>
+        <translation>no results</translation>
+    </message>
+    <message>
+        <source>* diverso dalla prima ricetta; tra parentesi la differenza dalla prima</source>
+        <translation>* different from the first recipe; in brackets the difference from the first</translation>
+    </message>
+    <message>
+        <source>%1: range bilanciato %2-%3%, scala 0-%4%</source>
+        <translation>%1: balanced range %2-%3%, scale 0-%4%</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Confronto di ricette</source>
+        <translation>Recipe comparison</translation>
+    </message>
 </context>
 <context>
     <name>Converter</name>
@@ -1646,6 +1720,10 @@ File </translation>
     <message>
         <source>Documenti PDF (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Confronto.pdf</source>
+        <translation>Comparison.pdf</translation>
     </message>
 </context>
 <context>
@@ -2550,80 +2628,6 @@ Arguments:
     <message>
         <source>%1: range %2-%3%</source>
         <translation>%1: range %2-%3%</translation>
-    </message>
-</context>
-<context>
-    <name>archivecommands</name>
-    <message>
-        <source>Opzione sconosciuta: </source>
-        <translation>Unknown option: </translation>
-    </message>
-    <message>
-        <source>Troppi argomenti: </source>
-        <translation>Too many arguments: </translation>
-    </message>
-    <message>
-        <source>Impossibile leggere la cartella: </source>
-        <translation>Cannot read the folder: </translation>
-    </message>
-    <message>
-        <source>compare vuole da 2 a 4 file di ricette</source>
-        <translation>compare takes 2 to 4 recipe files</translation>
-    </message>
-</context>
-<context>
-    <name>comparison</name>
-    <message>
-        <source>%1 uova · </source>
-        <translation>%1 eggs · </translation>
-    </message>
-    <message>
-        <source>Ingredienti</source>
-        <translation>Ingredients</translation>
-    </message>
-    <message>
-        <source>Risultati</source>
-        <translation>Results</translation>
-    </message>
-    <message>
-        <source>Bilancio %1 (%2)</source>
-        <translation>Balance %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Costo al kg</source>
-        <translation>Cost per kg</translation>
-    </message>
-    <message>
-        <source>Risultati salvati</source>
-        <translation>Saved results</translation>
-    </message>
-    <message>
-        <source>Per il confronto servono da %1 a %2 ricette</source>
-        <translation>A comparison needs %1 to %2 recipes</translation>
-    </message>
-    <message>
-        <source>Impossibile confrontare la ricetta</source>
-        <translation>Cannot compare the recipe</translation>
-    </message>
-    <message>
-        <source>nessun risultato</source>
-        <translation>no results</translation>
-    </message>
-    <message>
-        <source>* diverso dalla prima ricetta; tra parentesi la differenza dalla prima</source>
-        <translation>* different from the first recipe; in brackets the difference from the first</translation>
-    </message>
-    <message>
-        <source>%1: range bilanciato %2-%3%, scala 0-%4%</source>
-        <translation>%1: balanced range %2-%3%, scale 0-%4%</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Confronto di ricette</source>
-        <translation>Recipe comparison</translation>
     </message>
 </context>
 <context>

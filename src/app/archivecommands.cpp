@@ -31,11 +31,6 @@ const char *const kCsvColumns[LibraryModel::ColumnCount] = {
     "file",        "ricetta",      "modificata", "peso_totale", "proteine", "grassi",
     "carboidrati", "digeribilita", "legante",    "bilancio",    "costo_kg", "risultati_salvati"};
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vornak-cli", text);
-}
-
 QString csvField(const QString &text)
 {
     if (!text.contains(u';') && !text.contains(u'"'))
@@ -64,14 +59,15 @@ int list(QStringList args, const personal::Library &ingredients, const Usage &us
     const bool csv = args.removeAll(QStringLiteral("--csv")) > 0;
     for (const QString &arg : args)
         if (arg.startsWith(u'-') && arg.size() > 1)
-            return usage(tr("Opzione sconosciuta: ") + arg);
+            return usage(QCoreApplication::translate("ArchiveCommands", "Opzione sconosciuta: ") + arg);
     if (args.size() > 1)
-        return usage(tr("Troppi argomenti: ") + args.mid(1).join(u' '));
+        return usage(QCoreApplication::translate("ArchiveCommands", "Troppi argomenti: ") +
+                     args.mid(1).join(u' '));
     const QString folder = args.isEmpty() ? QDir::currentPath() : args.first();
     QString problem;
     QList<library::Entry> entries = library::scanAll(folder, ingredients, &problem);
     if (!problem.isEmpty()) {
-        warn(tr("Impossibile leggere la cartella: ") + problem);
+        warn(QCoreApplication::translate("ArchiveCommands", "Impossibile leggere la cartella: ") + problem);
         return BadFile;
     }
     std::sort(entries.begin(), entries.end(),
@@ -100,9 +96,10 @@ int compare(const QStringList &args, const personal::Library &ingredients, const
 {
     for (const QString &arg : args)
         if (arg.startsWith(u'-') && arg.size() > 1)
-            return usage(tr("Opzione sconosciuta: ") + arg);
+            return usage(QCoreApplication::translate("ArchiveCommands", "Opzione sconosciuta: ") + arg);
     if (args.size() < comparison::kMinRecipes || args.size() > comparison::kMaxRecipes)
-        return usage(tr("compare vuole da 2 a 4 file di ricette"));
+        return usage(
+            QCoreApplication::translate("ArchiveCommands", "compare vuole da 2 a 4 file di ricette"));
     QList<library::Entry> entries;
     for (const QString &path : args)
         entries.append(library::readEntry(path, QFileInfo(path).absolutePath(), ingredients));

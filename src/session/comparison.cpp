@@ -2,6 +2,7 @@
 #include "comparison.h"
 
 #include "balancetexts.h"
+#include "catalogue.h"
 #include "librarymodel.h"
 #include "librarytexts.h"
 #include "numbers.h"
@@ -19,10 +20,7 @@ namespace comparison {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Confronto", text);
-}
+constexpr char kContext[] = "Confronto";
 
 // Grams per ingredient name, rows of one name added up (a custom row may repeat a
 // catalogue name); the eggs under their kind.
@@ -70,7 +68,9 @@ QString ingredientCell(const Entry &entry, const QString &name)
     QString text = numbers::plainText(it->second) + QStringLiteral(" g · ") +
                    numbers::percent(it->second / entry.results->totalWeight);
     if (entry.rows[field::kEggRow - 1].name == name)
-        text = tr("%1 uova · ").arg(numbers::plainText(entry.eggCount)) + text;
+        text =
+            QCoreApplication::translate("Confronto", "%1 uova · ").arg(numbers::plainText(entry.eggCount)) +
+            text;
     return text;
 }
 
@@ -81,9 +81,9 @@ void addIngredients(Table &table, const QList<Entry> &entries)
         for (const auto &p : gramsByName(entry))
             if (!names.contains(p.first))
                 names.append(p.first);
-    table.lines.append(Line{tr("Ingredienti"), {}, true});
+    table.lines.append(Line{QCoreApplication::translate("Confronto", "Ingredienti"), {}, true});
     for (const QString &name : names)
-        table.lines.append(textLine(usertext::printable(name), entries,
+        table.lines.append(textLine(usertext::printable(catalogue::displayName(name)), entries,
                                     [&](const Entry &entry) { return ingredientCell(entry, name); }));
 }
 
@@ -120,11 +120,11 @@ void addResults(Table &table, const QList<Entry> &entries)
         {QT_TRANSLATE_NOOP("Confronto", "Indice Legante"), [](const Entry &e) { return e.results->binder; },
          0},
     };
-    table.lines.append(Line{tr("Risultati"), {}, true});
+    table.lines.append(Line{QCoreApplication::translate("Confronto", "Risultati"), {}, true});
     for (const Figure &f : kFigures) {
         // Only calculated recipes are compared (see refusal()); the rest shows nothing.
         const auto pick = [&f](const Entry &e) { return e.calculated() ? f.pick(e) : std::nullopt; };
-        Line line = textLine(tr(f.label), entries, [&](const Entry &e) {
+        Line line = textLine(QCoreApplication::translate(kContext, f.label), entries, [&](const Entry &e) {
             const auto v = pick(e);
             return v ? formats[f.format](*v) : QString();
         });
@@ -144,15 +144,16 @@ void addVerdicts(Table &table, const QList<Entry> &entries)
 {
     for (size_t k = 0; k < std::size(balance::kNutrients); ++k) {
         const balance::Nutrient n = balance::kNutrients[k];
-        table.lines.append(textLine(
-            tr("Bilancio %1 (%2)").arg(balance::nutrientName(n), balance::rangeText(balance::rangeOf(n))),
-            entries, [k](const Entry &e) { return balance::verdictText(e.verdicts[k]); }));
+        table.lines.append(
+            textLine(QCoreApplication::translate("Confronto", "Bilancio %1 (%2)")
+                         .arg(balance::nutrientName(n), balance::rangeText(balance::rangeOf(n))),
+                     entries, [k](const Entry &e) { return balance::verdictText(e.verdicts[k]); }));
     }
+    table.lines.append(textLine(QCoreApplication::translate("Confronto", "Costo al kg"), entries,
+                                [](const Entry &e) { return library::costText(e); }));
     table.lines.append(
-        textLine(tr("Costo al kg"), entries, [](const Entry &e) { return library::costText(e); }));
-    table.lines.append(textLine(tr("Risultati salvati"), entries, [](const Entry &e) {
-        return LibraryModel::cellText(e, LibraryModel::StoredColumn);
-    }));
+        textLine(QCoreApplication::translate("Confronto", "Risultati salvati"), entries,
+                 [](const Entry &e) { return LibraryModel::cellText(e, LibraryModel::StoredColumn); }));
 }
 
 } // namespace
@@ -160,13 +161,16 @@ void addVerdicts(Table &table, const QList<Entry> &entries)
 QString refusal(const QList<Entry> &entries)
 {
     if (entries.size() < kMinRecipes || entries.size() > kMaxRecipes)
-        return tr("Per il confronto servono da %1 a %2 ricette").arg(kMinRecipes).arg(kMaxRecipes);
+        return QCoreApplication::translate("Confronto", "Per il confronto servono da %1 a %2 ricette")
+            .arg(kMinRecipes)
+            .arg(kMaxRecipes);
     for (const Entry &entry : entries) {
         if (!entry.isRecipe())
             return entry.refusal;
         if (!entry.calculated())
-            return usertext::aboutFile(tr("Impossibile confrontare la ricetta"), entry.path,
-                                       library::oneLine(entry.calculationRefusal));
+            return usertext::aboutFile(
+                QCoreApplication::translate("Confronto", "Impossibile confrontare la ricetta"), entry.path,
+                library::oneLine(entry.calculationRefusal));
     }
     return QString();
 }

@@ -15,11 +15,6 @@ namespace {
 
 constexpr int kBarWidth = 40;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Confronto", text);
-}
-
 QString cellText(const Cell &cell)
 {
     QString text = cell.text;
@@ -58,21 +53,40 @@ QString barCells(std::optional<double> percent, balance::Range range, double sca
 
 QString percentText(std::optional<double> percent)
 {
-    return percent ? numbers::twoDecimals(*percent) + QLatin1Char('%') : tr("nessun risultato");
+    return percent ? numbers::twoDecimals(*percent) + QLatin1Char('%')
+                   : QCoreApplication::translate("ConfrontoStampa", "nessun risultato");
 }
 
 QString legend()
 {
-    return tr("* diverso dalla prima ricetta; tra parentesi la differenza dalla prima");
+    return QCoreApplication::translate(
+        "ConfrontoStampa", "* diverso dalla prima ricetta; tra parentesi la differenza dalla prima");
 }
 
 QString chartTitle(const Bar &bar)
 {
-    return tr("%1: range bilanciato %2-%3%, scala 0-%4%")
+    return QCoreApplication::translate("ConfrontoStampa", "%1: range bilanciato %2-%3%, scala 0-%4%")
         .arg(bar.nutrient)
         .arg(bar.range.low)
         .arg(bar.range.high)
         .arg(scaleOf(bar));
+}
+
+// A label in lines of at most `width` characters, broken between words where it can:
+// the label column ends where the first recipe's begins.
+QStringList labelLines(const QString &label, qsizetype width)
+{
+    QStringList out;
+    QString rest = label;
+    while (rest.size() > width) {
+        qsizetype cut = rest.lastIndexOf(QLatin1Char(' '), width);
+        if (cut <= 0)
+            cut = width;
+        out.append(rest.left(cut));
+        rest = rest.mid(cut).trimmed();
+    }
+    out.append(rest);
+    return out;
 }
 
 } // namespace
@@ -81,7 +95,8 @@ QStringList textLines(const Table &table, const QList<Bar> &chart)
 {
     QStringList out;
     out.append(QLatin1Char('\t') + table.titles.join(QLatin1Char('\t')));
-    out.append(tr("File") + QLatin1Char('\t') + table.files.join(QLatin1Char('\t')));
+    out.append(QCoreApplication::translate("ConfrontoStampa", "File") + QLatin1Char('\t') +
+               table.files.join(QLatin1Char('\t')));
     for (const Line &line : table.lines) {
         QStringList cells{line.label};
         for (const Cell &cell : line.cells)
@@ -110,16 +125,19 @@ Page page(const Table &table, const QList<Bar> &chart)
     constexpr int kKept = 27;
     Page page;
     page.landscape = true;
-    page.addLine(14).text(tr("Confronto di ricette"));
+    page.addLine(14).text(QCoreApplication::translate("ConfrontoStampa", "Confronto di ricette"));
     page.addEmptyLines(1);
     auto row = [&](const QString &label, const QStringList &cells) {
+        const QStringList pieces = labelLines(label, kKept + 2);
         PageLine &line = page.addLine(kPoints);
-        line.at(kLabelColumn).text(label.left(kKept + 2));
+        line.at(kLabelColumn).text(pieces.first());
         for (qsizetype k = 0; k < cells.size(); ++k)
             line.at(kFirstColumn + int(k) * kColumnWidth).text(cells[k].left(kKept));
+        for (qsizetype k = 1; k < pieces.size(); ++k)
+            page.addLine(kPoints).at(kLabelColumn).text(pieces[k]);
     };
     row(QString(), table.titles);
-    row(tr("File"), table.files);
+    row(QCoreApplication::translate("ConfrontoStampa", "File"), table.files);
     for (const Line &line : table.lines) {
         if (line.heading)
             page.addLine(kPoints);

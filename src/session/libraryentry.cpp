@@ -2,6 +2,7 @@
 #include "libraryentry.h"
 
 #include "calculation.h"
+#include "catalogue.h"
 #include "messages.h"
 #include "numbers.h"
 #include "recipecommands.h"
@@ -120,7 +121,9 @@ bool matches(const Entry &entry, const QString &needle)
         return true;
     const auto has = [&needle](const QString &text) { return text.contains(needle, Qt::CaseInsensitive); };
     return has(entry.recipeName) || has(entry.relativePath) || has(entry.notes) ||
-           std::any_of(entry.ingredients.begin(), entry.ingredients.end(), has);
+           std::any_of(entry.ingredients.begin(), entry.ingredients.end(), [&has](const QString &name) {
+               return has(name) || has(catalogue::displayName(name));
+           });
 }
 
 } // namespace library

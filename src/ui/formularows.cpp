@@ -179,7 +179,7 @@ void FormulaRows::addRow(int line, const formula::Candidate &c)
 void FormulaRows::addEggRow(int line, const formula::Eggs &eggs)
 {
     m_grid->addWidget(text(m_page, tr("Uova"), Qt::AlignCenter), line, RowNumber);
-    m_grid->addWidget(nameText(m_page, eggs.kind), line, Name);
+    m_grid->addWidget(nameText(m_page, catalogue::displayName(eggs.kind)), line, Name);
     m_eggCurrent = valueBox(m_page, QStringLiteral("TxtAttualeUova"));
     m_eggCurrent->setText(eggsText(eggs.currentCount));
     m_eggCount = eggs.currentCount;

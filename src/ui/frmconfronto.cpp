@@ -111,8 +111,8 @@ void FrmConfronto::CmdStampa_Click()
 
 QString FrmConfronto::choosePdfPath()
 {
-    return QFileDialog::getSaveFileName(this, tr("Salva il confronto come PDF"),
-                                        QStringLiteral("Confronto.pdf"), tr("Documenti PDF (*.pdf)"));
+    return QFileDialog::getSaveFileName(this, tr("Salva il confronto come PDF"), tr("Confronto.pdf"),
+                                        tr("Documenti PDF (*.pdf)"));
 }
 
 void FrmConfronto::CmdPdf_Click()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The recipe archive without a window: what it lists for a folder of generated recipes
 // and of bad files, and how it follows the folder while it changes.
+#include "language.h"
 #include "librarymodel.h"
 #include "libraryscan.h"
 #include "recipegenerator.h"
@@ -242,6 +243,29 @@ private slots:
                                                         QStringLiteral(VORNAK_TEST_DATA), {});
         QVERIFY(entry.isRecipe());
         QCOMPARE(library::matches(entry, needle), found);
+    }
+
+    // In English the filter finds an ingredient by the name shown as well as by the
+    // Italian one kept in the file.
+    void filterMatchesTheShownNames_data()
+    {
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("English name") << "oat flour" << true;
+        QTest::newRow("English name, in part") << "SEMOLINA" << true;
+        QTest::newRow("Italian name") << "farina di avena" << true;
+        QTest::newRow("nothing") << "maize" << false;
+    }
+    void filterMatchesTheShownNames()
+    {
+        QFETCH(QString, needle);
+        QFETCH(bool, found);
+        const library::Entry entry = library::readEntry(dataFile(QStringLiteral("ricetta_sbilanciata.txt")),
+                                                        QStringLiteral(VORNAK_TEST_DATA), {});
+        language::install(language::Language::English);
+        const bool matched = library::matches(entry, needle);
+        language::install(language::Language::Italian);
+        QCOMPARE(matched, found);
     }
 
     // The model fills from its thread and follows the folder: saved, renamed, removed.

@@ -7,13 +7,16 @@
 #include "formprinc.h"
 #include "frmabout.h"
 #include "frmbilancio.h"
+#include "frmconfronto.h"
 #include "frmconvertitore.h"
 #include "frmformula.h"
 #include "frmingredienti.h"
 #include "frmriferimenti.h"
 #include "language.h"
+#include "libraryentry.h"
 #include "messageboxsink.h"
 #include "modalwatcher.h"
+#include "pagetext.h"
 #include "recipefile.h"
 #include "testfiles.h"
 
@@ -43,16 +46,18 @@ namespace {
 
 // Words of Vornak's Italian texts that English never uses; any of them left means a text
 // escaped translation. "Italiano" is the language menu's own name for Italian.
-const QStringList kItalianWords = {"Calcola",     "Cancella", "Salva",       "Apri",     "Stampa",
-                                   "Esci",        "Chiudi",   "Riferimenti", "Proteine", "Grassi",
-                                   "Carboidrati", "Indice",   "Uova",        "uova",     "uovo",
-                                   "Peso",        "peso",     "ricetta",     "Ricetta",  "Componenti",
-                                   "componente",  "grammi",   "Bilancio",    "Costo",    "Nessun",
-                                   "Nessuna",     "FARINA",   "UOVO",        "AVVISO",   "Avviso",
-                                   "Visualizza",  "Lingua",   "della",       "delle",    "il",
-                                   "non",         "è",        "Impossibile", "riga",     "Suggerimento",
-                                   "aggiungere",  "sotto",    "sopra",       "prezzo",   "Formula del mix",
-                                   "Minimo",      "Massimo",  "Applica"};
+const QStringList kItalianWords = {
+    "Calcola",     "Cancella",  "Salva",       "Apri",        "Stampa",
+    "Esci",        "Chiudi",    "Riferimenti", "Proteine",    "Grassi",
+    "Carboidrati", "Indice",    "Uova",        "uova",        "uovo",
+    "Peso",        "peso",      "ricetta",     "Ricetta",     "Componenti",
+    "componente",  "grammi",    "Bilancio",    "Costo",       "Nessun",
+    "Nessuna",     "FARINA",    "UOVO",        "AVVISO",      "Avviso",
+    "Visualizza",  "Lingua",    "della",       "delle",       "il",
+    "non",         "è",         "Impossibile", "riga",        "Suggerimento",
+    "aggiungere",  "sotto",     "sopra",       "prezzo",      "Formula del mix",
+    "Minimo",      "Massimo",   "Applica",     "Ingredienti", "Risultati",
+    "bilanciato",  "Confronto", "INTERO",      "GALLINA"};
 
 QStringList italianWordsIn(const QString &text)
 {
@@ -225,6 +230,13 @@ private slots:
         QTest::newRow("formula") << "FrmFormula"
                                  << QStringList{"Formula of the mix", "Calculate &formula", "Lowest cost",
                                                 "Closest to the current mix", "Limits of the mix"};
+        QTest::newRow("formula, egg row") << "FrmFormula:eggs" << QStringList{"WHOLE HEN EGG", "OAT FLOUR"};
+        QTest::newRow("comparison") << "FrmConfronto"
+                                    << QStringList{"Recipe comparison", "Ingredients",
+                                                   "Results",           "Cost per kg",
+                                                   "Saved results",     "WHOLE HEN EGG",
+                                                   "OAT FLOUR",         "Balance Protein (17-40%)",
+                                                   "Comparison.pdf"};
     }
     void everyWindowSpeaksEnglish()
     {
@@ -247,13 +259,50 @@ private slots:
             owned = std::make_unique<FrmRiferimenti>(&main);
         } else if (window == "FrmIngredienti") {
             owned = std::make_unique<FrmIngredienti>(main.session(), &main);
+        } else if (window == "FrmConfronto") {
+            QList<library::Entry> entries;
+            for (const char *name : {"ricetta_sbilanciata.txt", "ricetta_uova.txt"})
+                entries << library::readEntry(dataFile(QString::fromLatin1(name)),
+                                              QStringLiteral(VORNAK_TEST_DATA), {});
+            owned = std::make_unique<FrmConfronto>(entries, &main);
+        } else if (window == "FrmFormula:eggs") {
+            QCOMPARE(main.session().open(dataFile(QStringLiteral("ricetta_uova.txt"))), true);
+            owned = std::make_unique<FrmFormula>(main.session(), &main);
+            QCOMPARE(main.session().open(dataFile(QStringLiteral("ricetta_sbilanciata.txt"))), true);
+            main.CmdCalcola_Click();
         } else {
             owned = std::make_unique<FrmFormula>(main.session(), &main);
         }
         if (owned)
             shown = owned.get();
         QVERIFY(shown);
-        const QStringList texts = textsOf(shown);
+        QStringList texts = textsOf(shown);
+        if (auto *confronto = qobject_cast<FrmConfronto *>(shown)) {
+            // Every row's label and cell, and the printed page with its chart headings.
+            const comparison::Table &table = confronto->table();
+            for (const comparison::Line &line : table.lines) {
+                texts << line.label;
+                for (const comparison::Cell &cell : line.cells)
+                    texts << cell.text;
+            }
+            const QStringList page = pageText(confronto->page());
+            texts << page;
+            // No label cut on the page: the longest nutrient's ends with its bracket.
+            QVERIFY2(page.join(u'\n').contains(QStringLiteral("Balance Carbohydrate (25-60%)")),
+                     qPrintable(page.join(u'\n')));
+            // A label longer than its column goes on to a further line, whole.
+            comparison::Table longLabel;
+            longLabel.titles = QStringList{"A", "B"};
+            longLabel.files = QStringList{"a.txt", "b.txt"};
+            longLabel.lines.append(comparison::Line{
+                QStringLiteral("Balance Carbohydrate (25-60%) and a label running longer"), {}, false});
+            const QString wrapped = pageText(comparison::page(longLabel, {})).join(u'\n');
+            QVERIFY2(wrapped.contains(QStringLiteral("Balance Carbohydrate (25-60%)")) &&
+                         wrapped.contains(QStringLiteral("and a label running longer")),
+                     qPrintable(wrapped));
+            // The name the PDF dialog proposes.
+            texts << QCoreApplication::translate("FrmConfronto", "Confronto.pdf");
+        }
         for (const QString &text : expected)
             QVERIFY2(texts.contains(text), qPrintable(QStringLiteral("missing: ") + text));
         for (const QString &text : texts)
@@ -384,6 +433,19 @@ private slots:
         QTest::newRow("--lang it over English")
             << QStringList{"balance", unbalanced, "--lang", "it"} << "en_GB.UTF-8" << 0
             << QStringList{"Grassi=1,77% 3-8% sotto"} << false;
+        const QString folder = QStringLiteral(VORNAK_TEST_DATA);
+        QTest::newRow("compare --lang en")
+            << QStringList{"compare", eggs, unbalanced, "--lang", "en"} << QString() << 0
+            << QStringList{"Ingredients",   "Results",       "Cost per kg",
+                           "Saved results", "WHOLE HEN EGG", "Balance Protein (17-40%)",
+                           "balanced range"}
+            << true;
+        QTest::newRow("compare of one file --lang en")
+            << QStringList{"compare", eggs, "--lang", "en"} << QString() << 2
+            << QStringList{"compare takes 2 to 4 recipe files"} << true;
+        QTest::newRow("list of no folder --lang en")
+            << QStringList{"list", folder + QStringLiteral("/non_ce"), "--lang", "en"} << QString() << 2
+            << QStringList{"Cannot read the folder: "} << true;
         QTest::newRow("--lang fr refused") << QStringList{"balance", unbalanced, "--lang", "fr"} << QString()
                                            << 2 << QStringList{"--lang vuole it oppure en"} << false;
     }
