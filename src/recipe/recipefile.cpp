@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recipefile.h"
+#include "sentinels.h"
 
 #include "catalogue.h"
 #include "cp1252.h"
@@ -227,7 +228,7 @@ QString entryProblem(const QStringList &record, const QStringList &ingredients)
 QString strayValueProblem(const QStringList &record, bool eggBox)
 {
     auto text = [&](FieldId id) -> const QString & { return record[indexOf(id)]; };
-    const QString dash = QStringLiteral("-");
+    const QString &dash = sentinel::kNothingChosen;
     for (int row = 1; row <= kCatalogueRows; ++row)
         if (text(componente(row)) == dash && !isZero(text(peso(row))))
             return QCoreApplication::translate(
@@ -244,7 +245,7 @@ QString strayValueProblem(const QStringList &record, bool eggBox)
                     .arg(numberOf(at(column, row)))
                     .arg(row);
         for (FieldId id : {dig(row), legante(row)})
-            if (text(id) != QStringLiteral("0"))
+            if (text(id) != sentinel::kZero)
                 return QCoreApplication::translate(
                            "Recipe", "il campo %1 dà un indice alla riga %2, che non ha un nome")
                     .arg(numberOf(id))

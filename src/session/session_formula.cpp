@@ -6,6 +6,7 @@
 #include "formulaentry.h"
 #include "messages.h"
 #include "numbers.h"
+#include "sentinels.h"
 #include "session.h"
 #include "translatedtext.h"
 #include "warnings.h"
@@ -19,7 +20,7 @@ using namespace field;
 
 namespace {
 
-const QString kDash = QStringLiteral("-");
+const QString &kDash = sentinel::kNothingChosen;
 
 const QString &kStaleProposal = translatedConstant(
     "Formula", QT_TRANSLATE_NOOP("Formula", "Il foglio è cambiato dopo il calcolo della formula: calcolare "
@@ -49,7 +50,7 @@ void writeNumber(Worksheet &worksheet, FieldId id, double value, const QString &
 {
     const QString &current = worksheet.text(id);
     const std::optional<double> shown = numbers::toNumber(current);
-    if (shown && *shown == value && current != QStringLiteral("0"))
+    if (shown && *shown == value && current != sentinel::kZero)
         return;
     worksheet.setText(id, text);
 }
@@ -120,7 +121,7 @@ formula::Result Session::solveFormula(const formula::Input &input) const
     // What "Calcola" would refuse whatever the grams, in its own words and order; eggs
     // alone are no mix to it either.
     QStringList refusals = ::refusals(sheet, Refusals::WhateverTheGrams);
-    if (input.eggs && !input.eggs->free && sheet.text(NumeroUova) == QStringLiteral("0"))
+    if (input.eggs && !input.eggs->free && sheet.text(NumeroUova) == sentinel::kZero)
         refusals << QCoreApplication::translate(
             "Formula", "Uova: il foglio ha 0 uova: scriverne il numero, oppure lasciarlo "
                        "scegliere alla formula");

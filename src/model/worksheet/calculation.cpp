@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculation.h"
+#include "sentinels.h"
 
 #include "catalogue.h"
 #include "messages.h"
@@ -12,8 +13,8 @@ using namespace field;
 
 namespace {
 
-const QString kDash = QStringLiteral("-");
-const QString kZero = QStringLiteral("0");
+using sentinel::kZero;
+const QString &kDash = sentinel::kNothingChosen;
 
 // A list at "-", or never touched (step 1 makes that "-" too).
 bool chosen(const Worksheet &worksheet, int row)
