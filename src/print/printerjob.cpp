@@ -42,14 +42,22 @@ struct DestDeleter
 };
 using Dest = std::unique_ptr<cups_dest_t, DestDeleter>;
 
+// The printer from the server's list, with its saved options. cupsGetNamedDest is not
+// used: when its request goes unanswered it looks again on a connection of its own,
+// which no time limit of ours covers. Null for a queue or instance the server lacks.
 Dest namedDest(const PrintServer &server, const QString &printer)
 {
     const qsizetype slash = printer.indexOf(u'/');
     const QByteArray name = printer.left(slash).toUtf8();
     const QByteArray instance = slash < 0 ? QByteArray() : printer.mid(slash + 1).toUtf8();
-    return Dest(server.ask([&](http_t *http) {
-        return cupsGetNamedDest(http, name.constData(), instance.isEmpty() ? nullptr : instance.constData());
-    }));
+    cups_dest_t *dests = nullptr;
+    const int count = server.ask([&](http_t *http) { return cupsGetDests2(http, &dests); });
+    cups_dest_t *copy = nullptr;
+    if (const cups_dest_t *found =
+            cupsGetDest(name.constData(), instance.isEmpty() ? nullptr : instance.constData(), count, dests))
+        cupsCopyDest(const_cast<cups_dest_t *>(found), 0, &copy);
+    cupsFreeDests(count, dests);
+    return Dest(copy);
 }
 
 // The reason a stopped queue gives: its state message ("Carta finita", as
@@ -102,6 +110,43 @@ QString pauseNotice(const PrintServer &server, const QString &printer)
     if (state && QByteArray(state).toInt() == IPP_PSTATE_STOPPED)
         return paused(printer, pauseReason(server, *now));
     return QString();
+}
+
+// One Print-Job request with the file, on the conversation's own connection.
+// cupsPrintFile2 is not used: it looks the printer up again, and when that goes
+// unanswered it asks on a connection of its own that no time limit of ours covers.
+// The job number, or 0 when the job was not taken.
+int sendJob(const PrintServer &server, const cups_dest_t &dest, const QString &path, const QString &jobName)
+{
+    const char *uri = cupsGetOption("printer-uri-supported", dest.num_options, dest.options);
+    char localUri[HTTP_MAX_URI];
+    if (!uri) {
+        httpAssembleURIf(HTTP_URI_CODING_ALL, localUri, sizeof localUri, "ipp", nullptr, "localhost",
+                         ippPort(), "/printers/%s", dest.name);
+        uri = localUri;
+    }
+    ipp_t *request = ippNewRequest(IPP_OP_PRINT_JOB);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, jobName.toUtf8().constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, "application/pdf");
+    // The destination's saved options (an lpoptions instance, say) go with the job.
+    cupsEncodeOptions2(request, dest.num_options, dest.options, IPP_TAG_OPERATION);
+    cupsEncodeOptions2(request, dest.num_options, dest.options, IPP_TAG_JOB);
+    const QByteArray resource = QByteArrayLiteral("/printers/") + dest.name;
+    bool asked = false; // cupsDoFileRequest frees the request
+    ipp_t *response = server.ask([&](http_t *http) {
+        asked = true;
+        return cupsDoFileRequest(http, request, resource.constData(), QFile::encodeName(path).constData());
+    });
+    if (!asked)
+        ippDelete(request);
+    int job = 0;
+    if (cupsLastError() <= IPP_STATUS_OK_CONFLICTING)
+        if (ipp_attribute_t *id = ippFindAttribute(response, "job-id", IPP_TAG_INTEGER))
+            job = ippGetInteger(id, 0);
+    ippDelete(response);
+    return job;
 }
 
 } // namespace
@@ -172,18 +217,11 @@ JobResult printPdf(const QByteArray &pdf, const QString &printer, const QString 
     const PrintServer server;
     if (!server.http())
         return {{}, {}, server.problem()};
+    // An instance the server does not know is never taken for its plain queue.
     const Dest dest = namedDest(server, printer);
     if (!dest)
-        return {{}, {}, server.problem().isEmpty() ? failure(lastError()) : server.problem()};
-    // libcups answers an instance it does not know with the plain queue: never print there
-    // unasked.
-    if (nameOf(*dest) != printer)
-        return {{}, {}, unknownPrinter(printer)};
-    // The destination's saved options (an lpoptions instance, say) go with the job.
-    const int job = server.ask([&](http_t *http) {
-        return cupsPrintFile2(http, dest->name, QFile::encodeName(path).constData(),
-                              jobName.toUtf8().constData(), dest->num_options, dest->options);
-    });
+        return {{}, {}, server.problem().isEmpty() ? unknownPrinter(printer) : server.problem()};
+    const int job = sendJob(server, *dest, path, jobName);
     if (job <= 0)
         return {lastError(), {}, server.problem()};
     // A stopped queue takes the job and holds it: the user must know it will not come out yet.
