@@ -3,6 +3,7 @@
 
 #include "catalogue.h"
 #include "contrast.h"
+#include "notesedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,33 +41,6 @@ QString plainText(const QPlainTextEdit *edit)
             c = u'\n';
     }
     return text;
-}
-
-// Qt lays out a paragraph that it must break inside one very long word in time that grows
-// with the square of its length: a hand-edited recipe whose notes are a megabyte without a
-// blank froze the window for a minute. Such a text is broken anywhere, which costs time in
-// proportion to its length and looks the same for the long word itself.
-QTextOption::WrapMode wrapModeFor(const QString &text)
-{
-    constexpr qsizetype kLongestWord = 1000;
-    qsizetype run = 0;
-    for (const QChar c : text) {
-        run = c.isSpace() ? 0 : run + 1;
-        if (run > kLongestWord)
-            return QTextOption::WrapAnywhere;
-    }
-    return QTextOption::WrapAtWordBoundaryOrAnywhere;
-}
-
-// Shows `text` in the box, switching the wrap mode before the text when the text needs
-// breaking anywhere, and after it otherwise, so the slow mode never meets a long word.
-void setNotesText(QPlainTextEdit *edit, const QString &text)
-{
-    const auto mode = wrapModeFor(text);
-    if (mode == QTextOption::WrapAnywhere)
-        edit->setWordWrapMode(mode);
-    edit->setPlainText(text);
-    edit->setWordWrapMode(mode);
 }
 
 void setBackground(QWidget *widget, const QColor &colour, bool greyWhenDisabled)
@@ -190,7 +164,8 @@ void FieldBinding::bind(FieldId id, QWidget *widget)
     } else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget)) {
         connect(edit, &QPlainTextEdit::textChanged, this, [this, id, edit] {
             const QString text = plainText(edit);
-            edit->setWordWrapMode(wrapModeFor(text));
+            if (auto *notes = qobject_cast<NotesEdit *>(edit))
+                notes->fitLayout();
             m_editing = id;
             m_store.setText(id, toWorksheetText(text));
             m_editing = -1;
@@ -231,7 +206,10 @@ void FieldBinding::show(FieldId id)
         const QString shown = toWidgetText(f.text);
         if (m_editing != id && plainText(edit) != shown) {
             const QSignalBlocker blocker(edit);
-            setNotesText(edit, shown);
+            if (auto *notes = qobject_cast<NotesEdit *>(edit))
+                notes->setNotes(shown);
+            else
+                edit->setPlainText(shown);
         }
     } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         const int index = f.text.isEmpty() ? -1

@@ -4,6 +4,7 @@
 #include "design.h"
 #include "dropdownlist.h"
 #include "formprinc.h"
+#include "notesedit.h"
 
 #include "captionfit.h"
 #include "framebox.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -163,7 +163,7 @@ void FormPrinc::buildRecipeFields(QWidget *client)
     name->setToolTip(tr("Scrivere il nome della ricetta"));
     design::staticText(client, tr("Note:"), 10800, 7320, 495, 255)->setObjectName(QStringLiteral("LblNote"));
 
-    auto *notes = new QPlainTextEdit(client);
+    auto *notes = new NotesEdit(client);
     notes->setObjectName(field::name(Note));
     m_fieldWidgets.insert(Note, notes);
     notes->setToolTip(tr("Scrivere le note"));

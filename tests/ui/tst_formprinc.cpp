@@ -16,6 +16,7 @@
 #include "messageboxsink.h"
 #include "messages.h"
 #include "modalwatcher.h"
+#include "notesedit.h"
 #include "pageprinter.h"
 #include "recipefile.h"
 #include "recipemessages.h"
@@ -25,6 +26,7 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -346,30 +348,49 @@ private slots:
         QCOMPARE(background(notes), kCyan);
     }
 
-    // A word longer than any line is broken anywhere, so a megabyte of notes without a blank
-    // lays out in linear time; ordinary notes keep breaking between words.
-    void notesBreakLongWordsAnywhere_data()
+    // A word longer than any line is broken anywhere and a letter under a heap of marks is
+    // drawn without shaping, so a megabyte of either lays out in linear time, typed, opened
+    // or pasted; ordinary notes keep breaking between words, their accents shaped.
+    void hostileNotesLayOutCheaply_data()
     {
         QTest::addColumn<QString>("notes");
-        QTest::addColumn<int>("mode");
-        QTest::newRow("words") << QString("parola ").repeated(2000)
-                               << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        QTest::newRow("one word of a megabyte") << QString(1 << 20, u'x') << int(QTextOption::WrapAnywhere);
-        QTest::newRow("back to words") << "breve" << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QTest::addColumn<bool>("cheap");
+        QTest::addColumn<bool>("pasted");
+        const QString word(1 << 20, u'x');
+        const QString heap = QStringLiteral("a") + QString(520000, QChar(0x0301));
+        const QString words = QStringLiteral("parola ").repeated(2000);
+        const QString accented = QStringLiteral("e\u0301\u0301 ").repeated(5000);
+        for (bool pasted : {false, true}) {
+            const char *how = pasted ? "pasted" : "opened";
+            QTest::addRow("%s: words", how) << words << false << pasted;
+            QTest::addRow("%s: one word of a megabyte", how) << word << true << pasted;
+            QTest::addRow("%s: a letter with 520,000 accents", how) << heap << true << pasted;
+            QTest::addRow("%s: accented words", how) << accented << false << pasted;
+            QTest::addRow("%s: back to words", how) << "breve" << false << pasted;
+        }
     }
 
-    void notesBreakLongWordsAnywhere()
+    void hostileNotesLayOutCheaply()
     {
         QFETCH(QString, notes);
-        QFETCH(int, mode);
-        auto *box = control<QPlainTextEdit>("TxtNote");
+        QFETCH(bool, cheap);
+        QFETCH(bool, pasted);
+        auto *box = control<NotesEdit>("TxtNote");
         form->worksheet().setText(Note, QString(1 << 20, u'x'));
-        form->worksheet().setText(Note, notes);
-        QCOMPARE(int(box->wordWrapMode()), mode);
+        if (pasted) {
+            form->worksheet().setText(Note, QString());
+            QGuiApplication::clipboard()->setText(notes);
+            box->setFocus();
+            box->paste();
+        } else {
+            form->worksheet().setText(Note, notes);
+        }
+        QCOMPARE(box->hasCheapLayout(), cheap);
+        QCOMPARE(box->font().styleStrategy() == QFont::PreferNoShaping, cheap);
         box->setFocus();
         box->moveCursor(QTextCursor::End);
         QTest::keyClicks(box, "y");
-        QCOMPARE(int(box->wordWrapMode()), mode);
+        QCOMPARE(box->hasCheapLayout(), cheap);
         QCOMPARE(form->worksheet().text(Note), notes + "y");
     }
 
