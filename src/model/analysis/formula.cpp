@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "balance.h"
+#include "formulaeggs.h"
 #include "formulaexplain.h"
 #include "formulamix.h"
 #include "glpksolver.h"
@@ -123,7 +124,10 @@ Result solve(const Input &asked, MipSolver &solver)
     Tightening tightening{};
     std::array<int, kLimitCount> level{};
     for (;;) {
-        const MipSolution solution = solver.solve(buildProblem(input, tightening));
+        std::optional<MipSolution> walked;
+        if (input.goal == Goal::ClosestToCurrent && input.eggs && input.eggs->free)
+            walked = solveOverEggCounts(input, tightening, solver);
+        const MipSolution solution = walked ? *walked : solver.solve(buildProblem(input, tightening));
         switch (solution.status) {
         case MipStatus::Optimal:
         case MipStatus::Feasible:

@@ -265,6 +265,20 @@ MipProblem buildProblem(const Input &input, const Tightening &tightening)
     return problem;
 }
 
+MipProblem buildProblemAtEggCount(const Input &input, const Tightening &tightening, double eggCount)
+{
+    MipProblem problem = buildProblem(input, tightening);
+    const Layout layout = layoutOf(input);
+    if (layout.eggs < 0)
+        return problem;
+    MipVariable &eggs = problem.variables[layout.eggs];
+    eggs.lower = eggCount;
+    eggs.upper = eggCount;
+    if (input.goal == Goal::ClosestToCurrent && input.eggs->free)
+        addWholeDistances(input, layout, eggCount, problem);
+    return problem;
+}
+
 QList<double> targetGrams(const Input &input, double eggCount)
 {
     const double rows = currentRowGrams(input);

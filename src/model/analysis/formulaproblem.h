@@ -40,6 +40,11 @@ Layout layoutOf(const Input &input);
 // The whole program for the input's goal, with every active limit.
 MipProblem buildProblem(const Input &input, const Tightening &tightening = {});
 
+// The whole program with the egg count fixed at `eggCount`. For the closest goal the
+// targets then stand still, and each row's distance gets the line that makes the
+// relaxation as tight as whole grams allow.
+MipProblem buildProblemAtEggCount(const Input &input, const Tightening &tightening, double eggCount);
+
 // The same program without the objective and without the limits listed, for learning
 // what the bounds (and the other limits) allow.
 MipProblem buildFeasibility(const Input &input, const QList<Limit> &without,

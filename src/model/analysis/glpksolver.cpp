@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <csetjmp>
 #include <memory>
 #include <vector>
 
@@ -210,6 +211,27 @@ std::vector<double> divedSolution(glp_prob *relaxed)
     return {};
 }
 
+// GLPK ends the whole program (abort()) when one of its own checks fails, as its
+// assertion "dx != 0.0" did on a generated problem under pseudocost branching without
+// Gomory's cuts. The hook brings the solve back here instead, where it fails like any
+// other solver failure; GLPK's memory, which it can no longer use, is then freed whole.
+struct ErrorTrap
+{
+    std::jmp_buf where;
+};
+
+[[noreturn]] void leaveGlpk(void *trap)
+{
+    std::longjmp(static_cast<ErrorTrap *>(trap)->where, 1);
+}
+
+// GLPK's own messages (its failed checks included, which it prints even with its
+// output off) never reach the terminal: Vornak's command line prints results there.
+int silence(void *, const char *)
+{
+    return 1;
+}
+
 struct Start
 {
     std::vector<double> values; // from 1, as GLPK counts
@@ -246,13 +268,13 @@ MipStatus statusOf(int returned, int mipStatus)
     }
 }
 
-MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs)
+MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs, bool gomoryCuts)
 {
     QElapsedTimer clock;
     clock.start();
-    // Vornak's command line prints its results on standard output: GLPK must say nothing.
     glp_term_out(GLP_OFF);
-    const Problem lp = glpkProblemOf(problem);
+    glp_term_hook(silence, nullptr);
+    Problem lp = glpkProblemOf(problem);
 
     MipSolution solution;
     if (!solveRelaxation(lp.get())) {
@@ -277,11 +299,19 @@ MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs)
     // "dx != 0.0" (glpios09.c). Known fault of the choice kept: on problem 2338 the
     // Gomory cuts cut off the optimum (400,97767 EUR; 400,97817 EUR proposed as best).
     parameters.br_tech = GLP_BR_PCH;
-    parameters.gmi_cuts = GLP_ON;
+    parameters.gmi_cuts = gomoryCuts ? GLP_ON : GLP_OFF;
     parameters.tm_lim = int(qMax<qint64>(1, timeLimitMs - clock.elapsed()));
     parameters.cb_func = offerStart;
     parameters.cb_info = &start;
+    ErrorTrap trap;
+    glp_error_hook(leaveGlpk, &trap);
+    if (setjmp(trap.where) != 0) {
+        (void)lp.release(); // freed with the rest of GLPK's memory
+        glp_free_env();
+        return solution; // Failed
+    }
     const int returned = glp_intopt(lp.get(), &parameters);
+    glp_error_hook(nullptr, nullptr);
 
     solution.status = statusOf(returned, glp_mip_status(lp.get()));
     if (solution.status == MipStatus::Optimal || solution.status == MipStatus::Feasible) {
@@ -302,17 +332,24 @@ MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs)
 
 } // namespace
 
-GlpkSolver::GlpkSolver(int timeLimitMs, int budgetMs) : m_timeLimitMs(timeLimitMs), m_budgetMs(budgetMs)
+GlpkSolver::GlpkSolver(int timeLimitMs, int budgetMs, bool gomoryCuts)
+    : m_timeLimitMs(timeLimitMs), m_budgetMs(budgetMs), m_gomoryCuts(gomoryCuts)
 {
     m_clock.start();
 }
 
 MipSolution GlpkSolver::solve(const MipProblem &problem)
 {
+    return solveWithin(problem, m_timeLimitMs);
+}
+
+MipSolution GlpkSolver::solveWithin(const MipProblem &problem, int timeLimitMs)
+{
     const qint64 left = m_budgetMs - m_clock.elapsed();
     if (left <= 0)
         return {MipStatus::TimedOut, {}, 0};
-    MipSolution solution = solveWithGlpk(problem, int(qMin<qint64>(m_timeLimitMs, left)));
+    MipSolution solution =
+        solveWithGlpk(problem, int(qMin<qint64>(qMin(m_timeLimitMs, timeLimitMs), left)), m_gomoryCuts);
     glp_free_env();
     return solution;
 }

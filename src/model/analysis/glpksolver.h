@@ -15,12 +15,16 @@ namespace formula {
 class GlpkSolver : public MipSolver
 {
 public:
-    explicit GlpkSolver(int timeLimitMs = 1000, int budgetMs = 4000);
+    // `gomoryCuts`: Gomory's mixed-integer cuts at the root, which the formula always
+    // uses (see glpksolver.cpp); without them GLPK fails its own checks on some problems.
+    explicit GlpkSolver(int timeLimitMs = 1000, int budgetMs = 4000, bool gomoryCuts = true);
     MipSolution solve(const MipProblem &problem) override;
+    MipSolution solveWithin(const MipProblem &problem, int timeLimitMs) override;
 
 private:
     int m_timeLimitMs;
     int m_budgetMs;
+    bool m_gomoryCuts;
     QElapsedTimer m_clock;
 };
 

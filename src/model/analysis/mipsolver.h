@@ -60,6 +60,13 @@ class MipSolver
 public:
     virtual ~MipSolver() = default;
     virtual MipSolution solve(const MipProblem &problem) = 0;
+    // The same within at most `timeLimitMs` of the solver's budget, for a try that is
+    // worth only a short time; a solver without limits of its own solves as usual.
+    virtual MipSolution solveWithin(const MipProblem &problem, int timeLimitMs)
+    {
+        Q_UNUSED(timeLimitMs);
+        return solve(problem);
+    }
 };
 
 } // namespace formula
