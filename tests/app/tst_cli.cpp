@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "clirun.h"
 #include "testfiles.h"
 #include "version.h"
 
@@ -13,14 +14,6 @@
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// The user's data folder of every run, so no test meets the real ingredienti.csv.
 QString dataHome()
 {
     static QTemporaryDir home;
@@ -38,24 +31,9 @@ const QByteArray kPrices = "nome;proteine;grassi;carboidrati;digeribilita;legant
                            "ALBUMINA;;;;;;10\nFARINA DI AVENA;;;;;;2\nUOVO INTERO GALLINA;;;;;;0,25\n"
                            "Mix Luca;22,5;8;45;3,5;-1;4\nSEMOLINO;;;;;;1\n";
 
-// Runs `program` (vornak-cli unless told) without a display: neither program needs one to
-// answer its command line.
 Run cli(const QStringList &arguments, const QString &program = QStringLiteral(VORNAK_CLI))
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
-    for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(display));
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    Run run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return runProgram(program, arguments, dataHome());
 }
 
 } // namespace

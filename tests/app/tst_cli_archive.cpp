@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vornak-cli list and compare, run as a user would.
+#include "clirun.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -9,13 +10,6 @@
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 QString dataHome()
 {
     static QTemporaryDir home;
@@ -24,19 +18,7 @@ QString dataHome()
 
 Run cli(const QStringList &arguments)
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
-    environment.remove(QStringLiteral("DISPLAY"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VORNAK_CLI), arguments);
-    Run run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return runProgram(QStringLiteral(VORNAK_CLI), arguments, dataHome());
 }
 
 } // namespace

@@ -275,6 +275,35 @@ QString expectedProblem(Behaviour behaviour, const QString &server)
     }
 }
 
+// vornak-cli print of a recipe, with the server in CUPS_SERVER as a user would set it.
+struct PrintRun
+{
+    int exitCode = -1;
+    QString out;
+    QString errors;
+    qint64 ms = 0;
+};
+
+PrintRun printWithServer(const QString &server)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("CUPS_SERVER"), server);
+    process.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(QStringLiteral(VORNAK_CLI), {QStringLiteral("print"), dataFile("ricetta_uova.txt")});
+    PrintRun run;
+    const bool finished = process.waitForFinished(120000);
+    run.ms = clock.elapsed();
+    if (!finished)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Behaviour)
@@ -329,25 +358,16 @@ private slots:
     {
         QFETCH(int, answered);
         const FakeServer server(Behaviour::SilentLater, answered);
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("CUPS_SERVER"), server.name());
-        process.setProcessEnvironment(environment);
-        QElapsedTimer clock;
-        clock.start();
-        process.start(QStringLiteral(VORNAK_CLI), {QStringLiteral("print"), dataFile("ricetta_uova.txt")});
-        QVERIFY(process.waitForFinished(120000));
-        QVERIFY2(clock.elapsed() < printerjob::PrintServer::kSeconds * 1000 + kMarginMs,
-                 qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
-        const QString errors = QString::fromUtf8(process.readAllStandardError());
-        if (process.exitCode() == 0) {
-            QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
-                     QStringLiteral("Stampa inviata a Ufficio\n"));
-            QCOMPARE(errors, QString());
+        const PrintRun run = printWithServer(server.name());
+        QVERIFY2(run.ms < printerjob::PrintServer::kSeconds * 1000 + kMarginMs,
+                 qPrintable(QStringLiteral("%1 ms").arg(run.ms)));
+        if (run.exitCode == 0) {
+            QCOMPARE(run.out, QStringLiteral("Stampa inviata a Ufficio\n"));
+            QCOMPARE(run.errors, QString());
         } else {
-            QCOMPARE(errors, QStringLiteral("AVVISO: ") +
-                                 expectedProblem(Behaviour::SilentLater, server.name()) + u'\n');
-            QCOMPARE(process.exitCode(), 1);
+            QCOMPARE(run.errors, QStringLiteral("AVVISO: ") +
+                                     expectedProblem(Behaviour::SilentLater, server.name()) + u'\n');
+            QCOMPARE(run.exitCode, 1);
         }
     }
 
@@ -373,19 +393,11 @@ private slots:
     {
         QFETCH(Behaviour, behaviour);
         const FakeServer server(behaviour);
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("CUPS_SERVER"), server.name());
-        process.setProcessEnvironment(environment);
-        QElapsedTimer clock;
-        clock.start();
-        process.start(QStringLiteral(VORNAK_CLI), {QStringLiteral("print"), dataFile("ricetta_uova.txt")});
-        QVERIFY(process.waitForFinished(60000));
-        QVERIFY2(clock.elapsed() < printerjob::PrintServer::kSeconds * 1000 + kMarginMs,
-                 qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
-        QCOMPARE(process.exitCode(), 1);
-        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
-                 QStringLiteral("AVVISO: ") + expectedProblem(behaviour, server.name()) + u'\n');
+        const PrintRun run = printWithServer(server.name());
+        QVERIFY2(run.ms < printerjob::PrintServer::kSeconds * 1000 + kMarginMs,
+                 qPrintable(QStringLiteral("%1 ms").arg(run.ms)));
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.errors, QStringLiteral("AVVISO: ") + expectedProblem(behaviour, server.name()) + u'\n');
     }
 };
 
