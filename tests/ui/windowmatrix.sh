@@ -21,22 +21,6 @@ fail() {
     exit 1
 }
 
-inside() { # X Y W H  AX AY AW AH: the first rectangle lies inside the second
-    (($1 >= $5 && $2 >= $6 && $1 + $3 <= $5 + $7 && $2 + $4 <= $6 + $8))
-}
-
-# The geometry settles once the window manager's frame is known; wait for it to stay put.
-settled_geometry() { # WINDOW-ID
-    local last= now
-    for _ in $(seq 30); do
-        now=$(framed_geometry "$1")
-        [[ "$now" == "$last" ]] && { echo "$now"; return 0; }
-        last=$now
-        sleep 0.2
-    done
-    echo "$now"
-}
-
 start_panel() {
     "$panel" 40 >/dev/null 2>&1 &
     desktop_pids+=($!)
