@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The last calculation in the main window: the balance and cost lines of the status bar,
 // the balance window and its menu item.
+#include "balanceline.h"
 #include "balancelook.h"
 #include "balancetexts.h"
-#include "clickablelabel.h"
 #include "elidedlabel.h"
 #include "formprinc.h"
 #include "frmbilancio.h"
@@ -16,10 +16,8 @@
 
 void FormPrinc::buildStatusBar()
 {
-    auto *line = new ClickableLabel(statusBar());
+    auto *line = new BalanceLine(tr("Fare clic per il bilancio del mix e i suggerimenti"), statusBar());
     line->setObjectName(QStringLiteral("LblBilancio"));
-    line->setTextFormat(Qt::RichText);
-    line->setToolTip(tr("Fare clic per il bilancio del mix e i suggerimenti"));
     // The text keeps the style's usual margin from the window's edge.
     line->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), 0, 0, 0);
     statusBar()->addWidget(line, 1);

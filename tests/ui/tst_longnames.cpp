@@ -3,6 +3,7 @@
 // balance window wraps its suggestions, the ingredient editor cuts its name column short
 // with "…" and a tooltip; and the worksheet's captions stay whole and unclipped on a small
 // or low window.
+#include "balanceline.h"
 #include "captionfit.h"
 #include "formprinc.h"
 #include "frmbilancio.h"
@@ -23,6 +24,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QToolTip>
 
 using namespace field;
@@ -226,6 +228,40 @@ private slots:
                      qPrintable(button->text()));
         }
         QVERIFY(buttons >= 6);
+    }
+
+    // The balance line of an unbalanced mix at each size: shortened with "…" and whole in
+    // its tooltip exactly when the window is too narrow for it.
+    void balanceLineShortenedWithEllipsis_data() { captionsWhole_data(); }
+
+    void balanceLineShortenedWithEllipsis()
+    {
+        QFETCH(QSize, client);
+        Worksheet &sheet = form->worksheet();
+        sheet.select(componente(1), QStringLiteral("ALBUMINA"));
+        sheet.setText(peso(1), QStringLiteral("900"));
+        sheet.select(componente(2), QStringLiteral("SEMOLINO"));
+        sheet.setText(peso(2), QStringLiteral("10"));
+        form->CmdCalcola_Click();
+        QWidget *area = form->centralWidget();
+        form->resize(form->size() + client - area->size());
+        QTRY_COMPARE(area->size(), client);
+        auto *line = form->findChild<BalanceLine *>(QStringLiteral("LblBilancio"));
+        const QString whole = QTextDocumentFragment::fromHtml(line->text()).toPlainText();
+        QVERIFY(whole.startsWith(QStringLiteral("Bilancio: ")));
+        (void)line->grab();
+        QFont bold = line->font();
+        bold.setBold(true);
+        const bool fits = QFontMetrics(bold).horizontalAdvance(whole) <= line->contentsRect().width();
+        const bool tooNarrow =
+            QFontMetrics(line->font()).horizontalAdvance(whole) > line->contentsRect().width();
+        if (fits)
+            QVERIFY(!line->isShortened());
+        if (tooNarrow)
+            QVERIFY(line->isShortened());
+        QCOMPARE(line->toolTip().startsWith(whole), line->isShortened());
+        if (client.width() < 500)
+            QVERIFY(line->isShortened()); // the row that must exercise the ellipsis
     }
 };
 
