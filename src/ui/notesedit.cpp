@@ -57,7 +57,8 @@ void NotesEdit::setNotes(const QString &text)
 
 void NotesEdit::fitLayout()
 {
-    useCheapLayout(needsCheapLayout(toPlainText()));
+    if (!hasCheapLayout() && needsCheapLayout(toPlainText()))
+        useCheapLayout(true);
 }
 
 void NotesEdit::insertFromMimeData(const QMimeData *source)

@@ -16,9 +16,11 @@ class NotesEdit : public QPlainTextEdit
 public:
     explicit NotesEdit(QWidget *parent = nullptr);
 
-    // Shows `text`, laid out in the way it needs.
+    // Shows `text`, laid out in the way it needs, with an empty undo history.
     void setNotes(const QString &text);
-    // Back to the ordinary layout once the text no longer needs the cheap one.
+    // The cheap layout once an edit has made the text need it. It stays until the next
+    // setNotes(): undo and redo bring texts back without a word to this box, and one of
+    // them may be the hostile text of a moment ago.
     void fitLayout();
 
     // Whether `text` has a word too long or a letter with too many marks to lay out

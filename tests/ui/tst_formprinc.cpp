@@ -392,6 +392,14 @@ private slots:
         QTest::keyClicks(box, "y");
         QCOMPARE(box->hasCheapLayout(), cheap);
         QCOMPARE(form->worksheet().text(Note), notes + "y");
+        // Undo and redo bring the text back without telling the box: the layout chosen
+        // for it stays while the text is in the undo history.
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QCOMPARE(box->hasCheapLayout(), cheap);
+        box->undo();
+        QCOMPARE(form->worksheet().text(Note), notes + "y");
+        QCOMPARE(box->hasCheapLayout(), cheap);
     }
 
     // Esc, the wheel and a click behave as on the desktop the anglers know, in both windows.
