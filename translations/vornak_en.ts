@@ -2808,6 +2808,10 @@ Arguments:
         <source>: indicarne una con --printer NOME tra queste: </source>
         <translation>: name one with --printer NAME among these: </translation>
     </message>
+    <message>
+        <source>: la stampa potrebbe essere arrivata comunque, controllare la coda della stampante prima di stampare di nuovo</source>
+        <translation>: the job may have arrived all the same; check the printer&apos;s queue before printing again</translation>
+    </message>
 </context>
 <context>
     <name>recipefile</name>

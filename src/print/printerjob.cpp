@@ -222,8 +222,11 @@ JobResult printPdf(const QByteArray &pdf, const QString &printer, const QString 
     if (!dest)
         return {{}, {}, server.problem().isEmpty() ? unknownPrinter(printer) : server.problem()};
     const int job = sendJob(server, *dest, path, jobName);
-    if (job <= 0)
-        return {lastError(), {}, server.problem()};
+    if (job <= 0) {
+        // Silent after the job was sent is not the same as never reached.
+        const QString problem = server.problem();
+        return {lastError(), {}, problem.isEmpty() ? problem : jobMayHaveArrived(problem)};
+    }
     // A stopped queue takes the job and holds it: the user must know it will not come out yet.
     return {{}, pauseNotice(server, printer), {}};
 }

@@ -39,6 +39,14 @@ inline QString notAnswering(const QString &server, int seconds)
         .arg(seconds);
 }
 
+// The server fell silent once it had the whole job: it may print it all the same.
+inline QString jobMayHaveArrived(const QString &problem)
+{
+    return problem + QCoreApplication::translate("printerjob",
+                                                 ": la stampa potrebbe essere arrivata comunque, controllare "
+                                                 "la coda della stampante prima di stampare di nuovo");
+}
+
 // Something answers there, but not as a print server does.
 inline QString strangeAnswer(const QString &server)
 {

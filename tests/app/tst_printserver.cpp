@@ -73,6 +73,8 @@ public:
             ::close(m_fd);
     }
     QString name() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
+    // The operation of the first request left without an answer, or -1.
+    int unanswered() const { return m_unanswered; }
 
 private:
     void answerGarbage()
@@ -160,6 +162,16 @@ private:
         return ssize_t(bytes);
     }
 
+    static int operationOf(const QByteArray &body)
+    {
+        Reading reading{body};
+        ipp_t *request = ippNew();
+        ippReadIO(&reading, &FakeServer::readFrom, 1, nullptr, request);
+        const int operation = ippGetOperation(request);
+        ippDelete(request);
+        return operation;
+    }
+
     // A print server's answer to the request: one printer, "Ufficio", the default.
     QByteArray answer(const QByteArray &body) const
     {
@@ -231,8 +243,11 @@ private:
                     continue; // gone: kept, so its number is not taken again while we poll
                 client.in.append(buffer, got);
                 for (QByteArray body = takeRequest(client); !body.isEmpty(); body = takeRequest(client)) {
-                    if (behaviour == Behaviour::SilentLater && requests++ >= m_answered)
+                    if (behaviour == Behaviour::SilentLater && requests++ >= m_answered) {
+                        if (m_unanswered < 0)
+                            m_unanswered = operationOf(body);
                         continue;
+                    }
                     const QByteArray ipp = answer(body);
                     const QByteArray header = "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\n"
                                               "Content-Length: " +
@@ -254,6 +269,7 @@ private:
     }
 
     int m_answered = 0;
+    std::atomic<int> m_unanswered = -1;
     int m_fd = -1;
     int m_port = 0;
     std::atomic<bool> m_stop = false;
@@ -365,8 +381,11 @@ private slots:
             QCOMPARE(run.out, QStringLiteral("Stampa inviata a Ufficio\n"));
             QCOMPARE(run.errors, QString());
         } else {
+            // Silent once it had the job, the server may print it all the same.
+            const QString problem = expectedProblem(Behaviour::SilentLater, server.name());
+            const bool hadTheJob = server.unanswered() == IPP_OP_PRINT_JOB;
             QCOMPARE(run.errors, QStringLiteral("AVVISO: ") +
-                                     expectedProblem(Behaviour::SilentLater, server.name()) + u'\n');
+                                     (hadTheJob ? printerjob::jobMayHaveArrived(problem) : problem) + u'\n');
             QCOMPARE(run.exitCode, 1);
         }
     }
