@@ -202,7 +202,9 @@ JobResult print(const Page &page, const QString &printer, const QString &jobName
 
 JobResult printPdf(const QByteArray &pdf, const QString &printer, const QString &jobName)
 {
-    // A new name in the temporary folder, written by the one writer and removed once sent.
+    // A new name in the temporary folder, written by the one writer. Once written it is
+    // kept open and its name removed at once, so that not even a killed program leaves it
+    // behind; libcups reads it through the open descriptor.
     const QString path =
         QDir::tempPath() + QStringLiteral("/vornak-%1.pdf")
                                .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
@@ -214,6 +216,11 @@ JobResult printPdf(const QByteArray &pdf, const QString &printer, const QString 
                           : filewriter::write(path, pdf);
         !why.isEmpty())
         return {{}, {}, usertext::aboutFile(kCannotSavePdf, path, why)};
+    QFile written(path);
+    if (!written.open(QIODevice::ReadOnly))
+        return {{}, {}, usertext::aboutFile(kCannotSavePdf, path, written.errorString())};
+    QFile::remove(path);
+    const QString openPath = QStringLiteral("/proc/self/fd/%1").arg(written.handle());
     const PrintServer server;
     if (!server.http())
         return {{}, {}, server.problem()};
@@ -221,7 +228,7 @@ JobResult printPdf(const QByteArray &pdf, const QString &printer, const QString 
     const Dest dest = namedDest(server, printer);
     if (!dest)
         return {{}, {}, server.problem().isEmpty() ? unknownPrinter(printer) : server.problem()};
-    const int job = sendJob(server, *dest, path, jobName);
+    const int job = sendJob(server, *dest, openPath, jobName);
     if (job <= 0) {
         // Silent after the job was sent is not the same as never reached.
         const QString problem = server.problem();

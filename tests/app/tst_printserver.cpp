@@ -7,8 +7,10 @@
 #include "printserver.h"
 #include "testfiles.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -300,16 +302,20 @@ struct PrintRun
     qint64 ms = 0;
 };
 
-PrintRun printWithServer(const QString &server)
+PrintRun printWithServer(const QString &server, const QString &temporaryFolder = {}, int killAfterMs = 0)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("CUPS_SERVER"), server);
+    if (!temporaryFolder.isEmpty())
+        environment.insert(QStringLiteral("TMPDIR"), temporaryFolder);
     process.setProcessEnvironment(environment);
     QElapsedTimer clock;
     clock.start();
     process.start(QStringLiteral(VORNAK_CLI), {QStringLiteral("print"), dataFile("ricetta_uova.txt")});
     PrintRun run;
+    if (killAfterMs > 0 && !process.waitForFinished(killAfterMs))
+        process.kill();
     const bool finished = process.waitForFinished(120000);
     run.ms = clock.elapsed();
     if (!finished)
@@ -388,6 +394,16 @@ private slots:
                                      (hadTheJob ? printerjob::jobMayHaveArrived(problem) : problem) + u'\n');
             QCOMPARE(run.exitCode, 1);
         }
+    }
+
+    // A print killed while it waits for the server leaves no sheet in the temporary folder:
+    // the PDF handed to libcups has no name once written.
+    void killedPrintLeavesNoFile()
+    {
+        const FakeServer server(Behaviour::SilentLater, 4); // silent once the PDF is written
+        QTemporaryDir folder;
+        (void)printWithServer(server.name(), folder.path(), 2000);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     // The lists of printers, as the window asks for them before printing.
