@@ -124,7 +124,6 @@ QWidget *FrmArchivio::buildBottom()
     m_openButton->setToolTip(tr("Apre la ricetta nel foglio di lavoro, come \"Apri\""));
     m_compareButton = new QPushButton(tr("C&onfronta"), bottom);
     m_compareButton->setObjectName(QStringLiteral("CmdConfronta"));
-    m_compareButton->setToolTip(tr("Mette a confronto da 2 a 4 ricette selezionate"));
     auto *close = new QPushButton(tr("C&hiudi"), bottom);
     close->setObjectName(QStringLiteral("CmdChiudi"));
     for (QPushButton *button : {m_openButton, m_compareButton, close})
@@ -183,7 +182,11 @@ void FrmArchivio::updateButtons()
     const QList<library::Entry> selected = selectedEntries();
     // Enter opens the current line even when nothing is selected: so does the button.
     m_openButton->setEnabled(selected.size() <= 1 && m_view->currentIndex().isValid());
-    m_compareButton->setEnabled(comparison::refusal(selected).isEmpty());
+    // Greyed, the button says why in its tooltip.
+    const QString refusal = comparison::refusal(selected);
+    m_compareButton->setEnabled(refusal.isEmpty());
+    const QString hint = tr("Mette a confronto da 2 a 4 ricette selezionate");
+    m_compareButton->setToolTip(refusal.isEmpty() ? hint : hint + u'\n' + refusal);
 }
 
 QList<library::Entry> FrmArchivio::selectedEntries() const

@@ -170,6 +170,33 @@ private slots:
         QCOMPARE(form->worksheet().text(NomeRicetta), QStringLiteral("Mix magro"));
     }
 
+    // A greyed "Confronta" says why in its tooltip, in the words a comparison would refuse in.
+    void compareSaysWhyItIsGreyed_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("one recipe") << QStringList{"ricetta_uova.txt"}
+                                    << QStringLiteral("Per il confronto servono da 2 a 4 ricette");
+        QTest::newRow("one that is no recipe") << QStringList{"ricetta_uova.txt", "campo37_non_valido.txt"}
+                                               << QStringLiteral("campo37_non_valido.txt");
+        QTest::newRow("two recipes") << QStringList{"ricetta_uova.txt", "ricetta_sbilanciata.txt"}
+                                     << QString();
+    }
+
+    void compareSaysWhyItIsGreyed()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, why);
+        select(files);
+        auto *compare = window->findChild<QPushButton *>(QStringLiteral("CmdConfronta"));
+        QCOMPARE(compare->isEnabled(), why.isEmpty());
+        const QStringList tip = compare->toolTip().split(u'\n');
+        QCOMPARE(tip.first(), QStringLiteral("Mette a confronto da 2 a 4 ricette selezionate"));
+        QCOMPARE(tip.size() > 1, !why.isEmpty());
+        if (!why.isEmpty())
+            QVERIFY2(tip.mid(1).join(u'\n').contains(why), qPrintable(compare->toolTip()));
+    }
+
     void compareSideBySide()
     {
         select({QStringLiteral("ricetta_uova.txt")});
