@@ -7,6 +7,7 @@
 #include "formulaeggs.h"
 #include "formulaexplain.h"
 #include "formulamix.h"
+#include "formulasides.h"
 #include "glpksolver.h"
 
 #include <QCoreApplication>
@@ -127,6 +128,9 @@ Result solve(const Input &asked, MipSolver &solver)
         std::optional<MipSolution> walked;
         if (input.goal == Goal::ClosestToCurrent && input.eggs && input.eggs->free)
             walked = solveOverEggCounts(input, tightening, solver);
+        else if (input.goal == Goal::ClosestToCurrent)
+            walked = solveAtEggCount(input, tightening, input.eggs ? input.eggs->currentCount : 0, solver,
+                                     kSideSearchMs);
         const MipSolution solution = walked ? *walked : solver.solve(buildProblem(input, tightening));
         switch (solution.status) {
         case MipStatus::Optimal:

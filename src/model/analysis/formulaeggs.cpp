@@ -3,6 +3,7 @@
 
 #include "formula.h"
 #include "formulaproblem.h"
+#include "formulasides.h"
 
 #include <QElapsedTimer>
 
@@ -18,6 +19,16 @@ MipProblem relaxed(MipProblem problem)
         v.integer = false;
     return problem;
 }
+
+// One way out from the relaxation's count: the next count to look at and the
+// relaxation's value there, once known.
+struct Frontier
+{
+    double count = 0;
+    int step = 1;
+    bool open = true;
+    std::optional<double> bound;
+};
 
 } // namespace
 
@@ -36,36 +47,54 @@ std::optional<MipSolution> solveOverEggCounts(const Input &input, const Tighteni
     if (lowest.status != MipStatus::Optimal)
         return std::nullopt;
 
-    const double at = lowest.values[eggs];
     const double fewest = whole.variables[eggs].lower, most = whole.variables[eggs].upper.value_or(fewest);
+    const double below = std::floor(lowest.values[eggs]);
+    Frontier ways[2] = {{below, -1, true, {}}, {below + 1, 1, true, {}}};
     MipSolution best{MipStatus::Infeasible, {}, 0};
-    for (const int way : {-1, 1}) {
-        for (double count = way < 0 ? std::floor(at) : std::floor(at) + 1; count >= fewest && count <= most;
-             count += way) {
+    for (;;) {
+        // The relaxation at each way's next count; a count past the range or without
+        // even a fractional mix closes its way, as do all counts beyond it.
+        for (Frontier &way : ways) {
+            if (!way.open || way.bound)
+                continue;
+            if (way.count < fewest || way.count > most) {
+                way.open = false;
+                continue;
+            }
             if (left() <= 0)
                 return std::nullopt;
             MipProblem bounded = loose;
-            bounded.variables[eggs].lower = count;
-            bounded.variables[eggs].upper = count;
+            bounded.variables[eggs].lower = way.count;
+            bounded.variables[eggs].upper = way.count;
             const MipSolution bound = solver.solveWithin(bounded, left());
-            // The counts with a fractional mix make one run, and the walk started inside it.
             if (bound.status == MipStatus::Infeasible)
-                break;
-            if (bound.status != MipStatus::Optimal)
+                way.open = false;
+            else if (bound.status != MipStatus::Optimal)
                 return std::nullopt;
-            const bool haveBest = best.status == MipStatus::Optimal;
-            if (haveBest &&
-                bound.objective >= best.objective - 1e-9 * std::max(1.0, std::abs(best.objective)))
-                break;
-            const MipSolution found =
-                solver.solveWithin(buildProblemAtEggCount(input, tightening, count), left());
-            if (found.status == MipStatus::Optimal) {
-                if (!haveBest || found.objective < best.objective)
-                    best = found;
-            } else if (found.status != MipStatus::Infeasible) {
-                return std::nullopt; // not proven at this count
-            }
+            else
+                way.bound = bound.objective;
         }
+        // The count with the lower relaxation first: the best mix is most likely there,
+        // and once found it rules out every count whose relaxation is no better.
+        Frontier *next = nullptr;
+        for (Frontier &way : ways)
+            if (way.open && (!next || *way.bound < *next->bound))
+                next = &way;
+        if (!next)
+            break;
+        const bool haveBest = best.status == MipStatus::Optimal;
+        if (haveBest && *next->bound >= best.objective - 1e-9 * std::max(1.0, std::abs(best.objective)))
+            break;
+        if (left() <= 0)
+            return std::nullopt;
+        const std::optional<MipSolution> found =
+            solveAtEggCount(input, tightening, next->count, solver, left());
+        if (!found)
+            return std::nullopt; // not proven at this count
+        if (found->status == MipStatus::Optimal && (!haveBest || found->objective < best.objective))
+            best = *found;
+        next->count += next->step;
+        next->bound.reset();
     }
     return best;
 }

@@ -282,6 +282,15 @@ MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs, bool gomor
         solution.status = glp_get_status(lp.get()) == GLP_NOFEAS ? MipStatus::Infeasible : MipStatus::Failed;
         return solution;
     }
+    if (std::none_of(problem.variables.begin(), problem.variables.end(),
+                     [](const MipVariable &v) { return v.integer; })) {
+        // A relaxation asked for itself: its optimum is the answer.
+        solution.status = MipStatus::Optimal;
+        solution.objective = glp_get_obj_val(lp.get());
+        for (int j = 1; j <= int(problem.variables.size()); ++j)
+            solution.values << glp_get_col_prim(lp.get(), j);
+        return solution;
+    }
     Start start{divedSolution(lp.get())};
 
     glp_iocp parameters;
@@ -299,7 +308,7 @@ MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs, bool gomor
     // "dx != 0.0" (glpios09.c). Known fault of the choice kept: on problem 2338 the
     // Gomory cuts cut off the optimum (400,97767 EUR; 400,97817 EUR proposed as best).
     parameters.br_tech = GLP_BR_PCH;
-    parameters.gmi_cuts = gomoryCuts ? GLP_ON : GLP_OFF;
+    parameters.gmi_cuts = gomoryCuts && !problem.withoutCuts ? GLP_ON : GLP_OFF;
     parameters.tm_lim = int(qMax<qint64>(1, timeLimitMs - clock.elapsed()));
     parameters.cb_func = offerStart;
     parameters.cb_info = &start;

@@ -31,6 +31,10 @@ struct MipConstraint
 struct MipProblem
 {
     bool maximise = false;
+    // Solve without cutting planes. Cuts computed in floating point from rows with
+    // coefficients in the hundred thousands have cut off the best whole solution; a
+    // program whose bound is already tight is safer without them.
+    bool withoutCuts = false;
     QList<MipVariable> variables;
     QList<MipConstraint> constraints;
 

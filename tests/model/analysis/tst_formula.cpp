@@ -4,6 +4,7 @@
 #include "formulainstances.h"
 #include "formulalimits.h"
 #include "formulaproblem.h"
+#include "formulasides.h"
 #include "glpksolver.h"
 #include "numbers.h"
 
@@ -794,14 +795,75 @@ private slots:
     // "dx != 0.0" under pseudocost branching without Gomory's cuts.
     void failureOfGlpkItselfIsAFailedSolve()
     {
-        const formula::Input input = formulainstances::generate(2000, 500)[1031].input;
+        formula::Input input = formulainstances::generate(2000, 500)[1031].input;
+        input.bands = admittedBands(input.bands);
         GlpkSolver withoutCuts(kTimeLimitMs, kBudgetMs, false);
-        const Result result = solve(input, withoutCuts);
-        QCOMPARE(result.status, Status::NoMix);
-        QCOMPARE(result.reasons, QStringList{kSolverFailed});
+        QCOMPARE(withoutCuts.solve(buildProblem(input)).status, MipStatus::Failed);
+        ScriptedSolver failing; // every solve fails
+        for (const Goal goal : {Goal::LowestCost, Goal::ClosestToCurrent})
+            QCOMPARE(solve(::input(baitRows(), 1000, defaultBands(), goal), failing).reasons,
+                     QStringList{kSolverFailed});
         GlpkSolver solver;
         const MipSolution next = solver.solve(builtProblem());
         QCOMPARE(next.status, MipStatus::Optimal);
+    }
+
+    // The search over the rows' sides reaches the program's own best distance, and says
+    // there is none exactly when the program has none, whatever the rows, bounds, kept
+    // rows, eggs and limits.
+    void sideSearchReachesTheProgramsBest()
+    {
+        QRandomGenerator random(27);
+        int mixes = 0;
+        for (int run = 0; run < 200; ++run) {
+            Input in = randomInput(random, 50 + random.bounded(20000), 13);
+            in.goal = Goal::ClosestToCurrent;
+            if (in.eggs)
+                in.eggs->free = false;
+            const double eggCount = in.eggs ? in.eggs->currentCount : 0;
+            GlpkSolver solver(10000, 100000);
+            const MipSolution whole = solver.solve(buildProblemAtEggCount(in, {}, eggCount));
+            const std::optional<MipSolution> sides = solveBySides(in, {}, eggCount, solver, 10000);
+            const QString what = QStringLiteral("run %1").arg(run);
+            if (targetGrams(in, eggCount).isEmpty()) {
+                QVERIFY2(!sides, qPrintable(what)); // nothing to choose sides around
+                continue;
+            }
+            QVERIFY2(sides && whole.status != MipStatus::Feasible, qPrintable(what));
+            QCOMPARE(sides->status, whole.status);
+            if (whole.status != MipStatus::Optimal)
+                continue;
+            ++mixes;
+            QVERIFY2(std::abs(sides->objective - whole.objective) <= 1e-6 * std::max(1.0, whole.objective),
+                     qPrintable(QStringLiteral("%1: %2 against %3")
+                                    .arg(what)
+                                    .arg(sides->objective, 0, 'f', 6)
+                                    .arg(whole.objective, 0, 'f', 6)));
+            // The distance given is the one of the grams given.
+            double distance = 0;
+            const Layout layout = layoutOf(in);
+            const QList<double> targets = targetGrams(in, eggCount);
+            for (int k = 0; k < in.rows.size(); ++k)
+                distance += std::abs(sides->values[layout.grams[k]] - targets[k]);
+            if (layout.eggDistance >= 0)
+                distance += sides->values[layout.eggDistance];
+            QVERIFY2(std::abs(distance - sides->objective) < 1e-6, qPrintable(what));
+        }
+        QVERIFY2(mixes > 60, qPrintable(QString::number(mixes)));
+    }
+
+    // A choice of sides at tonnes, where GLPK's Gomory cuts had cut off the best mix and
+    // the search took the next one as the best.
+    void sideSearchKeepsTheBestMixAtTonnes()
+    {
+        Input input = formulainstances::generate(2000, 500)[2333].input;
+        input.bands = admittedBands(input.bands);
+        GlpkSolver solver(10000, 100000);
+        const MipSolution whole = solver.solve(buildProblemAtEggCount(input, {}, 12160));
+        QCOMPARE(whole.status, MipStatus::Optimal);
+        const std::optional<MipSolution> sides = solveBySides(input, {}, 12160, solver, 10000);
+        QVERIFY(sides && sides->status == MipStatus::Optimal);
+        QCOMPARE(qRound64(sides->objective * 1000), qRound64(whole.objective * 1000)); // 2.446.293,116 g
     }
 
 private:
