@@ -180,6 +180,10 @@ bool proved(const MipSolution &solution, bool &cutShort)
     return false;
 }
 
+// How long the furthest mix is searched before its relaxation is asked whether the mix
+// found already shows the furthest value.
+constexpr int kQuickReachMs = 20;
+
 // The mix that takes a share or the digestibility index furthest towards the limit's side.
 std::optional<Proposal> furthestLinear(const Input &input, MipSolver &solver, MipProblem problem, Limit limit,
                                        bool &cutShort)
@@ -188,6 +192,19 @@ std::optional<Proposal> furthestLinear(const Input &input, MipSolver &solver, Mi
     for (const auto &[index, coefficient] : limitConstraint(input, layout, limit, 0).terms)
         problem.variables[index].objective = coefficient;
     problem.maximise = isMin(limit);
+    if (const MipSolution quick = solver.solveWithin(problem, kQuickReachMs);
+        quick.status == MipStatus::Feasible) {
+        MipProblem relaxed = problem;
+        for (MipVariable &v : relaxed.variables)
+            v.integer = false;
+        const MipSolution bound = solver.solveWithin(relaxed, kQuickReachMs);
+        const Proposal found = proposalOf(input, layout, quick.values);
+        if (bound.status == MipStatus::Optimal && showsAsFar(input, limit, found, bound.objective))
+            return found;
+    } else if (quick.status != MipStatus::TimedOut) {
+        return proved(quick, cutShort) ? std::optional(proposalOf(input, layout, quick.values))
+                                       : std::nullopt;
+    }
     const MipSolution solution = solver.solve(problem);
     if (!proved(solution, cutShort))
         return std::nullopt;
@@ -343,6 +360,18 @@ QStringList inputProblems(const Input &input)
     if (input.goal == Goal::LowestCost)
         checkPrices(input, reasons);
     return reasons;
+}
+
+bool showsAsFar(const Input &input, Limit limit, const Proposal &found, double bound)
+{
+    const Check mix = check(input, found);
+    const std::optional<double> shown = mix.calculated ? shownValue(mix.results, limit) : std::nullopt;
+    if (!shown || limit == Limit::BinderMin)
+        return false;
+    const double furthest = bound / (wholeScale(input, limit, 0) * double(input.totalGrams));
+    const double margin = 1e-9 * std::max(1.0, std::abs(furthest));
+    return numbers::roundToDecimals(furthest - margin, 2) == *shown &&
+           numbers::roundToDecimals(furthest + margin, 2) == *shown;
 }
 
 QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening &tightening)

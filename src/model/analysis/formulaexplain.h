@@ -20,6 +20,14 @@ QStringList inputProblems(const Input &input);
 // calculation, and shown as the results would show it.
 QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening &tightening);
 
+struct Proposal;
+
+// Whether the furthest value of a limit's measure, which lies between the mix `found`
+// and `bound` (the relaxation's objective, sum(grams x value) in the limit's whole units),
+// shows with two decimals as the mix found does: then a reason reads the same whichever
+// mix is the furthest, and the rest of the search can be spared.
+bool showsAsFar(const Input &input, Limit limit, const Proposal &found, double bound);
+
 // The search ended by the time limit without any mix.
 QString timedOutText();
 inline const QString &kSolverFailed = translatedConstant(

@@ -13,7 +13,7 @@ namespace formula {
 namespace {
 
 // How long a choice of sides is solved without cutting planes before they are let in.
-constexpr int kWithoutCutsMs = 30;
+constexpr int kWithoutCutsMs = 5;
 
 enum class Side
 {

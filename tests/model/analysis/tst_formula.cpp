@@ -3,6 +3,7 @@
 #include "formulaexplain.h"
 #include "formulainstances.h"
 #include "formulalimits.h"
+#include "formulamix.h"
 #include "formulaproblem.h"
 #include "formulasides.h"
 #include "glpksolver.h"
@@ -864,6 +865,34 @@ private slots:
         const std::optional<MipSolution> sides = solveBySides(input, {}, 12160, solver, 10000);
         QVERIFY(sides && sides->status == MipStatus::Optimal);
         QCOMPARE(qRound64(sides->objective * 1000), qRound64(whole.objective * 1000)); // 2.446.293,116 g
+    }
+
+    // A reach whose mix found and relaxation's bound show alike is told without further
+    // search; a bound a hair past a hundredth's half is not alike. 600 g at 20 % protein and
+    // 400 g at 30 % (30,25 %) show 24,00 % (24,10 %); the bound is in the limit's whole units.
+    void reachToldFromItsBound_data()
+    {
+        QTest::addColumn<double>("secondProtein");
+        QTest::addColumn<double>("bound");
+        QTest::addColumn<bool>("alike");
+        QTest::newRow("the mix itself") << 30.0 << 24000.0 << true;
+        QTest::newRow("under the half") << 30.0 << 24004.9 << true;
+        QTest::newRow("on the half") << 30.0 << 24005.0 << false;
+        QTest::newRow("below, inside") << 30.0 << 23996.0 << true;
+        QTest::newRow("below, outside") << 30.0 << 23994.0 << false;
+        QTest::newRow("a point further") << 30.0 << 25000.0 << false;
+        QTest::newRow("hundredths, the mix itself") << 30.25 << 2410000.0 << true;
+        QTest::newRow("hundredths, under the half") << 30.25 << 2410490.0 << true;
+        QTest::newRow("hundredths, past the half") << 30.25 << 2410600.0 << false;
+    }
+
+    void reachToldFromItsBound()
+    {
+        QFETCH(double, secondProtein);
+        QFETCH(double, bound);
+        QFETCH(bool, alike);
+        const Input in = ::input({ing(1, "A", 20, 0, 0), ing(2, "B", secondProtein, 0, 0)}, 1000, noBands());
+        QCOMPARE(showsAsFar(in, Limit::ProteinMin, Proposal{{600, 400}, 0}, bound), alike);
     }
 
 private:
