@@ -1469,6 +1469,10 @@ File </translation>
         <source> e </source>
         <translation> and </translation>
     </message>
+    <message>
+        <source>La ricerca dei motivi si è fermata dopo %1: potrebbe mancarne qualcuno</source>
+        <translation>The search for reasons stopped after %1: some may be missing</translation>
+    </message>
 </context>
 <context>
     <name>FormulaRows</name>

@@ -374,6 +374,21 @@ bool showsAsFar(const Input &input, Limit limit, const Proposal &found, double b
            numbers::roundToDecimals(furthest + margin, 2) == *shown;
 }
 
+// Reasons found while another reach ran out of time say so: the list may be incomplete.
+static QStringList withCutShortNote(QStringList reasons, bool cutShort)
+{
+    if (cutShort)
+        reasons << reasonsCutShortText();
+    return reasons;
+}
+
+QString reasonsCutShortText()
+{
+    return QCoreApplication::translate(
+               "Formula", "La ricerca dei motivi si è fermata dopo %1: potrebbe mancarne qualcuno")
+        .arg(timeLimitText());
+}
+
 QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening &tightening)
 {
     switch (feasibility(input, solver, {}, tightening)) {
@@ -398,7 +413,7 @@ QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening
         if (const std::optional<QString> reason = unreachable(input, solver, limit, {}, tightening, cutShort))
             reasons << *reason;
     if (!reasons.isEmpty())
-        return reasons;
+        return withCutShortNote(reasons, cutShort);
 
     const QList<Limit> conflict = conflictingLimits(input, solver, tightening, cutShort);
     for (Limit limit : conflict) {
@@ -409,7 +424,7 @@ QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening
             reasons << *reason;
     }
     if (!reasons.isEmpty())
-        return reasons;
+        return withCutShortNote(reasons, cutShort);
     if (cutShort)
         return {timedOutText()};
     return {QCoreApplication::translate(

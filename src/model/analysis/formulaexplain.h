@@ -28,6 +28,9 @@ struct Proposal;
 // mix is the furthest, and the rest of the search can be spared.
 bool showsAsFar(const Input &input, Limit limit, const Proposal &found, double bound);
 
+// The note under reasons found while another reach ran out of time.
+QString reasonsCutShortText();
+
 // The search ended by the time limit without any mix.
 QString timedOutText();
 inline const QString &kSolverFailed = translatedConstant(
