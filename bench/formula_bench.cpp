@@ -2,14 +2,15 @@
 // Times the formula: first a full worksheet (eleven catalogue rows, two custom rows and
 // the eggs, kept at four, then free) with the default bands, 1 kg and 25 kg, both goals;
 // then a fixed generated set of random and hard problems up to 10 t, each solved once,
-// with the median, the 99th percentile and the longest time, and how many ended by the
-// time limit. `--dump FILE` also writes every problem of the set and its answer, for a
+// with the median, the 99th percentile and the longest time and step count, and how many
+// ended by the step limit. `--dump FILE` also writes every problem of the set and its answer, for a
 // check against another solver (scripts/formula-crosscheck.py).
 // Usage: formula_bench [--set RANDOM HARD] [--dump FILE] [--only N,N,...]
 #include "catalogue.h"
 #include "formula.h"
 #include "formulaexplain.h"
 #include "formulainstances.h"
+#include "glpksolver.h"
 #include "numbers.h"
 
 #include <QDateTime>
@@ -72,20 +73,6 @@ bool endedByTimeLimit(const formula::Result &result)
     return result.status == formula::Status::MaybeNotBest || result.reasons.contains(formula::timedOutText());
 }
 
-QString answerText(const formula::Result &result)
-{
-    if (result.status == formula::Status::NoMix)
-        return QStringLiteral("nomix ") + result.reasons.join(QStringLiteral(" | "));
-    QStringList grams;
-    for (const formula::ProposedRow &row : result.rows)
-        grams << QString::number(row.grams);
-    return QStringLiteral("%1 cost %2 distance %3 grams %4 eggs %5")
-        .arg(result.status == formula::Status::Best ? "best" : "maybe")
-        .arg(result.cost ? QString::number(*result.cost, 'g', 17) : QStringLiteral("-"))
-        .arg(QString::number(result.distance, 'g', 17), grams.join(u' '))
-        .arg(result.eggCount ? QString::number(*result.eggCount) : QStringLiteral("-"));
-}
-
 double percentile(const QList<double> &sorted, double p)
 {
     return sorted[qMin(sorted.size() - 1, qsizetype(std::ceil(p * double(sorted.size()))) - 1)];
@@ -132,7 +119,7 @@ void setFigures(QTextStream &out, int randomCount, int hardCount, const QString 
     QTextStream dumped(&dump);
     if (!dumpPath.isEmpty() && !dump.open(QIODevice::WriteOnly | QIODevice::Text))
         qFatal("cannot write %s", qPrintable(dumpPath));
-    QMap<QString, QList<double>> times;
+    QMap<QString, QList<double>> times, steps;
     QMap<QString, int> limited, mixes;
     for (qsizetype k = 0; k < set.size(); ++k) {
         if (!only.isEmpty() && !only.contains(int(k)))
@@ -140,8 +127,11 @@ void setFigures(QTextStream &out, int randomCount, int hardCount, const QString 
         const formulainstances::Instance &instance = set[k];
         QElapsedTimer timer;
         timer.start();
-        const formula::Result result = formula::solve(instance.input);
+        formula::GlpkSolver solver;
+        const formula::Result result = formula::solve(instance.input, solver);
         const double ms = double(timer.nsecsElapsed()) / 1e6;
+        steps[instance.kind] << double(solver.stepsTaken());
+        steps[QStringLiteral("all")] << double(solver.stepsTaken());
         for (const QString &group : {instance.kind, QStringLiteral("all")}) {
             times[group] << ms;
             limited[group] += endedByTimeLimit(result) ? 1 : 0;
@@ -150,8 +140,8 @@ void setFigures(QTextStream &out, int randomCount, int hardCount, const QString 
         if (dump.isOpen())
             dumped << "instance " << k << ' ' << instance.kind << '\n'
                    << formulainstances::describe(instance.input) << '\n'
-                   << "answer " << answerText(result) << '\n'
-                   << "time " << ms << "\nend\n";
+                   << "answer " << formulainstances::answerText(result) << '\n'
+                   << "time " << ms << "\nsteps " << solver.stepsTaken() << "\nend\n";
     }
     out << "Formula, generated set (seed 27), each problem solved once, " << QSysInfo::prettyProductName()
         << ", " << QThread::idealThreadCount() << " cores, "
@@ -168,7 +158,12 @@ void setFigures(QTextStream &out, int randomCount, int hardCount, const QString 
         out << name << ", median: " << percentile(sorted, 0.5) << " ms\n"
             << name << ", p99: " << percentile(sorted, 0.99) << " ms\n"
             << name << ", max: " << sorted.last() << " ms\n"
-            << name << ", ended by the time limit: " << limited[group] << '\n';
+            << name << ", ended by the step limit: " << limited[group] << '\n';
+        QList<double> counted = steps.value(group);
+        std::sort(counted.begin(), counted.end());
+        out << name << ", steps, median: " << percentile(counted, 0.5) << '\n'
+            << name << ", steps, p99: " << percentile(counted, 0.99) << '\n'
+            << name << ", steps, max: " << counted.last() << '\n';
     }
 }
 

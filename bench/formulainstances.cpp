@@ -218,4 +218,19 @@ QString describe(const formula::Input &in)
     return lines.join(u'\n');
 }
 
+QString answerText(const formula::Result &result)
+{
+    if (result.status == formula::Status::NoMix)
+        return QStringLiteral("nomix ") + result.reasons.join(QStringLiteral(" | "));
+    QStringList grams;
+    for (const formula::ProposedRow &row : result.rows)
+        grams << QString::number(row.grams);
+    return QStringLiteral("%1 cost %2 distance %3 grams %4 eggs %5 | %6")
+        .arg(result.status == formula::Status::Best ? "best" : "maybe")
+        .arg(result.cost ? QString::number(*result.cost, 'g', 17) : QStringLiteral("-"))
+        .arg(QString::number(result.distance, 'g', 17), grams.join(u' '))
+        .arg(result.eggCount ? QString::number(*result.eggCount) : QStringLiteral("-"))
+        .arg(result.reasons.join(QStringLiteral(" | ")));
+}
+
 } // namespace formulainstances

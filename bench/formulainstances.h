@@ -21,4 +21,8 @@ QList<Instance> generate(int randomCount, int hardCount, quint32 seed = 27);
 // One problem as plain text, one field a line, for a solver outside Vornak.
 QString describe(const formula::Input &input);
 
+// An answer as one line, every figure whole to the last digit: two answers are the same
+// exactly when their lines are.
+QString answerText(const formula::Result &result);
+
 } // namespace formulainstances

@@ -855,6 +855,10 @@ meets the limits, with the reasons), 2 file cannot be opened as a recipe or
 command not valid.
 </translation>
     </message>
+    <message>
+        <source>--keep %1: la riga %1 (%2) resta ai suoi grammi, e non può avere anche --min o --max</source>
+        <translation>--keep %1: row %1 (%2) stays at its grams, and cannot also have --min or --max</translation>
+    </message>
 </context>
 <context>
     <name>Confronto</name>
@@ -1470,8 +1474,12 @@ File </translation>
         <translation> and </translation>
     </message>
     <message>
-        <source>La ricerca dei motivi si è fermata dopo %1: potrebbe mancarne qualcuno</source>
-        <translation>The search for reasons stopped after %1: some may be missing</translation>
+        <source>La ricerca dei motivi si è fermata al suo limite di passi: potrebbe mancarne qualcuno</source>
+        <translation>The search for reasons stopped at its step limit: some may be missing</translation>
+    </message>
+    <message>
+        <source>le righe mantenute, i minimi, i massimi e le uova (intere, da %2 l&apos;una) non permettono un mix di esattamente %1 in grammi interi</source>
+        <translation>the rows kept, the minimums, the maximums and the eggs (whole, %2 each) allow no mix of exactly %1 in whole grams</translation>
     </message>
 </context>
 <context>
@@ -2752,24 +2760,20 @@ Arguments:
 <context>
     <name>formula</name>
     <message>
-        <source>1 secondo</source>
-        <translation>1 second</translation>
-    </message>
-    <message>
-        <source>%1 secondi</source>
-        <translation>%1 seconds</translation>
-    </message>
-    <message>
-        <source>La ricerca si è fermata dopo %1: la formula trovata potrebbe non essere la migliore</source>
-        <translation>The search stopped after %1: the formula found may not be the best</translation>
-    </message>
-    <message>
-        <source>La ricerca si è fermata dopo %1 senza trovare una formula</source>
-        <translation>The search stopped after %1 without finding a formula</translation>
-    </message>
-    <message>
         <source>: il minimo di %1 supera il peso totale di %2</source>
         <translation>: the minimum of %1 exceeds the total weight of %2</translation>
+    </message>
+    <message>
+        <source>La ricerca si è fermata al suo limite di passi: la formula trovata potrebbe non essere la migliore</source>
+        <translation>The search stopped at its step limit: the formula found may not be the best</translation>
+    </message>
+    <message>
+        <source>La ricerca si è fermata al suo limite di passi senza trovare una formula</source>
+        <translation>The search stopped at its step limit without finding a formula</translation>
+    </message>
+    <message>
+        <source>Il computer è molto lento: la ricerca si è fermata dopo %1 secondi, e su un altro computer la risposta potrebbe essere diversa</source>
+        <translation>This computer is very slow: the search stopped after %1 seconds, and on another computer the answer may differ</translation>
     </message>
 </context>
 <context>

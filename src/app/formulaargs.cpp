@@ -207,6 +207,13 @@ QString applyFormulaArgs(const FormulaArgs &parsed, formula::Input &input)
         formula::Candidate *c = candidate(row);
         if (!c)
             return noIngredient("--keep", row);
+        // A kept row stays at its grams: a bound on it would be dropped without a word.
+        if (parsed.minGrams.contains(row) || parsed.maxGrams.contains(row))
+            return QCoreApplication::translate(
+                       "Cli",
+                       "--keep %1: la riga %1 (%2) resta ai suoi grammi, e non può avere anche --min o --max")
+                .arg(row)
+                .arg(c->name);
         c->keep = true;
     }
     if (parsed.freeEggs) {

@@ -409,6 +409,33 @@ private slots:
         QTest::newRow("a bound on a row without an ingredient")
             << QStringList{"formula", unbalanced, "--min", "5=100"} << 2 << QString()
             << "AVVISO: --min 5: la riga 5 della ricetta non ha un componente\n";
+        // Two worksheets from users' reports. A digestibility minimum the cheapest mix meets
+        // anyway leaves that mix; the closest mix is the same on every run.
+        const QString digestible = dataFile(QStringLiteral("formula_digeribilita.txt"));
+        const QStringList cheapest{
+            "formula", digestible, "--ingredients", dataFile("prezzi_digeribilita.csv"),
+            "--goal",  "cost",     "--protein",     "off",
+            "--total", "10000",    "--max",         "2=3420"};
+        const QString cheapestOut =
+            "2 FARINA DI MERLUZZO: 78 g -> 3420 g\n7 LATTE IN POLVERE: 244 g -> 1493 g\n"
+            "9 FARINA DI ARINGHE: 471 g -> 0 g\n10 CASTAGNA: 142,1 g -> 5021 g\n"
+            "12 Pastura casa 0: 229 g -> 2 g\n13 Mio mix 1: 230 g -> 0 g\nUova: 4 -> 4\n";
+        QTest::newRow("cheapest, no digestibility minimum") << cheapest << 0 << cheapestOut << QString();
+        QTest::newRow("cheapest, a digestibility minimum that does not bind")
+            << cheapest + QStringList{"--digestibility", "2"} << 0 << cheapestOut << QString();
+        QTest::newRow("closest, a user's worksheet of eight rows")
+            << QStringList{"formula", dataFile("formula_orzo.txt"), "--goal", "closest"} << 0
+            << "2 SEMOLINO: 434 g -> 0 g\n3 FARINA DI RISO: 0,86 g -> 0 g\n4 EGG & HONEY BISKUIT YELLOW: 820 "
+               "g -> "
+               "819 g\n6 FARINA DI PESCE BIANCO: 593 g -> 7319 g\n7 CALCIO CASEINATO: 0,7 g -> 0 g\n"
+               "9 FARINA DI ORZO: 38926,64 g -> 38926 g\n10 IDROLIZZATO DI PIUME DI GALLINA: 334,1 g -> 336 "
+               "g\n"
+               "11 NATURE SEED MIX Drumlow: 29716 g -> 23425 g\n"
+            << QString();
+        QTest::newRow("a kept row with a maximum")
+            << cheapest + QStringList{"--keep", "2"} << 2 << QString()
+            << "AVVISO: --keep 2: la riga 2 (FARINA DI MERLUZZO) resta ai suoi grammi, e non può avere anche "
+               "--min o --max\n";
         QTest::newRow("free eggs without eggs")
             << QStringList{"formula", unbalanced, "--eggs", "free"} << 2 << QString()
             << "AVVISO: --eggs free: la ricetta non ha le uova\n";

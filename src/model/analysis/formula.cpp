@@ -73,25 +73,26 @@ QString missedText(const QList<Limit> &missed)
 
 } // namespace
 
-QString timeLimitText()
-{
-    const int seconds = kTimeLimitMs / 1000;
-    return seconds == 1 ? QCoreApplication::translate("formula", "1 secondo")
-                        : QCoreApplication::translate("formula", "%1 secondi").arg(seconds);
-}
-
 QString maybeNotBestText()
 {
     return QCoreApplication::translate(
-               "formula",
-               "La ricerca si è fermata dopo %1: la formula trovata potrebbe non essere la migliore")
-        .arg(timeLimitText());
+        "formula",
+        "La ricerca si è fermata al suo limite di passi: la formula trovata potrebbe non essere la "
+        "migliore");
 }
 
 QString timedOutText()
 {
-    return QCoreApplication::translate("formula", "La ricerca si è fermata dopo %1 senza trovare una formula")
-        .arg(timeLimitText());
+    return QCoreApplication::translate(
+        "formula", "La ricerca si è fermata al suo limite di passi senza trovare una formula");
+}
+
+QString stoppedByClockText()
+{
+    return QCoreApplication::translate(
+               "formula", "Il computer è molto lento: la ricerca si è fermata dopo %1 secondi, e su "
+                          "un altro computer la risposta potrebbe essere diversa")
+        .arg(kClockLimitMs / 1000);
 }
 
 Bands defaultBands()
@@ -106,15 +107,17 @@ Bands defaultBands()
 
 Result solve(const Input &input)
 {
-    GlpkSolver solver(kTimeLimitMs, kBudgetMs);
+    GlpkSolver solver;
     return solve(input, solver);
 }
+
+namespace {
 
 // Solves, then recomputes the mix with the calculation. A limit whose shown value falls
 // outside (only where the calculation's arithmetic is not exact) is asked to stay a hair
 // further inside, and the program solved again; a mix is only ever returned once the
 // calculation confirms it.
-Result solve(const Input &asked, MipSolver &solver)
+Result solveWithinSteps(const Input &asked, MipSolver &solver)
 {
     if (const QStringList problems = inputProblems(asked); !problems.isEmpty())
         return noMix(problems);
@@ -130,7 +133,7 @@ Result solve(const Input &asked, MipSolver &solver)
             walked = solveOverEggCounts(input, tightening, solver);
         else if (input.goal == Goal::ClosestToCurrent)
             walked = solveAtEggCount(input, tightening, input.eggs ? input.eggs->currentCount : 0, solver,
-                                     kSideSearchMs);
+                                     kSideSearchSteps);
         const MipSolution solution = walked ? *walked : solver.solve(buildProblem(input, tightening));
         switch (solution.status) {
         case MipStatus::Optimal:
@@ -156,6 +159,20 @@ Result solve(const Input &asked, MipSolver &solver)
             tightening[size_t(limit)] = kTightenings[l] * arithmeticSlack(limit);
         }
     }
+}
+
+} // namespace
+
+// The same answer wherever it runs, unless the clock had to stop it.
+Result solve(const Input &asked, MipSolver &solver)
+{
+    Result result = solveWithinSteps(asked, solver);
+    if (solver.stoppedByClock()) {
+        if (result.status == Status::Best)
+            result.status = Status::MaybeNotBest;
+        result.reasons << stoppedByClockText();
+    }
+    return result;
 }
 
 } // namespace formula

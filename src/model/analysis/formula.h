@@ -104,7 +104,7 @@ struct ProposedRow
 enum class Status
 {
     Best,         // the best whole-gram mix
-    MaybeNotBest, // a whole-gram mix meeting every limit, found when the time ran out
+    MaybeNotBest, // a whole-gram mix meeting every limit, found when the search stopped
     NoMix,        // see the reasons
 };
 
@@ -126,22 +126,18 @@ struct Result
     Input worksheet;
 };
 
-// The time each solve of the program may take, and all of them together (the formula,
-// the checks that tighten it, and the reasons when there is none).
-inline constexpr int kTimeLimitMs = 1000;
-inline constexpr int kBudgetMs = 4000;
-
-// The time limit in words: "1 secondo".
-QString timeLimitText();
-
-// Solves with GLPK within those limits.
+// Solves with GLPK within its step limits (see glpksolver.h).
 Result solve(const Input &input);
 Result solve(const Input &input, MipSolver &solver);
 
 // The rows of rows 1-14 that a proposal gives, as the calculation would read them.
 CalculatedRows mixOf(const Input &input, const QList<qint64> &grams, qint64 eggCount);
 
-// The note of a mix found when the time ran out.
+// The note of a mix found when the search stopped at its step limit.
 QString maybeNotBestText();
+
+// The note of an answer found when the clock stopped the search, on a machine far slower
+// than the steps were measured on: only then may the answer differ elsewhere.
+QString stoppedByClockText();
 
 } // namespace formula

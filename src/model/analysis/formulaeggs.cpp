@@ -5,8 +5,6 @@
 #include "formulaproblem.h"
 #include "formulasides.h"
 
-#include <QElapsedTimer>
-
 #include <algorithm>
 #include <cmath>
 
@@ -35,9 +33,8 @@ struct Frontier
 std::optional<MipSolution> solveOverEggCounts(const Input &input, const Tightening &tightening,
                                               MipSolver &solver)
 {
-    QElapsedTimer clock;
-    clock.start();
-    const auto left = [&] { return int(kEggWalkMs - clock.elapsed()); };
+    const qint64 firstStep = solver.stepsTaken();
+    const auto left = [&] { return kEggWalkSteps - (solver.stepsTaken() - firstStep); };
     const MipProblem whole = buildProblem(input, tightening);
     const int eggs = layoutOf(input).eggs;
     const MipProblem loose = relaxed(whole);

@@ -19,8 +19,8 @@ struct Input;
 // it is no better than the best mix found on either side: that relaxation is convex in
 // the count, so no count further out can do better. The answer
 // has the program's own variables, as solving it whole would give; none when the try
-// did not end proven within kEggWalkMs, and the program is then solved whole.
-inline constexpr int kEggWalkMs = 250;
+// did not end proven within kEggWalkSteps, and the program is then solved whole.
+inline constexpr qint64 kEggWalkSteps = 15'000;
 
 std::optional<MipSolution> solveOverEggCounts(const Input &input, const Tightening &tightening,
                                               MipSolver &solver);

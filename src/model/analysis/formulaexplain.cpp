@@ -180,9 +180,9 @@ bool proved(const MipSolution &solution, bool &cutShort)
     return false;
 }
 
-// How long the furthest mix is searched before its relaxation is asked whether the mix
+// The steps the furthest mix is searched before its relaxation is asked whether the mix
 // found already shows the furthest value.
-constexpr int kQuickReachMs = 20;
+constexpr qint64 kQuickReachSteps = 1'200;
 
 // The mix that takes a share or the digestibility index furthest towards the limit's side.
 std::optional<Proposal> furthestLinear(const Input &input, MipSolver &solver, MipProblem problem, Limit limit,
@@ -192,12 +192,12 @@ std::optional<Proposal> furthestLinear(const Input &input, MipSolver &solver, Mi
     for (const auto &[index, coefficient] : limitConstraint(input, layout, limit, 0).terms)
         problem.variables[index].objective = coefficient;
     problem.maximise = isMin(limit);
-    if (const MipSolution quick = solver.solveWithin(problem, kQuickReachMs);
+    if (const MipSolution quick = solver.solveWithin(problem, kQuickReachSteps);
         quick.status == MipStatus::Feasible) {
         MipProblem relaxed = problem;
         for (MipVariable &v : relaxed.variables)
             v.integer = false;
-        const MipSolution bound = solver.solveWithin(relaxed, kQuickReachMs);
+        const MipSolution bound = solver.solveWithin(relaxed, kQuickReachSteps);
         const Proposal found = proposalOf(input, layout, quick.values);
         if (bound.status == MipStatus::Optimal && showsAsFar(input, limit, found, bound.objective))
             return found;
@@ -385,8 +385,23 @@ static QStringList withCutShortNote(QStringList reasons, bool cutShort)
 QString reasonsCutShortText()
 {
     return QCoreApplication::translate(
-               "Formula", "La ricerca dei motivi si è fermata dopo %1: potrebbe mancarne qualcuno")
-        .arg(timeLimitText());
+        "Formula", "La ricerca dei motivi si è fermata al suo limite di passi: potrebbe mancarne qualcuno");
+}
+
+// The total cannot be made from the rows' bounds in whole grams; the eggs' weight, whole
+// eggs of so many grams, is part of what makes it so whenever the egg row is ticked.
+static QString boundsExcludeTotal(const Input &input)
+{
+    const QString total = grams(double(input.totalGrams));
+    if (!input.eggs)
+        return QCoreApplication::translate("Formula", "le righe mantenute, i minimi e i massimi non "
+                                                      "permettono un mix di esattamente %1 in grammi "
+                                                      "interi")
+            .arg(total);
+    return QCoreApplication::translate(
+               "Formula", "le righe mantenute, i minimi, i massimi e le uova (intere, da %2 l'una) non "
+                          "permettono un mix di esattamente %1 in grammi interi")
+        .arg(total, grams(double(input.eggs->gramsPerEgg)));
 }
 
 QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening &tightening)
@@ -396,11 +411,7 @@ QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening
     case MipStatus::Feasible:
         break;
     case MipStatus::Infeasible:
-        return {QCoreApplication::translate(
-                    "Formula",
-                    "le righe mantenute, i minimi e i massimi non permettono un mix di esattamente %1 "
-                    "in grammi interi")
-                    .arg(grams(double(input.totalGrams)))};
+        return {boundsExcludeTotal(input)};
     case MipStatus::TimedOut:
         return {timedOutText()};
     case MipStatus::Failed:

@@ -66,10 +66,10 @@ MixCost costOf(const Input &input, const Proposal &proposal)
 {
     QList<CostItem> items;
     for (int k = 0; k < input.rows.size(); ++k)
-        if (proposal.grams[k] > 0)
-            items << CostItem{input.rows[k].name, input.rows[k].pricePerKg, double(proposal.grams[k]) / 1000};
-    if (input.eggs && proposal.eggCount > 0)
-        items << CostItem{input.eggs->kind, input.eggs->pricePerEgg, double(proposal.eggCount)};
+        addCostItem(items,
+                    CostItem{input.rows[k].name, input.rows[k].pricePerKg, double(proposal.grams[k]) / 1000});
+    if (input.eggs)
+        addCostItem(items, CostItem{input.eggs->kind, input.eggs->pricePerEgg, double(proposal.eggCount)});
     return sumCost(items, double(input.totalGrams));
 }
 

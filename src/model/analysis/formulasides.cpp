@@ -4,16 +4,14 @@
 #include "formula.h"
 #include "formulaproblem.h"
 
-#include <QElapsedTimer>
-
 #include <algorithm>
 #include <cmath>
 
 namespace formula {
 namespace {
 
-// How long a choice of sides is solved without cutting planes before they are let in.
-constexpr int kWithoutCutsMs = 5;
+// The steps a choice of sides is solved without cutting planes before they are let in.
+constexpr qint64 kWithoutCutsSteps = 300;
 
 enum class Side
 {
@@ -36,13 +34,12 @@ class SideSearch
 {
 public:
     SideSearch(const Input &input, const Tightening &tightening, double eggCount, MipSolver &solver,
-               int timeLimitMs)
+               qint64 stepLimit)
         : m_input(input), m_layout(layoutOf(input)),
           m_whole(buildProblemAtEggCount(input, tightening, eggCount)),
           m_plain(buildFeasibility(input, {}, tightening)), m_targets(targetGrams(input, eggCount)),
-          m_eggCount(eggCount), m_solver(solver), m_timeLimitMs(timeLimitMs)
+          m_eggCount(eggCount), m_solver(solver), m_stepLimit(stepLimit), m_firstStep(solver.stepsTaken())
     {
-        m_clock.start();
         m_relaxed = m_whole;
         for (MipVariable &v : m_relaxed.variables)
             v.integer = false;
@@ -73,7 +70,7 @@ public:
     }
 
 private:
-    int left() const { return int(m_timeLimitMs - m_clock.elapsed()); }
+    qint64 left() const { return m_stepLimit - (m_solver.stepsTaken() - m_firstStep); }
 
     bool better(double objective) const
     {
@@ -81,7 +78,7 @@ private:
                objective < m_best.objective - 1e-9 * std::max(1.0, std::abs(m_best.objective));
     }
 
-    // False when the time ran out or the solver failed: the search proves nothing then.
+    // False when the steps ran out or the solver failed: the search proves nothing then.
     bool search(QList<Side> &sides)
     {
         if (left() <= 0)
@@ -152,7 +149,7 @@ private:
             cutoff.upper = std::ceil((m_best.objective - constant) / 2 - 1e-6) - 1;
         if (!cutoff.terms.isEmpty() && cutoff.upper)
             problem.constraints << cutoff;
-        MipSolution found = m_solver.solveWithin(problem, std::min(left(), kWithoutCutsMs));
+        MipSolution found = m_solver.solveWithin(problem, std::min(left(), kWithoutCutsSteps));
         if (found.status != MipStatus::Optimal && found.status != MipStatus::Infeasible) {
             problem.withoutCuts = false;
             found = m_solver.solveWithin(problem, left());
@@ -196,31 +193,31 @@ private:
     double m_rowsTotal = 0;
     double m_eggDistance = 0;
     MipSolver &m_solver;
-    const int m_timeLimitMs;
-    QElapsedTimer m_clock;
+    const qint64 m_stepLimit;
+    const qint64 m_firstStep;
     MipSolution m_best{MipStatus::Infeasible, {}, 0};
 };
 
 } // namespace
 
 std::optional<MipSolution> solveBySides(const Input &input, const Tightening &tightening, double eggCount,
-                                        MipSolver &solver, int timeLimitMs, const MipSolution &start)
+                                        MipSolver &solver, qint64 stepLimit, const MipSolution &start)
 {
-    return SideSearch(input, tightening, eggCount, solver, timeLimitMs).run(start);
+    return SideSearch(input, tightening, eggCount, solver, stepLimit).run(start);
 }
 
 std::optional<MipSolution> solveAtEggCount(const Input &input, const Tightening &tightening, double eggCount,
-                                           MipSolver &solver, int timeLimitMs)
+                                           MipSolver &solver, qint64 stepLimit)
 {
-    QElapsedTimer clock;
-    clock.start();
+    const qint64 firstStep = solver.stepsTaken();
     // Most programs are proven at once as they are; the search is for the rest, and
     // starts from the best mix found meanwhile.
     const MipSolution whole = solver.solveWithin(buildProblemAtEggCount(input, tightening, eggCount),
-                                                 std::min(timeLimitMs, kWholeFirstMs));
+                                                 std::min(stepLimit, kWholeFirstSteps));
     if (whole.status == MipStatus::Optimal || whole.status == MipStatus::Infeasible)
         return whole;
-    return solveBySides(input, tightening, eggCount, solver, int(timeLimitMs - clock.elapsed()), whole);
+    return solveBySides(input, tightening, eggCount, solver, stepLimit - (solver.stepsTaken() - firstStep),
+                        whole);
 }
 
 } // namespace formula

@@ -10,12 +10,12 @@ namespace formula {
 
 struct Input;
 
-// How long the closest goal may take with the egg count kept, before the whole program
+// The steps the closest goal may take with the egg count kept, before the whole program
 // is solved instead.
-inline constexpr int kSideSearchMs = 250;
+inline constexpr qint64 kSideSearchSteps = 15'000;
 
-// How long the program at the count is tried as it is before the search.
-inline constexpr int kWholeFirstMs = 10;
+// The steps the program at the count is tried as it is before the search.
+inline constexpr qint64 kWholeFirstSteps = 600;
 
 // The closest goal at a fixed egg count, solved side by side.
 //
@@ -33,13 +33,14 @@ inline constexpr int kWholeFirstMs = 10;
 // with the sides chosen so far; a node whose relaxation is no better than the best mix
 // found has no better mix below it. The answer has the whole program's variables, as
 // buildProblemAtEggCount() lays them out; none when the search did not end within
-// `timeLimitMs`. It starts from `start` when that holds a mix: the one to beat.
+// `stepLimit` of the solver's steps. It starts from `start` when that holds a mix: the
+// one to beat.
 std::optional<MipSolution> solveBySides(const Input &input, const Tightening &tightening, double eggCount,
-                                        MipSolver &solver, int timeLimitMs, const MipSolution &start = {});
+                                        MipSolver &solver, qint64 stepLimit, const MipSolution &start = {});
 
-// The program at the count tried as it is for kWholeFirstMs, then the search from the best
-// mix that found. None when neither proved its answer within `timeLimitMs`.
+// The program at the count tried as it is for kWholeFirstSteps, then the search from the
+// best mix that found. None when neither proved its answer within `stepLimit`.
 std::optional<MipSolution> solveAtEggCount(const Input &input, const Tightening &tightening, double eggCount,
-                                           MipSolver &solver, int timeLimitMs);
+                                           MipSolver &solver, qint64 stepLimit);
 
 } // namespace formula

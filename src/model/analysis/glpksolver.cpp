@@ -28,7 +28,37 @@ struct ProblemDeleter
 };
 using Problem = std::unique_ptr<glp_prob, ProblemDeleter>;
 
-Problem glpkProblemOf(const MipProblem &problem)
+// The power of ten by which the objective is handed to GLPK. GLPK's tolerances on reduced
+// costs are absolute, and its scaling divides each column by the size of its entries in
+// the limits' rows (hundreds of thousands, see formulaproblem.h): a cost of a few
+// thousandths of a euro per gram then falls below them, a dearer vertex passes for the
+// optimum, and a limit that does not bind could change which mix came out as the
+// cheapest. Prices typed in cents per kilo are whole at 10^5; any other objective is
+// brought up to a largest coefficient of at least 1.
+double objectiveScale(const MipProblem &problem)
+{
+    double largest = 0;
+    for (const MipVariable &v : problem.variables)
+        largest = std::max(largest, std::abs(v.objective));
+    if (largest == 0)
+        return 1;
+    double scale = 1;
+    for (int places = 0; places <= 6; ++places, scale *= 10) {
+        const bool whole =
+            std::all_of(problem.variables.begin(), problem.variables.end(), [&](const MipVariable &v) {
+                const double scaled = v.objective * scale;
+                return std::abs(scaled - std::round(scaled)) <= 1e-9 * std::max(1.0, std::abs(scaled));
+            });
+        if (whole)
+            return scale;
+    }
+    scale = 1;
+    while (largest * scale < 1)
+        scale *= 10;
+    return scale;
+}
+
+Problem glpkProblemOf(const MipProblem &problem, double objectiveScale)
 {
     Problem lp(glp_create_prob());
     glp_set_obj_dir(lp.get(), problem.maximise ? GLP_MAX : GLP_MIN);
@@ -39,7 +69,7 @@ Problem glpkProblemOf(const MipProblem &problem)
         const MipVariable &v = problem.variables[j];
         glp_set_col_kind(lp.get(), j + 1, v.integer ? GLP_IV : GLP_CV);
         glp_set_col_bnds(lp.get(), j + 1, boundType(v.lower, v.upper), v.lower, v.upper.value_or(0));
-        glp_set_obj_coef(lp.get(), j + 1, v.objective);
+        glp_set_obj_coef(lp.get(), j + 1, v.objective * objectiveScale);
     }
     const int rows = int(problem.constraints.size());
     if (rows > 0)
@@ -70,6 +100,11 @@ bool solveRelaxation(glp_prob *lp)
     parameters.msg_lev = GLP_MSG_OFF;
     parameters.meth = GLP_DUALP;
     return glp_simplex(lp, &parameters) == 0 && glp_get_status(lp) == GLP_OPT;
+}
+
+qint64 iterationsOf(glp_prob *lp)
+{
+    return glp_get_it_cnt(lp);
 }
 
 double fractionOf(double value)
@@ -175,9 +210,8 @@ bool fixToWhole(glp_prob *lp, int column)
 // margin, so that the vertices it visits keep room for the rounding still to come; when
 // a variable can no longer be fixed that way, the real bounds come back and take the
 // last steps. Empty when a dive ends nowhere.
-std::vector<double> divedSolution(glp_prob *relaxed)
+std::vector<double> diveFrom(glp_prob *relaxed, Problem &dive)
 {
-    Problem dive(glp_create_prob());
     glp_copy_prob(dive.get(), relaxed, GLP_OFF);
     tightenRows(dive.get(), roundingMargins(relaxed));
     bool margined = solveRelaxation(dive.get());
@@ -211,6 +245,15 @@ std::vector<double> divedSolution(glp_prob *relaxed)
     return {};
 }
 
+// The dive's solution, and the simplex iterations it took added to `steps`.
+std::vector<double> divedSolution(glp_prob *relaxed, qint64 &steps)
+{
+    Problem dive(glp_create_prob());
+    std::vector<double> values = diveFrom(relaxed, dive);
+    steps += iterationsOf(dive.get());
+    return values;
+}
+
 // GLPK ends the whole program (abort()) when one of its own checks fails, as its
 // assertion "dx != 0.0" did on a generated problem under pseudocost branching without
 // Gomory's cuts. The hook brings the solve back here instead, where it fails like any
@@ -232,20 +275,50 @@ int silence(void *, const char *)
     return 1;
 }
 
-struct Start
+// What branch and bound is given and keeps while it runs: the dived solution, offered the
+// first time it asks for one, and the steps, counted at every call so that the search
+// stops at the same node whatever the machine.
+struct Search
 {
-    std::vector<double> values; // from 1, as GLPK counts
+    std::vector<double> start; // from 1, as GLPK counts
     bool offered = false;
+    qint64 stepsBefore = 0; // the relaxation's and the dive's
+    qint64 iterationsAtStart = 0;
+    qint64 stepLimit = 0;
+    qint64 steps = 0;
+    double queueSteps = 0;
 };
 
-// Hands the dived solution to branch and bound the first time it asks for one.
-void offerStart(glp_tree *tree, void *info)
+// Choosing the next node costs GLPK more the more nodes wait: about a step (a simplex
+// iteration's worth of time) for every 500 waiting, measured on the slowest problems
+// of the bench's generated set, where tens of thousands wait.
+constexpr double kWaitingNodesPerStep = 500;
+
+qint64 stepsSoFar(glp_tree *tree, const Search &search)
 {
-    auto *start = static_cast<Start *>(info);
-    if (glp_ios_reason(tree) != GLP_IHEUR || start->offered || start->values.empty())
+    int active = 0, nodes = 0, created = 0;
+    glp_ios_tree_size(tree, &active, &nodes, &created);
+    return search.stepsBefore + iterationsOf(glp_ios_get_prob(tree)) - search.iterationsAtStart + created +
+           qint64(search.queueSteps);
+}
+
+void duringSearch(glp_tree *tree, void *info)
+{
+    auto *search = static_cast<Search *>(info);
+    if (glp_ios_reason(tree) == GLP_ISELECT) {
+        int active = 0, nodes = 0, created = 0;
+        glp_ios_tree_size(tree, &active, &nodes, &created);
+        search->queueSteps += active / kWaitingNodesPerStep;
+    }
+    search->steps = stepsSoFar(tree, *search);
+    if (search->steps >= search->stepLimit) {
+        glp_ios_terminate(tree);
         return;
-    start->offered = true;
-    glp_ios_heur_sol(tree, start->values.data());
+    }
+    if (glp_ios_reason(tree) != GLP_IHEUR || search->offered || search->start.empty())
+        return;
+    search->offered = true;
+    glp_ios_heur_sol(tree, search->start.data());
 }
 
 MipStatus statusOf(int returned, int mipStatus)
@@ -253,6 +326,7 @@ MipStatus statusOf(int returned, int mipStatus)
     switch (returned) {
     case 0:
         break;
+    case GLP_ESTOP:
     case GLP_ETMLIM:
         return mipStatus == GLP_FEAS || mipStatus == GLP_OPT ? MipStatus::Feasible : MipStatus::TimedOut;
     default:
@@ -268,16 +342,75 @@ MipStatus statusOf(int returned, int mipStatus)
     }
 }
 
-MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs, bool gomoryCuts)
+// How one solve went, beyond its answer.
+struct SolveCount
 {
-    QElapsedTimer clock;
-    clock.start();
+    qint64 steps = 0;
+    bool stoppedByClock = false;
+};
+
+// The objective counted from the relaxation's whole value, so that it stays near zero:
+// GLPK tells a better solution from the best known one by a tolerance relative to the
+// objective's size, which at tonnes is more than a cent or a gram.
+double objectiveOrigin(glp_prob *lp, bool maximise)
+{
+    const double relaxed = glp_get_obj_val(lp);
+    return maximise ? std::ceil(relaxed) : std::floor(relaxed);
+}
+
+void readSolution(glp_prob *lp, const MipProblem &problem, double scale, double origin, MipSolution &solution)
+{
+    solution.objective = (glp_mip_obj_val(lp) + origin) / scale;
+    for (int j = 1; j <= int(problem.variables.size()); ++j)
+        solution.values << glp_mip_col_val(lp, j);
+}
+
+// The dived solution, when branch and bound stopped before it took it: still the best
+// whole-number solution known.
+void readStart(const Search &search, const MipProblem &problem, MipSolution &solution)
+{
+    solution.status = MipStatus::Feasible;
+    for (int j = 1; j <= int(problem.variables.size()); ++j) {
+        solution.values << search.start[size_t(j)];
+        solution.objective += problem.variables[j - 1].objective * search.start[size_t(j)];
+    }
+}
+
+glp_iocp searchParameters(const MipProblem &problem, bool gomoryCuts, int clockLimitMs, Search &search)
+{
+    glp_iocp parameters;
+    glp_init_iocp(&parameters);
+    parameters.msg_lev = GLP_MSG_OFF;
+    // Measured on the generated set of bench/formula_bench: branching on pseudocosts with
+    // Gomory's mixed-integer cuts at the root ends by the step limit about half as often
+    // as GLPK's defaults. The MIP presolver is left off: it renumbers the columns (the
+    // dived start is offered in the program's own numbering), it saved few stops on the
+    // slowest problems of the set, and on the set's problem 2338 it returned as optimal a
+    // mix dearer than the one found without it. Other choices measured on the slowest
+    // problems of the set and rejected: Driebeck-Tomlin branching (more stops, with or
+    // without cuts), MIR and cover cuts (no clear gain), and pseudocost branching without
+    // Gomory's cuts, which stopped the program on GLPK's assertion "dx != 0.0"
+    // (glpios09.c).
+    parameters.br_tech = GLP_BR_PCH;
+    parameters.gmi_cuts = gomoryCuts && !problem.withoutCuts ? GLP_ON : GLP_OFF;
+    parameters.tm_lim = std::max(1, clockLimitMs);
+    parameters.cb_func = duringSearch;
+    parameters.cb_info = &search;
+    return parameters;
+}
+
+MipSolution solveWithGlpk(const MipProblem &problem, qint64 stepLimit, bool gomoryCuts, int clockLimitMs,
+                          SolveCount &count)
+{
     glp_term_out(GLP_OFF);
     glp_term_hook(silence, nullptr);
-    Problem lp = glpkProblemOf(problem);
+    const double scale = objectiveScale(problem);
+    Problem lp = glpkProblemOf(problem, scale);
 
     MipSolution solution;
-    if (!solveRelaxation(lp.get())) {
+    const bool relaxed = solveRelaxation(lp.get());
+    count.steps = iterationsOf(lp.get());
+    if (!relaxed) {
         // Without a relaxed solution there is no whole one either.
         solution.status = glp_get_status(lp.get()) == GLP_NOFEAS ? MipStatus::Infeasible : MipStatus::Failed;
         return solution;
@@ -286,32 +419,17 @@ MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs, bool gomor
                      [](const MipVariable &v) { return v.integer; })) {
         // A relaxation asked for itself: its optimum is the answer.
         solution.status = MipStatus::Optimal;
-        solution.objective = glp_get_obj_val(lp.get());
+        solution.objective = glp_get_obj_val(lp.get()) / scale;
         for (int j = 1; j <= int(problem.variables.size()); ++j)
             solution.values << glp_get_col_prim(lp.get(), j);
         return solution;
     }
-    Start start{divedSolution(lp.get())};
-
-    glp_iocp parameters;
-    glp_init_iocp(&parameters);
-    parameters.msg_lev = GLP_MSG_OFF;
-    // Measured on the generated set of bench/formula_bench: branching on pseudocosts with
-    // Gomory's mixed-integer cuts at the root ends by the time limit about half as often
-    // as GLPK's defaults. The MIP presolver is left off: it renumbers the columns (the
-    // dived start is offered in the program's own numbering), it saved few time-outs on
-    // the slowest problems of the set, and on the set's problem 2338 it returned as
-    // optimal a mix dearer than the one found without it. Other choices measured on the
-    // slowest problems of the set and rejected: Driebeck-Tomlin branching (more
-    // time-outs, with or without cuts), MIR and cover cuts (no clear gain), and pseudocost
-    // branching without Gomory's cuts, which stopped the program on GLPK's assertion
-    // "dx != 0.0" (glpios09.c). Known fault of the choice kept: on problem 2338 the
-    // Gomory cuts cut off the optimum (400,97767 EUR; 400,97817 EUR proposed as best).
-    parameters.br_tech = GLP_BR_PCH;
-    parameters.gmi_cuts = gomoryCuts && !problem.withoutCuts ? GLP_ON : GLP_OFF;
-    parameters.tm_lim = int(qMax<qint64>(1, timeLimitMs - clock.elapsed()));
-    parameters.cb_func = offerStart;
-    parameters.cb_info = &start;
+    const double origin = objectiveOrigin(lp.get(), problem.maximise);
+    glp_set_obj_coef(lp.get(), 0, -origin);
+    Search search{divedSolution(lp.get(), count.steps), false, 0, 0, stepLimit, 0};
+    search.stepsBefore = count.steps;
+    search.iterationsAtStart = iterationsOf(lp.get());
+    glp_iocp parameters = searchParameters(problem, gomoryCuts, clockLimitMs, search);
     ErrorTrap trap;
     glp_error_hook(leaveGlpk, &trap);
     if (setjmp(trap.where) != 0) {
@@ -321,45 +439,45 @@ MipSolution solveWithGlpk(const MipProblem &problem, int timeLimitMs, bool gomor
     }
     const int returned = glp_intopt(lp.get(), &parameters);
     glp_error_hook(nullptr, nullptr);
+    count.steps = std::max(search.steps, count.steps);
+    count.stoppedByClock = returned == GLP_ETMLIM;
 
     solution.status = statusOf(returned, glp_mip_status(lp.get()));
-    if (solution.status == MipStatus::Optimal || solution.status == MipStatus::Feasible) {
-        solution.objective = glp_mip_obj_val(lp.get());
-        for (int j = 1; j <= int(problem.variables.size()); ++j)
-            solution.values << glp_mip_col_val(lp.get(), j);
-    } else if (solution.status == MipStatus::TimedOut && !start.values.empty()) {
-        // The time ran out before branch and bound took the dived solution: it is still
-        // the best whole-number solution known.
-        solution.status = MipStatus::Feasible;
-        for (int j = 1; j <= int(problem.variables.size()); ++j) {
-            solution.values << start.values[size_t(j)];
-            solution.objective += problem.variables[j - 1].objective * start.values[size_t(j)];
-        }
-    }
+    if (solution.status == MipStatus::Optimal || solution.status == MipStatus::Feasible)
+        readSolution(lp.get(), problem, scale, origin, solution);
+    else if (solution.status == MipStatus::TimedOut && !search.start.empty())
+        readStart(search, problem, solution);
     return solution;
 }
 
 } // namespace
 
-GlpkSolver::GlpkSolver(int timeLimitMs, int budgetMs, bool gomoryCuts)
-    : m_timeLimitMs(timeLimitMs), m_budgetMs(budgetMs), m_gomoryCuts(gomoryCuts)
+GlpkSolver::GlpkSolver(qint64 stepLimit, qint64 budgetSteps, bool gomoryCuts, int clockLimitMs)
+    : m_stepLimit(stepLimit), m_budgetSteps(budgetSteps), m_gomoryCuts(gomoryCuts),
+      m_clockLimitMs(clockLimitMs)
 {
     m_clock.start();
 }
 
 MipSolution GlpkSolver::solve(const MipProblem &problem)
 {
-    return solveWithin(problem, m_timeLimitMs);
+    return solveWithin(problem, m_stepLimit);
 }
 
-MipSolution GlpkSolver::solveWithin(const MipProblem &problem, int timeLimitMs)
+MipSolution GlpkSolver::solveWithin(const MipProblem &problem, qint64 steps)
 {
-    const qint64 left = m_budgetMs - m_clock.elapsed();
-    if (left <= 0)
+    const qint64 left = m_budgetSteps - m_steps;
+    const qint64 clockLeft = m_clockLimitMs - m_clock.elapsed();
+    if (left <= 0 || clockLeft <= 0) {
+        m_stoppedByClock = m_stoppedByClock || left > 0;
         return {MipStatus::TimedOut, {}, 0};
+    }
+    SolveCount count;
     MipSolution solution =
-        solveWithGlpk(problem, int(qMin<qint64>(qMin(m_timeLimitMs, timeLimitMs), left)), m_gomoryCuts);
+        solveWithGlpk(problem, std::min({m_stepLimit, steps, left}), m_gomoryCuts, int(clockLeft), count);
     glp_free_env();
+    m_steps += count.steps;
+    m_stoppedByClock = m_stoppedByClock || count.stoppedByClock;
     return solution;
 }
 

@@ -46,9 +46,9 @@ struct MipProblem
 enum class MipStatus
 {
     Optimal,
-    Feasible, // stopped at the time limit with a solution that may not be the best
+    Feasible, // stopped at the step limit with a solution that may not be the best
     Infeasible,
-    TimedOut, // stopped at the time limit without any solution
+    TimedOut, // stopped at the step limit without any solution
     Failed,   // the solver gave up for a reason of its own
 };
 
@@ -59,18 +59,25 @@ struct MipSolution
     double objective = 0;
 };
 
+// A solver's work is counted in steps (a simplex iteration, a branch-and-bound node), never
+// in time: the same program gets the same answer on any machine and under any load.
 class MipSolver
 {
 public:
     virtual ~MipSolver() = default;
     virtual MipSolution solve(const MipProblem &problem) = 0;
-    // The same within at most `timeLimitMs` of the solver's budget, for a try that is
-    // worth only a short time; a solver without limits of its own solves as usual.
-    virtual MipSolution solveWithin(const MipProblem &problem, int timeLimitMs)
+    // The same within at most `steps` of the solver's budget, for a try that is worth
+    // only a little work; a solver without limits of its own solves as usual.
+    virtual MipSolution solveWithin(const MipProblem &problem, qint64 steps)
     {
-        Q_UNUSED(timeLimitMs);
+        Q_UNUSED(steps);
         return solve(problem);
     }
+    // The steps taken so far, by which a search over several programs keeps to its share.
+    virtual qint64 stepsTaken() const { return 0; }
+    // Whether the clock that guards against a machine far too slow ever stopped a solve:
+    // only then may an answer differ from one machine to another.
+    virtual bool stoppedByClock() const { return false; }
 };
 
 } // namespace formula

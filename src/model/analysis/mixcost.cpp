@@ -32,6 +32,12 @@ std::optional<double> rowPrice(const personal::Library &library, int row, const 
     return isCustomRow(row) ? customRowPrice(library, name) : library.price(name);
 }
 
+void addCostItem(QList<CostItem> &items, const CostItem &item)
+{
+    if (item.amount > 0)
+        items << item;
+}
+
 MixCost sumCost(const QList<CostItem> &items, double totalWeight)
 {
     MixCost cost;
@@ -62,15 +68,13 @@ MixCost mixCost(const Worksheet &worksheet, const CalculatedRows &rows)
     for (int row = 1; row <= kIngredientRows; ++row) {
         const CalculatedRow &r = rows[size_t(row - 1)];
         totalWeight += r.grams;
-        if (r.grams > 0)
-            items << CostItem{messages::ingredientName(r.name, row), rowPrice(library, row, r.name),
-                              r.grams / 1000};
+        addCostItem(items, CostItem{messages::ingredientName(r.name, row), rowPrice(library, row, r.name),
+                                    r.grams / 1000});
     }
     if (worksheet.eggsChecked()) {
         const double eggs = numbers::valueOrZero(worksheet.text(NumeroUova));
         const QString &kind = worksheet.text(componente(kEggRow));
-        if (eggs > 0)
-            items << CostItem{kind, library.price(kind), eggs};
+        addCostItem(items, CostItem{kind, library.price(kind), eggs});
     }
     return sumCost(items, totalWeight);
 }

@@ -31,6 +31,10 @@ struct CostItem
     double amount = 0;
 };
 
+// Adds an amount to be priced. Nothing weighed needs no price: an amount of 0 (a row the
+// formula leaves empty, a row not weighed) is left out, so its missing price is never asked.
+void addCostItem(QList<CostItem> &items, const CostItem &item);
+
 // The cost of priced amounts, in order, and per kilogram of `totalWeight` grams: the one
 // sum behind the status bar's cost and the formula's.
 MixCost sumCost(const QList<CostItem> &items, double totalWeight);
