@@ -25,6 +25,7 @@
 #include <cups/cups.h>
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <optional>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -418,15 +419,34 @@ private slots:
                  QStringList{QStringLiteral("file")});
     }
 
-    // The same writers succeed where nothing stands in the way, replacing the earlier file.
+    // A group of the user's other than the one new files get, or none: the earlier file is
+    // given it, and the replacement must keep it.
+    static std::optional<gid_t> otherGroup()
+    {
+        if (::geteuid() == 0)
+            return ::getegid() == 0 ? gid_t(50) : gid_t(0);
+        gid_t groups[64];
+        const int count = ::getgroups(64, groups);
+        for (int k = 0; k < count; ++k)
+            if (groups[k] != ::getegid())
+                return groups[k];
+        return std::nullopt;
+    }
+
+    // The same writers succeed where nothing stands in the way, replacing the earlier file
+    // and keeping its permissions and group.
     void everyWriterReplacesTheEarlierFile()
     {
+        const std::optional<gid_t> group = otherGroup();
         for (Writer writer : {Writer::Recipe, Writer::RecipePdf, Writer::ConverterPdf, Writer::Ingredients}) {
             const QString path = dir.filePath(QStringLiteral("buono-%1").arg(int(writer)));
             QFile earlier(path);
             QVERIFY(earlier.open(QIODevice::WriteOnly));
             earlier.write(kEarlier);
             earlier.close();
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), 0600) == 0);
+            if (group)
+                QVERIFY(::chown(QFile::encodeName(path).constData(), uid_t(-1), *group) == 0);
             bool sent = false;
             QCOMPARE(write(writer, path, sent), QString());
             QVERIFY(earlier.open(QIODevice::ReadOnly));
@@ -434,6 +454,11 @@ private slots:
             QVERIFY(bytes != kEarlier && bytes.size() > 100);
             if (writer == Writer::RecipePdf || writer == Writer::ConverterPdf)
                 QVERIFY(bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"));
+            struct stat replaced;
+            QVERIFY(::stat(QFile::encodeName(path).constData(), &replaced) == 0);
+            QCOMPARE(replaced.st_mode & 07777, mode_t(0600));
+            if (group)
+                QCOMPARE(replaced.st_gid, *group);
         }
     }
 };

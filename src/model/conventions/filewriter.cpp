@@ -105,10 +105,15 @@ QString write(const QString &asked, const QByteArray &bytes)
     const int fd = createBeside(path, tempName);
     if (fd < 0)
         return usertext::whyUnwritable(path, errno);
-    // The replacement keeps the earlier file's permissions.
+    // The replacement keeps the earlier file's owner and group where the system lets it
+    // (a user may hand a file to any group of theirs, only root to another owner), then its
+    // permissions, which a change of owner may have cleared.
     struct stat earlier;
-    if (::stat(QFile::encodeName(path).constData(), &earlier) == 0)
+    if (::stat(QFile::encodeName(path).constData(), &earlier) == 0) {
+        if (::fchown(fd, earlier.st_uid, earlier.st_gid) != 0)
+            (void)::fchown(fd, uid_t(-1), earlier.st_gid);
         ::fchmod(fd, earlier.st_mode & 07777);
+    }
     int error = 0;
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
         error = errno;
