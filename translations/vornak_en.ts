@@ -2636,6 +2636,23 @@ Arguments:
     </message>
 </context>
 <context>
+    <name>ReplaceQuestion</name>
+    <message>
+        <source>Il file «%1» esiste già.
+Sostituire?</source>
+        <translation>The file “%1” already exists.
+Replace it?</translation>
+    </message>
+    <message>
+        <source>&amp;Sì</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
     <name>ShareChart</name>
     <message>
         <source>%1: range %2-%3%</source>

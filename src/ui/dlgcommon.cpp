@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dlgcommon.h"
 
+#include "replacequestion.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 
@@ -24,12 +26,17 @@ QString DlgCommon::choose(bool saving)
     if (saving) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
     dialog.selectFile(m_fileName);
+    if (saving) {
+        const QString path = replacequestion::chooseSavePath(dialog, m_sink);
+        if (!path.isEmpty())
+            m_fileName = path;
+        return path;
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     m_fileName = dialog.selectedFiles().constFirst();

@@ -6,12 +6,15 @@
 #include <QPointer>
 #include <QWidget>
 
+class WarningSink;
+
 // The main window's one file dialog for saving and opening recipes. It proposes
-// "Ricetta" at first and afterwards the last file chosen in either dialog.
+// "Ricetta" at first and afterwards the last file chosen in either dialog; saving over a
+// file that exists asks first, in `sink`.
 class DlgCommon : public FileChooser
 {
 public:
-    explicit DlgCommon(QWidget *parent) : m_parent(parent) {}
+    DlgCommon(QWidget *parent, WarningSink &sink) : m_parent(parent), m_sink(sink) {}
 
     QString chooseSavePath() override;
     QString chooseOpenPath() override;
@@ -23,5 +26,6 @@ private:
     QString choose(bool saving);
 
     QPointer<QWidget> m_parent;
+    WarningSink &m_sink;
     QString m_fileName = QStringLiteral("Ricetta");
 };

@@ -42,7 +42,7 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     setFocusOrder();
     controlhabits::install(this);
 
-    dlgCommon = std::make_unique<DlgCommon>(this);
+    dlgCommon = std::make_unique<DlgCommon>(this, m_sink);
     m_printer = std::make_unique<PagePrinter>(this);
     m_binding = new FieldBinding(m_session.worksheet(), m_fieldWidgets, this);
 

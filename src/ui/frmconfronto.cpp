@@ -6,6 +6,7 @@
 #include "pageprinter.h"
 #include "pagerenderer.h"
 #include "printmessages.h"
+#include "replacequestion.h"
 #include "sharechart.h"
 #include "usertext.h"
 
@@ -111,8 +112,11 @@ void FrmConfronto::CmdStampa_Click()
 
 QString FrmConfronto::choosePdfPath()
 {
-    return QFileDialog::getSaveFileName(this, tr("Salva il confronto come PDF"), tr("Confronto.pdf"),
-                                        tr("Documenti PDF (*.pdf)"));
+    QFileDialog dialog(this, tr("Salva il confronto come PDF"), QString(), tr("Documenti PDF (*.pdf)"));
+    dialog.setObjectName(QStringLiteral("dlgPdf"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(tr("Confronto.pdf"));
+    return replacequestion::chooseSavePath(dialog, m_sink);
 }
 
 void FrmConfronto::CmdPdf_Click()

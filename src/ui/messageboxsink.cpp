@@ -44,19 +44,29 @@ void MessageBoxSink::warn(const QString &title, const QString &text)
 
 WarningSink::Answer MessageBoxSink::ask(const QString &title, const QString &question, bool withCancel)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, wraptext::breakable(usertext::printable(question)),
-                    QMessageBox::NoButton, m_parent);
+    return askWith({title, question, QCoreApplication::translate("MessageBoxSink", "&Sì"),
+                    QCoreApplication::translate("MessageBoxSink", "&No"),
+                    withCancel ? QCoreApplication::translate("MessageBoxSink", "&Annulla") : QString(),
+                    Answer::Yes});
+}
+
+WarningSink::Answer MessageBoxSink::askWith(const Question &question)
+{
+    QMessageBox box(QMessageBox::NoIcon, question.title,
+                    wraptext::breakable(usertext::printable(question.text)), QMessageBox::NoButton, m_parent);
     box.setObjectName(QStringLiteral("DomandaBox"));
     if (m_font)
         box.setFont(*m_font);
-    QPushButton *yes =
-        box.addButton(QCoreApplication::translate("MessageBoxSink", "&Sì"), QMessageBox::YesRole);
-    QPushButton *no =
-        box.addButton(QCoreApplication::translate("MessageBoxSink", "&No"), QMessageBox::NoRole);
-    if (withCancel)
-        box.addButton(QCoreApplication::translate("MessageBoxSink", "&Annulla"), QMessageBox::RejectRole);
-    box.setDefaultButton(yes);
-    makeRoomForTheTitle(box, title);
+    QPushButton *yes = box.addButton(question.yes, QMessageBox::YesRole);
+    QPushButton *no = box.addButton(question.no, QMessageBox::NoRole);
+    QPushButton *cancel =
+        question.cancel.isEmpty() ? nullptr : box.addButton(question.cancel, QMessageBox::RejectRole);
+    box.setDefaultButton(question.byDefault == Answer::Yes  ? yes
+                         : question.byDefault == Answer::No ? no
+                                                            : cancel);
+    // Escape is the safe answer: the question's cancel, or its "No".
+    box.setEscapeButton(cancel ? cancel : no);
+    makeRoomForTheTitle(box, question.title);
     box.exec();
     if (box.clickedButton() == yes)
         return Answer::Yes;

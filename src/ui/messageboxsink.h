@@ -19,6 +19,7 @@ public:
     explicit MessageBoxSink(QWidget *parent) : m_parent(parent) {}
     void warn(const QString &title, const QString &text) override;
     Answer ask(const QString &title, const QString &question, bool withCancel) override;
+    Answer askWith(const Question &question) override;
     QString choose(const QString &title, const QString &label, const QStringList &choices,
                    const QString &accept) override;
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pageprinter.h"
 
+#include "messageboxsink.h"
 #include "messages.h"
 #include "pagerenderer.h"
 #include "printerjob.h"
 #include "printserver.h"
+#include "replacequestion.h"
 #include "usertext.h"
 #include "warnings.h"
 
@@ -95,9 +97,8 @@ QString PagePrinter::choosePdfPath()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QCoreApplication::translate("PagePrinter", "Documenti PDF(*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    MessageBoxSink sink(m_parent);
+    return replacequestion::chooseSavePath(dialog, sink);
 }
 
 QString PagePrinter::writePdf(const Page &page, const QString &path)

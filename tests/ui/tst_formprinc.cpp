@@ -629,7 +629,8 @@ private slots:
     void fileDialogProposesTheLastName()
     {
         QTemporaryDir dir;
-        DlgCommon dialog(form);
+        MessageBoxSink sink(form);
+        DlgCommon dialog(form, sink);
         QStringList proposed;
         QString answer = dir.filePath(QStringLiteral("mia"));
         watcher->onDialog = [&](QDialog *modal) {
@@ -646,6 +647,59 @@ private slots:
         QVERIFY(QFile(answer).open(QIODevice::WriteOnly));
         QCOMPARE(dialog.chooseOpenPath(), answer);
         QCOMPARE(proposed, QStringList({"Ricetta", "mia"}));
+    }
+
+    // Choosing a file that exists in a save dialog asks before it is replaced, "No" by
+    // default; after "No" the dialog comes back, here to be cancelled.
+    void replacingAFileAsksFirst_data()
+    {
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<QString>("answer");
+        for (const bool pdf : {false, true})
+            for (const char *answer : {"Sì", "No"})
+                QTest::addRow("%s, %s", pdf ? "PDF" : "recipe", answer) << pdf << QString::fromUtf8(answer);
+    }
+
+    void replacingAFileAsksFirst()
+    {
+        QFETCH(bool, pdf);
+        QFETCH(QString, answer);
+        QTemporaryDir dir;
+        const QString existing =
+            dir.filePath(pdf ? QStringLiteral("vecchio.pdf") : QStringLiteral("vecchia.txt"));
+        QVERIFY(QFile(existing).open(QIODevice::WriteOnly));
+        int shown = 0;
+        watcher->onDialog = [&](QDialog *modal) {
+            auto *files = qobject_cast<QFileDialog *>(modal);
+            QVERIFY(files);
+            if (++shown > 1) { // back after "No"
+                QCOMPARE(QFileInfo(files->selectedFiles().value(0)).fileName(),
+                         QFileInfo(existing).fileName());
+                files->reject();
+                return;
+            }
+            files->selectFile(existing);
+            QMetaObject::invokeMethod(files, "accept");
+        };
+        QString defaultAnswer;
+        watcher->onBox = [&](QMessageBox *box) {
+            defaultAnswer = box->defaultButton() ? box->defaultButton()->text().remove(u'&') : QString();
+        };
+        watcher->answer = answer;
+        MessageBoxSink sink(form);
+        DlgCommon recipes(form, sink);
+        struct PdfDialog : PagePrinter
+        {
+            using PagePrinter::choosePdfPath;
+            using PagePrinter::PagePrinter;
+        } pdfs(form);
+        const QString chosen = pdf ? pdfs.choosePdfPath() : recipes.chooseSavePath();
+        QCOMPARE(chosen, answer == QStringLiteral("Sì") ? existing : QString());
+        QCOMPARE(shown, answer == QStringLiteral("Sì") ? 1 : 2);
+        QCOMPARE(watcher->texts(),
+                 QStringList{QStringLiteral("Il file «%1» esiste già.\nSostituire?").arg(existing)});
+        QCOMPARE(defaultAnswer, QStringLiteral("No"));
+        QVERIFY(watcher->unexpected.isEmpty());
     }
 
     // `vornak FILE`: the file opens as "Apri" opens it, once the window is up.

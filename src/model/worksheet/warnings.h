@@ -28,6 +28,22 @@ public:
         return withCancel ? Answer::Cancel : Answer::No;
     }
 
+    // A question whose answers the caller names (no `cancel`: two answers only), with the
+    // answer Enter gives. A sink without buttons of its own answers it as ask() would.
+    struct Question
+    {
+        QString title;
+        QString text;
+        QString yes;
+        QString no;
+        QString cancel;
+        Answer byDefault = Answer::Yes;
+    };
+    virtual Answer askWith(const Question &question)
+    {
+        return ask(question.title, question.text, !question.cancel.isEmpty());
+    }
+
     // One of `choices`, picked from a list under `label`; `accept` names the button that
     // takes it. Empty when the user cancels.
     virtual QString choose(const QString &title, const QString &label, const QStringList &choices,
