@@ -347,6 +347,14 @@ struct SolveCount
 {
     qint64 steps = 0;
     bool stoppedByClock = false;
+    bool checkFailed = false; // one of GLPK's own checks failed (see leaveGlpk)
+};
+
+// How branch and bound chooses the variable to branch on.
+enum class Branching
+{
+    Pseudocosts,    // the formula's choice (see searchParameters)
+    DriebeckTomlin, // for a second try after pseudocosts failed one of GLPK's checks
 };
 
 // The objective counted from the relaxation's whole value, so that it stays near zero:
@@ -376,7 +384,8 @@ void readStart(const Search &search, const MipProblem &problem, MipSolution &sol
     }
 }
 
-glp_iocp searchParameters(const MipProblem &problem, bool gomoryCuts, int clockLimitMs, Search &search)
+glp_iocp searchParameters(const MipProblem &problem, bool gomoryCuts, Branching branching, int clockLimitMs,
+                          Search &search)
 {
     glp_iocp parameters;
     glp_init_iocp(&parameters);
@@ -390,8 +399,10 @@ glp_iocp searchParameters(const MipProblem &problem, bool gomoryCuts, int clockL
     // problems of the set and rejected: Driebeck-Tomlin branching (more stops, with or
     // without cuts), MIR and cover cuts (no clear gain), and pseudocost branching without
     // Gomory's cuts, which stopped the program on GLPK's assertion "dx != 0.0"
-    // (glpios09.c).
-    parameters.br_tech = GLP_BR_PCH;
+    // (glpios09.c). That assertion still fails on a few problems with the cuts (10 t of a
+    // user's worksheet with one row held to 100 g), and a solve that fails one of GLPK's
+    // checks is tried again with Driebeck-Tomlin branching.
+    parameters.br_tech = branching == Branching::Pseudocosts ? GLP_BR_PCH : GLP_BR_DTH;
     parameters.gmi_cuts = gomoryCuts && !problem.withoutCuts ? GLP_ON : GLP_OFF;
     parameters.tm_lim = std::max(1, clockLimitMs);
     parameters.cb_func = duringSearch;
@@ -399,8 +410,8 @@ glp_iocp searchParameters(const MipProblem &problem, bool gomoryCuts, int clockL
     return parameters;
 }
 
-MipSolution solveWithGlpk(const MipProblem &problem, qint64 stepLimit, bool gomoryCuts, int clockLimitMs,
-                          SolveCount &count)
+MipSolution solveWithGlpk(const MipProblem &problem, qint64 stepLimit, bool gomoryCuts, Branching branching,
+                          int clockLimitMs, SolveCount &count)
 {
     glp_term_out(GLP_OFF);
     glp_term_hook(silence, nullptr);
@@ -426,27 +437,31 @@ MipSolution solveWithGlpk(const MipProblem &problem, qint64 stepLimit, bool gomo
     }
     const double origin = objectiveOrigin(lp.get(), problem.maximise);
     glp_set_obj_coef(lp.get(), 0, -origin);
-    Search search{divedSolution(lp.get(), count.steps), false, 0, 0, stepLimit, 0};
-    search.stepsBefore = count.steps;
-    search.iterationsAtStart = iterationsOf(lp.get());
-    glp_iocp parameters = searchParameters(problem, gomoryCuts, clockLimitMs, search);
+    // On the heap: what the search counted is read again after a jump out of GLPK.
+    const auto search =
+        std::make_unique<Search>(Search{divedSolution(lp.get(), count.steps), false, 0, 0, stepLimit, 0});
+    search->stepsBefore = count.steps;
+    search->iterationsAtStart = iterationsOf(lp.get());
+    glp_iocp parameters = searchParameters(problem, gomoryCuts, branching, clockLimitMs, *search);
     ErrorTrap trap;
     glp_error_hook(leaveGlpk, &trap);
     if (setjmp(trap.where) != 0) {
         (void)lp.release(); // freed with the rest of GLPK's memory
         glp_free_env();
+        count.steps = std::max(search->steps, count.steps);
+        count.checkFailed = true;
         return solution; // Failed
     }
     const int returned = glp_intopt(lp.get(), &parameters);
     glp_error_hook(nullptr, nullptr);
-    count.steps = std::max(search.steps, count.steps);
+    count.steps = std::max(search->steps, count.steps);
     count.stoppedByClock = returned == GLP_ETMLIM;
 
     solution.status = statusOf(returned, glp_mip_status(lp.get()));
     if (solution.status == MipStatus::Optimal || solution.status == MipStatus::Feasible)
         readSolution(lp.get(), problem, scale, origin, solution);
-    else if (solution.status == MipStatus::TimedOut && !search.start.empty())
-        readStart(search, problem, solution);
+    else if (solution.status == MipStatus::TimedOut && !search->start.empty())
+        readStart(*search, problem, solution);
     return solution;
 }
 
@@ -473,9 +488,19 @@ MipSolution GlpkSolver::solveWithin(const MipProblem &problem, qint64 steps)
         return {MipStatus::TimedOut, {}, 0};
     }
     SolveCount count;
+    const qint64 limit = std::min({m_stepLimit, steps, left});
     MipSolution solution =
-        solveWithGlpk(problem, std::min({m_stepLimit, steps, left}), m_gomoryCuts, int(clockLeft), count);
+        solveWithGlpk(problem, limit, m_gomoryCuts, Branching::Pseudocosts, int(clockLeft), count);
     glp_free_env();
+    if (count.checkFailed) {
+        // The steps of the failed try count too, so the answer is still the same everywhere.
+        const qint64 spent = count.steps;
+        count = {};
+        solution = solveWithGlpk(problem, std::max<qint64>(0, limit - spent), m_gomoryCuts,
+                                 Branching::DriebeckTomlin, int(m_clockLimitMs - m_clock.elapsed()), count);
+        glp_free_env();
+        count.steps += spent;
+    }
     m_steps += count.steps;
     m_stoppedByClock = m_stoppedByClock || count.stoppedByClock;
     return solution;
