@@ -474,6 +474,9 @@ int main(int argc, char *argv[])
     // A file-size limit (ulimit -f) makes a write fail with its reason, said to the user,
     // instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    // A reader that stops early (| head) leaves the rest of the output unread; the command
+    // still finishes its work, a recipe asked for with --save included.
+    std::signal(SIGPIPE, SIG_IGN);
     qInstallMessageHandler(quietQtMessages);
     // Sheets need fonts, not a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -432,6 +432,16 @@ private slots:
                "g\n"
                "11 NATURE SEED MIX Drumlow: 29716 g -> 23425 g\n"
             << QString();
+        // At ten tonnes with a row held to 100 g, GLPK fails one of its own checks under the
+        // formula's branching; the second try finds the mix.
+        QTest::newRow("cheapest, ten tonnes, a row held to 100 g")
+            << QStringList{"formula",       dataFile("formula_orzo.txt"),
+                           "--ingredients", dataFile("prezzi_orzo.csv"),
+                           "--goal",        "cost",
+                           "--total",       "10000000",
+                           "--max",         "9=100"}
+            << 0 << "2 SEMOLINO: 434 g -> 7732501 g\n"
+            << QString();
         QTest::newRow("a kept row with a maximum")
             << cheapest + QStringList{"--keep", "2"} << 2 << QString()
             << "AVVISO: --keep 2: la riga 2 (FARINA DI MERLUZZO) resta ai suoi grammi, e non può avere anche "
@@ -518,6 +528,22 @@ private slots:
         QCOMPARE(again.exitCode, 0);
         QCOMPARE(again.err, QString());
         QCOMPARE(again.out, run.out.section(u'\n', 3)); // the results, after the three rows
+    }
+
+    // A reader that stops early (`| head`, here one that reads nothing) leaves the output
+    // unread, not the command's work undone: the recipe asked for is saved all the same.
+    void formulaSavesWhenTheReaderIsGone()
+    {
+        const QString out = path("letto-da-nessuno.txt");
+        const QStringList formula{
+            "formula", dataFile("ricetta_sbilanciata.txt"), "--goal", "closest", "--save", out};
+        const Run run =
+            cli(QStringList{"-c", "{ sleep 0.5; \"$0\" \"$@\"; } | true; exit \"${PIPESTATUS[0]}\"",
+                            QStringLiteral(VORNAK_CLI)} +
+                    formula,
+                QStringLiteral("/bin/bash"));
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(readAll(out).endsWith(",\"600,00\"\r\n"));
     }
 
     // Both programs answer their command line before any window system starts, and their
