@@ -1330,6 +1330,30 @@ File </translation>
         <source>Archivio ricette…</source>
         <translation>Recipe library…</translation>
     </message>
+    <message>
+        <source>La ricetta non è stata salvata.</source>
+        <translation>The recipe has not been saved.</translation>
+    </message>
+    <message>
+        <source>La ricetta «%1» ha modifiche non salvate.</source>
+        <translation>The recipe “%1” has unsaved changes.</translation>
+    </message>
+    <message>
+        <source>Salvare le modifiche?</source>
+        <translation>Save the changes?</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Non salvare</source>
+        <translation>&amp;Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancel</translation>
+    </message>
 </context>
 <context>
     <name>Formula</name>

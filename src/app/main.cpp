@@ -177,6 +177,8 @@ int main(int argc, char *argv[])
     language::install(g_language);
 
     FormPrinc window;
+    // "Esci" ends the program whatever other window is open.
+    QObject::connect(&window, &FormPrinc::exitRequested, &app, [] { QCoreApplication::exit(0); });
     if (const QStringList files = line.parser.positionalArguments(); !files.isEmpty())
         window.openOnShow(QFileInfo(files.first()).absoluteFilePath());
     window.loadIngredientsOnShow(line.ingredientsPath(), line.parser.isSet(line.ingredients));

@@ -9,7 +9,7 @@
 
 namespace recipecommands {
 
-bool save(Worksheet &worksheet, FileChooser &chooser)
+bool save(Worksheet &worksheet, FileChooser &chooser, QString *written)
 {
     if (worksheet.text(field::RisPeso).isEmpty()) {
         worksheet.warn(messages::kSaveBeforeCalculation);
@@ -29,6 +29,8 @@ bool save(Worksheet &worksheet, FileChooser &chooser)
         worksheet.warn(usertext::aboutFile(messages::kCannotSave, path, why));
         return false;
     }
+    if (written)
+        *written = path;
     return true;
 }
 

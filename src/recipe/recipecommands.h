@@ -9,8 +9,8 @@ class Worksheet;
 namespace recipecommands {
 
 // Refuses before a calculation; otherwise writes the worksheet to the chosen file.
-// Returns true when a file was written.
-bool save(Worksheet &worksheet, FileChooser &chooser);
+// Returns true when a file was written, its path in `written`.
+bool save(Worksheet &worksheet, FileChooser &chooser, QString *written = nullptr);
 
 // Reads the chosen file into the worksheet; a bad file changes nothing and says so.
 // Returns true when the file was applied.

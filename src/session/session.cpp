@@ -5,12 +5,48 @@
 #include "clearing.h"
 #include "messages.h"
 #include "recipecommands.h"
+#include "recipefile.h"
 #include "recipepage.h"
 #include "warnings.h"
 
 Session::Session(WarningSink &sink, QObject *parent) : QObject(parent), m_sink(sink)
 {
     m_worksheet.setWarningSink(&m_sink);
+    m_emptyRecord = m_savedRecord = recipefile::recordOf(m_worksheet);
+    connect(&m_worksheet, &FieldStore::fieldChanged, this, &Session::queueDocumentCheck);
+}
+
+bool Session::hasUnsavedChanges() const
+{
+    const QStringList record = recipefile::recordOf(m_worksheet);
+    return record != m_savedRecord && record != m_emptyRecord;
+}
+
+void Session::markSaved(const QString &file)
+{
+    m_savedRecord = recipefile::recordOf(m_worksheet);
+    m_file = file;
+    queueDocumentCheck();
+}
+
+void Session::queueDocumentCheck()
+{
+    // A command changes dozens of fields; the comparison runs once, after it.
+    if (m_checkQueued)
+        return;
+    m_checkQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_checkQueued = false;
+            const bool unsaved = hasUnsavedChanges();
+            if (unsaved == m_toldUnsaved && m_file == m_toldFile)
+                return;
+            m_toldUnsaved = unsaved;
+            m_toldFile = m_file;
+            emit documentChanged();
+        },
+        Qt::QueuedConnection);
 }
 
 void Session::setLast(std::optional<Calculation> calculation)
@@ -73,6 +109,8 @@ bool Session::calculate()
 void Session::clear()
 {
     clearWorksheet(m_worksheet);
+    // The user's own command to start afresh: nothing of the cleared worksheet is unsaved.
+    markSaved(QString());
     setLast(std::nullopt);
 }
 
@@ -81,13 +119,18 @@ bool Session::open(const QString &path)
     // A file's stored results need not match its rows: nothing stands until the next Calcola.
     if (!recipecommands::openFile(m_worksheet, path))
         return false;
+    markSaved(path);
     setLast(std::nullopt);
     return true;
 }
 
 bool Session::save(FileChooser &chooser)
 {
-    return recipecommands::save(m_worksheet, chooser);
+    QString written;
+    if (!recipecommands::save(m_worksheet, chooser, &written))
+        return false;
+    markSaved(written);
+    return true;
 }
 
 std::optional<Page> Session::recipePage()

@@ -63,6 +63,13 @@ public:
     // calculation stale, and say so even when none stands: a formula proposal follows too.
     bool saveLibrary(const personal::Library &library);
 
+    // The recipe file the worksheet was last opened from or saved to; empty at start and
+    // after a clearing.
+    QString currentFile() const { return m_file; }
+    // Whether the worksheet holds work that opening another recipe or leaving would lose:
+    // it differs from what was last opened or saved, and it is not the empty worksheet.
+    bool hasUnsavedChanges() const;
+
     // The commands of the main window's buttons.
     bool calculate();
     void clear();
@@ -98,13 +105,26 @@ public:
 signals:
     // The last calculation was replaced or went stale.
     void calculationChanged();
+    // The current file changed, or whether the worksheet has unsaved changes: said once
+    // the event loop runs again, however many fields a command changed.
+    void documentChanged();
 
 private:
     void setLast(std::optional<Calculation> calculation);
+    void markSaved(const QString &file);
+    void queueDocumentCheck();
 
     WarningSink &m_sink;
     Worksheet m_worksheet;
     std::optional<Calculation> m_last;
     QString m_libraryPath;
     bool m_libraryNamed = false;
+    // The worksheet as last opened or saved, and as it starts: what counts as no change.
+    QStringList m_savedRecord;
+    QStringList m_emptyRecord;
+    QString m_file;
+    // What documentChanged() last told, so it is said only when something changed.
+    bool m_toldUnsaved = false;
+    QString m_toldFile;
+    bool m_checkQueued = false;
 };

@@ -18,12 +18,12 @@
 #include "version.h"
 #include "windowicon.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 
 FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FormPrinc"));
-    setWindowTitle(tr("Vornak Ver. %1 - a cura del team Vornak").arg(QStringLiteral(VORNAK_VERSION)));
     setWindowIcon(vornakWindowIcon());
     setFont(design::dialogFont());
 
@@ -45,6 +45,7 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     dlgCommon = std::make_unique<DlgCommon>(this, m_sink);
     m_printer = std::make_unique<PagePrinter>(this);
     m_binding = new FieldBinding(m_session.worksheet(), m_fieldWidgets, this);
+    watchDocument();
 
     // The client area at its design size is the layout the resizer records; loading then
     // gives the window the work area in one step.
@@ -152,6 +153,8 @@ void FormPrinc::CmdSalva_Click()
 
 void FormPrinc::CmdApri_Click()
 {
+    if (!mayDropWork())
+        return;
     if (const QString path = dlgCommon->chooseOpenPath(); !path.isEmpty())
         m_session.open(path);
 }
@@ -176,6 +179,10 @@ void FormPrinc::CmdConvertitore_Click()
 
 void FormPrinc::closeEvent(QCloseEvent *event)
 {
+    if (!mayDropWork()) {
+        event->ignore();
+        return;
+    }
     // The converter closes with the main window.
     if (m_converter)
         m_converter->close();
@@ -218,8 +225,9 @@ void FormPrinc::mnuFormula_Click()
 
 void FormPrinc::CmdEsci_Click()
 {
+    if (!mayDropWork())
+        return;
     emit exitRequested();
-    QCoreApplication::exit(0);
 }
 
 FrmConvertitore *FormPrinc::converterWindow() const

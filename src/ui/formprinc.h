@@ -81,8 +81,14 @@ public slots:
     void mnuFormula_Click();
     void mnuArchivio_Click();
 
+    // Whether work may be dropped: true when the worksheet has no unsaved changes, or the
+    // user saved them or chose not to; false when the user cancelled or the save did not
+    // happen. Asks "Salvare le modifiche?" when it matters.
+    bool mayDropWork();
+
 signals:
-    // "Esci": the program ends at once, without asking.
+    // "Esci": the program is to end (the application ends it), once unsaved work is saved
+    // or let go.
     void exitRequested();
 
 protected:
@@ -97,6 +103,8 @@ private:
     void buildButtons(QWidget *client);
     void buildMenus();
     void buildLanguageMenu(QMenu *menu); // formprinc_language.cpp
+    void watchDocument();                // formprinc_document.cpp
+    void showDocumentTitle();
     void setFocusOrder();
     // The worksheet's controls, each made from its field and kept in m_fieldWidgets.
     QLineEdit *inputBox(QWidget *parent, FieldId id, int left, int top, int width, int height,

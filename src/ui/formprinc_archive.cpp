@@ -42,6 +42,8 @@ void FormPrinc::mnuArchivio_Click()
             m_session, archiveFolder(),
             [this](const QString &path) {
                 // As "Apri" after choosing the file in its dialog.
+                if (!mayDropWork())
+                    return;
                 dlgCommon->propose(path);
                 m_session.open(path);
             },

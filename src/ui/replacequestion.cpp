@@ -20,8 +20,10 @@ bool mayReplace(const QString &path, WarningSink &sink)
         messages::kTitle,
         QCoreApplication::translate("ReplaceQuestion", "Il file «%1» esiste già.\nSostituire?")
             .arg(QDir::toNativeSeparators(path)),
-        QCoreApplication::translate("ReplaceQuestion", "&Sì"), QCoreApplication::translate("ReplaceQuestion", "&No"),
-        QString(), WarningSink::Answer::No};
+        QCoreApplication::translate("ReplaceQuestion", "&Sì"),
+        QCoreApplication::translate("ReplaceQuestion", "&No"),
+        QString(),
+        WarningSink::Answer::No};
     return sink.askWith(question) == WarningSink::Answer::Yes;
 }
 

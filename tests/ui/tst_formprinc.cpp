@@ -678,6 +678,7 @@ private slots:
                 files->reject();
                 return;
             }
+            files->setDirectory(QFileInfo(existing).absolutePath());
             files->selectFile(existing);
             QMetaObject::invokeMethod(files, "accept");
         };
@@ -700,6 +701,85 @@ private slots:
                  QStringList{QStringLiteral("Il file «%1» esiste già.\nSostituire?").arg(existing)});
         QCOMPARE(defaultAnswer, QStringLiteral("No"));
         QVERIFY(watcher->unexpected.isEmpty());
+    }
+
+    // Every way of dropping the worksheet asks first when it holds unsaved work, and only
+    // then: Salva saves before going on, Non salvare goes on, Annulla keeps everything. The
+    // worksheet afterwards and the file on disk say which happened.
+    void droppingWorkAsksFirst_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("answer");
+        for (const char *way : {"Apri button", "Apri menu", "Esci", "window close"}) {
+            for (const char *state : {"empty", "saved"})
+                QTest::addRow("%s, %s", way, state) << way << state << QString();
+            for (const char *answer : {"Salva", "Non salvare", "Annulla"})
+                QTest::addRow("%s, unsaved, %s", way, answer) << way << "unsaved" << answer;
+        }
+    }
+
+    void droppingWorkAsksFirst()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, state);
+        QFETCH(QString, answer);
+        QTemporaryDir dir;
+        const QString mine = dir.filePath(QStringLiteral("mia.txt")),
+                      other = dir.filePath(QStringLiteral("altra.txt"));
+        QVERIFY(QFile::copy(QStringLiteral(VORNAK_TEST_DATA "/ricetta_uova.txt"), mine));
+        QVERIFY(QFile::copy(QStringLiteral(VORNAK_TEST_DATA "/ricetta_sbilanciata.txt"), other));
+        const QByteArray before = [&] {
+            QFile file(mine);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        auto chooser = std::make_unique<FakeChooser>();
+        FakeChooser *answers = chooser.get();
+        form->setFileChooser(std::move(chooser));
+        if (state != QStringLiteral("empty")) {
+            QVERIFY(form->session().open(mine));
+            QTRY_VERIFY(form->windowTitle().endsWith(QStringLiteral(" - mia.txt")));
+        }
+        if (state == QStringLiteral("unsaved")) {
+            typeInto("TxtNomeRicetta", "Nuovo nome");
+            QTRY_VERIFY(form->windowTitle().endsWith(QStringLiteral(" - mia.txt *")));
+        }
+        watcher->answer = answer;
+        answers->savePath = mine;
+        answers->openPath = other;
+        QSignalSpy exits(form, &FormPrinc::exitRequested);
+        if (way == QStringLiteral("Apri button"))
+            QTest::mouseClick(control<QPushButton>("CmdApri"), Qt::LeftButton);
+        else if (way == QStringLiteral("Apri menu"))
+            form->findChild<QAction *>(QStringLiteral("mnuapri"))->trigger();
+        else if (way == QStringLiteral("Esci"))
+            QTest::mouseClick(control<QPushButton>("CmdEsci"), Qt::LeftButton);
+        else
+            form->close();
+
+        const bool asked = state == QStringLiteral("unsaved");
+        QCOMPARE(watcher->boxes.size(), asked ? 1 : 0);
+        if (asked)
+            QCOMPARE(watcher->texts().value(0),
+                     QStringLiteral("La ricetta «mia.txt» ha modifiche non salvate.\n"
+                                    "Salvare le modifiche?"));
+        const bool goesOn = answer != QStringLiteral("Annulla");
+        if (way.startsWith(QStringLiteral("Apri")))
+            QCOMPARE(form->session().currentFile(), goesOn ? other : mine);
+        else if (way == QStringLiteral("Esci"))
+            QCOMPARE(exits.count(), goesOn ? 1 : 0);
+        else
+            QCOMPARE(form->isVisible(), !goesOn);
+        if (!goesOn)
+            QCOMPARE(control<QLineEdit>("TxtNomeRicetta")->text(), QStringLiteral("Nuovo nome"));
+        QFile file(mine);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray after = file.readAll();
+        QCOMPARE(after.contains("\"Nuovo nome\""), answer == QStringLiteral("Salva"));
+        if (answer != QStringLiteral("Salva"))
+            QCOMPARE(after, before);
+        QCOMPARE(answers->asked, int(way.startsWith(QStringLiteral("Apri")) && goesOn) +
+                                     int(answer == QStringLiteral("Salva")));
     }
 
     // `vornak FILE`: the file opens as "Apri" opens it, once the window is up.
