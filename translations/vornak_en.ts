@@ -2861,6 +2861,38 @@ Replace it?</translation>
         <source>: la stampa potrebbe essere arrivata comunque, controllare la coda della stampante prima di stampare di nuovo</source>
         <translation>: the job may have arrived all the same; check the printer&apos;s queue before printing again</translation>
     </message>
+    <message>
+        <source>chiede una password</source>
+        <translation>wants a password</translation>
+    </message>
+    <message>
+        <source>non permette di stampare da qui</source>
+        <translation>does not allow printing from here</translation>
+    </message>
+    <message>
+        <source>non ha il servizio di stampa cercato</source>
+        <translation>does not have the print service asked for</translation>
+    </message>
+    <message>
+        <source>chiede una connessione cifrata</source>
+        <translation>wants an encrypted connection</translation>
+    </message>
+    <message>
+        <source>ha un errore interno</source>
+        <translation>has an internal error</translation>
+    </message>
+    <message>
+        <source>rimanda a un altro indirizzo</source>
+        <translation>sends the request to another address</translation>
+    </message>
+    <message>
+        <source>rifiuta la richiesta</source>
+        <translation>refuses the request</translation>
+    </message>
+    <message>
+        <source>Il server di stampa «%1» %2 (HTTP %3)</source>
+        <translation>The print server «%1» %2 (HTTP %3)</translation>
+    </message>
 </context>
 <context>
     <name>recipefile</name>

@@ -47,6 +47,23 @@ inline QString jobMayHaveArrived(const QString &problem)
                                                  "la coda della stampante prima di stampare di nuovo");
 }
 
+// The server answered with an HTTP error: reached, but it will not serve; each status
+// with its own reason.
+inline QString refusedByServer(const QString &server, int status)
+{
+    const char *reason = status == 401   ? QT_TRANSLATE_NOOP("printerjob", "chiede una password")
+                         : status == 403 ? QT_TRANSLATE_NOOP("printerjob", "non permette di stampare da qui")
+                         : status == 404
+                             ? QT_TRANSLATE_NOOP("printerjob", "non ha il servizio di stampa cercato")
+                         : status == 426 ? QT_TRANSLATE_NOOP("printerjob", "chiede una connessione cifrata")
+                         : status >= 500 ? QT_TRANSLATE_NOOP("printerjob", "ha un errore interno")
+                         : status < 400  ? QT_TRANSLATE_NOOP("printerjob", "rimanda a un altro indirizzo")
+                                         : QT_TRANSLATE_NOOP("printerjob", "rifiuta la richiesta");
+    return QCoreApplication::translate("printerjob", "Il server di stampa «%1» %2 (HTTP %3)")
+        .arg(server, QCoreApplication::translate("printerjob", reason))
+        .arg(status);
+}
+
 // Something answers there, but not as a print server does.
 inline QString strangeAnswer(const QString &server)
 {

@@ -51,8 +51,16 @@ PrintServer::Deadline::~Deadline()
     delete m_watch;
 }
 
+// No password is asked: the window has no terminal to ask on, and a server that wants one
+// is said as such.
+static const char *noPassword(const char *, http_t *, const char *, const char *, void *)
+{
+    return nullptr;
+}
+
 PrintServer::PrintServer()
 {
+    cupsSetPasswordCB2(noPassword, nullptr);
     m_http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kSeconds * 1000,
                           nullptr);
     if (!m_http)
@@ -99,6 +107,14 @@ QString PrintServer::problem() const
 {
     if (!m_http)
         return unreachable(name());
+    // An HTTP error is the server's own answer, said with its status, even where libcups
+    // then gave up waiting or took it for an answer that is no IPP.
+    // libcups reports a password it could not get (none is asked, see the constructor) as a
+    // status of its own: the server's was 401.
+    if (const int status = httpGetStatus(m_http); status == HTTP_STATUS_CUPS_AUTHORIZATION_CANCELED)
+        return refusedByServer(name(), HTTP_STATUS_UNAUTHORIZED);
+    else if (status >= HTTP_STATUS_MULTIPLE_CHOICES)
+        return refusedByServer(name(), status);
     if (m_timedOut)
         return notAnswering(name(), kSeconds);
     switch (cupsLastError()) {

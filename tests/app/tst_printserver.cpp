@@ -31,20 +31,22 @@ constexpr qint64 kMarginMs = 3000;
 
 enum class Behaviour
 {
-    Silent,     // listens, never accepts nor answers
-    Garbage,    // accepts and answers with text that is no IPP
-    Closed,     // nothing listens at all
-    Trickle,    // answers one byte a second, never done
-    SlowBody,   // a whole header at once, then the IPP body one byte every 2 seconds
-    SilentLater // answers as a print server with one printer, the default, then goes silent
+    Silent,      // listens, never accepts nor answers
+    Garbage,     // accepts and answers with text that is no IPP
+    Closed,      // nothing listens at all
+    Trickle,     // answers one byte a second, never done
+    SlowBody,    // a whole header at once, then the IPP body one byte every 2 seconds
+    SilentLater, // answers as a print server with one printer, the default, then goes silent
+    Status       // answers every request with an HTTP status and no body
 };
 
 // A print server of the test's own on a free port of the loopback interface.
 class FakeServer
 {
 public:
-    // `answered`: for SilentLater, how many requests get their answer.
-    explicit FakeServer(Behaviour behaviour, int answered = 0) : m_answered(answered)
+    // `answered`: for SilentLater, how many requests get their answer; `status`: for
+    // Status, the HTTP status every answer has.
+    explicit FakeServer(Behaviour behaviour, int answered = 0, int status = 0) : m_answered(answered)
     {
         m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};
@@ -61,7 +63,14 @@ public:
         }
         ::listen(m_fd, 8);
         if (behaviour == Behaviour::Garbage)
-            m_thread = std::thread([this] { answerGarbage(); });
+            m_thread =
+                std::thread([this] { answerWith("HELLO, this is no print server\r\n\r\nnothing here"); });
+        if (behaviour == Behaviour::Status)
+            m_thread = std::thread([this, status] {
+                answerWith("HTTP/1.1 " + QByteArray::number(status) +
+                           " Status\r\nContent-Length: 0\r\nWWW-Authenticate: Basic realm=\"CUPS\"\r\n"
+                           "Upgrade: TLS/1.2, HTTP/1.1\r\n\r\n");
+            });
         if (behaviour == Behaviour::Trickle || behaviour == Behaviour::SlowBody ||
             behaviour == Behaviour::SilentLater)
             m_thread = std::thread([this, behaviour] { converse(behaviour); });
@@ -79,7 +88,7 @@ public:
     int unanswered() const { return m_unanswered; }
 
 private:
-    void answerGarbage()
+    void answerWith(const QByteArray &answer)
     {
         while (!m_stop) {
             pollfd waiting{m_fd, POLLIN, 0};
@@ -88,8 +97,7 @@ private:
             const int client = ::accept(m_fd, nullptr, nullptr);
             char request[4096];
             (void)::read(client, request, sizeof request);
-            const char answer[] = "HELLO, this is no print server\r\n\r\nnothing here";
-            (void)::write(client, answer, sizeof answer - 1);
+            (void)::write(client, answer.constData(), size_t(answer.size()));
             ::close(client);
         }
     }
@@ -419,6 +427,30 @@ private slots:
                  qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
         QVERIFY(!found.reachable);
         QCOMPARE(found.problem, expectedProblem(behaviour, server.name())); // the port is named
+    }
+
+    // A server that answers with an HTTP error is said as such, each status with its own
+    // reason: reached, but wanting a password, forbidding, lacking the page, wanting
+    // encryption, or failing. Never "unreachable", never "no printer".
+    void serverThatRefuses_data()
+    {
+        QTest::addColumn<int>("status");
+        for (const int status : {401, 403, 404, 426, 500, 503})
+            QTest::addRow("%d", status) << status;
+    }
+
+    void serverThatRefuses()
+    {
+        QFETCH(int, status);
+        const FakeServer server(Behaviour::Status, 0, status);
+        cupsSetServer(server.name().toUtf8().constData());
+        const printerjob::Destinations found = printerjob::destinations();
+        QVERIFY(!found.reachable);
+        QCOMPARE(found.problem, printerjob::refusedByServer(server.name(), status));
+        const PrintRun run = printWithServer(server.name());
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.errors,
+                 QStringLiteral("AVVISO: ") + printerjob::refusedByServer(server.name(), status) + u'\n');
     }
 
     // vornak-cli print, with the server in CUPS_SERVER as a user would set it.
