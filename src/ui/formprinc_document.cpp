@@ -44,7 +44,10 @@ bool FormPrinc::mayDropWork()
         (file.isEmpty() ? tr("La ricetta non è stata salvata.")
                         : tr("La ricetta «%1» ha modifiche non salvate.").arg(QFileInfo(file).fileName())) +
             u'\n' + tr("Salvare le modifiche?"),
-        tr("&Salva"), tr("&Non salvare"), tr("&Annulla"), WarningSink::Answer::Yes};
+        tr("&Salva"),
+        tr("&Non salvare"),
+        tr("&Annulla"),
+        WarningSink::Answer::Yes};
     switch (m_sink.askWith(question)) {
     case WarningSink::Answer::Yes:
         // Dropped only once saved: a refusal or a cancelled dialog keeps the work.
