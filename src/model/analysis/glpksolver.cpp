@@ -28,6 +28,16 @@ struct ProblemDeleter
 };
 using Problem = std::unique_ptr<glp_prob, ProblemDeleter>;
 
+// An objective coefficient times the scale, taken as whole when it is within rounding of
+// a whole number (0,00572 EUR per gram times 10^5 is 572), so that GLPK sees it whole.
+double scaledCoefficient(double objective, double scale)
+{
+    const double scaled = objective * scale;
+    return std::abs(scaled - std::round(scaled)) <= 1e-9 * std::max(1.0, std::abs(scaled))
+               ? std::round(scaled)
+               : scaled;
+}
+
 // The power of ten by which the objective is handed to GLPK. GLPK's tolerances on reduced
 // costs are absolute, and its scaling divides each column by the size of its entries in
 // the limits' rows (hundreds of thousands, see formulaproblem.h): a cost of a few
@@ -46,8 +56,8 @@ double objectiveScale(const MipProblem &problem)
     for (int places = 0; places <= 6; ++places, scale *= 10) {
         const bool whole =
             std::all_of(problem.variables.begin(), problem.variables.end(), [&](const MipVariable &v) {
-                const double scaled = v.objective * scale;
-                return std::abs(scaled - std::round(scaled)) <= 1e-9 * std::max(1.0, std::abs(scaled));
+                const double scaled = scaledCoefficient(v.objective, scale);
+                return scaled == std::round(scaled);
             });
         if (whole)
             return scale;
@@ -69,7 +79,7 @@ Problem glpkProblemOf(const MipProblem &problem, double objectiveScale)
         const MipVariable &v = problem.variables[j];
         glp_set_col_kind(lp.get(), j + 1, v.integer ? GLP_IV : GLP_CV);
         glp_set_col_bnds(lp.get(), j + 1, boundType(v.lower, v.upper), v.lower, v.upper.value_or(0));
-        glp_set_obj_coef(lp.get(), j + 1, v.objective * objectiveScale);
+        glp_set_obj_coef(lp.get(), j + 1, scaledCoefficient(v.objective, objectiveScale));
     }
     const int rows = int(problem.constraints.size());
     if (rows > 0)
@@ -357,9 +367,21 @@ enum class Branching
     DriebeckTomlin, // for a second try after pseudocosts failed one of GLPK's checks
 };
 
-// The objective counted from the relaxation's whole value, so that it stays near zero:
-// GLPK tells a better solution from the best known one by a tolerance relative to the
-// objective's size, which at tonnes is more than a cent or a gram.
+// Whether GLPK sees the objective as whole: whole coefficients on whole variables and
+// none on the others (the cheapest mix; not the closest, whose distances are real).
+bool wholeObjective(const MipProblem &problem, double scale)
+{
+    return std::all_of(problem.variables.begin(), problem.variables.end(), [&](const MipVariable &v) {
+        const double scaled = scaledCoefficient(v.objective, scale);
+        return v.integer ? scaled == std::round(scaled) : scaled == 0;
+    });
+}
+
+// A whole objective counted from the relaxation's whole value, so that it stays near
+// zero: GLPK tells a better solution from the best known one by a tolerance relative to
+// the objective's size, which at tonnes is more than a cent. Only there: with real
+// distances the closest mix's search then proves its answer to a finer tolerance than the
+// results show, and takes longer for nothing.
 double objectiveOrigin(glp_prob *lp, bool maximise)
 {
     const double relaxed = glp_get_obj_val(lp);
@@ -435,7 +457,7 @@ MipSolution solveWithGlpk(const MipProblem &problem, qint64 stepLimit, bool gomo
             solution.values << glp_get_col_prim(lp.get(), j);
         return solution;
     }
-    const double origin = objectiveOrigin(lp.get(), problem.maximise);
+    const double origin = wholeObjective(problem, scale) ? objectiveOrigin(lp.get(), problem.maximise) : 0;
     glp_set_obj_coef(lp.get(), 0, -origin);
     // On the heap: what the search counted is read again after a jump out of GLPK.
     const auto search =
