@@ -1354,6 +1354,20 @@ File </translation>
         <source>&amp;Annulla</source>
         <translation>&amp;Cancel</translation>
     </message>
+    <message>
+        <source>Vornak non si è chiuso normalmente. C&apos;è una copia del foglio con modifiche non salvate, presa il %1 alle %2.
+Ripristinarla?</source>
+        <translation>Vornak did not close normally. There is a copy of the worksheet with unsaved changes, taken on %1 at %2.
+Restore it?</translation>
+    </message>
+    <message>
+        <source>&amp;Ripristina</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>&amp;Scarta</source>
+        <translation>&amp;Discard</translation>
+    </message>
 </context>
 <context>
     <name>Formula</name>

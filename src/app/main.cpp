@@ -2,6 +2,7 @@
 #include "formprinc.h"
 #include "ingredientfile.h"
 #include "language.h"
+#include "rescuecopy.h"
 #include "startupproblem.h"
 #include "version.h"
 
@@ -177,6 +178,7 @@ int main(int argc, char *argv[])
     language::install(g_language);
 
     FormPrinc window;
+    window.keepRescueCopies(RescueCopy::defaultFolder());
     // "Esci" ends the program whatever other window is open.
     QObject::connect(&window, &FormPrinc::exitRequested, &app, [] { QCoreApplication::exit(0); });
     if (const QStringList files = line.parser.positionalArguments(); !files.isEmpty())

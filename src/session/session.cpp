@@ -124,6 +124,17 @@ bool Session::open(const QString &path)
     return true;
 }
 
+bool Session::restore(const QString &copy)
+{
+    if (!recipecommands::openFile(m_worksheet, copy))
+        return false;
+    m_file.clear();
+    m_savedRecord = m_emptyRecord;
+    queueDocumentCheck();
+    setLast(std::nullopt);
+    return true;
+}
+
 bool Session::save(FileChooser &chooser)
 {
     QString written;

@@ -75,6 +75,9 @@ public:
     void clear();
     bool open(const QString &path);
     bool save(FileChooser &chooser);
+    // Takes back a copy a crash left (see RescueCopy): its fields as written, as unsaved
+    // work of no file. False, with the warning "Apri" gives, when it cannot be read.
+    bool restore(const QString &copy);
 
     // The recipe sheet to print, or nothing after the refusal's warning.
     std::optional<Page> recipePage();

@@ -15,6 +15,7 @@
 #include "frmingredienti.h"
 #include "frmriferimenti.h"
 #include "pageprinter.h"
+#include "rescuecopy.h"
 #include "version.h"
 #include "windowicon.h"
 
@@ -103,6 +104,7 @@ void FormPrinc::showEvent(QShowEvent *event)
         [this] {
             if (m_ingredientsOnShow)
                 loadIngredients(m_ingredientsOnShow->first, m_ingredientsOnShow->second);
+            offerRescueCopy();
             if (m_fileOnShow.isEmpty())
                 return;
             dlgCommon->propose(m_fileOnShow);

@@ -24,6 +24,7 @@ class FrmFormula;
 class QLabel;
 class QMenu;
 class PagePrinter;
+class RescueCopy;
 
 // The main window: the worksheet, the results, the recipe name and notes, the
 // command buttons and the menu bar. It only shows and binds; the worksheet and the
@@ -66,6 +67,10 @@ public:
     // before the recipe of openOnShow().
     void loadIngredientsOnShow(const QString &path, bool named);
 
+    // Keeps a copy of unsaved work in `folder` against a crash (see RescueCopy), and once
+    // the window is up offers back the newest copy a run left there.
+    void keepRescueCopies(const QString &folder);
+
 public slots:
     void CmdCalcola_Click();
     void CmdCancella_Click();
@@ -105,6 +110,7 @@ private:
     void buildLanguageMenu(QMenu *menu); // formprinc_language.cpp
     void watchDocument();                // formprinc_document.cpp
     void showDocumentTitle();
+    void offerRescueCopy();
     void setFocusOrder();
     // The worksheet's controls, each made from its field and kept in m_fieldWidgets.
     QLineEdit *inputBox(QWidget *parent, FieldId id, int left, int top, int width, int height,
@@ -140,4 +146,6 @@ private:
     bool m_shownOnce = false;
     QString m_fileOnShow;
     std::optional<std::pair<QString, bool>> m_ingredientsOnShow;
+    std::unique_ptr<RescueCopy> m_rescue;
+    QString m_rescueFolder;
 };

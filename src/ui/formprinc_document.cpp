@@ -5,8 +5,10 @@
 
 #include "entrymessages.h"
 #include "filechooser.h"
+#include "rescuecopy.h"
 #include "version.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSessionManager>
@@ -58,4 +60,34 @@ bool FormPrinc::mayDropWork()
         break;
     }
     return false;
+}
+
+void FormPrinc::keepRescueCopies(const QString &folder)
+{
+    m_rescueFolder = folder;
+    m_rescue = std::make_unique<RescueCopy>(m_session, folder);
+}
+
+void FormPrinc::offerRescueCopy()
+{
+    if (m_rescueFolder.isEmpty())
+        return;
+    const QList<RescueCopy::LeftBehind> copies = RescueCopy::leftBehind(m_rescueFolder);
+    if (copies.isEmpty())
+        return;
+    // The newest only: the others stay for a later start, never dropped unasked.
+    const RescueCopy::LeftBehind &copy = copies.first();
+    const WarningSink::Question question{
+        messages::kTitle,
+        tr("Vornak non si è chiuso normalmente. C'è una copia del foglio con modifiche non salvate, presa il "
+           "%1 alle %2.\nRipristinarla?")
+            .arg(copy.taken.toString(QStringLiteral("dd/MM/yyyy")),
+                 copy.taken.toString(QStringLiteral("HH:mm"))),
+        tr("&Ripristina"),
+        tr("&Scarta"),
+        QString(),
+        WarningSink::Answer::Yes};
+    if (m_sink.askWith(question) == WarningSink::Answer::Yes && !m_session.restore(copy.path))
+        return; // unreadable: kept, and "Apri"'s warning said why
+    RescueCopy::remove(copy.path);
 }

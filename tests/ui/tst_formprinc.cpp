@@ -782,6 +782,38 @@ private slots:
                                      int(answer == QStringLiteral("Salva")));
     }
 
+    // A copy a crashed run left is offered once the window is up: "Ripristina" takes it
+    // back as unsaved work, "Scarta" lets it go; either way it leaves the folder.
+    void rescueCopyOfferedAtStart_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("Ripristina") << "Ripristina";
+        QTest::newRow("Scarta") << "Scarta";
+    }
+
+    void rescueCopyOfferedAtStart()
+    {
+        QFETCH(QString, answer);
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("999999-1.txt")); // no lock: its run is gone
+        QVERIFY(QFile::copy(QStringLiteral(VORNAK_TEST_DATA "/ricetta_uova.txt"), copy));
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList record = recipefile::decode(file.readAll()).value().last();
+        file.close();
+        watcher->answer = answer;
+        FormPrinc window;
+        window.keepRescueCopies(dir.path());
+        window.show();
+        QTRY_COMPARE(watcher->boxes.size(), 1);
+        QVERIFY(watcher->texts().first().startsWith(QStringLiteral("Vornak non si è chiuso normalmente.")));
+        QTRY_VERIFY(!QFile::exists(copy));
+        const bool restored = answer == QStringLiteral("Ripristina");
+        QCOMPARE(recipefile::recordOf(window.worksheet()) == record, restored);
+        QCOMPARE(window.session().hasUnsavedChanges(), restored);
+        QCOMPARE(window.session().currentFile(), QString());
+    }
+
     // `vornak FILE`: the file opens as "Apri" opens it, once the window is up.
     void startsWithARecipePath_data()
     {
