@@ -33,8 +33,10 @@ int nextWindowNumber()
 
 RescueCopy::RescueCopy(Session &session, const QString &folder, int delayMs) : m_session(session)
 {
-    m_path = QDir(folder).filePath(
-        QStringLiteral("%1-%2%3").arg(QCoreApplication::applicationPid()).arg(nextWindowNumber()).arg(kCopySuffix));
+    m_path = QDir(folder).filePath(QStringLiteral("%1-%2%3")
+                                       .arg(QCoreApplication::applicationPid())
+                                       .arg(nextWindowNumber())
+                                       .arg(kCopySuffix));
     m_delay.setSingleShot(true);
     m_delay.setInterval(delayMs);
     connect(&m_delay, &QTimer::timeout, this, &RescueCopy::write);
