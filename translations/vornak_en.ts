@@ -2907,6 +2907,10 @@ Replace it?</translation>
         <source>Il server di stampa «%1» %2 (HTTP %3)</source>
         <translation>The print server «%1» %2 (HTTP %3)</translation>
     </message>
+    <message>
+        <source>non è disponibile al momento</source>
+        <translation>is not available at the moment</translation>
+    </message>
 </context>
 <context>
     <name>recipefile</name>

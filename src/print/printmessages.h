@@ -56,6 +56,7 @@ inline QString refusedByServer(const QString &server, int status)
                          : status == 404
                              ? QT_TRANSLATE_NOOP("printerjob", "non ha il servizio di stampa cercato")
                          : status == 426 ? QT_TRANSLATE_NOOP("printerjob", "chiede una connessione cifrata")
+                         : status == 503 ? QT_TRANSLATE_NOOP("printerjob", "non è disponibile al momento")
                          : status >= 500 ? QT_TRANSLATE_NOOP("printerjob", "ha un errore interno")
                          : status < 400  ? QT_TRANSLATE_NOOP("printerjob", "rimanda a un altro indirizzo")
                                          : QT_TRANSLATE_NOOP("printerjob", "rifiuta la richiesta");

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rescuecopy.h"
 
+#include "clearing.h"
 #include "ingredientfile.h"
 #include "recipefile.h"
 #include "session.h"
+#include "worksheet.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +22,27 @@ const QString kLockSuffix = QStringLiteral(".lock");
 QString lockOf(const QString &copy)
 {
     return copy.left(copy.size() - kCopySuffix.size()) + kLockSuffix;
+}
+
+// The worksheet's record as a recipe file holds it. A list nobody has touched since the
+// start (a row's ingredient, an index selector, the egg kind) shows no entry at all, which
+// no recipe file holds and "Apri" refuses: it is written as a cleared worksheet shows it,
+// which is what it means.
+QStringList readableRecord(const Worksheet &worksheet)
+{
+    static const QStringList cleared = [] {
+        Worksheet scratch;
+        clearWorksheet(scratch);
+        return recipefile::recordOf(scratch);
+    }();
+    // The lists among the 51 fields: rows 1-11, the index selectors of rows 12 and 13, the
+    // egg kind (counted from 0). A typed field keeps its text, empty or not.
+    static const int lists[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 29, 30, 34, 35, 37};
+    QStringList record = recipefile::recordOf(worksheet);
+    for (const int k : lists)
+        if (record.value(k).isEmpty() && !cleared.value(k).isEmpty())
+            record[k] = cleared[k];
+    return record;
 }
 
 // Windows of one process are told apart by a count of their own.
@@ -78,7 +101,7 @@ void RescueCopy::write()
         (void)m_lock->tryLock(0);
     }
     // A text the recipe format cannot hold leaves the last copy as it was.
-    if (const auto bytes = recipefile::encode(recipefile::recordOf(m_session.worksheet())))
+    if (const auto bytes = recipefile::encode(readableRecord(m_session.worksheet())))
         (void)recipefile::save(*bytes, m_path);
 }
 

@@ -105,7 +105,8 @@ void FormPrinc::showEvent(QShowEvent *event)
             if (m_ingredientsOnShow)
                 loadIngredients(m_ingredientsOnShow->first, m_ingredientsOnShow->second);
             offerRescueCopy();
-            if (m_fileOnShow.isEmpty())
+            // A worksheet just taken back is not dropped for the file named at start unasked.
+            if (m_fileOnShow.isEmpty() || !mayDropWork())
                 return;
             dlgCommon->propose(m_fileOnShow);
             m_session.open(m_fileOnShow);

@@ -52,6 +52,25 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
+    // A new worksheet never calculated still has lists nobody touched, which no recipe file
+    // holds: its copy comes back all the same.
+    void untouchedListsComeBack()
+    {
+        QTemporaryDir dir;
+        RecordingSink sink;
+        Session session(sink), restored(sink);
+        const RescueCopy copy(session, dir.path(), 10);
+        QVERIFY(session.worksheet().select(field::componente(1), QStringLiteral("ALBUMINA")));
+        session.worksheet().setText(field::peso(1), QStringLiteral("123"));
+        session.worksheet().setText(field::NomeRicetta, QStringLiteral("Lavoro da salvare"));
+        QTRY_VERIFY(QFile::exists(copy.path()));
+        QVERIFY2(restored.restore(copy.path()), qPrintable(sink.texts().join(u'|')));
+        QCOMPARE(restored.worksheet().text(field::componente(1)), QStringLiteral("ALBUMINA"));
+        QCOMPARE(restored.worksheet().text(field::peso(1)), QStringLiteral("123"));
+        QCOMPARE(restored.worksheet().text(field::NomeRicetta), QStringLiteral("Lavoro da salvare"));
+        QCOMPARE(sink.texts(), QStringList());
+    }
+
     // A run killed after a change leaves its copy, with the same 51 fields, for the next
     // start; one that ends normally leaves nothing. Taken back, the copy is unsaved work
     // of no file.

@@ -787,13 +787,17 @@ private slots:
     void rescueCopyOfferedAtStart_data()
     {
         QTest::addColumn<QString>("answer");
-        QTest::newRow("Ripristina") << "Ripristina";
-        QTest::newRow("Scarta") << "Scarta";
+        QTest::addColumn<bool>("fileAtStart"); // then "Salvare le modifiche?" is answered Annulla
+        QTest::newRow("Ripristina") << "Ripristina" << false;
+        QTest::newRow("Scarta") << "Scarta" << false;
+        QTest::newRow("Ripristina, a file named at start") << "Ripristina" << true;
+        QTest::newRow("Scarta, a file named at start") << "Scarta" << true;
     }
 
     void rescueCopyOfferedAtStart()
     {
         QFETCH(QString, answer);
+        QFETCH(bool, fileAtStart);
         QTemporaryDir dir;
         const QString copy = dir.filePath(QStringLiteral("999999-1.txt")); // no lock: its run is gone
         QVERIFY(QFile::copy(QStringLiteral(VORNAK_TEST_DATA "/ricetta_uova.txt"), copy));
@@ -801,14 +805,26 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList record = recipefile::decode(file.readAll()).value().last();
         file.close();
-        watcher->answer = answer;
+        watcher->onBox = [&](QMessageBox *box) {
+            watcher->answer =
+                box->text().startsWith(QStringLiteral("Vornak non si")) ? answer : QStringLiteral("Annulla");
+        };
+        const bool restored = answer == QStringLiteral("Ripristina");
         FormPrinc window;
         window.keepRescueCopies(dir.path());
+        if (fileAtStart)
+            window.openOnShow(QStringLiteral(VORNAK_TEST_DATA "/ricetta_sbilanciata.txt"));
         window.show();
-        QTRY_COMPARE(watcher->boxes.size(), 1);
+        QTRY_COMPARE(watcher->boxes.size(), restored && fileAtStart ? 2 : 1);
         QVERIFY(watcher->texts().first().startsWith(QStringLiteral("Vornak non si è chiuso normalmente.")));
+        if (watcher->boxes.size() == 2)
+            QVERIFY(watcher->texts().last().endsWith(QStringLiteral("Salvare le modifiche?")));
         QTRY_VERIFY(!QFile::exists(copy));
-        const bool restored = answer == QStringLiteral("Ripristina");
+        if (fileAtStart && !restored) { // nothing taken back: the file opens as usual
+            QTRY_COMPARE(window.session().currentFile(),
+                         QStringLiteral(VORNAK_TEST_DATA "/ricetta_sbilanciata.txt"));
+            return;
+        }
         QCOMPARE(recipefile::recordOf(window.worksheet()) == record, restored);
         QCOMPARE(window.session().hasUnsavedChanges(), restored);
         QCOMPARE(window.session().currentFile(), QString());
