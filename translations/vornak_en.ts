@@ -859,6 +859,13 @@ command not valid.
         <source>--keep %1: la riga %1 (%2) resta ai suoi grammi, e non può avere anche --min o --max</source>
         <translation>--keep %1: row %1 (%2) stays at its grams, and cannot also have --min or --max</translation>
     </message>
+    <message numerus="yes">
+        <source>Il foglio occupa %n pagine.</source>
+        <translation>
+            <numerusform>The sheet takes %n page.</numerusform>
+            <numerusform>The sheet takes %n pages.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Confronto</name>
@@ -1367,6 +1374,14 @@ Restore it?</translation>
     <message>
         <source>&amp;Scarta</source>
         <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <source>Ricette &amp;recenti</source>
+        <translation>&amp;Recent recipes</translation>
+    </message>
+    <message>
+        <source>Nessuna ricetta recente</source>
+        <translation>No recent recipes</translation>
     </message>
 </context>
 <context>
@@ -2339,6 +2354,13 @@ Add the prices in View › Ingredients and prices, give those rows 0 as their ma
     </message>
 </context>
 <context>
+    <name>LengthGuard</name>
+    <message>
+        <source>Il testo è troppo lungo: questo campo tiene al massimo %1 caratteri, e quelli in più non sono stati inseriti.</source>
+        <translation>The text is too long: this field holds at most %1 characters, and the rest was not entered.</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Uso: vornak [opzioni] [FILE]
@@ -2461,6 +2483,24 @@ Arguments:
     <message>
         <source>Documenti PDF(*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sono %n pagine da stampare per %1.
+Continuare?</source>
+        <translation>
+            <numerusform>That is %n page to print for %1.
+Go on?</numerusform>
+            <numerusform>That is %n pages to print for %1.
+Go on?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Continua</source>
+        <translation>&amp;Continue</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>

@@ -189,7 +189,17 @@ struct Context
             warn(usertext::aboutFile(printerjob::kCannotSavePdf, path, why));
             return Refused;
         }
+        sayManyPages(page);
         return Success;
+    }
+
+    // A script goes ahead where the window would ask; it is told how many sheets it made.
+    static void sayManyPages(const Page &page)
+    {
+        if (const int pages = pagerenderer::pageCount(page); pages > pagerenderer::kManyPages)
+            QTextStream(stderr) << QCoreApplication::translate("Cli", "Il foglio occupa %n pagine.", nullptr,
+                                                               pages)
+                                << '\n';
     }
 
     // Saves the recipe as "Salva " would, to `path` when one was given.
@@ -355,6 +365,7 @@ int print(Context &context, QStringList args)
         return Refused;
     }
     QTextStream(stdout) << QCoreApplication::translate("Cli", "Stampa inviata a ") << printer << '\n';
+    Context::sayManyPages(*page);
     // Taken, but held by a paused printer: said, yet no failure.
     if (!result.notice.isEmpty())
         context.warn(result.notice);

@@ -2,6 +2,7 @@
 #include "language.h"
 
 #include "translatedtext.h"
+#include "usersettings.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -15,12 +16,6 @@ namespace {
 Language g_current = Language::Italian;
 
 const QString kCatalogue = QStringLiteral(":/i18n/vornak_en.qm");
-
-QSettings settings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("vornak"),
-                     QStringLiteral("vornak"));
-}
 
 } // namespace
 
@@ -120,12 +115,12 @@ QString translateEarly(Language language, const char *context, const char *sourc
 
 std::optional<Language> saved()
 {
-    return fromCode(settings().value(QStringLiteral("language")).toString());
+    return fromCode(usersettings::open().value(QStringLiteral("language")).toString());
 }
 
 void save(Language language)
 {
-    settings().setValue(QStringLiteral("language"), code(language));
+    usersettings::open().setValue(QStringLiteral("language"), code(language));
 }
 
 } // namespace language

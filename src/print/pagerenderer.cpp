@@ -223,19 +223,43 @@ bool render(const Page &page, QPagedPaintDevice &device)
     return painter.end();
 }
 
+namespace {
+
+void setUpA4(QPdfWriter &writer)
+{
+    writer.setTitle(QStringLiteral("Vornak"));
+    writer.setCreator(QStringLiteral("Vornak " VORNAK_VERSION));
+    writer.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
+}
+
+} // namespace
+
 QByteArray pdf(const Page &page)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(QStringLiteral("Vornak"));
-        writer.setCreator(QStringLiteral("Vornak " VORNAK_VERSION));
-        writer.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
+        setUpA4(writer);
         if (!render(page, writer))
             return QByteArray();
     }
     return buffer.data();
+}
+
+int pageCount(const Page &page)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    setUpA4(writer);
+    writer.setPageOrientation(page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return 0;
+    const QList<PlacedText> placed = layout(page, writer, painter.viewport().size());
+    painter.end();
+    return placed.isEmpty() ? 1 : placed.last().page + 1;
 }
 
 QString writePdf(const Page &page, const QString &path)

@@ -40,6 +40,13 @@ bool render(const Page &page, QPagedPaintDevice &device);
 // The page as the bytes of an A4 PDF file; empty when it cannot be drawn.
 QByteArray pdf(const Page &page);
 
+// How many sheets of A4 the page takes, as pdf() draws it; 0 when it cannot be drawn.
+int pageCount(const Page &page);
+
+// Above this many sheets the window asks before it prints or saves, and vornak-cli says
+// the count: a note pasted by mistake can make thousands.
+inline constexpr int kManyPages = 36;
+
 // Writes the page as a PDF file through filewriter: a failure leaves an earlier file
 // whole. Empty when written, otherwise the reason ("il disco è pieno").
 QString writePdf(const Page &page, const QString &path);

@@ -121,6 +121,7 @@ bool Session::open(const QString &path)
         return false;
     markSaved(path);
     setLast(std::nullopt);
+    emit fileTaken(path);
     return true;
 }
 
@@ -141,6 +142,7 @@ bool Session::save(FileChooser &chooser)
     if (!recipecommands::save(m_worksheet, chooser, &written))
         return false;
     markSaved(written);
+    emit fileTaken(written);
     return true;
 }
 

@@ -111,6 +111,8 @@ signals:
     // The current file changed, or whether the worksheet has unsaved changes: said once
     // the event loop runs again, however many fields a command changed.
     void documentChanged();
+    // A recipe file was opened or saved (not a rescue copy taken back).
+    void fileTaken(const QString &path);
 
 private:
     void setLast(std::optional<Calculation> calculation);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formprinc.h"
+#include "lengthguard.h"
 
 #include "captionfit.h"
 #include "clientarea.h"
@@ -42,6 +43,7 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     buildStatusBar();
     setFocusOrder();
     controlhabits::install(this);
+    lengthguard::watchApplication();
 
     dlgCommon = std::make_unique<DlgCommon>(this, m_sink);
     m_printer = std::make_unique<PagePrinter>(this);
@@ -106,10 +108,8 @@ void FormPrinc::showEvent(QShowEvent *event)
                 loadIngredients(m_ingredientsOnShow->first, m_ingredientsOnShow->second);
             offerRescueCopy();
             // A worksheet just taken back is not dropped for the file named at start unasked.
-            if (m_fileOnShow.isEmpty() || !mayDropWork())
-                return;
-            dlgCommon->propose(m_fileOnShow);
-            m_session.open(m_fileOnShow);
+            if (!m_fileOnShow.isEmpty())
+                openRecipe(m_fileOnShow);
         },
         Qt::QueuedConnection);
 }

@@ -47,8 +47,8 @@ public:
     FrmConvertitore *converterWindow() const;
     FrmBilancio *balanceWindow() const;
     FrmArchivio *archiveWindow() const;
-    // Where "Archivio ricette" starts: the folder of the last recipe opened or saved, else
-    // the user's documents folder.
+    // Where "Archivio ricette" starts: the folder it showed last, else the folder of the
+    // last recipe opened or saved, else the user's documents folder.
     QString archiveFolder() const;
 
     // Reads the personal ingredients and prices into the worksheet's lists, warning
@@ -109,6 +109,10 @@ private:
     void buildMenus();
     void buildLanguageMenu(QMenu *menu); // formprinc_language.cpp
     void watchDocument();                // formprinc_document.cpp
+    void addRecentMenu(QMenu *fileMenu); // before the menu's last item, "Esci"
+    void fillRecentMenu();
+    // Opens a recipe as "Apri" does once its file is chosen, asking first about unsaved work.
+    void openRecipe(const QString &path);
     void showDocumentTitle();
     void offerRescueCopy();
     void setFocusOrder();
@@ -134,6 +138,7 @@ private:
     FieldWidgets m_fieldWidgets;
     QHash<QString, QPushButton *> m_buttons;
     QMenu *m_viewMenu = nullptr;
+    QMenu *m_recentMenu = nullptr;
     FieldBinding *m_binding = nullptr;
     std::unique_ptr<FileChooser> dlgCommon;
     std::unique_ptr<PagePrinter> m_printer;

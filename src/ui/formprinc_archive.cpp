@@ -3,6 +3,7 @@
 #include "dlgcommon.h"
 #include "formprinc.h"
 #include "frmarchivio.h"
+#include "remembered.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,6 +25,9 @@ void FormPrinc::addArchiveMenuItem()
 
 QString FormPrinc::archiveFolder() const
 {
+    // A remembered folder since gone is shown all the same: the archive says it is missing.
+    if (const QString folder = remembered::archiveFolder(); !folder.isEmpty())
+        return folder;
     // The dialog proposes the last file chosen in either dialog, "Ricetta" before any.
     if (const auto *dialog = dynamic_cast<const DlgCommon *>(dlgCommon.get())) {
         const QFileInfo last(dialog->fileName());
@@ -39,15 +43,7 @@ void FormPrinc::mnuArchivio_Click()
     // files read again with the ingredients and prices as they are now.
     if (!m_archiveWindow) {
         m_archiveWindow = new FrmArchivio(
-            m_session, archiveFolder(),
-            [this](const QString &path) {
-                // As "Apri" after choosing the file in its dialog.
-                if (!mayDropWork())
-                    return;
-                dlgCommon->propose(path);
-                m_session.open(path);
-            },
-            this);
+            m_session, archiveFolder(), [this](const QString &path) { openRecipe(path); }, this);
         m_archiveWindow->setAttribute(Qt::WA_DeleteOnClose);
     } else {
         m_archiveWindow->followIngredients();

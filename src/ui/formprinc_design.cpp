@@ -291,11 +291,13 @@ void FormPrinc::buildMenus()
         }
         return menu;
     };
-    addMenu("mnuFile", QT_TRANSLATE_NOOP("FormPrinc", "&File"),
-            {{"mnuapri", QT_TRANSLATE_NOOP("FormPrinc", "&Apri"), &FormPrinc::CmdApri_Click},
-             {"mnuStampa", QT_TRANSLATE_NOOP("FormPrinc", "&Stampa"), &FormPrinc::CmdStampa_Click},
-             {"mnusalva", QT_TRANSLATE_NOOP("FormPrinc", "&Salva con nome"), &FormPrinc::CmdSalva_Click},
-             {"mnuEsci", QT_TRANSLATE_NOOP("FormPrinc", "&Esci"), &FormPrinc::CmdEsci_Click}});
+    QMenu *file =
+        addMenu("mnuFile", QT_TRANSLATE_NOOP("FormPrinc", "&File"),
+                {{"mnuapri", QT_TRANSLATE_NOOP("FormPrinc", "&Apri"), &FormPrinc::CmdApri_Click},
+                 {"mnuStampa", QT_TRANSLATE_NOOP("FormPrinc", "&Stampa"), &FormPrinc::CmdStampa_Click},
+                 {"mnusalva", QT_TRANSLATE_NOOP("FormPrinc", "&Salva con nome"), &FormPrinc::CmdSalva_Click},
+                 {"mnuEsci", QT_TRANSLATE_NOOP("FormPrinc", "&Esci"), &FormPrinc::CmdEsci_Click}});
+    addRecentMenu(file);
     m_viewMenu = addMenu(
         "mnuvisualizza", QT_TRANSLATE_NOOP("FormPrinc", "&Visualizza"),
         {{"mnuRiferimenti", QT_TRANSLATE_NOOP("FormPrinc", "Riferimenti"), &FormPrinc::CmdRiferimenti_Click},

@@ -5,12 +5,17 @@
 
 #include "entrymessages.h"
 #include "filechooser.h"
+#include "remembered.h"
 #include "rescuecopy.h"
+#include "usertext.h"
 #include "version.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QSessionManager>
 
 void FormPrinc::watchDocument()
@@ -90,4 +95,54 @@ void FormPrinc::offerRescueCopy()
     if (m_sink.askWith(question) == WarningSink::Answer::Yes && !m_session.restore(copy.path))
         return; // unreadable: kept, and "Apri"'s warning said why
     RescueCopy::remove(copy.path);
+}
+
+void FormPrinc::openRecipe(const QString &path)
+{
+    if (!mayDropWork())
+        return;
+    dlgCommon->propose(path);
+    m_session.open(path);
+}
+
+void FormPrinc::addRecentMenu(QMenu *fileMenu)
+{
+    m_recentMenu = new QMenu(tr("Ricette &recenti"), fileMenu);
+    m_recentMenu->setObjectName(QStringLiteral("mnuRecenti"));
+    const QList<QAction *> items = fileMenu->actions();
+    fileMenu->insertMenu(items.isEmpty() ? nullptr : items.last(), m_recentMenu);
+    // Filled as it opens: a file may have gone, or come back, since the last look.
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &FormPrinc::fillRecentMenu);
+    connect(&m_session, &Session::fileTaken, this, [](const QString &path) { remembered::noteRecipe(path); });
+    fillRecentMenu();
+}
+
+void FormPrinc::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList recent = remembered::recentRecipes();
+    if (recent.isEmpty()) {
+        m_recentMenu->addAction(tr("Nessuna ricetta recente"))->setEnabled(false);
+        return;
+    }
+    const QFontMetrics metrics(m_recentMenu->font());
+    const int widest = metrics.averageCharWidth() * 60;
+    for (qsizetype k = 0; k < recent.size(); ++k) {
+        const QString &path = recent[k];
+        const QFileInfo info(path);
+        // A file gone or unreadable stays in sight, greyed, saying why.
+        QString reason;
+        if (!info.isFile() || !info.isReadable())
+            reason = usertext::whyUnreadable(path);
+        const QString shown = metrics.elidedText(usertext::printableLine(QDir::toNativeSeparators(path)),
+                                                 Qt::ElideMiddle, widest);
+        QString text =
+            QStringLiteral("&%1 %2").arg(k + 1).arg(QString(shown).replace(u'&', QStringLiteral("&&")));
+        if (!reason.isEmpty())
+            text += QStringLiteral(" (%1)").arg(reason);
+        QAction *action = m_recentMenu->addAction(text);
+        action->setObjectName(QStringLiteral("mnuRecente%1").arg(k + 1));
+        action->setEnabled(reason.isEmpty());
+        connect(action, &QAction::triggered, this, [this, path] { openRecipe(path); });
+    }
 }

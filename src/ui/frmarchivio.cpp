@@ -4,8 +4,10 @@
 #include "archiveproxy.h"
 #include "balancelook.h"
 #include "comparison.h"
+#include "elidedlabel.h"
 #include "entrymessages.h"
 #include "frmconfronto.h"
+#include "remembered.h"
 #include "session.h"
 
 #include <QFileDialog>
@@ -72,7 +74,8 @@ FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<
         updateCounts();
     });
     connect(&m_model, &LibraryModel::folderProblem, this, [this](const QString &problem) {
-        m_counts->setText(tr("Impossibile leggere la cartella: %1").arg(problem));
+        m_folderProblem = tr("Impossibile leggere la cartella: %1").arg(problem);
+        updateCounts();
     });
     const QRect screen = this->screen()->availableGeometry();
     resize(qMin(1640, screen.width() - 40), qMin(640, screen.height() - 60));
@@ -117,7 +120,10 @@ QWidget *FrmArchivio::buildBottom()
     m_progress->setObjectName(QStringLiteral("BarLettura"));
     m_progress->setFormat(tr("%v di %m file letti"));
     m_progress->hide();
-    m_counts = new QLabel(bottom);
+    auto *counts = new ElidedLabel(bottom);
+    counts->setShortest(QStringLiteral("…"));
+    counts->setTextFormat(Qt::PlainText); // a folder's name in a problem is the user's text
+    m_counts = counts;
     m_counts->setObjectName(QStringLiteral("LblConteggio"));
     m_openButton = new QPushButton(tr("&Apri"), bottom);
     m_openButton->setObjectName(QStringLiteral("CmdApri"));
@@ -145,6 +151,7 @@ void FrmArchivio::showFolder(const QString &folder)
     m_progress->setValue(0);
     m_progress->show();
     m_fitted = false;
+    m_folderProblem.clear();
     m_model.setFolder(folder);
 }
 
@@ -165,6 +172,11 @@ void FrmArchivio::followIngredients()
 
 void FrmArchivio::updateCounts()
 {
+    // A folder that cannot be read lists nothing: "0 ricette" would hide why.
+    if (!m_folderProblem.isEmpty()) {
+        m_counts->setText(m_folderProblem);
+        return;
+    }
     int recipes = 0;
     for (const library::Entry &entry : m_model.entries())
         recipes += entry.isRecipe() ? 1 : 0;
@@ -207,8 +219,10 @@ QString FrmArchivio::chooseFolder()
 
 void FrmArchivio::CmdCartella_Click()
 {
-    if (const QString folder = chooseFolder(); !folder.isEmpty())
+    if (const QString folder = chooseFolder(); !folder.isEmpty()) {
+        remembered::setArchiveFolder(folder);
         showFolder(folder);
+    }
 }
 
 void FrmArchivio::CmdApri_Click()

@@ -67,5 +67,6 @@ private:
     QLabel *m_counts = nullptr;
     QPushButton *m_openButton = nullptr;
     QPushButton *m_compareButton = nullptr;
+    QString m_folderProblem; // why the folder shown lists nothing, while it stands
     bool m_fitted = false;
 };

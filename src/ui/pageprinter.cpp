@@ -44,6 +44,20 @@ template <typename Work> auto awayFromWindow(Work work)
 
 void PagePrinter::print(const Page &page, const QString &what, WarningSink &sink)
 {
+    // Thousands of sheets are a note pasted by mistake more often than a wish.
+    if (const int pages = pagerenderer::pageCount(page); pages > pagerenderer::kManyPages) {
+        const WarningSink::Question question{
+            messages::kTitle,
+            QCoreApplication::translate("PagePrinter", "Sono %n pagine da stampare per %1.\nContinuare?",
+                                        nullptr, pages)
+                .arg(what),
+            QCoreApplication::translate("PagePrinter", "&Continua"),
+            QCoreApplication::translate("PagePrinter", "&Annulla"),
+            QString(),
+            WarningSink::Answer::No};
+        if (sink.askWith(question) != WarningSink::Answer::Yes)
+            return;
+    }
     const printerjob::Destinations found = destinations();
     QString printer = found.defaultPrinter;
     if (found.reachable && !found.missingDefault.isEmpty())

@@ -305,11 +305,39 @@ private slots:
         QCOMPARE(run.out, out);
     }
 
+    // A sheet of thousands of pages is written all the same, and the count is said.
+    void sheetAsPdf_data()
+    {
+        QTest::addColumn<int>("noteLines");
+        QTest::addColumn<bool>("countSaid");
+        QTest::newRow("the recipe's own note") << 0 << false;
+        QTest::newRow("a note of 5000 lines") << 5000 << true;
+    }
+
     void sheetAsPdf()
     {
+        QFETCH(int, noteLines);
+        QFETCH(bool, countSaid);
+        QString recipe = dataFile("ricetta_uova.txt");
+        if (noteLines) {
+            QFile source(recipe);
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            QByteArray record = source.readAll();
+            const QByteArray note = "Bollire 2 minuti, poi asciugare";
+            const qsizetype from = record.indexOf(note), to = record.indexOf("\",\"28,15%");
+            QVERIFY(from > 0 && to > from);
+            record.replace(from, to - from, QByteArray("x\r\n").repeated(noteLines));
+            recipe = dir.filePath(QStringLiteral("lunga.txt"));
+            QFile target(recipe);
+            QVERIFY(target.open(QIODevice::WriteOnly) && target.write(record) == record.size());
+        }
         const QString pdf = dir.filePath(QStringLiteral("foglio.pdf"));
-        const Run run = cli({"sheet", dataFile("ricetta_uova.txt"), "--pdf", pdf});
+        const Run run = cli({"sheet", recipe, "--pdf", pdf});
         QCOMPARE(run.exitCode, 0);
+        const QRegularExpressionMatch count =
+            QRegularExpression(QStringLiteral("^Il foglio occupa (\\d+) pagine.\n$")).match(run.err);
+        QVERIFY2(countSaid ? count.hasMatch() && count.captured(1).toInt() > 36 : run.err.isEmpty(),
+                 qPrintable(run.err));
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.read(5) == "%PDF-");

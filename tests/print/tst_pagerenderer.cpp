@@ -110,6 +110,33 @@ private slots:
         QCOMPARE(find(placed, QStringLiteral("0"))->page, 0);
     }
 
+    // The count the window asks with is the PDF's own, upright or on its side.
+    void pageCountIsThePdfs_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("landscape");
+        for (int lines : {0, 1, 70, 71, 400, 3000})
+            for (bool landscape : {false, true})
+                QTest::addRow("%d lines%s", lines, landscape ? ", landscape" : "") << lines << landscape;
+    }
+
+    void pageCountIsThePdfs()
+    {
+        QFETCH(int, lines);
+        QFETCH(bool, landscape);
+        Page page;
+        page.landscape = landscape;
+        for (int k = 0; k < lines; ++k)
+            page.addLine().at(3).text(QString::number(k));
+        const QByteArray pdf = pagerenderer::pdf(page);
+        const auto pageObjects =
+            QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)")).globalMatch(QString::fromLatin1(pdf));
+        int inPdf = 0;
+        for (auto match = pageObjects; match.hasNext(); match.next())
+            ++inPdf;
+        QCOMPARE(pagerenderer::pageCount(page), inPdf);
+    }
+
     // A line wider than the landscape A4 sheet goes on at its column on the next lines:
     // every character is placed, in order, and none past the printable width.
     void linesWiderThanThePageWrap_data()

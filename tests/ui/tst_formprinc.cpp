@@ -13,6 +13,7 @@
 #include "frmconvertitore.h"
 #include "frmingredienti.h"
 #include "frmriferimenti.h"
+#include "lengthguard.h"
 #include "messageboxsink.h"
 #include "messages.h"
 #include "modalwatcher.h"
@@ -20,7 +21,9 @@
 #include "pageprinter.h"
 #include "recipefile.h"
 #include "recipemessages.h"
+#include "remembered.h"
 #include "testfiles.h"
+#include "usersettings.h"
 #include "usertext.h"
 #include "version.h"
 
@@ -29,10 +32,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -134,6 +139,7 @@ class TestFormPrinc : public QObject
     Q_OBJECT
 
     FormPrinc *form = nullptr;
+    QTemporaryDir settingsHome;
     ModalWatcher *watcher = nullptr;
 
     template <typename T = QWidget> T *control(const QString &name)
@@ -159,6 +165,17 @@ class TestFormPrinc : public QObject
         QTRY_VERIFY(!view->isVisible());
     }
 
+    // The item of File → "Ricette recenti" for this file, as the menu shows it when it opens.
+    QAction *recentItem(const QString &path)
+    {
+        if (!remembered::recentRecipes().contains(QFileInfo(path).absoluteFilePath()))
+            remembered::noteRecipe(path);
+        auto *menu = form->findChild<QMenu *>(QStringLiteral("mnuRecenti"));
+        emit menu->aboutToShow();
+        const int number = int(remembered::recentRecipes().indexOf(QFileInfo(path).absoluteFilePath())) + 1;
+        return form->findChild<QAction *>(QStringLiteral("mnuRecente%1").arg(number));
+    }
+
     void typeInto(const QString &name, const QString &text)
     {
         auto *edit = control<QLineEdit>(name);
@@ -168,10 +185,17 @@ class TestFormPrinc : public QObject
     }
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase()
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        // The recent recipes and the archive's folder go to a settings file of this run.
+        QVERIFY(settingsHome.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome.path()));
+    }
 
     void init()
     {
+        usersettings::open().clear();
         form = new FormPrinc;
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -711,7 +735,7 @@ private slots:
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("state");
         QTest::addColumn<QString>("answer");
-        for (const char *way : {"Apri button", "Apri menu", "Esci", "window close"}) {
+        for (const char *way : {"Apri button", "Apri menu", "recent menu", "Esci", "window close"}) {
             for (const char *state : {"empty", "saved"})
                 QTest::addRow("%s, %s", way, state) << way << state << QString();
             for (const char *answer : {"Salva", "Non salvare", "Annulla"})
@@ -752,6 +776,8 @@ private slots:
             QTest::mouseClick(control<QPushButton>("CmdApri"), Qt::LeftButton);
         else if (way == QStringLiteral("Apri menu"))
             form->findChild<QAction *>(QStringLiteral("mnuapri"))->trigger();
+        else if (way == QStringLiteral("recent menu"))
+            recentItem(other)->trigger();
         else if (way == QStringLiteral("Esci"))
             QTest::mouseClick(control<QPushButton>("CmdEsci"), Qt::LeftButton);
         else
@@ -764,7 +790,8 @@ private slots:
                      QStringLiteral("La ricetta «mia.txt» ha modifiche non salvate.\n"
                                     "Salvare le modifiche?"));
         const bool goesOn = answer != QStringLiteral("Annulla");
-        if (way.startsWith(QStringLiteral("Apri")))
+        const bool opens = way.startsWith(QStringLiteral("Apri")) || way == QStringLiteral("recent menu");
+        if (opens)
             QCOMPARE(form->session().currentFile(), goesOn ? other : mine);
         else if (way == QStringLiteral("Esci"))
             QCOMPARE(exits.count(), goesOn ? 1 : 0);
@@ -780,6 +807,72 @@ private slots:
             QCOMPARE(after, before);
         QCOMPARE(answers->asked, int(way.startsWith(QStringLiteral("Apri")) && goesOn) +
                                      int(answer == QStringLiteral("Salva")));
+        // The file opened or saved last leads the recent recipes (the menu's own file is in it already).
+        const QString first = way == QStringLiteral("recent menu") || (opens && goesOn) ? other
+                              : state == QStringLiteral("empty")                        ? QString()
+                                                                                        : mine;
+        QCOMPARE(remembered::recentRecipes().value(0),
+                 first.isEmpty() ? first : QFileInfo(first).absoluteFilePath());
+    }
+
+    // File → "Ricette recenti": the last eight opened or saved, newest first, each once; a file
+    // since gone stays greyed with the reason.
+    void recentRecipesKeepTheLastEight()
+    {
+        QTemporaryDir dir;
+        QStringList files;
+        for (int k = 1; k <= 10; ++k) {
+            files.prepend(dir.filePath(QStringLiteral("r%1.txt").arg(k)));
+            QVERIFY(QFile::copy(QStringLiteral(VORNAK_TEST_DATA "/ricetta_uova.txt"), files.first()));
+            QVERIFY(form->session().open(files.first()));
+        }
+        FakeChooser chooser;
+        chooser.savePath = files.last(); // r1, opened first, saved last: back on top
+        form->CmdCalcola_Click();
+        QVERIFY(form->session().save(chooser));
+        files.prepend(files.takeLast());
+        QVERIFY(QFile::remove(files[3]));
+        auto *menu = form->findChild<QMenu *>(QStringLiteral("mnuRecenti"));
+        emit menu->aboutToShow();
+        const QList<QAction *> items = menu->actions();
+        QCOMPARE(items.size(), remembered::kRecentRecipes);
+        for (int k = 0; k < items.size(); ++k) {
+            QVERIFY2(items[k]->text().contains(QFileInfo(files[k]).fileName()), qPrintable(items[k]->text()));
+            QCOMPARE(items[k]->isEnabled(), k != 3);
+            QCOMPARE(items[k]->text().endsWith(QStringLiteral("(il file non esiste)")), k == 3);
+        }
+        items[1]->trigger();
+        QCOMPARE(form->session().currentFile(), files[1]);
+    }
+
+    // Text longer than an input box keeps is cut at its limit and the cut is said; the worksheet
+    // holds what the box shows.
+    void tooLongATextIsSaid_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("length");
+        for (const auto &[name, id] :
+             {std::pair("recipe name", FieldId(NomeRicetta)), std::pair("own ingredient", aggiunta(12))}) {
+            QTest::addRow("%s, at the limit", name) << int(id) << lengthguard::kLongestText;
+            QTest::addRow("%s, 1 MiB", name) << int(id) << (1 << 20);
+        }
+    }
+
+    void tooLongATextIsSaid()
+    {
+        QFETCH(int, field);
+        QFETCH(int, length);
+        auto *edit = control<QLineEdit>(field::name(FieldId(field)));
+        QApplication::clipboard()->setText(QString(length, u'x'));
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keySequence(edit, QKeySequence::Paste);
+        const bool cut = length > lengthguard::kLongestText;
+        QTRY_COMPARE(watcher->boxes.size(), cut ? 1 : 0);
+        QCOMPARE(edit->text().size(), lengthguard::kLongestText);
+        QCOMPARE(form->worksheet().text(FieldId(field)).size(), lengthguard::kLongestText);
+        if (cut)
+            QVERIFY(watcher->texts().first().contains(QStringLiteral("troppo lungo")));
     }
 
     // A copy a crashed run left is offered once the window is up: "Ripristina" takes it

@@ -6,8 +6,11 @@
 #include "modalwatcher.h"
 #include "pagerenderer.h"
 #include "pagetext.h"
+#include "remembered.h"
 #include "testfiles.h"
+#include "usersettings.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPdfWriter>
@@ -30,6 +33,7 @@ class TestFrmArchivio : public QObject
     FrmArchivio *window = nullptr;
     QTemporaryDir dir;
     QTemporaryDir scratch;
+    QTemporaryDir settingsHome;
 
     // The recipes' file names in the order the list shows them, files that are no recipe left out.
     QStringList shownRecipes()
@@ -65,6 +69,8 @@ private slots:
     void initTestCase()
     {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        // The folder the archive remembers goes to a settings file of this run.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome.path()));
         for (const char *name : {"ricetta_uova.txt", "ricetta_sbilanciata.txt", "ricetta_lf_accenti.txt",
                                  "campo37_non_valido.txt"})
             QVERIFY(QFile::copy(dataFile(QLatin1String(name)), dir.filePath(QLatin1String(name))));
@@ -75,6 +81,7 @@ private slots:
 
     void init()
     {
+        usersettings::open().clear();
         form = new FormPrinc;
         watcher = new ModalWatcher;
         // The archive starts at the folder of the last recipe opened.
@@ -96,6 +103,33 @@ private slots:
     }
 
     void startsAtTheLastRecipesFolder() { QCOMPARE(QDir(window->model().folder()), QDir(dir.path())); }
+
+    // The folder the archive showed last is where it starts next time, before the last
+    // recipe's; a folder since gone is said with its path, not counted as "0 ricette".
+    void remembersItsFolderAndSaysWhenItIsGone()
+    {
+        QTemporaryDir other;
+        QVERIFY(QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")),
+                            other.filePath(QStringLiteral("a.txt"))));
+        remembered::setArchiveFolder(other.path());
+        auto reopen = [this] {
+            window->close();
+            QTRY_VERIFY(!form->archiveWindow()); // gone, not hidden
+            form->findChild<QAction *>(QStringLiteral("mnuArchivio"))->trigger();
+            window = form->archiveWindow();
+            QVERIFY(window);
+        };
+        reopen();
+        QTRY_VERIFY(window->model().rowCount() == 1 && !window->model().busy());
+        QCOMPARE(QDir(window->model().folder()), QDir(other.path()));
+        const QString gone = other.path();
+        QVERIFY(other.remove());
+        reopen();
+        auto *counts = window->findChild<QLabel *>(QStringLiteral("LblConteggio"));
+        QTRY_VERIFY(!window->model().busy());
+        QCOMPARE(counts->text(),
+                 QStringLiteral("Impossibile leggere la cartella: la cartella «%1» non esiste").arg(gone));
+    }
 
     void sortsByAnyColumn_data()
     {

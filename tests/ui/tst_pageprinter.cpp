@@ -2,11 +2,14 @@
 // The window keeps running while the print server makes it wait: the conversation runs
 // on a thread of its own, and what the server did is said when the limit has passed.
 #include "pageprinter.h"
+#include "pagerenderer.h"
 #include "printmessages.h"
 #include "printserver.h"
 #include "recordingsink.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -92,6 +95,43 @@ private slots:
         QCOMPARE(sink.texts(),
                  QStringList{QStringLiteral("Impossibile salvare il file PDF\nFile «/dev/full»: non è "
                                             "un file normale (è una pipe o un dispositivo)")});
+    }
+
+    // Above a few dozen sheets the window asks first, with the count; "No" prints nothing.
+    void manySheetsAskFirst_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("goOn");
+        QTest::addColumn<bool>("asks");
+        QTest::addRow("one sheet") << 1 << true << false;
+        QTest::addRow("a few sheets") << 500 << true << false;
+        QTest::addRow("thousands of lines, go on") << 5000 << true << true;
+        QTest::addRow("thousands of lines, cancelled") << 5000 << false << true;
+    }
+
+    void manySheetsAskFirst()
+    {
+        QFETCH(int, lines);
+        QFETCH(bool, goOn);
+        QFETCH(bool, asks);
+        Page page;
+        for (int k = 0; k < lines; ++k)
+            page.addLine().at(3).text(QStringLiteral("x"));
+        const int pages = pagerenderer::pageCount(page);
+        QCOMPARE(pages > pagerenderer::kManyPages, asks);
+        QWidget window;
+        QuestionPrinter printer(&window);
+        QTemporaryDir dir;
+        printer.pdfPath = dir.filePath(QStringLiteral("foglio.pdf"));
+        RecordingSink sink;
+        sink.nextAnswers = {goOn ? WarningSink::Answer::Yes : WarningSink::Answer::No,
+                            WarningSink::Answer::Yes};
+        printer.print(page, QStringLiteral("la ricetta"), sink);
+        QCOMPARE(sink.questions.size(), asks ? (goOn ? 2 : 1) : 1);
+        if (asks)
+            QCOMPARE(sink.questions.first().second,
+                     QStringLiteral("Sono %1 pagine da stampare per la ricetta.\nContinuare?").arg(pages));
+        QCOMPARE(QFileInfo::exists(printer.pdfPath), goOn);
     }
 };
 
