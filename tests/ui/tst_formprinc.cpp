@@ -827,10 +827,10 @@ private slots:
             QVERIFY(form->session().open(files.first()));
         }
         FakeChooser chooser;
-        chooser.savePath = files.last(); // r1, opened first, saved last: back on top
+        chooser.savePath = files[2]; // r8, saved last: back on top, once
         form->CmdCalcola_Click();
         QVERIFY(form->session().save(chooser));
-        files.prepend(files.takeLast());
+        files.prepend(files.takeAt(2));
         QVERIFY(QFile::remove(files[3]));
         auto *menu = form->findChild<QMenu *>(QStringLiteral("mnuRecenti"));
         emit menu->aboutToShow();
@@ -868,7 +868,8 @@ private slots:
         edit->selectAll();
         QTest::keySequence(edit, QKeySequence::Paste);
         const bool cut = length > lengthguard::kLongestText;
-        QTRY_COMPARE(watcher->boxes.size(), cut ? 1 : 0);
+        QCoreApplication::sendPostedEvents(); // the warning is said once the paste is over
+        QCOMPARE(watcher->boxes.size(), cut ? 1 : 0);
         QCOMPARE(edit->text().size(), lengthguard::kLongestText);
         QCOMPARE(form->worksheet().text(FieldId(field)).size(), lengthguard::kLongestText);
         if (cut)
