@@ -97,7 +97,7 @@ int compare(const QStringList &args, const personal::Library &ingredients, const
     for (const QString &arg : args)
         if (arg.startsWith(u'-') && arg.size() > 1)
             return usage(QCoreApplication::translate("ArchiveCommands", "Opzione sconosciuta: ") + arg);
-    if (args.size() < comparison::kMinRecipes || args.size() > comparison::kMaxRecipes)
+    if (!comparison::countAllowed(args.size()))
         return usage(
             QCoreApplication::translate("ArchiveCommands", "compare vuole da 2 a 4 file di ricette"));
     QList<library::Entry> entries;

@@ -131,8 +131,9 @@ int main(int argc, char *argv[])
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    bool langGiven = false;
-    const QString langValue = language::commandLineValue(raw, &langGiven);
+    const language::CommandLineChoice langChoice = language::fromCommandLine(raw.mid(1));
+    const bool langGiven = langChoice.times > 0;
+    const QString &langValue = langChoice.value;
     const std::optional<language::Language> chosen = language::fromCode(langValue);
     g_language = chosen.value_or(language::saved().value_or(language::system()));
     const bool parsed = line.parser.parse(withoutQtOptions(raw));

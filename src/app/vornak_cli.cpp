@@ -494,16 +494,12 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vornak")); // the window's data folder
-    QStringList args = app.arguments().mid(1);
     // The language first, so that every message after it speaks it: --lang it|en, else the system's.
-    QString lang, langProblem;
-    for (qsizetype k = 0; k < args.size(); ++k) // --lang=en as --lang en
-        if (args[k].startsWith(QStringLiteral("--lang=")))
-            args.insert(k + 1, args[k].mid(7)), args[k] = QStringLiteral("--lang");
-    const bool langTaken = takeOption(args, QStringLiteral("--lang"), "it|en", lang, langProblem);
-    const std::optional<language::Language> chosen = language::fromCode(lang);
+    const language::CommandLineChoice lang = language::fromCommandLine(app.arguments().mid(1));
+    QStringList args = lang.rest;
+    const std::optional<language::Language> chosen = language::fromCode(lang.value);
     language::install(chosen.value_or(language::system()));
-    if (!langTaken || (!lang.isEmpty() && !chosen))
+    if (lang.times > 1 || (lang.times == 1 && !chosen))
         return usage(QCoreApplication::translate("Cli", "--lang vuole it oppure en"));
     Context context;
     if (QString problem;

@@ -56,26 +56,27 @@ Language system()
     return fromUiLanguages(QLocale::system().uiLanguages());
 }
 
-QString commandLineValue(const QStringList &arguments, bool *present)
+CommandLineChoice fromCommandLine(const QStringList &arguments)
 {
-    if (present)
-        *present = false;
-    for (qsizetype k = 1; k < arguments.size(); ++k) {
+    CommandLineChoice choice;
+    for (qsizetype k = 0; k < arguments.size(); ++k) {
         const QString &arg = arguments[k];
-        if (arg == QStringLiteral("--"))
+        if (arg == QStringLiteral("--")) {
+            choice.rest << arguments.mid(k);
             break;
-        if (arg == QStringLiteral("--lang")) {
-            if (present)
-                *present = true;
-            return arguments.value(k + 1);
         }
-        if (arg.startsWith(QStringLiteral("--lang="))) {
-            if (present)
-                *present = true;
-            return arg.mid(7);
+        const bool spaced = arg == QStringLiteral("--lang");
+        if (!spaced && !arg.startsWith(QStringLiteral("--lang="))) {
+            choice.rest << arg;
+            continue;
         }
+        const QString value = spaced ? arguments.value(k + 1) : arg.mid(7);
+        if (choice.times++ == 0)
+            choice.value = value;
+        if (spaced && k + 1 < arguments.size())
+            ++k; // its value
     }
-    return {};
+    return choice;
 }
 
 void install(Language language)

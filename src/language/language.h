@@ -37,10 +37,16 @@ Language fromUiLanguages(const QStringList &uiLanguages);
 // Italian output.
 Language system();
 
-// The value of --lang in a command line ("--lang en" or "--lang=en"), read before any
-// parser runs so that --help and the parser's own messages are already translated.
-// Empty when the option is absent; `present` tells a missing value from an absent option.
-QString commandLineValue(const QStringList &arguments, bool *present = nullptr);
+// --lang in a command line ("--lang en" or "--lang=en"), read before any parser runs so
+// that --help and the parser's own messages are already translated. Only the arguments
+// before a "--" count: after it, "--lang" may be a file's name.
+struct CommandLineChoice
+{
+    int times = 0;    // how often --lang was given
+    QString value;    // of the first: empty when absent, and when given without a value
+    QStringList rest; // the arguments without --lang and its values
+};
+CommandLineChoice fromCommandLine(const QStringList &arguments); // without the program's name
 
 // Loads Vornak's catalogue for `language` and Qt's own (qtbase_it for Italian: file
 // dialogs, message box buttons) and installs both on the running application. Italian

@@ -160,7 +160,7 @@ void addVerdicts(Table &table, const QList<Entry> &entries)
 
 QString refusal(const QList<Entry> &entries)
 {
-    if (entries.size() < kMinRecipes || entries.size() > kMaxRecipes)
+    if (!countAllowed(entries.size()))
         return QCoreApplication::translate("Confronto", "Per il confronto servono da %1 a %2 ricette")
             .arg(kMinRecipes)
             .arg(kMaxRecipes);
@@ -200,11 +200,7 @@ QList<Bar> bars(const QList<Entry> &entries)
                 bar.percents.append(std::nullopt);
                 continue;
             }
-            const MixResults &r = *entry.results;
-            const double share = n == balance::Nutrient::Protein ? r.proteinShare
-                                 : n == balance::Nutrient::Carbo ? r.carboShare
-                                                                 : r.fatShare;
-            bar.percents.append(balance::shownPercent(share));
+            bar.percents.append(balance::shownPercent(balance::shareOf(*entry.results, n)));
         }
         out.append(bar);
     }

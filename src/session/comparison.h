@@ -15,6 +15,12 @@ namespace comparison {
 constexpr int kMinRecipes = 2;
 constexpr int kMaxRecipes = 4;
 
+// Whether this many recipes make a comparison: the window's button and vornak-cli ask here.
+constexpr bool countAllowed(qsizetype recipes)
+{
+    return recipes >= kMinRecipes && recipes <= kMaxRecipes;
+}
+
 struct Cell
 {
     QString text;

@@ -11,7 +11,8 @@ namespace formulaform {
 namespace {
 
 // A percent edge of a band that is on.
-std::optional<Problem> readBand(const BandText &text, const QString &name, Box minBox, formula::Band &band)
+std::optional<Problem> readBand(const BandText &text, const QString &name, formula::Limit minLimit,
+                                formula::Band &band)
 {
     band.on = text.on;
     if (!band.on)
@@ -26,13 +27,13 @@ std::optional<Problem> readBand(const BandText &text, const QString &name, Box m
                          isMin ? QCoreApplication::translate("FrmFormula", "minimo")
                                : QCoreApplication::translate("FrmFormula", "massimo"),
                          edge),
-                isMin ? minBox : Box(int(minBox) + 1)};
+                Box::of(isMin ? minLimit : formula::Limit(int(minLimit) + 1))};
         (isMin ? band.min : band.max) = *value;
     }
     return std::nullopt;
 }
 
-std::optional<Problem> readIndex(const IndexText &text, const QString &name, Box box,
+std::optional<Problem> readIndex(const IndexText &text, const QString &name, formula::Limit limit,
                                  std::optional<double> &minimum)
 {
     if (!text.on)
@@ -42,7 +43,7 @@ std::optional<Problem> readIndex(const IndexText &text, const QString &name, Box
         return std::nullopt;
     return Problem{
         QCoreApplication::translate("FrmFormula", "%1: il minimo «%2» non è un numero").arg(name, text.min),
-        box};
+        Box::of(limit)};
 }
 
 // "Riga 3 (SEMOLINO): il minimo «x» non è un numero intero di grammi", or that it is negative.
@@ -53,7 +54,7 @@ Problem rowProblem(const formula::Candidate &c, bool isMin, const QString &typed
                               .arg(catalogue::displayName(c.name));
     const QString which = isMin ? QCoreApplication::translate("FrmFormula", "minimo")
                                 : QCoreApplication::translate("FrmFormula", "massimo");
-    const Box box = isMin ? Box::RowMin : Box::RowMax;
+    const Box box{isMin ? Box::Kind::RowMin : Box::Kind::RowMax};
     if (numbers::toNumber(typed).value_or(0) < 0)
         return {QCoreApplication::translate("FrmFormula", "%1: il %2 «%3» è negativo: i grammi non possono "
                                                           "essere negativi")
@@ -90,20 +91,20 @@ std::optional<Problem> read(const Form &form, formula::Input &input)
 {
     formula::Bands &bands = input.bands;
     if (auto p = readBand(form.protein, QCoreApplication::translate("FrmFormula", "Proteine %"),
-                          Box::ProteinMin, bands.protein))
+                          formula::Limit::ProteinMin, bands.protein))
         return p;
-    if (auto p =
-            readBand(form.fat, QCoreApplication::translate("FrmFormula", "Grassi %"), Box::FatMin, bands.fat))
+    if (auto p = readBand(form.fat, QCoreApplication::translate("FrmFormula", "Grassi %"),
+                          formula::Limit::FatMin, bands.fat))
         return p;
     if (auto p = readBand(form.carbo, QCoreApplication::translate("FrmFormula", "Carboidrati %"),
-                          Box::CarboMin, bands.carbo))
+                          formula::Limit::CarboMin, bands.carbo))
         return p;
     if (auto p =
             readIndex(form.digestibility, QCoreApplication::translate("FrmFormula", "Indice Digeribilità"),
-                      Box::Digestibility, bands.minDigestibility))
+                      formula::Limit::DigestibilityMin, bands.minDigestibility))
         return p;
     if (auto p = readIndex(form.binder, QCoreApplication::translate("FrmFormula", "Indice Legante"),
-                           Box::Binder, bands.minBinder))
+                           formula::Limit::BinderMin, bands.minBinder))
         return p;
 
     const std::optional<qint64> total = formulaentry::wholeGrams(form.total);
@@ -111,7 +112,7 @@ std::optional<Problem> read(const Form &form, formula::Input &input)
         return Problem{
             QCoreApplication::translate("FrmFormula", "Peso totale: «%1» non è un numero intero di grammi")
                 .arg(form.total),
-            Box::Total};
+            Box{Box::Kind::Total}};
     input.totalGrams = *total;
     input.goal = form.goal;
     for (formula::Candidate &c : input.rows)

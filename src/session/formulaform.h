@@ -2,6 +2,7 @@
 #pragma once
 
 #include "formula.h"
+#include "formulalimits.h"
 
 #include <QList>
 #include <QString>
@@ -43,26 +44,27 @@ struct Form
     std::optional<bool> keepEggs; // nothing: no egg row shown
 };
 
-// The box to correct.
-enum class Box
+// The box to correct: a limit's, the total's, or a row's bound.
+struct Box
 {
-    ProteinMin,
-    ProteinMax,
-    FatMin,
-    FatMax,
-    CarboMin,
-    CarboMax,
-    Digestibility,
-    Binder,
-    Total,
-    RowMin,
-    RowMax,
+    enum class Kind
+    {
+        Limit,
+        Total,
+        RowMin,
+        RowMax,
+    };
+    Kind kind = Kind::Total;
+    formula::Limit limit = formula::Limit::ProteinMin; // for Kind::Limit
+
+    static constexpr Box of(formula::Limit limit) { return {Kind::Limit, limit}; }
+    bool operator==(const Box &) const = default;
 };
 
 struct Problem
 {
     QString text;
-    Box box = Box::Total;
+    Box box;
     int row = 0; // for RowMin and RowMax
 };
 

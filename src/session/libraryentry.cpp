@@ -59,15 +59,7 @@ void assess(Entry &entry, const Worksheet &worksheet)
 {
     const MixOutcome outcome = computeMix(entry.rows);
     entry.results = outcome.results;
-    const std::array<double, 3> shares{outcome.results.proteinShare, outcome.results.carboShare,
-                                       outcome.results.fatShare};
-    for (size_t k = 0; k < 3; ++k) {
-        const balance::Range range = balance::rangeOf(balance::kNutrients[k]);
-        const double shown = balance::shownPercent(shares[k]);
-        entry.verdicts[k] = shown < range.low    ? balance::Verdict::Below
-                            : shown > range.high ? balance::Verdict::Above
-                                                 : balance::Verdict::InRange;
-    }
+    entry.verdicts = balance::verdicts(outcome.results);
     entry.cost = mixCost(worksheet, entry.rows);
 }
 

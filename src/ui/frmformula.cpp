@@ -494,12 +494,16 @@ std::optional<formula::Input> FrmFormula::readInput()
     const std::optional<formulaform::Problem> problem = formulaform::read(form, input);
     if (!problem)
         return input;
-    using formulaform::Box;
-    QWidget *const boxes[] = {m_protein.min, m_protein.max,       m_fat.min,    m_fat.max, m_carbo.min,
-                              m_carbo.max,   m_digestibility.min, m_binder.min, m_total};
-    QWidget *box = problem->box == Box::RowMin || problem->box == Box::RowMax
-                       ? m_rows->boundBox(problem->row, problem->box == Box::RowMax)
-                       : boxes[int(problem->box)];
+    using Kind = formulaform::Box::Kind;
+    // In the order of formula::kLimits.
+    QWidget *const limitBoxes[formula::kLimitCount] = {m_protein.min,       m_protein.max, m_fat.min,
+                                                       m_fat.max,           m_carbo.min,   m_carbo.max,
+                                                       m_digestibility.min, m_binder.min};
+    const formulaform::Box &where = problem->box;
+    QWidget *box = where.kind == Kind::RowMin || where.kind == Kind::RowMax
+                       ? m_rows->boundBox(problem->row, where.kind == Kind::RowMax)
+                   : where.kind == Kind::Total ? m_total
+                                               : limitBoxes[int(where.limit)];
     warn(problem->text, box);
     return std::nullopt;
 }

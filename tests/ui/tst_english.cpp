@@ -3,6 +3,7 @@
 // Italian word left, nothing is cut at 800 x 600, and a recipe saved in one language opens
 // in the other to the same 51 fields.
 #include "catalogue.h"
+#include "clirun.h"
 #include "fakechooser.h"
 #include "formprinc.h"
 #include "frmabout.h"
@@ -111,33 +112,21 @@ QStringList textsOf(QWidget *window)
     return texts;
 }
 
-struct Run
-{
-    int exitCode = -1;
-    QString out, err;
-};
-
 // vornak-cli with `lang` as LANG, or with each of its NAME=VALUE settings when it has any.
 Run cli(const QStringList &arguments, const QString &lang = QString())
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
-        environment.remove(QString::fromLatin1(name));
-    for (const QString &setting : lang.split(u' ', Qt::SkipEmptyParts)) {
-        if (setting.contains(u'='))
-            environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-        else
-            environment.insert(QStringLiteral("LANG"), setting);
-    }
     static QTemporaryDir data;
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VORNAK_CLI), arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return runProgram(QStringLiteral(VORNAK_CLI), arguments, data.path(),
+                      [&lang](QProcessEnvironment &environment) {
+                          for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+                              environment.remove(QString::fromLatin1(name));
+                          for (const QString &setting : lang.split(u' ', Qt::SkipEmptyParts)) {
+                              if (setting.contains(u'='))
+                                  environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+                              else
+                                  environment.insert(QStringLiteral("LANG"), setting);
+                          }
+                      });
 }
 
 // The captions of `window` whose text is wider than the caption: cut on screen.

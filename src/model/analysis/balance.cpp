@@ -29,21 +29,9 @@ std::optional<std::array<double, 3>> sharesOf(const CalculatedRows &rows)
     const MixOutcome outcome = computeMix(rows, false);
     if (outcome.problem != MixProblem::None)
         return std::nullopt;
-    const MixResults &r = outcome.results;
     std::array<double, 3> shares{};
-    for (int k = 0; k < 3; ++k) {
-        switch (kNutrients[k]) {
-        case Nutrient::Protein:
-            shares[size_t(k)] = r.proteinShare;
-            break;
-        case Nutrient::Carbo:
-            shares[size_t(k)] = r.carboShare;
-            break;
-        case Nutrient::Fat:
-            shares[size_t(k)] = r.fatShare;
-            break;
-        }
-    }
+    for (size_t k = 0; k < shares.size(); ++k)
+        shares[k] = shareOf(outcome.results, kNutrients[k]);
     return shares;
 }
 
@@ -65,15 +53,6 @@ private:
     size_t m_row;
     double m_base;
 };
-
-Verdict verdictOf(double shown, Range range)
-{
-    if (shown < range.low)
-        return Verdict::Below;
-    if (shown > range.high)
-        return Verdict::Above;
-    return Verdict::InRange;
-}
 
 // Whether the row's own percentage lies beyond the edge the share has crossed, so
 // that adding it pulls the share back towards the range.
@@ -132,6 +111,36 @@ std::optional<Suggestion> suggest(const CalculatedRows &rows, int k, Verdict ver
 }
 
 } // namespace
+
+Verdict verdictOf(double shown, Range range)
+{
+    if (shown < range.low)
+        return Verdict::Below;
+    if (shown > range.high)
+        return Verdict::Above;
+    return Verdict::InRange;
+}
+
+double shareOf(const MixResults &results, Nutrient nutrient)
+{
+    switch (nutrient) {
+    case Nutrient::Protein:
+        return results.proteinShare;
+    case Nutrient::Carbo:
+        return results.carboShare;
+    case Nutrient::Fat:
+        break;
+    }
+    return results.fatShare;
+}
+
+std::array<Verdict, 3> verdicts(const MixResults &results)
+{
+    std::array<Verdict, 3> out{};
+    for (size_t k = 0; k < out.size(); ++k)
+        out[k] = verdictOf(shownPercent(shareOf(results, kNutrients[k])), rangeOf(kNutrients[k]));
+    return out;
+}
 
 double shownPercent(double fraction)
 {

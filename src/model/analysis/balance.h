@@ -45,6 +45,17 @@ Range rangeOf(Nutrient nutrient);
 // a number: what every verdict on a share compares.
 double shownPercent(double fraction);
 
+// A nutrient's share of calculated results, as a fraction: the one place a nutrient is
+// matched with its result.
+double shareOf(const MixResults &results, Nutrient nutrient);
+
+// Where a share, as the results show it (shownPercent), lies against the range.
+Verdict verdictOf(double shown, Range range);
+
+// The verdict on each share of calculated results, in the order of kNutrients: what the
+// status line, the balance window, the archive and the comparison all say.
+std::array<Verdict, 3> verdicts(const MixResults &results);
+
 // Fibre has a range too, but the catalogue holds no fibre values: it is never assessed.
 inline constexpr Range kFibreRange{3, 10};
 

@@ -38,10 +38,26 @@ Measure measureOf(Limit limit)
     return Measure::Binder;
 }
 
+// The nutrient a measure is the share of; none for the indices.
+std::optional<balance::Nutrient> nutrientOf(Measure measure)
+{
+    switch (measure) {
+    case Measure::Protein:
+        return balance::Nutrient::Protein;
+    case Measure::Fat:
+        return balance::Nutrient::Fat;
+    case Measure::Carbo:
+        return balance::Nutrient::Carbo;
+    case Measure::Digestibility:
+    case Measure::Binder:
+        break;
+    }
+    return std::nullopt;
+}
+
 bool isShare(Limit limit)
 {
-    const Measure m = measureOf(limit);
-    return m != Measure::Digestibility && m != Measure::Binder;
+    return nutrientOf(measureOf(limit)).has_value();
 }
 
 const Band &bandOf(const Bands &bands, Measure measure)
@@ -111,18 +127,10 @@ QList<Limit> activeLimits(const Bands &bands)
 
 std::optional<double> shownValue(const MixResults &results, Limit limit)
 {
-    switch (measureOf(limit)) {
-    case Measure::Protein:
-        return balance::shownPercent(results.proteinShare);
-    case Measure::Fat:
-        return balance::shownPercent(results.fatShare);
-    case Measure::Carbo:
-        return balance::shownPercent(results.carboShare);
-    case Measure::Digestibility:
+    if (const auto nutrient = nutrientOf(measureOf(limit)))
+        return balance::shownPercent(balance::shareOf(results, *nutrient));
+    if (measureOf(limit) == Measure::Digestibility)
         return numbers::roundToDecimals(results.digestibility, 2);
-    case Measure::Binder:
-        break;
-    }
     if (!results.binder)
         return std::nullopt;
     return numbers::roundToDecimals(*results.binder, 2);
@@ -184,18 +192,10 @@ double arithmeticSlack(Limit limit)
 
 QString limitSubject(Limit limit)
 {
-    switch (measureOf(limit)) {
-    case Measure::Protein:
-        return balance::nutrientName(balance::Nutrient::Protein);
-    case Measure::Fat:
-        return balance::nutrientName(balance::Nutrient::Fat);
-    case Measure::Carbo:
-        return balance::nutrientName(balance::Nutrient::Carbo);
-    case Measure::Digestibility:
+    if (const auto nutrient = nutrientOf(measureOf(limit)))
+        return balance::nutrientName(*nutrient);
+    if (measureOf(limit) == Measure::Digestibility)
         return QCoreApplication::translate("Formula", "Indice di digeribilità");
-    case Measure::Binder:
-        break;
-    }
     return QCoreApplication::translate("Formula", "Indice legante");
 }
 
