@@ -3,6 +3,7 @@
 #include "pagerenderer.h"
 #include "pagetext.h"
 #include "recipepage.h"
+#include "sheettext.h"
 #include "worksheet.h"
 
 #include <QBuffer>
@@ -108,6 +109,36 @@ private slots:
         for (const PlacedText &p : placed)
             QVERIFY(p.y < 500);
         QCOMPARE(find(placed, QStringLiteral("0"))->page, 0);
+    }
+
+    // What of a text reaches the sheet's line: breaks and tabs as blanks (CR LF as one),
+    // runs of blanks or of characters without width stopped at eight, marks at two a letter.
+    void oneLineKeepsWhatShows_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("line");
+        const QString eight(8, u' ');
+        QTest::newRow("plain") << "SEMOLINO 500"
+                               << "SEMOLINO 500";
+        QTest::newRow("breaks and tabs") << "a\r\nb\nc\td\u2028e"
+                                         << "a b c d e";
+        QTest::newRow("eight blanks stay") << "a" + eight + "b"
+                                           << "a" + eight + "b";
+        QTest::newRow("nine blanks are eight") << "a" + eight + " b"
+                                               << "a" + eight + "b";
+        QTest::newRow("a run of breaks") << "a" + QString(20, u'\n') + "b"
+                                         << "a" + eight + "b";
+        QTest::newRow("width-less with blanks") << "a" + QString(10, QChar(0x200B)) + "b"
+                                                << "a" + QString(8, QChar(0x200B)) + "b";
+        QTest::newRow("two marks on a letter") << "e\u0301\u0301\u0301\u0301"
+                                               << "e\u0301\u0301";
+    }
+
+    void oneLineKeepsWhatShows()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, line);
+        QCOMPARE(sheettext::oneLine(text), line);
     }
 
     // The count the window asks with is the PDF's own, upright or on its side.

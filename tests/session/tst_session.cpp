@@ -341,6 +341,10 @@ private slots:
             << Setup([](Worksheet &w) { w.select(componente(3), QStringLiteral("SEMOLINO")); });
         QTest::newRow("a new row") << Setup(
             [](Worksheet &w) { w.select(componente(5), QStringLiteral("GLM")); });
+        QTest::newRow("the last row gone") << Setup([](Worksheet &w) { w.setText(Aggiunta1, QString()); });
+        // Row 13, of no grams, gone: the other rows, the total and the eggs are as they were.
+        QTest::newRow("an empty last row gone")
+            << Setup([](Worksheet &w) { w.setText(Aggiunta2, QString()); });
         QTest::newRow("eggs switched off") << Setup([](Worksheet &w) { w.setChecked(false); });
         QTest::newRow("another egg kind") << Setup(
             [](Worksheet &w) { w.select(componente(kEggRow), QStringLiteral("TUORLO (IL ROSSO)")); });
@@ -353,6 +357,8 @@ private slots:
         Session session(sink);
         loadPrices(session);
         fullMix(session.worksheet());
+        session.worksheet().setText(Aggiunta2, QStringLiteral("Vuota")); // 0 g on row 13
+        session.worksheet().setText(peso(13), QStringLiteral("0"));
         formula::Input input = session.formulaInput();
         input.goal = formula::Goal::ClosestToCurrent;
         const formula::Result result = session.solveFormula(input);

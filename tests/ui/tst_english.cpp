@@ -380,6 +380,38 @@ private slots:
         QVERIFY2(italianWordsIn(sheet).isEmpty(), qPrintable(italianWordsIn(sheet).join(", ")));
     }
 
+    // Both programs read --lang the same way: spaced or with "=", the first one given,
+    // never after "--", and what is left is the command line without it.
+    void languageOptionIsReadOneWay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("times");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("rest");
+        QTest::newRow("absent") << QStringList{"calc", "a.txt"} << 0 << "" << QStringList{"calc", "a.txt"};
+        QTest::newRow("spaced") << QStringList{"calc", "--lang", "en", "a.txt"} << 1 << "en"
+                                << QStringList{"calc", "a.txt"};
+        QTest::newRow("with =") << QStringList{"--lang=it", "calc"} << 1 << "it" << QStringList{"calc"};
+        QTest::newRow("no value at the end")
+            << QStringList{"calc", "--lang"} << 1 << "" << QStringList{"calc"};
+        QTest::newRow("twice, the first one")
+            << QStringList{"--lang", "it", "--lang=en"} << 2 << "it" << QStringList{};
+        QTest::newRow("after --, a file's name") << QStringList{"a.txt", "--", "--lang", "en"} << 0 << ""
+                                                 << QStringList{"a.txt", "--", "--lang", "en"};
+    }
+
+    void languageOptionIsReadOneWay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, times);
+        QFETCH(QString, value);
+        QFETCH(QStringList, rest);
+        const language::CommandLineChoice choice = language::fromCommandLine(arguments);
+        QCOMPARE(choice.times, times);
+        QCOMPARE(choice.value, value);
+        QCOMPARE(choice.rest, rest);
+    }
+
     // vornak-cli in English, chosen by --lang or by the system's language, and Italian
     // for C and any other language.
     void theCommandLineSpeaksEnglish_data()

@@ -301,6 +301,32 @@ private slots:
         QCOMPARE(sheet->text(RisProprietaLegante), QStringLiteral("-1,00"));
     }
 
+    // The binder sum is kept in single precision, each row's share and the total: mixes whose
+    // exact index lies on a rounding edge show what single precision makes of them.
+    void binderSumInSinglePrecision_data()
+    {
+        QTest::addColumn<QStringList>("rows"); // name, grams, name, grams
+        QTest::addColumn<QString>("binder");
+        // The total in double would give 3,11.
+        QTest::newRow("the total") << QStringList{"BLUE MUSSEL MIX Drumlow", "21736845",
+                                                  "FISHFOOD BLEND Drumlow", "48760990"}
+                                   << "3,12";
+        // Each row's share in double would give 0,49.
+        QTest::newRow("each row") << QStringList{"SOYA GRASSA", "28230205", "CRUSCA", "28419038"} << "0,50";
+    }
+
+    void binderSumInSinglePrecision()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(QString, binder);
+        for (int row = 1; row <= rows.size() / 2; ++row) {
+            sheet->select(componente(row), rows[2 * row - 2]);
+            sheet->setText(peso(row), rows[2 * row - 1]);
+        }
+        QVERIFY(calculate(*sheet));
+        QCOMPARE(sheet->text(RisProprietaLegante), binder);
+    }
+
     void noResultIsEverNanOrInf()
     {
         sheet->select(componente(1), QStringLiteral("CASEINA"));
