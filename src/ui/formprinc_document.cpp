@@ -109,6 +109,7 @@ void FormPrinc::addRecentMenu(QMenu *fileMenu)
 {
     m_recentMenu = new QMenu(tr("Ricette &recenti"), fileMenu);
     m_recentMenu->setObjectName(QStringLiteral("mnuRecenti"));
+    m_recentMenu->setToolTipsVisible(true);
     const QList<QAction *> items = fileMenu->actions();
     fileMenu->insertMenu(items.isEmpty() ? nullptr : items.last(), m_recentMenu);
     // Filled as it opens: a file may have gone, or come back, since the last look.
@@ -142,6 +143,8 @@ void FormPrinc::fillRecentMenu()
             text += QStringLiteral(" (%1)").arg(reason);
         QAction *action = m_recentMenu->addAction(text);
         action->setObjectName(QStringLiteral("mnuRecente%1").arg(k + 1));
+        action->setToolTip(
+            usertext::printable(QDir::toNativeSeparators(path))); // whole, where the item is cut
         action->setEnabled(reason.isEmpty());
         connect(action, &QAction::triggered, this, [this, path] { openRecipe(path); });
     }

@@ -2,6 +2,7 @@
 #include "replacequestion.h"
 
 #include "entrymessages.h"
+#include "filewriter.h"
 #include "warnings.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,10 @@ bool mayReplace(const QString &path, WarningSink &sink)
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
+        return true;
+    // A pipe, a device or a read-only file is refused by the writer at once, with its
+    // reason: a question about replacing it would offer what cannot happen.
+    if (!filewriter::refusal(path).isEmpty())
         return true;
     const WarningSink::Question question{
         messages::kTitle,

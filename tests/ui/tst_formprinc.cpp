@@ -680,7 +680,7 @@ private slots:
         QTest::addColumn<bool>("pdf");
         QTest::addColumn<QString>("answer");
         for (const bool pdf : {false, true})
-            for (const char *answer : {"Sì", "No"})
+            for (const char *answer : {"Sì", "No", "read-only: not asked"})
                 QTest::addRow("%s, %s", pdf ? "PDF" : "recipe", answer) << pdf << QString::fromUtf8(answer);
     }
 
@@ -692,6 +692,10 @@ private slots:
         const QString existing =
             dir.filePath(pdf ? QStringLiteral("vecchio.pdf") : QStringLiteral("vecchia.txt"));
         QVERIFY(QFile(existing).open(QIODevice::WriteOnly));
+        // The writer refuses a read-only file at once: no question about replacing it.
+        const bool refused = answer.startsWith(QStringLiteral("read-only"));
+        if (refused)
+            QVERIFY(QFile::setPermissions(existing, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
         int shown = 0;
         watcher->onDialog = [&](QDialog *modal) {
             auto *files = qobject_cast<QFileDialog *>(modal);
@@ -719,11 +723,14 @@ private slots:
             using PagePrinter::PagePrinter;
         } pdfs(form);
         const QString chosen = pdf ? pdfs.choosePdfPath() : recipes.chooseSavePath();
-        QCOMPARE(chosen, answer == QStringLiteral("Sì") ? existing : QString());
-        QCOMPARE(shown, answer == QStringLiteral("Sì") ? 1 : 2);
+        const bool taken = answer == QStringLiteral("Sì") || refused;
+        QCOMPARE(chosen, taken ? existing : QString());
+        QCOMPARE(shown, taken ? 1 : 2);
         QCOMPARE(watcher->texts(),
-                 QStringList{QStringLiteral("Il file «%1» esiste già.\nSostituire?").arg(existing)});
-        QCOMPARE(defaultAnswer, QStringLiteral("No"));
+                 refused
+                     ? QStringList()
+                     : QStringList{QStringLiteral("Il file «%1» esiste già.\nSostituire?").arg(existing)});
+        QCOMPARE(defaultAnswer, refused ? QString() : QStringLiteral("No"));
         QVERIFY(watcher->unexpected.isEmpty());
     }
 
@@ -838,6 +845,7 @@ private slots:
         QCOMPARE(items.size(), remembered::kRecentRecipes);
         for (int k = 0; k < items.size(); ++k) {
             QVERIFY2(items[k]->text().contains(QFileInfo(files[k]).fileName()), qPrintable(items[k]->text()));
+            QCOMPARE(items[k]->toolTip(), files[k]);
             QCOMPARE(items[k]->isEnabled(), k != 3);
             QCOMPARE(items[k]->text().endsWith(QStringLiteral("(il file non esiste)")), k == 3);
         }
