@@ -15,6 +15,7 @@
 #include <csignal>
 
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -115,26 +116,13 @@ void startupFailure(QtMsgType type, const QMessageLogContext &, const QString &m
     std::_Exit(1);
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Chooses the language, then answers --help, --version and a wrong command line in the
+// terminal: the exit status when the program ends there, nothing when the window is to open.
+std::optional<int> answerCommandLine(CommandLine &line, const QStringList &raw)
 {
-    // A file-size limit (ulimit -f) makes a write fail with its reason, said to the user,
-    // instead of ending the program.
-    std::signal(SIGXFSZ, SIG_IGN);
-    QCoreApplication::setApplicationName(QStringLiteral("vornak"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VORNAK_VERSION));
-
-    // The command line is checked before the window system is touched: --help, --version
-    // and a wrong option answer in a terminal without a display too.
-    CommandLine line;
-    QStringList raw;
-    for (int i = 0; i < argc; ++i)
-        raw << QString::fromLocal8Bit(argv[i]);
-    const language::CommandLineChoice langChoice = language::fromCommandLine(raw.mid(1));
-    const bool langGiven = langChoice.times > 0;
-    const QString &langValue = langChoice.value;
-    const std::optional<language::Language> chosen = language::fromCode(langValue);
+    const language::CommandLineChoice lang = language::fromCommandLine(raw.mid(1));
+    const bool langGiven = lang.times > 0;
+    const std::optional<language::Language> chosen = language::fromCode(lang.value);
     g_language = chosen.value_or(language::saved().value_or(language::system()));
     const bool parsed = line.parser.parse(withoutQtOptions(raw));
     if (parsed && line.parser.isSet(line.help)) {
@@ -160,6 +148,27 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << problem << "\n\n" << early(kHelp);
         return 2;
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // A file-size limit (ulimit -f) makes a write fail with its reason, said to the user,
+    // instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    QCoreApplication::setApplicationName(QStringLiteral("vornak"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VORNAK_VERSION));
+
+    // The command line is checked before the window system is touched: --help, --version
+    // and a wrong option answer in a terminal without a display too.
+    CommandLine line;
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<int> status = answerCommandLine(line, raw))
+        return *status;
 
     // Without a screen or a platform module Qt would abort with advice about reinstalling;
     // say what is wrong instead.

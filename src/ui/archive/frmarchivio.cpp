@@ -7,6 +7,7 @@
 #include "elidedlabel.h"
 #include "entrymessages.h"
 #include "frmconfronto.h"
+#include "lengthguard.h"
 #include "remembered.h"
 #include "session.h"
 
@@ -58,6 +59,16 @@ FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<
             &FrmArchivio::updateButtons);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FrmArchivio::updateButtons);
+    followModel();
+    const QRect screen = this->screen()->availableGeometry();
+    resize(qMin(1640, screen.width() - 40), qMin(640, screen.height() - 60));
+    m_model.setIngredients(session.worksheet().library());
+    showFolder(folder);
+    updateButtons();
+}
+
+void FrmArchivio::followModel()
+{
     connect(&m_model, &LibraryModel::progress, this, [this](int done, int total) {
         m_progress->setMaximum(qMax(total, 1));
         m_progress->setValue(done);
@@ -77,11 +88,6 @@ FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<
         m_folderProblem = tr("Impossibile leggere la cartella: %1").arg(problem);
         updateCounts();
     });
-    const QRect screen = this->screen()->availableGeometry();
-    resize(qMin(1640, screen.width() - 40), qMin(640, screen.height() - 60));
-    m_model.setIngredients(session.worksheet().library());
-    showFolder(folder);
-    updateButtons();
 }
 
 QWidget *FrmArchivio::buildTop()
@@ -101,6 +107,7 @@ QWidget *FrmArchivio::buildTop()
     m_filter->setObjectName(QStringLiteral("TxtFiltro"));
     m_filter->setPlaceholderText(tr("Filtra: nome, file, note o ingrediente"));
     m_filter->setClearButtonEnabled(true);
+    lengthguard::guard(m_filter);
     connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_proxy->setFilterText(text);
         updateCounts();

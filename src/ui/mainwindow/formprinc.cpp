@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formprinc.h"
-#include "lengthguard.h"
 
 #include "captionfit.h"
 #include "clientarea.h"
@@ -43,7 +42,6 @@ FormPrinc::FormPrinc(QWidget *parent) : QMainWindow(parent)
     buildStatusBar();
     setFocusOrder();
     controlhabits::install(this);
-    lengthguard::watchApplication();
 
     dlgCommon = std::make_unique<DlgCommon>(this, m_sink);
     m_printer = std::make_unique<PagePrinter>(this);

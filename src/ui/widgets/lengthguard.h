@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QLineEdit;
+
 // An input box keeps at most kLongestText characters, Qt's own limit. Qt cuts a longer
 // paste or drop without a word; with the guard the box takes one character more, so a cut
 // is seen, keeps the first kLongestText and says so in a warning over its window.
@@ -8,8 +10,7 @@ namespace lengthguard {
 
 inline constexpr int kLongestText = 32767;
 
-// Guards every input box of the application, those made later included (the editors of
-// a table's cells). Once per application; later calls do nothing.
-void watchApplication();
+// Guards the box; one that has a validator already (a spin box's) keeps its own.
+void guard(QLineEdit *edit);
 
 } // namespace lengthguard

@@ -10,7 +10,8 @@ class QWidget;
 //   replaces the zero instead of adding to it;
 // - a list opens as a drop-down of at most its visible-items count, scrolling beyond;
 // - a list's arrow and a check box's square grow with the control's type when the window
-//   scales it above the design size, as the text and the boxes do.
+//   scales it above the design size, as the text and the boxes do;
+// - an input box says when it cuts what is pasted into it (lengthguard).
 namespace controlhabits {
 
 // Gives every list, check box and input box inside `window` these habits; call once its

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace formula {
 namespace {
@@ -28,13 +29,48 @@ struct Frontier
     std::optional<double> bound;
 };
 
+// The relaxation with the egg count free, and the counts the user allows.
+struct EggCounts
+{
+    const MipProblem &loose;
+    int variable;
+    double fewest;
+    double most;
+};
+
+// The relaxation at the way's next count, unless it is known; a count past the range or
+// without even a fractional mix closes its way, as do all counts beyond it. False when
+// the walk must stop unproven: out of steps, or a relaxation left unsolved.
+bool bound(Frontier &way, const EggCounts &counts, MipSolver &solver, const std::function<qint64()> &left)
+{
+    if (!way.open || way.bound)
+        return true;
+    if (way.count < counts.fewest || way.count > counts.most) {
+        way.open = false;
+        return true;
+    }
+    if (left() <= 0)
+        return false;
+    MipProblem bounded = counts.loose;
+    bounded.variables[counts.variable].lower = way.count;
+    bounded.variables[counts.variable].upper = way.count;
+    const MipSolution relaxation = solver.solveWithin(bounded, left());
+    if (relaxation.status == MipStatus::Infeasible)
+        way.open = false;
+    else if (relaxation.status != MipStatus::Optimal)
+        return false;
+    else
+        way.bound = relaxation.objective;
+    return true;
+}
+
 } // namespace
 
 std::optional<MipSolution> solveOverEggCounts(const Input &input, const Tightening &tightening,
                                               MipSolver &solver)
 {
     const qint64 firstStep = solver.stepsTaken();
-    const auto left = [&] { return kEggWalkSteps - (solver.stepsTaken() - firstStep); };
+    const std::function<qint64()> left = [&] { return kEggWalkSteps - (solver.stepsTaken() - firstStep); };
     const MipProblem whole = buildProblem(input, tightening);
     const int eggs = layoutOf(input).eggs;
     const MipProblem loose = relaxed(whole);
@@ -44,33 +80,15 @@ std::optional<MipSolution> solveOverEggCounts(const Input &input, const Tighteni
     if (lowest.status != MipStatus::Optimal)
         return std::nullopt;
 
-    const double fewest = whole.variables[eggs].lower, most = whole.variables[eggs].upper.value_or(fewest);
     const double below = std::floor(lowest.values[eggs]);
     Frontier ways[2] = {{below, -1, true, {}}, {below + 1, 1, true, {}}};
     MipSolution best{MipStatus::Infeasible, {}, 0};
+    const EggCounts counts{loose, eggs, whole.variables[eggs].lower,
+                           whole.variables[eggs].upper.value_or(whole.variables[eggs].lower)};
     for (;;) {
-        // The relaxation at each way's next count; a count past the range or without
-        // even a fractional mix closes its way, as do all counts beyond it.
-        for (Frontier &way : ways) {
-            if (!way.open || way.bound)
-                continue;
-            if (way.count < fewest || way.count > most) {
-                way.open = false;
-                continue;
-            }
-            if (left() <= 0)
+        for (Frontier &way : ways)
+            if (!bound(way, counts, solver, left))
                 return std::nullopt;
-            MipProblem bounded = loose;
-            bounded.variables[eggs].lower = way.count;
-            bounded.variables[eggs].upper = way.count;
-            const MipSolution bound = solver.solveWithin(bounded, left());
-            if (bound.status == MipStatus::Infeasible)
-                way.open = false;
-            else if (bound.status != MipStatus::Optimal)
-                return std::nullopt;
-            else
-                way.bound = bound.objective;
-        }
         // The count with the lower relaxation first: the best mix is most likely there,
         // and once found it rules out every count whose relaxation is no better.
         Frontier *next = nullptr;

@@ -89,7 +89,20 @@ private:
     QComboBox *m_goal = nullptr;
     QScrollArea *m_scroll = nullptr;
     FormulaRows *m_rows = nullptr;
-    QLabel *m_results[8] = {};
+    // The proposal's figures, in the order the results frame shows them.
+    enum ResultField
+    {
+        Protein,
+        Fat,
+        Carbo,
+        Digestibility,
+        Binder,
+        Total,
+        Cost,
+        CostPerKg,
+        ResultCount
+    };
+    QLabel *m_results[ResultCount] = {};
     QLabel *m_note = nullptr;
     QScrollArea *m_noteArea = nullptr;
     QPushButton *m_calculate = nullptr;

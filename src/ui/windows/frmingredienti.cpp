@@ -3,6 +3,7 @@
 
 #include "contrast.h"
 #include "ingredienteditormodel.h"
+#include "lengthguard.h"
 #include "messages.h"
 #include "screenfit.h"
 #include "session.h"
@@ -12,6 +13,7 @@
 #include <QBoxLayout>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -40,6 +42,16 @@ protected:
             m_grey = contrast::mutedText(text, base);
         }
         option->palette.setColor(QPalette::Text, m_grey);
+    }
+
+    // A cell's editor says when it cuts a paste, as every input box does.
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *edit = qobject_cast<QLineEdit *>(editor))
+            lengthguard::guard(edit);
+        return editor;
     }
 
     // A name cut short with "…" shows whole as the cell's tooltip.

@@ -4,8 +4,7 @@
 #include "entrymessages.h"
 #include "messageboxsink.h"
 
-#include <QApplication>
-#include <QEvent>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QValidator>
@@ -53,44 +52,15 @@ private:
     QPointer<QLineEdit> m_edit;
 };
 
+} // namespace
+
 void guard(QLineEdit *edit)
 {
     // A box with a validator of its own (a spin box's) keeps it, and its own limits.
-    if (edit->validator() || edit->maxLength() == kLongestText + 1)
+    if (edit->validator())
         return;
     edit->setMaxLength(kLongestText + 1);
     edit->setValidator(new LengthValidator(edit));
-}
-
-// Every widget is polished once before it is first shown: the moment to guard a box.
-class Watcher : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Polish)
-            if (auto *edit = qobject_cast<QLineEdit *>(watched))
-                guard(edit);
-        return false;
-    }
-};
-
-} // namespace
-
-void watchApplication()
-{
-    static QPointer<Watcher> watcher;
-    if (watcher || !qApp)
-        return;
-    watcher = new Watcher(qApp);
-    qApp->installEventFilter(watcher);
-    // Boxes polished already, while their window measured itself.
-    for (QWidget *widget : QApplication::allWidgets())
-        if (auto *edit = qobject_cast<QLineEdit *>(widget))
-            guard(edit);
 }
 
 } // namespace lengthguard

@@ -21,6 +21,31 @@ FrmRiferimenti::FrmRiferimenti(QWidget *parent) : QDialog(parent)
     setFont(design::dialogFont());
     setFixedSize(qRound(6315 / 15.0), qRound(5880 / 15.0));
 
+    addScales();
+    // The ranges are the balance check's own.
+    using namespace balance;
+    const std::pair<int, Range> ranges[] = {{3840, rangeOf(Nutrient::Protein)},
+                                            {4200, rangeOf(Nutrient::Carbo)},
+                                            {4560, rangeOf(Nutrient::Fat)},
+                                            {4920, kFibreRange}};
+    for (const auto &[top, range] : ranges)
+        design::staticText(this, rangeText(range), 1560, top, 615, 255);
+
+    auto *line = new LineControl(this);
+    line->setPoints(QPointF(0, 3360 / 15.0), QPointF(6360 / 15.0, 3360 / 15.0));
+
+    auto *chart = new PieChart(this);
+    place(chart, 2760, 3600, 3105, 1500);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("CmdOk1"));
+    ok->setDefault(true);
+    place(ok, 2640, 5400, 1095, 375);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void FrmRiferimenti::addScales()
+{
     struct Text
     {
         int left, top, width;
@@ -55,24 +80,4 @@ FrmRiferimenti::FrmRiferimenti(QWidget *parent) : QDialog(parent)
         if (t.bold)
             label->setFont(design::dialogFont(8.25, true));
     }
-    // The ranges are the balance check's own.
-    using namespace balance;
-    const std::pair<int, Range> ranges[] = {{3840, rangeOf(Nutrient::Protein)},
-                                            {4200, rangeOf(Nutrient::Carbo)},
-                                            {4560, rangeOf(Nutrient::Fat)},
-                                            {4920, kFibreRange}};
-    for (const auto &[top, range] : ranges)
-        design::staticText(this, rangeText(range), 1560, top, 615, 255);
-
-    auto *line = new LineControl(this);
-    line->setPoints(QPointF(0, 3360 / 15.0), QPointF(6360 / 15.0, 3360 / 15.0));
-
-    auto *chart = new PieChart(this);
-    place(chart, 2760, 3600, 3105, 1500);
-
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("CmdOk1"));
-    ok->setDefault(true);
-    place(ok, 2640, 5400, 1095, 375);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -2,6 +2,7 @@
 #include "controlhabits.h"
 
 #include "design.h"
+#include "lengthguard.h"
 #include "sentinels.h"
 
 #include <QCheckBox>
@@ -157,8 +158,10 @@ void install(QWidget *window)
     }
     for (auto *check : window->findChildren<QCheckBox *>())
         styled(check);
-    for (auto *edit : window->findChildren<QLineEdit *>())
+    for (auto *edit : window->findChildren<QLineEdit *>()) {
         edit->installEventFilter(filter);
+        lengthguard::guard(edit);
+    }
 }
 
 } // namespace controlhabits

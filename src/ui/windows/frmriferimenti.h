@@ -11,4 +11,8 @@ class FrmRiferimenti : public QDialog
 
 public:
     explicit FrmRiferimenti(QWidget *parent = nullptr);
+
+private:
+    // The captions: the two indices' scales and the names of the balanced ranges.
+    void addScales();
 };

@@ -47,6 +47,8 @@ protected:
 
 private:
     QWidget *buildTop();
+    // The progress bar, the counts and the columns' widths follow the model as it reads.
+    void followModel();
     QWidget *buildBottom();
     void showFolder(const QString &folder);
     void updateCounts();
