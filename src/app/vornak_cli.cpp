@@ -401,7 +401,7 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &
 }
 
 // Runs one command of the command line, once the language and the ingredients are known.
-int run(Context &context, const QString &command, const QStringList &args)
+int runCommand(Context &context, const QString &command, const QStringList &args)
 {
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
         QTextStream(stdout) << helpText();
@@ -469,5 +469,5 @@ int main(int argc, char *argv[])
     if (args.isEmpty())
         return usage(QCoreApplication::translate("Cli", "Manca il comando"));
     const QString command = args.takeFirst();
-    return run(context, command, args);
+    return runCommand(context, command, args);
 }
