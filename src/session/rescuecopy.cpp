@@ -5,6 +5,7 @@
 #include "ingredientfile.h"
 #include "recipefile.h"
 #include "session.h"
+#include "usertext.h"
 #include "worksheet.h"
 
 #include <QCoreApplication>
@@ -101,8 +102,18 @@ void RescueCopy::write()
         (void)m_lock->tryLock(0);
     }
     // A text the recipe format cannot hold leaves the last copy as it was.
-    if (const auto bytes = recipefile::encode(readableRecord(m_session.worksheet())))
-        (void)recipefile::save(*bytes, m_path);
+    const auto bytes = recipefile::encode(readableRecord(m_session.worksheet()));
+    if (!bytes)
+        return;
+    QString problem;
+    const bool written = recipefile::save(*bytes, m_path, &problem) == recipefile::Outcome::Done;
+    // Said once, when copies stop being written, not every few seconds after.
+    if (!written && m_writing)
+        emit cannotWrite(usertext::aboutFile(
+            QCoreApplication::translate("RescueCopy", "Impossibile scrivere la copia del foglio che protegge "
+                                                      "le modifiche non salvate da un arresto improvviso"),
+            m_path, problem));
+    m_writing = written;
 }
 
 void RescueCopy::removeOwn()

@@ -45,6 +45,11 @@ public:
     // Removes a copy left behind, once it is taken back or let go.
     static void remove(const QString &path);
 
+signals:
+    // The copy could not be written (the folder unwritable, the disk full): the message
+    // names the file and the reason. Once, until a copy is written again.
+    void cannotWrite(const QString &message);
+
 private:
     void follow();
     void write();
@@ -54,4 +59,5 @@ private:
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;
     QTimer m_delay;
+    bool m_writing = true; // the last write went through (or none was tried)
 };

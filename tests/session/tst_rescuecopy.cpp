@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,6 +51,28 @@ private slots:
         QTRY_VERIFY(QFile::exists(copy->path()));
         copy.reset();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // A copy that cannot be written is said once, with the file and the reason, and again
+    // only after a copy went through.
+    void aCopyThatCannotBeWrittenIsSaidOnce()
+    {
+        QTemporaryDir dir;
+        const QString blocked = dir.filePath(QStringLiteral("non-una-cartella"));
+        QVERIFY(QFile(blocked).open(QIODevice::WriteOnly)); // a file where the folder should be
+        RecordingSink sink;
+        Session session(sink);
+        RescueCopy copy(session, blocked, 10);
+        QSignalSpy said(&copy, &RescueCopy::cannotWrite);
+        for (const char *name : {"Uno", "Due", "Tre"}) {
+            session.worksheet().setText(field::NomeRicetta, QString::fromLatin1(name));
+            QTest::qWait(60);
+        }
+        QCOMPARE(said.size(), 1);
+        const QString message = said.first().first().toString();
+        QVERIFY2(message.startsWith(QStringLiteral("Impossibile scrivere la copia del foglio")),
+                 qPrintable(message));
+        QVERIFY2(message.contains(copy.path()), qPrintable(message));
     }
 
     // A new worksheet never calculated still has lists nobody touched, which no recipe file

@@ -71,6 +71,8 @@ void FormPrinc::keepRescueCopies(const QString &folder)
 {
     m_rescueFolder = folder;
     m_rescue = std::make_unique<RescueCopy>(m_session, folder);
+    connect(m_rescue.get(), &RescueCopy::cannotWrite, this,
+            [this](const QString &message) { m_sink.warn(messages::kTitle, message); });
 }
 
 void FormPrinc::offerRescueCopy()
