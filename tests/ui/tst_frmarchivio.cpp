@@ -215,6 +215,11 @@ private slots:
                                                << QStringLiteral("campo37_non_valido.txt");
         QTest::newRow("two recipes") << QStringList{"ricetta_uova.txt", "ricetta_sbilanciata.txt"}
                                      << QString();
+        const QStringList four{"ricetta_uova.txt", "ricetta_sbilanciata.txt", "ricetta_lf_accenti.txt",
+                               "r2.txt"};
+        QTest::newRow("four recipes") << four << QString();
+        QTest::newRow("five recipes")
+            << four + QStringList{"r10.txt"} << QStringLiteral("Per il confronto servono da 2 a 4 ricette");
     }
 
     void compareSaysWhyItIsGreyed()
