@@ -2731,6 +2731,13 @@ Replace it?</translation>
     </message>
 </context>
 <context>
+    <name>RescueCopy</name>
+    <message>
+        <source>Impossibile scrivere la copia del foglio che protegge le modifiche non salvate da un arresto improvviso</source>
+        <translation>Cannot write the copy of the worksheet that keeps unsaved changes safe from a sudden stop</translation>
+    </message>
+</context>
+<context>
     <name>ShareChart</name>
     <message>
         <source>%1: range %2-%3%</source>
