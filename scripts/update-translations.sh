@@ -35,6 +35,22 @@ sys.exit(1 if bad else 0)
 PY
 }
 
+# Every context that is not a class's name is one of the subjects language.h lists.
+unlisted_contexts() { # ts-file
+    python3 - "$1" "$ROOT/src" <<'PY'
+import pathlib, re, sys, xml.etree.ElementTree as ET
+sources = [p.read_text(encoding='utf-8') for p in pathlib.Path(sys.argv[2]).rglob('*') if p.suffix in ('.h', '.cpp')]
+classes = {m for text in sources for m in re.findall(r'\b(?:class|struct)\s+(\w+)', text)}
+listed = (pathlib.Path(sys.argv[2]) / 'language' / 'language.h').read_text(encoding='utf-8')
+bad = 0
+for name in sorted({c.findtext('name') for c in ET.parse(sys.argv[1]).getroot().iter('context')}):
+    if name not in classes and f'"{name}"' not in listed:
+        bad += 1
+        print(f"context [{name}] is not listed in src/language/language.h")
+sys.exit(1 if bad else 0)
+PY
+}
+
 if [[ ${1:-} == --check ]]; then
     scratch=$(mktemp -d)
     trap 'rm -rf "$scratch"' EXIT
@@ -48,6 +64,9 @@ if [[ ${1:-} == --check ]]; then
     if ! unfinished "$TS" >"$scratch/left"; then
         echo "translations/vornak_en.ts has $(wc -l <"$scratch/left") entries to translate:" >&2
         cat "$scratch/left" >&2
+        exit 1
+    fi
+    if ! unlisted_contexts "$TS" >&2; then
         exit 1
     fi
     echo "translations/vornak_en.ts: in step with src/, English complete"

@@ -10,13 +10,17 @@
 // Italian in the sources, and English comes from translations/vornak_en.ts, compiled into
 // the programs. Numbers keep the decimal comma in both languages, since files carry it.
 //
-// Texts outside QObject classes are translated under one context per subject, so a
-// translator sees them together: "Calculation" (the worksheet's checks and rows), "Catalogue"
-// (ingredient and egg names), "Entry" (refused entries), "Recipe" (recipe files and the
-// sheet), "Ingredients" (the personal ingredients and prices), "Balance", "Cost", "Formula",
-// "Converter", "Print", "Files" (a file and its problem), "Cli" (vornak-cli) and "Main"
-// (vornak's command line); some files name their own ("fieldwords", "printerjob",
-// "recipefile", "usertext", "pagerenderer", "vornak-cli").
+// Texts outside classes are translated under one context per subject, so a translator sees
+// them together: "Calculation" (the worksheet's checks and rows), "Catalogue" (ingredient and
+// egg names), "Entry" (refused entries), "Recipe" (recipe files and the sheet), "Ingredients"
+// (the personal ingredients and prices), "Balance", "Cost", "Formula", "Converter", "Print",
+// "Files" (a file and its problem), "Archivio" (the recipe archive), "Confronto" and
+// "ConfrontoStampa" (the comparison and its page), "ReplaceQuestion" (replacing a file),
+// "LengthGuard" (a text cut at an input box's limit), "Cli" and "ArchiveCommands"
+// (vornak-cli) and "Main" (vornak's command line); some files name their own ("fieldwords",
+// "formula", "formulaargs", "printerjob", "recipefile", "usertext", "pagerenderer",
+// "vornak-cli"). A class's texts go under the class's name. scripts/update-translations.sh
+// checks that every other context is named here.
 namespace language {
 
 enum class Language
