@@ -110,6 +110,7 @@ private slots:
         QCOMPARE(albumin.toInt() + oats.toInt(), 600);
         QCOMPARE(form->worksheet().text(peso(1)), QStringLiteral("200"));
         QCOMPARE(form->worksheet().text(RisPeso), QString());
+        window->grab().save(QStringLiteral("formula.png")); // the guide's picture of a proposal
 
         click(window, "CmdApplica");
         QCOMPARE(form->worksheet().text(peso(1)), albumin);

@@ -176,6 +176,7 @@ private slots:
                  ++column)
                 QVERIFY(!(table->flags(cell(name, column)) & Qt::ItemIsEditable));
         QCOMPARE(table->rowCount(), 72 + 3 + 2);
+        editor->grab().save(QStringLiteral("ingredienti-e-prezzi.png")); // the guide's picture
     }
 
     void deleteAddAndSaveReachTheLists()
