@@ -3,7 +3,6 @@
 // Italian word left, nothing is cut at 800 x 600, and a recipe saved in one language opens
 // in the other to the same 51 fields.
 #include "catalogue.h"
-#include "clirun.h"
 #include "fakechooser.h"
 #include "formprinc.h"
 #include "frmabout.h"
@@ -13,6 +12,7 @@
 #include "frmformula.h"
 #include "frmingredienti.h"
 #include "frmriferimenti.h"
+#include "italianwords.h"
 #include "language.h"
 #include "libraryentry.h"
 #include "messageboxsink.h"
@@ -44,33 +44,6 @@ using language::Language;
 Q_DECLARE_METATYPE(language::Language)
 
 namespace {
-
-// Words of Vornak's Italian texts that English never uses; any of them left means a text
-// escaped translation. "Italiano" is the language menu's own name for Italian.
-const QStringList kItalianWords = {
-    "Calcola",     "Cancella",  "Salva",       "Apri",        "Stampa",
-    "Esci",        "Chiudi",    "Riferimenti", "Proteine",    "Grassi",
-    "Carboidrati", "Indice",    "Uova",        "uova",        "uovo",
-    "Peso",        "peso",      "ricetta",     "Ricetta",     "Componenti",
-    "componente",  "grammi",    "Bilancio",    "Costo",       "Nessun",
-    "Nessuna",     "FARINA",    "UOVO",        "AVVISO",      "Avviso",
-    "Visualizza",  "Lingua",    "della",       "delle",       "il",
-    "non",         "è",         "Impossibile", "riga",        "Suggerimento",
-    "aggiungere",  "sotto",     "sopra",       "prezzo",      "Formula del mix",
-    "Minimo",      "Massimo",   "Applica",     "Ingredienti", "Risultati",
-    "bilanciato",  "Confronto", "INTERO",      "GALLINA"};
-
-QStringList italianWordsIn(const QString &text)
-{
-    QStringList found;
-    for (const QString &word : kItalianWords) {
-        const QRegularExpression whole(
-            QStringLiteral("(?<!\\w)%1(?!\\w)").arg(QRegularExpression::escape(word)));
-        if (whole.match(text).hasMatch())
-            found << word;
-    }
-    return found;
-}
 
 QString plain(const QString &text)
 {
@@ -110,23 +83,6 @@ QStringList textsOf(QWidget *window)
         texts << action->text() << action->toolTip();
     texts.removeAll(QString());
     return texts;
-}
-
-// vornak-cli with `lang` as LANG, or with each of its NAME=VALUE settings when it has any.
-Run cli(const QStringList &arguments, const QString &lang = QString())
-{
-    static QTemporaryDir data;
-    return runProgram(QStringLiteral(VORNAK_CLI), arguments, data.path(),
-                      [&lang](QProcessEnvironment &environment) {
-                          for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
-                              environment.remove(QString::fromLatin1(name));
-                          for (const QString &setting : lang.split(u' ', Qt::SkipEmptyParts)) {
-                              if (setting.contains(u'='))
-                                  environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-                              else
-                                  environment.insert(QStringLiteral("LANG"), setting);
-                          }
-                      });
 }
 
 // The captions of `window` whose text is wider than the caption: cut on screen.
@@ -410,85 +366,6 @@ private slots:
         QCOMPARE(choice.times, times);
         QCOMPARE(choice.value, value);
         QCOMPARE(choice.rest, rest);
-    }
-
-    // vornak-cli in English, chosen by --lang or by the system's language, and Italian
-    // for C and any other language.
-    void theCommandLineSpeaksEnglish_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("lang");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<bool>("english");
-        const QString unbalanced = dataFile(QStringLiteral("ricetta_sbilanciata.txt"));
-        const QString eggs = dataFile(QStringLiteral("ricetta_uova.txt"));
-        QTest::newRow("calc --lang en") << QStringList{"calc", eggs, "--lang", "en"} << QString() << 0
-                                        << QStringList{"TxtRisPeso=404,00"} << true;
-        QTest::newRow("balance, LANG=en_GB")
-            << QStringList{"balance", unbalanced} << "en_GB.UTF-8" << 0
-            << QStringList{"Fat=1,77% 3-8% below", "Suggestion Fat: add 180 g of OAT FLOUR"} << true;
-        QTest::newRow("formula --lang=en")
-            << QStringList{"formula", unbalanced, "--goal", "closest", "--lang=en"} << QString() << 0
-            << QStringList{" g -> ", "TxtRisGrassiPercentuale="} << true;
-        QTest::newRow("refusal") << QStringList{"--lang", "en", "calc", dataFile("campo37_non_valido.txt")}
-                                 << QString() << 2
-                                 << QStringList{"WARNING: Cannot open the file: it is not a valid recipe",
-                                                "egg data with the egg box unticked (field 37)"}
-                                 << true;
-        QTest::newRow("unknown command") << QStringList{"--lang", "en", "bogus"} << QString() << 2
-                                         << QStringList{"Unknown command: bogus", "Usage:"} << true;
-        QTest::newRow("help") << QStringList{"--help", "--lang", "en"} << QString() << 0
-                              << QStringList{"Usage:", "Every command takes --ingredients FILE"} << true;
-        QTest::newRow("C stays Italian")
-            << QStringList{"balance", unbalanced} << "C" << 0
-            << QStringList{"Suggerimento Grassi: aggiungere 180 g di FARINA DI AVENA"} << false;
-        QTest::newRow("LANGUAGE=en with LC_ALL=C stays Italian")
-            << QStringList{"balance", unbalanced} << "LANGUAGE=en LC_ALL=C" << 0
-            << QStringList{"Grassi=1,77% 3-8% sotto"} << false;
-        QTest::newRow("LANGUAGE=de:en with LANG=it_IT")
-            << QStringList{"balance", unbalanced} << "LANGUAGE=de:en LANG=it_IT.UTF-8" << 0
-            << QStringList{"Fat=1,77% 3-8% below"} << true;
-        QTest::newRow("German stays Italian") << QStringList{"balance", unbalanced} << "de_DE.UTF-8" << 0
-                                              << QStringList{"Grassi=1,77% 3-8% sotto"} << false;
-        QTest::newRow("--lang it over English")
-            << QStringList{"balance", unbalanced, "--lang", "it"} << "en_GB.UTF-8" << 0
-            << QStringList{"Grassi=1,77% 3-8% sotto"} << false;
-        const QString folder = QStringLiteral(VORNAK_TEST_DATA);
-        QTest::newRow("compare --lang en")
-            << QStringList{"compare", eggs, unbalanced, "--lang", "en"} << QString() << 0
-            << QStringList{"Ingredients",   "Results",       "Cost per kg",
-                           "Saved results", "WHOLE HEN EGG", "Balance Protein (17-40%)",
-                           "balanced range"}
-            << true;
-        QTest::newRow("compare of one file --lang en")
-            << QStringList{"compare", eggs, "--lang", "en"} << QString() << 2
-            << QStringList{"compare takes 2 to 4 recipe files"} << true;
-        QTest::newRow("list of no folder --lang en")
-            << QStringList{"list", folder + QStringLiteral("/non_ce"), "--lang", "en"} << QString() << 2
-            << QStringList{"Cannot read the folder: "} << true;
-        QTest::newRow("--lang fr refused") << QStringList{"balance", unbalanced, "--lang", "fr"} << QString()
-                                           << 2 << QStringList{"--lang vuole it oppure en"} << false;
-    }
-    void theCommandLineSpeaksEnglish()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, lang);
-        QFETCH(int, exitCode);
-        QFETCH(QStringList, expected);
-        const Run run = cli(arguments, lang);
-        const QString all = run.out + run.err;
-        QCOMPARE(run.exitCode, exitCode);
-        for (const QString &text : expected)
-            QVERIFY2(all.contains(text), qPrintable(all));
-        QFETCH(bool, english);
-        if (english) {
-            // The results' names are the worksheet's field names, the same in every language.
-            QString words = all;
-            words.remove(QRegularExpression(QStringLiteral("Txt\\w+=")));
-            QVERIFY2(italianWordsIn(words).isEmpty(),
-                     qPrintable(italianWordsIn(words).join(", ") + "\n" + all));
-        }
     }
 
     // A recipe saved in one language opens in the other to the same 51 fields: files keep

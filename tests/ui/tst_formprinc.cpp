@@ -86,20 +86,6 @@ QColor darkest(const QImage &image)
     return result;
 }
 
-// What a new user met on a real desktop, in the order of the report that listed them.
-enum Finding
-{
-    ZeroSelected = 2,
-    CaptionsWhole,
-    IndicatorsScaled,
-    StatusMargin,
-    EditorFits,
-    EditorGreyReadable,
-    EditorKeys,
-    DialogsTakeTheType,
-    ShortWarningKeepsTitle
-};
-
 // What the user does to a control in the habits test.
 enum Gesture
 {
@@ -139,6 +125,7 @@ class TestFormPrinc : public QObject
     Q_OBJECT
 
     FormPrinc *form = nullptr;
+    std::unique_ptr<FrmIngredienti> editor; // of the tests that open it
     QTemporaryDir settingsHome;
     ModalWatcher *watcher = nullptr;
 
@@ -184,6 +171,32 @@ class TestFormPrinc : public QObject
         QTest::keyClicks(edit, text);
     }
 
+    // Shown as on a screen of this size under a window manager, once the window has taken the
+    // work area, frame included.
+    void placeOnScreen(QSize screen = QSize())
+    {
+        QTRY_COMPARE(form->frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
+        if (screen.isValid()) {
+            form->resize(screen - QSize(2, 25)); // openbox's frame
+            QTRY_COMPARE(form->size(), screen - QSize(2, 25));
+        }
+    }
+
+    // The ingredient editor over the window, with one priced ingredient.
+    void openEditor(const QTemporaryDir &dir)
+    {
+        const QString path = dir.filePath("ingredienti.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\nALBUMINA;;;;;;10\n");
+        file.close();
+        form->session().loadLibrary(path);
+        editor = std::make_unique<FrmIngredienti>(form->session(), form);
+        editor->setWindowModality(Qt::NonModal); // driven here without exec()
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -206,6 +219,7 @@ private slots:
     void cleanup()
     {
         QVERIFY2(watcher->unexpected.isEmpty(), qPrintable(watcher->unexpected.join(u',')));
+        editor.reset();
         delete watcher;
         delete form;
     }
@@ -1072,192 +1086,188 @@ private slots:
         }
     }
 
-    void newUserFindings_data()
+    // Found on a real desktop: a refused key leaves its "0" selected, so the next key replaces it.
+    void refusedKeysZeroIsSelected()
     {
-        QTest::addColumn<int>("finding");
-        QTest::addColumn<QSize>("screen"); // shown as on a screen of this size under a window manager
-        QTest::newRow("2 a refused key's 0 is selected") << int(ZeroSelected) << QSize();
-        QTest::newRow("3 captions whole at 800x600") << int(CaptionsWhole) << QSize(800, 600);
-        QTest::newRow("3 captions whole at 1024x768") << int(CaptionsWhole) << QSize(1024, 768);
-        QTest::newRow("4 check box and list arrow scaled at 2560x1440")
-            << int(IndicatorsScaled) << QSize(2560, 1440);
-        QTest::newRow("5 status bar text off the window's edge") << int(StatusMargin) << QSize();
-        QTest::newRow("6 ingredient editor within the work area") << int(EditorFits) << QSize();
-        QTest::newRow("7 editor's read-only values readable") << int(EditorGreyReadable) << QSize();
-        QTest::newRow("8 editor's access keys, Tab leaves the table") << int(EditorKeys) << QSize();
-        QTest::newRow("9 balance window and warnings in the window's type at 2560x1440")
-            << int(DialogsTakeTheType) << QSize(2560, 1440);
-        QTest::newRow("9 a short warning keeps its title whole") << int(ShortWarningKeepsTitle) << QSize();
+        placeOnScreen();
+        choose("CmbComponente1", "FARINA DI AVENA");
+        control("CmbComponente1")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control("TxtPeso1"));
+        QTest::keyClicks(QApplication::focusWidget(), ",");
+        QApplication::setActiveWindow(form); // as the window manager does once the box is gone
+        QTRY_COMPARE(QApplication::focusWidget(), control("TxtPeso1"));
+        QTest::keyClicks(QApplication::focusWidget(), "5");
+        QCOMPARE(watcher->texts(), QStringList{messages::kNotANumber});
+        QCOMPARE(control<QLineEdit>("TxtPeso1")->text(), QStringLiteral("5"));
     }
 
-    void newUserFindings()
+    // Found on a real desktop: every caption and button text whole at small screens.
+    void captionsWhole_data()
     {
-        QFETCH(int, finding);
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("800x600") << QSize(800, 600);
+        QTest::newRow("1024x768") << QSize(1024, 768);
+    }
+
+    void captionsWhole()
+    {
         QFETCH(QSize, screen);
-        // The window has taken the work area, frame included, before it is set to another size.
-        QTRY_COMPARE(form->frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
-        if (screen.isValid()) {
-            form->resize(screen - QSize(2, 25)); // openbox's frame
-            QTRY_COMPARE(form->size(), screen - QSize(2, 25));
-        }
+        placeOnScreen(screen);
         QWidget *client = form->centralWidget();
+        for (QLabel *label : client->findChildren<QLabel *>()) {
+            if (label->frameShape() == QFrame::NoFrame && !label->text().isEmpty())
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
+                             label->contentsRect().width(),
+                         qPrintable(label->text()));
+        }
+        for (QPushButton *button : client->findChildren<QPushButton *>())
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width() - 2,
+                     qPrintable(button->text()));
+    }
+
+    // Found on a real desktop: the check box and the list arrow grow with the type on a large screen.
+    void indicatorsScaleOnALargeScreen()
+    {
+        placeOnScreen(QSize(2560, 1440));
+        const double scale = control("Label1")->font().pointSizeF() / design::kDialogPointSize;
+        QVERIFY(scale > 1.5);
+        auto *check = control<QCheckBox>("ChkUova");
+        check->setEnabled(true);
+        check->setChecked(true);
+        const QImage box = check->grab().toImage();
+        const QColor around = box.pixelColor(box.width() - 1, box.height() / 2);
+        const int plain = QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth);
+        QVERIFY(extentOf(box, box.rect(), [&](QColor c) { return c != around; }).width() >= 1.3 * plain);
+
+        const QImage list = control("CmbComponente1")->grab().toImage();
+        const QRect arrowSide(list.width() * 3 / 4, 0, list.width() / 4, list.height());
+        const QRect arrow = extentOf(list, arrowSide, [](QColor c) { return c.lightness() < 140; });
+        QVERIFY2(arrow.width() >= 1.3 * 8,
+                 qPrintable(QString::number(arrow.width()))); // the style draws 8
+    }
+
+    // Found on a real desktop: the status bar's text keeps off the window's edge.
+    void statusTextOffTheWindowsEdge()
+    {
+        placeOnScreen();
+        choose("CmbComponente1", "FARINA DI AVENA");
+        typeInto("TxtPeso1", "100");
+        QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
+        QStatusBar *bar = form->statusBar();
+        const QImage image = bar->grab().toImage();
+        const QRect text = extentOf(image, image.rect(), [](QColor c) { return c.lightness() < 100; });
+        QVERIFY(!text.isEmpty());
+        QVERIFY2(bar->x() + text.left() >= QApplication::style()->pixelMetric(QStyle::PM_LayoutLeftMargin),
+                 qPrintable(QString::number(text.left())));
+    }
+
+    // Found on a real desktop: the ingredient editor opens within the work area, resizable, every button in
+    // view.
+    void editorWithinTheWorkArea()
+    {
+        placeOnScreen();
         QTemporaryDir dir;
-        std::unique_ptr<FrmIngredienti> editor;
-        if (finding == EditorFits || finding == EditorGreyReadable || finding == EditorKeys) {
-            const QString path = dir.filePath("ingredienti.csv");
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\nALBUMINA;;;;;;10\n");
-            file.close();
-            form->session().loadLibrary(path);
-            editor = std::make_unique<FrmIngredienti>(form->session(), form);
-            editor->setWindowModality(Qt::NonModal); // driven here without exec()
-            editor->show();
-            QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
-        }
+        openEditor(dir);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QTRY_VERIFY2(area.contains(editor->frameGeometry()),
+                     qPrintable(QStringLiteral("%1x%2").arg(editor->width()).arg(editor->height())));
+        QVERIFY(editor->minimumSize() != editor->maximumSize()); // the user may resize it
+        for (QPushButton *button : editor->findChildren<QPushButton *>())
+            QVERIFY2(button->isVisible() && editor->rect().contains(button->geometry()),
+                     qPrintable(button->objectName()));
+    }
 
-        switch (Finding(finding)) {
-        case ZeroSelected: {
-            choose("CmbComponente1", "FARINA DI AVENA");
-            control("CmbComponente1")->setFocus();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), control("TxtPeso1"));
-            QTest::keyClicks(QApplication::focusWidget(), ",");
-            QApplication::setActiveWindow(form); // as the window manager does once the box is gone
-            QTRY_COMPARE(QApplication::focusWidget(), control("TxtPeso1"));
-            QTest::keyClicks(QApplication::focusWidget(), "5");
-            QCOMPARE(watcher->texts(), QStringList{messages::kNotANumber});
-            QCOMPARE(control<QLineEdit>("TxtPeso1")->text(), QStringLiteral("5"));
-            break;
-        }
-        case CaptionsWhole:
-            for (QLabel *label : client->findChildren<QLabel *>()) {
-                if (label->frameShape() == QFrame::NoFrame && !label->text().isEmpty())
-                    QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
-                                 label->contentsRect().width(),
-                             qPrintable(label->text()));
+    // Found on a real desktop: the editor's read-only values are grey, yet readable and told apart.
+    void editorReadOnlyValuesReadable()
+    {
+        placeOnScreen();
+        QTemporaryDir dir;
+        openEditor(dir);
+        QTableView *view = editor->view();
+        QModelIndex readOnly, editable;
+        for (int row = 0; row < view->model()->rowCount() && !readOnly.isValid(); ++row)
+            for (int column = 0; column < view->model()->columnCount(); ++column) {
+                const QModelIndex cell = view->model()->index(row, column);
+                if (cell.data().toString().isEmpty())
+                    continue;
+                (cell.flags() & Qt::ItemIsEditable ? editable : readOnly) = cell;
             }
-            for (QPushButton *button : client->findChildren<QPushButton *>())
-                QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width() - 2,
-                         qPrintable(button->text()));
-            break;
-        case IndicatorsScaled: {
-            const double scale = control("Label1")->font().pointSizeF() / design::kDialogPointSize;
-            QVERIFY(scale > 1.5);
-            auto *check = control<QCheckBox>("ChkUova");
-            check->setEnabled(true);
-            check->setChecked(true);
-            const QImage box = check->grab().toImage();
-            const QColor around = box.pixelColor(box.width() - 1, box.height() / 2);
-            const int plain = QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth);
-            QVERIFY(extentOf(box, box.rect(), [&](QColor c) { return c != around; }).width() >= 1.3 * plain);
+        QVERIFY(readOnly.isValid() && editable.isValid());
+        auto ink = [&](const QModelIndex &cell) {
+            view->scrollTo(cell);
+            return darkest(view->viewport()->grab(view->visualRect(cell)).toImage());
+        };
+        const QColor base = view->palette().color(QPalette::Base);
+        QVERIFY(contrast::ratio(ink(readOnly), base) >= contrast::kReadable);
+        QVERIFY(ink(readOnly).lightness() > ink(editable).lightness()); // still told apart
+    }
 
-            const QImage list = control("CmbComponente1")->grab().toImage();
-            const QRect arrowSide(list.width() * 3 / 4, 0, list.width() / 4, list.height());
-            const QRect arrow = extentOf(list, arrowSide, [](QColor c) { return c.lightness() < 140; });
-            QVERIFY2(arrow.width() >= 1.3 * 8,
-                     qPrintable(QString::number(arrow.width()))); // the style draws 8
-            break;
-        }
-        case StatusMargin: {
-            choose("CmbComponente1", "FARINA DI AVENA");
-            typeInto("TxtPeso1", "100");
-            QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
-            QStatusBar *bar = form->statusBar();
-            const QImage image = bar->grab().toImage();
-            const QRect text = extentOf(image, image.rect(), [](QColor c) { return c.lightness() < 100; });
-            QVERIFY(!text.isEmpty());
-            QVERIFY2(bar->x() + text.left() >=
-                         QApplication::style()->pixelMetric(QStyle::PM_LayoutLeftMargin),
-                     qPrintable(QString::number(text.left())));
-            break;
-        }
-        case EditorFits: {
-            const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-            QTRY_VERIFY2(area.contains(editor->frameGeometry()),
-                         qPrintable(QStringLiteral("%1x%2").arg(editor->width()).arg(editor->height())));
-            QVERIFY(editor->minimumSize() != editor->maximumSize()); // the user may resize it
-            for (QPushButton *button : editor->findChildren<QPushButton *>())
-                QVERIFY2(button->isVisible() && editor->rect().contains(button->geometry()),
-                         qPrintable(button->objectName()));
-            break;
-        }
-        case EditorGreyReadable: {
-            QTableView *view = editor->view();
-            QModelIndex readOnly, editable;
-            for (int row = 0; row < view->model()->rowCount() && !readOnly.isValid(); ++row)
-                for (int column = 0; column < view->model()->columnCount(); ++column) {
-                    const QModelIndex cell = view->model()->index(row, column);
-                    if (cell.data().toString().isEmpty())
-                        continue;
-                    (cell.flags() & Qt::ItemIsEditable ? editable : readOnly) = cell;
-                }
-            QVERIFY(readOnly.isValid() && editable.isValid());
-            auto ink = [&](const QModelIndex &cell) {
-                view->scrollTo(cell);
-                return darkest(view->viewport()->grab(view->visualRect(cell)).toImage());
-            };
-            const QColor base = view->palette().color(QPalette::Base);
-            QVERIFY(contrast::ratio(ink(readOnly), base) >= contrast::kReadable);
-            QVERIFY(ink(readOnly).lightness() > ink(editable).lightness()); // still told apart
-            break;
-        }
-        case EditorKeys: {
-            QSet<QString> keys;
-            for (QPushButton *button : editor->findChildren<QPushButton *>())
-                keys << QKeySequence::mnemonic(button->text()).toString();
-            QCOMPARE(keys.size(), 4);
-            QVERIFY(!keys.contains(QString()));
-            QTableView *view = editor->view();
-            QApplication::setActiveWindow(editor.get());
-            // From the last cell, browsing and while editing: Tab leaves the table.
-            const QModelIndex last =
-                view->model()->index(view->model()->rowCount() - 1, view->model()->columnCount() - 1);
-            view->setFocus();
-            view->setCurrentIndex(last);
-            auto leftTheTable = [&] {
-                QWidget *focus = QApplication::focusWidget();
-                return focus && focus != view && !view->isAncestorOf(focus);
-            };
-            QTest::keyClick(view, Qt::Key_Tab);
-            QVERIFY(leftTheTable());
-            view->setFocus();
-            view->edit(last);
-            QTest::keyClicks(QApplication::focusWidget(), "3");
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY(leftTheTable());
-            QCOMPARE(last.data().toString(), QStringLiteral("3"));
-            watcher->answer = QStringLiteral("No"); // the price typed above stays unsaved
-            QTest::keyClick(editor.get(), Qt::Key_C, Qt::AltModifier);
-            QTRY_VERIFY(!editor->isVisible());
-            break;
-        }
-        case DialogsTakeTheType: {
-            const double type = control("Label1")->font().pointSizeF();
-            form->findChild<QAction *>(QStringLiteral("mnuBilancio"))->trigger();
-            for (QLabel *label : form->balanceWindow()->findChildren<QLabel *>())
-                QCOMPARE(label->font().pointSizeF(), type);
-            double boxType = 0;
-            watcher->onBox = [&](QMessageBox *box) { boxType = box->font().pointSizeF(); };
-            QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
-            QCOMPARE(boxType, type);
-            break;
-        }
-        case ShortWarningKeepsTitle: {
-            int width = 0, needed = 0;
-            watcher->onBox = [&](QMessageBox *box) {
-                QFont bold = box->font();
-                bold.setBold(true);
-                const QFontMetrics metrics(bold);
-                // The title beside an icon and three title-bar buttons, each a line high.
-                needed = metrics.horizontalAdvance(box->windowTitle()) + 4 * metrics.height();
-                width = box->width();
-            };
-            MessageBoxSink(form).warn(QStringLiteral("AVVISO"), QStringLiteral("0"));
-            QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
-            break;
-        }
-        }
+    // Found on a real desktop: the editor's buttons have access keys, and Tab leaves the table.
+    void editorAccessKeysAndTab()
+    {
+        placeOnScreen();
+        QTemporaryDir dir;
+        openEditor(dir);
+        QSet<QString> keys;
+        for (QPushButton *button : editor->findChildren<QPushButton *>())
+            keys << QKeySequence::mnemonic(button->text()).toString();
+        QCOMPARE(keys.size(), 4);
+        QVERIFY(!keys.contains(QString()));
+        QTableView *view = editor->view();
+        QApplication::setActiveWindow(editor.get());
+        // From the last cell, browsing and while editing: Tab leaves the table.
+        const QModelIndex last =
+            view->model()->index(view->model()->rowCount() - 1, view->model()->columnCount() - 1);
+        view->setFocus();
+        view->setCurrentIndex(last);
+        auto leftTheTable = [&] {
+            QWidget *focus = QApplication::focusWidget();
+            return focus && focus != view && !view->isAncestorOf(focus);
+        };
+        QTest::keyClick(view, Qt::Key_Tab);
+        QVERIFY(leftTheTable());
+        view->setFocus();
+        view->edit(last);
+        QTest::keyClicks(QApplication::focusWidget(), "3");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(leftTheTable());
+        QCOMPARE(last.data().toString(), QStringLiteral("3"));
+        watcher->answer = QStringLiteral("No"); // the price typed above stays unsaved
+        QTest::keyClick(editor.get(), Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(!editor->isVisible());
+    }
+
+    // Found on a real desktop: the balance window and the warnings take the worksheet's type on a large
+    // screen.
+    void dialogsTakeTheWindowsType()
+    {
+        placeOnScreen(QSize(2560, 1440));
+        const double type = control("Label1")->font().pointSizeF();
+        form->findChild<QAction *>(QStringLiteral("mnuBilancio"))->trigger();
+        for (QLabel *label : form->balanceWindow()->findChildren<QLabel *>())
+            QCOMPARE(label->font().pointSizeF(), type);
+        double boxType = 0;
+        watcher->onBox = [&](QMessageBox *box) { boxType = box->font().pointSizeF(); };
+        QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);
+        QCOMPARE(boxType, type);
+    }
+
+    // Found on a real desktop: a short warning is wide enough for its whole title.
+    void shortWarningKeepsItsTitle()
+    {
+        placeOnScreen();
+        int width = 0, needed = 0;
+        watcher->onBox = [&](QMessageBox *box) {
+            QFont bold = box->font();
+            bold.setBold(true);
+            const QFontMetrics metrics(bold);
+            // The title beside an icon and three title-bar buttons, each a line high.
+            needed = metrics.horizontalAdvance(box->windowTitle()) + 4 * metrics.height();
+            width = box->width();
+        };
+        MessageBoxSink(form).warn(QStringLiteral("AVVISO"), QStringLiteral("0"));
+        QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
     }
 
     // On the smallest screen nothing is cut without a word: the longest ingredient's list opens
