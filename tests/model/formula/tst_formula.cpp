@@ -1042,7 +1042,6 @@ private slots:
             QCOMPARE(reasons.size(), timesOut ? 2 : 1);
         }
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestFormula)
