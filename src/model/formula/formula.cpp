@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formula.h"
 
-#include <QCoreApplication>
-
 #include "balance.h"
 #include "formulaeggs.h"
 #include "formulaexplain.h"
+#include "formulainput.h"
 #include "formulamix.h"
 #include "formulasides.h"
 #include "glpksolver.h"

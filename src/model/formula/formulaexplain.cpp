@@ -1,148 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formulaexplain.h"
 
-#include "catalogue.h"
+#include "formulainput.h"
 #include "formulamix.h"
-#include "messages.h"
-#include "mixcost.h"
 #include "numbers.h"
 
 #include <QCoreApplication>
 
 #include <cmath>
 
-#include <QCoreApplication>
-
 namespace formula {
 namespace {
-
-QString rowLabel(const Candidate &c)
-{
-    return QCoreApplication::translate("Formula", "Riga %1 (%2)")
-        .arg(c.row)
-        .arg(catalogue::displayName(c.name));
-}
-
-// Whole grams grouped in thousands, as every figure of the program: "10.000.000 g".
-QString grams(double value)
-{
-    const bool whole = value == std::floor(value) && std::abs(value) < 1e15;
-    return (whole ? numbers::integerText(qint64(value)) : numbers::plainText(value)) + QStringLiteral(" g");
-}
-
-bool isWhole(double value)
-{
-    return value >= 0 && std::floor(value) == value;
-}
-
-double currentRowGrams(const Input &input)
-{
-    double sum = 0;
-    for (const Candidate &c : input.rows)
-        sum += c.currentGrams;
-    return sum;
-}
-
-// The smallest and largest weight the rows and the eggs can make, each bound taken alone.
-struct Span
-{
-    double min = 0;
-    double max = 0;
-    bool eggsInMin = false;
-    bool eggsInMax = false;
-};
-
-void checkRows(const Input &input, QStringList &reasons, Span &span)
-{
-    for (const Candidate &c : input.rows) {
-        if (c.keep) {
-            if (!isWhole(c.currentGrams))
-                reasons << rowLabel(c) + QCoreApplication::translate(
-                                             "Formula",
-                                             ": %1 non sono grammi interi, quindi la riga non si può "
-                                             "mantenere com'è")
-                                             .arg(grams(c.currentGrams));
-            span.min += c.currentGrams;
-            span.max += c.currentGrams;
-            continue;
-        }
-        const qint64 max = c.maxGrams.value_or(input.totalGrams);
-        if (c.minGrams < 0 || max < 0)
-            reasons << rowLabel(c) +
-                           QCoreApplication::translate("Formula", ": i grammi non possono essere negativi");
-        else if (c.minGrams > max && c.maxGrams)
-            reasons << rowLabel(c) +
-                           QCoreApplication::translate("Formula", ": il minimo di %1 supera il massimo di %2")
-                               .arg(grams(double(c.minGrams)), grams(double(max)));
-        else if (c.minGrams > max) // no maximum of its own: the total is the limit
-            reasons << rowLabel(c) + QCoreApplication::translate("formula",
-                                                                 ": il minimo di %1 supera il peso "
-                                                                 "totale di %2")
-                                         .arg(grams(double(c.minGrams)), grams(double(max)));
-        span.min += double(qMax<qint64>(c.minGrams, 0));
-        span.max += double(qMax<qint64>(max, 0));
-    }
-}
-
-void checkEggs(const Input &input, QStringList &reasons, Span &span)
-{
-    const Eggs &eggs = *input.eggs;
-    if (eggs.gramsPerEgg <= 0) {
-        reasons << QCoreApplication::translate("Formula", "Uova: «%1» non è un tipo di uovo conosciuto")
-                       .arg(eggs.kind);
-        return;
-    }
-    if (!eggs.free) {
-        if (!isWhole(eggs.currentCount))
-            reasons << QCoreApplication::translate(
-                           "Formula", "Uova: %1 non è un numero intero di uova: lasciare libero il numero "
-                                      "delle uova o scriverne uno intero")
-                           .arg(numbers::plainText(eggs.currentCount));
-        const double weight = eggWeight(eggs.currentCount, eggs.gramsPerEgg);
-        span.min += weight;
-        span.max += weight;
-        span.eggsInMin = span.eggsInMax = weight > 0;
-        return;
-    }
-    if (eggs.minCount < 0 || (eggs.maxCount && *eggs.maxCount < 0))
-        reasons << QCoreApplication::translate("Formula",
-                                               "Uova: il numero delle uova non può essere negativo");
-    else if (eggs.maxCount && *eggs.maxCount < eggs.minCount)
-        reasons << QCoreApplication::translate("Formula",
-                                               "Uova: il minimo di %1 uova supera il massimo di %2")
-                       .arg(eggs.minCount)
-                       .arg(*eggs.maxCount);
-    span.min += eggWeight(double(qMax<qint64>(eggs.minCount, 0)), eggs.gramsPerEgg);
-    span.max += eggs.maxCount ? eggWeight(double(qMax<qint64>(*eggs.maxCount, 0)), eggs.gramsPerEgg)
-                              : double(input.totalGrams);
-    span.eggsInMin = eggs.minCount > 0;
-    span.eggsInMax = true;
-}
-
-void checkBands(const Bands &bands, QStringList &reasons)
-{
-    for (Limit limit : {Limit::ProteinMin, Limit::FatMin, Limit::CarboMin}) {
-        const Limit upper = Limit(int(limit) + 1);
-        const std::optional<double> low = edgeOf(bands, limit), high = edgeOf(bands, upper);
-        if (low && high && *low > *high)
-            reasons << QCoreApplication::translate("Formula", "%1: il minimo %2 supera il massimo %3")
-                           .arg(limitSubject(limit), edgeText(*low, limit), edgeText(*high, upper));
-    }
-}
-
-void checkPrices(const Input &input, QStringList &reasons)
-{
-    for (const Candidate &c : input.rows) {
-        const bool mayWeigh = c.keep ? c.currentGrams > 0 : c.maxGrams.value_or(input.totalGrams) > 0;
-        if (mayWeigh && !c.pricePerKg)
-            reasons << missingPriceText(messages::ingredientName(c.name, c.row));
-    }
-    if (const std::optional<Eggs> &eggs = input.eggs) {
-        const bool mayWeigh = eggs->free ? eggs->maxCount.value_or(1) > 0 : eggs->currentCount > 0;
-        if (mayWeigh && !eggs->pricePerEgg)
-            reasons << missingPriceText(eggs->kind);
-    }
-}
 
 QString limitText(Limit limit, double edge)
 {
@@ -189,7 +57,8 @@ std::optional<Proposal> furthestLinear(const Input &input, MipSolver &solver, Mi
                                        bool &cutShort)
 {
     const Layout layout = layoutOf(input);
-    for (const auto &[index, coefficient] : limitConstraint(input, layout, limit, 0).terms)
+    for (const auto &[index, coefficient] :
+         limitConstraint(limitTerms(input, limit, 0), layout, gramsPerEgg(input)).terms)
         problem.variables[index].objective = coefficient;
     problem.maximise = isMin(limit);
     if (const MipSolution quick = solver.solveWithin(problem, kQuickReachSteps);
@@ -320,55 +189,13 @@ QList<Limit> conflictingLimits(const Input &input, MipSolver &solver, const Tigh
 
 } // namespace
 
-QStringList inputProblems(const Input &input)
-{
-    const qint64 total = input.totalGrams;
-    if (total <= 0)
-        return {QCoreApplication::translate(
-            "Formula", "Il peso totale deve essere un numero intero di grammi maggiore di zero")};
-    if (total > kMaxTotalGrams)
-        return {QCoreApplication::translate("Formula", "Il peso totale può essere al massimo di %1")
-                    .arg(grams(double(kMaxTotalGrams)))};
-    if (input.rows.isEmpty() && !input.eggs)
-        return {QCoreApplication::translate("Formula",
-                                            "Nessun componente nel mix: scegliere almeno un ingrediente")};
-
-    QStringList reasons;
-    Span span;
-    checkRows(input, reasons, span);
-    if (input.eggs)
-        checkEggs(input, reasons, span);
-    checkBands(input.bands, reasons);
-    if (!reasons.isEmpty())
-        return reasons;
-
-    if (span.min > double(total))
-        reasons << QCoreApplication::translate("Formula", "%1 superano il peso totale (%2 contro %3)")
-                       .arg(span.eggsInMin
-                                ? QCoreApplication::translate("Formula", "i minimi delle righe e le uova")
-                                : QCoreApplication::translate("Formula", "i minimi delle righe"),
-                            grams(span.min), grams(double(total)));
-    if (span.max < double(total))
-        reasons << QCoreApplication::translate("Formula", "%1 non arrivano al peso totale (%2 contro %3)")
-                       .arg(span.eggsInMax
-                                ? QCoreApplication::translate("Formula", "i massimi delle righe e le uova")
-                                : QCoreApplication::translate("Formula", "i massimi delle righe"),
-                            grams(span.max), grams(double(total)));
-    if (input.goal == Goal::ClosestToCurrent && !(currentRowGrams(input) > 0))
-        reasons << QCoreApplication::translate(
-            "Formula", "Le righe 1-13 non hanno grammi: non c'è un mix attuale a cui avvicinarsi");
-    if (input.goal == Goal::LowestCost)
-        checkPrices(input, reasons);
-    return reasons;
-}
-
 bool showsAsFar(const Input &input, Limit limit, const Proposal &found, double bound)
 {
     const Check mix = check(input, found);
     const std::optional<double> shown = mix.calculated ? shownValue(mix.results, limit) : std::nullopt;
     if (!shown || limit == Limit::BinderMin)
         return false;
-    const double furthest = bound / (wholeScale(input, limit, 0) * double(input.totalGrams));
+    const double furthest = bound / (wholeScale(limitTerms(input, limit, 0)) * double(input.totalGrams));
     const double margin = 1e-9 * std::max(1.0, std::abs(furthest));
     return numbers::roundToDecimals(furthest - margin, 2) == *shown &&
            numbers::roundToDecimals(furthest + margin, 2) == *shown;
@@ -392,7 +219,7 @@ QString reasonsCutShortText()
 // eggs of so many grams, is part of what makes it so whenever the egg row is ticked.
 static QString boundsExcludeTotal(const Input &input)
 {
-    const QString total = grams(double(input.totalGrams));
+    const QString total = gramsText(double(input.totalGrams));
     if (!input.eggs)
         return QCoreApplication::translate("Formula", "le righe mantenute, i minimi e i massimi non "
                                                       "permettono un mix di esattamente %1 in grammi "
@@ -401,7 +228,7 @@ static QString boundsExcludeTotal(const Input &input)
     return QCoreApplication::translate(
                "Formula", "le righe mantenute, i minimi, i massimi e le uova (intere, da %2 l'una) non "
                           "permettono un mix di esattamente %1 in grammi interi")
-        .arg(total, grams(double(input.eggs->gramsPerEgg)));
+        .arg(total, gramsText(double(input.eggs->gramsPerEgg)));
 }
 
 QStringList explainNoMix(const Input &input, MipSolver &solver, const Tightening &tightening)

@@ -9,11 +9,6 @@ namespace formula {
 
 class MipSolver;
 
-// What the input alone shows, before any solving: a total out of range, bounds that
-// contradict each other or the total, a row kept at grams that are not whole, a missing
-// price for the cheapest mix. Empty when nothing is wrong.
-QStringList inputProblems(const Input &input);
-
 // Why the solver found no mix: the bounds that admit no mix of the total, or for each
 // limit that cannot be met the best the ingredients reach, first with the bounds alone,
 // then with the other limits kept. Every reach is solved and recomputed by the

@@ -184,6 +184,27 @@ double constraintEdge(double edge, Limit limit, double tightening)
     return isMin(limit) ? edge - kHalfStep + tightening : edge + kHalfStep - tightening;
 }
 
+LimitTerms limitTerms(const Input &input, Limit limit, double edge)
+{
+    LimitTerms terms{limit, isMin(limit), edge, {}, std::nullopt};
+    for (const Candidate &row : input.rows)
+        terms.rowValues << rowCoefficient(row, limit);
+    if (input.eggs && limit != Limit::BinderMin)
+        terms.eggValue = eggCoefficient(*input.eggs, limit);
+    return terms;
+}
+
+QList<LimitTerms> admittedLimits(const Input &input, const QList<Limit> &without,
+                                 const Tightening &tightening)
+{
+    QList<LimitTerms> admitted;
+    for (Limit limit : activeLimits(input.bands))
+        if (!without.contains(limit))
+            admitted << limitTerms(
+                input, limit, constraintEdge(*edgeOf(input.bands, limit), limit, tightening[size_t(limit)]));
+    return admitted;
+}
+
 double arithmeticSlack(Limit limit)
 {
     // Seven digits of an index of at most 5, with thirteen roundings on the way.

@@ -54,6 +54,19 @@ bool meets(const MixResults &results, const Bands &bands, Limit limit);
 double rowCoefficient(const Candidate &row, Limit limit);
 double eggCoefficient(const Eggs &eggs, Limit limit); // per gram of egg; 0 for the binder
 
+// A limit as the program takes it: its side, the edge of its constraint, and what each
+// row (in the order of the input) and each gram of egg brings to its sum. The eggs bring
+// nothing when there are none, and never to the binder index.
+struct LimitTerms
+{
+    Limit limit;
+    bool min;
+    double edge;
+    QList<double> rowValues;
+    std::optional<double> eggValue;
+};
+LimitTerms limitTerms(const Input &input, Limit limit, double edge);
+
 // Per limit, how far inside the shown edge the program asks the true value to be
 // (percent or index points). 0 puts the constraint exactly on the edge the two-decimal
 // rounding allows (a minimum of 3 % admits 2,995 %, which shows as 3,00 %).
@@ -62,6 +75,11 @@ using Tightening = std::array<double, kLimitCount>;
 // The edge of the linear constraint for a limit, after tightening: 2,995 for "at least
 // 3 %" untightened, 8,005 for "at most 8 %".
 double constraintEdge(double edge, Limit limit, double tightening);
+
+// Every active limit but those `without`, at its constraint edge after tightening: all
+// the program needs of the bands.
+QList<LimitTerms> admittedLimits(const Input &input, const QList<Limit> &without,
+                                 const Tightening &tightening);
 
 // The smallest step by which the check's own arithmetic can miss an edge the program
 // keeps exactly: the binder index is summed in single precision (about seven digits), the

@@ -1,20 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formulaproblem.h"
 
+#include "formulainput.h"
 #include "numbers.h"
 
 #include <cmath>
 
 namespace formula {
 namespace {
-
-double currentRowGrams(const Input &input)
-{
-    double sum = 0;
-    for (const Candidate &c : input.rows)
-        sum += c.currentGrams;
-    return sum;
-}
 
 double currentEggCount(const Input &input)
 {
@@ -31,11 +24,6 @@ int decimalPlaces(double value)
     const QString text = numbers::plainText(value);
     const qsizetype comma = text.indexOf(u',');
     return comma < 0 ? 0 : int(text.size() - comma - 1);
-}
-
-int gramsPerEgg(const Input &input)
-{
-    return input.eggs ? input.eggs->gramsPerEgg : 0;
 }
 
 void addGramsAndEggs(const Input &input, MipProblem &problem)
@@ -73,12 +61,9 @@ void addTotal(const Input &input, const Layout &layout, MipProblem &problem)
 void addLimits(const Input &input, const Layout &layout, const QList<Limit> &without,
                const Tightening &tightening, MipProblem &problem)
 {
-    for (Limit limit : activeLimits(input.bands)) {
-        if (without.contains(limit))
-            continue;
-        const double edge = constraintEdge(*edgeOf(input.bands, limit), limit, tightening[size_t(limit)]);
-        problem.constraints << limitConstraint(input, layout, limit, edge);
-        if (limit == Limit::BinderMin) {
+    for (const LimitTerms &terms : admittedLimits(input, without, tightening)) {
+        problem.constraints << limitConstraint(terms, layout, gramsPerEgg(input));
+        if (terms.limit == Limit::BinderMin) {
             MipConstraint weighed{QStringLiteral("legante peso"), {}, 1.0, std::nullopt};
             for (int index : layout.grams)
                 weighed.terms << qMakePair(index, 1.0);
@@ -200,42 +185,41 @@ QString constraintName(Limit limit)
     return QString::fromUtf8(names[size_t(limit)]);
 }
 
-MipConstraint limitConstraint(const Input &input, const Layout &layout, Limit limit, double edge)
+MipConstraint limitConstraint(const LimitTerms &terms, const Layout &layout, int gramsPerEgg)
 {
     // Relative to the edge every term is small and the bound is 0, whatever the total:
     // sum(grams x (value - edge)) >= 0 (<= 0 for a maximum). Scaled to whole numbers, a
     // whole-gram mix gives a whole sum, so the solver's tolerances cannot let a mix that
     // falls short by a hair through, nor cut off one exactly on the edge.
-    const double scale = wholeScale(input, limit, edge);
+    const double edge = terms.edge;
+    const double scale = wholeScale(terms);
     auto relative = [&](double value) {
         return scale > 1 ? double(std::llround(value * scale) - std::llround(edge * scale)) : value - edge;
     };
-    MipConstraint c{constraintName(limit), {}, std::nullopt, std::nullopt};
-    for (int k = 0; k < input.rows.size(); ++k)
-        c.terms << qMakePair(layout.grams[k], relative(rowCoefficient(input.rows[k], limit)));
-    // Eggs never enter the binder index.
-    if (layout.eggs >= 0 && limit != Limit::BinderMin)
-        c.terms << qMakePair(layout.eggs,
-                             relative(eggCoefficient(*input.eggs, limit)) * input.eggs->gramsPerEgg);
+    MipConstraint c{constraintName(terms.limit), {}, std::nullopt, std::nullopt};
+    for (int k = 0; k < terms.rowValues.size(); ++k)
+        c.terms << qMakePair(layout.grams[k], relative(terms.rowValues[k]));
+    if (layout.eggs >= 0 && terms.eggValue)
+        c.terms << qMakePair(layout.eggs, relative(*terms.eggValue) * gramsPerEgg);
     // Two decimals round half away from zero: 2,995 shows as 3,00 but 8,005 as 8,01 and
     // -0,505 as -0,51, so an edge on the far side of zero from its limit is not inside.
     // A whole sum is strictly above 0 exactly when it is at least 1.
-    const bool inside = isMin(limit) ? edge >= 0 : edge < 0;
+    const bool inside = terms.min ? edge >= 0 : edge < 0;
     const double bound = inside || scale == 1 ? 0 : 1;
-    if (isMin(limit))
+    if (terms.min)
         c.lower = bound;
     else
         c.upper = -bound;
     return c;
 }
 
-double wholeScale(const Input &input, Limit limit, double edge)
+double wholeScale(const LimitTerms &terms)
 {
-    int places = decimalPlaces(edge);
-    for (const Candidate &c : input.rows)
-        places = std::max(places, decimalPlaces(rowCoefficient(c, limit)));
-    if (input.eggs && limit != Limit::BinderMin)
-        places = std::max(places, decimalPlaces(eggCoefficient(*input.eggs, limit)));
+    int places = decimalPlaces(terms.edge);
+    for (double value : terms.rowValues)
+        places = std::max(places, decimalPlaces(value));
+    if (terms.eggValue)
+        places = std::max(places, decimalPlaces(*terms.eggValue));
     return places <= kMostScaledPlaces ? std::pow(10.0, places) : 1;
 }
 

@@ -50,13 +50,14 @@ MipProblem buildProblemAtEggCount(const Input &input, const Tightening &tighteni
 MipProblem buildFeasibility(const Input &input, const QList<Limit> &without,
                             const Tightening &tightening = {});
 
-// The constraint of one limit at `edge` (already moved for the two-decimal rounding).
-MipConstraint limitConstraint(const Input &input, const Layout &layout, Limit limit, double edge);
+// The constraint of one limit at its edge (already moved for the two-decimal rounding),
+// over the grams and eggs of `layout`, `gramsPerEgg` grams to an egg.
+MipConstraint limitConstraint(const LimitTerms &terms, const Layout &layout, int gramsPerEgg);
 
 // The power of ten that makes every value of a limit's constraint and its edge whole
 // (1000 for values with one decimal and the edge 2,995), or 1 when one has too many
 // decimals for that.
-double wholeScale(const Input &input, Limit limit, double edge);
+double wholeScale(const LimitTerms &terms);
 
 // Name of a limit's constraint: "proteine min", "legante min".
 QString constraintName(Limit limit);
