@@ -87,6 +87,18 @@ struct Input
     qint64 totalGrams = 0; // eggs included
     Bands bands = defaultBands();
     Goal goal = Goal::LowestCost;
+
+    // What the worksheet holds today, which the closest goal scales: the grams of the
+    // rows, and the eggs' count and grams each (0 without an egg row).
+    double currentRowGrams() const
+    {
+        double sum = 0;
+        for (const Candidate &c : rows)
+            sum += c.currentGrams;
+        return sum;
+    }
+    double currentEggCount() const { return eggs ? eggs->currentCount : 0; }
+    int gramsPerEgg() const { return eggs ? eggs->gramsPerEgg : 0; }
 };
 
 // Totals above this are refused (ten tonnes): far beyond any bait, and well inside the

@@ -58,7 +58,7 @@ std::optional<Proposal> furthestLinear(const Input &input, MipSolver &solver, Mi
 {
     const Layout layout = layoutOf(input);
     for (const auto &[index, coefficient] :
-         limitConstraint(limitTerms(input, limit, 0), layout, gramsPerEgg(input)).terms)
+         limitConstraint(limitTerms(input, limit, 0), layout, input.gramsPerEgg()).terms)
         problem.variables[index].objective = coefficient;
     problem.maximise = isMin(limit);
     if (const MipSolution quick = solver.solveWithin(problem, kQuickReachSteps);

@@ -137,14 +137,6 @@ QString gramsText(double value)
     return (whole ? numbers::integerText(qint64(value)) : numbers::plainText(value)) + QStringLiteral(" g");
 }
 
-double currentRowGrams(const Input &input)
-{
-    double sum = 0;
-    for (const Candidate &c : input.rows)
-        sum += c.currentGrams;
-    return sum;
-}
-
 QStringList inputProblems(const Input &input)
 {
     const qint64 total = input.totalGrams;
@@ -179,17 +171,12 @@ QStringList inputProblems(const Input &input)
                                 ? QCoreApplication::translate("Formula", "i massimi delle righe e le uova")
                                 : QCoreApplication::translate("Formula", "i massimi delle righe"),
                             gramsText(span.max), gramsText(double(total)));
-    if (input.goal == Goal::ClosestToCurrent && !(currentRowGrams(input) > 0))
+    if (input.goal == Goal::ClosestToCurrent && !(input.currentRowGrams() > 0))
         reasons << QCoreApplication::translate(
             "Formula", "Le righe 1-13 non hanno grammi: non c'è un mix attuale a cui avvicinarsi");
     if (input.goal == Goal::LowestCost)
         checkPrices(input, reasons);
     return reasons;
-}
-
-int gramsPerEgg(const Input &input)
-{
-    return input.eggs ? input.eggs->gramsPerEgg : 0;
 }
 
 } // namespace formula

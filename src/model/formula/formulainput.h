@@ -17,10 +17,4 @@ QStringList inputProblems(const Input &input);
 // Whole grams grouped in thousands, as every figure of the program: "10.000.000 g".
 QString gramsText(double value);
 
-// The grams typed today in the rows, the eggs left out: what the closest mix scales.
-double currentRowGrams(const Input &input);
-
-// The grams of one egg of the egg row; 0 without eggs.
-int gramsPerEgg(const Input &input);
-
 } // namespace formula

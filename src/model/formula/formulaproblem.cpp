@@ -1,18 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formulaproblem.h"
 
-#include "formulainput.h"
 #include "numbers.h"
 
 #include <cmath>
 
 namespace formula {
 namespace {
-
-double currentEggCount(const Input &input)
-{
-    return input.eggs ? input.eggs->currentCount : 0;
-}
 
 // Beyond this many decimals a value is kept as it is: scaled to a whole number it would
 // outgrow the precision of the solver's arithmetic.
@@ -54,7 +48,7 @@ void addTotal(const Input &input, const Layout &layout, MipProblem &problem)
     for (int index : layout.grams)
         total.terms << qMakePair(index, 1.0);
     if (layout.eggs >= 0)
-        total.terms << qMakePair(layout.eggs, double(gramsPerEgg(input)));
+        total.terms << qMakePair(layout.eggs, double(input.gramsPerEgg()));
     problem.constraints << total;
 }
 
@@ -62,7 +56,7 @@ void addLimits(const Input &input, const Layout &layout, const QList<Limit> &wit
                const Tightening &tightening, MipProblem &problem)
 {
     for (const LimitTerms &terms : admittedLimits(input, without, tightening)) {
-        problem.constraints << limitConstraint(terms, layout, gramsPerEgg(input));
+        problem.constraints << limitConstraint(terms, layout, input.gramsPerEgg());
         if (terms.limit == Limit::BinderMin) {
             MipConstraint weighed{QStringLiteral("legante peso"), {}, 1.0, std::nullopt};
             for (int index : layout.grams)
@@ -118,9 +112,9 @@ void addWholeDistances(const Input &input, const Layout &layout, double eggCount
 // in the eggs.
 void addDistances(const Input &input, const Layout &layout, MipProblem &problem)
 {
-    const double rows = currentRowGrams(input);
+    const double rows = input.currentRowGrams();
     const double total = double(input.totalGrams);
-    const double perEgg = gramsPerEgg(input);
+    const double perEgg = input.gramsPerEgg();
     for (int k = 0; k < input.rows.size(); ++k) {
         const Candidate &c = input.rows[k];
         const int d = layout.rowDistances[k];
@@ -265,10 +259,10 @@ MipProblem buildProblemAtEggCount(const Input &input, const Tightening &tighteni
 
 QList<double> targetGrams(const Input &input, double eggCount)
 {
-    const double rows = currentRowGrams(input);
+    const double rows = input.currentRowGrams();
     if (!(rows > 0))
         return {};
-    const double left = double(input.totalGrams) - gramsPerEgg(input) * eggCount;
+    const double left = double(input.totalGrams) - input.gramsPerEgg() * eggCount;
     QList<double> targets;
     for (const Candidate &c : input.rows)
         targets << c.currentGrams / rows * left;
@@ -277,10 +271,10 @@ QList<double> targetGrams(const Input &input, double eggCount)
 
 double targetEggCount(const Input &input)
 {
-    const double currentTotal = currentRowGrams(input) + gramsPerEgg(input) * currentEggCount(input);
+    const double currentTotal = input.currentRowGrams() + input.gramsPerEgg() * input.currentEggCount();
     if (!(currentTotal > 0))
         return 0;
-    return currentEggCount(input) * double(input.totalGrams) / currentTotal;
+    return input.currentEggCount() * double(input.totalGrams) / currentTotal;
 }
 
 } // namespace formula
