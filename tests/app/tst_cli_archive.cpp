@@ -92,18 +92,20 @@ private slots:
         QVERIFY(run.err.contains(QStringLiteral("non esiste")));
     }
 
+    // Each recipe is marked against the first, not against the one before it: the third
+    // is the second again, and still differs from the first.
     void compareMarksTheDifferences()
     {
-        const Run run =
-            cli({"compare", dir.filePath(QStringLiteral("ricetta_uova.txt")),
-                 dir.filePath(QStringLiteral("ricetta_sbilanciata.txt")), "--ingredients", prices});
+        const QString unbalanced = dir.filePath(QStringLiteral("ricetta_sbilanciata.txt"));
+        const Run run = cli({"compare", dir.filePath(QStringLiteral("ricetta_uova.txt")), unbalanced,
+                             unbalanced, "--ingredients", prices});
         QCOMPARE(run.exitCode, 0);
         const QStringList out = run.out.split(u'\n');
-        QCOMPARE(out.first(), QStringLiteral("\tBoilie al latte\tMix magro"));
-        QVERIFY(out.contains(QStringLiteral("SEMOLINO\t-\t300 g · 50,00% *")));
-        QVERIFY(out.contains(QStringLiteral("Grassi %\t6,62%\t1,77% (-4,85) *")));
-        QVERIFY(out.contains(QStringLiteral("Bilancio Grassi (3-8%)\tnel range\tsotto *")));
-        QVERIFY(out.contains(QStringLiteral("Costo al kg\t4,70 €/kg\t4,17 €/kg *")));
+        QCOMPARE(out.first(), QStringLiteral("\tBoilie al latte\tMix magro\tMix magro"));
+        QVERIFY(out.contains(QStringLiteral("SEMOLINO\t-\t300 g · 50,00% *\t300 g · 50,00% *")));
+        QVERIFY(out.contains(QStringLiteral("Grassi %\t6,62%\t1,77% (-4,85) *\t1,77% (-4,85) *")));
+        QVERIFY(out.contains(QStringLiteral("Bilancio Grassi (3-8%)\tnel range\tsotto *\tsotto *")));
+        QVERIFY(out.contains(QStringLiteral("Costo al kg\t4,70 €/kg\t4,17 €/kg *\t4,17 €/kg *")));
     }
 
     void compareRefuses_data()

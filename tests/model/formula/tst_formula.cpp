@@ -528,6 +528,9 @@ private slots:
             << input({ing(1, "A", 20, 5, 50), ing(2, "B", 20, 5, 50, 1)}, 1000, defaultBands(),
                      Goal::LowestCost, wholeEggs(2))
             << QStringList{"manca il prezzo di A", "manca il prezzo di UOVO INTERO GALLINA"};
+        QTest::newRow("free eggs with no maximum need their price")
+            << input({ing(1, "A", 20, 5, 50, 1)}, 1000, defaultBands(), Goal::LowestCost, wholeEggs(2, true))
+            << QStringList{"manca il prezzo di UOVO INTERO GALLINA"};
         QTest::newRow("closest without a current mix")
             << input(lean, 1000, defaultBands(), Goal::ClosestToCurrent)
             << QStringList{"Le righe 1-13 non hanno grammi: non c'è un mix attuale a cui avvicinarsi"};
