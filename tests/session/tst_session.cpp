@@ -346,6 +346,12 @@ private slots:
         QTest::newRow("an empty last row gone")
             << Setup([](Worksheet &w) { w.setText(Aggiunta2, QString()); });
         QTest::newRow("eggs switched off") << Setup([](Worksheet &w) { w.setChecked(false); });
+        // The closest mix scales the grams and eggs typed: other ones make another target.
+        QTest::newRow("another egg count") << Setup(
+            [](Worksheet &w) { w.setText(NumeroUova, QString::number(w.text(NumeroUova).toInt() + 1)); });
+        QTest::newRow("other grams on a row") << Setup([](Worksheet &w) {
+            w.setText(peso(1), QString::number(numbers::valueOrZero(w.text(peso(1))) + 7));
+        });
         QTest::newRow("another egg kind") << Setup(
             [](Worksheet &w) { w.select(componente(kEggRow), QStringLiteral("TUORLO (IL ROSSO)")); });
     }
