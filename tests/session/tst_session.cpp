@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogue.h"
 #include "fakechooser.h"
 #include "formulaentry.h"
 #include "messages.h"
@@ -346,11 +347,17 @@ private slots:
         QTest::newRow("an empty last row gone")
             << Setup([](Worksheet &w) { w.setText(Aggiunta2, QString()); });
         QTest::newRow("eggs switched off") << Setup([](Worksheet &w) { w.setChecked(false); });
-        // The closest mix scales the grams and eggs typed: other ones make another target.
-        QTest::newRow("another egg count") << Setup(
-            [](Worksheet &w) { w.setText(NumeroUova, QString::number(w.text(NumeroUova).toInt() + 1)); });
-        QTest::newRow("other grams on a row") << Setup([](Worksheet &w) {
+        // The closest mix scales the grams and eggs typed: others of the same total make
+        // another target.
+        QTest::newRow("grams moved between rows") << Setup([](Worksheet &w) {
             w.setText(peso(1), QString::number(numbers::valueOrZero(w.text(peso(1))) + 7));
+            w.setText(peso(3), QString::number(numbers::valueOrZero(w.text(peso(3))) - 7));
+        });
+        QTest::newRow("an egg more, its weight off a row") << Setup([](Worksheet &w) {
+            w.setText(NumeroUova, QString::number(w.text(NumeroUova).toInt() + 1));
+            w.setText(peso(1),
+                      QString::number(numbers::valueOrZero(w.text(peso(1))) -
+                                      catalogue::findEggKind(w.text(componente(kEggRow)))->gramsPerEgg));
         });
         QTest::newRow("another egg kind") << Setup(
             [](Worksheet &w) { w.select(componente(kEggRow), QStringLiteral("TUORLO (IL ROSSO)")); });
