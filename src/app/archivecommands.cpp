@@ -2,6 +2,7 @@
 #include "archivecommands.h"
 
 #include "comparison.h"
+#include "csvrecords.h"
 #include "librarymodel.h"
 #include "libraryscan.h"
 #include "librarytexts.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -30,13 +32,6 @@ enum Exit
 const char *const kCsvColumns[LibraryModel::ColumnCount] = {
     "file",        "ricetta",      "modificata", "peso_totale", "proteine", "grassi",
     "carboidrati", "digeribilita", "legante",    "bilancio",    "costo_kg", "risultati_salvati"};
-
-QString csvField(const QString &text)
-{
-    if (!text.contains(u';') && !text.contains(u'"'))
-        return text;
-    return u'"' + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
-}
 
 // The cost as a number for a spreadsheet; the missing price as the window says it.
 QString csvCell(const library::Entry &entry, int column)
@@ -72,12 +67,14 @@ int list(QStringList args, const personal::Library &ingredients, const Usage &us
     }
     std::sort(entries.begin(), entries.end(),
               [](const auto &a, const auto &b) { return a.relativePath < b.relativePath; });
-    QTextStream out(stdout);
+    QFile out;
+    (void)out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (csv) {
+        // As ingredienti.csv is written: the mark, and the guard against formulas.
         QStringList names;
         for (const char *name : kCsvColumns)
             names.append(QString::fromLatin1(name));
-        out << names.join(u';') << "\r\n";
+        out.write(csvrecords::kByteOrderMark + csvrecords::line(names));
     }
     for (const library::Entry &entry : entries) {
         if (!entry.isRecipe()) {
@@ -86,8 +83,8 @@ int list(QStringList args, const personal::Library &ingredients, const Usage &us
         }
         QStringList cells;
         for (int column = 0; column < LibraryModel::ColumnCount; ++column)
-            cells.append(csv ? csvField(csvCell(entry, column)) : LibraryModel::cellText(entry, column));
-        out << cells.join(csv ? u';' : u'\t') << (csv ? "\r\n" : "\n");
+            cells.append(csv ? csvCell(entry, column) : LibraryModel::cellText(entry, column));
+        out.write(csv ? csvrecords::line(cells) : (cells.join(u'\t') + u'\n').toUtf8());
     }
     return Success;
 }

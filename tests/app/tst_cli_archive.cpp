@@ -85,6 +85,47 @@ private slots:
             QStringLiteral("AVVISO: Impossibile aprire il file: non è una ricetta valida")));
     }
 
+    // A recipe name a spreadsheet would run as a formula comes out as text, behind an
+    // apostrophe; a number keeps its sign; the file starts with the byte-order mark, as
+    // ingredienti.csv does.
+    void csvIsSafeToOpen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("sum") << "=1+1"
+                             << "'=1+1";
+        QTest::newRow("a command") << "=cmd|' /C calc'!A0"
+                                   << "'=cmd|' /C calc'!A0";
+        QTest::newRow("plus") << "+SUM(A1)"
+                              << "'+SUM(A1)";
+        QTest::newRow("minus") << "-2+3"
+                               << "'-2+3";
+        QTest::newRow("at") << "@cmd"
+                            << "'@cmd";
+        QTest::newRow("a negative number") << "-12,5"
+                                           << "-12,5";
+        QTest::newRow("a sign inside") << "Mix =2"
+                                       << "Mix =2";
+    }
+
+    void csvIsSafeToOpen()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, cell);
+        QTemporaryDir folder;
+        QByteArray recipe = readAll(dataFile(QStringLiteral("ricetta_uova.txt")));
+        recipe.replace("\"Boilie al latte\"", '"' + name.toUtf8() + '"');
+        writeAll(folder.filePath(QStringLiteral("r.txt")), recipe);
+        QProcess process;
+        process.start(QStringLiteral(VORNAK_CLI), {"list", folder.path(), "--csv"});
+        QVERIFY(process.waitForFinished());
+        const QByteArray out = process.readAllStandardOutput();
+        QVERIFY(out.startsWith("\xEF\xBB\xBF"
+                               "file;ricetta;"));
+        const QList<QByteArray> lines = out.split('\n');
+        QCOMPARE(lines.value(1).split(';').value(1), cell.toUtf8());
+    }
+
     void listOfAMissingFolderExitsWith2()
     {
         const Run run = cli({"list", dir.filePath(QStringLiteral("non_ce"))});

@@ -2,6 +2,7 @@
 #include "csvrecords.h"
 
 #include "cp1252.h"
+#include "numbers.h"
 
 #include <QStringDecoder>
 
@@ -16,6 +17,26 @@ bool isBlank(QChar c)
 bool isLineEnd(QChar c)
 {
     return c == u'\r' || c == u'\n';
+}
+
+bool beginsFormula(QChar c)
+{
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+}
+
+// Whether the text begins with the apostrophe guarded() puts in front: apostrophes, then
+// what begins a formula.
+bool hasGuard(const QString &text)
+{
+    qsizetype k = 0;
+    while (k < text.size() && text[k] == u'\'')
+        ++k;
+    return k > 0 && k < text.size() && beginsFormula(text[k]);
+}
+
+QString unguarded(const QString &text)
+{
+    return hasGuard(text) ? text.mid(1) : text;
 }
 
 // Reads cells and records, counting lines as it goes.
@@ -59,6 +80,7 @@ private:
             } else if (!quoted(cell.text) && !out.brokenLine) {
                 out.brokenLine = cell.line;
             }
+            cell.text = unguarded(cell.text);
             out.cells << cell;
             if (out.brokenLine)
                 skipRestOfLine();
@@ -139,6 +161,37 @@ QString decodeText(const QByteArray &bytes)
 QList<Record> split(const QString &text)
 {
     return Splitter(text).run();
+}
+
+QString guarded(const QString &text)
+{
+    // A text that itself begins like a guard gets one more, so it reads back as it was.
+    const bool formula = !text.isEmpty() && beginsFormula(text.front()) && !numbers::isNumber(text);
+    return formula || hasGuard(text) ? u'\'' + text : text;
+}
+
+QByteArray field(const QString &text)
+{
+    const QString cell = guarded(text);
+    const bool quoted = cell.contains(u';') || cell.contains(u'"') || cell.contains(u'\n') ||
+                        cell.contains(u'\r') ||
+                        (!cell.isEmpty() && (isBlank(cell.front()) || isBlank(cell.back())));
+    if (!quoted)
+        return cell.toUtf8();
+    QString escaped = cell;
+    escaped.replace(u'"', QStringLiteral("\"\""));
+    return '"' + escaped.toUtf8() + '"';
+}
+
+QByteArray line(const QStringList &fields)
+{
+    QByteArray bytes;
+    for (qsizetype k = 0; k < fields.size(); ++k) {
+        if (k > 0)
+            bytes += ';';
+        bytes += field(fields[k]);
+    }
+    return bytes + "\r\n";
 }
 
 } // namespace csvrecords

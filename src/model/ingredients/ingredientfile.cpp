@@ -25,11 +25,6 @@ namespace {
 constexpr int kFieldCount = 1 + CsvColumnCount;
 constexpr int kShownProblems = 10;
 
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
 bool isHeader(const QStringList &fields)
 {
     const QStringList expected = header().split(u';');
@@ -112,29 +107,6 @@ QString lineProblem(const QStringList &fields, const QHash<QString, int> &seenAt
         if (const Check result = check(CsvPrezzo, out.price); result != Check::Ok)
             return columnReason(CsvPrezzo, out.price, result);
     return QString();
-}
-
-QByteArray csvField(const QString &text)
-{
-    const bool quoted = text.contains(u';') || text.contains(u'"') || text.contains(u'\n') ||
-                        text.contains(u'\r') ||
-                        (!text.isEmpty() && (isBlank(text.front()) || isBlank(text.back())));
-    if (!quoted)
-        return text.toUtf8();
-    QString escaped = text;
-    escaped.replace(u'"', QStringLiteral("\"\""));
-    return '"' + escaped.toUtf8() + '"';
-}
-
-QByteArray csvLine(const QStringList &fields)
-{
-    QByteArray line;
-    for (qsizetype k = 0; k < fields.size(); ++k) {
-        if (k > 0)
-            line += ';';
-        line += csvField(fields[k]);
-    }
-    return line + "\r\n";
 }
 
 } // namespace
@@ -274,11 +246,11 @@ QString missingText(const QString &path)
 QByteArray encode(const Library &library)
 {
     const QString none;
-    QByteArray bytes = "\xEF\xBB\xBF" + header().toUtf8() + "\r\n";
+    QByteArray bytes = csvrecords::kByteOrderMark + header().toUtf8() + "\r\n";
     auto priceOnly = [&](const char *name) {
         const QString entry = QString::fromLatin1(name);
         if (const QString price = library.prices.value(entry); !price.isEmpty())
-            bytes += csvLine({entry, none, none, none, none, none, price});
+            bytes += csvrecords::line({entry, none, none, none, none, none, price});
     };
     for (const catalogue::Ingredient &entry : catalogue::ingredients())
         priceOnly(entry.name);
@@ -289,7 +261,7 @@ QByteArray encode(const Library &library)
         for (const QString &value : ingredient.values)
             fields << value;
         fields << ingredient.price;
-        bytes += csvLine(fields);
+        bytes += csvrecords::line(fields);
     }
     return bytes;
 }

@@ -44,6 +44,12 @@ private slots:
         QTest::newRow("personal with and without price, values kept as written")
             << QByteArray("Mix Luca;22,5;8;45; 3,5 ;-1;4,20\nPastoncino;10;0;0;1;5;\n")
             << QStringList{"Mix Luca|22,5|8|45|3,5|-1|4,20", "Pastoncino|10|0|0|1|5|"} << QStringList();
+        // Written back behind an apostrophe, so a spreadsheet shows them as text, and read
+        // without it.
+        QTest::newRow("names a spreadsheet would run as formulas")
+            << QByteArray("=1+1;1;1;1;3;-1;\n'+SUM(A1);1;1;1;3;0;\n@cmd;1;1;1;3;0;\n''-x;1;1;1;3;0;\n")
+            << QStringList{"=1+1|1|1|1|3|-1|", "+SUM(A1)|1|1|1|3|0|", "@cmd|1|1|1|3|0|", "'-x|1|1|1|3|0|"}
+            << QStringList();
         QTest::newRow("catalogue and egg lines carry only a price")
             << QByteArray("CASEINA;;;;;;12,50\nUOVO INTERO GALLINA;;;;;;0,30\nFARINA DI AVENA;;;;;;\n")
             << QStringList{"CASEINA=12,50", "UOVO INTERO GALLINA=0,30"} << QStringList();
@@ -129,6 +135,15 @@ private slots:
         const auto again = ingredientfile::decode(ingredientfile::encode(result.library));
         QCOMPARE(again.problems, QStringList());
         QCOMPARE(again.library, result.library);
+    }
+
+    // A name a spreadsheet would run is written behind an apostrophe; a negative value,
+    // a number, is not.
+    void formulasAreWrittenAsText()
+    {
+        const auto read = ingredientfile::decode(kHeader + "=1+1;1;1;1;3;-1;\n-MIX;1;1;1;3;-1;\n");
+        const QByteArray written = ingredientfile::encode(read.library);
+        QVERIFY(written.contains("\r\n'=1+1;1;1;1;3;-1;\r\n'-MIX;1;1;1;3;-1;\r\n"));
     }
 
     // Whatever encoding a spreadsheet left, saving from the editor writes UTF-8 with its mark,
