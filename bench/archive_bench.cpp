@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The recipe archive on folders of 1,000 and 10,000 generated recipes: how long until the
 // last line is shown in the window, and the longest the window went without handling
-// events meanwhile (a freeze). Offscreen; the files are written first, so they are in the
-// system's cache as after saving them, but every listing is the first of its window.
+// events meanwhile (a freeze); the same when half the recipes leave the folder at once. Offscreen; the files
+// are written first, so they are in the system's cache as after saving them, but every listing is the first
+// of its window.
 #include "frmarchivio.h"
 #include "recipegenerator.h"
 #include "session.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -69,6 +71,46 @@ Figures listOnce(Session &session, const QString &folder)
     return figures;
 }
 
+// With the list of `folder` shown, every other recipe is moved out of it at once: until
+// the list holds the rest, how long it took and the longest freeze of the window.
+Figures moveHalfOut(Session &session, const QString &folder, int count)
+{
+    FrmArchivio window(session, folder, [](const QString &) {});
+    window.show();
+    bool listed = false;
+    QObject::connect(&window.model(), &LibraryModel::listed, [&] { listed = true; });
+    while (!listed)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    QTemporaryDir away;
+    QDir dir(folder);
+    for (int k = 0; k < count; k += 2) {
+        const QString name = QStringLiteral("ricetta_%1.txt").arg(k, 5, 10, QLatin1Char('0'));
+        QFile::rename(dir.filePath(name), QDir(away.path()).filePath(name));
+    }
+    QElapsedTimer clock;
+    clock.start();
+    Figures figures;
+    qint64 last = clock.nsecsElapsed();
+    QTimer tick;
+    tick.setInterval(0);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        figures.longestGapMs = std::max(figures.longestGapMs, (now - last) / 1e6);
+        last = now;
+    });
+    tick.start();
+    while (window.model().rowCount() != count / 2)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    window.view()->repaint();
+    figures.listedMs = clock.nsecsElapsed() / 1e6;
+    // Back, for the next round.
+    for (int k = 0; k < count; k += 2) {
+        const QString name = QStringLiteral("ricetta_%1.txt").arg(k, 5, 10, QLatin1Char('0'));
+        QFile::rename(QDir(away.path()).filePath(name), dir.filePath(name));
+    }
+    return figures;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -101,6 +143,20 @@ int main(int argc, char *argv[])
         out << QStringLiteral("archive of %1 recipes, longest freeze: %2 ms\n")
                    .arg(count)
                    .arg(gaps[rounds / 2], 0, 'f', 1);
+        QList<double> followed, moveGaps;
+        for (int round = 0; round < rounds; ++round) {
+            const Figures f = moveHalfOut(session, folder.path(), count);
+            followed.append(f.listedMs);
+            moveGaps.append(f.longestGapMs);
+        }
+        std::sort(followed.begin(), followed.end());
+        std::sort(moveGaps.begin(), moveGaps.end());
+        out << QStringLiteral("archive of %1 recipes, half moved out, list follows: %2 ms\n")
+                   .arg(count)
+                   .arg(followed[rounds / 2], 0, 'f', 0);
+        out << QStringLiteral("archive of %1 recipes, half moved out, longest freeze: %2 ms\n")
+                   .arg(count)
+                   .arg(moveGaps[rounds / 2], 0, 'f', 1);
         out.flush();
     }
     return 0;
