@@ -9,6 +9,9 @@
 #include <QSet>
 #include <QThread>
 
+#include <algorithm>
+#include <functional>
+
 using library::Entry;
 
 namespace {
@@ -182,16 +185,44 @@ void LibraryModel::merge(const QList<Entry> &entries)
 
 void LibraryModel::remove(const QStringList &paths)
 {
-    for (const QString &path : paths) {
-        const auto at = m_rowOfPath.constFind(path);
-        if (at == m_rowOfPath.constEnd())
-            continue;
-        const int row = *at;
-        beginRemoveRows({}, row, row);
-        m_entries.removeAt(row);
+    QList<int> rows;
+    for (const QString &path : paths)
+        if (const auto at = m_rowOfPath.constFind(path); at != m_rowOfPath.constEnd())
+            rows.append(*at);
+    if (rows.isEmpty())
+        return;
+    // Runs of neighbouring rows, from the last, so the rows before a run keep their numbers.
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QList<std::pair<int, int>> runs; // first and last row of each
+    for (int row : std::as_const(rows)) {
+        if (!runs.isEmpty() && runs.last().first == row + 1)
+            runs.last().first = row;
+        else
+            runs.append({row, row});
+    }
+    // Thousands of scattered rows, as when half a folder moves away, are one reset: a
+    // signal for each would have every view and filter take them in one at a time.
+    constexpr qsizetype kMostRuns = 64;
+    if (runs.size() > kMostRuns) {
+        beginResetModel();
+        const QSet<int> gone(rows.begin(), rows.end());
+        QList<Entry> kept;
+        kept.reserve(m_entries.size() - rows.size());
+        for (int row = 0; row < m_entries.size(); ++row)
+            if (!gone.contains(row))
+                kept.append(std::move(m_entries[row]));
+        m_entries = std::move(kept);
         rebuildIndex();
+        endResetModel();
+        return;
+    }
+    for (const auto &[first, last] : std::as_const(runs)) {
+        beginRemoveRows({}, first, last);
+        m_entries.remove(first, last - first + 1);
         endRemoveRows();
     }
+    rebuildIndex();
 }
 
 void LibraryModel::rebuildIndex()

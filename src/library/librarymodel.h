@@ -58,6 +58,8 @@ public:
 
     const QList<library::Entry> &entries() const { return m_entries; }
     const library::Entry &entry(int row) const { return m_entries.at(row); }
+    // The row of the file at `path`, or -1 when it is not listed.
+    int rowOf(const QString &path) const { return m_rowOfPath.value(path, -1); }
     bool busy() const { return m_running != 0; }
 
     int rowCount(const QModelIndex &parent = {}) const override;

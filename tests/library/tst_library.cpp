@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QSignalSpy>
+#include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -268,6 +269,55 @@ private slots:
         const bool matched = library::matches(entry, needle);
         language::install(language::Language::Italian);
         QCOMPARE(matched, found);
+    }
+
+    // Recipes leaving the folder, a few or hundreds, in runs or scattered: the list keeps
+    // exactly the rest, each row where the model's index says, and a sorted view agrees.
+    void theListKeepsExactlyWhatStays_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("step"); // every step-th file from `from` on leaves
+        QTest::newRow("the last ten") << 100 << 90 << 1;
+        QTest::newRow("a few scattered") << 100 << 3 << 20;
+        QTest::newRow("every other of 400") << 400 << 0 << 2;
+        QTest::newRow("all") << 100 << 0 << 1;
+    }
+
+    void theListKeepsExactlyWhatStays()
+    {
+        QFETCH(int, count);
+        QFETCH(int, from);
+        QFETCH(int, step);
+        QTemporaryDir folder, away;
+        QRandomGenerator rng(11);
+        QStringList staying;
+        for (int k = 0; k < count; ++k) {
+            const QString name = QStringLiteral("r%1.txt").arg(k, 3, 10, QLatin1Char('0'));
+            recipegenerator::write(rng, QDir(folder.path()).filePath(name), name);
+            if (k < from || (k - from) % step != 0)
+                staying.append(name);
+        }
+        LibraryModel model;
+        QSortFilterProxyModel view;
+        view.setSourceModel(&model);
+        view.sort(LibraryModel::FileColumn);
+        QSignalSpy listed(&model, &LibraryModel::listed);
+        model.setFolder(folder.path());
+        QTRY_VERIFY(!listed.isEmpty());
+        QCOMPARE(model.rowCount(), count);
+        for (int k = from; k < count; k += step) {
+            const QString name = QStringLiteral("r%1.txt").arg(k, 3, 10, QLatin1Char('0'));
+            QVERIFY(QFile::rename(QDir(folder.path()).filePath(name), QDir(away.path()).filePath(name)));
+        }
+        QTRY_COMPARE(model.rowCount(), int(staying.size()));
+        QTRY_VERIFY(!model.busy());
+        QStringList shown;
+        for (int row = 0; row < view.rowCount(); ++row)
+            shown.append(view.index(row, LibraryModel::FileColumn).data().toString());
+        QCOMPARE(shown, staying);
+        for (int row = 0; row < model.rowCount(); ++row)
+            QCOMPARE(model.rowOf(model.entry(row).path), row);
     }
 
     // The model fills from its thread and follows the folder: saved, renamed, removed.
