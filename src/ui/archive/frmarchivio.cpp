@@ -84,10 +84,31 @@ void FrmArchivio::followModel()
         m_progress->hide();
         updateCounts();
     });
+    // Many files gone at once come as one reset, which would drop the selection: the
+    // recipes still listed stay selected.
+    connect(&m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        m_keptSelection.clear();
+        for (const library::Entry &entry : selectedEntries())
+            m_keptSelection.append(entry.path);
+    });
+    connect(&m_model, &QAbstractItemModel::modelReset, this, &FrmArchivio::restoreSelection);
     connect(&m_model, &LibraryModel::folderProblem, this, [this](const QString &problem) {
         m_folderProblem = tr("Impossibile leggere la cartella: %1").arg(problem);
         updateCounts();
     });
+}
+
+void FrmArchivio::restoreSelection()
+{
+    QItemSelection selection;
+    for (const QString &path : std::as_const(m_keptSelection))
+        if (const int row = m_model.rowOf(path); row >= 0)
+            if (const QModelIndex at = m_proxy->mapFromSource(m_model.index(row, 0)); at.isValid())
+                selection.select(at, at);
+    m_keptSelection.clear();
+    if (!selection.isEmpty())
+        m_view->selectionModel()->select(selection,
+                                         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 QWidget *FrmArchivio::buildTop()

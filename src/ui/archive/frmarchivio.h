@@ -49,6 +49,7 @@ private:
     QWidget *buildTop();
     // The progress bar, the counts and the columns' widths follow the model as it reads.
     void followModel();
+    void restoreSelection();
     QWidget *buildBottom();
     void showFolder(const QString &folder);
     void updateCounts();
@@ -71,4 +72,5 @@ private:
     QPushButton *m_compareButton = nullptr;
     QString m_folderProblem; // why the folder shown lists nothing, while it stands
     bool m_fitted = false;
+    QStringList m_keptSelection; // the selected files' paths across a reset of the list
 };

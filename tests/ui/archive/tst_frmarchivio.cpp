@@ -6,6 +6,7 @@
 #include "modalwatcher.h"
 #include "pagerenderer.h"
 #include "pagetext.h"
+#include "recipegenerator.h"
 #include "remembered.h"
 #include "testfiles.h"
 #include "usersettings.h"
@@ -129,6 +130,35 @@ private slots:
         QTRY_VERIFY(!window->model().busy());
         QCOMPARE(counts->text(),
                  QStringLiteral("Impossibile leggere la cartella: la cartella «%1» non esiste").arg(gone));
+    }
+
+    // Half a large folder moved away at once: the recipes selected that stay, stay selected.
+    void selectionSurvivesManyFilesLeaving()
+    {
+        QTemporaryDir big, away;
+        QRandomGenerator rng(5);
+        for (int k = 0; k < 300; ++k)
+            recipegenerator::write(rng,
+                                   big.filePath(QStringLiteral("r%1.txt").arg(k, 3, 10, QLatin1Char('0'))),
+                                   QStringLiteral("R%1").arg(k));
+        remembered::setArchiveFolder(big.path());
+        window->close();
+        QTRY_VERIFY(!form->archiveWindow());
+        form->findChild<QAction *>(QStringLiteral("mnuArchivio"))->trigger();
+        window = form->archiveWindow();
+        QTRY_VERIFY(window->model().rowCount() == 300 && !window->model().busy());
+        select({QStringLiteral("r001.txt"), QStringLiteral("r002.txt"), QStringLiteral("r151.txt")});
+        for (int k = 0; k < 300; k += 2) {
+            const QString name = QStringLiteral("r%1.txt").arg(k, 3, 10, QLatin1Char('0'));
+            QVERIFY(QFile::rename(big.filePath(name), away.filePath(name)));
+        }
+        QTRY_VERIFY(window->model().rowCount() == 150 && !window->model().busy());
+        QStringList selected;
+        for (const QModelIndex &row :
+             window->view()->selectionModel()->selectedRows(LibraryModel::FileColumn))
+            selected.append(row.data().toString());
+        selected.sort();
+        QCOMPARE(selected, QStringList({QStringLiteral("r001.txt"), QStringLiteral("r151.txt")}));
     }
 
     void sortsByAnyColumn_data()
