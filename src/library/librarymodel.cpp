@@ -6,6 +6,7 @@
 #include "usertext.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSet>
 #include <QThread>
 
@@ -66,7 +67,11 @@ LibraryModel::LibraryModel(QObject *parent) : QAbstractTableModel(parent)
     m_changed.setSingleShot(true);
     m_changed.setInterval(150);
     connect(&m_changed, &QTimer::timeout, this, [this] { startScan(false); });
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_changed.start(); });
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this](const QString &path) {
+        // The folder above is watched only for the folder itself renamed, removed or back.
+        if (path != m_above || QFileInfo(m_folder).isDir() == m_folderGone)
+            m_changed.start();
+    });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { m_changed.start(); });
 }
 
@@ -142,6 +147,7 @@ void LibraryModel::take(quint64 generation, library::ScanBatch batch)
 {
     if (generation != m_generation)
         return; // a pass over another folder, or one given up
+    m_folderGone = !batch.problem.isEmpty();
     if (!batch.problem.isEmpty()) {
         remove(QStringList(m_rowOfPath.keys()));
         watch(QStringList());
@@ -235,11 +241,18 @@ void LibraryModel::rebuildIndex()
 void LibraryModel::watch(const QStringList &folders)
 {
     const QStringList before = m_watcher.directories();
-    const QSet<QString> wanted(folders.begin(), folders.end());
+    // A folder renamed or removed shows only in the folder above it.
+    const QString folder = QFileInfo(m_folder).absoluteFilePath();
+    m_above = QFileInfo(folder).absolutePath();
+    if (m_above == folder)
+        m_above.clear(); // "/" has none
+    QSet<QString> wanted(folders.begin(), folders.end());
+    if (!m_above.isEmpty())
+        wanted.insert(m_above);
     for (const QString &folder : before)
         if (!wanted.contains(folder))
             m_watcher.removePath(folder);
-    for (const QString &folder : folders)
+    for (const QString &folder : std::as_const(wanted))
         if (!before.contains(folder))
             m_watcher.addPath(folder);
 }

@@ -92,6 +92,8 @@ private:
     QList<library::Entry> m_entries;
     QHash<QString, int> m_rowOfPath;
     QFileSystemWatcher m_watcher;
+    QString m_above;           // the folder that holds the one listed, watched for its name
+    bool m_folderGone = false; // the last pass found no folder to read
     QTimer m_changed;
     quint64 m_generation = 0;
     int m_running = 0;

@@ -369,6 +369,29 @@ private slots:
         QTRY_VERIFY(!gone.isEmpty());
         QCOMPARE(model.rowCount(), 0);
     }
+
+    // The folder itself renamed: the list says so with its path and empties, rather than
+    // showing recipes that are no longer where it says; named back, it lists them again.
+    void aRenamedFolderIsSaid()
+    {
+        QTemporaryDir parent;
+        const QString folder = parent.filePath(QStringLiteral("ricette"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")), folder + QStringLiteral("/a.txt")));
+        LibraryModel model;
+        QSignalSpy listed(&model, &LibraryModel::listed);
+        model.setFolder(folder);
+        QTRY_VERIFY(!listed.isEmpty());
+        QCOMPARE(model.rowCount(), 1);
+        QSignalSpy gone(&model, &LibraryModel::folderProblem);
+        QVERIFY(QDir(parent.path()).rename(QStringLiteral("ricette"), QStringLiteral("vecchie")));
+        QTRY_VERIFY(!gone.isEmpty());
+        QVERIFY(gone.first().first().toString().contains(folder));
+        QCOMPARE(model.rowCount(), 0);
+        // Back under its name, it is listed again.
+        QVERIFY(QDir(parent.path()).rename(QStringLiteral("vecchie"), QStringLiteral("ricette")));
+        QTRY_COMPARE(model.rowCount(), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLibrary)

@@ -70,6 +70,7 @@ FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<
 void FrmArchivio::followModel()
 {
     connect(&m_model, &LibraryModel::progress, this, [this](int done, int total) {
+        m_folderProblem.clear(); // read after all: a folder that came back
         m_progress->setMaximum(qMax(total, 1));
         m_progress->setValue(done);
         m_progress->setVisible(done < total);

@@ -130,6 +130,12 @@ private slots:
         QTRY_VERIFY(!window->model().busy());
         QCOMPARE(counts->text(),
                  QStringLiteral("Impossibile leggere la cartella: la cartella «%1» non esiste").arg(gone));
+        // Made again, it is listed and the words go.
+        QVERIFY(QDir().mkpath(gone));
+        QVERIFY(QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")), gone + QStringLiteral("/b.txt")));
+        QTRY_COMPARE(window->model().rowCount(), 1);
+        QTRY_VERIFY(!counts->text().contains(QStringLiteral("Impossibile")));
+        QDir(gone).removeRecursively();
     }
 
     // Half a large folder moved away at once: the recipes selected that stay, stay selected.
