@@ -65,7 +65,7 @@ QString folderProblem(const QString &folder)
     return QString();
 }
 
-Listing listFolder(const QString &folder)
+Listing listFolder(const QString &folder, const std::atomic<bool> *cancel)
 {
     Listing listing;
     listing.problem = folderProblem(folder);
@@ -73,7 +73,7 @@ Listing listFolder(const QString &folder)
         return listing;
     QSet<QString> walked;
     QStringList pending{QFileInfo(folder).absoluteFilePath()};
-    while (!pending.isEmpty()) {
+    while (!pending.isEmpty() && !(cancel && *cancel)) {
         const QString current = pending.takeFirst();
         const QString real = QFileInfo(current).canonicalFilePath();
         if (real.isEmpty() || walked.contains(real))

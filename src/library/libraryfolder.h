@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+
 // Which files of a folder the recipe archive lists: every name ending in ".txt" (any
 // case), as the open dialog offers them, in the folder and in all its subfolders.
 // Symbolic links are followed, but every folder is walked once, by its real path, so a
@@ -22,7 +24,8 @@ struct Listing
     QString problem; // why the folder itself cannot be read; then nothing else is set
 };
 
-Listing listFolder(const QString &folder);
+// Stops early, with what it has, once `cancel` is set: a tree as deep as "/" takes long.
+Listing listFolder(const QString &folder, const std::atomic<bool> *cancel = nullptr);
 
 // Why a folder cannot be listed ("la cartella non esiste", "permesso negato"), or empty.
 QString folderProblem(const QString &folder);

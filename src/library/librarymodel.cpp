@@ -240,21 +240,30 @@ void LibraryModel::rebuildIndex()
 
 void LibraryModel::watch(const QStringList &folders)
 {
-    const QStringList before = m_watcher.directories();
-    // A folder renamed or removed shows only in the folder above it.
+    // The first folders of the walk, the listed one's own first, as many as the system's
+    // watches comfortably allow: a tree as large as "/" would take all of them.
+    constexpr qsizetype kWatchedFolders = 4000;
     const QString folder = QFileInfo(m_folder).absoluteFilePath();
+    // A folder renamed or removed shows only in the folder above it.
     m_above = QFileInfo(folder).absolutePath();
     if (m_above == folder)
         m_above.clear(); // "/" has none
-    QSet<QString> wanted(folders.begin(), folders.end());
+    QSet<QString> wanted(folders.begin(), folders.begin() + qMin(folders.size(), kWatchedFolders));
     if (!m_above.isEmpty())
         wanted.insert(m_above);
-    for (const QString &folder : before)
-        if (!wanted.contains(folder))
-            m_watcher.removePath(folder);
-    for (const QString &folder : std::as_const(wanted))
-        if (!before.contains(folder))
-            m_watcher.addPath(folder);
+    const QStringList watched = m_watcher.directories();
+    const QSet<QString> before(watched.begin(), watched.end());
+    QStringList unwanted, added;
+    for (const QString &path : watched)
+        if (!wanted.contains(path))
+            unwanted.append(path);
+    for (const QString &path : std::as_const(wanted))
+        if (!before.contains(path))
+            added.append(path);
+    if (!unwanted.isEmpty())
+        m_watcher.removePaths(unwanted);
+    if (!added.isEmpty())
+        m_watcher.addPaths(added);
 }
 
 void LibraryModel::watchFiles()

@@ -27,7 +27,9 @@ Stamp stampOf(const QString &path)
 void scan(const ScanRequest &request, const std::atomic<bool> &cancel,
           const std::function<void(ScanBatch)> &deliver)
 {
-    const Listing listing = listFolder(request.folder);
+    const Listing listing = listFolder(request.folder, &cancel);
+    if (cancel)
+        return; // a listing cut short would take the files not reached for gone
     ScanBatch batch;
     batch.problem = listing.problem;
     batch.total = int(listing.files.size() + listing.unreadable.size());

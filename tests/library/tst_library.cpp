@@ -2,6 +2,7 @@
 // The recipe archive without a window: what it lists for a folder of generated recipes
 // and of bad files, and how it follows the folder while it changes.
 #include "language.h"
+#include "libraryfolder.h"
 #include "librarymodel.h"
 #include "libraryscan.h"
 #include "recipegenerator.h"
@@ -218,6 +219,21 @@ private slots:
         names.sort();
         QCOMPARE(names,
                  QStringList({QStringLiteral("a.txt"), QStringLiteral("anche_inverno/vecchie/B.TXT")}));
+    }
+
+    // A walk told to stop reads no further folder: closing the library ends it at once,
+    // however deep the tree.
+    void aCancelledWalkStops()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("a/b")));
+        QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")),
+                    folder.filePath(QStringLiteral("a/b/r.txt")));
+        std::atomic<bool> cancel{false};
+        QCOMPARE(library::listFolder(folder.path(), &cancel).files.size(), 1);
+        cancel = true;
+        const library::Listing cut = library::listFolder(folder.path(), &cancel);
+        QVERIFY(cut.files.isEmpty() && cut.folders.isEmpty());
     }
 
     void missingFolderIsAProblem()
