@@ -110,6 +110,10 @@
         <source>Calcola rifiuta: %1</source>
         <translation>Calculate refuses: %1</translation>
     </message>
+    <message>
+        <source>nessuno</source>
+        <translation>none</translation>
+    </message>
 </context>
 <context>
     <name>Balance</name>

@@ -95,7 +95,9 @@ Entry readEntry(const QString &path, const QString &folder, const personal::Libr
         entry.calculationRefusal = sink.texts.value(0);
         return entry;
     }
-    entry.stale = shownResults(worksheet) != stored;
+    entry.savedWithoutResults = std::all_of(std::next(stored.begin()), stored.end(),
+                                            [](const QString &text) { return text.isEmpty(); });
+    entry.stale = !entry.savedWithoutResults && shownResults(worksheet) != stored;
     assess(entry, worksheet);
     return entry;
 }

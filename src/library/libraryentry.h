@@ -48,6 +48,8 @@ struct Entry
     MixCost cost;
     // The results stored in the file differ from those its rows give.
     bool stale = false;
+    // Saved before any "Calcola": no results to compare, which is not stale.
+    bool savedWithoutResults = false;
 
     bool isRecipe() const { return refusal.isEmpty(); }
     bool calculated() const { return results.has_value(); }

@@ -379,9 +379,12 @@ QString LibraryModel::cellText(const Entry &entry, int column)
     case CostColumn:
         return library::costText(entry);
     case StoredColumn:
-        return !r            ? QString()
-               : entry.stale ? QCoreApplication::translate("Archivio", "diversi")
-                             : QCoreApplication::translate("Archivio", "uguali");
+        if (!r)
+            return QString();
+        if (entry.savedWithoutResults)
+            return QCoreApplication::translate("Archivio", "nessuno");
+        return entry.stale ? QCoreApplication::translate("Archivio", "diversi")
+                           : QCoreApplication::translate("Archivio", "uguali");
     default:
         return QString();
     }

@@ -236,6 +236,28 @@ private slots:
         QVERIFY(cut.files.isEmpty() && cut.folders.isEmpty());
     }
 
+    // A recipe saved before any "Calcola" has no results to compare: "nessuno", not
+    // "diversi" as if it were out of date.
+    void savedWithoutResultsIsNotStale()
+    {
+        QTemporaryDir folder;
+        QByteArray bytes = readAll(dataFile(QStringLiteral("ricetta_uova.txt")));
+        const QByteArray notesEnd = "Conservare in freezer\"";
+        bytes =
+            bytes.left(bytes.indexOf(notesEnd) + notesEnd.size()) + QByteArray(",\"\"").repeated(9) + "\r\n";
+        writeAll(folder.filePath(QStringLiteral("mai.txt")), bytes);
+        writeAll(folder.filePath(QStringLiteral("uova.txt")),
+                 readAll(dataFile(QStringLiteral("ricetta_uova.txt"))));
+        const QList<library::Entry> entries = library::scanAll(folder.path(), {}, nullptr);
+        QCOMPARE(entries.size(), 2);
+        const library::Entry &never = *find(entries, QStringLiteral("mai.txt"));
+        QVERIFY(never.isRecipe() && never.calculated() && !never.stale);
+        QCOMPARE(LibraryModel::cellText(never, LibraryModel::StoredColumn), QStringLiteral("nessuno"));
+        QCOMPARE(
+            LibraryModel::cellText(*find(entries, QStringLiteral("uova.txt")), LibraryModel::StoredColumn),
+            QStringLiteral("uguali"));
+    }
+
     void missingFolderIsAProblem()
     {
         QString problem;
