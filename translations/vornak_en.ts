@@ -1716,6 +1716,18 @@ Restore it?</translation>
         <source>Cartella delle ricette</source>
         <translation>Recipe folder</translation>
     </message>
+    <message>
+        <source>&amp;Filtra:</source>
+        <translation>Filt&amp;er:</translation>
+    </message>
+    <message>
+        <source>Ordina l&apos;elenco per questa colonna; sceglierla di nuovo inverte l&apos;ordine</source>
+        <translation>Sorts the list by this column; choosing it again reverses the order</translation>
+    </message>
+    <message>
+        <source>O&amp;rdina:</source>
+        <translation>&amp;Sort by:</translation>
+    </message>
 </context>
 <context>
     <name>FrmBilancio</name>

@@ -11,6 +11,7 @@
 #include "remembered.h"
 #include "session.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -35,6 +36,8 @@ FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<
     m_view->setModel(m_proxy);
     m_view->setSortingEnabled(true);
     m_view->sortByColumn(LibraryModel::FileColumn, Qt::AscendingOrder);
+    // Tab leaves the list for the buttons, as in every other window; arrows move in it.
+    m_view->setTabKeyNavigation(false);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -134,10 +137,43 @@ QWidget *FrmArchivio::buildTop()
         m_proxy->setFilterText(text);
         updateCounts();
     });
+    auto *filterLabel = new QLabel(tr("&Filtra:"), top);
+    filterLabel->setBuddy(m_filter);
     row->addWidget(m_folder, 1);
     row->addWidget(choose);
+    row->addWidget(filterLabel);
     row->addWidget(m_filter, 1);
+    row->addWidget(buildSortChoice(top));
     return top;
+}
+
+QWidget *FrmArchivio::buildSortChoice(QWidget *parent)
+{
+    auto *box = new QWidget(parent);
+    auto *row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto *sort = new QComboBox(box);
+    sort->setObjectName(QStringLiteral("CmbOrdina"));
+    for (int column = 0; column < LibraryModel::ColumnCount; ++column)
+        sort->addItem(LibraryModel::heading(column));
+    sort->setToolTip(tr("Ordina l'elenco per questa colonna; sceglierla di nuovo inverte l'ordine"));
+    auto *label = new QLabel(tr("O&rdina:"), box);
+    label->setBuddy(sort);
+    row->addWidget(label);
+    row->addWidget(sort);
+    QHeaderView *header = m_view->horizontalHeader();
+    sort->setCurrentIndex(header->sortIndicatorSection());
+    // Chosen again, the same column sorts the other way, as a second click on its heading.
+    connect(sort, &QComboBox::activated, this, [this, header](int column) {
+        const bool again = header->sortIndicatorSection() == column;
+        const Qt::SortOrder order = again && header->sortIndicatorOrder() == Qt::AscendingOrder
+                                        ? Qt::DescendingOrder
+                                        : Qt::AscendingOrder;
+        m_view->sortByColumn(column, order);
+    });
+    connect(header, &QHeaderView::sortIndicatorChanged, sort,
+            [sort](int column) { sort->setCurrentIndex(column); });
+    return box;
 }
 
 QWidget *FrmArchivio::buildBottom()

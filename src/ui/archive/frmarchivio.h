@@ -47,6 +47,8 @@ protected:
 
 private:
     QWidget *buildTop();
+    // "Ordina:" and the columns, so the list can be sorted without the mouse.
+    QWidget *buildSortChoice(QWidget *parent);
     // The progress bar, the counts and the columns' widths follow the model as it reads.
     void followModel();
     void restoreSelection();

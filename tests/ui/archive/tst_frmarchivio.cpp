@@ -11,6 +11,8 @@
 #include "testfiles.h"
 #include "usersettings.h"
 
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -193,10 +195,48 @@ private slots:
         QFETCH(int, column);
         QFETCH(int, order);
         QFETCH(QStringList, files);
-        window->view()->sortByColumn(column, Qt::SortOrder(order));
+        // From the keyboard: "Ordina:" and an arrow key to the column; again for the other way.
+        auto *sort = window->findChild<QComboBox *>(QStringLiteral("CmbOrdina"));
+        QHeaderView *header = window->view()->horizontalHeader();
+        for (int tries = 0; tries < 2; ++tries) {
+            if (header->sortIndicatorSection() == column &&
+                header->sortIndicatorOrder() == Qt::SortOrder(order))
+                break;
+            sort->setCurrentIndex(column == 0 ? 1 : column - 1);
+            QTest::keyClick(sort, column == 0 ? Qt::Key_Up : Qt::Key_Down);
+        }
+        QCOMPARE(header->sortIndicatorSection(), column);
+        QCOMPARE(int(header->sortIndicatorOrder()), order);
         QStringList shown = shownRecipes();
         shown.removeIf([&files](const QString &name) { return !files.contains(name); }); // copies tie
         QCOMPARE(shown, files);
+    }
+
+    // Tab leaves the list; the filter and the sort have access keys.
+    void keyboardReachesEveryControl()
+    {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->view()->setFocus();
+        QTest::keyClick(window->view(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != window->view());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), window->findChild<QLineEdit *>(QStringLiteral("TxtFiltro")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), window->findChild<QComboBox *>(QStringLiteral("CmbOrdina")));
+        // Every access key of the window is its control's alone.
+        QStringList keys;
+        for (const QWidget *control : window->findChildren<QWidget *>()) {
+            QString text;
+            if (const auto *label = qobject_cast<const QLabel *>(control))
+                text = label->text();
+            else if (const auto *button = qobject_cast<const QPushButton *>(control))
+                text = button->text();
+            if (const qsizetype amp = text.indexOf(u'&'); amp >= 0 && amp + 1 < text.size())
+                keys.append(text.mid(amp + 1, 1).toLower());
+        }
+        const QSet<QString> distinct(keys.begin(), keys.end());
+        QCOMPARE(distinct.size(), keys.size());
     }
 
     void filterFindsIngredientsAndNames_data()
