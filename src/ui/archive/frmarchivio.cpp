@@ -184,6 +184,12 @@ QWidget *FrmArchivio::buildBottom()
     m_progress = new QProgressBar(bottom);
     m_progress->setObjectName(QStringLiteral("BarLettura"));
     m_progress->setFormat(tr("%v di %m file letti"));
+    // Wide enough for its words at any count a folder holds, in the bar's own font.
+    m_progress->setMinimumWidth(m_progress->fontMetrics().horizontalAdvance(
+                                    m_progress->format()
+                                        .replace(QStringLiteral("%v"), QStringLiteral("888.888"))
+                                        .replace(QStringLiteral("%m"), QStringLiteral("888.888"))) +
+                                m_progress->fontMetrics().height() * 2);
     m_progress->hide();
     auto *counts = new ElidedLabel(bottom);
     counts->setShortest(QStringLiteral("…"));
@@ -218,6 +224,7 @@ void FrmArchivio::showFolder(const QString &folder)
     m_fitted = false;
     m_folderProblem.clear();
     m_model.setFolder(folder);
+    updateCounts(); // not the last folder's figures while this one is read
 }
 
 void FrmArchivio::fitColumns()

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPdfWriter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStyleFactory>
@@ -167,6 +168,36 @@ private slots:
             selected.append(row.data().toString());
         selected.sort();
         QCOMPARE(selected, QStringList({QStringLiteral("r001.txt"), QStringLiteral("r151.txt")}));
+    }
+
+    // Another folder chosen: the count line starts again from nothing rather than keep the
+    // last folder's figures while it is read; the progress bar has room for its words.
+    void anotherFolderCountsAfresh()
+    {
+        class ChoosingWindow : public FrmArchivio
+        {
+        public:
+            using FrmArchivio::FrmArchivio;
+            QString next;
+
+        protected:
+            QString chooseFolder() override { return next; }
+        };
+        QTemporaryDir other;
+        QVERIFY(QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")),
+                            other.filePath(QStringLiteral("a.txt"))));
+        ChoosingWindow chooser(form->session(), dir.path(), [](const QString &) {});
+        QTRY_VERIFY(chooser.model().rowCount() == 6 && !chooser.model().busy());
+        auto *counts = chooser.findChild<QLabel *>(QStringLiteral("LblConteggio"));
+        QCOMPARE(counts->text(), QStringLiteral("5 ricette, 1 file non validi"));
+        chooser.next = other.path();
+        chooser.CmdCartella_Click();
+        QCOMPARE(counts->text(), QStringLiteral("0 ricette"));
+        QTRY_VERIFY(chooser.model().rowCount() == 1 && !chooser.model().busy());
+        QCOMPARE(counts->text(), QStringLiteral("1 ricette"));
+        auto *bar = chooser.findChild<QProgressBar *>(QStringLiteral("BarLettura"));
+        QVERIFY(bar->minimumWidth() >
+                bar->fontMetrics().horizontalAdvance(QStringLiteral("10.000 di 10.000 file letti")));
     }
 
     void sortsByAnyColumn_data()
