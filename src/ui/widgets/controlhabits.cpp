@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
@@ -21,6 +23,18 @@
 
 namespace {
 
+// Alt and a letter or digit that reached an input box: the access key of a control that
+// is greyed or absent, not text to type. What Alt Gr types ("€", "@") is another
+// character than its key's and stays.
+bool isAccessKeyMiss(const QKeyEvent &key)
+{
+    if (!(key.modifiers() & Qt::AltModifier) || (key.modifiers() & Qt::ControlModifier))
+        return false;
+    const QString text = key.text();
+    return text.size() == 1 && text.front().isLetterOrNumber() &&
+           text.toUpper() == QKeySequence(key.key()).toString();
+}
+
 class HabitsFilter : public QObject
 {
 public:
@@ -33,6 +47,8 @@ protected:
             auto *list = qobject_cast<QComboBox *>(watched);
             return list && !list->hasFocus(); // swallowed: an unfocused list keeps its entry
         }
+        if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit *>(watched))
+            return isAccessKeyMiss(*static_cast<QKeyEvent *>(event));
         if (event->type() == QEvent::MouseButtonPress) {
             auto *edit = qobject_cast<QLineEdit *>(watched);
             const auto *mouse = static_cast<QMouseEvent *>(event);

@@ -3,7 +3,7 @@
 
 class QWidget;
 
-// How the lists and input boxes of a window answer the mouse, the same in every window:
+// How the lists and input boxes of a window answer the mouse and keys, the same in every window:
 // - a list reacts to the wheel only while it has the focus, so scrolling over the
 //   worksheet never swaps an ingredient by accident;
 // - a click into an input box that shows just "0" selects it, as Tab does, so typing
@@ -11,7 +11,9 @@ class QWidget;
 // - a list opens as a drop-down of at most its visible-items count, scrolling beyond;
 // - a list's arrow and a check box's square grow with the control's type when the window
 //   scales it above the design size, as the text and the boxes do;
-// - an input box says when it cuts what is pasted into it (lengthguard).
+// - an input box says when it cuts what is pasted into it (lengthguard);
+// - Alt and a letter never types the letter into an input box: it is an access key, even
+//   when its control is greyed.
 namespace controlhabits {
 
 // Gives every list, check box and input box inside `window` these habits; call once its

@@ -97,6 +97,16 @@ private slots:
         QCOMPARE(control<QLineEdit>(window, "TxtPesoTotale")->text(), QStringLiteral("600"));
         QCOMPARE(text(window, "TxtAttuale2"), QStringLiteral("300"));
         QVERIFY(!control<QPushButton>(window, "CmdApplica")->isEnabled());
+        // Applica's Alt+A, greyed, types nothing into the box that has the focus; what
+        // Alt Gr types there stays.
+        auto *total = control<QLineEdit>(window, "TxtPesoTotale");
+        total->setFocus();
+        total->end(false);
+        QTest::keyClick(total, Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(total->text(), QStringLiteral("600"));
+        QTest::sendKeyEvent(QTest::Click, total, Qt::Key_E, QStringLiteral("€"), Qt::AltModifier);
+        QCOMPARE(total->text(), QStringLiteral("600€"));
+        total->setText(QStringLiteral("600"));
 
         // A click into a row's "0" selects it, as in every window, so typing replaces it.
         QTest::mouseClick(control<QLineEdit>(window, "TxtMinimo3"), Qt::LeftButton);
