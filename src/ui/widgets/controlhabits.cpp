@@ -23,16 +23,15 @@
 
 namespace {
 
-// Alt and a letter or digit that reached an input box: the access key of a control that
-// is greyed or absent, not text to type. What Alt Gr types ("€", "@") is another
-// character than its key's and stays.
+// Alt and a key that reached an input box with the key's own character: the access key
+// of a control that is greyed or absent, not text to type. What Alt Gr types ("€", "@")
+// is another character than its key's and stays.
 bool isAccessKeyMiss(const QKeyEvent &key)
 {
     if (!(key.modifiers() & Qt::AltModifier) || (key.modifiers() & Qt::ControlModifier))
         return false;
     const QString text = key.text();
-    return text.size() == 1 && text.front().isLetterOrNumber() &&
-           text.toUpper() == QKeySequence(key.key()).toString();
+    return text.size() == 1 && text.toUpper() == QKeySequence(key.key()).toString();
 }
 
 class HabitsFilter : public QObject
