@@ -183,6 +183,15 @@ Table build(const QList<Entry> &entries)
             usertext::printable(entry.recipeName.isEmpty() ? entry.relativePath : entry.recipeName));
         table.files.append(usertext::printable(entry.relativePath));
     }
+    // Recipes of the same name in other files are told apart by their files, in every
+    // column and label.
+    const QStringList names = table.titles;
+    for (qsizetype k = 0; k < names.size(); ++k)
+        for (qsizetype other = 0; other < names.size(); ++other)
+            if (names[other] == names[k] && table.files[other] != table.files[k]) {
+                table.titles[k] = QStringLiteral("%1 (%2)").arg(names[k], table.files[k]);
+                break;
+            }
     addIngredients(table, entries);
     addResults(table, entries);
     addVerdicts(table, entries);

@@ -13,6 +13,12 @@ namespace comparison {
 
 namespace {
 
+// At most `kept` characters, the last of them "…" when the text is longer.
+QString cutShort(const QString &text, qsizetype kept)
+{
+    return text.size() > kept ? text.left(kept - 1) + QChar(0x2026) : text;
+}
+
 constexpr int kBarWidth = 40;
 
 QString cellText(const Cell &cell)
@@ -132,7 +138,7 @@ Page page(const Table &table, const QList<Bar> &chart)
         PageLine &line = page.addLine(kPoints);
         line.at(kLabelColumn).text(pieces.first());
         for (qsizetype k = 0; k < cells.size(); ++k)
-            line.at(kFirstColumn + int(k) * kColumnWidth).text(cells[k].left(kKept));
+            line.at(kFirstColumn + int(k) * kColumnWidth).text(cutShort(cells[k], kKept));
         for (qsizetype k = 1; k < pieces.size(); ++k)
             page.addLine(kPoints).at(kLabelColumn).text(pieces[k]);
     };
@@ -152,7 +158,7 @@ Page page(const Table &table, const QList<Bar> &chart)
         page.addLine(kPoints).at(kLabelColumn).text(chartTitle(bar));
         for (qsizetype k = 0; k < bar.percents.size(); ++k) {
             PageLine &line = page.addLine(kPoints);
-            line.at(kLabelColumn).text(table.titles.value(k).left(kKept + 2));
+            line.at(kLabelColumn).text(cutShort(table.titles.value(k), kKept + 2));
             // Every mark at its own column, two apart: the font's characters differ in
             // width, and none is wider than two average ones.
             const QString cells = barCells(bar.percents[k], bar.range, scaleOf(bar));

@@ -85,6 +85,18 @@ private slots:
             QStringLiteral("AVVISO: Impossibile aprire il file: non è una ricetta valida")));
     }
 
+    // Two recipes of one name are told apart by their files.
+    void compareTellsSameNamesApart()
+    {
+        QTemporaryDir other;
+        const QString copy = other.filePath(QStringLiteral("copia.txt"));
+        QVERIFY(QFile::copy(dir.filePath(QStringLiteral("ricetta_uova.txt")), copy));
+        const Run run = cli({"compare", dir.filePath(QStringLiteral("ricetta_uova.txt")), copy});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.split(u'\n').first(),
+                 QStringLiteral("\tBoilie al latte (ricetta_uova.txt)\tBoilie al latte (copia.txt)"));
+    }
+
     // A recipe name a spreadsheet would run as a formula comes out as text, behind an
     // apostrophe; a number keeps its sign; the file starts with the byte-order mark, as
     // ingredienti.csv does.

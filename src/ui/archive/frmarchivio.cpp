@@ -78,11 +78,7 @@ void FrmArchivio::followModel()
         m_progress->setValue(done);
         m_progress->setVisible(done < total);
         updateCounts();
-        // Widths once, from the first lines in; the user's own widths stay afterwards.
-        if (!m_fitted && m_model.rowCount() > 0) {
-            m_fitted = true;
-            fitColumns();
-        }
+        fitColumnsOnce();
     });
     connect(&m_model, &LibraryModel::listed, this, [this] {
         m_progress->hide();
@@ -136,6 +132,7 @@ QWidget *FrmArchivio::buildTop()
     connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_proxy->setFilterText(text);
         updateCounts();
+        fitColumnsOnce(); // a folder read while the filter showed nothing
     });
     auto *filterLabel = new QLabel(tr("&Filtra:"), top);
     filterLabel->setBuddy(m_filter);
@@ -225,6 +222,16 @@ void FrmArchivio::showFolder(const QString &folder)
     m_folderProblem.clear();
     m_model.setFolder(folder);
     updateCounts(); // not the last folder's figures while this one is read
+}
+
+void FrmArchivio::fitColumnsOnce()
+{
+    // Widths once, from the first lines in sight (a filter may hide all of them); the
+    // user's own widths stay afterwards.
+    if (m_fitted || m_proxy->rowCount() == 0)
+        return;
+    m_fitted = true;
+    fitColumns();
 }
 
 void FrmArchivio::fitColumns()

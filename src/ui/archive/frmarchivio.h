@@ -56,6 +56,7 @@ private:
     void showFolder(const QString &folder);
     void updateCounts();
     void fitColumns();
+    void fitColumnsOnce();
     void updateButtons();
     // The selected entries, in the order of the list.
     QList<library::Entry> selectedEntries() const;

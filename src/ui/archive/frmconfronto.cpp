@@ -93,6 +93,22 @@ void FrmConfronto::fillGrid()
     }
     m_grid->setVerticalHeaderLabels(labels);
     m_grid->resizeColumnsToContents();
+    capNames();
+}
+
+void FrmConfronto::capNames()
+{
+    // No name takes the window: a recipe's column and the ingredients' labels stop at
+    // about thirty letters, cut with "…", and show the whole name in their tooltips.
+    const int widest = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 30;
+    for (int k = 0; k < m_grid->columnCount(); ++k) {
+        m_grid->horizontalHeaderItem(k)->setToolTip(m_table.titles[k]);
+        m_grid->setColumnWidth(k, qMin(m_grid->columnWidth(k), widest));
+    }
+    for (int row = 0; row < m_grid->rowCount(); ++row)
+        if (QTableWidgetItem *label = m_grid->verticalHeaderItem(row))
+            label->setToolTip(label->text());
+    m_grid->verticalHeader()->setMaximumWidth(widest);
 }
 
 Page FrmConfronto::page() const

@@ -38,6 +38,7 @@ protected:
 
 private:
     void fillGrid();
+    void capNames();
 
     QList<library::Entry> m_entries;
     comparison::Table m_table;

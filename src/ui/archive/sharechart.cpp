@@ -41,9 +41,14 @@ void ShareChart::paintEvent(QPaintEvent *)
     const QPalette pal = palette();
     const QFontMetrics fm = fontMetrics();
     const int line = fm.height() + 4;
+    // A long name is cut with "…" at thirty letters' width; the table's heading has it whole.
+    const int widest = fm.horizontalAdvance(QLatin1Char('x')) * 30;
+    QStringList labels;
     int labelWidth = 0;
-    for (const QString &title : m_titles)
-        labelWidth = std::max(labelWidth, fm.horizontalAdvance(title.left(30)));
+    for (const QString &title : m_titles) {
+        labels.append(fm.elidedText(title, Qt::ElideRight, widest));
+        labelWidth = std::max(labelWidth, fm.horizontalAdvance(labels.last()));
+    }
     const int left = labelWidth + 16;
     const int valueWidth = fm.horizontalAdvance(QStringLiteral("100,00%")) + 8;
     const int width = std::max(50, this->width() - left - valueWidth);
@@ -63,7 +68,7 @@ void ShareChart::paintEvent(QPaintEvent *)
         for (qsizetype k = 0; k < m_titles.size(); ++k) {
             const std::optional<double> percent = bar.percents.value(k);
             p.setPen(pal.color(QPalette::WindowText));
-            p.drawText(0, y, labelWidth + 8, line, Qt::AlignVCenter | Qt::AlignLeft, m_titles[k].left(30));
+            p.drawText(0, y, labelWidth + 8, line, Qt::AlignVCenter | Qt::AlignLeft, labels[k]);
             if (percent) {
                 const bool inside = *percent >= bar.range.low && *percent <= bar.range.high;
                 p.fillRect(QRect(left, y + 3, x(*percent) - left, line - 6),

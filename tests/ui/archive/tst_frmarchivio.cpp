@@ -3,6 +3,7 @@
 #include "formprinc.h"
 #include "frmarchivio.h"
 #include "frmconfronto.h"
+#include "libraryentry.h"
 #include "modalwatcher.h"
 #include "pagerenderer.h"
 #include "pagetext.h"
@@ -195,6 +196,16 @@ private slots:
         QCOMPARE(counts->text(), QStringLiteral("0 ricette"));
         QTRY_VERIFY(chooser.model().rowCount() == 1 && !chooser.model().busy());
         QCOMPARE(counts->text(), QStringLiteral("1 ricette"));
+        // Read while a filter showed nothing, the columns take their widths once it shows lines.
+        auto *filter = chooser.findChild<QLineEdit *>(QStringLiteral("TxtFiltro"));
+        filter->setText(QStringLiteral("QUINOA"));
+        chooser.next = dir.path();
+        chooser.CmdCartella_Click();
+        QTRY_VERIFY(chooser.model().rowCount() == 6 && !chooser.model().busy());
+        filter->clear();
+        const QFontMetrics fm = chooser.view()->fontMetrics();
+        QVERIFY(chooser.view()->columnWidth(LibraryModel::FileColumn) >
+                fm.horizontalAdvance(QStringLiteral("ricetta_sbilanciata.txt")));
         auto *bar = chooser.findChild<QProgressBar *>(QStringLiteral("BarLettura"));
         QVERIFY(bar->minimumWidth() >
                 bar->fontMetrics().horizontalAdvance(QStringLiteral("10.000 di 10.000 file letti")));
@@ -391,6 +402,30 @@ private slots:
         QTRY_COMPARE(watcher->boxes.size(), 1);
         QVERIFY(
             watcher->texts().first().startsWith(QStringLiteral("Impossibile salvare il file PDF\nFile «")));
+    }
+
+    // Recipes of one name are told apart by their files; a name of 200 letters is cut with
+    // "…" in the window's column, the chart and the sheet, and whole in the tooltip.
+    void comparedNamesAreToldApartAndFit()
+    {
+        QByteArray bytes = readAll(dataFile(QStringLiteral("ricetta_sbilanciata.txt")));
+        const QString longName = QString(200, u'M');
+        bytes.replace("\"Mix magro\"", '"' + longName.toUtf8() + '"');
+        writeAll(scratch.filePath(QStringLiteral("lunga.txt")), bytes);
+        QList<library::Entry> entries;
+        for (const char *name : {"ricetta_uova.txt", "r2.txt"})
+            entries.append(library::readEntry(dir.filePath(QLatin1String(name)), dir.path(), {}));
+        entries.append(library::readEntry(scratch.filePath(QStringLiteral("lunga.txt")), scratch.path(), {}));
+        FrmConfronto confronto(entries);
+        QCOMPARE(confronto.table().titles,
+                 QStringList({QStringLiteral("Boilie al latte (ricetta_uova.txt)"),
+                              QStringLiteral("Boilie al latte (r2.txt)"), longName}));
+        QTableWidget *grid = confronto.grid();
+        QVERIFY(grid->columnWidth(2) <= grid->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 30);
+        QCOMPARE(grid->horizontalHeaderItem(2)->toolTip(), longName);
+        const QStringList page = pageText(confronto.page());
+        QVERIFY(page.filter(longName).isEmpty());
+        QVERIFY(!page.filter(QStringLiteral("MMMMMMMMMM…")).isEmpty());
     }
 
     // Four recipes on the landscape sheet: every line of the page stays one printed line,
