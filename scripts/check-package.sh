@@ -71,7 +71,10 @@ done
     fail "the files' time stamps are not the changelog's date ($released)"
 for program in vornak vornak-cli; do
     binary=$unpacked/usr/bin/$program
-    readelf -S "$binary" | grep -qE '\.symtab|\.debug_info' && fail "$program is not stripped"
+    # Whole outputs before grep -q, which stops reading at its first match: under
+    # pipefail the writer's broken pipe would fail the check, or hide a fault.
+    sections=$(readelf -S "$binary")
+    grep -qE '\.symtab|\.debug_info' <<<"$sections" && fail "$program is not stripped"
     build_id=$(readelf -n "$binary" 2>/dev/null | sed -n 's/.*Build ID: //p')
     [[ -n "$build_id" && -f "$scratch/dbgsym/usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug" ]] ||
         fail "vornak-dbgsym lacks the symbols of $program (build id '$build_id')"
@@ -82,7 +85,8 @@ producers=$(find "$scratch/dbgsym" -name '*.debug' -exec readelf -z -p .debug_st
 grep -v -- ' -O2 ' <<<"$producers" && fail "compiled without Debian's -O2"
 grep -- '-O3' <<<"$producers" && fail "compiled with -O3"
 
-dpkg-deb -f "$deb" Suggests | grep -qw cups || fail "the package does not suggest cups"
+suggests=$(dpkg-deb -f "$deb" Suggests)
+grep -qw cups <<<"$suggests" || fail "the package does not suggest cups"
 
 # The licence: GPL-3.0-or-later, named alike in the copyright file, the metainfo and the
 # notice at the root of the sources.
@@ -91,8 +95,8 @@ grep -qx 'License: GPL-3+' "$unpacked/usr/share/doc/vornak/copyright" &&
     fail "the copyright file does not grant GPL-3+"
 grep -q "<project_license>GPL-3.0-or-later</project_license>" "$unpacked/usr/share/metainfo/$id.metainfo.xml" ||
     fail "the metainfo's project_license is not GPL-3.0-or-later"
-tar -xOJf "$dist/vornak_$version.tar.xz" "vornak-$version/COPYING" | grep -q GPL-3.0-or-later ||
-    fail "the source package's COPYING does not name GPL-3.0-or-later"
+copying=$(tar -xOJf "$dist/vornak_$version.tar.xz" "vornak-$version/COPYING")
+grep -q GPL-3.0-or-later <<<"$copying" || fail "the source package's COPYING does not name GPL-3.0-or-later"
 # Every C++ file of the source package says its licence on its first line.
 sources=$(mktemp -d)
 tar -xJf "$dist/vornak_$version.tar.xz" -C "$sources"
