@@ -30,6 +30,9 @@ FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<
 {
     setObjectName(QStringLiteral("FrmArchivio"));
     setWindowTitle(tr("Archivio ricette"));
+    // A window of its own, not one kept above the worksheet: a recipe opened from it
+    // shows in front, the library behind.
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
     m_proxy = new ArchiveProxy(m_model, this);
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("LstRicette"));

@@ -112,7 +112,7 @@ private:
     void addRecentMenu(QMenu *fileMenu); // before the menu's last item, "Esci"
     void fillRecentMenu();
     // Opens a recipe as "Apri" does once its file is chosen, asking first about unsaved work.
-    void openRecipe(const QString &path);
+    bool openRecipe(const QString &path); // false when refused or not opened
     void showDocumentTitle();
     void offerRescueCopy();
     void setFocusOrder();

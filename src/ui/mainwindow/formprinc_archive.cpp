@@ -42,8 +42,14 @@ void FormPrinc::mnuArchivio_Click()
     // One window at a time: a second request brings the open one to the front, its
     // files read again with the ingredients and prices as they are now.
     if (!m_archiveWindow) {
-        m_archiveWindow = new FrmArchivio(
-            m_session, archiveFolder(), [this](const QString &path) { openRecipe(path); }, this);
+        // A recipe opened from the library brings the worksheet it filled to the front.
+        auto open = [this](const QString &path) {
+            if (openRecipe(path)) {
+                raise();
+                activateWindow();
+            }
+        };
+        m_archiveWindow = new FrmArchivio(m_session, archiveFolder(), open, this);
         m_archiveWindow->setAttribute(Qt::WA_DeleteOnClose);
     } else {
         m_archiveWindow->followIngredients();

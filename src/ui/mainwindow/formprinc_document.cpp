@@ -99,12 +99,12 @@ void FormPrinc::offerRescueCopy()
     RescueCopy::remove(copy.path);
 }
 
-void FormPrinc::openRecipe(const QString &path)
+bool FormPrinc::openRecipe(const QString &path)
 {
     if (!mayDropWork())
-        return;
+        return false;
     dlgCommon->propose(path);
-    m_session.open(path);
+    return m_session.open(path);
 }
 
 void FormPrinc::addRecentMenu(QMenu *fileMenu)

@@ -311,9 +311,14 @@ private slots:
     {
         form->CmdCalcola_Click();
         QVERIFY(form->session().lastCalculation());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
         select({QStringLiteral("ricetta_sbilanciata.txt")});
         QTest::keyClick(window->view(), Qt::Key_Return);
         QCOMPARE(form->worksheet().text(NomeRicetta), QStringLiteral("Mix magro"));
+        // The worksheet it filled comes to the front; the library, a window of its own, behind.
+        QTRY_COMPARE(QApplication::activeWindow(), form);
+        QVERIFY(window->isVisible());
         QCOMPARE(form->worksheet().text(componente(2)), QStringLiteral("SEMOLINO"));
         QVERIFY(!form->session().lastCalculation());
         QVERIFY(watcher->boxes.isEmpty());
