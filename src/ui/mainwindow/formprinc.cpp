@@ -9,6 +9,7 @@
 #include "dlgcommon.h"
 #include "fieldbinding.h"
 #include "frmabout.h"
+#include "frmarchivio.h"
 #include "frmbilancio.h"
 #include "frmconvertitore.h"
 #include "frmformula.h"
@@ -191,6 +192,10 @@ void FormPrinc::closeEvent(QCloseEvent *event)
         m_balanceWindow->close();
     if (m_formulaWindow)
         m_formulaWindow->close();
+    // The library is a window of its own: left open, it would keep the program running
+    // with no worksheet.
+    if (m_archiveWindow)
+        m_archiveWindow->close();
     QMainWindow::closeEvent(event);
 }
 

@@ -18,8 +18,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QStyleFactory>
 #include <QTableView>
@@ -105,6 +107,17 @@ private slots:
         QVERIFY2(watcher->unexpected.isEmpty(), qPrintable(watcher->unexpected.join(u',')));
         delete watcher;
         delete form;
+    }
+
+    // Closing the worksheet closes the library too, and the program ends: no window is
+    // left to keep it running.
+    void closingTheWorksheetEndsTheProgram()
+    {
+        QPointer<FrmArchivio> library = window;
+        QVERIFY(form->close());
+        QTRY_VERIFY(!library);
+        for (const QWidget *top : QApplication::topLevelWidgets())
+            QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
     }
 
     void startsAtTheLastRecipesFolder() { QCOMPARE(QDir(window->model().folder()), QDir(dir.path())); }
