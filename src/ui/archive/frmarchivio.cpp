@@ -4,10 +4,10 @@
 #include "archiveproxy.h"
 #include "balancelook.h"
 #include "comparison.h"
+#include "controlhabits.h"
 #include "elidedlabel.h"
 #include "entrymessages.h"
 #include "frmconfronto.h"
-#include "lengthguard.h"
 #include "remembered.h"
 #include "session.h"
 
@@ -66,6 +66,7 @@ FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FrmArchivio::updateButtons);
     followModel();
+    controlhabits::install(this); // the filter's habits are every input box's
     const QRect screen = this->screen()->availableGeometry();
     resize(qMin(1640, screen.width() - 40), qMin(640, screen.height() - 60));
     m_model.setIngredients(session.worksheet().library());
@@ -131,7 +132,6 @@ QWidget *FrmArchivio::buildTop()
     m_filter->setObjectName(QStringLiteral("TxtFiltro"));
     m_filter->setPlaceholderText(tr("Filtra: nome, file, note o ingrediente"));
     m_filter->setClearButtonEnabled(true);
-    lengthguard::guard(m_filter);
     connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_proxy->setFilterText(text);
         updateCounts();

@@ -281,6 +281,9 @@ private slots:
         QVERIFY(QApplication::focusWidget() != window->view());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), window->findChild<QLineEdit *>(QStringLiteral("TxtFiltro")));
+        // Confronta's Alt+O, greyed with nothing selected, types nothing into the filter.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+        QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("TxtFiltro"))->text(), QString());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), window->findChild<QComboBox *>(QStringLiteral("CmbOrdina")));
         // Every access key of the window is its control's alone.
