@@ -8,16 +8,71 @@
         <translation>Unknown option: </translation>
     </message>
     <message>
-        <source>Troppi argomenti: </source>
-        <translation>Too many arguments: </translation>
-    </message>
-    <message>
         <source>Impossibile leggere la cartella: </source>
         <translation>Cannot read the folder: </translation>
     </message>
     <message>
         <source>compare vuole da 2 a 4 file di ricette</source>
         <translation>compare takes 2 to 4 recipe files</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveFilterBar</name>
+    <message>
+        <source>tutte</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>bilanciate</source>
+        <translation>balanced</translation>
+    </message>
+    <message>
+        <source>fuori range</source>
+        <translation>out of range</translation>
+    </message>
+    <message>
+        <source>proteine fuori range</source>
+        <translation>protein out of range</translation>
+    </message>
+    <message>
+        <source>carboidrati fuori range</source>
+        <translation>carbohydrate out of range</translation>
+    </message>
+    <message>
+        <source>grassi fuori range</source>
+        <translation>fat out of range</translation>
+    </message>
+    <message>
+        <source>qualsiasi</source>
+        <translation>any</translation>
+    </message>
+    <message>
+        <source>&amp;Bilancio:</source>
+        <translation>&amp;Balance:</translation>
+    </message>
+    <message>
+        <source>Solo le ricette che costano almeno tanto al kg</source>
+        <translation>Only recipes that cost at least this much per kg</translation>
+    </message>
+    <message>
+        <source>Solo le ricette che costano al più tanto al kg</source>
+        <translation>Only recipes that cost at most this much per kg</translation>
+    </message>
+    <message>
+        <source>Cos&amp;to al kg da</source>
+        <translation>Cos&amp;t per kg from</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Stesso &amp;mix di un&apos;altra</source>
+        <translation>Same &amp;mix as another</translation>
+    </message>
+    <message>
+        <source>Solo le ricette con gli stessi ingredienti e grammi di un&apos;altra ricetta della cartella, sotto qualunque nome</source>
+        <translation>Only recipes with the same ingredients and grams as another recipe of the folder, under any name</translation>
     </message>
 </context>
 <context>
@@ -113,6 +168,10 @@
     <message>
         <source>nessuno</source>
         <translation>none</translation>
+    </message>
+    <message>
+        <source>Stesso mix di</source>
+        <translation>Same mix as</translation>
     </message>
 </context>
 <context>
@@ -723,6 +782,17 @@
         <translation>Unknown command: </translation>
     </message>
     <message>
+        <source>--keep %1: la riga %1 (%2) resta ai suoi grammi, e non può avere anche --min o --max</source>
+        <translation>--keep %1: row %1 (%2) stays at its grams, and cannot also have --min or --max</translation>
+    </message>
+    <message numerus="yes">
+        <source>Il foglio occupa %n pagine.</source>
+        <translation>
+            <numerusform>The sheet takes %n page.</numerusform>
+            <numerusform>The sheet takes %n pages.</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Uso:
   vornak-cli calc FILE [--save OUT]
       Apre la ricetta FILE, esegue il calcolo e scrive i risultati, uno per
@@ -762,12 +832,19 @@
       Uova: VECCHIE -&gt; NUOVE, poi i risultati come calc e, con i prezzi, il
       costo come cost. Con --save salva la ricetta con i nuovi grammi.
   vornak-cli list [CARTELLA] [--csv]
+          [--balance balanced|out|protein|fat|carbs] [--cost MIN:MAX]
+          [--same-mix]
       Elenca le ricette della CARTELLA (se manca, quella attuale) e delle sue
       sottocartelle, una per riga con le colonne dell&apos;archivio: file, nome,
       data, peso totale, proteine, grassi e carboidrati %, indici, bilancio,
-      costo al kg (con i prezzi attuali) e se i risultati salvati nel file
-      sono diversi da quelli calcolati dalle righe. Separate da tabulazioni,
-      o con --csv da &quot;;&quot; con la virgola decimale, per un foglio di calcolo.
+      costo al kg (con i prezzi attuali), se i risultati salvati nel file
+      sono diversi da quelli calcolati dalle righe e le altre ricette con gli
+      stessi ingredienti e grammi. Separate da tabulazioni, o con --csv da
+      &quot;;&quot; con la virgola decimale, per un foglio di calcolo. Solo le ricette
+      bilanciate (balanced), fuori range (out) o con proteine, grassi o
+      carboidrati fuori range (protein, fat, carbs); con un costo al kg tra
+      MIN e MAX euro (un lato vuoto non ha limite: 3: oppure :4,20); con gli
+      stessi ingredienti e grammi di un&apos;altra ricetta (--same-mix).
       I file che non sono ricette vanno sullo standard error con il motivo.
       Uscita 2 se la cartella non si può leggere.
   vornak-cli compare A B [C D]
@@ -830,12 +907,19 @@ non valido.
       the cost as cost does. With --save, saves the recipe with the new
       grams.
   vornak-cli list [FOLDER] [--csv]
+          [--balance balanced|out|protein|fat|carbs] [--cost MIN:MAX]
+          [--same-mix]
       Lists the recipes of FOLDER (without it, the current folder) and of its
       subfolders, one per line with the library&apos;s columns: file, name, date,
       total weight, protein, fat and carbohydrate %, indices, balance, cost
-      per kg (at the current prices) and whether the results saved in the
-      file differ from those calculated from its rows. Separated by tabs, or
-      with --csv by &quot;;&quot; with the decimal comma, for a spreadsheet. Files that
+      per kg (at the current prices), whether the results saved in the file
+      differ from those calculated from its rows, and the other recipes with
+      the same ingredients and grams. Separated by tabs, or with --csv by &quot;;&quot;
+      with the decimal comma, for a spreadsheet. Only the recipes that are
+      balanced (balanced), out of range (out) or out of range in protein, fat
+      or carbohydrate (protein, fat, carbs); that cost between MIN and MAX
+      euro per kg (an empty side has no limit: 3: or :4,20); that have the
+      same ingredients and grams as another recipe (--same-mix). Files that
       are not recipes go to standard error with the reason. Exit status 2 if
       the folder cannot be read.
   vornak-cli compare A B [C D]
@@ -860,15 +944,12 @@ command not valid.
 </translation>
     </message>
     <message>
-        <source>--keep %1: la riga %1 (%2) resta ai suoi grammi, e non può avere anche --min o --max</source>
-        <translation>--keep %1: row %1 (%2) stays at its grams, and cannot also have --min or --max</translation>
+        <source>balanced, out, protein, fat oppure carbs</source>
+        <translation>balanced, out, protein, fat or carbs</translation>
     </message>
-    <message numerus="yes">
-        <source>Il foglio occupa %n pagine.</source>
-        <translation>
-            <numerusform>The sheet takes %n page.</numerusform>
-            <numerusform>The sheet takes %n pages.</numerusform>
-        </translation>
+    <message>
+        <source>MIN:MAX in euro al kg (per esempio 2:5,50, 3: oppure :4,20)</source>
+        <translation>MIN:MAX in euro per kg (for example 2:5,50, 3: or :4,20)</translation>
     </message>
 </context>
 <context>

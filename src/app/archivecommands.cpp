@@ -3,9 +3,11 @@
 
 #include "comparison.h"
 #include "csvrecords.h"
+#include "libraryfilter.h"
 #include "librarymodel.h"
 #include "libraryscan.h"
 #include "librarytexts.h"
+#include "listargs.h"
 #include "messages.h"
 #include "numbers.h"
 
@@ -30,8 +32,9 @@ enum Exit
 
 // For spreadsheets: the same names in every language.
 const char *const kCsvColumns[LibraryModel::ColumnCount] = {
-    "file",        "ricetta",      "modificata", "peso_totale", "proteine", "grassi",
-    "carboidrati", "digeribilita", "legante",    "bilancio",    "costo_kg", "risultati_salvati"};
+    "file",     "ricetta",           "modificata",   "peso_totale", "proteine",
+    "grassi",   "carboidrati",       "digeribilita", "legante",     "bilancio",
+    "costo_kg", "risultati_salvati", "stesso_mix_di"};
 
 // The cost as a number for a spreadsheet; the missing price as the window says it.
 QString csvCell(const library::Entry &entry, int column)
@@ -49,16 +52,12 @@ void warn(const QString &text)
 
 } // namespace
 
-int list(QStringList args, const personal::Library &ingredients, const Usage &usage)
+int list(const QStringList &args, const personal::Library &ingredients, const Usage &usage)
 {
-    const bool csv = args.removeAll(QStringLiteral("--csv")) > 0;
-    for (const QString &arg : args)
-        if (arg.startsWith(u'-') && arg.size() > 1)
-            return usage(QCoreApplication::translate("ArchiveCommands", "Opzione sconosciuta: ") + arg);
-    if (args.size() > 1)
-        return usage(QCoreApplication::translate("ArchiveCommands", "Troppi argomenti: ") +
-                     args.mid(1).join(u' '));
-    const QString folder = args.isEmpty() ? QDir::currentPath() : args.first();
+    ListArgs parsed;
+    if (const QString problem = parseListArgs(args, parsed); !problem.isEmpty())
+        return usage(problem);
+    const QString folder = parsed.folder.isEmpty() ? QDir::currentPath() : parsed.folder;
     QString problem;
     QList<library::Entry> entries = library::scanAll(folder, ingredients, &problem);
     if (!problem.isEmpty()) {
@@ -69,22 +68,25 @@ int list(QStringList args, const personal::Library &ingredients, const Usage &us
               [](const auto &a, const auto &b) { return a.relativePath < b.relativePath; });
     QFile out;
     (void)out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (csv) {
+    if (parsed.csv) {
         // As ingredienti.csv is written: the mark, and the guard against formulas.
         QStringList names;
         for (const char *name : kCsvColumns)
             names.append(QString::fromLatin1(name));
         out.write(csvrecords::kByteOrderMark + csvrecords::line(names));
     }
+    library::markSameMixes(entries); // among every recipe of the folder, shown or not
     for (const library::Entry &entry : entries) {
         if (!entry.isRecipe()) {
             warn(entry.refusal);
             continue;
         }
+        if (!library::accepts(parsed.filter, entry))
+            continue;
         QStringList cells;
         for (int column = 0; column < LibraryModel::ColumnCount; ++column)
-            cells.append(csv ? csvCell(entry, column) : LibraryModel::cellText(entry, column));
-        out.write(csv ? csvrecords::line(cells) : (cells.join(u'\t') + u'\n').toUtf8());
+            cells.append(parsed.csv ? csvCell(entry, column) : LibraryModel::cellText(entry, column));
+        out.write(parsed.csv ? csvrecords::line(cells) : (cells.join(u'\t') + u'\n').toUtf8());
     }
     return Success;
 }

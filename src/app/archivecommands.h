@@ -13,8 +13,8 @@ namespace archivecommands {
 // Prints the problem and the help; returns the exit status of a wrong command line.
 using Usage = std::function<int(const QString &problem)>;
 
-// list [FOLDER] [--csv]: one line per recipe with the archive window's columns.
-int list(QStringList args, const personal::Library &ingredients, const Usage &usage);
+// list [FOLDER] [--csv] [filters]: one line per recipe with the archive window's columns.
+int list(const QStringList &args, const personal::Library &ingredients, const Usage &usage);
 
 // compare A B [C D]: the comparison as text.
 int compare(const QStringList &args, const personal::Library &ingredients, const Usage &usage);

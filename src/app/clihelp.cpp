@@ -46,12 +46,19 @@ const char kHelp[] = QT_TRANSLATE_NOOP("Cli", R"(Uso:
       Uova: VECCHIE -> NUOVE, poi i risultati come calc e, con i prezzi, il
       costo come cost. Con --save salva la ricetta con i nuovi grammi.
   vornak-cli list [CARTELLA] [--csv]
+          [--balance balanced|out|protein|fat|carbs] [--cost MIN:MAX]
+          [--same-mix]
       Elenca le ricette della CARTELLA (se manca, quella attuale) e delle sue
       sottocartelle, una per riga con le colonne dell'archivio: file, nome,
       data, peso totale, proteine, grassi e carboidrati %, indici, bilancio,
-      costo al kg (con i prezzi attuali) e se i risultati salvati nel file
-      sono diversi da quelli calcolati dalle righe. Separate da tabulazioni,
-      o con --csv da ";" con la virgola decimale, per un foglio di calcolo.
+      costo al kg (con i prezzi attuali), se i risultati salvati nel file
+      sono diversi da quelli calcolati dalle righe e le altre ricette con gli
+      stessi ingredienti e grammi. Separate da tabulazioni, o con --csv da
+      ";" con la virgola decimale, per un foglio di calcolo. Solo le ricette
+      bilanciate (balanced), fuori range (out) o con proteine, grassi o
+      carboidrati fuori range (protein, fat, carbs); con un costo al kg tra
+      MIN e MAX euro (un lato vuoto non ha limite: 3: oppure :4,20); con gli
+      stessi ingredienti e grammi di un'altra ricetta (--same-mix).
       I file che non sono ricette vanno sullo standard error con il motivo.
       Uscita 2 se la cartella non si può leggere.
   vornak-cli compare A B [C D]

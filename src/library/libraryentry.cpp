@@ -3,6 +3,7 @@
 
 #include "calculation.h"
 #include "catalogue.h"
+#include "libraryfilter.h"
 #include "messages.h"
 #include "numbers.h"
 #include "recipecommands.h"
@@ -99,6 +100,7 @@ Entry readEntry(const QString &path, const QString &folder, const personal::Libr
                                             [](const QString &text) { return text.isEmpty(); });
     entry.stale = !entry.savedWithoutResults && shownResults(worksheet) != stored;
     assess(entry, worksheet);
+    entry.mixKey = mixKey(entry);
     return entry;
 }
 

@@ -21,6 +21,14 @@ namespace library {
 // archive's memory does not grow with long notes.
 constexpr int kNotesKept = 500;
 
+// The other recipes of a list with the same ingredients and grams.
+struct SameMix
+{
+    int count = 0; // how many
+    QString first; // the first of them by file name, as the list shows it
+    bool operator==(const SameMix &) const = default;
+};
+
 struct Entry
 {
     QString path;         // the file as found, absolute
@@ -50,6 +58,9 @@ struct Entry
     bool stale = false;
     // Saved before any "Calcola": no results to compare, which is not stale.
     bool savedWithoutResults = false;
+    // The mix as mixKey() writes it, and the others of the list that share it.
+    QString mixKey;
+    SameMix sameMix;
 
     bool isRecipe() const { return refusal.isEmpty(); }
     bool calculated() const { return results.has_value(); }

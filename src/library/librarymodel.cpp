@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "librarymodel.h"
 
+#include "libraryfilter.h"
 #include "librarytexts.h"
 #include "numbers.h"
 #include "usertext.h"
@@ -178,8 +179,10 @@ void LibraryModel::merge(const QList<Entry> &entries)
         m_entries[*at] = entry;
         emit dataChanged(index(*at, 0), index(*at, ColumnCount - 1));
     }
-    if (added.isEmpty())
+    if (added.isEmpty()) {
+        markSameMixes();
         return;
+    }
     const int first = int(m_entries.size());
     beginInsertRows({}, first, first + int(added.size()) - 1);
     for (Entry &entry : added) {
@@ -187,6 +190,7 @@ void LibraryModel::merge(const QList<Entry> &entries)
         m_entries.append(std::move(entry));
     }
     endInsertRows();
+    markSameMixes();
 }
 
 void LibraryModel::remove(const QStringList &paths)
@@ -220,6 +224,7 @@ void LibraryModel::remove(const QStringList &paths)
                 kept.append(std::move(m_entries[row]));
         m_entries = std::move(kept);
         rebuildIndex();
+        library::markSameMixes(m_entries);
         endResetModel();
         return;
     }
@@ -229,6 +234,16 @@ void LibraryModel::remove(const QStringList &paths)
         endRemoveRows();
     }
     rebuildIndex();
+    markSameMixes();
+}
+
+void LibraryModel::markSameMixes()
+{
+    // One signal for the span of rows that changed, not one per row: a thousand signals
+    // would have the filter take them in one at a time.
+    const QList<int> changed = library::markSameMixes(m_entries);
+    if (!changed.isEmpty())
+        emit dataChanged(index(changed.first(), SameMixColumn), index(changed.last(), SameMixColumn));
 }
 
 void LibraryModel::rebuildIndex()
@@ -343,6 +358,7 @@ QString LibraryModel::heading(int column)
         QT_TRANSLATE_NOOP("Archivio", "Carboidrati %"), QT_TRANSLATE_NOOP("Archivio", "Digeribilità"),
         QT_TRANSLATE_NOOP("Archivio", "Legante"),       QT_TRANSLATE_NOOP("Archivio", "Bilancio"),
         QT_TRANSLATE_NOOP("Archivio", "Costo al kg"),   QT_TRANSLATE_NOOP("Archivio", "Risultati salvati"),
+        QT_TRANSLATE_NOOP("Archivio", "Stesso mix di"),
     };
     return column >= 0 && column < ColumnCount ? QCoreApplication::translate("Archivio", kHeadings[column])
                                                : QString();
@@ -385,6 +401,11 @@ QString LibraryModel::cellText(const Entry &entry, int column)
             return QCoreApplication::translate("Archivio", "nessuno");
         return entry.stale ? QCoreApplication::translate("Archivio", "diversi")
                            : QCoreApplication::translate("Archivio", "uguali");
+    case SameMixColumn:
+        // The first file by name, and how many more: "b.txt (+2)".
+        return entry.sameMix.count <= 1
+                   ? flat(entry.sameMix.first)
+                   : QStringLiteral("%1 (+%2)").arg(flat(entry.sameMix.first)).arg(entry.sameMix.count - 1);
     default:
         return QString();
     }

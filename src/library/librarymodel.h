@@ -38,6 +38,7 @@ public:
         BalanceColumn,
         CostColumn,
         StoredColumn,
+        SameMixColumn,
         ColumnCount
     };
     enum Role
@@ -86,6 +87,8 @@ private:
     void watch(const QStringList &folders);
     void watchFiles();
     void rebuildIndex();
+    // The "same mix" of every row again, after rows came or went.
+    void markSameMixes();
 
     QString m_folder;
     personal::Library m_ingredients;

@@ -51,18 +51,18 @@ private slots:
             << QStringList{}
             << QStringList{
                    "ricetta_sbilanciata.txt\tMix magro\t*\t600,00\t32,85%\t1,77%\t50,95%\t4,00\t4,83\t"
-                   "Grassi sotto\t4,17 €/kg\tuguali",
+                   "Grassi sotto\t4,17 €/kg\tuguali\t",
                    "ricetta_uova.txt\tBoilie al latte\t*\t404,00\t28,15%\t6,62%\t36,09%\t2,23\t4,33\t"
-                   "nel range\t4,70 €/kg\tuguali"};
+                   "nel range\t4,70 €/kg\tuguali\t"};
         QTest::newRow("csv, same column names in every language")
             << QStringList{"--csv"}
             << QStringList{"file;ricetta;modificata;peso_totale;proteine;grassi;carboidrati;digeribilita;"
                            "legante;bilancio;costo_kg;"
-                           "risultati_salvati\r",
+                           "risultati_salvati;stesso_mix_di\r",
                            "ricetta_sbilanciata.txt;Mix magro;*;600,00;32,85%;1,77%;50,95%;4,00;4,83;"
-                           "Grassi sotto;4,17;uguali\r",
+                           "Grassi sotto;4,17;uguali;\r",
                            "ricetta_uova.txt;Boilie al latte;*;404,00;28,15%;6,62%;36,09%;2,23;4,33;"
-                           "nel range;4,70;uguali\r"};
+                           "nel range;4,70;uguali;\r"};
     }
     void listRows()
     {
@@ -83,6 +83,70 @@ private slots:
         QVERIFY(run.err.contains(QStringLiteral("campo37_non_valido.txt")));
         QVERIFY(run.err.startsWith(
             QStringLiteral("AVVISO: Impossibile aprire il file: non è una ricetta valida")));
+    }
+
+    // The library's filters, as options: the recipes kept, or the refusal of a wrong value.
+    void listFilters_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out"); // the files listed, or the start of the refusal
+        const QString both = QStringLiteral("ricetta_sbilanciata.txt ricetta_uova.txt");
+        QTest::newRow("balanced") << QStringList{"--balance", "balanced"} << 0 << "ricetta_uova.txt";
+        QTest::newRow("out of range") << QStringList{"--balance", "out"} << 0 << "ricetta_sbilanciata.txt";
+        QTest::newRow("fat out") << QStringList{"--balance", "fat"} << 0 << "ricetta_sbilanciata.txt";
+        QTest::newRow("protein out") << QStringList{"--balance", "protein"} << 0 << "";
+        QTest::newRow("cost up to, edge kept")
+            << QStringList{"--cost", ":4,17"} << 0 << "ricetta_sbilanciata.txt";
+        QTest::newRow("cost from, edge kept") << QStringList{"--cost", "4,70:"} << 0 << "ricetta_uova.txt";
+        QTest::newRow("cost band, both") << QStringList{"--cost", "4:5", "--csv"} << 0 << both;
+        QTest::newRow("same mix: none") << QStringList{"--same-mix"} << 0 << "";
+        QTest::newRow("bad balance")
+            << QStringList{"--balance", "good"} << 2
+            << "--balance vuole balanced, out, protein, fat oppure carbs, non «good»";
+        QTest::newRow("cost upside down") << QStringList{"--cost", "5:2"} << 2 << "--cost vuole MIN:MAX";
+        QTest::newRow("cost without edges") << QStringList{"--cost", ":"} << 2 << "--cost vuole MIN:MAX";
+        QTest::newRow("cost negative") << QStringList{"--cost", "-1:2"} << 2 << "--cost vuole MIN:MAX";
+        QTest::newRow("cost without value") << QStringList{"--cost"} << 2 << "--cost vuole MIN:MAX";
+        QTest::newRow("repeated") << QStringList{"--same-mix", "--same-mix"} << 2
+                                  << "Opzione ripetuta: --same-mix";
+        QTest::newRow("unknown") << QStringList{"--cheap"} << 2 << "Opzione sconosciuta: --cheap";
+    }
+    void listFilters()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        const Run run = cli(QStringList{"list", dir.path(), "--ingredients", prices} + options);
+        QCOMPARE(run.exitCode, exitCode);
+        if (exitCode != 0) {
+            QVERIFY2(run.err.contains(out), qPrintable(run.err));
+            return;
+        }
+        const bool csv = options.contains(QStringLiteral("--csv"));
+        QStringList files;
+        for (const QString &line : run.out.split(u'\n', Qt::SkipEmptyParts).mid(csv ? 1 : 0)) // the headings
+            files.append(line.section(csv ? u';' : u'\t', 0, 0));
+        QCOMPARE(files.join(u' '), out);
+    }
+
+    // Recipes of the same ingredients and grams name each other, under any name.
+    void listNamesTheSameMix()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")),
+                            folder.filePath(QStringLiteral("a.txt"))));
+        QByteArray recipe = readAll(dataFile(QStringLiteral("ricetta_uova.txt")));
+        recipe.replace("\"Boilie al latte\"", "\"Altro nome\"");
+        writeAll(folder.filePath(QStringLiteral("b.txt")), recipe);
+        QVERIFY(QFile::copy(dataFile(QStringLiteral("ricetta_sbilanciata.txt")),
+                            folder.filePath(QStringLiteral("c.txt"))));
+        const Run run = cli({"list", folder.path(), "--same-mix"});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0].section(u'\t', -1), QStringLiteral("b.txt"));
+        QCOMPARE(lines[1].section(u'\t', -1), QStringLiteral("a.txt"));
     }
 
     // Two recipes of one name are told apart by their files.

@@ -26,7 +26,15 @@ bool ArchiveProxy::lessThan(const QModelIndex &left, const QModelIndex &right) c
 
 void ArchiveProxy::setFilterText(const QString &text)
 {
-    m_filter = text.trimmed();
+    library::Filter filter = m_filter;
+    filter.text = text;
+    setFilter(filter);
+}
+
+void ArchiveProxy::setFilter(const library::Filter &filter)
+{
+    m_filter = filter;
+    m_filter.text = filter.text.trimmed();
     invalidateRowsFilter();
 }
 
@@ -38,7 +46,7 @@ void ArchiveProxy::setColours(const QColor &grey, const QColor &mark)
 
 bool ArchiveProxy::filterAcceptsRow(int sourceRow, const QModelIndex &) const
 {
-    return library::matches(m_model.entry(sourceRow), m_filter);
+    return library::accepts(m_filter, m_model.entry(sourceRow));
 }
 
 bool ArchiveProxy::marked(int sourceRow, int column) const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmarchivio.h"
 
+#include "archivefilterbar.h"
 #include "archiveproxy.h"
 #include "balancelook.h"
 #include "comparison.h"
@@ -57,6 +58,9 @@ FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildTop());
+    m_filterBar = new ArchiveFilterBar(this);
+    connect(m_filterBar, &ArchiveFilterBar::changed, this, &FrmArchivio::applyFilter);
+    layout->addWidget(m_filterBar);
     layout->addWidget(m_view, 1);
     layout->addWidget(buildBottom());
 
@@ -132,11 +136,7 @@ QWidget *FrmArchivio::buildTop()
     m_filter->setObjectName(QStringLiteral("TxtFiltro"));
     m_filter->setPlaceholderText(tr("Filtra: nome, file, note o ingrediente"));
     m_filter->setClearButtonEnabled(true);
-    connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
-        m_proxy->setFilterText(text);
-        updateCounts();
-        fitColumnsOnce(); // a folder read while the filter showed nothing
-    });
+    connect(m_filter, &QLineEdit::textChanged, this, &FrmArchivio::applyFilter);
     auto *filterLabel = new QLabel(tr("&Filtra:"), top);
     filterLabel->setBuddy(m_filter);
     row->addWidget(m_folder, 1);
@@ -145,6 +145,15 @@ QWidget *FrmArchivio::buildTop()
     row->addWidget(m_filter, 1);
     row->addWidget(buildSortChoice(top));
     return top;
+}
+
+void FrmArchivio::applyFilter()
+{
+    library::Filter filter = m_filterBar->filter();
+    filter.text = m_filter->text();
+    m_proxy->setFilter(filter);
+    updateCounts();
+    fitColumnsOnce(); // a folder read while the filter showed nothing
 }
 
 QWidget *FrmArchivio::buildSortChoice(QWidget *parent)
@@ -243,7 +252,7 @@ void FrmArchivio::fitColumns()
     // A refusal or a long name would push the figures out of sight: its tooltip has it whole.
     const int widest = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 28;
     for (int column : {LibraryModel::FileColumn, LibraryModel::NameColumn, LibraryModel::BalanceColumn,
-                       LibraryModel::CostColumn})
+                       LibraryModel::CostColumn, LibraryModel::SameMixColumn})
         m_view->setColumnWidth(column, qMin(m_view->columnWidth(column), widest));
 }
 

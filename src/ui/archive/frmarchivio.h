@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class ArchiveFilterBar;
 class ArchiveProxy;
 class QLabel;
 class QLineEdit;
@@ -47,6 +48,8 @@ protected:
 
 private:
     QWidget *buildTop();
+    // The text box and the bar's choices into the list's filter.
+    void applyFilter();
     // "Ordina:" and the columns, so the list can be sorted without the mouse.
     QWidget *buildSortChoice(QWidget *parent);
     // The progress bar, the counts and the columns' widths follow the model as it reads.
@@ -69,6 +72,7 @@ private:
     QTableView *m_view = nullptr;
     QLabel *m_folder = nullptr;
     QLineEdit *m_filter = nullptr;
+    ArchiveFilterBar *m_filterBar = nullptr;
     QProgressBar *m_progress = nullptr;
     QLabel *m_counts = nullptr;
     QPushButton *m_openButton = nullptr;

@@ -12,6 +12,7 @@
 #include "testfiles.h"
 #include "usersettings.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -292,7 +293,7 @@ private slots:
             QString text;
             if (const auto *label = qobject_cast<const QLabel *>(control))
                 text = label->text();
-            else if (const auto *button = qobject_cast<const QPushButton *>(control))
+            else if (const auto *button = qobject_cast<const QAbstractButton *>(control))
                 text = button->text();
             if (const qsizetype amp = text.indexOf(u'&'); amp >= 0 && amp + 1 < text.size())
                 keys.append(text.mid(amp + 1, 1).toLower());
@@ -320,6 +321,50 @@ private slots:
         window->view()->sortByColumn(LibraryModel::FileColumn, Qt::AscendingOrder);
         QTest::keyClicks(window->findChild<QLineEdit *>(QStringLiteral("TxtFiltro")), typed);
         QCOMPARE(shownRecipes(), files);
+    }
+
+    // The bar's filters, reached by their access keys, narrow the list with the text filter.
+    void filterBarNarrowsTheList_data()
+    {
+        QTest::addColumn<int>("balance"); // the choice's place in "Bilancio:"
+        QTest::addColumn<bool>("sameMix");
+        QTest::addColumn<QString>("costTo");
+        QTest::addColumn<QStringList>("files");
+        const QStringList eggs{"r2.txt", "r10.txt", "ricetta_uova.txt"};
+        QTest::newRow("balanced") << 1 << false << "" << eggs;
+        QTest::newRow("fat out of range") << 5 << false << "" << QStringList{"ricetta_sbilanciata.txt"};
+        QTest::newRow("same mix") << 0 << true << "" << eggs;
+        QTest::newRow("same mix, out of range") << 2 << true << "" << QStringList{};
+        QTest::newRow("a cost, none priced") << 0 << false << "9" << QStringList{};
+    }
+    void filterBarNarrowsTheList()
+    {
+        QFETCH(int, balance);
+        QFETCH(bool, sameMix);
+        QFETCH(QString, costTo);
+        QFETCH(QStringList, files);
+        window->view()->sortByColumn(LibraryModel::FileColumn, Qt::AscendingOrder);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_B, Qt::AltModifier);
+        auto *choice = window->findChild<QComboBox *>(QStringLiteral("CmbBilancio"));
+        QCOMPARE(QApplication::focusWidget(), choice);
+        for (int k = 0; k < balance; ++k)
+            QTest::keyClick(choice, Qt::Key_Down);
+        if (sameMix) { // the key clicks the box, as a button is clicked: after a moment
+            QTest::keyClick(window, Qt::Key_M, Qt::AltModifier);
+            QTRY_VERIFY(window->findChild<QCheckBox *>(QStringLiteral("ChkStessoMix"))->isChecked());
+        }
+        if (!costTo.isEmpty()) {
+            QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);
+            QTest::keyClick(window, Qt::Key_Tab); // from "da" to "a"
+            QTest::keyClicks(QApplication::focusWidget(), costTo);
+        }
+        QCOMPARE(shownRecipes(), files);
+        // The counts say how many are shown.
+        QVERIFY(window->findChild<QLabel *>(QStringLiteral("LblConteggio"))
+                    ->text()
+                    .contains(QStringLiteral("(%1 mostrat").arg(window->view()->model()->rowCount())));
     }
 
     // Enter opens the recipe exactly as "Apri": its texts, and no calculation standing.

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "libraryfilter.h"
+
+#include "numbers.h"
+
+#include <QHash>
+#include <QMap>
+
+namespace library {
+
+namespace {
+
+bool balanceAccepts(BalanceChoice choice, const Entry &entry)
+{
+    if (choice == BalanceChoice::Any)
+        return true;
+    if (!entry.calculated())
+        return false;
+    const auto out = [&entry](balance::Nutrient nutrient) {
+        for (std::size_t i = 0; i < std::size(balance::kNutrients); ++i)
+            if (balance::kNutrients[i] == nutrient)
+                return entry.verdicts[i] != balance::Verdict::InRange;
+        return false;
+    };
+    const bool anyOut = out(balance::Nutrient::Protein) || out(balance::Nutrient::Carbo) ||
+                        out(balance::Nutrient::Fat);
+    switch (choice) {
+    case BalanceChoice::Balanced:
+        return !anyOut;
+    case BalanceChoice::OutOfRange:
+        return anyOut;
+    case BalanceChoice::ProteinOut:
+        return out(balance::Nutrient::Protein);
+    case BalanceChoice::CarboOut:
+        return out(balance::Nutrient::Carbo);
+    case BalanceChoice::FatOut:
+        return out(balance::Nutrient::Fat);
+    case BalanceChoice::Any:
+        break;
+    }
+    return true;
+}
+
+bool costAccepts(const Filter &filter, const Entry &entry)
+{
+    if (!filter.costFrom && !filter.costTo)
+        return true;
+    if (!entry.calculated() || !entry.cost.missingPrice.isEmpty() || entry.cost.tooLarge)
+        return false;
+    // The cost as the list shows it, so "up to 14,50" keeps a line that reads 14,50.
+    const double shown = numbers::toNumber(numbers::twoDecimals(entry.cost.perKg)).value_or(entry.cost.perKg);
+    return (!filter.costFrom || shown >= *filter.costFrom) && (!filter.costTo || shown <= *filter.costTo);
+}
+
+} // namespace
+
+bool accepts(const Filter &filter, const Entry &entry)
+{
+    return matches(entry, filter.text) && balanceAccepts(filter.balance, entry) &&
+           costAccepts(filter, entry) && (!filter.sameMixOnly || entry.sameMix.count > 0);
+}
+
+QString mixKey(const Entry &entry)
+{
+    if (!entry.calculated())
+        return {};
+    QMap<QString, double> grams; // by name, so the order of the rows does not count
+    for (const CalculatedRow &row : entry.rows)
+        if (!row.name.isEmpty() && row.grams != 0)
+            grams[row.name] += row.grams;
+    QString key;
+    for (auto at = grams.cbegin(); at != grams.cend(); ++at)
+        key += at.key() + u'\x1f' + numbers::plainText(at.value()) + u'\x1e';
+    return key;
+}
+
+QList<int> markSameMixes(QList<Entry> &entries)
+{
+    // Each mix's entries, with the two first by file name: the first is named for all the
+    // others, the second for the first.
+    struct Group
+    {
+        int count = 0;
+        int first = -1;
+        int second = -1;
+    };
+    QHash<QString, Group> byMix;
+    const auto before = [&entries](int a, int b) {
+        return b < 0 || entries[a].relativePath < entries[b].relativePath;
+    };
+    for (int row = 0; row < entries.size(); ++row) {
+        if (entries[row].mixKey.isEmpty())
+            continue;
+        Group &group = byMix[entries[row].mixKey];
+        ++group.count;
+        if (before(row, group.first)) {
+            group.second = group.first;
+            group.first = row;
+        } else if (before(row, group.second)) {
+            group.second = row;
+        }
+    }
+    QList<int> changed;
+    for (int row = 0; row < entries.size(); ++row) {
+        SameMix same;
+        if (const auto group = byMix.constFind(entries[row].mixKey); group != byMix.constEnd()) {
+            same.count = group->count - 1;
+            const int named = group->first == row ? group->second : group->first;
+            if (named >= 0)
+                same.first = entries[named].relativePath;
+        }
+        if (same != entries[row].sameMix) {
+            entries[row].sameMix = same;
+            changed.append(row);
+        }
+    }
+    return changed;
+}
+
+} // namespace library
