@@ -78,14 +78,6 @@
 <context>
     <name>Archivio</name>
     <message>
-        <source>il collegamento simbolico rimanda a sé stesso (un ciclo)</source>
-        <translation>the symbolic link leads back to itself (a loop)</translation>
-    </message>
-    <message>
-        <source>il collegamento simbolico punta a un file che non esiste</source>
-        <translation>the symbolic link points to a file that does not exist</translation>
-    </message>
-    <message>
         <source>la cartella «%1» non esiste</source>
         <translation>the folder «%1» does not exist</translation>
     </message>
@@ -172,6 +164,16 @@
     <message>
         <source>Stesso mix di</source>
         <translation>Same mix as</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere la cartella
+Cartella %1: %2</source>
+        <translation>Cannot read the folder
+Folder %1: %2</translation>
+    </message>
+    <message>
+        <source>il nome della cartella non è in UTF-8: rinominarla per aprirla</source>
+        <translation>the folder name is not UTF-8: rename it to open it</translation>
     </message>
 </context>
 <context>
@@ -1222,6 +1224,18 @@ File </translation>
     <message>
         <source>errore di scrittura</source>
         <translation>write error</translation>
+    </message>
+    <message>
+        <source>il collegamento simbolico rimanda a sé stesso (un ciclo)</source>
+        <translation>the symbolic link leads back to itself (a loop)</translation>
+    </message>
+    <message>
+        <source>permesso negato in una cartella del percorso</source>
+        <translation>permission denied in a folder of the path</translation>
+    </message>
+    <message>
+        <source>il collegamento simbolico punta a un file che non esiste</source>
+        <translation>the symbolic link points to a file that does not exist</translation>
     </message>
 </context>
 <context>

@@ -9,15 +9,14 @@ using library::BalanceChoice;
 
 namespace {
 
-const char *const kBalanceWants =
-    QT_TRANSLATE_NOOP("Cli", "balanced, out, protein, fat oppure carbs");
+const char *const kBalanceWants = QT_TRANSLATE_NOOP("Cli", "balanced, out, protein, fat oppure carbs");
 const char *const kCostWants =
     QT_TRANSLATE_NOOP("Cli", "MIN:MAX in euro al kg (per esempio 2:5,50, 3: oppure :4,20)");
 
 std::optional<BalanceChoice> balanceChoice(const QString &value)
 {
     static const std::pair<const char *, BalanceChoice> kChoices[] = {
-        {"balanced", BalanceChoice::Balanced}, {"out", BalanceChoice::OutOfRange},
+        {"balanced", BalanceChoice::Balanced},  {"out", BalanceChoice::OutOfRange},
         {"protein", BalanceChoice::ProteinOut}, {"fat", BalanceChoice::FatOut},
         {"carbs", BalanceChoice::CarboOut},
     };
@@ -46,7 +45,8 @@ bool readCostRange(const QString &value, library::Filter &filter)
 
 QString wants(const QString &option, const char *what, const QString &value)
 {
-    QString text = option + QCoreApplication::translate("Cli", " vuole ") + QCoreApplication::translate("Cli", what);
+    QString text =
+        option + QCoreApplication::translate("Cli", " vuole ") + QCoreApplication::translate("Cli", what);
     if (!value.isNull())
         text += QCoreApplication::translate("Cli", ", non «%1»").arg(value);
     return text;

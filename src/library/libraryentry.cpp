@@ -13,6 +13,7 @@
 #include "warnings.h"
 #include "worksheet.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -108,6 +109,17 @@ Entry unreadableEntry(const QString &path, const QString &folder, const QString 
 {
     Entry entry = located(path, folder);
     entry.refusal = usertext::aboutFile(messages::kCannotRead, path, reason);
+    return entry;
+}
+
+Entry unreadableFolderEntry(const QString &path, const QString &folder, const QString &reason)
+{
+    Entry entry;
+    entry.path = QFileInfo(path).absoluteFilePath();
+    entry.relativePath = QDir(folder).relativeFilePath(entry.path) + u'/';
+    entry.refusal =
+        QCoreApplication::translate("Archivio", "Impossibile leggere la cartella\nCartella %1: %2")
+            .arg(usertext::fileName(path), reason);
     return entry;
 }
 

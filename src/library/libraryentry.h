@@ -75,6 +75,10 @@ Entry readEntry(const QString &path, const QString &folder, const personal::Libr
 // gone while listed), in the words "Apri" uses for an unreadable file.
 Entry unreadableEntry(const QString &path, const QString &folder, const QString &reason);
 
+// A subfolder that cannot be walked, listed so the recipes in it are not silently
+// missing: its path ends in "/" and its refusal says the folder and why.
+Entry unreadableFolderEntry(const QString &path, const QString &folder, const QString &reason);
+
 // Does the entry hold `needle` (case-insensitive) in its recipe name, file name, notes
 // or ingredients?
 bool matches(const Entry &entry, const QString &needle);

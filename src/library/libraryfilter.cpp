@@ -22,8 +22,8 @@ bool balanceAccepts(BalanceChoice choice, const Entry &entry)
                 return entry.verdicts[i] != balance::Verdict::InRange;
         return false;
     };
-    const bool anyOut = out(balance::Nutrient::Protein) || out(balance::Nutrient::Carbo) ||
-                        out(balance::Nutrient::Fat);
+    const bool anyOut =
+        out(balance::Nutrient::Protein) || out(balance::Nutrient::Carbo) || out(balance::Nutrient::Fat);
     switch (choice) {
     case BalanceChoice::Balanced:
         return !anyOut;

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "libraryfolder.h"
 
+#include "usertext.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
 
 #include <cerrno>
+#include <climits>
 #include <dirent.h>
-#include <sys/stat.h>
 
 namespace library {
 
@@ -21,34 +23,33 @@ bool isListedName(const QString &name)
 
 // Names the file system holds in another encoding than UTF-8 cannot be spelt back: Qt
 // leaves them out of a folder's entries, and no path made from them reaches the file.
-// They are listed here, their stray bytes shown as U+FFFD, so the user learns why.
-QStringList undecodableNames(const QString &folder)
+// They are listed here, their stray bytes shown as U+FFFD, so the user learns why. A
+// folder that cannot be opened at all is said with the system's reason.
+void readRawNames(const QString &folder, Listing &listing)
 {
-    QStringList names;
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return names;
+    if (!dir) {
+        listing.unreadable.append({folder, usertext::systemReason(errno), true});
+        return;
+    }
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArray bytes(entry->d_name);
         const QString name = QFile::decodeName(bytes);
-        if (QFile::encodeName(name) != bytes && isListedName(name))
-            names.append(name);
+        if (QFile::encodeName(name) == bytes || name.startsWith(u'.'))
+            continue;
+        if (entry->d_type == DT_DIR)
+            listing.unreadable.append(
+                {QDir(folder).filePath(name),
+                 QCoreApplication::translate(
+                     "Archivio", "il nome della cartella non è in UTF-8: rinominarla per aprirla"),
+                 true});
+        else if (isListedName(name))
+            listing.unreadable.append(
+                {QDir(folder).filePath(name),
+                 QCoreApplication::translate("Archivio",
+                                             "il nome del file non è in UTF-8: rinominarlo per aprirlo")});
     }
     ::closedir(dir);
-    return names;
-}
-
-// Why an entry that QDir lists cannot be looked at (a dangling or looping link), or empty.
-QString whyUnreachable(const QFileInfo &info)
-{
-    if (!info.isSymLink() || info.exists())
-        return QString();
-    struct stat buffer;
-    if (::stat(QFile::encodeName(info.absoluteFilePath()).constData(), &buffer) != 0 && errno == ELOOP)
-        return QCoreApplication::translate("Archivio",
-                                           "il collegamento simbolico rimanda a sé stesso (un ciclo)");
-    return QCoreApplication::translate("Archivio",
-                                       "il collegamento simbolico punta a un file che non esiste");
 }
 
 } // namespace
@@ -76,10 +77,19 @@ Listing listFolder(const QString &folder, const std::atomic<bool> *cancel)
     while (!pending.isEmpty() && !(cancel && *cancel)) {
         const QString current = pending.takeFirst();
         const QString real = QFileInfo(current).canonicalFilePath();
+        if (real.isEmpty() && QFile::encodeName(current).size() >= PATH_MAX - 1) {
+            // Deeper than a path can name: no program reaches the recipes in it.
+            listing.unreadable.append({current, usertext::systemReason(ENAMETOOLONG), true});
+            continue;
+        }
         if (real.isEmpty() || walked.contains(real))
             continue;
         walked.insert(real);
         listing.folders.append(current);
+        const qsizetype before = listing.unreadable.size();
+        readRawNames(current, listing);
+        if (listing.unreadable.size() > before && listing.unreadable.last().path == current)
+            continue; // not opened: nothing to list in it, said why
         const QDir dir(current);
         const auto entries =
             dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
@@ -90,16 +100,14 @@ Listing listFolder(const QString &folder, const std::atomic<bool> *cancel)
             }
             if (!isListedName(info.fileName()))
                 continue;
-            if (const QString why = whyUnreachable(info); !why.isEmpty())
-                listing.unreadable.append({info.absoluteFilePath(), why});
+            // A link to nothing or to itself, or a file in a folder that may be read but
+            // not searched: the system cannot even tell what it is.
+            if (!info.exists())
+                listing.unreadable.append(
+                    {info.absoluteFilePath(), usertext::whyUnreadable(info.absoluteFilePath())});
             else
                 listing.files.append(info.absoluteFilePath());
         }
-        for (const QString &name : undecodableNames(current))
-            listing.unreadable.append(
-                {dir.filePath(name),
-                 QCoreApplication::translate("Archivio",
-                                             "il nome del file non è in UTF-8: rinominarlo per aprirlo")});
     }
     return listing;
 }

@@ -14,13 +14,21 @@
 // the open dialog leaves them out. Nothing is opened here but folders.
 namespace library {
 
+// A file that cannot even be looked at, or a subfolder that cannot be walked, with why:
+// the reason "Apri" gives (a symbolic-link loop, permission denied, a path too long), or
+// a name that is not UTF-8.
+struct Unreachable
+{
+    QString path;
+    QString reason;
+    bool folder = false;
+};
+
 struct Listing
 {
     QStringList files;   // in walking order; pipes and devices too: their refusal is listed
     QStringList folders; // every folder walked, the listed one first
-    // Files that cannot even be looked at, with the reason: a symbolic-link loop, a name
-    // that is not UTF-8.
-    QList<QPair<QString, QString>> unreadable;
+    QList<Unreachable> unreadable;
     QString problem; // why the folder itself cannot be read; then nothing else is set
 };
 

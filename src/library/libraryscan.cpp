@@ -37,9 +37,10 @@ void scan(const ScanRequest &request, const std::atomic<bool> &cancel,
     QSet<QString> present;
     for (const QString &path : listing.files)
         present.insert(path);
-    for (const auto &bad : listing.unreadable) {
-        present.insert(bad.first);
-        batch.entries.append(unreadableEntry(bad.first, request.folder, bad.second));
+    for (const Unreachable &bad : listing.unreadable) {
+        present.insert(bad.path);
+        batch.entries.append(bad.folder ? unreadableFolderEntry(bad.path, request.folder, bad.reason)
+                                        : unreadableEntry(bad.path, request.folder, bad.reason));
     }
     for (auto it = request.known.begin(); it != request.known.end(); ++it)
         if (!present.contains(it.key()))

@@ -236,15 +236,21 @@ private slots:
             << QStringList{"ricetta_uova.txt", "campo37_non_valido.txt"} << 2 << "non è una ricetta valida";
         QTest::newRow("missing file")
             << QStringList{"ricetta_uova.txt", "manca.txt"} << 2 << "il file non esiste";
+        // The reason "Apri" and the library give, not "il file non esiste".
+        QTest::newRow("a link to itself")
+            << QStringList{"ricetta_uova.txt", "anello.txt"} << 2 << "rimanda a sé stesso (un ciclo)";
     }
     void compareRefuses()
     {
         QFETCH(QStringList, files);
         QFETCH(int, exitCode);
         QFETCH(QString, says);
+        QTemporaryDir links;
+        QVERIFY(QFile::link(links.filePath(QStringLiteral("anello.txt")),
+                            links.filePath(QStringLiteral("anello.txt"))));
         QStringList args{"compare"};
         for (const QString &file : files)
-            args.append(dir.filePath(file));
+            args.append(file == QStringLiteral("anello.txt") ? links.filePath(file) : dir.filePath(file));
         const Run run = cli(args);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(says), qPrintable(run.err));

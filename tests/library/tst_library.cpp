@@ -37,10 +37,12 @@ QMap<QString, QPair<QByteArray, QDateTime>> snapshot(const QString &folder)
     return files;
 }
 
+// The entry of that path; a name ending in "*" is a prefix.
 const library::Entry *find(const QList<library::Entry> &entries, const QString &name)
 {
     for (const library::Entry &entry : entries)
-        if (entry.relativePath == name)
+        if (entry.relativePath == name ||
+            (name.endsWith(u'*') && entry.relativePath.startsWith(name.chopped(1))))
             return &entry;
     return nullptr;
 }
@@ -72,6 +74,30 @@ QStringList storedTexts(const QString &path)
         return {};
     const QStringList &r = records->last();
     return {r[39], r[42], r[43], r[44], r[45], r[46], r[47], r[48], r[49], r[50]};
+}
+
+// Folders nested until their path passes what the system takes (PATH_MAX), made and
+// removed from inside, step by step, as no path from outside reaches the deepest.
+void makeLongPath(const QString &top, bool make)
+{
+    constexpr int kDepth = 25; // of 200 letters each: 5,000 bytes
+    const QByteArray name(200, 'c');
+    const QString start = QDir::currentPath();
+    QDir().mkpath(top);
+    QVERIFY(::chdir(QFile::encodeName(top).constData()) == 0);
+    int depth = 0;
+    for (; depth < kDepth; ++depth) {
+        if (make)
+            ::mkdir(name.constData(), 0700);
+        if (::chdir(name.constData()) != 0)
+            break;
+    }
+    for (; depth > 0; --depth) {
+        QVERIFY(::chdir("..") == 0);
+        if (!make)
+            ::rmdir(name.constData());
+    }
+    QDir::setCurrent(start);
 }
 
 } // namespace
@@ -156,9 +182,19 @@ private slots:
         QTest::newRow("unknown ingredient") << "luna.txt"
                                             << "FARINA DI LUNA";
         QTest::newRow("name not in UTF-8") << QStringLiteral("caff\uFFFD.txt") << "non è in UTF-8";
-        if (geteuid() != 0) // root reads any file
+        // Subfolders that cannot be walked are listed, so no recipe in them goes missing unsaid.
+        QTest::newRow("folder name not in UTF-8")
+            << QStringLiteral("stagione\uFFFD/") << "il nome della cartella non è in UTF-8";
+        QTest::newRow("path too long") << "lungo/*"
+                                       << "troppo lungo";
+        if (geteuid() != 0) { // root reads any file
             QTest::newRow("unreadable") << "chiuso.txt"
                                         << "permesso negato";
+            QTest::newRow("folder without permission") << "chiusa/"
+                                                       << "Impossibile leggere la cartella\nCartella «";
+            QTest::newRow("folder not searchable") << "cieca/r.txt"
+                                                   << "permesso negato in una cartella del percorso";
+        }
     }
     void badFiles()
     {
@@ -183,13 +219,25 @@ private slots:
         std::fclose(raw);
         writeAll(dir.filePath(QStringLiteral("chiuso.txt")), "x");
         QFile::setPermissions(dir.filePath(QStringLiteral("chiuso.txt")), {});
+        QVERIFY(::mkdir((QFile::encodeName(folder.path()) + "/stagione\xe8").constData(), 0700) == 0);
+        for (const char *sub : {"chiusa", "cieca"})
+            QVERIFY(dir.mkdir(QLatin1String(sub)));
+        writeAll(dir.filePath(QStringLiteral("cieca/r.txt")), "x");
+        QFile::setPermissions(dir.filePath(QStringLiteral("chiusa")), {});
+        QFile::setPermissions(dir.filePath(QStringLiteral("cieca")), QFile::ReadOwner);
+        makeLongPath(dir.filePath(QStringLiteral("lungo")), true);
         QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")), dir.filePath(QStringLiteral("buona.txt")));
 
         QString problem;
         const QList<library::Entry> entries = library::scanAll(folder.path(), prices(), &problem);
         QFile::setPermissions(dir.filePath(QStringLiteral("chiuso.txt")),
                               QFile::ReadOwner | QFile::WriteOwner);
+        for (const char *sub : {"chiusa", "cieca"})
+            QFile::setPermissions(dir.filePath(QLatin1String(sub)),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         std::remove(latin1.constData()); // QTemporaryDir cannot see it either
+        ::rmdir((QFile::encodeName(folder.path()) + "/stagione\xe8").constData());
+        makeLongPath(dir.filePath(QStringLiteral("lungo")), false);
         const library::Entry *entry = find(entries, name);
         QVERIFY2(entry, qPrintable(name));
         QVERIFY(!entry->isRecipe());

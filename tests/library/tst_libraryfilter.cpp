@@ -114,7 +114,8 @@ private slots:
         both.sort();
         QCOMPARE(both, calculated);
         QSet<QString> parts;
-        for (BalanceChoice share : {BalanceChoice::ProteinOut, BalanceChoice::CarboOut, BalanceChoice::FatOut}) {
+        for (BalanceChoice share :
+             {BalanceChoice::ProteinOut, BalanceChoice::CarboOut, BalanceChoice::FatOut}) {
             const QStringList some = with(share);
             QVERIFY(!some.isEmpty());
             for (const QString &name : some)
@@ -127,7 +128,8 @@ private slots:
         fat.balance = BalanceChoice::FatOut;
         for (const Entry &entry : std::as_const(entries))
             if (entry.isRecipe() && library::accepts(fat, entry))
-                QVERIFY(LibraryModel::cellText(entry, LibraryModel::BalanceColumn).contains(QStringLiteral("Grassi")));
+                QVERIFY(LibraryModel::cellText(entry, LibraryModel::BalanceColumn)
+                            .contains(QStringLiteral("Grassi")));
     }
 
     // A cost range keeps exactly the recipes whose shown cost lies in it, edges included;
@@ -193,7 +195,8 @@ private slots:
         QCOMPARE(files(listed, same), (QStringList{"a.txt", "b.txt", "c.txt"}));
         QStringList shown;
         for (const Entry &entry : std::as_const(listed))
-            shown.append(entry.relativePath + u'=' + LibraryModel::cellText(entry, LibraryModel::SameMixColumn));
+            shown.append(entry.relativePath + u'=' +
+                         LibraryModel::cellText(entry, LibraryModel::SameMixColumn));
         shown.sort();
         QCOMPARE(shown, (QStringList{"a.txt=b.txt (+1)", "b.txt=a.txt (+1)", "c.txt=a.txt (+1)",
                                      "d.txt=", "e.txt="}));

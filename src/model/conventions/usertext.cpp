@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace usertext {
 
@@ -85,6 +86,9 @@ QString systemReason(int systemError)
         return QCoreApplication::translate("Files", "una parte del percorso non è una cartella");
     case ENAMETOOLONG:
         return QCoreApplication::translate("Files", "il nome del file è troppo lungo");
+    case ELOOP:
+        return QCoreApplication::translate("Files",
+                                           "il collegamento simbolico rimanda a sé stesso (un ciclo)");
     case EIO:
         return QCoreApplication::translate("Files", "errore di lettura o scrittura sul disco");
     default:
@@ -93,11 +97,31 @@ QString systemReason(int systemError)
     }
 }
 
+namespace {
+
+// A file the system cannot find: gone, behind a folder that may not be searched, a
+// link to nothing or to itself, a path too long; asked of the system, not guessed.
+QString whyNotFound(const QString &path)
+{
+    struct stat buffer;
+    if (::stat(QFile::encodeName(path).constData(), &buffer) == 0)
+        return QCoreApplication::translate("Files", "il file non si può leggere");
+    const int error = errno;
+    if (error == EACCES)
+        return QCoreApplication::translate("Files", "permesso negato in una cartella del percorso");
+    if (error == ENOENT && QFileInfo(path).isSymLink())
+        return QCoreApplication::translate("Files",
+                                           "il collegamento simbolico punta a un file che non esiste");
+    return systemReason(error);
+}
+
+} // namespace
+
 QString whyUnreadable(const QString &path, int systemError)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QCoreApplication::translate("Files", "il file non esiste");
+        return whyNotFound(path);
     if (info.isDir())
         return QCoreApplication::translate("Files", "è una cartella");
     if (!info.isFile())
