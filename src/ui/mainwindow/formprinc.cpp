@@ -197,6 +197,10 @@ void FormPrinc::closeEvent(QCloseEvent *event)
     if (m_archiveWindow)
         m_archiveWindow->close();
     QMainWindow::closeEvent(event);
+    // The worksheet is the program: once it is closed, nothing left open (a comparison, a
+    // box another window raised, a window withdrawn by the desktop) keeps the process alive.
+    if (isWindow() && !parentWidget())
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 void FormPrinc::CmdRiferimenti_Click()

@@ -29,6 +29,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace field;
 
@@ -119,6 +120,25 @@ private slots:
         QTRY_VERIFY(!library);
         for (const QWidget *top : QApplication::topLevelWidgets())
             QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
+    }
+
+    // Whatever is left open when the worksheet closes (a comparison, a window of no one's,
+    // the library still reading), the program's event loop ends.
+    void nothingLeftOpenKeepsTheProgramRunning()
+    {
+        select({QStringLiteral("r2.txt"), QStringLiteral("r10.txt")});
+        window->CmdConfronta_Click();
+        QWidget stray;
+        stray.setWindowTitle(QStringLiteral("stray"));
+        stray.show();
+        bool stuck = false;
+        QTimer::singleShot(0, form, [this] { form->close(); });
+        QTimer::singleShot(10000, qApp, [&stuck] {
+            stuck = true;
+            QCoreApplication::quit();
+        });
+        QApplication::exec();
+        QVERIFY(!stuck);
     }
 
     void startsAtTheLastRecipesFolder() { QCOMPARE(QDir(window->model().folder()), QDir(dir.path())); }
