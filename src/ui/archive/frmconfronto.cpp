@@ -15,7 +15,9 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -31,10 +33,21 @@ FrmConfronto::FrmConfronto(const QList<library::Entry> &entries, QWidget *parent
     m_grid->setWordWrap(false);
     fillGrid();
     auto *chart = new ShareChart(m_bars, m_table.titles, this);
-    auto *split = new QSplitter(Qt::Vertical, this);
-    split->addWidget(m_grid);
-    split->addWidget(chart);
-    split->setStretchFactor(0, 3);
+    // The chart yields to the table: it scrolls in what is left once the table shows its
+    // first eight lines, and the splitter gives it more when the user asks.
+    auto *chartArea = new QScrollArea(this);
+    chartArea->setObjectName(QStringLiteral("ScrQuote"));
+    chartArea->setWidget(chart);
+    chartArea->setWidgetResizable(true);
+    chartArea->setFrameShape(QFrame::NoFrame);
+    chartArea->setMinimumHeight(fontMetrics().height() * 3);
+    m_grid->setMinimumHeight(tableHeightFor(8));
+    m_split = new QSplitter(Qt::Vertical, this);
+    m_split->addWidget(m_grid);
+    m_split->addWidget(chartArea);
+    m_split->setChildrenCollapsible(false);
+    m_split->setStretchFactor(0, 1);
+    m_split->setStretchFactor(1, 0);
 
     auto *buttons = new QHBoxLayout;
     auto *print = new QPushButton(tr("&Stampa"), this);
@@ -53,7 +66,7 @@ FrmConfronto::FrmConfronto(const QList<library::Entry> &entries, QWidget *parent
     buttons->addWidget(pdf);
     buttons->addWidget(close);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(split, 1);
+    layout->addWidget(m_split, 1);
     layout->addLayout(buttons);
     const QRect screen = this->screen()->availableGeometry();
     resize(qMin(260 + 240 * int(m_table.titles.size()), screen.width() - 40),
@@ -61,6 +74,27 @@ FrmConfronto::FrmConfronto(const QList<library::Entry> &entries, QWidget *parent
 }
 
 FrmConfronto::~FrmConfronto() = default;
+
+int FrmConfronto::tableHeightFor(int lines) const
+{
+    // The heading, the lines, and a scroll bar when the columns run wider than the window.
+    const int frame = m_grid->frameWidth() * 2;
+    return m_grid->horizontalHeader()->sizeHint().height() +
+           lines * m_grid->verticalHeader()->defaultSectionSize() +
+           m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + frame;
+}
+
+void FrmConfronto::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    // The table as much as it needs, up to all its lines; the chart the rest.
+    const int total = m_split->height() - m_split->handleWidth();
+    const int table = qBound(m_grid->minimumHeight(), tableHeightFor(m_grid->rowCount()), total);
+    m_split->setSizes({table, qMax(0, total - table)});
+}
 
 void FrmConfronto::fillGrid()
 {

@@ -9,6 +9,7 @@
 #include <memory>
 
 class PagePrinter;
+class QSplitter;
 class QTableWidget;
 
 // "Confronto": two to four recipes side by side, one column each, the differences from
@@ -35,15 +36,20 @@ public slots:
 protected:
     // The PDF file to write; tests answer it themselves.
     virtual QString choosePdfPath();
+    void showEvent(QShowEvent *event) override;
 
 private:
     void fillGrid();
     void capNames();
+    // The table's height with this many lines in view.
+    int tableHeightFor(int lines) const;
 
     QList<library::Entry> m_entries;
     comparison::Table m_table;
     QList<comparison::Bar> m_bars;
     MessageBoxSink m_sink{this};
     QTableWidget *m_grid = nullptr;
+    QSplitter *m_split = nullptr;
+    bool m_placed = false; // the table and the chart shared out once, when first shown
     std::unique_ptr<PagePrinter> m_printer;
 };

@@ -2,6 +2,7 @@
 #include "sharechart.h"
 
 #include "balancelook.h"
+#include "contrast.h"
 #include "numbers.h"
 
 #include <QPainter>
@@ -20,7 +21,44 @@ double scaleOf(const comparison::Bar &bar)
     return std::min(100.0, std::ceil(top / 10) * 10);
 }
 
+// A colour `share` of the way from `from` to `to`.
+QColor towards(const QColor &from, const QColor &to, double share)
+{
+    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * share),
+                            float(from.greenF() + (to.greenF() - from.greenF()) * share),
+                            float(from.blueF() + (to.blueF() - from.blueF()) * share));
+}
+
+// The first candidate that stands out 3:1 from both backgrounds.
+std::optional<QColor> standingOut(std::initializer_list<QColor> candidates, const QColor &a, const QColor &b)
+{
+    for (const QColor &candidate : candidates)
+        if (std::min(contrast::ratio(candidate, a), contrast::ratio(candidate, b)) >=
+            contrast::kReadableLarge)
+            return candidate;
+    return std::nullopt;
+}
+
 } // namespace
+
+ShareChart::Colours ShareChart::colours(const QPalette &pal)
+{
+    const QColor window = pal.color(QPalette::Window), text = pal.color(QPalette::WindowText);
+    const QColor mark = balancelook::markColour(window, text);
+    // The band a shade of the highlight over the window, paler where the bars would not
+    // show on it; at worst the window itself, the dashed edges marking the range, where
+    // black or white and the text stand out.
+    for (double share : {0.35, 0.25, 0.15, 0.08, 0.0}) {
+        const QColor band = towards(window, pal.color(QPalette::Highlight), share);
+        const auto in =
+            standingOut({pal.color(QPalette::Highlight), text, Qt::black, Qt::white}, band, window);
+        const auto out = standingOut({mark, balancelook::markColour(band, text), text, Qt::black, Qt::white},
+                                     band, window);
+        if (in && out)
+            return {band, *in, *out};
+    }
+    return {window, text, text}; // unreachable: black or white stands out 4.5:1 from any colour
+}
 
 ShareChart::ShareChart(QList<comparison::Bar> bars, QStringList titles, QWidget *parent)
     : QWidget(parent), m_bars(std::move(bars)), m_titles(std::move(titles))
@@ -52,7 +90,7 @@ void ShareChart::paintEvent(QPaintEvent *)
     const int left = labelWidth + 16;
     const int valueWidth = fm.horizontalAdvance(QStringLiteral("100,00%")) + 8;
     const int width = std::max(50, this->width() - left - valueWidth);
-    const QColor mark = balancelook::markColour(pal.color(QPalette::Window), pal.color(QPalette::WindowText));
+    const Colours colour = colours(pal);
     int y = 0;
     for (const comparison::Bar &bar : m_bars) {
         const double scale = scaleOf(bar);
@@ -64,7 +102,7 @@ void ShareChart::paintEvent(QPaintEvent *)
         // The balanced range, as a band behind every recipe's bar.
         const QRect band(x(bar.range.low), y, x(bar.range.high) - x(bar.range.low),
                          line * int(m_titles.size()));
-        p.fillRect(band, pal.color(QPalette::Highlight).lighter(170));
+        p.fillRect(band, colour.band);
         for (qsizetype k = 0; k < m_titles.size(); ++k) {
             const std::optional<double> percent = bar.percents.value(k);
             p.setPen(pal.color(QPalette::WindowText));
@@ -72,7 +110,7 @@ void ShareChart::paintEvent(QPaintEvent *)
             if (percent) {
                 const bool inside = *percent >= bar.range.low && *percent <= bar.range.high;
                 p.fillRect(QRect(left, y + 3, x(*percent) - left, line - 6),
-                           inside ? pal.color(QPalette::Highlight) : mark);
+                           inside ? colour.inRange : colour.outOfRange);
                 p.drawText(left + width + 4, y, valueWidth, line, Qt::AlignVCenter | Qt::AlignLeft,
                            numbers::twoDecimals(*percent) + QLatin1Char('%'));
             }

@@ -17,6 +17,16 @@ public:
 
     QSize sizeHint() const override;
 
+    // The balanced band and the bars in it and beyond it, from the palette: each bar at
+    // 3:1 or better against the band and the window, so it shows on any palette.
+    struct Colours
+    {
+        QColor band;
+        QColor inRange;
+        QColor outOfRange;
+    };
+    static Colours colours(const QPalette &palette);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

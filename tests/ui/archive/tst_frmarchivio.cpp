@@ -514,6 +514,42 @@ private slots:
         QVERIFY(!page.filter(QStringLiteral("MMMMMMMMMM…")).isEmpty());
     }
 
+    // The chart yields to the table: eight lines stay in view at any height the window
+    // takes on a 800x600 screen (with a panel, at its smallest), and the chart keeps a
+    // strip of its own.
+    void comparisonKeepsEightLinesInView_data()
+    {
+        QTest::addColumn<int>("recipes");
+        QTest::addColumn<int>("height"); // 0: as it opens; -1: its smallest
+        for (int recipes : {2, 4}) {
+            QTest::addRow("%d recipes, as opened", recipes) << recipes << 0;
+            QTest::addRow("%d recipes, 800x600 with a panel", recipes) << recipes << 500;
+            QTest::addRow("%d recipes, smallest", recipes) << recipes << -1;
+        }
+    }
+    void comparisonKeepsEightLinesInView()
+    {
+        QFETCH(int, recipes);
+        QFETCH(int, height);
+        QList<library::Entry> entries;
+        for (const library::Entry &entry : window->model().entries())
+            if (entry.isRecipe() && entries.size() < recipes)
+                entries.append(entry);
+        FrmConfronto confronto(entries);
+        if (height != 0)
+            confronto.resize(confronto.width(), height < 0 ? confronto.minimumSizeHint().height() : height);
+        confronto.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&confronto));
+        QTableWidget *grid = confronto.grid();
+        int whole = 0;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            whole +=
+                grid->visualRect(grid->model()->index(row, 0)).bottom() < grid->viewport()->height() ? 1 : 0;
+        QVERIFY2(whole >= qMin(8, grid->rowCount()), qPrintable(QString::number(whole)));
+        QVERIFY(confronto.findChild<QWidget *>(QStringLiteral("ScrQuote"))->height() >=
+                confronto.fontMetrics().height() * 3);
+    }
+
     // Four recipes on the landscape sheet: every line of the page stays one printed line,
     // the chart's marks included, and nothing runs past the printable width.
     void fourRecipesFitTheSheet()

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The comparison's chart on any palette: its bars show against the band and the window.
+#include "contrast.h"
+#include "sharechart.h"
+
+#include <QApplication>
+#include <QRandomGenerator>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+
+class TestShareChart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The chart's bars stand out 3:1 from the balanced band and from the window on the
+    // style's palette, a dark one and the high-contrast ones desktops offer, and on any
+    // palette whose text reads on its window.
+    void chartColoursStandOutOnAnyPalette_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("highlight");
+        const QPalette fusion = QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+        QTest::newRow("the style's own")
+            << fusion.color(QPalette::Window) << fusion.color(QPalette::WindowText)
+            << fusion.color(QPalette::Highlight);
+        QTest::newRow("dark") << QColor(0x35, 0x35, 0x35) << QColor(0xF0, 0xF0, 0xF0)
+                              << QColor(0x2A, 0x82, 0xDA);
+        QTest::newRow("high contrast, black")
+            << QColor(Qt::black) << QColor(Qt::white) << QColor(0x1A, 0xEB, 0xFF);
+        QTest::newRow("high contrast, black, navy")
+            << QColor(Qt::black) << QColor(Qt::white) << QColor(0, 0, 0x80);
+        QTest::newRow("high contrast, white")
+            << QColor(Qt::white) << QColor(Qt::black) << QColor(0x37, 0x00, 0x6E);
+        QTest::newRow("yellow on black") << QColor(Qt::black) << QColor(Qt::yellow) << QColor(Qt::yellow);
+        QRandomGenerator rng(7);
+        for (int k = 0; k < 200;) {
+            const QColor window = QColor::fromRgb(rng.generate() & 0xFFFFFF);
+            const QColor text = QColor::fromRgb(rng.generate() & 0xFFFFFF);
+            if (contrast::ratio(window, text) < contrast::kReadable)
+                continue;
+            QTest::addRow("random %d", k++) << window << text << QColor::fromRgb(rng.generate() & 0xFFFFFF);
+        }
+    }
+    void chartColoursStandOutOnAnyPalette()
+    {
+        QFETCH(QColor, window);
+        QFETCH(QColor, text);
+        QFETCH(QColor, highlight);
+        QPalette palette;
+        palette.setColor(QPalette::Window, window);
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::Highlight, highlight);
+        const ShareChart::Colours c = ShareChart::colours(palette);
+        for (const QColor &bar : {c.inRange, c.outOfRange})
+            for (const QColor &behind : {c.band, window})
+                QVERIFY2(contrast::ratio(bar, behind) >= contrast::kReadableLarge,
+                         qPrintable(bar.name() + u'/' + behind.name()));
+    }
+
+};
+
+QTEST_MAIN(TestShareChart)
+#include "tst_sharechart.moc"
