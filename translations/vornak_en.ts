@@ -162,10 +162,6 @@
         <translation>none</translation>
     </message>
     <message>
-        <source>Stesso mix di</source>
-        <translation>Same mix as</translation>
-    </message>
-    <message>
         <source>Impossibile leggere la cartella
 Cartella %1: %2</source>
         <translation>Cannot read the folder
@@ -174,6 +170,10 @@ Folder %1: %2</translation>
     <message>
         <source>il nome della cartella non è in UTF-8: rinominarla per aprirla</source>
         <translation>the folder name is not UTF-8: rename it to open it</translation>
+    </message>
+    <message>
+        <source>Stesso mix</source>
+        <translation>Same mix</translation>
     </message>
 </context>
 <context>

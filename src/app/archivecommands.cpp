@@ -32,9 +32,8 @@ enum Exit
 
 // For spreadsheets: the same names in every language.
 const char *const kCsvColumns[LibraryModel::ColumnCount] = {
-    "file",     "ricetta",           "modificata",   "peso_totale", "proteine",
-    "grassi",   "carboidrati",       "digeribilita", "legante",     "bilancio",
-    "costo_kg", "risultati_salvati", "stesso_mix_di"};
+    "file",         "ricetta", "modificata", "peso_totale", "proteine",          "grassi",    "carboidrati",
+    "digeribilita", "legante", "bilancio",   "costo_kg",    "risultati_salvati", "stesso_mix"};
 
 // The cost as a number for a spreadsheet; the missing price as the window says it.
 QString csvCell(const library::Entry &entry, int column)

@@ -21,11 +21,11 @@ namespace library {
 // archive's memory does not grow with long notes.
 constexpr int kNotesKept = 500;
 
-// The other recipes of a list with the same ingredients and grams.
+// The recipes of a list with the same ingredients and grams as this one.
 struct SameMix
 {
-    int count = 0; // how many
-    QString first; // the first of them by file name, as the list shows it
+    int count = 0; // how many others
+    QString first; // the first of the group by file name, this one included: one name per group
     bool operator==(const SameMix &) const = default;
 };
 

@@ -76,38 +76,28 @@ QString mixKey(const Entry &entry)
 
 QList<int> markSameMixes(QList<Entry> &entries)
 {
-    // Each mix's entries, with the two first by file name: the first is named for all the
-    // others, the second for the first.
+    // Each mix's entries and the first of them by file name, which names the group.
     struct Group
     {
         int count = 0;
         int first = -1;
-        int second = -1;
     };
     QHash<QString, Group> byMix;
-    const auto before = [&entries](int a, int b) {
-        return b < 0 || entries[a].relativePath < entries[b].relativePath;
-    };
     for (int row = 0; row < entries.size(); ++row) {
         if (entries[row].mixKey.isEmpty())
             continue;
         Group &group = byMix[entries[row].mixKey];
         ++group.count;
-        if (before(row, group.first)) {
-            group.second = group.first;
+        if (group.first < 0 || entries[row].relativePath < entries[group.first].relativePath)
             group.first = row;
-        } else if (before(row, group.second)) {
-            group.second = row;
-        }
     }
     QList<int> changed;
     for (int row = 0; row < entries.size(); ++row) {
         SameMix same;
-        if (const auto group = byMix.constFind(entries[row].mixKey); group != byMix.constEnd()) {
+        if (const auto group = byMix.constFind(entries[row].mixKey);
+            group != byMix.constEnd() && group->count > 1) {
             same.count = group->count - 1;
-            const int named = group->first == row ? group->second : group->first;
-            if (named >= 0)
-                same.first = entries[named].relativePath;
+            same.first = entries[group->first].relativePath;
         }
         if (same != entries[row].sameMix) {
             entries[row].sameMix = same;

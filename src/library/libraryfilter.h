@@ -39,8 +39,8 @@ bool accepts(const Filter &filter, const Entry &entry);
 // one text per mix, empty for a recipe that weighs nothing or cannot be calculated.
 QString mixKey(const Entry &entry);
 
-// Fills in each entry's `sameMix`: the other entries of the list with the same mix. The
-// rows whose `sameMix` changed, in order.
+// Fills in each entry's `sameMix`: how many other entries of the list have the same mix,
+// and the group's first file by name. The rows whose `sameMix` changed, in order.
 QList<int> markSameMixes(QList<Entry> &entries);
 
 } // namespace library

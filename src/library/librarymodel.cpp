@@ -358,7 +358,7 @@ QString LibraryModel::heading(int column)
         QT_TRANSLATE_NOOP("Archivio", "Carboidrati %"), QT_TRANSLATE_NOOP("Archivio", "Digeribilità"),
         QT_TRANSLATE_NOOP("Archivio", "Legante"),       QT_TRANSLATE_NOOP("Archivio", "Bilancio"),
         QT_TRANSLATE_NOOP("Archivio", "Costo al kg"),   QT_TRANSLATE_NOOP("Archivio", "Risultati salvati"),
-        QT_TRANSLATE_NOOP("Archivio", "Stesso mix di"),
+        QT_TRANSLATE_NOOP("Archivio", "Stesso mix"),
     };
     return column >= 0 && column < ColumnCount ? QCoreApplication::translate("Archivio", kHeadings[column])
                                                : QString();
@@ -402,10 +402,11 @@ QString LibraryModel::cellText(const Entry &entry, int column)
         return entry.stale ? QCoreApplication::translate("Archivio", "diversi")
                            : QCoreApplication::translate("Archivio", "uguali");
     case SameMixColumn:
-        // The first file by name, and how many more: "b.txt (+2)".
-        return entry.sameMix.count <= 1
-                   ? flat(entry.sameMix.first)
-                   : QStringLiteral("%1 (+%2)").arg(flat(entry.sameMix.first)).arg(entry.sameMix.count - 1);
+        // The group's first file by name and how many it holds, the same on every line of
+        // the group, so a sort on the column puts them together: "a.txt (3)".
+        return entry.sameMix.count == 0
+                   ? QString()
+                   : QStringLiteral("%1 (%2)").arg(flat(entry.sameMix.first)).arg(entry.sameMix.count + 1);
     default:
         return QString();
     }

@@ -58,7 +58,7 @@ private slots:
             << QStringList{"--csv"}
             << QStringList{"file;ricetta;modificata;peso_totale;proteine;grassi;carboidrati;digeribilita;"
                            "legante;bilancio;costo_kg;"
-                           "risultati_salvati;stesso_mix_di\r",
+                           "risultati_salvati;stesso_mix\r",
                            "ricetta_sbilanciata.txt;Mix magro;*;600,00;32,85%;1,77%;50,95%;4,00;4,83;"
                            "Grassi sotto;4,17;uguali;\r",
                            "ricetta_uova.txt;Boilie al latte;*;404,00;28,15%;6,62%;36,09%;2,23;4,33;"
@@ -145,8 +145,8 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines[0].section(u'\t', -1), QStringLiteral("b.txt"));
-        QCOMPARE(lines[1].section(u'\t', -1), QStringLiteral("a.txt"));
+        QCOMPARE(lines[0].section(u'\t', -1), QStringLiteral("a.txt (2)"));
+        QCOMPARE(lines[1].section(u'\t', -1), QStringLiteral("a.txt (2)"));
     }
 
     // Two recipes of one name are told apart by their files.

@@ -6,6 +6,7 @@
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 
 using library::BalanceChoice;
 
@@ -37,6 +38,8 @@ QDoubleSpinBox *costBox(const QString &name, QWidget *parent)
     box->setSingleStep(0.5);
     box->setSpecialValueText(ArchiveFilterBar::tr("qualsiasi"));
     box->setAccelerated(true);
+    // The list follows a typed price once it is whole (Enter, Tab), not "1" on the way to "12".
+    box->setKeyboardTracking(false);
     return box;
 }
 
@@ -80,8 +83,21 @@ ArchiveFilterBar::ArchiveFilterBar(QWidget *parent) : QWidget(parent)
     row->addWidget(m_sameMix);
     row->addStretch(1);
     connect(m_balance, &QComboBox::currentIndexChanged, this, &ArchiveFilterBar::changed);
-    connect(m_costFrom, &QDoubleSpinBox::valueChanged, this, &ArchiveFilterBar::changed);
-    connect(m_costTo, &QDoubleSpinBox::valueChanged, this, &ArchiveFilterBar::changed);
+    // A range stays a range: "da" raised above "a" takes "a" along, and the other way round.
+    connect(m_costFrom, &QDoubleSpinBox::valueChanged, this, [this](double from) {
+        if (m_costTo->value() > 0 && from > m_costTo->value()) {
+            const QSignalBlocker quiet(m_costTo);
+            m_costTo->setValue(from);
+        }
+        emit changed();
+    });
+    connect(m_costTo, &QDoubleSpinBox::valueChanged, this, [this](double to) {
+        if (to > 0 && m_costFrom->value() > to) {
+            const QSignalBlocker quiet(m_costFrom);
+            m_costFrom->setValue(to);
+        }
+        emit changed();
+    });
     connect(m_sameMix, &QCheckBox::toggled, this, &ArchiveFilterBar::changed);
 }
 

@@ -135,8 +135,13 @@ void FrmConfronto::capNames()
     // No name takes the window: a recipe's column and the ingredients' labels stop at
     // about thirty letters, cut with "…", and show the whole name in their tooltips.
     const int widest = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 30;
+    const QFontMetrics heading(m_grid->horizontalHeader()->font());
     for (int k = 0; k < m_grid->columnCount(); ++k) {
-        m_grid->horizontalHeaderItem(k)->setToolTip(m_table.titles[k]);
+        QTableWidgetItem *title = m_grid->horizontalHeaderItem(k);
+        title->setToolTip(m_table.titles[k]);
+        // The heading cut at its end, not clipped around its middle as a centred text.
+        // (its margins inside the column's width)
+        title->setText(heading.elidedText(m_table.titles[k], Qt::ElideRight, widest - heading.height()));
         m_grid->setColumnWidth(k, qMin(m_grid->columnWidth(k), widest));
     }
     for (int row = 0; row < m_grid->rowCount(); ++row)

@@ -5,7 +5,9 @@
 #include "contrast.h"
 #include "numbers.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -92,6 +94,7 @@ void ShareChart::paintEvent(QPaintEvent *)
     const int width = std::max(50, this->width() - left - valueWidth);
     const Colours colour = colours(pal);
     int y = 0;
+    m_labels.clear();
     for (const comparison::Bar &bar : m_bars) {
         const double scale = scaleOf(bar);
         auto x = [&](double percent) { return left + int(width * std::min(percent, scale) / scale); };
@@ -107,6 +110,7 @@ void ShareChart::paintEvent(QPaintEvent *)
             const std::optional<double> percent = bar.percents.value(k);
             p.setPen(pal.color(QPalette::WindowText));
             p.drawText(0, y, labelWidth + 8, line, Qt::AlignVCenter | Qt::AlignLeft, labels[k]);
+            m_labels.append({QRect(0, y, labelWidth + 8, line), m_titles[k]});
             if (percent) {
                 const bool inside = *percent >= bar.range.low && *percent <= bar.range.high;
                 p.fillRect(QRect(left, y + 3, x(*percent) - left, line - 6),
@@ -120,4 +124,19 @@ void ShareChart::paintEvent(QPaintEvent *)
         p.drawLine(band.topLeft(), band.bottomLeft());
         p.drawLine(band.topRight(), band.bottomRight());
     }
+}
+
+bool ShareChart::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const QPoint at = static_cast<QHelpEvent *>(event)->pos();
+    for (const auto &[rect, title] : std::as_const(m_labels))
+        if (rect.contains(at)) {
+            QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), title, this, rect);
+            return true;
+        }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }

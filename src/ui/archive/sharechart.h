@@ -29,8 +29,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A label cut with "…" shows its whole name when the mouse rests on it.
+    bool event(QEvent *event) override;
 
 private:
     QList<comparison::Bar> m_bars;
     QStringList m_titles;
+    QList<QPair<QRect, QString>> m_labels; // where each label was drawn, and its whole name
 };

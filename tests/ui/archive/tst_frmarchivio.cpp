@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -379,12 +380,27 @@ private slots:
             QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);
             QTest::keyClick(window, Qt::Key_Tab); // from "da" to "a"
             QTest::keyClicks(QApplication::focusWidget(), costTo);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
         QCOMPARE(shownRecipes(), files);
         // The counts say how many are shown.
         QVERIFY(window->findChild<QLabel *>(QStringLiteral("LblConteggio"))
                     ->text()
                     .contains(QStringLiteral("(%1 mostrat").arg(window->view()->model()->rowCount())));
+    }
+
+    // A cost range stays a range: one edge moved past the other takes it along.
+    void costRangeStaysARange()
+    {
+        auto *from = window->findChild<QDoubleSpinBox *>(QStringLiteral("TxtCostoDa"));
+        auto *to = window->findChild<QDoubleSpinBox *>(QStringLiteral("TxtCostoA"));
+        from->setValue(7);
+        to->setValue(6);
+        QCOMPARE(from->value(), 6.0);
+        from->setValue(8);
+        QCOMPARE(to->value(), 8.0);
+        to->setValue(0); // "qualsiasi": no upper edge, the lower one stays
+        QCOMPARE(from->value(), 8.0);
     }
 
     // Enter opens the recipe exactly as "Apri": its texts, and no calculation standing.
@@ -509,6 +525,9 @@ private slots:
         QTableWidget *grid = confronto.grid();
         QVERIFY(grid->columnWidth(2) <= grid->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 30);
         QCOMPARE(grid->horizontalHeaderItem(2)->toolTip(), longName);
+        const QString heading = grid->horizontalHeaderItem(2)->text();
+        QVERIFY2(heading.startsWith(QStringLiteral("MMM")) && heading.endsWith(u'…'), qPrintable(heading));
+        QVERIFY(grid->horizontalHeader()->fontMetrics().horizontalAdvance(heading) <= grid->columnWidth(2));
         const QStringList page = pageText(confronto.page());
         QVERIFY(page.filter(longName).isEmpty());
         QVERIFY(!page.filter(QStringLiteral("MMMMMMMMMM…")).isEmpty());

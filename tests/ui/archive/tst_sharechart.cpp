@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
+#include <QToolTip>
 
 class TestShareChart : public QObject
 {
@@ -60,6 +61,29 @@ private slots:
                          qPrintable(bar.name() + u'/' + behind.name()));
     }
 
+    // A label cut with "…" shows its whole name in a tooltip; the bars do not.
+    void aCutLabelShowsItsWholeName()
+    {
+        const QString longName = QString(120, u'M');
+        comparison::Bar bar{QStringLiteral("Proteine"), {17, 40}, {20.0, 30.0}};
+        ShareChart chart({bar}, {QStringLiteral("Corta"), longName});
+        chart.resize(700, chart.sizeHint().height());
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        chart.grab(); // painted once: the labels' places are known
+        const int line = chart.fontMetrics().height() + 4;
+        const auto ask = [&chart](QPoint at) {
+            QHelpEvent help(QEvent::ToolTip, at, chart.mapToGlobal(at));
+            QApplication::sendEvent(&chart, &help);
+        };
+        ask(QPoint(5, line * 2 + line / 2)); // the second recipe's label
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), longName);
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        ask(QPoint(chart.width() - 5, line * 2 + line / 2)); // its bar's end
+        QVERIFY(!QToolTip::isVisible());
+    }
 };
 
 QTEST_MAIN(TestShareChart)
