@@ -126,17 +126,24 @@ void ShareChart::paintEvent(QPaintEvent *)
     }
 }
 
+QString ShareChart::labelAt(const QPoint &at) const
+{
+    for (const auto &[rect, title] : m_labels)
+        if (rect.contains(at))
+            return title;
+    return QString();
+}
+
 bool ShareChart::event(QEvent *event)
 {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
-    const QPoint at = static_cast<QHelpEvent *>(event)->pos();
-    for (const auto &[rect, title] : std::as_const(m_labels))
-        if (rect.contains(at)) {
-            QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), title, this, rect);
-            return true;
-        }
-    QToolTip::hideText();
-    event->ignore();
+    const auto *help = static_cast<QHelpEvent *>(event);
+    if (const QString title = labelAt(help->pos()); !title.isEmpty()) {
+        QToolTip::showText(help->globalPos(), title, this);
+    } else {
+        QToolTip::hideText();
+        event->ignore();
+    }
     return true;
 }

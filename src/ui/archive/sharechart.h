@@ -27,6 +27,9 @@ public:
     };
     static Colours colours(const QPalette &palette);
 
+    // The whole name of the recipe whose label is drawn at `at`, or empty.
+    QString labelAt(const QPoint &at) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     // A label cut with "…" shows its whole name when the mouse rests on it.
