@@ -5,6 +5,7 @@
 #include "rescuecopy.h"
 #include "startupproblem.h"
 #include "version.h"
+#include "visibleframes.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -179,7 +180,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(VORNAK_APP_ID));
 
     // One look on every desktop, so the worksheet's colours always show.
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setStyle(new VisibleFramesStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     // Qt's own dialogs (file choosers, message box buttons) speak the program's language,
     // dates included. Vornak's numbers keep their own convention whatever the locale.
     QLocale::setDefault(g_language == language::Language::English

@@ -4,6 +4,7 @@
 #include "design.h"
 #include "lengthguard.h"
 #include "sentinels.h"
+#include "visibleframes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,10 +76,10 @@ double typeScale(const QWidget *widget)
 // visible-items count of entries (Fusion would otherwise show all 72 ingredients over
 // the whole screen height), and that a list's arrow and a check box's square scale with
 // the control's type.
-class ControlStyle : public QProxyStyle
+class ControlStyle : public VisibleFramesStyle
 {
 public:
-    using QProxyStyle::QProxyStyle;
+    using VisibleFramesStyle::VisibleFramesStyle;
 
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *returnData) const override
@@ -158,7 +159,10 @@ void install(QWidget *window)
     QStyle *controlStyle = nullptr;
     auto styled = [&](QWidget *control) {
         if (!controlStyle) {
-            controlStyle = new ControlStyle(QStyleFactory::create(window->style()->name()));
+            // The style underneath the program's own, which wraps it.
+            const auto *wrapper = qobject_cast<const QProxyStyle *>(window->style());
+            const QStyle *base = wrapper && wrapper->baseStyle() ? wrapper->baseStyle() : window->style();
+            controlStyle = new ControlStyle(QStyleFactory::create(base->name()));
             controlStyle->setParent(filter);
         }
         control->setStyle(controlStyle);
