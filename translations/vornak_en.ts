@@ -1633,6 +1633,10 @@ Restore it?</translation>
         <source>le righe mantenute, i minimi, i massimi e le uova (intere, da %2 l&apos;una) non permettono un mix di esattamente %1 in grammi interi</source>
         <translation>the rows kept, the minimums, the maximums and the eggs (whole, %2 each) allow no mix of exactly %1 in whole grams</translation>
     </message>
+    <message>
+        <source>I prezzi sono cambiati dopo il calcolo della formula: calcolare di nuovo la formula prima di applicarla</source>
+        <translation>The prices have changed since the formula was calculated: calculate the formula again before applying it</translation>
+    </message>
 </context>
 <context>
     <name>FormulaRows</name>
@@ -2145,6 +2149,10 @@ Add the prices in View › Ingredients and prices, give those rows 0 as their ma
     <message>
         <source>%1: il %2 «%3» non è un numero intero di grammi</source>
         <translation>%1: the %2 «%3» is not a whole number of grams</translation>
+    </message>
+    <message>
+        <source>I prezzi sono cambiati: premere «Calcola formula» per una nuova proposta.</source>
+        <translation>The prices have changed: press «Calculate formula» for a new proposal.</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,8 @@ struct Calculation
 // Whether two problems read from the worksheet are the same worksheet: rows, ingredients,
 // values, grams, prices, eggs and total; the user's settings (bounds, limits, goal) aside.
 bool sameWorksheet(const formula::Input &a, const formula::Input &b);
+// The same, prices aside: what a change of the price list alone leaves alike.
+bool sameApartFromPrices(formula::Input a, formula::Input b);
 
 // One user's work: the worksheet with the personal ingredients and prices, the commands
 // both programs run on it, and the last calculation. Every command that makes the last

@@ -25,6 +25,9 @@ const QString &kDash = sentinel::kNothingChosen;
 const QString &kStaleProposal = translatedConstant(
     "Formula", QT_TRANSLATE_NOOP("Formula", "Il foglio è cambiato dopo il calcolo della formula: calcolare "
                                             "di nuovo la formula prima di applicarla"));
+const QString &kStalePrices = translatedConstant(
+    "Formula", QT_TRANSLATE_NOOP("Formula", "I prezzi sono cambiati dopo il calcolo della formula: calcolare "
+                                            "di nuovo la formula prima di applicarla"));
 
 double valueOf(const Worksheet &worksheet, FieldId id)
 {
@@ -73,6 +76,17 @@ bool sameWorksheet(const formula::Input &a, const formula::Input &b)
                        a.eggs->pricePerEgg == b.eggs->pricePerEgg && a.eggs->protein == b.eggs->protein &&
                        a.eggs->fat == b.eggs->fat && a.eggs->carbo == b.eggs->carbo &&
                        a.eggs->digestibility == b.eggs->digestibility);
+}
+
+bool sameApartFromPrices(formula::Input a, formula::Input b)
+{
+    for (formula::Input *input : {&a, &b}) {
+        for (formula::Candidate &row : input->rows)
+            row.pricePerKg.reset();
+        if (input->eggs)
+            input->eggs->pricePerEgg.reset();
+    }
+    return sameWorksheet(a, b);
 }
 
 formula::Input Session::formulaInput() const
@@ -143,7 +157,9 @@ bool Session::applyFormula(const formula::Result &result)
 {
     Worksheet &sheet = m_worksheet;
     if (result.status == formula::Status::NoMix || !proposalStands(result)) {
-        m_sink.warn(messages::kTitle, kStaleProposal);
+        const bool prices =
+            result.status != formula::Status::NoMix && sameApartFromPrices(formulaInput(), result.worksheet);
+        m_sink.warn(messages::kTitle, prices ? kStalePrices : kStaleProposal);
         return false;
     }
 

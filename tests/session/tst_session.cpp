@@ -434,6 +434,8 @@ private slots:
         if (!stands) {
             QCOMPARE(session.worksheet().text(peso(1)), grams);
             QCOMPARE(sink.texts().size(), 1);
+            QVERIFY2(sink.texts().first().startsWith(QStringLiteral("I prezzi sono cambiati")),
+                     qPrintable(sink.texts().first()));
         }
     }
 };

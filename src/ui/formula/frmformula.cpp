@@ -75,6 +75,8 @@ void FrmFormula::followChanges()
     // The worksheet, the prices and the last calculation: the session says whether a
     // proposal still stands.
     connect(&m_session.worksheet(), &FieldStore::fieldChanged, this, &FrmFormula::worksheetChanged);
+    // A new price list changes no field, only the lists' entries: it is followed too.
+    connect(&m_session.worksheet(), &FieldStore::entriesChanged, this, &FrmFormula::worksheetChanged);
     connect(&m_session, &Session::calculationChanged, this, &FrmFormula::worksheetChanged);
 }
 
@@ -106,9 +108,12 @@ void FrmFormula::followWorksheet()
     if (!sameWorksheet(now, m_shown))
         showCandidates(now);
     if (m_result && !m_session.proposalStands(*m_result)) {
+        // Said as it happened: a new price list changes what the cheapest mix is, not the sheet.
+        const bool prices = sameApartFromPrices(now, m_result->worksheet);
         m_result.reset();
         showResult();
-        setNote(tr("Il foglio è cambiato: premere «Calcola formula» per una nuova proposta."));
+        setNote(prices ? tr("I prezzi sono cambiati: premere «Calcola formula» per una nuova proposta.")
+                       : tr("Il foglio è cambiato: premere «Calcola formula» per una nuova proposta."));
     }
 }
 

@@ -161,6 +161,12 @@ void FieldBinding::bind(FieldId id, QWidget *widget)
             m_editing = -1;
             show(id);
         });
+        // Left, a name longer than its box shows its start again, as a name set by a
+        // command does, not the end the typing stopped at.
+        connect(edit, &QLineEdit::editingFinished, edit, [edit] {
+            if (!edit->hasFocus())
+                edit->setCursorPosition(0);
+        });
     } else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget)) {
         connect(edit, &QPlainTextEdit::textChanged, this, [this, id, edit] {
             const QString text = plainText(edit);

@@ -22,8 +22,8 @@ bool VisibleFramesStyle::framesFade(const QColor &window)
     return contrast::ratio(window.darker(kOutlineDarker), window) < kVisibleLine;
 }
 
-void VisibleFramesStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
-                                       const QWidget *widget) const
+void VisibleFramesStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
+                                       QPainter *painter, const QWidget *widget) const
 {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     if (element != PE_FrameGroupBox && element != PE_FrameLineEdit && element != PE_Frame)

@@ -160,6 +160,16 @@ private slots:
             QVERIFY(text(window, "TxtFormulaNote").startsWith(QStringLiteral("I limiti sono cambiati")));
         }
 
+        // A new price list takes it away too, and says so.
+        click(window, "CmdCalcolaFormula");
+        QVERIFY(control<QPushButton>(window, "CmdApplica")->isEnabled());
+        const QString prices = dir.filePath(QStringLiteral("ingredienti.csv"));
+        writeAll(prices, "nome;proteine;grassi;carboidrati;digeribilita;legante;prezzo\n"
+                         "ALBUMINA;;;;;;10\nSEMOLINO;;;;;;3\nFARINA DI AVENA;;;;;;2\n");
+        form->loadIngredients(prices);
+        QTRY_VERIFY(!control<QPushButton>(window, "CmdApplica")->isEnabled());
+        QVERIFY(text(window, "TxtFormulaNote").startsWith(QStringLiteral("I prezzi sono cambiati")));
+
         // A limit that is not a number is pointed out; no mix says why.
         typeInto(window, "TxtGrassiMin", QStringLiteral("tre"));
         click(window, "CmdCalcolaFormula");

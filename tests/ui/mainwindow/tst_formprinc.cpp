@@ -1297,7 +1297,10 @@ private slots:
         const QString name =
             QStringLiteral("Farina di semi di canapa tostata macinata finemente al mulino di casa");
         typeInto("TxtAggiunta1", name);
+        QCOMPARE(control<QLineEdit>("TxtAggiunta1")->cursorPosition(), name.size());
         typeInto("TxtPeso12", "50");
+        // Left for the next box, the long name shows its start again.
+        QCOMPARE(control<QLineEdit>("TxtAggiunta1")->cursorPosition(), 0);
         choose("TxtDig12", "3");
         choose("TxtLegante12", "2");
         QTest::mouseClick(control<QPushButton>("CmdCalcola"), Qt::LeftButton);

@@ -30,14 +30,18 @@ class TestVisibleFrames : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setStyle(new VisibleFramesStyle(QStyleFactory::create(QStringLiteral("Fusion")))); }
+    void initTestCase()
+    {
+        QApplication::setStyle(new VisibleFramesStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    }
 
     void framesShowOnAnyPalette_data()
     {
         QTest::addColumn<QColor>("window");
         QTest::addColumn<QColor>("text");
         QTest::addColumn<QColor>("base");
-        QTest::newRow("dark") << QColor(0x35, 0x35, 0x35) << QColor(0xF0, 0xF0, 0xF0) << QColor(0x2A, 0x2A, 0x2A);
+        QTest::newRow("dark") << QColor(0x35, 0x35, 0x35) << QColor(0xF0, 0xF0, 0xF0)
+                              << QColor(0x2A, 0x2A, 0x2A);
         QTest::newRow("high contrast, black") << QColor(Qt::black) << QColor(Qt::white) << QColor(Qt::black);
         QTest::newRow("high contrast, white") << QColor(Qt::white) << QColor(Qt::black) << QColor(Qt::white);
     }
@@ -47,8 +51,11 @@ private slots:
         QFETCH(QColor, text);
         QFETCH(QColor, base);
         QPalette palette;
-        for (auto [role, colour] : {std::pair{QPalette::Window, window}, {QPalette::WindowText, text},
-                                    {QPalette::Base, base}, {QPalette::Text, text}, {QPalette::Button, window},
+        for (auto [role, colour] : {std::pair{QPalette::Window, window},
+                                    {QPalette::WindowText, text},
+                                    {QPalette::Base, base},
+                                    {QPalette::Text, text},
+                                    {QPalette::Button, window},
                                     {QPalette::ButtonText, text}})
             palette.setColor(role, colour);
         QWidget form;
