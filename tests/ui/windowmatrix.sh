@@ -4,10 +4,11 @@
 # windowmatrix.sh VORNAK PANEL GRABSCREEN WIDTHxHEIGHT:SCALE DATA-DIR OUT-PREFIX
 # A stand-in panel reserves the bottom 40 pixels (_NET_WM_STRUT) and Vornak runs with
 # QT_SCALE_FACTOR=SCALE on a full recipe with long names. The main window, the balance,
-# formula, converter, References, About and ingredient windows, a warning and the file dialog
+# formula, converter, References, About and ingredient windows, a warning, the file dialog, the
+# recipe library and a comparison of three recipes with long names
 # each open from the keyboard and must lie, frame included, inside the work area, no smaller than their
 # contents ask. The formula window must not be kept above the worksheet. OUT-PREFIX-*.png are
-# the screen after Calcola, with the formula window and with the converter, to look at.
+# the screen after Calcola, with the formula window, the converter and the comparison, to look at.
 set -euo pipefail
 program=$1 panel=$2 grab=$3 screen=$4 data=$5 out=$6
 size=${screen%%:*} scale=${screen##*:}
@@ -79,8 +80,13 @@ read -r ax ay aw ah < <(work_area)
 echo "screen $size at scale $scale: work area ${aw}x$ah at $ax,$ay"
 home=$desktop_home/run # removed with the desktop
 mkdir "$home"
-XDG_DATA_HOME=$home QT_SCALE_FACTOR=$scale "$program" --ingredients "$data/ingredienti_nome_lungo.csv" \
-    "$data/ricetta_piena.txt" >"$home/log" 2>&1 &
+# The recipe in a folder of its own with two others, for the library and a comparison
+# of three, its long names included.
+recipes=$home/ricette
+mkdir "$recipes"
+cp "$data/ricetta_piena.txt" "$data/ricetta_uova.txt" "$data/ricetta_sbilanciata.txt" "$recipes/"
+XDG_DATA_HOME=$home XDG_CONFIG_HOME=$home QT_SCALE_FACTOR=$scale "$program" \
+    --ingredients "$data/ingredienti_nome_lungo.csv" "$recipes/ricetta_piena.txt" >"$home/log" 2>&1 &
 desktop_pids+=($!)
 main=$(check_window '^Vornak Ver' "the main window") || { cat "$home/log"; exit 1; }
 xdotool windowactivate --sync "$main"
@@ -147,6 +153,22 @@ echo "the file dialog ($(xdotool getwindowname "$dialog")): ${w}x$h at $x,$y"
 inside "$x" "$y" "$w" "$h" "$ax" "$ay" "$aw" "$ah" || fail "the file dialog reaches beyond the work area"
 keys Escape
 sleep 0.3
+
+# Visualizza › Archivio ricette…, the sixth item: the list takes the focus; all three
+# recipes selected, Alt+O compares them.
+xdotool windowactivate --sync "$main"
+keys alt+v Down Down Down Down Down Return
+library=$(check_window '^Archivio ricette$' "the library")
+sleep 1
+keys ctrl+a alt+o
+check_window '^Confronto di ricette$' "the comparison of three, long names included" >/dev/null
+sleep 0.5
+"$grab" "$out-comparison.png"
+keys alt+h
+gone '^Confronto di ricette$' "the comparison"
+xdotool windowactivate --sync "$library"
+keys alt+h
+gone '^Archivio ricette$' "the library"
 
 check_window '^Vornak Ver' "the main window at the end" >/dev/null
 echo "ok ($screen)"

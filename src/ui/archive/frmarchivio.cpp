@@ -10,6 +10,7 @@
 #include "entrymessages.h"
 #include "frmconfronto.h"
 #include "remembered.h"
+#include "screenfit.h"
 #include "session.h"
 
 #include <QComboBox>
@@ -21,7 +22,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -71,8 +71,7 @@ FrmArchivio::FrmArchivio(Session &session, const QString &folder, std::function<
             &FrmArchivio::updateButtons);
     followModel();
     controlhabits::install(this); // the filter's habits are every input box's
-    const QRect screen = this->screen()->availableGeometry();
-    resize(qMin(1640, screen.width() - 40), qMin(640, screen.height() - 60));
+    screenfit::placeInRoom(this, QSize(1640, 640));
     m_model.setIngredients(session.worksheet().library());
     showFolder(folder);
     updateButtons();

@@ -7,6 +7,7 @@
 #include "pagerenderer.h"
 #include "printmessages.h"
 #include "replacequestion.h"
+#include "screenfit.h"
 #include "sharechart.h"
 #include "usertext.h"
 
@@ -14,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStyle>
@@ -68,9 +68,7 @@ FrmConfronto::FrmConfronto(const QList<library::Entry> &entries, QWidget *parent
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_split, 1);
     layout->addLayout(buttons);
-    const QRect screen = this->screen()->availableGeometry();
-    resize(qMin(260 + 240 * int(m_table.titles.size()), screen.width() - 40),
-           qMin(760, screen.height() - 60));
+    screenfit::placeInRoom(this, QSize(260 + 240 * int(m_table.titles.size()), 760));
 }
 
 FrmConfronto::~FrmConfronto() = default;
@@ -90,9 +88,12 @@ void FrmConfronto::showEvent(QShowEvent *event)
     if (m_placed)
         return;
     m_placed = true;
-    // The table as much as it needs, up to all its lines; the chart the rest.
+    // The chart as much as it asks while the table keeps its eight lines; the table never
+    // more than all its lines.
     const int total = m_split->height() - m_split->handleWidth();
-    const int table = qBound(m_grid->minimumHeight(), tableHeightFor(m_grid->rowCount()), total);
+    const int chart = m_split->widget(1)->sizeHint().height();
+    const int table =
+        qBound(m_grid->minimumHeight(), qMin(tableHeightFor(m_grid->rowCount()), total - chart), total);
     m_split->setSizes({table, qMax(0, total - table)});
 }
 
@@ -144,9 +145,12 @@ void FrmConfronto::capNames()
         title->setText(heading.elidedText(m_table.titles[k], Qt::ElideRight, widest - heading.height()));
         m_grid->setColumnWidth(k, qMin(m_grid->columnWidth(k), widest));
     }
+    const QFontMetrics side(m_grid->verticalHeader()->font());
     for (int row = 0; row < m_grid->rowCount(); ++row)
-        if (QTableWidgetItem *label = m_grid->verticalHeaderItem(row))
+        if (QTableWidgetItem *label = m_grid->verticalHeaderItem(row)) {
             label->setToolTip(label->text());
+            label->setText(side.elidedText(label->text(), Qt::ElideRight, widest - side.height()));
+        }
     m_grid->verticalHeader()->setMaximumWidth(widest);
 }
 

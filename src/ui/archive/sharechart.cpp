@@ -52,8 +52,10 @@ ShareChart::Colours ShareChart::colours(const QPalette &pal)
     // black or white and the text stand out.
     for (double share : {0.35, 0.25, 0.15, 0.08, 0.0}) {
         const QColor band = towards(window, pal.color(QPalette::Highlight), share);
-        const auto in =
-            standingOut({pal.color(QPalette::Highlight), text, Qt::black, Qt::white}, band, window);
+        const QColor highlight = pal.color(QPalette::Highlight);
+        const auto in = standingOut(
+            {highlight, highlight.darker(170), highlight.lighter(170), text, Qt::black, Qt::white}, band,
+            window);
         const auto out = standingOut({mark, balancelook::markColour(band, text), text, Qt::black, Qt::white},
                                      band, window);
         if (in && out)

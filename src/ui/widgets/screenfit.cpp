@@ -41,4 +41,19 @@ QRect clientRoom(const QWidget *window)
     return room;
 }
 
+void placeInRoom(QWidget *window, QSize wanted)
+{
+    const QRect room = clientRoom(window);
+    if (room.isEmpty()) {
+        window->resize(wanted.expandedTo(window->minimumSizeHint()));
+        return;
+    }
+    const QSize size = wanted.boundedTo(room.size()).expandedTo(window->minimumSizeHint());
+    window->resize(size);
+    const QMargins frame = frameMargins(window);
+    const QPoint corner(room.left() + qMax(0, (room.width() - size.width()) / 2),
+                        room.top() + qMax(0, (room.height() - size.height()) / 2));
+    window->move(corner - QPoint(frame.left(), frame.top()));
+}
+
 } // namespace screenfit

@@ -18,4 +18,8 @@ QRect clientRoom(const QWidget *window);
 // The frame around `window`, or its owner's while its own is not known yet.
 QMargins frameMargins(const QWidget *window);
 
+// Gives `window` the size it wants, or the room there is (never less than its contents
+// need), and puts it in the middle of the work area, its frame inside.
+void placeInRoom(QWidget *window, QSize wanted);
+
 } // namespace screenfit

@@ -524,6 +524,12 @@ private slots:
                               QStringLiteral("Boilie al latte (r2.txt)"), longName}));
         QTableWidget *grid = confronto.grid();
         QVERIFY(grid->columnWidth(2) <= grid->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 30);
+        for (int row = 0; row < grid->rowCount(); ++row) { // the ingredients' labels too
+            const QTableWidgetItem *label = grid->verticalHeaderItem(row);
+            QVERIFY(grid->verticalHeader()->fontMetrics().horizontalAdvance(label->text()) <=
+                    grid->verticalHeader()->maximumWidth());
+            QVERIFY(label->text() == label->toolTip() || label->text().endsWith(u'…'));
+        }
         QCOMPARE(grid->horizontalHeaderItem(2)->toolTip(), longName);
         const QString heading = grid->horizontalHeaderItem(2)->text();
         QVERIFY2(heading.startsWith(QStringLiteral("MMM")) && heading.endsWith(u'…'), qPrintable(heading));

@@ -199,13 +199,15 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome.path()));
         QRandomGenerator files(11);
         for (int k = 0; k < 60; ++k) {
-            const QString sub = QStringLiteral("%1/").arg(k % 3 ? QStringLiteral("inverno") : QStringLiteral("estate"));
+            const QString sub =
+                QStringLiteral("%1/").arg(k % 3 ? QStringLiteral("inverno") : QStringLiteral("estate"));
             QDir(folder.path()).mkpath(sub);
             recipegenerator::write(files, folder.filePath(sub + QStringLiteral("r%1.txt").arg(k)),
                                    QStringLiteral("Ricetta %1").arg(k % 20));
         }
         writeAll(folder.filePath(QStringLiteral("appunti.txt")), "comprare esche\r\n");
-        QVERIFY(QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")), folder.filePath(QStringLiteral("=1+1.txt"))));
+        QVERIFY(QFile::copy(dataFile(QStringLiteral("ricetta_uova.txt")),
+                            folder.filePath(QStringLiteral("=1+1.txt"))));
     }
 
     void randomUse()
