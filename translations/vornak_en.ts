@@ -1780,7 +1780,7 @@ Restore it?</translation>
     </message>
     <message>
         <source>C&amp;onfronta</source>
-        <translation>C&amp;ompare</translation>
+        <translation>Com&amp;pare</translation>
     </message>
     <message>
         <source>Mette a confronto da 2 a 4 ricette selezionate</source>
@@ -1875,7 +1875,7 @@ Restore it?</translation>
     </message>
     <message>
         <source>Salva &amp;PDF…</source>
-        <translation>Save as &amp;PDF…</translation>
+        <translation>Save as P&amp;DF…</translation>
     </message>
     <message>
         <source>C&amp;hiudi</source>

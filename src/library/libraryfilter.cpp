@@ -64,10 +64,17 @@ QString mixKey(const Entry &entry)
 {
     if (!entry.calculated())
         return {};
-    QMap<QString, double> grams; // by name, so the order of the rows does not count
-    for (const CalculatedRow &row : entry.rows)
-        if (!row.name.isEmpty() && row.grams != 0)
-            grams[row.name] += row.grams;
+    // By ingredient, so the order of the rows does not count; an ingredient is its name and
+    // its values, so two custom rows of one name and other values are two ingredients.
+    QMap<QString, double> grams;
+    for (const CalculatedRow &row : entry.rows) {
+        if (row.name.isEmpty() || row.grams == 0)
+            continue;
+        QString ingredient = row.name;
+        for (double value : {row.protein, row.fat, row.carbo, row.digestibility, row.binder})
+            ingredient += u'\x1f' + numbers::plainText(value);
+        grams[ingredient] += row.grams;
+    }
     QString key;
     for (auto at = grams.cbegin(); at != grams.cend(); ++at)
         key += at.key() + u'\x1f' + numbers::plainText(at.value()) + u'\x1e';

@@ -9,7 +9,6 @@
 #include <QSet>
 
 #include <cerrno>
-#include <climits>
 #include <dirent.h>
 
 namespace library {
@@ -77,11 +76,6 @@ Listing listFolder(const QString &folder, const std::atomic<bool> *cancel)
     while (!pending.isEmpty() && !(cancel && *cancel)) {
         const QString current = pending.takeFirst();
         const QString real = QFileInfo(current).canonicalFilePath();
-        if (real.isEmpty() && QFile::encodeName(current).size() >= PATH_MAX - 1) {
-            // Deeper than a path can name: no program reaches the recipes in it.
-            listing.unreadable.append({current, usertext::systemReason(ENAMETOOLONG), true});
-            continue;
-        }
         if (real.isEmpty() || walked.contains(real))
             continue;
         walked.insert(real);

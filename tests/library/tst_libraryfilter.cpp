@@ -201,6 +201,14 @@ private slots:
         QCOMPARE(shown,
                  (QStringList{"a.txt=a.txt (3)", "b.txt=a.txt (3)", "c.txt=a.txt (3)", "d.txt=", "e.txt="}));
         QVERIFY(library::markSameMixes(listed).isEmpty()); // nothing new: nothing changed
+
+        // A custom row of one name and grams but other values is another ingredient.
+        Entry own = listed.first(), other = listed.first();
+        own.rows[11] = CalculatedRow{QStringLiteral("Pastura di casa"), 100, 20, 5, 40, 3, 2};
+        other.rows[11] = CalculatedRow{QStringLiteral("Pastura di casa"), 100, 8, 5, 40, 3, 2};
+        QVERIFY(library::mixKey(own) != library::mixKey(other));
+        other.rows[11].protein = 20;
+        QCOMPARE(library::mixKey(own), library::mixKey(other));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "fakechooser.h"
 #include "formprinc.h"
 #include "frmabout.h"
+#include "frmarchivio.h"
 #include "frmbilancio.h"
 #include "frmconfronto.h"
 #include "frmconvertitore.h"
@@ -93,7 +94,9 @@ QStringList cutCaptions(QWidget *window)
         if (!label->isVisibleTo(window) || label->wordWrap() || Qt::mightBeRichText(label->text()) ||
             label->text().isEmpty() || qobject_cast<QStatusBar *>(label->parentWidget()))
             continue;
-        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        // A label with a buddy shows its access key's "&" as an underline, not a letter.
+        const QString shown = label->buddy() ? QString(label->text()).remove(u'&') : label->text();
+        const int needed = label->fontMetrics().horizontalAdvance(shown);
         if (needed > label->contentsRect().width())
             cut << QStringLiteral("«%1» needs %2 px, has %3")
                        .arg(label->text())
@@ -176,6 +179,9 @@ private slots:
                                  << QStringList{"Formula of the mix", "Calculate &formula", "Lowest cost",
                                                 "Closest to the current mix", "Limits of the mix"};
         QTest::newRow("formula, egg row") << "FrmFormula:eggs" << QStringList{"WHOLE HEN EGG", "OAT FLOUR"};
+        QTest::newRow("library") << "FrmArchivio"
+                                 << QStringList{"Recipe library",       "Filt&er:", "&Balance:", "balanced",
+                                                "Same &mix as another", "Com&pare", "Same mix"};
         QTest::newRow("comparison") << "FrmConfronto"
                                     << QStringList{"Recipe comparison", "Ingredients",
                                                    "Results",           "Cost per kg",
@@ -210,6 +216,9 @@ private slots:
                 entries << library::readEntry(dataFile(QString::fromLatin1(name)),
                                               QStringLiteral(VORNAK_TEST_DATA), {});
             owned = std::make_unique<FrmConfronto>(entries, &main);
+        } else if (window == "FrmArchivio") {
+            owned = std::make_unique<FrmArchivio>(
+                main.session(), QStringLiteral(VORNAK_TEST_DATA), [](const QString &) {}, &main);
         } else if (window == "FrmFormula:eggs") {
             QCOMPARE(main.session().open(dataFile(QStringLiteral("ricetta_uova.txt"))), true);
             owned = std::make_unique<FrmFormula>(main.session(), &main);
@@ -248,8 +257,25 @@ private slots:
             // The name the PDF dialog proposes.
             texts << QCoreApplication::translate("FrmConfronto", "Confronto.pdf");
         }
+        if (auto *archive = qobject_cast<FrmArchivio *>(shown))
+            for (int column = 0; column < LibraryModel::ColumnCount; ++column)
+                texts << archive->model().headerData(column, Qt::Horizontal).toString();
         for (const QString &text : expected)
             QVERIFY2(texts.contains(text), qPrintable(QStringLiteral("missing: ") + text));
+        // Every access key of the window is its control's alone, in English too.
+        QStringList keys;
+        for (const QWidget *control : shown->findChildren<QWidget *>()) {
+            QString caption;
+            if (const auto *label = qobject_cast<const QLabel *>(control))
+                caption = label->text();
+            else if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+                caption = button->text();
+            if (const qsizetype amp = caption.indexOf(u'&');
+                amp >= 0 && amp + 1 < caption.size() && caption[amp + 1] != u'&')
+                keys.append(caption.mid(amp + 1, 1).toLower());
+        }
+        const QSet<QString> distinct(keys.begin(), keys.end());
+        QVERIFY2(distinct.size() == keys.size(), qPrintable(keys.join(u' ')));
         for (const QString &text : texts)
             QVERIFY2(
                 italianWordsIn(text).isEmpty(),

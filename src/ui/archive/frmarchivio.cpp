@@ -85,11 +85,12 @@ void FrmArchivio::followModel()
         m_progress->setValue(done);
         m_progress->setVisible(done < total);
         updateCounts();
-        fitColumnsOnce();
+        fitColumnsOnce(true);
     });
     connect(&m_model, &LibraryModel::listed, this, [this] {
         m_progress->hide();
         updateCounts();
+        fitColumnsOnce(true);
     });
     // Many files gone at once come as one reset, which would drop the selection: the
     // recipes still listed stay selected.
@@ -235,11 +236,17 @@ void FrmArchivio::showFolder(const QString &folder)
     updateCounts(); // not the last folder's figures while this one is read
 }
 
-void FrmArchivio::fitColumnsOnce()
+void FrmArchivio::fitColumnsOnce(bool listedAll)
 {
-    // Widths once, from the first lines in sight (a filter may hide all of them); the
-    // user's own widths stay afterwards.
+    // Widths once, from the first recipes in sight (a filter may hide all of them, and a
+    // folder that cannot be read, listed first, has no figures to measure); the user's own
+    // widths stay afterwards. A folder of no recipe at all is measured once it is read.
     if (m_fitted || m_proxy->rowCount() == 0)
+        return;
+    bool recipeInSight = listedAll;
+    for (int row = 0; row < m_proxy->rowCount() && !recipeInSight; ++row)
+        recipeInSight = m_model.entry(m_proxy->mapToSource(m_proxy->index(row, 0)).row()).isRecipe();
+    if (!recipeInSight)
         return;
     m_fitted = true;
     fitColumns();

@@ -59,7 +59,8 @@ private:
     void showFolder(const QString &folder);
     void updateCounts();
     void fitColumns();
-    void fitColumnsOnce();
+    // Once, when a recipe is in sight or (`listedAll`) the folder is read to its end.
+    void fitColumnsOnce(bool listedAll = false);
     void updateButtons();
     // The selected entries, in the order of the list.
     QList<library::Entry> selectedEntries() const;

@@ -91,7 +91,8 @@ void FrmConfronto::showEvent(QShowEvent *event)
     // The chart as much as it asks while the table keeps its eight lines; the table never
     // more than all its lines.
     const int total = m_split->height() - m_split->handleWidth();
-    const int chart = m_split->widget(1)->sizeHint().height();
+    const auto *chartArea = static_cast<QScrollArea *>(m_split->widget(1));
+    const int chart = chartArea->widget()->sizeHint().height() + 2 * chartArea->frameWidth();
     const int table =
         qBound(m_grid->minimumHeight(), qMin(tableHeightFor(m_grid->rowCount()), total - chart), total);
     m_split->setSizes({table, qMax(0, total - table)});

@@ -54,6 +54,9 @@ private slots:
         palette.setColor(QPalette::WindowText, text);
         palette.setColor(QPalette::Highlight, highlight);
         const ShareChart::Colours c = ShareChart::colours(palette);
+        QVERIFY(c.band.isValid() && c.inRange.isValid() && c.outOfRange.isValid());
+        if (!QByteArray(QTest::currentDataTag()).startsWith("random")) // the band shows on these
+            QVERIFY2(c.band != window, qPrintable(c.band.name()));
         for (const QColor &bar : {c.inRange, c.outOfRange})
             for (const QColor &behind : {c.band, window})
                 QVERIFY2(contrast::ratio(bar, behind) >= contrast::kReadableLarge,
