@@ -120,7 +120,7 @@ public:
         const auto *list = qstyleoption_cast<const QStyleOptionComboBox *>(option);
         const double scale = typeScale(widget);
         if (control != CC_ComboBox || !list || list->editable || scale == 1.0) {
-            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            VisibleFramesStyle::drawComplexControl(control, option, painter, widget);
             return;
         }
         // The style draws the arrow at a fixed size: the list's face comes from the style,
@@ -146,6 +146,7 @@ public:
         painter->setRenderHint(QPainter::Antialiasing);
         painter->fillPath(arrow, colour);
         painter->restore();
+        drawEdge(option, painter, option->rect);
     }
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framebox.h"
 
+#include "visibleframes.h"
+
 #include <QPainter>
 #include <QStyle>
 
@@ -9,7 +11,7 @@ void FrameBox::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
     const int top = metrics.height() / 2;
-    painter.setPen(palette().color(QPalette::Window).darker(125));
+    painter.setPen(VisibleFramesStyle::frameLine(palette(), palette().color(QPalette::Window).darker(125)));
     painter.drawRect(QRect(0, top, width() - 1, height() - top - 1));
 
     if (title().isEmpty())

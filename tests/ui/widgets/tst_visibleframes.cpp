@@ -5,9 +5,13 @@
 #include "visibleframes.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -63,7 +67,11 @@ private slots:
         auto *layout = new QVBoxLayout(&form);
         auto *box = new QGroupBox(QStringLiteral("Limiti del mix"), &form);
         auto *field = new QLineEdit(QStringLiteral("1000"), box);
-        (new QVBoxLayout(box))->addWidget(field);
+        auto *tick = new QCheckBox(QStringLiteral("Mantieni"), box);
+        auto *spin = new QDoubleSpinBox(box);
+        auto *inBox = new QVBoxLayout(box);
+        for (QWidget *control : std::initializer_list<QWidget *>{field, tick, spin})
+            inBox->addWidget(control);
         layout->addWidget(box);
         form.resize(300, 120);
         form.show();
@@ -74,6 +82,16 @@ private slots:
         QVERIFY2(strongest(shot, fieldLeft + QPoint(-2, 0), {1, 0}, 5, window) >= 1.5, "the field's border");
         const QPoint boxBottom = box->mapTo(&form, QPoint(box->width() / 2, box->height() - 1));
         QVERIFY2(strongest(shot, boxBottom + QPoint(0, 1), {0, -1}, 5, window) >= 1.5, "the box's frame");
+        const QPoint spinLeft = spin->mapTo(&form, QPoint(0, spin->height() / 2));
+        QVERIFY2(strongest(shot, spinLeft + QPoint(-2, 0), {1, 0}, 5, window) >= 1.5,
+                 "the spin box's border");
+        // The tick box, unticked: its square's left edge.
+        QStyleOptionButton option;
+        option.initFrom(tick);
+        const QRect square = tick->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, tick);
+        const QPoint tickLeft = tick->mapTo(&form, QPoint(square.left(), square.center().y()));
+        QVERIFY2(strongest(shot, tickLeft + QPoint(-2, 0), {1, 0}, 5, window) >= 1.5,
+                 "the tick box's square");
     }
 };
 
