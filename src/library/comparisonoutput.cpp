@@ -2,6 +2,8 @@
 // The comparison written out: as text for the command line, as a page for the printer.
 #include "comparison.h"
 
+#include "balancetexts.h"
+
 #include "numbers.h"
 
 #include <QCoreApplication>
@@ -63,6 +65,18 @@ QString percentText(std::optional<double> percent)
                    : QCoreApplication::translate("ConfrontoStampa", "nessun risultato");
 }
 
+// The share and, out of range, its verdict: an overshoot smaller than a character of the
+// bar is still said ("40,08% sopra").
+QString shareText(std::optional<double> percent, balance::Range range)
+{
+    QString text = percentText(percent);
+    if (percent)
+        if (const balance::Verdict verdict = balance::verdictOf(*percent, range);
+            verdict != balance::Verdict::InRange)
+            text += u' ' + balance::verdictText(verdict);
+    return text;
+}
+
 QString legend()
 {
     return QCoreApplication::translate(
@@ -115,7 +129,7 @@ QStringList textLines(const Table &table, const QList<Bar> &chart)
         for (qsizetype k = 0; k < bar.percents.size(); ++k)
             out.append(QStringLiteral("%1\t%2 %3")
                            .arg(table.titles.value(k), barCells(bar.percents[k], bar.range, scaleOf(bar)),
-                                percentText(bar.percents[k])));
+                                shareText(bar.percents[k], bar.range)));
     }
     return out;
 }
@@ -164,7 +178,7 @@ Page page(const Table &table, const QList<Bar> &chart)
             const QString cells = barCells(bar.percents[k], bar.range, scaleOf(bar));
             for (int i = 0; i < cells.size(); ++i)
                 line.at(kFirstColumn + 2 * i).text(cells.mid(i, 1));
-            line.at(kFirstColumn + 2 * kBarWidth + 2).text(percentText(bar.percents[k]));
+            line.at(kFirstColumn + 2 * kBarWidth + 2).text(shareText(bar.percents[k], bar.range));
         }
     }
     return page;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The recipe archive without a window: what it lists for a folder of generated recipes
 // and of bad files, and how it follows the folder while it changes.
+#include "comparison.h"
 #include "language.h"
 #include "libraryfolder.h"
 #include "librarymodel.h"
@@ -304,6 +305,31 @@ private slots:
         QCOMPARE(
             LibraryModel::cellText(*find(entries, QStringLiteral("uova.txt")), LibraryModel::StoredColumn),
             QStringLiteral("uguali"));
+    }
+
+    // The comparison's text chart says a share out of range in words: an overshoot smaller
+    // than one character of the bar still shows; the range's edges are in range.
+    void textChartSaysTheVerdict_data()
+    {
+        QTest::addColumn<double>("share");
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("just above") << 8.08 << "8,08% sopra";
+        QTest::newRow("just below") << 2.99 << "2,99% sotto";
+        QTest::newRow("the low edge") << 3.0 << "3,00%";
+        QTest::newRow("the high edge") << 8.0 << "8,00%";
+    }
+    void textChartSaysTheVerdict()
+    {
+        QFETCH(double, share);
+        QFETCH(QString, ending);
+        comparison::Table table;
+        table.titles = QStringList{QStringLiteral("A")};
+        table.files = QStringList{QStringLiteral("a.txt")};
+        const comparison::Bar bar{QStringLiteral("Grassi"), {3, 8}, {share}};
+        const QStringList lines = comparison::textLines(table, {bar});
+        QVERIFY2(lines.last().endsWith(u'\t' + ending) || lines.last().endsWith(u' ' + ending),
+                 qPrintable(lines.last()));
+        QVERIFY(!lines.last().endsWith(ending + QStringLiteral(" sopra")));
     }
 
     void missingFolderIsAProblem()
