@@ -184,4 +184,10 @@ void install(QWidget *window)
     }
 }
 
+void installOn(QLineEdit *edit)
+{
+    edit->installEventFilter(new HabitsFilter(edit));
+    lengthguard::guard(edit);
+}
+
 } // namespace controlhabits

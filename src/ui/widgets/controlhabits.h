@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QLineEdit;
 class QWidget;
 
 // How the lists and input boxes of a window answer the mouse and keys, the same in every window:
@@ -19,5 +20,8 @@ namespace controlhabits {
 // Gives every list, check box and input box inside `window` these habits; call once its
 // controls exist.
 void install(QWidget *window);
+
+// The same for one input box made later, as a table's cell editor is.
+void installOn(QLineEdit *edit);
 
 } // namespace controlhabits

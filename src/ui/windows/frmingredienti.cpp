@@ -2,8 +2,8 @@
 #include "frmingredienti.h"
 
 #include "contrast.h"
+#include "controlhabits.h"
 #include "ingredienteditormodel.h"
-#include "lengthguard.h"
 #include "messages.h"
 #include "screenfit.h"
 #include "session.h"
@@ -44,13 +44,14 @@ protected:
         option->palette.setColor(QPalette::Text, m_grey);
     }
 
-    // A cell's editor says when it cuts a paste, as every input box does.
+    // A cell's editor has every input box's habits: it says when it cuts a paste, and an
+    // access key (Alt+C of "Chiudi") never types its letter into the cell.
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto *edit = qobject_cast<QLineEdit *>(editor))
-            lengthguard::guard(edit);
+            controlhabits::installOn(edit);
         return editor;
     }
 

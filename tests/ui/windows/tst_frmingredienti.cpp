@@ -202,6 +202,10 @@ private slots:
             view->indexWidget(cell("Nuovo ingrediente", IngredientEditorModel::TableNome)));
         QVERIFY(nameEdit);
         nameEdit->selectAll();
+        // Alt and a letter in the cell is an access key (or none), never a letter typed.
+        QTest::keyClick(nameEdit, Qt::Key_Q, Qt::AltModifier);
+        QCOMPARE(nameEdit->text(), QStringLiteral("Nuovo ingrediente"));
+        nameEdit->selectAll();
         QTest::keyClicks(nameEdit, "Pellet");
         QTest::keyClick(nameEdit, Qt::Key_Return);
         const QModelIndex added =
