@@ -4,10 +4,6 @@
 <context>
     <name>ArchiveCommands</name>
     <message>
-        <source>Opzione sconosciuta: </source>
-        <translation>Unknown option: </translation>
-    </message>
-    <message>
         <source>Impossibile leggere la cartella: </source>
         <translation>Cannot read the folder: </translation>
     </message>
@@ -770,10 +766,6 @@ Folder %1: %2</translation>
     <message>
         <source>--lang vuole it oppure en</source>
         <translation>--lang wants it or en</translation>
-    </message>
-    <message>
-        <source>Opzione ripetuta: --ingredients</source>
-        <translation>Option repeated: --ingredients</translation>
     </message>
     <message>
         <source>Manca il comando</source>
@@ -3110,13 +3102,6 @@ Replace it?</translation>
     <message>
         <source>non è un file normale (è una pipe o un dispositivo)</source>
         <translation>it is not a regular file (it is a pipe or a device)</translation>
-    </message>
-</context>
-<context>
-    <name>vornak-cli</name>
-    <message>
-        <source>Opzione ripetuta: </source>
-        <translation>Option repeated: </translation>
     </message>
 </context>
 </TS>

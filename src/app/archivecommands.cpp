@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archivecommands.h"
 
+#include "cliwords.h"
 #include "comparison.h"
 #include "csvrecords.h"
 #include "libraryfilter.h"
@@ -94,7 +95,7 @@ int compare(const QStringList &args, const personal::Library &ingredients, const
 {
     for (const QString &arg : args)
         if (arg.startsWith(u'-') && arg.size() > 1)
-            return usage(QCoreApplication::translate("ArchiveCommands", "Opzione sconosciuta: ") + arg);
+            return usage(cliwords::unknownOption(arg));
     if (!comparison::countAllowed(args.size()))
         return usage(
             QCoreApplication::translate("ArchiveCommands", "compare vuole da 2 a 4 file di ricette"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formulaargs.h"
 
+#include "cliwords.h"
 #include "formulaentry.h"
 #include "numbers.h"
 
@@ -138,12 +139,6 @@ bool readValue(const QString &name, const QString &value, FormulaArgs &parsed, c
     return true;
 }
 
-QString wantsText(const Option &option)
-{
-    return QString::fromLatin1(option.name) + QCoreApplication::translate("Cli", " vuole ") +
-           QCoreApplication::translate("Cli", option.wants);
-}
-
 } // namespace
 
 QString parseFormulaArgs(const QStringList &args, FormulaArgs &parsed)
@@ -155,25 +150,25 @@ QString parseFormulaArgs(const QStringList &args, FormulaArgs &parsed)
         const Option *option = optionNamed(arg);
         if (!option) {
             if (arg.startsWith(u'-') && arg.size() > 1)
-                return QCoreApplication::translate("Cli", "Opzione sconosciuta: ") + arg;
+                return cliwords::unknownOption(arg);
             files << arg;
             continue;
         }
         if (!option->repeatable && seen.contains(arg))
-            return QCoreApplication::translate("Cli", "Opzione ripetuta: ") + arg;
+            return cliwords::repeatedOption(arg);
         seen << arg;
         if (at + 1 >= args.size() || args[at + 1].isEmpty())
-            return wantsText(*option);
+            return cliwords::wants(arg, option->wants);
         const QString &value = args[++at];
         const char *why = nullptr;
         if (!readValue(arg, value, parsed, why))
-            return wantsText(*option) + QCoreApplication::translate("Cli", ", non «%1»").arg(value) +
+            return cliwords::wants(arg, option->wants, value) +
                    (why ? QCoreApplication::translate("formulaargs", why) : QString());
     }
     if (files.isEmpty())
         return QCoreApplication::translate("Cli", "Manca il file della ricetta");
     if (files.size() > 1)
-        return QCoreApplication::translate("Cli", "Troppi argomenti: ") + files.mid(1).join(u' ');
+        return cliwords::tooManyArguments(files.mid(1));
     parsed.file = files.first();
     return QString();
 }

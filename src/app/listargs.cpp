@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "listargs.h"
 
+#include "cliwords.h"
 #include "numbers.h"
 
 #include <QCoreApplication>
@@ -43,15 +44,6 @@ bool readCostRange(const QString &value, library::Filter &filter)
     return !filter.costFrom || !filter.costTo || *filter.costFrom <= *filter.costTo;
 }
 
-QString wants(const QString &option, const char *what, const QString &value)
-{
-    QString text =
-        option + QCoreApplication::translate("Cli", " vuole ") + QCoreApplication::translate("Cli", what);
-    if (!value.isNull())
-        text += QCoreApplication::translate("Cli", ", non «%1»").arg(value);
-    return text;
-}
-
 } // namespace
 
 QString parseListArgs(const QStringList &args, ListArgs &parsed)
@@ -63,13 +55,13 @@ QString parseListArgs(const QStringList &args, ListArgs &parsed)
         const bool takesValue = arg == QStringLiteral("--balance") || arg == QStringLiteral("--cost");
         if (arg.startsWith(u'-') && arg.size() > 1 && !takesValue && arg != QStringLiteral("--csv") &&
             arg != QStringLiteral("--same-mix"))
-            return QCoreApplication::translate("Cli", "Opzione sconosciuta: ") + arg;
+            return cliwords::unknownOption(arg);
         if (!arg.startsWith(u'-') || arg.size() == 1) {
             folders << arg;
             continue;
         }
         if (seen.contains(arg))
-            return QCoreApplication::translate("Cli", "Opzione ripetuta: ") + arg;
+            return cliwords::repeatedOption(arg);
         seen << arg;
         parsed.csv = parsed.csv || arg == QStringLiteral("--csv");
         parsed.filter.sameMixOnly = parsed.filter.sameMixOnly || arg == QStringLiteral("--same-mix");
@@ -77,19 +69,19 @@ QString parseListArgs(const QStringList &args, ListArgs &parsed)
             continue;
         const char *what = arg == QStringLiteral("--balance") ? kBalanceWants : kCostWants;
         if (at + 1 >= args.size() || args[at + 1].isEmpty())
-            return wants(arg, what, QString());
+            return cliwords::wants(arg, what);
         const QString &value = args[++at];
         if (arg == QStringLiteral("--balance")) {
             const std::optional<BalanceChoice> choice = balanceChoice(value);
             if (!choice)
-                return wants(arg, what, value);
+                return cliwords::wants(arg, what, value);
             parsed.filter.balance = *choice;
         } else if (!readCostRange(value, parsed.filter)) {
-            return wants(arg, what, value);
+            return cliwords::wants(arg, what, value);
         }
     }
     if (folders.size() > 1)
-        return QCoreApplication::translate("Cli", "Troppi argomenti: ") + folders.mid(1).join(u' ');
+        return cliwords::tooManyArguments(folders.mid(1));
     parsed.folder = folders.value(0);
     return QString();
 }

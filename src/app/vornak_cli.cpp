@@ -4,6 +4,7 @@
 #include "balancetexts.h"
 #include "catalogue.h"
 #include "clihelp.h"
+#include "cliwords.h"
 #include "converter.h"
 #include "filechooser.h"
 #include "filewriter.h"
@@ -170,14 +171,13 @@ bool takeOption(QStringList &args, const QString &option, const char *valueName,
     if (at < 0)
         return true;
     if (at + 1 >= args.size() || args[at + 1].isEmpty()) {
-        problem = option + QCoreApplication::translate("Cli", " vuole ") +
-                  QCoreApplication::translate("Cli", valueName);
+        problem = cliwords::wants(option, valueName);
         return false;
     }
     value = args[at + 1];
     args.remove(at, 2);
     if (args.contains(option)) {
-        problem = QCoreApplication::translate("vornak-cli", "Opzione ripetuta: ") + option;
+        problem = cliwords::repeatedOption(option);
         return false;
     }
     return true;
@@ -189,11 +189,11 @@ QString fileProblem(const QStringList &args)
 {
     for (const QString &arg : args)
         if (arg.startsWith(u'-') && arg.size() > 1)
-            return QCoreApplication::translate("Cli", "Opzione sconosciuta: ") + arg;
+            return cliwords::unknownOption(arg);
     if (args.isEmpty())
         return QCoreApplication::translate("Cli", "Manca il file della ricetta");
     if (args.size() > 1)
-        return QCoreApplication::translate("Cli", "Troppi argomenti: ") + args.mid(1).join(u' ');
+        return cliwords::tooManyArguments(args.mid(1));
     return QString();
 }
 
@@ -320,7 +320,7 @@ int convert(Context &context, QStringList args)
         const qsizetype split = entry.lastIndexOf(u'=');
         if (split < 0)
             return usage(entry.startsWith(u'-')
-                             ? QCoreApplication::translate("Cli", "Opzione sconosciuta: ") + entry
+                             ? cliwords::unknownOption(entry)
                              : QCoreApplication::translate("Cli", "«%1» non è nella forma NOME=PERCENTUALE")
                                    .arg(entry));
         converter.setText(Converter::name(row), entry.left(split));
@@ -465,7 +465,7 @@ int main(int argc, char *argv[])
                     context.ingredientsPath, problem))
         return usage(problem);
     if (args.contains(QStringLiteral("--ingredients")))
-        return usage(QCoreApplication::translate("Cli", "Opzione ripetuta: --ingredients"));
+        return usage(cliwords::repeatedOption(QStringLiteral("--ingredients")));
     if (args.isEmpty())
         return usage(QCoreApplication::translate("Cli", "Manca il comando"));
     const QString command = args.takeFirst();

@@ -2,6 +2,7 @@
 // Vornak in English: every window, the recipe sheet and vornak-cli speak English with no
 // Italian word left, nothing is cut at 800 x 600, and a recipe saved in one language opens
 // in the other to the same 51 fields.
+#include "accesskeys.h"
 #include "catalogue.h"
 #include "fakechooser.h"
 #include "formprinc.h"
@@ -263,17 +264,7 @@ private slots:
         for (const QString &text : expected)
             QVERIFY2(texts.contains(text), qPrintable(QStringLiteral("missing: ") + text));
         // Every access key of the window is its control's alone, in English too.
-        QStringList keys;
-        for (const QWidget *control : shown->findChildren<QWidget *>()) {
-            QString caption;
-            if (const auto *label = qobject_cast<const QLabel *>(control))
-                caption = label->text();
-            else if (const auto *button = qobject_cast<const QAbstractButton *>(control))
-                caption = button->text();
-            if (const qsizetype amp = caption.indexOf(u'&');
-                amp >= 0 && amp + 1 < caption.size() && caption[amp + 1] != u'&')
-                keys.append(caption.mid(amp + 1, 1).toLower());
-        }
+        const QStringList keys = accessKeys(shown);
         const QSet<QString> distinct(keys.begin(), keys.end());
         QVERIFY2(distinct.size() == keys.size(), qPrintable(keys.join(u' ')));
         for (const QString &text : texts)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The archive window driven through its widgets: sort, filter, open as "Apri", compare.
+#include "accesskeys.h"
 #include "formprinc.h"
 #include "frmarchivio.h"
 #include "frmconfronto.h"
@@ -309,16 +310,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), window->findChild<QComboBox *>(QStringLiteral("CmbOrdina")));
         // Every access key of the window is its control's alone.
-        QStringList keys;
-        for (const QWidget *control : window->findChildren<QWidget *>()) {
-            QString text;
-            if (const auto *label = qobject_cast<const QLabel *>(control))
-                text = label->text();
-            else if (const auto *button = qobject_cast<const QAbstractButton *>(control))
-                text = button->text();
-            if (const qsizetype amp = text.indexOf(u'&'); amp >= 0 && amp + 1 < text.size())
-                keys.append(text.mid(amp + 1, 1).toLower());
-        }
+        const QStringList keys = accessKeys(window);
         const QSet<QString> distinct(keys.begin(), keys.end());
         QCOMPARE(distinct.size(), keys.size());
     }
