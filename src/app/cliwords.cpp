@@ -22,7 +22,8 @@ QString tooManyArguments(const QStringList &rest)
 
 QString wants(const QString &option, const char *what, const QString &value)
 {
-    QString text = option + QCoreApplication::translate("Cli", " vuole ") + QCoreApplication::translate("Cli", what);
+    QString text =
+        option + QCoreApplication::translate("Cli", " vuole ") + QCoreApplication::translate("Cli", what);
     if (!value.isNull())
         text += QCoreApplication::translate("Cli", ", non «%1»").arg(value);
     return text;

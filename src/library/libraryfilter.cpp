@@ -70,14 +70,15 @@ QString mixKey(const Entry &entry)
     for (const CalculatedRow &row : entry.rows) {
         if (row.name.isEmpty() || row.grams == 0)
             continue;
+        // Every value in full (17 digits read back exactly): only equal values are equal.
         QString ingredient = row.name;
         for (double value : {row.protein, row.fat, row.carbo, row.digestibility, row.binder})
-            ingredient += u'\x1f' + numbers::plainText(value);
+            ingredient += u'\x1f' + QString::number(value, 'g', 17);
         grams[ingredient] += row.grams;
     }
     QString key;
     for (auto at = grams.cbegin(); at != grams.cend(); ++at)
-        key += at.key() + u'\x1f' + numbers::plainText(at.value()) + u'\x1e';
+        key += at.key() + u'\x1f' + QString::number(at.value(), 'g', 17) + u'\x1e';
     return key;
 }
 

@@ -162,6 +162,9 @@ void LibraryModel::take(quint64 generation, library::ScanBatch batch)
     merge(batch.entries);
     emit progress(batch.done, batch.total);
     if (batch.last) {
+        // Which recipes share a mix is known once the pass is whole: marked once, not
+        // after every batch of a folder of thousands.
+        markSameMixes();
         watchFiles();
         emit listed();
     }
@@ -179,10 +182,8 @@ void LibraryModel::merge(const QList<Entry> &entries)
         m_entries[*at] = entry;
         emit dataChanged(index(*at, 0), index(*at, ColumnCount - 1));
     }
-    if (added.isEmpty()) {
-        markSameMixes();
+    if (added.isEmpty())
         return;
-    }
     const int first = int(m_entries.size());
     beginInsertRows({}, first, first + int(added.size()) - 1);
     for (Entry &entry : added) {
@@ -190,7 +191,6 @@ void LibraryModel::merge(const QList<Entry> &entries)
         m_entries.append(std::move(entry));
     }
     endInsertRows();
-    markSameMixes();
 }
 
 void LibraryModel::remove(const QStringList &paths)
@@ -224,7 +224,6 @@ void LibraryModel::remove(const QStringList &paths)
                 kept.append(std::move(m_entries[row]));
         m_entries = std::move(kept);
         rebuildIndex();
-        library::markSameMixes(m_entries);
         endResetModel();
         return;
     }
@@ -234,7 +233,6 @@ void LibraryModel::remove(const QStringList &paths)
         endRemoveRows();
     }
     rebuildIndex();
-    markSameMixes();
 }
 
 void LibraryModel::markSameMixes()
