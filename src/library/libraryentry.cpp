@@ -102,6 +102,7 @@ Entry readEntry(const QString &path, const QString &folder, const personal::Libr
     entry.stale = !entry.savedWithoutResults && shownResults(worksheet) != stored;
     assess(entry, worksheet);
     entry.mixKey = mixKey(entry);
+    entry.mixHash = qHash(entry.mixKey);
     return entry;
 }
 

@@ -60,6 +60,7 @@ struct Entry
     bool savedWithoutResults = false;
     // The mix as mixKey() writes it, and the others of the list that share it.
     QString mixKey;
+    size_t mixHash = 0; // of mixKey, reckoned where the file is read
     SameMix sameMix;
 
     bool isRecipe() const { return refusal.isEmpty(); }

@@ -82,6 +82,24 @@ QString mixKey(const Entry &entry)
     return key;
 }
 
+namespace {
+
+// A mix by its key, hashed once when the file was read: the list's thousands of keys are
+// not hashed again each time it changes.
+struct MixRef
+{
+    size_t hash;
+    const QString *key;
+    bool operator==(const MixRef &other) const { return hash == other.hash && *key == *other.key; }
+};
+
+size_t qHash(const MixRef &mix, size_t seed = 0)
+{
+    return mix.hash ^ seed;
+}
+
+} // namespace
+
 QList<int> markSameMixes(QList<Entry> &entries)
 {
     // Each mix's entries and the first of them by file name, which names the group.
@@ -90,22 +108,33 @@ QList<int> markSameMixes(QList<Entry> &entries)
         int count = 0;
         int first = -1;
     };
-    QHash<QString, Group> byMix;
-    for (int row = 0; row < entries.size(); ++row) {
-        if (entries[row].mixKey.isEmpty())
-            continue;
-        Group &group = byMix[entries[row].mixKey];
-        ++group.count;
-        if (group.first < 0 || entries[row].relativePath < entries[group.first].relativePath)
-            group.first = row;
+    QList<Group> groups;
+    QList<int> groupOf(entries.size(), -1);
+    {
+        const QList<Entry> &read = entries;
+        QHash<MixRef, int> byMix;
+        for (int row = 0; row < read.size(); ++row) {
+            if (read[row].mixKey.isEmpty())
+                continue;
+            const MixRef mix{read[row].mixHash, &read[row].mixKey};
+            auto at = byMix.constFind(mix);
+            if (at == byMix.constEnd()) {
+                at = byMix.insert(mix, int(groups.size()));
+                groups.append(Group{});
+            }
+            Group &group = groups[*at];
+            groupOf[row] = *at;
+            ++group.count;
+            if (group.first < 0 || read[row].relativePath < read[group.first].relativePath)
+                group.first = row;
+        }
     }
     QList<int> changed;
     for (int row = 0; row < entries.size(); ++row) {
         SameMix same;
-        if (const auto group = byMix.constFind(entries[row].mixKey);
-            group != byMix.constEnd() && group->count > 1) {
-            same.count = group->count - 1;
-            same.first = entries[group->first].relativePath;
+        if (groupOf[row] >= 0 && groups[groupOf[row]].count > 1) {
+            same.count = groups[groupOf[row]].count - 1;
+            same.first = entries[groups[groupOf[row]].first].relativePath;
         }
         if (same != entries[row].sameMix) {
             entries[row].sameMix = same;
