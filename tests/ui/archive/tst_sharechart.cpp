@@ -9,6 +9,8 @@
 #include <QStyleFactory>
 #include <QTest>
 
+#include <memory>
+
 class TestShareChart : public QObject
 {
     Q_OBJECT
@@ -22,7 +24,8 @@ private slots:
         QTest::addColumn<QColor>("window");
         QTest::addColumn<QColor>("text");
         QTest::addColumn<QColor>("highlight");
-        const QPalette fusion = QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+        const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Fusion")));
+        const QPalette fusion = style->standardPalette();
         QTest::newRow("the style's own")
             << fusion.color(QPalette::Window) << fusion.color(QPalette::WindowText)
             << fusion.color(QPalette::Highlight);
